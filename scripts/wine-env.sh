@@ -1,0 +1,39 @@
+# Sourced by the scripts that run Windows code: a scratch Wine prefix under build/ and a virtual
+# X display. Never touches the user's own prefix.
+SW_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+export WINEPREFIX=${SW_WINEPREFIX:-$SW_ROOT/build/wineprefix}
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEARCH=win64
+
+# Starts Xvfb on a free display number and exports DISPLAY; stop it with sw_stop_x.
+sw_start_x() {
+  local n=99
+  while [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ]; do n=$((n + 1)); done
+  Xvfb :$n -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  SW_XPID=$!
+  export DISPLAY=:$n
+  for _ in $(seq 50); do [ -e /tmp/.X11-unix/X$n ] && return 0; sleep 0.1; done
+  echo "Xvfb did not start" >&2; return 1
+}
+
+sw_stop_x() {
+  [ -n "${SW_XPID:-}" ] && kill "$SW_XPID" 2>/dev/null; SW_XPID=
+}
+
+# Creates the prefix once, with Wine's own fonts where Wine's GDI finds them.
+sw_make_prefix() {
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    mkdir -p "$WINEPREFIX"
+    timeout 120 wineboot -i >/dev/null 2>&1
+    timeout 60 wineserver -w
+    cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+    # No window manager under Xvfb: unmanaged windows close without waiting for one.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    timeout 60 wineserver -w
+  fi
+}
+
+sw_kill_wine() {
+  timeout 30 wineserver -k 2>/dev/null || true
+  timeout 30 wineserver -w 2>/dev/null || true
+}
