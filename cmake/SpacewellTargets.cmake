@@ -1,10 +1,14 @@
 # Helpers that turn a folder of sources into a library or a test binary, so that adding a
 # file to a folder needs no build-file edit.
 
-# sw_library(NAME DIRS dir... DEPS target...): a static library from every .cpp in DIRS
-# (relative to src/). A folder that does not exist is skipped.
+# sw_library(NAME DIRS dir... DEPS target... [WIN32_DEPS lib...]): a static library from every
+# .cpp in DIRS (relative to src/). A folder that does not exist is skipped; WIN32_DEPS are linked
+# only in the Windows build.
 function(sw_library name)
-  cmake_parse_arguments(A "" "" "DIRS;DEPS" ${ARGN})
+  cmake_parse_arguments(A "" "" "DIRS;DEPS;WIN32_DEPS" ${ARGN})
+  if(WIN32)
+    list(APPEND A_DEPS ${A_WIN32_DEPS})
+  endif()
   set(srcs)
   foreach(d IN LISTS A_DIRS)
     file(GLOB s CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/src/${d}/*.cpp)

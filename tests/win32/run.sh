@@ -1,6 +1,62 @@
 #!/usr/bin/env bash
-# Runs the cross-built tests under Wine (the prefix comes from scripts/wine-env.sh).
+# Runs the cross-built tests under Wine. First gives the scratch prefix (scripts/wine-env.sh)
+# drives of known kinds and sizes, then restarts the wineserver so it reads them, and tells the
+# tests what to expect through SPACEWELL_WINE_* variables:
+#   M: fixed, a 64 MiB tmpfs with 16 MiB written (a plain folder, sizes unknown, where mount is
+#      refused); N: CD-ROM and O: removable, both without a medium (dangling links);
+#   P: network (a folder); Q: fixed, a folder whose .windows-serial gives the volume serial.
+# The prefix's drives are put back as they were when the tests end.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 source scripts/wine-env.sh
-ctest --test-dir build/win64 --output-on-failure
+build=${SW_WIN64_BUILD:-build/win64}
+area=$WINEPREFIX-drives
+dos=$WINEPREFIX/dosdevices
+serial=1A2B3C4D
+
+wine_drive_type() {  # letter, type
+  timeout 60 wine reg add 'HKLM\Software\Wine\Drives' /v "$1:" /d "$2" /f >/dev/null 2>&1
+}
+
+cleanup() {
+  timeout 30 wineserver -k 2>/dev/null || true
+  timeout 30 wineserver -w 2>/dev/null || true
+  rm -f "$dos"/{m,n,o,p,q}:
+  for letter in n o p; do
+    timeout 60 wine reg delete 'HKLM\Software\Wine\Drives' /v "$letter:" /f >/dev/null 2>&1 || true
+  done
+  timeout 30 wineserver -w 2>/dev/null || true
+  [ -e "$dos/z:" ] || [ -z "${z_target:-}" ] || ln -sfn "$z_target" "$dos/z:"
+  mountpoint -q "$area/fixed" && umount "$area/fixed" || true
+}
+
+z_target=$(readlink "$dos/z:" 2>/dev/null || true)
+trap cleanup EXIT
+mountpoint -q "$area/fixed" && umount "$area/fixed"
+rm -rf "$area"
+mkdir -p "$area/fixed" "$area/net" "$area/serial"
+if mount -t tmpfs -o size=64m tmpfs "$area/fixed" 2>/dev/null; then
+  dd if=/dev/zero of="$area/fixed/data" bs=1M count=16 status=none
+  export SPACEWELL_WINE_FIXED_TOTAL_MB=64 SPACEWELL_WINE_FIXED_FREE_MB=48
+else
+  echo "tmpfs mount refused: the fixed drive is checked by relations only"
+  unset SPACEWELL_WINE_FIXED_TOTAL_MB SPACEWELL_WINE_FIXED_FREE_MB
+fi
+echo "$serial" > "$area/serial/.windows-serial"
+
+# Without z: the whole host file system would be one more fixed drive.
+rm -f "$dos/z:"
+ln -sfn "$area/fixed" "$dos/m:"
+ln -sfn "$area/no-disc" "$dos/n:"
+ln -sfn "$area/no-medium" "$dos/o:"
+ln -sfn "$area/net" "$dos/p:"
+ln -sfn "$area/serial" "$dos/q:"
+wine_drive_type n cdrom
+wine_drive_type o floppy
+wine_drive_type p network
+timeout 30 wineserver -k 2>/dev/null || true
+timeout 30 wineserver -w
+
+export SPACEWELL_WINE_FIXED=M SPACEWELL_WINE_CDROM=N SPACEWELL_WINE_REMOVABLE=O
+export SPACEWELL_WINE_NETWORK=P SPACEWELL_WINE_SERIAL_DRIVE=Q SPACEWELL_WINE_SERIAL=$serial
+ctest --test-dir "$build" --output-on-failure

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Builds spacewell.exe and starts it under Wine: on your display when there is one, otherwise on a
+# virtual Xvfb display, where it saves a screenshot and tells you where it is.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/deps.sh
+scripts/build.sh win64 spacewell
+exe=$PWD/build/win64/src/spacewell.exe
+export SW_WINEPREFIX=$PWD/build/wineprefix-run
+source scripts/wine-env.sh
+
+if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+  sw_make_prefix
+  exec wine "$exe"
+fi
+
+sw_start_x
+trap 'sw_kill_wine; sw_stop_x' EXIT
+sw_make_prefix
+wine explorer /desktop=spacewell,1024x768 "$exe" >/dev/null 2>&1 &
+win=$(timeout 30 xdotool search --sync --onlyvisible --name '^Spacewell$' | head -n 1)
+sleep 1
+shot=$PWD/build/spacewell-screenshot.png
+import -window root "$shot"
+echo "No display found: ran spacewell.exe on a virtual display (window $win)."
+echo "Screenshot: $shot"

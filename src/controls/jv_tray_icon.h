@@ -1,0 +1,189 @@
+// The application's icon in the notification area: keeps the icon and its tooltip in step
+// with the component's properties, turns the shell's mouse notifications into click, double
+// click, button and move events (a single click only once the double-click time has passed),
+// opens the pop-up menus, and hides the application to the tray and brings it back. The
+// shell itself is reached through the notification-area service, so the rules here run the
+// same against the real shell and a fake one.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "gfx/geometry.h"
+#include "platform/notify_area.h"
+#include "ui/component.h"
+#include "ui/icon.h"
+#include "ui/types.h"
+
+class TImageList;
+class TPopupMenu;
+
+enum TTrayVisibility {
+    tvVisibleTaskBar,
+    tvVisibleTaskList,
+    tvAutoHide,
+    tvAutoHideIcon,
+    tvVisibleDesign,
+    tvRestoreClick,
+    tvRestoreDbClick,
+    tvMinimizeClick,
+    tvMinimizeDbClick,
+};
+
+// A set of TTrayVisibility: bit n stands for the value of ordinal n.
+using TTrayVisibilities = std::uint16_t;
+
+constexpr TTrayVisibilities TrayVisibilities(std::initializer_list<TTrayVisibility> values)
+{
+    TTrayVisibilities set = 0;
+    for (TTrayVisibility v : values)
+        set |= static_cast<TTrayVisibilities>(1u << v);
+    return set;
+}
+
+constexpr bool InVisibilities(TTrayVisibilities set, TTrayVisibility value)
+{
+    return (set & (1u << value)) != 0;
+}
+
+enum TBalloonType { btNone, btError, btInfo, btWarning };
+
+using TAnimateEvent = std::function<void(TObject* sender, int imageIndex)>;
+using TContextPopupEvent = std::function<void(TObject* sender, TPoint mousePos, bool& handled)>;
+
+class TJvTrayIcon : public TComponent {
+public:
+    // Without a service the process's default notification area is used.
+    explicit TJvTrayIcon(TComponent* owner, std::shared_ptr<sw::INotifyArea> area = nullptr);
+    ~TJvTrayIcon() override;
+
+    bool Active() const { return FActive; }
+    void SetActive(bool value);
+    bool Animated() const { return FAnimated; }
+    void SetAnimated(bool value);
+    TIcon& Icon() { return FIcon; }
+    void SetIcon(const TIcon& icon) { FIcon.Assign(icon); }
+    int IconIndex() const { return FIconIndex; }
+    void SetIconIndex(int value);
+    TImageList* Icons() const { return FIcons; }
+    void SetIcons(TImageList* value);
+    const std::string& Hint() const { return FHint; }
+    void SetHint(const std::string& value);
+    TPopupMenu* DropDownMenu() const { return FDropDownMenu; }
+    void SetDropDownMenu(TPopupMenu* value);
+    TPopupMenu* PopupMenu() const { return FPopupMenu; }
+    void SetPopupMenu(TPopupMenu* value);
+    unsigned Delay() const { return FDelay; }
+    void SetDelay(unsigned value);
+    bool Snap() const { return FSnap; }
+    void SetSnap(bool value) { FSnap = value; }
+    TTrayVisibilities Visibility() const { return FVisibility; }
+    void SetVisibility(TTrayVisibilities value);
+
+    TAnimateEvent OnAnimate;
+    TMouseEvent OnClick;
+    TMouseEvent OnDblClick;
+    TMouseMoveEvent OnMouseMove;
+    TMouseEvent OnMouseDown;
+    TMouseEvent OnMouseUp;
+    TNotifyEvent OnBalloonShow;
+    TNotifyEvent OnBalloonHide;
+    TNotifyEvent OnBalloonClick;
+    TContextPopupEvent OnContextPopup;
+
+    // Minimizes the application (and with Snap hides the main form), removes its taskbar button.
+    void HideToTray();
+    // Brings back the taskbar button, the restored application and its main form.
+    void RestoreFromTray();
+    // A balloon over the icon for `timeoutMs` (new shells only): title up to 63 characters,
+    // text up to 255.
+    void BalloonHint(const std::string& title, const std::string& text, TBalloonType kind,
+                     unsigned timeoutMs);
+
+    bool AppIsMinimized() const;
+    bool AppIsShown() const;
+
+protected:
+    void Loaded() override;
+    void Notification(TComponent* component, TOperation operation) override;
+
+private:
+    enum StateFlag : unsigned {
+        IconInTray = 0x01,
+        AnimationRunning = 0x02,
+        AppHookInstalled = 0x04,
+        TipStale = 0x08,
+        ClickPending = 0x10,
+        AppHiddenUnminimized = 0x20,
+        ButtonDown = 0x40,
+    };
+
+    struct TSavedClick {
+        TMouseButton button = TMouseButton::mbLeft;
+        TShiftState shift = 0;
+        int x = 0;
+        int y = 0;
+    };
+
+    bool Has(StateFlag flag) const { return (FState & flag) != 0; }
+    void Include(StateFlag flag) { FState |= flag; }
+    void Exclude(StateFlag flag) { FState &= ~static_cast<unsigned>(flag); }
+    bool Visible(TTrayVisibility value) const { return InVisibilities(FVisibility, value); }
+
+    bool NewShell() const;
+    std::size_t TipLimit() const;
+    std::string ShortHint() const;
+    void Send(unsigned message, unsigned flags);
+    void ChangeActive(bool value);
+    void FillTrayData();
+    void AddIcon();
+    void RemoveIcon();
+    void RefreshCurrentIcon();
+    void UseIcon(const TIcon& source);
+    void SetTaskListVisible(bool value);
+    void StartAnimation();
+    void StopAnimation();
+    void AnimationStep();
+    void HideBalloon();
+    void Watch(TComponent* previous, TComponent* next);
+    bool AppWindowHook(TMessage& message);
+
+    std::optional<std::intptr_t> TrayWindowProc(const sw::TrayMessage& message);
+    std::optional<std::intptr_t> HandleTrayMessage(const sw::TrayMessage& message);
+    std::intptr_t HandleNotification(unsigned notification);
+    void MoveHandling(TShiftState shift, int x, int y);
+    void ButtonDownHandling(TMouseButton button, TShiftState shift, int x, int y);
+    void ButtonUpHandling(TMouseButton button, TShiftState shift, int x, int y);
+    void DoubleClickHandling(TMouseButton button, TShiftState shift, int x, int y);
+    void DeferredClick();
+    void ClickHandling(const TSavedClick& click);
+    void ContextMenuAt(int x, int y);
+    void OpenMenu(TPopupMenu* menu, int x, int y);
+    bool ClickWorthWaiting(TMouseButton button) const;
+
+    std::shared_ptr<sw::INotifyArea> FArea;
+    std::unique_ptr<sw::ITrayWindow> FWindow;
+    bool FActive = false;
+    bool FActiveAfterLoad = false;
+    bool FAnimated = false;
+    TIcon FIcon;
+    TIcon FShownIcon;
+    int FIconIndex = 0;
+    TImageList* FIcons = nullptr;
+    std::string FHint;
+    TPopupMenu* FDropDownMenu = nullptr;
+    TPopupMenu* FPopupMenu = nullptr;
+    unsigned FDelay = 100;
+    bool FSnap = false;
+    TTrayVisibilities FVisibility = 0;
+    unsigned FState = 0;
+    bool FTaskListVisible = true;
+    TSavedClick FSavedClick;
+    unsigned FTaskbarCreatedMessage = 0;
+    int FHookId = 0;
+    sw::TrayIconData FTrayData;
+};

@@ -1,0 +1,153 @@
+// Measuring and drawing with Windows bitmap fonts, following Wine's rules for face choice,
+// synthetic bold, underline and strike-out so that pictures match the program under Wine.
+#include "gfx/fnt/fnt_font_engine.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cstdlib>
+#include <stdexcept>
+
+#include "gfx/bitmap.h"
+
+namespace {
+
+constexpr const char* DefaultFontDir = "/usr/share/wine/fonts";
+
+struct FaceFile {
+    const char* faceName;
+    const char* fileName;
+};
+
+// The Western (code page 1252) files of fonts-wine; the first entry is the fallback.
+constexpr std::array<FaceFile, 5> FaceFiles{{
+    {"MS Sans Serif", "sserife.fon"},
+    {"Small Fonts", "smalle.fon"},
+    {"Courier", "coure.fon"},
+    {"System", "vgasys.fon"},
+    {"Fixedsys", "vgafix.fon"},
+}};
+
+bool SameName(std::string_view a, std::string_view b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+// Synthetic bold applies to faces that are not bold by themselves.
+bool Emboldened(const TFontSpec& font, const FntFace& face) { return font.bold && face.weight < 600; }
+
+std::string ChooseFontDir(std::string given)
+{
+    if (!given.empty())
+        return given;
+    if (const char* env = std::getenv("SPACEWELL_FONT_DIR"); env && *env)
+        return env;
+    return DefaultFontDir;
+}
+
+}  // namespace
+
+std::string FontFileFor(const std::string& faceName)
+{
+    for (const FaceFile& entry : FaceFiles)
+        if (SameName(entry.faceName, faceName))
+            return entry.fileName;
+    return FaceFiles.front().fileName;
+}
+
+const FntFace& SelectFace(const std::vector<FntFace>& faces, int height)
+{
+    if (faces.empty())
+        throw std::runtime_error("font file holds no faces");
+    const auto smallest = std::min_element(faces.begin(), faces.end(), [](const FntFace& a, const FntFace& b) {
+        return a.pixHeight < b.pixHeight;
+    });
+    const FntFace* best = nullptr;
+    for (const FntFace& face : faces) {
+        const int size = height < 0 ? face.EmHeight() : face.pixHeight;
+        if (height != 0 && size <= std::abs(height) && (!best || face.pixHeight > best->pixHeight))
+            best = &face;
+    }
+    return best ? *best : *smallest;
+}
+
+FntFontEngine::FntFontEngine(std::string fontDir) : FFontDir(ChooseFontDir(std::move(fontDir))) {}
+
+const std::vector<FntFace>& FntFontEngine::Faces(const std::string& fileName)
+{
+    auto it = FFiles.find(fileName);
+    if (it == FFiles.end())
+        it = FFiles.emplace(fileName, LoadFonFile(FFontDir + "/" + fileName)).first;
+    return it->second;
+}
+
+const FntFace& FntFontEngine::Face(const TFontSpec& font)
+{
+    return SelectFace(Faces(FontFileFor(font.name)), font.height);
+}
+
+TTextMetrics FntFontEngine::Metrics(const TFontSpec& font)
+{
+    const FntFace& face = Face(font);
+    const int extra = Emboldened(font, face) ? 1 : 0;
+    TTextMetrics tm;
+    tm.height = face.pixHeight;
+    tm.ascent = face.ascent;
+    tm.descent = face.pixHeight - face.ascent;
+    tm.internalLeading = face.internalLeading;
+    tm.externalLeading = face.externalLeading;
+    tm.aveCharWidth = face.avgWidth + extra;
+    tm.maxCharWidth = face.maxWidth + extra;
+    tm.overhang = extra;
+    return tm;
+}
+
+TSize FntFontEngine::TextExtent(const TFontSpec& font, std::string_view text)
+{
+    const FntFace& face = Face(font);
+    const int extra = Emboldened(font, face) ? 1 : 0;
+    int width = 0;
+    for (char c : text)
+        width += face.Glyph(static_cast<unsigned char>(c)).width + extra;
+    return {width, face.pixHeight};
+}
+
+void FntFontEngine::DrawText(TBitmap& target, TRect clip, int x, int y, const TFontSpec& font,
+                             std::string_view text, TColor color)
+{
+    const FntFace& face = Face(font);
+    const bool bold = Emboldened(font, face);
+    clip = clip.Intersect(target.BoundsRect());
+    const auto plot = [&](int px, int py) {
+        if (clip.Contains({px, py}))
+            target.Bits()[static_cast<std::size_t>(py) * target.Width() + px] = color;
+    };
+    int penX = x;
+    for (char c : text) {
+        const FntGlyph& glyph = face.Glyph(static_cast<unsigned char>(c));
+        for (int row = 0; row < face.pixHeight; ++row)
+            for (int col = 0; col < glyph.width; ++col) {
+                if (!glyph.bits[static_cast<std::size_t>(row) * glyph.width + col])
+                    continue;
+                plot(penX + col, y + row);
+                // Bold as Wine synthesises it: the glyph OR-ed with itself one pixel right.
+                if (bold)
+                    plot(penX + col + 1, y + row);
+            }
+        penX += glyph.width + (bold ? 1 : 0);
+    }
+    // Bitmap faces have no outline metrics, so Wine puts a one-pixel underline on the row
+    // below the baseline and the strike-out half the ascent above it.
+    const int thickness = face.ascent / 20 + 1;
+    const auto bar = [&](int top) {
+        for (int row = top; row < top + thickness; ++row)
+            for (int px = x; px < penX; ++px)
+                plot(px, row);
+    };
+    if (font.underline)
+        bar(y + face.ascent - thickness / 2);
+    if (font.strikeOut)
+        bar(y + face.ascent - face.ascent / 2 - thickness / 2);
+}

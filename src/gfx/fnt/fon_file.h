@@ -1,0 +1,46 @@
+// Reader for Windows bitmap font files: an NE executable (.fon) whose RT_FONT resources are
+// FNT version 2 or 3 fonts. Gives each face's metrics and its glyphs as bit rows.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+struct FntGlyph {
+    int width = 0;
+    // height rows of width bits, row-major, one byte per pixel (0 or 1).
+    std::vector<std::uint8_t> bits;
+};
+
+struct FntFace {
+    std::string faceName;
+    int points = 0;
+    int pixHeight = 0;
+    int ascent = 0;
+    int internalLeading = 0;
+    int externalLeading = 0;
+    int weight = 400;
+    bool italic = false;
+    int charset = 0;
+    int avgWidth = 0;
+    int maxWidth = 0;
+    int firstChar = 0;
+    int lastChar = 0;
+    // Absolute character codes, as GetTextMetrics reports them.
+    int defaultChar = 0;
+    int breakChar = 0;
+    // Indexed by code - firstChar.
+    std::vector<FntGlyph> glyphs;
+
+    int EmHeight() const { return pixHeight - internalLeading; }
+    // The glyph for `code`, or the default character's when the font lacks it.
+    const FntGlyph& Glyph(unsigned char code) const;
+};
+
+// Parses one FNT resource (version 2 or 3). Throws std::runtime_error when malformed.
+FntFace ParseFnt(std::span<const std::uint8_t> data);
+// Every RT_FONT resource of an NE .fon image, in file order. Throws when malformed.
+std::vector<FntFace> ParseFon(std::span<const std::uint8_t> data);
+// Reads and parses a .fon file; a missing file throws an error naming the fonts-wine package.
+std::vector<FntFace> LoadFonFile(const std::string& path);

@@ -1,0 +1,9 @@
+// The platform's own system colours for ColorToRGB.
+#include "gfx/color.h"
+#include "gfx/win32/gdi_font_engine.h"
+#include "gfx/win32/windows_api.h"
+
+void InstallWin32SystemColors()
+{
+    SetSystemColorTable([](int index) { return static_cast<TColor>(GetSysColor(index)); });
+}

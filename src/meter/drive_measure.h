@@ -1,0 +1,42 @@
+// Measuring one drive: its size in whole megabytes, whether a medium is present, and its
+// volume serial as text.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+#include "platform/drives.h"
+
+namespace sw {
+
+// A conversion that cannot be made, such as a drive letter outside A..Z.
+struct EConvertError : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
+// Bytes divided by 1024 twice with truncation; a failed query (-1 bytes) gives 0.
+// driveNumber: 1 for A: to 26 for Z:.
+double DriveTotalMB(IDrives& drives, int driveNumber);
+double DriveFreeMB(IDrives& drives, int driveNumber);
+
+// Whether the drive answers a size query, asked with critical-error dialogs switched off.
+// Letters 'a'..'z' count as capitals; anything else raises EConvertError.
+bool IsDiskPresent(IDrives& drives, char letter);
+
+// "1A2B - 3C4D" for the serial 0x1A2B3C4D; a failed query gives "0000 - 0000".
+std::string VolumeSerialText(IDrives& drives, const std::string& root);
+
+// Switches critical-error dialogs off for its lifetime and restores the previous mode.
+class ErrorModeSwitch {
+ public:
+  explicit ErrorModeSwitch(IDrives& drives);
+  ~ErrorModeSwitch();
+  ErrorModeSwitch(const ErrorModeSwitch&) = delete;
+  ErrorModeSwitch& operator=(const ErrorModeSwitch&) = delete;
+
+ private:
+  IDrives& FDrives;
+  unsigned FPrevious;
+};
+
+}  // namespace sw

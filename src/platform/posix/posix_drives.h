@@ -1,0 +1,26 @@
+// Drives on POSIX: the letters of mount_table.h, sizes from statvfs, serials from the file
+// system's UUID. The mount table is read afresh on every query, so a scan sees mounts come and go.
+#pragma once
+
+#include <optional>
+
+#include "platform/drives.h"
+#include "platform/posix/mount_table.h"
+
+namespace sw {
+
+class PosixDrives : public IDrives {
+ public:
+  int DriveType(const std::string& root) override;
+  DiskSpace FreeAndTotalBytes(int driveNumber) override;
+  bool IsReadable(const std::string& root) override;
+  VolumeSerialNumber VolumeSerial(const std::string& root) override;
+  // There are no critical-error dialogs here; the mode is only kept.
+  unsigned SetErrorMode(unsigned mode) override;
+
+ private:
+  std::optional<LetterDrive> Find(char letter) const;
+  unsigned FErrorMode = 0;
+};
+
+}  // namespace sw

@@ -1,0 +1,16 @@
+// Asking the desktop shell to perform a verb ("open") on a document or web address.
+#pragma once
+
+#include <string>
+
+namespace sw {
+
+class IShell {
+ public:
+  virtual ~IShell() = default;
+  // False when the shell refused; callers that do not care may ignore it.
+  virtual bool ShellOpen(const std::string& verb, const std::string& target,
+                         const std::string& params) = 0;
+};
+
+}  // namespace sw

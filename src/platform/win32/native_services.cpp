@@ -1,0 +1,12 @@
+// The Windows set of services.
+#include "platform/win32/win32_factories.h"
+
+namespace sw {
+
+PlatformServices MakeNativeServices() {
+  return {MakeWin32Drives(),  MakeWin32MemoryStatus(), MakeWin32ProfileFiles(),
+          MakeWin32Registry(), MakeWin32Hotkeys(),     MakeWin32Paths(),
+          MakeWin32Locale(),   MakeWin32Shell()};
+}
+
+}  // namespace sw

@@ -1,0 +1,135 @@
+// The application object: title, main form, the message loop, minimize/restore through the
+// application's own (taskbar) window, hooks on that window's messages, the default error box,
+// running work on the GUI thread for worker threads, pauses, and the screen's cursor table.
+#pragma once
+
+#include <cstdint>
+#include <exception>
+#include <functional>
+#include <map>
+#include <mutex>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "ui/backend.h"
+#include "ui/component.h"
+#include "ui/form.h"
+#include "ui/icon.h"
+
+// The cursor table: id -> platform cursor handle; stock ids are loaded on first use.
+class TScreen {
+public:
+    std::uintptr_t& Cursors(TCursor id);
+    // Overrides every control's cursor while not crDefault.
+    TCursor Cursor() const { return FCursor; }
+    void SetCursor(TCursor cursor) { FCursor = cursor; }
+    int Width() { return CurrentBackend().ScreenSize().cx; }
+    int Height() { return CurrentBackend().ScreenSize().cy; }
+    void Reset();
+
+private:
+    std::map<TCursor, std::uintptr_t> FCursors;
+    TCursor FCursor = crDefault;
+};
+TScreen& Screen();
+
+class TApplication : public TComponent, private IAppWindowHandler {
+public:
+    TApplication();
+    ~TApplication() override;
+
+    const std::string& Title() const { return FTitle; }
+    void SetTitle(const std::string& title);
+    TIcon& Icon() { return FIcon; }
+    WindowId Handle() { return CurrentBackend().AppWindow(); }
+
+    TForm* MainForm() const { return FMainForm; }
+    // Creates a form owned by the application, finishes its creation (OnCreate) and makes the
+    // first one the main form.
+    template <class T, class... Args>
+    T* CreateForm(Args&&... args)
+    {
+        T* form = new T(this, std::forward<Args>(args)...);
+        if (FMainForm == nullptr)
+            FMainForm = form;
+        Guard([&] { form->AfterConstruction(); });
+        return form;
+    }
+
+    bool ShowMainForm() const { return FShowMainForm; }
+    void SetShowMainForm(bool value) { FShowMainForm = value; }
+    // Shows the main form (when ShowMainForm) and runs the message loop until Terminate.
+    void Run();
+    void Terminate();
+    bool Terminated() const { return FTerminated; }
+    void ProcessMessages();
+
+    void Minimize();
+    void Restore();
+    // Brings the main form (or another visible form) to the foreground.
+    void BringToFront();
+    bool Active() { return CurrentBackend().AppActive(); }
+    void ShowApplicationWindow() { CurrentBackend().ShowAppWindow(true); }
+    void HideApplicationWindow() { CurrentBackend().ShowAppWindow(false); }
+    bool IsApplicationWindowIconic() { return CurrentBackend().AppWindowIconic(); }
+
+    // Hooks see the application window's messages first, newest last; returns an id for Unhook.
+    int HookMainWindow(TWindowHook hook);
+    void UnhookMainWindow(int id);
+    // Delivers a message to the application window as the platform would (hooks, then defaults).
+    bool Perform(TMessage& message) { return AppMessage(message); }
+
+    // The default error box: the exception's text, titled with Title.
+    void HandleException(const std::exception& error);
+    void HandleException(std::exception_ptr error);
+    // Runs `work`, sending any exception to HandleException.
+    void Guard(const std::function<void()>& work);
+    int MessageBox(const std::string& text, const std::string& caption, unsigned style);
+
+    // Runs `work` on the GUI thread and waits for it; at once when called there. An exception
+    // thrown by `work` is rethrown in the caller.
+    void Synchronize(const std::function<void()>& work);
+    // Runs the pending Synchronize calls (the loop does this; a GUI thread waiting for a
+    // worker calls it so the worker can finish).
+    void CheckSynchronize();
+    void Sleep(unsigned ms) { CurrentBackend().Pause(ms); }
+
+    bool ShowHint() const { return FShowHint; }
+    void SetShowHint(bool value) { FShowHint = value; }
+    unsigned HintPause() const { return FHintPause; }
+    void SetHintPause(unsigned ms) { FHintPause = ms; }
+    TColor HintColor() const { return FHintColor; }
+    void SetHintColor(TColor color) { FHintColor = color; }
+
+    TNotifyEvent OnMinimize;
+    TNotifyEvent OnRestore;
+    // Replaces the default error box when set.
+    std::function<void(const std::exception& error)> OnException;
+
+    // Frees every form and component and forgets all settings (tests start from here).
+    void Reset();
+    // Connects to the current backend's application window (SetBackend calls it).
+    void AttachBackend();
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override;
+
+private:
+    bool AppMessage(TMessage& message) override;
+
+    std::string FTitle;
+    TIcon FIcon;
+    TForm* FMainForm = nullptr;
+    bool FShowMainForm = true;
+    bool FTerminated = false;
+    bool FShowHint = true;
+    unsigned FHintPause = 500;
+    TColor FHintColor = clInfoBk;
+    std::vector<std::pair<int, TWindowHook>> FHooks;
+    int FNextHookId = 1;
+    std::mutex FSyncLock;
+    std::vector<std::function<void()>> FSyncQueue;
+};
+
+TApplication& Application();

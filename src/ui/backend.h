@@ -1,0 +1,147 @@
+// The seam between the toolkit and a windowing system. Everything above it is the same on
+// every platform; ui/win32 implements it over user32/gdi32, ui/headless in memory (windows as
+// records, a virtual clock, synthetic input). Only top-level windows exist at this level:
+// forms, the application's taskbar window and hidden utility windows.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "gfx/bitmap.h"
+#include "gfx/font.h"
+#include "gfx/geometry.h"
+#include "ui/types.h"
+
+// What a form asks of its platform window.
+struct TWindowParams {
+    std::string caption;
+    TRect bounds;             // screen, outer edges
+    bool framed = false;      // false: no frame, no title bar (client = window)
+    bool toolWindow = false;  // no taskbar button of its own
+    bool topmost = false;
+    bool layered = false;     // alpha-blended
+    std::uint8_t alpha = 255;
+};
+
+// How a platform window reports to the toolkit; points are window-client coordinates unless
+// named screen. The toolkit catches every exception before it returns here.
+class IWindowHandler {
+public:
+    virtual ~IWindowHandler() = default;
+    virtual void WndPaint() = 0;
+    virtual int WndHitTest(TPoint screen) = 0;
+    virtual TCursor WndCursorAt(TPoint client) = 0;
+    virtual void WndMouseDown(TMouseButton button, TShiftState shift, TPoint client) = 0;
+    virtual void WndMouseMove(TShiftState shift, TPoint client) = 0;
+    virtual void WndMouseUp(TMouseButton button, TShiftState shift, TPoint client) = 0;
+    virtual void WndMouseLeave() = 0;
+    virtual void WndKeyDown(std::uint16_t key, TShiftState shift) = 0;
+    virtual void WndKeyUp(std::uint16_t key, TShiftState shift) = 0;
+    virtual void WndChar(char key) = 0;
+    virtual void WndHotkey(int id) = 0;
+    // The user or the platform moved or sized the window (screen, outer edges).
+    virtual void WndMoved(TRect bounds) = 0;
+    // A close request from outside (system menu, Alt+F4, the taskbar).
+    virtual void WndCloseRequest() = 0;
+    virtual void WndActivate(bool active) = 0;
+};
+
+// The application window's messages, offered to hooks first.
+class IAppWindowHandler {
+public:
+    virtual ~IAppWindowHandler() = default;
+    // True when handled (then `message.Result` is the answer).
+    virtual bool AppMessage(TMessage& message) = 0;
+};
+
+// One entry of a pop-up menu as the platform shows it.
+struct TMenuEntry {
+    std::string caption;  // "-" is a separator
+    int command = 0;      // what TrackPopupMenu returns when chosen (> 0)
+    bool enabled = true;
+    bool checked = false;
+    bool radio = false;   // a check shows as a bullet
+    bool isDefault = false;
+    const TBitmap* picture = nullptr;  // shown beside the caption, transparent key = its TransparentColor
+    std::vector<TMenuEntry> items;     // a submenu when not empty
+};
+
+class Backend {
+public:
+    virtual ~Backend() = default;
+
+    // Windows.
+    virtual WindowId NewWindow(const TWindowParams& params, IWindowHandler* handler) = 0;
+    virtual void FreeWindow(WindowId window) = 0;
+    // Frame widths (left, top, right, bottom) that a framed window adds around its client area.
+    virtual TRect FrameMargins(const TWindowParams& params) = 0;
+    virtual void SetWindowBounds(WindowId window, TRect screen) = 0;
+    virtual void SetWindowVisible(WindowId window, bool visible) = 0;
+    virtual void SetWindowCaption(WindowId window, const std::string& caption) = 0;
+    virtual void SetWindowAlpha(WindowId window, bool layered, std::uint8_t alpha) = 0;
+    // Keeps the window (and so any hotkey registered for it).
+    virtual void SetWindowTopmost(WindowId window, bool topmost) = 0;
+    virtual void SetWindowIcon(WindowId window, const TBitmap& image, TColor transparent) = 0;
+    // Copies `dirty` (client coordinates) of `image` to the window in one operation.
+    virtual void Present(WindowId window, const TBitmap& image, TRect dirty) = 0;
+    // Asks for a WndPaint later, from the message queue.
+    virtual void InvalidateWindow(WindowId window) = 0;
+    virtual void SetForeground(WindowId window) = 0;
+    virtual WindowId Foreground() = 0;
+    virtual void SetCapture(WindowId window) = 0;
+    virtual void ReleaseCapture() = 0;
+
+    // The application's own window: taskbar button, title, icon, minimized state.
+    virtual void SetAppHandler(IAppWindowHandler* handler) = 0;
+    virtual WindowId AppWindow() = 0;
+    virtual void SetAppTitle(const std::string& title) = 0;
+    virtual void SetAppIcon(const TBitmap& image, TColor transparent) = 0;
+    virtual void ShowAppWindow(bool visible) = 0;
+    virtual bool AppWindowIconic() = 0;
+    // Minimizing the application window hides the forms it owns; restoring brings them back.
+    virtual void MinimizeApp() = 0;
+    virtual void RestoreApp() = 0;
+    // True when the foreground window belongs to this application.
+    virtual bool AppActive() = 0;
+
+    // Pointer and cursors. A cursor handle 0 is the arrow.
+    virtual TPoint CursorPos() = 0;
+    virtual void SetCursorPos(TPoint screen) = 0;
+    // nullptr frees the pointer.
+    virtual void ClipCursor(const TRect* screen) = 0;
+    virtual std::uintptr_t LoadStockCursor(TCursor id) = 0;
+    virtual void SetCursorShape(std::uintptr_t cursor) = 0;
+    virtual TShiftState KeyboardShift() = 0;
+    virtual bool KeyPressed(std::uint16_t virtualKey) = 0;
+    virtual TSize ScreenSize() = 0;
+
+    // Message timers on the GUI thread; the id is never 0.
+    virtual int StartTimer(unsigned intervalMs, std::function<void()> tick) = 0;
+    virtual void StopTimer(int id) = 0;
+
+    // Shows the menu at a screen point and returns the chosen command, 0 when dismissed.
+    virtual int TrackPopupMenu(const std::vector<TMenuEntry>& items, TPoint screen) = 0;
+    virtual int ShowMessageBox(const std::string& text, const std::string& caption, unsigned style) = 0;
+    virtual void ShowHintWindow(const std::string& text, TPoint screen, TColor color, const TFontSpec& font) = 0;
+    virtual void HideHintWindow() = 0;
+
+    // The message loop. Run returns after QuitLoop; ProcessMessages handles what is pending.
+    virtual void Run() = 0;
+    virtual void QuitLoop() = 0;
+    virtual void ProcessMessages() = 0;
+    // Thread-safe: `work` runs on the GUI thread from the message loop.
+    virtual void PostToGuiThread(std::function<void()> work) = 0;
+    virtual bool IsGuiThread() = 0;
+    virtual void Pause(unsigned ms) = 0;
+    virtual std::uint32_t TickCount() = 0;
+    virtual unsigned DoubleClickTime() = 0;
+};
+
+// The backend in use: the native one unless another was installed (tests install headless).
+Backend& CurrentBackend();
+void SetBackend(std::unique_ptr<Backend> backend);
+// The platform's own backend (Win32 on Windows, headless elsewhere).
+std::unique_ptr<Backend> MakeNativeBackend();

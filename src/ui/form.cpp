@@ -1,0 +1,445 @@
+// Forms: the platform window's life, showing and closing, focus bookkeeping, and the
+// composition of all children into one bitmap presented in one copy.
+#include "ui/form.h"
+
+#include "gfx/canvas.h"
+#include "ui/application.h"
+#include "ui/form_input.h"
+
+namespace {
+
+bool IsWindowed(const TControl* c) { return dynamic_cast<const TWinControl*>(c) != nullptr; }
+
+}  // namespace
+
+// Paints a container's children: windowless ones in creation order, then windowed ones
+// (each followed by its own children), every control clipped to its parents.
+class FormPainter {
+public:
+    static void PaintChildren(TWinControl& parent)
+    {
+        std::vector<TControl*> children = parent.Controls();
+        for (TControl* c : children)
+            if (!IsWindowed(c) && c->Visible())
+                PaintOne(*c);
+        for (TControl* c : children)
+            if (IsWindowed(c) && c->Visible()) {
+                PaintOne(*c);
+                PaintChildren(static_cast<TWinControl&>(*c));
+            }
+    }
+
+private:
+    static void PaintOne(TControl& c)
+    {
+        TCanvas& canvas = c.Canvas();
+        if (canvas.ClipRect().IsEmpty())
+            return;
+        canvas.Font = c.Font();
+        canvas.Brush = TBrush{c.Color(), bsSolid};
+        c.Paint();
+    }
+};
+
+TForm::TForm(TComponent* owner) : TWinControl(owner), FInput(std::make_unique<FormInput>(*this))
+{
+    BeginLoading();
+    FVisible = false;
+    FColor = clBtnFace;
+    FParentColor = false;
+    FParentFont = false;
+    FParentShowHint = false;
+    FLeft = 0;
+    FTop = 0;
+    FWidth = 320;
+    FHeight = 240;
+    FIcon.OnChange = [this](TObject*) { UpdateIcon(); };
+}
+
+TForm::~TForm()
+{
+    MarkDestroying();
+    if (OnDestroy)
+        Application().Guard([this] { OnDestroy(this); });
+    DestroyComponents();
+    FInput.reset();
+    if (FHandle != 0)
+        CurrentBackend().FreeWindow(FHandle);
+}
+
+void TForm::AfterConstruction()
+{
+    if (Loading())
+        EndLoading();
+    DoCreate();
+}
+
+void TForm::DoCreate()
+{
+    if (OnCreate)
+        Application().Guard([this] { OnCreate(this); });
+}
+
+WindowId TForm::Handle()
+{
+    if (FHandle == 0) {
+        FHandle = CurrentBackend().NewWindow(Params(), this);
+        UpdateIcon();
+    }
+    return FHandle;
+}
+
+TWindowParams TForm::Params() const
+{
+    TWindowParams p;
+    p.caption = Caption();
+    p.bounds = BoundsRect();
+    p.framed = FBorderStyle != bsNone;
+    p.toolWindow = FBorderStyle == bsToolWindow || FBorderStyle == bsSizeToolWin;
+    p.topmost = FFormStyle == fsStayOnTop;
+    p.layered = FAlphaBlend;
+    p.alpha = FAlphaBlendValue;
+    return p;
+}
+
+TRect TForm::Margins() const
+{
+    if (FBorderStyle == bsNone)
+        return {};
+    return CurrentBackend().FrameMargins(Params());
+}
+
+void TForm::SetBorderStyle(TFormBorderStyle style)
+{
+    if (FBorderStyle == style)
+        return;
+    FBorderStyle = style;
+    // The frame is fixed at creation; a new style needs a new window.
+    if (FHandle != 0) {
+        bool visible = FVisible;
+        CurrentBackend().FreeWindow(FHandle);
+        FHandle = 0;
+        if (visible) {
+            Handle();
+            CurrentBackend().SetWindowVisible(FHandle, true);
+            Repaint();
+        }
+    }
+}
+
+void TForm::SetFormStyle(TFormStyle style)
+{
+    if (FFormStyle == style)
+        return;
+    FFormStyle = style;
+    if (FHandle != 0)
+        CurrentBackend().SetWindowTopmost(FHandle, style == fsStayOnTop);
+}
+
+void TForm::SetAlphaBlend(bool value)
+{
+    if (FAlphaBlend == value)
+        return;
+    FAlphaBlend = value;
+    if (FHandle != 0)
+        CurrentBackend().SetWindowAlpha(FHandle, FAlphaBlend, FAlphaBlendValue);
+}
+
+void TForm::SetAlphaBlendValue(std::uint8_t value)
+{
+    if (FAlphaBlendValue == value)
+        return;
+    FAlphaBlendValue = value;
+    if (FHandle != 0 && FAlphaBlend)
+        CurrentBackend().SetWindowAlpha(FHandle, FAlphaBlend, FAlphaBlendValue);
+}
+
+void TForm::SetBounds(int left, int top, int width, int height)
+{
+    TWinControl::SetBounds(left, top, width, height);
+    if (FHandle != 0)
+        CurrentBackend().SetWindowBounds(FHandle, BoundsRect());
+}
+
+TRect TForm::ClientRect() const
+{
+    TRect m = Margins();
+    return {0, 0, std::max(0, Width() - m.left - m.right), std::max(0, Height() - m.top - m.bottom)};
+}
+
+void TForm::SetClientWidth(int v)
+{
+    TRect m = Margins();
+    SetWidth(v + m.left + m.right);
+}
+
+void TForm::SetClientHeight(int v)
+{
+    TRect m = Margins();
+    SetHeight(v + m.top + m.bottom);
+}
+
+void TForm::SetVisible(bool visible)
+{
+    if (FVisible == visible)
+        return;
+    FVisible = visible;
+    if (visible) {
+        Handle();
+        if (FActiveControl == nullptr)
+            SelectFirst();
+        DoShow();
+        if (!FVisible)
+            return;
+        PaintImage();
+        CurrentBackend().SetWindowVisible(FHandle, true);
+        CurrentBackend().Present(FHandle, FImage, FImage.BoundsRect());
+        FDirty = false;
+        CurrentBackend().SetForeground(FHandle);
+    } else {
+        DoHide();
+        FInput->CancelHint();
+        FInput->SetCapture(nullptr);
+        if (FHandle != 0)
+            CurrentBackend().SetWindowVisible(FHandle, false);
+    }
+}
+
+void TForm::DoShow()
+{
+    if (OnShow)
+        OnShow(this);
+}
+
+void TForm::DoHide()
+{
+    if (OnHide)
+        OnHide(this);
+}
+
+bool TForm::CloseQuery()
+{
+    bool canClose = true;
+    if (OnCloseQuery)
+        OnCloseQuery(this, canClose);
+    return canClose;
+}
+
+void TForm::DoClose(TCloseAction& action)
+{
+    if (OnClose)
+        OnClose(this, action);
+}
+
+void TForm::Close()
+{
+    if (!CloseQuery())
+        return;
+    TCloseAction action = caHide;
+    DoClose(action);
+    if (action == caNone)
+        return;
+    if (Application().MainForm() == this)
+        Application().Terminate();
+    else if (action == caMinimize)
+        Application().Minimize();
+    else
+        Hide();
+}
+
+void TForm::BringToFront()
+{
+    if (FVisible)
+        CurrentBackend().SetForeground(Handle());
+}
+
+void TForm::SetActiveControl(TWinControl* control)
+{
+    if (control != nullptr && (!ContainsControl(control) || !control->CanFocus()))
+        return;
+    SetFocusedControl(control);
+}
+
+void TForm::SelectFirst()
+{
+    if (TWinControl* first = FindNextControl(nullptr, true, true))
+        SetFocusedControl(first);
+}
+
+void TForm::SetFocusedControl(TWinControl* control)
+{
+    if (FActiveControl == control)
+        return;
+    TWinControl* old = FActiveControl;
+    FActiveControl = control;
+    if (old != nullptr)
+        old->DoExit();
+    if (control != nullptr && FActiveControl == control)
+        control->DoEnter();
+    CMFocusChanged(FActiveControl);
+}
+
+void TForm::CMFocusChanged(TWinControl* focused) { TWinControl::CMFocusChanged(focused); }
+
+void TForm::CMColorChanged()
+{
+    TWinControl::CMColorChanged();
+    Invalidate();
+}
+
+void TForm::CMTextChanged()
+{
+    if (FHandle != 0)
+        CurrentBackend().SetWindowCaption(FHandle, Caption());
+}
+
+void TForm::Loaded() { TWinControl::Loaded(); }
+
+void TForm::ControlGone(TControl* control)
+{
+    if (FInput)
+        FInput->ControlGone(control);
+    for (const TControl* c = FActiveControl; c != nullptr; c = c->Parent())
+        if (c == control) {
+            FActiveControl = nullptr;
+            break;
+        }
+}
+
+void TForm::UpdateIcon()
+{
+    if (FHandle != 0 && !FIcon.Empty())
+        CurrentBackend().SetWindowIcon(FHandle, FIcon.Image(), FIcon.TransparentColor());
+}
+
+void TForm::Invalidate()
+{
+    FDirty = true;
+    if (FHandle != 0 && FVisible)
+        CurrentBackend().InvalidateWindow(FHandle);
+}
+
+void TForm::Repaint()
+{
+    if (FHandle == 0 || !FVisible)
+        return;
+    PaintImage();
+    CurrentBackend().Present(FHandle, FImage, FImage.BoundsRect());
+    FDirty = false;
+}
+
+void TForm::PaintImage()
+{
+    TRect client = ClientRect();
+    if (FImage.Width() != client.Width() || FImage.Height() != client.Height())
+        FImage.SetSize(client.Width(), client.Height());
+    TCanvas& canvas = Canvas();
+    canvas.Brush = TBrush{FColor, bsSolid};
+    canvas.FillRect(client);
+    canvas.Font = Font();
+    if (OnPaint)
+        OnPaint(this);
+    FormPainter::PaintChildren(*this);
+}
+
+void TForm::WndPaint()
+{
+    Application().Guard([this] {
+        if (!FVisible)
+            return;
+        PaintImage();
+        CurrentBackend().Present(FHandle, FImage, FImage.BoundsRect());
+        FDirty = false;
+    });
+}
+
+int TForm::WndHitTest(TPoint screen)
+{
+    int result = HTCLIENT;
+    Application().Guard([&] {
+        TControl* hit = ControlAtPos(ScreenToClient(screen));
+        for (const TControl* c = hit; c != nullptr && c != this; c = c->Parent())
+            if (IsWindowed(c))
+                return;
+        WMNCHitTest(screen, result);
+    });
+    return result;
+}
+
+TCursor TForm::WndCursorAt(TPoint client)
+{
+    TCursor cursor = crDefault;
+    Application().Guard([&] { cursor = FInput->CursorAt(client); });
+    return cursor;
+}
+
+void TForm::WndMouseDown(TMouseButton button, TShiftState shift, TPoint client)
+{
+    Application().Guard([&] { FInput->MouseDown(button, shift, client); });
+}
+
+void TForm::WndMouseMove(TShiftState shift, TPoint client)
+{
+    Application().Guard([&] { FInput->MouseMove(shift, client); });
+}
+
+void TForm::WndMouseUp(TMouseButton button, TShiftState shift, TPoint client)
+{
+    Application().Guard([&] { FInput->MouseUp(button, shift, client); });
+}
+
+void TForm::WndMouseLeave()
+{
+    Application().Guard([&] { FInput->MouseLeave(); });
+}
+
+void TForm::WndKeyDown(std::uint16_t key, TShiftState shift)
+{
+    Application().Guard([&] { FInput->KeyDown(key, shift); });
+}
+
+void TForm::WndKeyUp(std::uint16_t key, TShiftState shift)
+{
+    Application().Guard([&] { FInput->KeyUp(key, shift); });
+}
+
+void TForm::WndChar(char key)
+{
+    Application().Guard([&] { FInput->Char(key); });
+}
+
+void TForm::WndHotkey(int id)
+{
+    Application().Guard([&] { WMHotkey(id); });
+}
+
+void TForm::WndMoved(TRect bounds)
+{
+    Application().Guard([&] {
+        bool resized = bounds.Width() != FWidth || bounds.Height() != FHeight;
+        FLeft = bounds.left;
+        FTop = bounds.top;
+        FWidth = bounds.Width();
+        FHeight = bounds.Height();
+        if (resized) {
+            Resize();
+            Invalidate();
+        }
+    });
+}
+
+void TForm::WndCloseRequest()
+{
+    Application().Guard([&] { Close(); });
+}
+
+void TForm::WndActivate(bool active)
+{
+    Application().Guard([&] {
+        FActive = active;
+        if (active && OnActivate)
+            OnActivate(this);
+        if (!active && OnDeactivate)
+            OnDeactivate(this);
+    });
+}

@@ -1,0 +1,138 @@
+// Top-level windows. A form owns one platform window and manages everything inside it:
+// it composes its children into one bitmap (colour, windowless children in creation order,
+// then windowed children) and presents it in one copy; it routes the mouse (capture,
+// enter/leave, clicks) and the keyboard (key preview, the focused control, dialog keys and
+// accelerators); it answers hit tests through the WMNCHitTest hook.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+#include "gfx/bitmap.h"
+#include "ui/backend.h"
+#include "ui/icon.h"
+#include "ui/wincontrol.h"
+
+class FormInput;
+
+class TForm : public TWinControl, private IWindowHandler {
+public:
+    // A form is loading from construction until AfterConstruction (CreateForm calls it).
+    explicit TForm(TComponent* owner);
+    ~TForm() override;
+
+    // Ends loading, then fires OnCreate.
+    virtual void AfterConstruction();
+
+    // The platform window, created on first use; 0 only when the backend refuses.
+    WindowId Handle();
+    bool HandleAllocated() const { return FHandle != 0; }
+
+    TFormBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TFormBorderStyle style);
+    TBorderIcons BorderIcons() const { return FBorderIcons; }
+    void SetBorderIcons(TBorderIcons icons) { FBorderIcons = icons; }
+    TFormStyle FormStyle() const { return FFormStyle; }
+    void SetFormStyle(TFormStyle style);
+    bool AlphaBlend() const { return FAlphaBlend; }
+    void SetAlphaBlend(bool value);
+    std::uint8_t AlphaBlendValue() const { return FAlphaBlendValue; }
+    void SetAlphaBlendValue(std::uint8_t value);
+    bool KeyPreview() const { return FKeyPreview; }
+    void SetKeyPreview(bool value) { FKeyPreview = value; }
+    TIcon& Icon() { return FIcon; }
+    int ModalResult() const { return FModalResult; }
+    void SetModalResult(int value) { FModalResult = value; }
+
+    // Bounds are the outer edges on the screen; the client area excludes the frame (none for bsNone).
+    void SetBounds(int left, int top, int width, int height) override;
+    TRect ClientRect() const override;
+    void SetClientWidth(int v) override;
+    void SetClientHeight(int v) override;
+
+    void SetVisible(bool visible) override;
+    // Asks OnCloseQuery and OnClose; caHide hides, and closing the main form ends the application.
+    void Close();
+    void BringToFront();
+    bool Active() const { return FActive; }
+
+    TWinControl* ActiveControl() const { return FActiveControl; }
+    void SetActiveControl(TWinControl* control);
+    // Focuses the first control in tab order.
+    void SelectFirst();
+
+    void Invalidate() override;
+    void Repaint() override;
+    // The last composed picture (client size).
+    const TBitmap& Image() const { return FImage; }
+    // Composes into Image(); Repaint also presents it.
+    void PaintImage();
+
+    TNotifyEvent OnCreate;
+    TNotifyEvent OnDestroy;
+    TNotifyEvent OnShow;
+    TNotifyEvent OnHide;
+    TNotifyEvent OnActivate;
+    TNotifyEvent OnDeactivate;
+    TNotifyEvent OnPaint;
+    TCloseEvent OnClose;
+    TCloseQueryEvent OnCloseQuery;
+
+protected:
+    // `result` arrives as HTCLIENT (the toolkit's answer where no windowed child is under
+    // `screen`); an override may change it, e.g. to HTCAPTION to drag the window by its body.
+    virtual void WMNCHitTest(TPoint screen, int& result) { (void)screen; (void)result; }
+    // A system-wide hotkey registered for this form's Handle() was pressed.
+    virtual void WMHotkey(int id) { (void)id; }
+    virtual void DoCreate();
+    virtual void DoShow();
+    virtual void DoHide();
+    virtual void DoClose(TCloseAction& action);
+    virtual bool CloseQuery();
+    void Loaded() override;
+    void CMFocusChanged(TWinControl* focused) override;
+    void CMColorChanged() override;
+    void CMTextChanged() override;
+
+private:
+    friend class TControl;
+    friend class TWinControl;
+    friend class FormInput;
+
+    void WndPaint() override;
+    int WndHitTest(TPoint screen) override;
+    TCursor WndCursorAt(TPoint client) override;
+    void WndMouseDown(TMouseButton button, TShiftState shift, TPoint client) override;
+    void WndMouseMove(TShiftState shift, TPoint client) override;
+    void WndMouseUp(TMouseButton button, TShiftState shift, TPoint client) override;
+    void WndMouseLeave() override;
+    void WndKeyDown(std::uint16_t key, TShiftState shift) override;
+    void WndKeyUp(std::uint16_t key, TShiftState shift) override;
+    void WndChar(char key) override;
+    void WndHotkey(int id) override;
+    void WndMoved(TRect bounds) override;
+    void WndCloseRequest() override;
+    void WndActivate(bool active) override;
+
+    TWindowParams Params() const;
+    TRect Margins() const;
+    void SetFocusedControl(TWinControl* control);
+    // A control is being freed or removed: drop every reference to it.
+    void ControlGone(TControl* control);
+    void UpdateIcon();
+
+    WindowId FHandle = 0;
+    TFormBorderStyle FBorderStyle = bsSizeable;
+    TBorderIcons FBorderIcons = biSystemMenu | biMinimize | biMaximize;
+    TFormStyle FFormStyle = fsNormal;
+    bool FAlphaBlend = false;
+    std::uint8_t FAlphaBlendValue = 255;
+    bool FKeyPreview = false;
+    TIcon FIcon;
+    int FModalResult = 0;
+    bool FActive = false;
+    bool FDirty = false;
+    TWinControl* FActiveControl = nullptr;
+    TBitmap FImage;
+    std::unique_ptr<FormInput> FInput;
+};

@@ -1,0 +1,57 @@
+// A form's input routing, kept apart from painting and window management: which control the
+// mouse is over, which one holds the capture, click and double-click detection, the hint
+// window, and the order in which keys reach the form and its focused control.
+#pragma once
+
+#include <cstdint>
+
+#include "gfx/geometry.h"
+#include "ui/types.h"
+
+class TControl;
+class TForm;
+class TWinControl;
+
+class FormInput {
+public:
+    explicit FormInput(TForm& form) : FForm(form) {}
+    ~FormInput();
+    FormInput(const FormInput&) = delete;
+    FormInput& operator=(const FormInput&) = delete;
+
+    void MouseDown(TMouseButton button, TShiftState shift, TPoint client);
+    void MouseMove(TShiftState shift, TPoint client);
+    void MouseUp(TMouseButton button, TShiftState shift, TPoint client);
+    void MouseLeave();
+    // Sets the platform cursor for the control under `client`; returns its id.
+    TCursor CursorAt(TPoint client);
+
+    // KeyPreview form first, then the focused control; then dialog keys and accelerators.
+    void KeyDown(std::uint16_t key, TShiftState shift);
+    void KeyUp(std::uint16_t key, TShiftState shift);
+    void Char(char key);
+
+    TControl* Capture() const { return FCapture; }
+    void SetCapture(TControl* control);
+    TControl* Hover() const { return FHover; }
+    // Forgets `control` and everything inside it (it is being freed or removed).
+    void ControlGone(TControl* control);
+    void CancelHint();
+
+private:
+    // The deepest control under `client`, the form itself where no child is.
+    TControl* Hit(TPoint client) const;
+    TPoint Local(const TControl* control, TPoint client) const;
+    TWinControl* KeyTarget() const;
+    void SetHover(TControl* control);
+    void ShowHintNow();
+
+    TForm& FForm;
+    TControl* FCapture = nullptr;
+    TControl* FHover = nullptr;
+    TControl* FClicked = nullptr;
+    TControl* FLastClick = nullptr;
+    std::uint32_t FLastClickTime = 0;
+    TPoint FLastClickPos;
+    int FHintTimer = 0;
+};

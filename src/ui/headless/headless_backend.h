@@ -1,0 +1,206 @@
+// The in-memory backend: windows are records, time is a virtual clock that only moves when a
+// test (or a pause) moves it, input is synthetic, menus are answered by a chooser the test
+// installs, and the screen can be composed into a bitmap. App scenario tests and the snapshot
+// tool run the real toolkit on it.
+#pragma once
+
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "gfx/bitmap.h"
+#include "ui/backend.h"
+
+struct THeadlessWindow {
+    WindowId id = 0;
+    IWindowHandler* handler = nullptr;
+    TWindowParams params;  // caption, bounds, topmost, layered, alpha as last set
+    bool visible = false;
+    TBitmap image;         // what Present copied, client size
+    int presents = 0;      // how many Present calls reached it
+    bool paintPending = false;
+    TBitmap icon;
+};
+
+// Picks from a shown menu: returns the chosen entry's command, 0 to dismiss.
+using TMenuChooser = std::function<int(const std::vector<TMenuEntry>& items, TPoint at)>;
+
+class HeadlessBackend : public Backend {
+public:
+    HeadlessBackend();
+    ~HeadlessBackend() override;
+
+    // Time. AdvanceTime moves the clock, firing due timers in time order and running the
+    // posted work; a pause (Application().Sleep) moves it without firing anything.
+    void AdvanceTime(unsigned ms);
+    std::uint32_t Now() const { return FNow; }
+
+    // Input at screen points. A left press where the form answers HTCAPTION drags the window
+    // by the pointer's offset until the release.
+    void MouseMove(TPoint screen);
+    void MouseDown(TPoint screen, TMouseButton button = TMouseButton::mbLeft);
+    void MouseUp(TPoint screen, TMouseButton button = TMouseButton::mbLeft);
+    void Click(TPoint screen, TMouseButton button = TMouseButton::mbLeft);
+    // Keys go to the foreground window; `shift` holds for the duration of the call.
+    void KeyDown(std::uint16_t key, TShiftState shift = 0);
+    void KeyUp(std::uint16_t key, TShiftState shift = 0);
+    void TypeChar(char key);
+    // KeyDown, TypeChar (for printable keys) and KeyUp in a row.
+    void PressKey(std::uint16_t key, char typed = 0, TShiftState shift = 0);
+    // WM_HOTKEY for `target` (0: the first window created that still exists).
+    void Hotkey(int id, WindowId target = 0);
+
+    // Menus: the chooser answers every TrackPopupMenu until replaced; LastMenu is what was shown.
+    void ChooseMenuItem(TMenuChooser chooser) { FChooser = std::move(chooser); }
+    // A chooser that follows captions, e.g. {"Transparency", "50%"}; a disabled or missing
+    // item dismisses the menu.
+    static TMenuChooser ByCaption(std::vector<std::string> path);
+    const std::vector<TMenuEntry>& LastMenu() const { return FLastMenu; }
+    TPoint LastMenuPoint() const { return FLastMenuPoint; }
+    int MenuCount() const { return FMenuCount; }
+
+    // Windows and the screen.
+    const THeadlessWindow* Window(WindowId id) const;
+    std::vector<WindowId> Windows() const;
+    WindowId WindowByCaption(const std::string& caption) const;
+    // On screen: visible, and not hidden by a minimized application.
+    bool IsShown(WindowId id) const;
+    // Visible windows bottom to top (topmost ones last) on `background`, alpha-blended when asked.
+    TBitmap Screenshot(TColor background = clBlack, bool blend = false) const;
+    void SetScreenSize(TSize size) { FScreenSize = size; }
+
+    // The application window.
+    const std::string& AppTitle() const { return FAppTitle; }
+    bool AppWindowVisible() const { return FAppVisible; }
+    bool AppMinimized() const { return FAppMinimized; }
+    // Simulates another program taking the foreground.
+    void SetForeignForeground(bool foreign) { FForeignForeground = foreign; }
+
+    // Message boxes are answered with IDOK and recorded.
+    const std::string& LastMessageText() const { return FLastMessageText; }
+    const std::string& LastMessageCaption() const { return FLastMessageCaption; }
+    unsigned LastMessageStyle() const { return FLastMessageStyle; }
+    int MessageCount() const { return FMessageCount; }
+    // The hint window's text, empty while hidden.
+    const std::string& HintText() const { return FHintText; }
+    std::uintptr_t CurrentCursor() const { return FCursor; }
+    const std::optional<TRect>& CursorClip() const { return FClip; }
+    WindowId CaptureWindow() const { return FCapture; }
+    int ActiveTimerCount() const { return static_cast<int>(FTimers.size()); }
+
+    // Backend.
+    WindowId NewWindow(const TWindowParams& params, IWindowHandler* handler) override;
+    void FreeWindow(WindowId window) override;
+    TRect FrameMargins(const TWindowParams& params) override;
+    void SetWindowBounds(WindowId window, TRect screen) override;
+    void SetWindowVisible(WindowId window, bool visible) override;
+    void SetWindowCaption(WindowId window, const std::string& caption) override;
+    void SetWindowAlpha(WindowId window, bool layered, std::uint8_t alpha) override;
+    void SetWindowTopmost(WindowId window, bool topmost) override;
+    void SetWindowIcon(WindowId window, const TBitmap& image, TColor transparent) override;
+    void Present(WindowId window, const TBitmap& image, TRect dirty) override;
+    void InvalidateWindow(WindowId window) override;
+    void SetForeground(WindowId window) override;
+    WindowId Foreground() override;
+    void SetCapture(WindowId window) override { FCapture = window; }
+    void ReleaseCapture() override { FCapture = 0; }
+    void SetAppHandler(IAppWindowHandler* handler) override { FAppHandler = handler; }
+    WindowId AppWindow() override { return kAppWindow; }
+    void SetAppTitle(const std::string& title) override { FAppTitle = title; }
+    void SetAppIcon(const TBitmap& image, TColor transparent) override;
+    void ShowAppWindow(bool visible) override { FAppVisible = visible; }
+    bool AppWindowIconic() override { return FAppMinimized; }
+    void MinimizeApp() override { FAppMinimized = true; }
+    void RestoreApp() override { FAppMinimized = false; }
+    bool AppActive() override;
+    TPoint CursorPos() override { return FPointer; }
+    void SetCursorPos(TPoint screen) override { FPointer = screen; }
+    void ClipCursor(const TRect* screen) override;
+    std::uintptr_t LoadStockCursor(TCursor id) override;
+    void SetCursorShape(std::uintptr_t cursor) override { FCursor = cursor; }
+    TShiftState KeyboardShift() override { return FShift; }
+    bool KeyPressed(std::uint16_t virtualKey) override;
+    TSize ScreenSize() override { return FScreenSize; }
+    int StartTimer(unsigned intervalMs, std::function<void()> tick) override;
+    void StopTimer(int id) override;
+    int TrackPopupMenu(const std::vector<TMenuEntry>& items, TPoint screen) override;
+    int ShowMessageBox(const std::string& text, const std::string& caption, unsigned style) override;
+    void ShowHintWindow(const std::string& text, TPoint screen, TColor color, const TFontSpec& font) override;
+    void HideHintWindow() override { FHintText.clear(); }
+    void Run() override;
+    void QuitLoop() override { FQuit = true; }
+    void ProcessMessages() override;
+    void PostToGuiThread(std::function<void()> work) override;
+    bool IsGuiThread() override { return std::this_thread::get_id() == FGuiThread; }
+    void Pause(unsigned ms) override { FNow += ms; }
+    std::uint32_t TickCount() override { return FNow; }
+    unsigned DoubleClickTime() override { return 500; }
+
+    static constexpr WindowId kAppWindow = 1;
+
+private:
+    struct Timer {
+        unsigned interval = 0;
+        std::uint32_t due = 0;
+        std::function<void()> tick;
+    };
+
+    THeadlessWindow* Find(WindowId id);
+    // The shown window under a screen point, topmost first; 0 when none.
+    WindowId WindowAt(TPoint screen) const;
+    std::vector<WindowId> ZOrder() const;
+    TPoint ToClient(WindowId id, TPoint screen) const;
+    TShiftState MouseShift() const;
+    void TrackHover(WindowId over);
+    void PaintPending();
+    bool RunPosted();
+
+    std::map<WindowId, THeadlessWindow> FWindows;
+    std::vector<WindowId> FStack;  // bottom to top, within the normal and the topmost band
+    WindowId FNextId = 0x100;
+    WindowId FForeground = 0;
+    WindowId FCapture = 0;
+    WindowId FHover = 0;
+    WindowId FDragging = 0;
+    TPoint FDragOffset;
+    TPoint FPointer;
+    TShiftState FShift = 0;
+    TShiftState FButtons = 0;
+    std::uint32_t FNow = 0;
+    std::map<int, Timer> FTimers;
+    int FNextTimer = 1;
+    TMenuChooser FChooser;
+    std::vector<TMenuEntry> FLastMenu;
+    TPoint FLastMenuPoint;
+    int FMenuCount = 0;
+    IAppWindowHandler* FAppHandler = nullptr;
+    std::string FAppTitle;
+    bool FAppVisible = true;
+    bool FAppMinimized = false;
+    bool FForeignForeground = false;
+    std::string FLastMessageText;
+    std::string FLastMessageCaption;
+    unsigned FLastMessageStyle = 0;
+    int FMessageCount = 0;
+    std::string FHintText;
+    std::uintptr_t FCursor = 0;
+    std::optional<TRect> FClip;
+    TSize FScreenSize{1280, 1024};
+    bool FQuit = false;
+    std::thread::id FGuiThread;
+    std::mutex FPostLock;
+    std::condition_variable FPosted;
+    std::deque<std::function<void()>> FPostQueue;
+};
+
+// Installs a fresh headless backend and a fresh application; returns the backend.
+HeadlessBackend& UseHeadlessBackend();
+// The installed backend, which must be the headless one.
+HeadlessBackend& Headless();

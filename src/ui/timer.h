@@ -1,0 +1,31 @@
+// The message timer: OnTimer runs on the GUI thread every Interval milliseconds while Enabled.
+// A handler's exception goes to the application's error box and the timer keeps running.
+#pragma once
+
+#include "ui/component.h"
+
+class TTimer : public TComponent {
+public:
+    explicit TTimer(TComponent* owner);
+    ~TTimer() override;
+
+    bool Enabled() const { return FEnabled; }
+    void SetEnabled(bool value);
+    unsigned Interval() const { return FInterval; }
+    void SetInterval(unsigned ms);
+    TNotifyEvent OnTimer;
+    // Starts counting the interval again with the current settings.
+    void Restart() { UpdateTimer(); }
+
+protected:
+    void Loaded() override;
+    virtual void Timer();
+
+private:
+    void UpdateTimer();
+    void StopTimer();
+
+    bool FEnabled = true;
+    unsigned FInterval = 1000;
+    int FTimerId = 0;
+};

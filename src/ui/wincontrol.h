@@ -1,0 +1,84 @@
+// Windowed controls: focusable containers managed inside their form (only forms are platform
+// windows). They hold child controls, take the keyboard focus in tab order, receive the keys
+// the form routes to the focused control, and paint above their windowless siblings.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "ui/control.h"
+
+class TWinControl : public TControl {
+public:
+    explicit TWinControl(TComponent* owner);
+    ~TWinControl() override;
+
+    // Children in creation (insertion) order.
+    const std::vector<TControl*>& Controls() const { return FControls; }
+    int ControlCount() const { return static_cast<int>(FControls.size()); }
+    // True for any descendant, however deep.
+    bool ContainsControl(const TControl* control) const;
+    bool ContainsOrIs(const TControl* control) const;
+    // The deepest visible, enabled control under `p` (this control's client coordinates):
+    // windowed children first, later ones above earlier ones; nullptr when none.
+    TControl* ControlAtPos(TPoint p, bool allowWindowed = true) const;
+
+    int TabOrder() const;
+    void SetTabOrder(int order);
+    bool TabStop() const { return FTabStop; }
+    void SetTabStop(bool value) { FTabStop = value; }
+    // Visible, enabled, every parent too, on a form.
+    virtual bool CanFocus() const;
+    bool Focused() const;
+    virtual void SetFocus();
+    // Windowed descendants in tab order (depth first).
+    std::vector<TWinControl*> TabOrderList() const;
+    // The next focusable control after `current` in tab order, wrapping; nullptr when none.
+    TWinControl* FindNextControl(TWinControl* current, bool goForward, bool checkTabStop) const;
+    void SelectNext(TWinControl* current, bool goForward, bool checkTabStop);
+
+    TNotifyEvent OnEnter;
+    TNotifyEvent OnExit;
+    TKeyEvent OnKeyDown;
+    TKeyPressEvent OnKeyPress;
+    TKeyEvent OnKeyUp;
+
+protected:
+    // Focus arrived / left; the bases fire OnEnter / OnExit.
+    virtual void DoEnter();
+    virtual void DoExit();
+    // The bases fire OnKeyDown / OnKeyPress / OnKeyUp.
+    virtual void KeyDown(std::uint16_t& key, TShiftState shift);
+    virtual void KeyPress(char& key);
+    virtual void KeyUp(std::uint16_t& key, TShiftState shift);
+    // True to receive `key` (Tab, Enter, Escape, an arrow) as a plain key instead of a dialog key.
+    virtual bool WantsKey(std::uint16_t key, TShiftState shift) const { (void)key; (void)shift; return false; }
+
+    // Offer to the children in order; the first that takes it ends the search.
+    bool CMDialogChar(char key) override;
+    bool CMDialogKey(std::uint16_t key, TShiftState shift) override;
+    void CMFocusChanged(TWinControl* focused) override;
+    void CMVisibleChanged() override;
+    void CMEnabledChanged() override;
+    void CMColorChanged() override;
+    void CMFontChanged() override;
+    void CMShowHintChanged() override;
+
+private:
+    friend class TControl;
+    friend class TForm;
+    friend class FormInput;
+
+    void InsertControl(TControl* control);
+    void RemoveControl(TControl* control);
+
+    std::vector<TControl*> FControls;
+    std::vector<TWinControl*> FTabList;
+    bool FTabStop = false;
+};
+
+// A windowed control that paints itself on its Canvas.
+class TCustomControl : public TWinControl {
+public:
+    explicit TCustomControl(TComponent* owner) : TWinControl(owner) {}
+};
