@@ -14,6 +14,12 @@ level() {
 
 native() { scripts/build.sh native && ctest --test-dir build/native --output-on-failure -j2; }
 
+# The scrolling text's worker threads, checked for data races.
+tsan() {
+  scripts/build.sh tsan test_controls &&
+    TSAN_OPTIONS=halt_on_error=1 build/tsan/tests/test_controls --gtest_filter='*Timer*:*ScrollText*'
+}
+
 wine_level() {
   scripts/build.sh win64 || return 1
   source scripts/wine-env.sh
@@ -34,6 +40,7 @@ e2e() {
 }
 
 level "native unit tests" native
+level "timer threads under ThreadSanitizer" tsan
 level "Win32 tests under Wine" wine_level
 level "end to end under Wine" e2e
 echo "levels: $passed passed, $failed failed"

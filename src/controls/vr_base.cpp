@@ -205,6 +205,27 @@ void RegisterVrCursors()
         handle = CurrentBackend().LoadStockCursor(crHandPoint);
 }
 
+namespace {
+
+// Sizes an image buffer to its control and fills it with the control's colour.
+void ClearToColor(TBitmap& image, int width, int height, TColor color)
+{
+    image.SetSize(width, height);
+    TCanvas& canvas = image.Canvas();
+    canvas.Brush.style = bsSolid;
+    canvas.Brush.color = color;
+    canvas.FillRect(image.BoundsRect());
+}
+
+// Puts the finished picture on the control's screen canvas in one copy.
+void CopyToScreen(TCanvas& screen, const TBitmap& image, int width, int height)
+{
+    const TRect area{0, 0, width, height};
+    screen.CopyRect(area, image, area);
+}
+
+} // namespace
+
 TVrGraphicControl::TVrGraphicControl(TComponent* owner) : TGraphicControl(owner) {}
 
 void TVrGraphicControl::RequestRepaint()
@@ -215,19 +236,9 @@ void TVrGraphicControl::RequestRepaint()
 
 TVrGraphicImageControl::TVrGraphicImageControl(TComponent* owner) : TVrGraphicControl(owner) {}
 
-void TVrGraphicImageControl::ClearImage()
-{
-    FImage.SetSize(Width(), Height());
-    TCanvas& canvas = FImage.Canvas();
-    canvas.Brush.style = bsSolid;
-    canvas.Brush.color = Color();
-    canvas.FillRect(FImage.BoundsRect());
-}
+void TVrGraphicImageControl::ClearImage() { ClearToColor(FImage, Width(), Height(), Color()); }
 
-void TVrGraphicImageControl::Paint()
-{
-    Canvas().CopyRect({0, 0, Width(), Height()}, FImage, {0, 0, Width(), Height()});
-}
+void TVrGraphicImageControl::Paint() { CopyToScreen(Canvas(), FImage, Width(), Height()); }
 
 TVrCustomControl::TVrCustomControl(TComponent* owner) : TCustomControl(owner) {}
 
@@ -239,19 +250,9 @@ void TVrCustomControl::RequestRepaint()
 
 TVrCustomImageControl::TVrCustomImageControl(TComponent* owner) : TVrCustomControl(owner) {}
 
-void TVrCustomImageControl::ClearImage()
-{
-    FImage.SetSize(Width(), Height());
-    TCanvas& canvas = FImage.Canvas();
-    canvas.Brush.style = bsSolid;
-    canvas.Brush.color = Color();
-    canvas.FillRect(FImage.BoundsRect());
-}
+void TVrCustomImageControl::ClearImage() { ClearToColor(FImage, Width(), Height(), Color()); }
 
-void TVrCustomImageControl::Paint()
-{
-    Canvas().CopyRect({0, 0, Width(), Height()}, FImage, {0, 0, Width(), Height()});
-}
+void TVrCustomImageControl::Paint() { CopyToScreen(Canvas(), FImage, Width(), Height()); }
 
 TVrChangeLink::~TVrChangeLink()
 {

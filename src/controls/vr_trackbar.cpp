@@ -7,7 +7,6 @@
 #include <cstdint>
 
 #include "controls/vr_resources.h"
-#include "ui/application.h"
 #include "ui/backend.h"
 
 namespace {

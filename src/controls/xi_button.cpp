@@ -276,11 +276,13 @@ void TXiButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
     Repaint();
 }
 
+// The form offers Enter as a dialog key after this, so Enter clicks here only when the
+// dialog-key path will not.
 void TXiButton::KeyDown(std::uint16_t& key, TShiftState shift)
 {
     if (key == VK_SPACE)
         FButtonState = TXiButtonState::bsPressed;
-    if (key == VK_RETURN)
+    if (key == VK_RETURN && !ClicksOnDialogKey(key, shift))
         Click();
     Repaint();
     TCustomControl::KeyDown(key, shift);
@@ -295,12 +297,17 @@ void TXiButton::KeyUp(std::uint16_t& key, TShiftState shift)
     TCustomControl::KeyUp(key, shift);
 }
 
-bool TXiButton::CMDialogKey(std::uint16_t key, TShiftState shift)
+// Enter when focused or the default button, Escape when the cancel button.
+bool TXiButton::ClicksOnDialogKey(std::uint16_t key, TShiftState shift) const
 {
     const bool modifiers = (shift & (ssShift | ssCtrl | ssAlt)) != 0;
-    const bool ours = (key == VK_RETURN && FFocused) || (key == VK_ESCAPE && FCancel) ||
-                      (key == VK_RETURN && FDefault);
-    if (ours && !modifiers && CanFocus()) {
+    const bool ours = (key == VK_RETURN && (FFocused || FDefault)) || (key == VK_ESCAPE && FCancel);
+    return ours && !modifiers && CanFocus();
+}
+
+bool TXiButton::CMDialogKey(std::uint16_t key, TShiftState shift)
+{
+    if (ClicksOnDialogKey(key, shift)) {
         Click();
         return true;
     }

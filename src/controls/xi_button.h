@@ -141,6 +141,7 @@ protected:
 
 private:
     void SetState(TXiButtonState state);
+    bool ClicksOnDialogKey(std::uint16_t key, TShiftState shift) const;
 
     std::array<TColor, XiColorCount> FColors{};
     TColorScheme FColorScheme = csNeoDesert;

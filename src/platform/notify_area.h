@@ -119,9 +119,9 @@ class ITrayWindow {
  public:
   virtual ~ITrayWindow() = default;
   virtual WindowId Handle() const = 0;
-  // Shell_NotifyIcon with `message` (kNim*); data.hWnd should be Handle(). The result is not
-  // reported: the shell's answers are not trustworthy across its restarts anyway.
-  virtual void NotifyIcon(unsigned message, const TrayIconData& data) = 0;
+  // Shell_NotifyIcon with `message` (kNim*); data.hWnd should be Handle(). False when the
+  // shell refused, which callers may ignore: a restarted shell asks for its icons again.
+  virtual bool NotifyIcon(unsigned message, const TrayIconData& data) = 0;
   // A repeating timer that delivers kWmTimer with wParam = id; setting it again restarts it.
   virtual void SetTimer(unsigned id, unsigned milliseconds) = 0;
   virtual void KillTimer(unsigned id) = 0;

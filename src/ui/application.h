@@ -73,6 +73,8 @@ public:
     void ShowApplicationWindow() { CurrentBackend().ShowAppWindow(true); }
     void HideApplicationWindow() { CurrentBackend().ShowAppWindow(false); }
     bool IsApplicationWindowIconic() { return CurrentBackend().AppWindowIconic(); }
+    // The taskbar button shows while any of the application's forms is visible.
+    void UpdateVisible();
 
     // Hooks see the application window's messages first, newest last; returns an id for Unhook.
     int HookMainWindow(TWindowHook hook);

@@ -161,6 +161,7 @@ private:
     friend class TWinControl;
     friend class TForm;
     friend class FormInput;
+    friend class FormPainter;
 
     TWinControl* FParent = nullptr;
     int FLeft = 0;

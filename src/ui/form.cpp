@@ -203,6 +203,8 @@ void TForm::SetVisible(bool visible)
         if (FHandle != 0)
             CurrentBackend().SetWindowVisible(FHandle, false);
     }
+    if (Owner() == &Application())
+        Application().UpdateVisible();
 }
 
 void TForm::DoShow()
@@ -279,8 +281,6 @@ void TForm::SetFocusedControl(TWinControl* control)
     CMFocusChanged(FActiveControl);
 }
 
-void TForm::CMFocusChanged(TWinControl* focused) { TWinControl::CMFocusChanged(focused); }
-
 void TForm::CMColorChanged()
 {
     TWinControl::CMColorChanged();
@@ -292,8 +292,6 @@ void TForm::CMTextChanged()
     if (FHandle != 0)
         CurrentBackend().SetWindowCaption(FHandle, Caption());
 }
-
-void TForm::Loaded() { TWinControl::Loaded(); }
 
 void TForm::ControlGone(TControl* control)
 {

@@ -89,8 +89,6 @@ protected:
     virtual void DoHide();
     virtual void DoClose(TCloseAction& action);
     virtual bool CloseQuery();
-    void Loaded() override;
-    void CMFocusChanged(TWinControl* focused) override;
     void CMColorChanged() override;
     void CMTextChanged() override;
 

@@ -11,11 +11,14 @@ TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 TWinControl::~TWinControl()
 {
     MarkDestroying();
-    // Free what this control owns while it is still whole, then let go of children owned
-    // elsewhere (their owners free them later).
+    // Free what this control owns while it is still whole, then the children owned
+    // elsewhere: a child never outlives its parent.
     DestroyComponents();
-    while (!FControls.empty())
-        RemoveControl(FControls.back());
+    while (!FControls.empty()) {
+        TControl* child = FControls.back();
+        RemoveControl(child);
+        delete child;
+    }
 }
 
 bool TWinControl::ContainsControl(const TControl* control) const

@@ -12,6 +12,7 @@
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/headless/headless_backend.h"
+#include "ui/imagelist.h"
 #include "ui/menus.h"
 
 namespace {
@@ -121,6 +122,74 @@ TEST_F(TrayIconTest, IconFallsBackToTheApplicationIcon)
     tray->SetIcon(icon);
     EXPECT_EQ(area->ShownIcon()->hIcon.width, 3) << "a new icon reaches the shell at once";
     EXPECT_EQ(area->Calls.back().data.uFlags, static_cast<std::uint32_t>(sw::kNifIcon));
+}
+
+TEST_F(TrayIconTest, IconIndexPicksFromTheListElseTheIconElseTheApplicationIcon)
+{
+    TImageList icons(nullptr);
+    icons.SetWidth(4);
+    icons.SetHeight(4);
+    icons.Add(TBitmap(4, 4));
+    icons.Add(TBitmap(4, 4));
+    TBitmap own(3, 3);
+    TIcon icon;
+    icon.SetImage(own, clNone);
+    TBitmap app(2, 2);
+    Application().Icon().SetImage(app, clNone);
+    MakeTray();
+    struct Case {
+        TImageList* list;
+        int index;
+        bool ownIcon;
+        int shownWidth;
+    };
+    for (Case c : {Case{&icons, 1, true, 4}, Case{&icons, 2, true, 3}, Case{&icons, -1, false, 2},
+                   Case{nullptr, 0, true, 3}, Case{nullptr, 0, false, 2}}) {
+        tray->SetIcons(c.list);
+        tray->SetIcon(c.ownIcon ? icon : TIcon());
+        tray->SetIconIndex(c.index);
+        EXPECT_EQ(area->ShownIcon()->hIcon.width, c.shownWidth) << c.index;
+    }
+    tray->SetIcons(nullptr);
+}
+
+TEST_F(TrayIconTest, AnimationStepsThroughTheListWhileInTheTray)
+{
+    TImageList icons(nullptr);
+    for (int i = 0; i < 3; ++i)
+        icons.Add(TBitmap(16, 16));
+    MakeTray();
+    tray->SetIcons(&icons);
+    std::vector<int> steps;
+    tray->OnAnimate = [&](TObject*, int index) { steps.push_back(index); };
+    tray->SetDelay(50);
+    tray->SetAnimated(true);
+    area->AdvanceTime(200);
+    EXPECT_EQ(steps, (std::vector<int>{1, 2, 0, 1}));
+    tray->SetActive(false);
+    area->AdvanceTime(200);
+    EXPECT_EQ(steps.size(), 4u) << "no animation without the icon";
+    tray->SetIcons(nullptr);
+}
+
+TEST_F(TrayIconTest, BalloonIsCutToTheShellsLimitsAndClosesOnItsTimer)
+{
+    MakeTray();
+    int shown = 0;
+    int hidden = 0;
+    tray->OnBalloonShow = [&](TObject*) { ++shown; };
+    tray->OnBalloonHide = [&](TObject*) { ++hidden; };
+    tray->BalloonHint(std::string(80, 't'), std::string(300, 'b'), btInfo, 3000);
+    const sw::TrayIconData* icon = area->ShownIcon();
+    EXPECT_EQ(icon->szInfoTitle.size(), 63u);
+    EXPECT_EQ(icon->szInfo.size(), 255u);
+    EXPECT_EQ(icon->dwInfoFlags, static_cast<std::uint32_t>(btInfo));
+    EXPECT_EQ(area->Calls.back().data.uTimeout, 3000u);
+    EXPECT_EQ(shown, 1);
+    area->AdvanceTime(3000);
+    EXPECT_EQ(hidden, 1);
+    EXPECT_TRUE(area->ShownIcon()->szInfo.empty());
+    EXPECT_FALSE(area->TimerRunning(2));
 }
 
 TEST_F(TrayIconTest, SingleClickArrivesOneDoubleClickTimeAfterTheButtonUp)
@@ -434,7 +503,7 @@ TEST_F(TrayIconTest, FailingHandlerReachesTheErrorBox)
     tray->OnMouseMove = [](TObject*, TShiftState, int, int) { throw std::runtime_error("boom"); };
     area->Notify(sw::kWmMouseMove);
     EXPECT_EQ(Headless().MessageCount(), 1);
-    EXPECT_EQ(Headless().LastMessageText(), "boom");
+    EXPECT_EQ(Headless().LastMessageText(), "boom.");
 }
 
 TEST_F(TrayIconTest, FreedMenuIsForgotten)

@@ -294,30 +294,39 @@ TEST(VrPalette, SettersAndAssignNotify)
 TEST(VrSharedComponent, LinksAreToldInOrderAndReleasedOnDestruction)
 {
     TVrChangeLink first, second;
-    std::vector<int> calls;
+    std::vector<int> calls;  // 1, 2: the links; 0: the list's own OnChange
     first.OnChange = [&](TVrSharedComponent*) { calls.push_back(1); };
     second.OnChange = [&](TVrSharedComponent*) { calls.push_back(2); };
     {
         TVrBitmapList list(nullptr);
-        int listChanges = 0;
         list.OnChange = [&](TObject* sender) {
             EXPECT_EQ(sender, &list);
-            EXPECT_EQ(calls.size(), 2u);
-            ++listChanges;
+            calls.push_back(0);
         };
         list.InsertLink(first);
         list.InsertLink(second);
         EXPECT_EQ(first.Sender(), &list);
         list.Bitmaps().Add(TBitmap(3, 2));
-        EXPECT_EQ(calls, (std::vector<int>{1, 2}));
-        EXPECT_EQ(listChanges, 1);
+        EXPECT_EQ(calls, (std::vector<int>{1, 2, 0}));
         list.RemoveLink(first);
         EXPECT_EQ(first.Sender(), nullptr);
         list.Bitmaps().Clear();
-        EXPECT_EQ(calls, (std::vector<int>{1, 2, 2}));
-        EXPECT_EQ(listChanges, 2);
+        EXPECT_EQ(calls, (std::vector<int>{1, 2, 0, 2, 0}));
     }
     EXPECT_EQ(second.Sender(), nullptr);
+}
+
+TEST(VrSharedComponent, ALinkLeavesItsListWhenDestroyed)
+{
+    TVrBitmapList list(nullptr);
+    int calls = 0;
+    {
+        TVrChangeLink link;
+        link.OnChange = [&](TVrSharedComponent*) { ++calls; };
+        list.InsertLink(link);
+    }
+    list.Bitmaps().Add(TBitmap(1, 1));
+    EXPECT_EQ(calls, 0);
 }
 
 TEST(VrBitmapList, LookupByIndexStoresCopies)

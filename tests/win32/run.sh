@@ -5,7 +5,9 @@
 #   M: fixed, a 64 MiB tmpfs with 16 MiB written (a plain folder, sizes unknown, where mount is
 #      refused); N: CD-ROM and O: removable, both without a medium (dangling links);
 #   P: network (a folder); Q: fixed, a folder whose .windows-serial gives the volume serial.
-# The prefix's drives are put back as they were when the tests end.
+# Z: (the host's root) stays: test binaries reach SPACEWELL_TEST_DATA by its Unix path through
+# it, and the drive tests look only at their own letters. The prefix's drives are put back as
+# they were when the tests end.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 source scripts/wine-env.sh
@@ -26,11 +28,9 @@ cleanup() {
     timeout 60 wine reg delete 'HKLM\Software\Wine\Drives' /v "$letter:" /f >/dev/null 2>&1 || true
   done
   timeout 30 wineserver -w 2>/dev/null || true
-  [ -e "$dos/z:" ] || [ -z "${z_target:-}" ] || ln -sfn "$z_target" "$dos/z:"
   mountpoint -q "$area/fixed" && umount "$area/fixed" || true
 }
 
-z_target=$(readlink "$dos/z:" 2>/dev/null || true)
 trap cleanup EXIT
 mountpoint -q "$area/fixed" && umount "$area/fixed"
 rm -rf "$area"
@@ -44,8 +44,6 @@ else
 fi
 echo "$serial" > "$area/serial/.windows-serial"
 
-# Without z: the whole host file system would be one more fixed drive.
-rm -f "$dos/z:"
 ln -sfn "$area/fixed" "$dos/m:"
 ln -sfn "$area/no-disc" "$dos/n:"
 ln -sfn "$area/no-medium" "$dos/o:"

@@ -1,10 +1,15 @@
 // Memory figures, paths, locale and hotkeys through the Win32 services.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "platform/services.h"
 
 namespace sw {
 namespace {
+
+namespace fs = std::filesystem;
 
 TEST(Win32MemoryTest, FiguresAreFullWidthAndConsistent) {
   MemoryStatus m = MakeNativeServices().memory->Read();
@@ -22,10 +27,12 @@ TEST(Win32PathsTest, ExecutableAndFiles) {
   std::string exe = paths->ExecutablePath();
   ASSERT_GT(exe.size(), 14u);
   EXPECT_EQ(exe.substr(exe.size() - 14), "test_win32.exe");
-  EXPECT_EQ(exe[1], ':');
-  EXPECT_TRUE(paths->FileExists(exe));
-  EXPECT_FALSE(paths->FileExists(exe + ".missing"));
-  EXPECT_FALSE(paths->FileExists("C:\\windows"));
+  fs::path file = fs::temp_directory_path() / "spacewell-exists.ini";
+  std::ofstream(file) << "[SETTINGS]\n";
+  EXPECT_TRUE(paths->FileExists(file.string()));
+  fs::remove(file);
+  EXPECT_FALSE(paths->FileExists(file.string()));
+  EXPECT_FALSE(paths->FileExists(fs::temp_directory_path().string()));
 }
 
 TEST(Win32LocaleTest, DecimalSeparatorOfThePrefix) {

@@ -11,8 +11,8 @@ class FakeNotifyArea::Window : public ITrayWindow {
   ~Window() override { FArea.FWindows.erase(FId); }
 
   WindowId Handle() const override { return FId; }
-  void NotifyIcon(unsigned message, const TrayIconData& data) override {
-    FArea.Record(FId, message, data);
+  bool NotifyIcon(unsigned message, const TrayIconData& data) override {
+    return FArea.Record(FId, message, data);
   }
   void SetTimer(unsigned id, unsigned milliseconds) override {
     FArea.FWindows[FId].timers[id] = {milliseconds, FArea.FNow + milliseconds};
@@ -42,17 +42,18 @@ WindowId FakeNotifyArea::Resolve(WindowId window) const {
   return window != 0 ? window : LatestWindow();
 }
 
-// Applies a call the way the shell does: adding an icon that is there already fails, and a
-// modification changes only the fields its flags name.
-void FakeNotifyArea::Record(WindowId window, unsigned message, const TrayIconData& data) {
+// Applies a call the way the shell does: adding an icon that is there already fails, and so
+// does any other call for an icon that is not there; a modification changes only the fields
+// its flags name.
+bool FakeNotifyArea::Record(WindowId window, unsigned message, const TrayIconData& data) {
   Calls.push_back({message, data});
   auto it = FIcons.find(window);
+  if ((message == kNimAdd) == (it != FIcons.end())) return false;
   switch (message) {
     case kNimAdd:
-      if (it == FIcons.end()) FIcons.emplace(window, data);
+      FIcons.emplace(window, data);
       break;
     case kNimModify:
-      if (it == FIcons.end()) break;
       if (data.uFlags & kNifIcon) it->second.hIcon = data.hIcon;
       if (data.uFlags & kNifTip) it->second.szTip = data.szTip;
       if (data.uFlags & kNifInfo) {
@@ -62,12 +63,13 @@ void FakeNotifyArea::Record(WindowId window, unsigned message, const TrayIconDat
       }
       break;
     case kNimDelete:
-      if (it != FIcons.end()) FIcons.erase(it);
+      FIcons.erase(it);
       break;
     case kNimSetVersion:
-      if (it != FIcons.end()) it->second.uVersion = data.uVersion;
+      it->second.uVersion = data.uVersion;
       break;
   }
+  return true;
 }
 
 const TrayIconData* FakeNotifyArea::ShownIcon(WindowId window) const {

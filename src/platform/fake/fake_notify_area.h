@@ -80,7 +80,7 @@ class FakeNotifyArea : public INotifyArea {
   };
 
   WindowId Resolve(WindowId window) const;
-  void Record(WindowId window, unsigned message, const TrayIconData& data);
+  bool Record(WindowId window, unsigned message, const TrayIconData& data);
 
   std::map<WindowId, WindowRecord> FWindows;
   std::map<WindowId, TrayIconData> FIcons;

@@ -9,7 +9,7 @@ namespace {
 class SilentTrayWindow : public ITrayWindow {
  public:
   WindowId Handle() const override { return reinterpret_cast<WindowId>(this); }
-  void NotifyIcon(unsigned, const TrayIconData&) override {}
+  bool NotifyIcon(unsigned, const TrayIconData&) override { return false; }
   void SetTimer(unsigned, unsigned) override {}
   void KillTimer(unsigned) override {}
   void SetForeground() override {}

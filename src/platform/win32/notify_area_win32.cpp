@@ -100,7 +100,7 @@ class TrayWindow : public ITrayWindow {
 
   WindowId Handle() const override { return reinterpret_cast<WindowId>(FWindow); }
 
-  void NotifyIcon(unsigned message, const TrayIconData& data) override {
+  bool NotifyIcon(unsigned message, const TrayIconData& data) override {
     UpdateIconHandle(data.hIcon);
     NOTIFYICONDATAA block{};
     block.cbSize = NativeDataSize(data.cbSize);
@@ -119,7 +119,7 @@ class TrayWindow : public ITrayWindow {
     } else {
       block.uVersion = data.uVersion;
     }
-    Shell_NotifyIconA(message, &block);
+    return Shell_NotifyIconA(message, &block) != FALSE;
   }
 
   void SetTimer(unsigned id, unsigned milliseconds) override {

@@ -4,7 +4,6 @@
 // tool run the real toolkit on it.
 #pragma once
 
-#include <condition_variable>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -135,7 +134,8 @@ public:
     void ShowHintWindow(const std::string& text, TPoint screen, TColor color, const TFontSpec& font) override;
     void HideHintWindow() override { FHintText.clear(); }
     void Run() override;
-    void QuitLoop() override { FQuit = true; }
+    // Run never waits, so there is nothing to end.
+    void QuitLoop() override {}
     void ProcessMessages() override;
     void PostToGuiThread(std::function<void()> work) override;
     bool IsGuiThread() override { return std::this_thread::get_id() == FGuiThread; }
@@ -182,7 +182,7 @@ private:
     int FMenuCount = 0;
     IAppWindowHandler* FAppHandler = nullptr;
     std::string FAppTitle;
-    bool FAppVisible = true;
+    bool FAppVisible = false;
     bool FAppMinimized = false;
     bool FForeignForeground = false;
     std::string FLastMessageText;
@@ -193,10 +193,8 @@ private:
     std::uintptr_t FCursor = 0;
     std::optional<TRect> FClip;
     TSize FScreenSize{1280, 1024};
-    bool FQuit = false;
     std::thread::id FGuiThread;
     std::mutex FPostLock;
-    std::condition_variable FPosted;
     std::deque<std::function<void()>> FPostQueue;
 };
 

@@ -1,0 +1,20 @@
+// Program start: the application's title, the main window, the message loop.
+#include "app/program.h"
+
+#include <utility>
+
+#include "app/main_form.h"
+#include "ui/application.h"
+
+TForm1* CreateMainWindow(sw::PlatformServices services)
+{
+    Application().SetTitle("Spacewell v.1");
+    return Application().CreateForm<TForm1>(std::move(services));
+}
+
+int RunProgram(sw::PlatformServices services)
+{
+    CreateMainWindow(std::move(services));
+    Application().Run();
+    return 0;
+}

@@ -1,0 +1,14 @@
+// Program start, shared by the Windows executable and anything else that runs the whole
+// program (tests, the snapshot tool) on other platform services.
+#pragma once
+
+#include "platform/services.h"
+
+class TForm1;
+
+// Titles the application and creates the main window on `services`; the window has run its
+// creation (one drive scan) when this returns.
+TForm1* CreateMainWindow(sw::PlatformServices services);
+
+// CreateMainWindow, then the message loop until the main window closes.
+int RunProgram(sw::PlatformServices services);

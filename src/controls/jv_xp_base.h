@@ -1,0 +1,115 @@
+// The base of the flat XP-look controls: a windowed control that keeps its drawing state
+// (pointer over, left button pressed, focused), repaints after a chosen set of events, paints
+// through an off-screen picture, and carries a style object that picks the look. Also the
+// vertical gradient with optional dithering that the XP faces are made of.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "controls/control_ext.h"
+#include "gfx/bitmap.h"
+#include "gfx/canvas.h"
+#include "gfx/color.h"
+
+enum class TJvXPTheme { WindowsXP, OfficeXP };
+
+// One flag of a control's drawing state.
+enum class TJvXPStateItem { Normal, PointerOver, ButtonPressed, HasFocus };
+using TJvXPVisualState = std::uint8_t;
+
+// Events after which a control may repaint itself.
+enum class TJvXPRepaintEvent {
+    BorderChanged,
+    CaptionChanged,
+    EnabledChanged,
+    FocusChanged,
+    MouseDown,
+    MouseEnter,
+    MouseLeave,
+    MouseMove,
+    MouseUp,
+    ParentColorChanged,
+    ParentFontChanged,
+    PositionChanged,
+    Resized,
+};
+using TJvXPRepaintEvents = std::uint16_t;
+
+constexpr TJvXPRepaintEvents RepaintEventBit(TJvXPRepaintEvent event)
+{
+    return static_cast<TJvXPRepaintEvents>(1u << static_cast<unsigned>(event));
+}
+
+// Fills `bitmap` (already sized) from `start` at the top to `stop` at the bottom in 16 bands.
+// Dithering gives each band's first rows some pixels of the band above; only the first 16
+// columns are computed and then repeated across the width.
+void JvXPCreateGradientRect(TBitmap& bitmap, TColor start, TColor stop, bool dithered);
+
+// True when `key` is the letter after a single "&" in `caption`, in either case.
+bool JvXPIsAccel(char key, const std::string& caption);
+
+class TJvXPCustomControl : public TExtCustomControl {
+public:
+    explicit TJvXPCustomControl(TComponent* owner);
+
+    TJvXPVisualState VisualState() const { return FVisualState; }
+    bool InVisualState(TJvXPStateItem item) const;
+    TJvXPRepaintEvents RepaintOn() const { return FRepaintOn; }
+    void SetRepaintOn(TJvXPRepaintEvents events) { FRepaintOn = events; }
+
+    // The picture the last paint produced, client-sized.
+    const TBitmap& Buffer() const { return FBuffer; }
+
+protected:
+    // Draws the whole control into the off-screen picture.
+    virtual void DrawBuffer(TCanvas& canvas) = 0;
+
+    void Paint() override;
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseEnter() override;
+    void MouseLeave() override;
+    void FocusChanged(TWinControl* focused) override;
+    void EnabledChanged() override;
+    void TextChanged() override;
+    void ParentColorChanged() override;
+    bool CMDialogChar(char key) override;
+
+    void RepaintAfter(TJvXPRepaintEvent event);
+    void IncludeState(TJvXPStateItem item);
+    void ExcludeState(TJvXPStateItem item);
+
+private:
+    TJvXPVisualState FVisualState = 0;
+    TJvXPRepaintEvents FRepaintOn = 0;
+    bool FLeftButtonHeld = false;
+    TBitmap FBuffer;
+};
+
+// The look of a control; a change repaints the control that owns it.
+class TJvXPStyle : public TObject {
+public:
+    TJvXPTheme Theme() const { return FTheme; }
+    void SetTheme(TJvXPTheme theme);
+    bool UseStyleManager() const { return FUseStyleManager; }
+    void SetUseStyleManager(bool value);
+
+    TNotifyEvent OnChange;
+
+private:
+    TJvXPTheme FTheme = TJvXPTheme::WindowsXP;
+    bool FUseStyleManager = true;
+};
+
+class TJvXPCustomStyleControl : public TJvXPCustomControl {
+public:
+    explicit TJvXPCustomStyleControl(TComponent* owner);
+
+    TJvXPStyle& Style() { return FStyle; }
+    // No shared style manager exists in this program, so the style's own theme applies.
+    TJvXPTheme EffectiveTheme() const { return FStyle.Theme(); }
+
+private:
+    TJvXPStyle FStyle;
+};

@@ -1,0 +1,288 @@
+// The application object, the screen's cursor table and the backend in use.
+#include "ui/application.h"
+
+#include <future>
+#include <stdexcept>
+
+namespace {
+
+std::unique_ptr<Backend>& BackendSlot()
+{
+    static std::unique_ptr<Backend> backend;
+    return backend;
+}
+
+TApplication*& ApplicationSlot()
+{
+    static TApplication* application = nullptr;
+    return application;
+}
+
+}  // namespace
+
+Backend& CurrentBackend()
+{
+    auto& backend = BackendSlot();
+    if (!backend)
+        backend = MakeNativeBackend();
+    return *backend;
+}
+
+void SetBackend(std::unique_ptr<Backend> backend)
+{
+    // Forms and timers belong to the old backend: free them while it still exists.
+    TApplication* app = ApplicationSlot();
+    if (app != nullptr)
+        app->Reset();
+    BackendSlot() = std::move(backend);
+    if (app != nullptr)
+        app->AttachBackend();
+}
+
+// Created on first use and never destroyed: forms may outlive static destruction order.
+TApplication& Application()
+{
+    TApplication*& app = ApplicationSlot();
+    if (app == nullptr) {
+        app = new TApplication;
+        app->AttachBackend();
+    }
+    return *app;
+}
+
+TScreen& Screen()
+{
+    static TScreen screen;
+    return screen;
+}
+
+std::uintptr_t& TScreen::Cursors(TCursor id)
+{
+    auto it = FCursors.find(id);
+    if (it == FCursors.end())
+        it = FCursors.emplace(id, id < 0 ? CurrentBackend().LoadStockCursor(id) : 0).first;
+    return it->second;
+}
+
+void TScreen::Reset()
+{
+    FCursors.clear();
+    FCursor = crDefault;
+}
+
+TApplication::TApplication() : TComponent(nullptr)
+{
+    FIcon.OnChange = [this](TObject*) { CurrentBackend().SetAppIcon(FIcon.Image(), FIcon.TransparentColor()); };
+}
+
+TApplication::~TApplication() = default;
+
+void TApplication::AttachBackend()
+{
+    Backend& backend = CurrentBackend();
+    backend.SetAppHandler(this);
+    backend.SetAppTitle(FTitle);
+}
+
+void TApplication::Reset()
+{
+    DestroyComponents();
+    FMainForm = nullptr;
+    FTitle.clear();
+    FIcon.Clear();
+    FShowMainForm = true;
+    FTerminated = false;
+    FShowHint = true;
+    FHintPause = 500;
+    FHintColor = clInfoBk;
+    FHooks.clear();
+    OnMinimize = nullptr;
+    OnRestore = nullptr;
+    OnException = nullptr;
+    Screen().Reset();
+    // A worker may be waiting for its call: run it rather than leave the worker blocked.
+    CheckSynchronize();
+}
+
+void TApplication::SetTitle(const std::string& title)
+{
+    FTitle = title;
+    CurrentBackend().SetAppTitle(title);
+}
+
+void TApplication::Notification(TComponent* component, TOperation operation)
+{
+    TComponent::Notification(component, operation);
+    if (operation == opRemove && component == FMainForm)
+        FMainForm = nullptr;
+}
+
+void TApplication::Run()
+{
+    if (FMainForm != nullptr && FShowMainForm && !FTerminated)
+        Guard([this] { FMainForm->Show(); });
+    if (!FTerminated)
+        CurrentBackend().Run();
+}
+
+void TApplication::Terminate()
+{
+    FTerminated = true;
+    CurrentBackend().QuitLoop();
+}
+
+void TApplication::ProcessMessages()
+{
+    CurrentBackend().ProcessMessages();
+    CheckSynchronize();
+}
+
+void TApplication::Minimize()
+{
+    Backend& backend = CurrentBackend();
+    if (backend.AppWindowIconic())
+        return;
+    backend.MinimizeApp();
+    if (OnMinimize)
+        OnMinimize(this);
+}
+
+void TApplication::Restore()
+{
+    Backend& backend = CurrentBackend();
+    if (!backend.AppWindowIconic())
+        return;
+    backend.RestoreApp();
+    if (OnRestore)
+        OnRestore(this);
+}
+
+void TApplication::BringToFront()
+{
+    TForm* target = FMainForm != nullptr && FMainForm->Visible() ? FMainForm : nullptr;
+    for (TComponent* c : Components()) {
+        auto* form = dynamic_cast<TForm*>(c);
+        if (target == nullptr && form != nullptr && form->Visible())
+            target = form;
+    }
+    if (target != nullptr)
+        target->BringToFront();
+}
+
+void TApplication::UpdateVisible()
+{
+    bool any = false;
+    for (TComponent* c : Components())
+        if (auto* form = dynamic_cast<TForm*>(c); form != nullptr && form->Visible())
+            any = true;
+    CurrentBackend().ShowAppWindow(any);
+}
+
+int TApplication::HookMainWindow(TWindowHook hook)
+{
+    FHooks.emplace_back(FNextHookId, std::move(hook));
+    return FNextHookId++;
+}
+
+void TApplication::UnhookMainWindow(int id)
+{
+    std::erase_if(FHooks, [id](const auto& entry) { return entry.first == id; });
+}
+
+bool TApplication::AppMessage(TMessage& message)
+{
+    bool handled = false;
+    Guard([&] {
+        // Copy: a hook may unhook itself.
+        auto hooks = FHooks;
+        for (auto& [id, hook] : hooks)
+            if (hook(message)) {
+                handled = true;
+                return;
+            }
+        if (message.Msg == WM_SYSCOMMAND && (message.WParam & 0xFFF0) == SC_MINIMIZE) {
+            Minimize();
+            handled = true;
+        } else if (message.Msg == WM_SYSCOMMAND && (message.WParam & 0xFFF0) == SC_RESTORE) {
+            Restore();
+            handled = true;
+        } else if (message.Msg == WM_CLOSE && FMainForm != nullptr) {
+            FMainForm->Close();
+            handled = true;
+        }
+    });
+    return handled;
+}
+
+void TApplication::HandleException(const std::exception& error)
+{
+    if (OnException) {
+        OnException(error);
+        return;
+    }
+    // The error box ends the message with a full stop, as the toolkit always has.
+    std::string text = error.what();
+    if (!text.empty() && text.back() > '.')
+        text += '.';
+    CurrentBackend().ShowMessageBox(text, FTitle, MB_OK | MB_ICONERROR);
+}
+
+void TApplication::HandleException(std::exception_ptr error)
+{
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception& e) {
+        HandleException(e);
+    } catch (...) {
+        HandleException(std::runtime_error("Unknown exception"));
+    }
+}
+
+void TApplication::Guard(const std::function<void()>& work)
+{
+    try {
+        work();
+    } catch (...) {
+        HandleException(std::current_exception());
+    }
+}
+
+int TApplication::MessageBox(const std::string& text, const std::string& caption, unsigned style)
+{
+    return CurrentBackend().ShowMessageBox(text, caption, style);
+}
+
+void TApplication::Synchronize(const std::function<void()>& work)
+{
+    Backend& backend = CurrentBackend();
+    if (backend.IsGuiThread()) {
+        work();
+        return;
+    }
+    std::promise<void> done;
+    std::future<void> finished = done.get_future();
+    {
+        std::lock_guard lock(FSyncLock);
+        FSyncQueue.push_back([&] {
+            try {
+                work();
+                done.set_value();
+            } catch (...) {
+                done.set_exception(std::current_exception());
+            }
+        });
+    }
+    backend.PostToGuiThread([this] { CheckSynchronize(); });
+    finished.get();
+}
+
+void TApplication::CheckSynchronize()
+{
+    std::vector<std::function<void()>> pending;
+    {
+        std::lock_guard lock(FSyncLock);
+        pending.swap(FSyncQueue);
+    }
+    for (auto& work : pending)
+        work();
+}

@@ -1,0 +1,268 @@
+// Mouse, keyboard and hint routing inside one form.
+#include "ui/form_input.h"
+
+#include <cctype>
+#include <cstdlib>
+
+#include "ui/application.h"
+#include "ui/form.h"
+
+namespace {
+
+bool IsInside(const TControl* inner, const TControl* outer)
+{
+    for (const TControl* c = inner; c != nullptr; c = c->Parent())
+        if (c == outer)
+            return true;
+    return false;
+}
+
+bool IsDialogKey(std::uint16_t key)
+{
+    switch (key) {
+    case VK_TAB:
+    case VK_RETURN:
+    case VK_ESCAPE:
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+        return true;
+    default:
+        return false;
+    }
+}
+
+TShiftState ButtonBit(TMouseButton button)
+{
+    switch (button) {
+    case TMouseButton::mbLeft:
+        return ssLeft;
+    case TMouseButton::mbRight:
+        return ssRight;
+    case TMouseButton::mbMiddle:
+        return ssMiddle;
+    }
+    return 0;
+}
+
+// The text before "|", as the hint window shows it.
+std::string ShortHint(const std::string& hint) { return hint.substr(0, hint.find('|')); }
+
+}  // namespace
+
+FormInput::~FormInput() { CancelHint(); }
+
+TControl* FormInput::Hit(TPoint client) const
+{
+    TControl* hit = FForm.ControlAtPos(client);
+    return hit != nullptr ? hit : &FForm;
+}
+
+TPoint FormInput::Local(const TControl* control, TPoint client) const
+{
+    TPoint offset = control->FormOffset();
+    return {client.x - offset.x, client.y - offset.y};
+}
+
+void FormInput::MouseDown(TMouseButton button, TShiftState shift, TPoint client)
+{
+    CancelHint();
+    TControl* target = FCapture != nullptr ? FCapture : Hit(client);
+    TPoint local = Local(target, client);
+    shift |= ButtonBit(button);
+    bool isDouble = false;
+    if (button == TMouseButton::mbLeft) {
+        Backend& backend = CurrentBackend();
+        std::uint32_t now = backend.TickCount();
+        isDouble = target == FLastClick && (target->ControlStyle() & csDoubleClicks) != 0 &&
+                   now - FLastClickTime <= backend.DoubleClickTime() &&
+                   std::abs(client.x - FLastClickPos.x) <= 2 && std::abs(client.y - FLastClickPos.y) <= 2;
+        FLastClick = isDouble ? nullptr : target;
+        FLastClickTime = now;
+        FLastClickPos = client;
+        FClicked = !isDouble && (target->ControlStyle() & csClickEvents) != 0 ? target : nullptr;
+    }
+    if ((target->ControlStyle() & csCaptureMouse) != 0)
+        SetCapture(target);
+    if (isDouble) {
+        shift |= ssDouble;
+        target->DblClick();
+        if (target != &FForm && !FForm.ContainsControl(target))
+            return;
+    }
+    target->MouseDown(button, shift, local.x, local.y);
+}
+
+void FormInput::MouseMove(TShiftState shift, TPoint client)
+{
+    TControl* over = FForm.ClientRect().Contains(client) ? Hit(client) : nullptr;
+    SetHover(over);
+    TControl* target = FCapture != nullptr ? FCapture : over != nullptr ? over : &FForm;
+    TPoint local = Local(target, client);
+    target->MouseMove(shift, local.x, local.y);
+}
+
+void FormInput::MouseUp(TMouseButton button, TShiftState shift, TPoint client)
+{
+    TControl* target = FCapture != nullptr ? FCapture : Hit(client);
+    TPoint local = Local(target, client);
+    if ((shift & (ssLeft | ssRight | ssMiddle) & ~ButtonBit(button)) == 0)
+        SetCapture(nullptr);
+    if (button == TMouseButton::mbLeft && FClicked == target) {
+        FClicked = nullptr;
+        if (target->ClientRect().Contains(local)) {
+            target->Click();
+            // The click may have freed the control.
+            if (target != &FForm && !FForm.ContainsControl(target))
+                return;
+        }
+    }
+    target->MouseUp(button, shift & ~ButtonBit(button), local.x, local.y);
+}
+
+void FormInput::MouseLeave()
+{
+    SetHover(nullptr);
+    CancelHint();
+}
+
+TCursor FormInput::CursorAt(TPoint client)
+{
+    TCursor id = Screen().Cursor();
+    for (const TControl* c = FCapture != nullptr ? FCapture : Hit(client); c != nullptr && id == crDefault; c = c->Parent())
+        id = c->Cursor();
+    if (id == crDefault)
+        id = crArrow;
+    CurrentBackend().SetCursorShape(Screen().Cursors(id));
+    return id;
+}
+
+void FormInput::SetCapture(TControl* control)
+{
+    if (FCapture == control)
+        return;
+    FCapture = control;
+    Backend& backend = CurrentBackend();
+    if (control != nullptr)
+        backend.SetCapture(FForm.Handle());
+    else
+        backend.ReleaseCapture();
+}
+
+void FormInput::SetHover(TControl* control)
+{
+    if (FHover == control)
+        return;
+    CancelHint();
+    TControl* old = FHover;
+    FHover = control;
+    if (old != nullptr)
+        old->CMMouseLeave();
+    if (FHover != control)
+        return;
+    if (control != nullptr) {
+        control->CMMouseEnter();
+        if (FHover == control && control->ShowHint() && Application().ShowHint() && !control->Hint().empty())
+            FHintTimer = CurrentBackend().StartTimer(Application().HintPause(),
+                                                     [this] { Application().Guard([this] { ShowHintNow(); }); });
+    }
+}
+
+void FormInput::ShowHintNow()
+{
+    CurrentBackend().StopTimer(FHintTimer);
+    FHintTimer = 0;
+    if (FHover == nullptr)
+        return;
+    THintInfo info;
+    info.HintControl = FHover;
+    info.HintStr = ShortHint(FHover->Hint());
+    info.HintColor = Application().HintColor();
+    info.CursorPos = CurrentBackend().CursorPos();
+    FHover->CMHintShow(info);
+    if (info.Cancel || info.HintStr.empty())
+        return;
+    TFontSpec font;
+    font.color = clInfoText;
+    // Below the pointer, as the platform places tooltips.
+    CurrentBackend().ShowHintWindow(info.HintStr, {info.CursorPos.x, info.CursorPos.y + 20}, info.HintColor, font);
+}
+
+void FormInput::CancelHint()
+{
+    Backend& backend = CurrentBackend();
+    if (FHintTimer != 0) {
+        backend.StopTimer(FHintTimer);
+        FHintTimer = 0;
+    }
+    backend.HideHintWindow();
+}
+
+void FormInput::ControlGone(TControl* control)
+{
+    if (IsInside(FHover, control)) {
+        FHover = nullptr;
+        CancelHint();
+    }
+    if (IsInside(FCapture, control))
+        SetCapture(nullptr);
+    if (IsInside(FClicked, control))
+        FClicked = nullptr;
+    if (IsInside(FLastClick, control))
+        FLastClick = nullptr;
+}
+
+TWinControl* FormInput::KeyTarget() const
+{
+    TWinControl* focused = FForm.ActiveControl();
+    return focused != nullptr && focused->CanFocus() ? focused : &FForm;
+}
+
+void FormInput::KeyDown(std::uint16_t key, TShiftState shift)
+{
+    CancelHint();
+    TWinControl* target = KeyTarget();
+    if (FForm.KeyPreview() && target != &FForm) {
+        FForm.KeyDown(key, shift);
+        if (key == 0)
+            return;
+    }
+    target = KeyTarget();
+    target->KeyDown(key, shift);
+    if (key == 0)
+        return;
+    if (IsDialogKey(key) && !KeyTarget()->WantsKey(key, shift)) {
+        if (key == VK_TAB && (shift & (ssCtrl | ssAlt)) == 0) {
+            TWinControl* focused = KeyTarget();
+            FForm.SelectNext(focused == &FForm ? nullptr : focused, (shift & ssShift) == 0, true);
+            return;
+        }
+        FForm.CMDialogKey(key, shift);
+        return;
+    }
+    if ((shift & ssAlt) != 0 && std::isalnum(key) != 0)
+        FForm.CMDialogChar(static_cast<char>(key));
+}
+
+void FormInput::KeyUp(std::uint16_t key, TShiftState shift)
+{
+    TWinControl* target = KeyTarget();
+    if (FForm.KeyPreview() && target != &FForm) {
+        FForm.KeyUp(key, shift);
+        if (key == 0)
+            return;
+    }
+    KeyTarget()->KeyUp(key, shift);
+}
+
+void FormInput::Char(char key)
+{
+    TWinControl* target = KeyTarget();
+    if (FForm.KeyPreview() && target != &FForm) {
+        FForm.KeyPress(key);
+        if (key == 0)
+            return;
+    }
+    KeyTarget()->KeyPress(key);
+}

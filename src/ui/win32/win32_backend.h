@@ -1,0 +1,90 @@
+// The toolkit backend over user32/gdi32. Forms are owned by a hidden-when-wanted application
+// window that carries the taskbar button, so minimizing it hides them all; a hidden utility
+// window runs the message timers, owns pop-up menus and receives work posted from other
+// threads. Only this folder sees Win32 types.
+#pragma once
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <map>
+#include <mutex>
+#include <string>
+
+#include "ui/backend.h"
+
+class Win32Backend : public Backend {
+public:
+    Win32Backend();
+    ~Win32Backend() override;
+
+    WindowId NewWindow(const TWindowParams& params, IWindowHandler* handler) override;
+    void FreeWindow(WindowId window) override;
+    TRect FrameMargins(const TWindowParams& params) override;
+    void SetWindowBounds(WindowId window, TRect screen) override;
+    void SetWindowVisible(WindowId window, bool visible) override;
+    void SetWindowCaption(WindowId window, const std::string& caption) override;
+    void SetWindowAlpha(WindowId window, bool layered, std::uint8_t alpha) override;
+    void SetWindowTopmost(WindowId window, bool topmost) override;
+    void SetWindowIcon(WindowId window, const TBitmap& image, TColor transparent) override;
+    void Present(WindowId window, const TBitmap& image, TRect dirty) override;
+    void InvalidateWindow(WindowId window) override;
+    void SetForeground(WindowId window) override;
+    WindowId Foreground() override;
+    void SetCapture(WindowId window) override;
+    void ReleaseCapture() override;
+    void SetAppHandler(IAppWindowHandler* handler) override { FAppHandler = handler; }
+    WindowId AppWindow() override { return FAppWindow; }
+    void SetAppTitle(const std::string& title) override;
+    void SetAppIcon(const TBitmap& image, TColor transparent) override;
+    void ShowAppWindow(bool visible) override;
+    bool AppWindowIconic() override;
+    void MinimizeApp() override;
+    void RestoreApp() override;
+    bool AppActive() override;
+    TPoint CursorPos() override;
+    void SetCursorPos(TPoint screen) override;
+    void ClipCursor(const TRect* screen) override;
+    std::uintptr_t LoadStockCursor(TCursor id) override;
+    void SetCursorShape(std::uintptr_t cursor) override;
+    TShiftState KeyboardShift() override;
+    bool KeyPressed(std::uint16_t virtualKey) override;
+    TSize ScreenSize() override;
+    int StartTimer(unsigned intervalMs, std::function<void()> tick) override;
+    void StopTimer(int id) override;
+    int TrackPopupMenu(const std::vector<TMenuEntry>& items, TPoint screen) override;
+    int ShowMessageBox(const std::string& text, const std::string& caption, unsigned style) override;
+    void ShowHintWindow(const std::string& text, TPoint screen, TColor color, const TFontSpec& font) override;
+    void HideHintWindow() override;
+    void Run() override;
+    void QuitLoop() override;
+    void ProcessMessages() override;
+    void PostToGuiThread(std::function<void()> work) override;
+    bool IsGuiThread() override;
+    void Pause(unsigned ms) override;
+    std::uint32_t TickCount() override;
+    unsigned DoubleClickTime() override;
+
+    // Window procedures' entry points (static trampolines forward here).
+    std::intptr_t UtilityMessage(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam);
+    std::intptr_t AppMessage(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam);
+    void PaintHint();
+
+private:
+    void RunPosted();
+
+    WindowId FAppWindow = 0;
+    WindowId FUtilWindow = 0;
+    WindowId FHintWindow = 0;
+    IAppWindowHandler* FAppHandler = nullptr;
+    std::map<int, std::function<void()>> FTimers;
+    int FNextTimer = 1;
+    std::map<WindowId, std::uintptr_t> FIcons;
+    std::uintptr_t FAppIcon = 0;
+    std::string FHintText;
+    TColor FHintColor = clInfoBk;
+    TFontSpec FHintFont;
+    unsigned long FGuiThread = 0;
+    std::mutex FPostLock;
+    std::deque<std::function<void()>> FPosted;
+};

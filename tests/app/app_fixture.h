@@ -1,0 +1,64 @@
+// The whole program on the headless backend with a fake drive table: a test fills the table,
+// starts the program and looks at the main window's rows, pixels and screen place.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include "app/main_form.h"
+#include "app/program.h"
+#include "controls/jv_special_progress.h"
+#include "controls/vr_border.h"
+#include "platform/fake/fake_platform.h"
+#include "ui/application.h"
+#include "ui/headless/headless_backend.h"
+#include "ui/label.h"
+#include "ui/timer.h"
+
+inline constexpr std::int64_t MiB = 1024 * 1024;
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override { UseHeadlessBackend(); }
+    void TearDown() override { Application().Reset(); }
+
+    void Fixed(char letter, std::int64_t totalMB, std::int64_t freeMB, std::uint32_t serial = 0)
+    {
+        sw::FakeDrive d;
+        d.type = sw::kDriveFixed;
+        d.totalBytes = totalMB * MiB;
+        d.freeBytes = freeMB * MiB;
+        d.serial = serial;
+        Platform.drives->Set(letter, d);
+    }
+
+    // A drive of `type` without a medium: it takes a slot, and only a CD-ROM drive gets a row.
+    void Empty(char letter, int type)
+    {
+        sw::FakeDrive d;
+        d.type = type;
+        d.mediaPresent = false;
+        Platform.drives->Set(letter, d);
+    }
+
+    // Starts the program as spacewell.exe does and shows the main window.
+    TForm1& Start()
+    {
+        Form = CreateMainWindow(Platform.Services());
+        Form->Show();
+        return *Form;
+    }
+
+    TColor Pixel(int x, int y)
+    {
+        Form->PaintImage();
+        return Form->Image().Pixel(x, y);
+    }
+
+    TJvSpecialProgress& Bar(int row) { return *Form->MeterRows().at(row).bar; }
+    TLabel& Letter(int row) { return *Form->MeterRows().at(row).label; }
+
+    sw::FakePlatform Platform;
+    TForm1* Form = nullptr;
+};

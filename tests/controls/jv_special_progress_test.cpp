@@ -1,0 +1,355 @@
+// The gradient bar's geometry and pixels (blocks, ramp, remainder, text, frames) read from its
+// Buffer, and which property changes rebuild that picture.
+#include "controls/jv_special_progress.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <stdexcept>
+#include <vector>
+
+#include "gfx/canvas.h"
+#include "ui/application.h"
+#include "ui/form.h"
+#include "ui/headless/headless_backend.h"
+
+namespace {
+
+constexpr TColor Back = 0x123456;
+
+// Counts the rebuilds that actually draw.
+class CountingBar : public TJvSpecialProgress {
+public:
+    using TJvSpecialProgress::TJvSpecialProgress;
+    int draws = 0;
+
+protected:
+    void DrawImage() override
+    {
+        ++draws;
+        TJvSpecialProgress::DrawImage();
+    }
+};
+
+class JvSpecialProgress : public ::testing::Test {
+protected:
+    void SetUp() override { UseHeadlessBackend(); }
+    void TearDown() override { Application().Reset(); }
+
+    // The main window's bar: 248 x 20, solid, silver, white bold text.
+    static void MakeRowBar(TJvSpecialProgress& bar)
+    {
+        bar.SetBounds(26, 30, 248, 20);
+        TFontSpec font = bar.Font();
+        font.color = clWhite;
+        font.bold = true;
+        bar.SetFont(font);
+        bar.SetColor(clSilver);
+        bar.SetParentColor(false);
+        bar.SetStartColor(clLime);
+        bar.SetEndColor(clRed);
+        bar.SetSolid(true);
+    }
+
+    static int Round(double v) { return static_cast<int>(std::nearbyint(v)); }
+
+    static int TextWidth(const TFontSpec& font, const std::string& text)
+    {
+        TBitmap scratch(1, 1);
+        scratch.Canvas().Font = font;
+        return scratch.Canvas().TextWidth(text);
+    }
+};
+
+struct BlocksCase {
+    int position;
+    int fillWidth;
+    int fullBlocks;
+    int tailWidth;  // 0: no narrow last block
+};
+
+class JvSpecialProgressBlocks : public JvSpecialProgress,
+                                public ::testing::WithParamInterface<BlocksCase> {};
+
+TEST_P(JvSpecialProgressBlocks, BlocksGapsAndRemainderOfTheDefaultBar)
+{
+    const BlocksCase c = GetParam();
+    TJvSpecialProgress bar(nullptr);
+    bar.SetColor(Back);
+    bar.SetPosition(c.position);
+    ASSERT_EQ(bar.FillWidth(), c.fillWidth);
+    const TBitmap& b = bar.Buffer();
+    ASSERT_EQ(b.Width(), 150);
+    ASSERT_EQ(b.Height(), 15);
+
+    // One colour per block, stepping by a pitch of 10 along a white-to-black ramp; the
+    // channel is carried as a running real, as the bar does.
+    const double step = -255.0 / c.fillWidth;
+    double channel = 255;
+    for (int k = 0; k < c.fullBlocks; ++k, channel += 10 * step) {
+        const int v = Round(channel);
+        for (int x = 1 + 10 * k; x < 10 * (k + 1); ++x)
+            ASSERT_EQ(b.Pixel(x, 7), RGB(v, v, v)) << "block " << k << " x " << x;
+        EXPECT_EQ(b.Pixel(10 * (k + 1), 7), Back) << "gap after block " << k;
+    }
+    if (c.tailWidth > 0) {
+        const int v = Round(channel);
+        const int tailX = 1 + 10 * c.fullBlocks;
+        for (int x = tailX; x < tailX + c.tailWidth; ++x)
+            EXPECT_EQ(b.Pixel(x, 7), RGB(v, v, v)) << "tail x " << x;
+    }
+    for (int x = c.fillWidth + 1; x <= 148; ++x)
+        EXPECT_EQ(b.Pixel(x, 7), Back) << "remainder x " << x;
+    for (int x = 0; x < 150; ++x) {
+        EXPECT_EQ(b.Pixel(x, 0), Back);
+        EXPECT_EQ(b.Pixel(x, 14), Back);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Positions, JvSpecialProgressBlocks,
+                         ::testing::Values(BlocksCase{50, 70, 7, 0}, BlocksCase{58, 80, 8, 0},
+                                           BlocksCase{59, 90, 9, 0}, BlocksCase{97, 140, 14, 0},
+                                           BlocksCase{98, 148, 14, 8}));
+
+TEST_F(JvSpecialProgress, GradientBlocksRampEveryColumnAndSkipTheGap)
+{
+    TJvSpecialProgress bar(nullptr);
+    bar.SetGradientBlocks(true);
+    bar.SetPosition(50);
+    const double step = -255.0 / 70;
+    for (int i = 0; i < 9; ++i)
+        EXPECT_EQ(bar.Buffer().Pixel(1 + i, 5), RGB(Round(255 + i * step), Round(255 + i * step), Round(255 + i * step)));
+    // The second block starts ten columns further down the ramp (nine columns and the gap).
+    EXPECT_EQ(bar.Buffer().Pixel(11, 5), RGB(Round(255 + 10 * step), Round(255 + 10 * step), Round(255 + 10 * step)));
+}
+
+TEST_F(JvSpecialProgress, EqualColoursFillEveryBlockAlikeAndKeepTheGaps)
+{
+    TJvSpecialProgress bar(nullptr);
+    bar.SetColor(Back);
+    bar.SetEndColor(clWhite);
+    bar.SetPosition(98);
+    for (int x = 1; x <= 148; ++x)
+        EXPECT_EQ(bar.Buffer().Pixel(x, 3), x % 10 == 0 && x <= 140 ? Back : clWhite) << x;
+}
+
+TEST_F(JvSpecialProgress, RowBarAtFiftyRampsColumnsOneToHundredTwentyThree)
+{
+    TJvSpecialProgress bar(nullptr);
+    MakeRowBar(bar);
+    bar.SetPosition(50);
+    ASSERT_EQ(bar.FillWidth(), 123);
+    const TBitmap& b = bar.Buffer();
+    // Lime (R 0, G 255) towards red (R 255, G 0); the last column stops one step short.
+    const double d = 255.0 / 123;
+    for (int i = 1; i <= 123; ++i)
+        ASSERT_EQ(b.Pixel(i, 10), RGB(Round((i - 1) * d), Round(255 - (i - 1) * d), 0)) << i;
+    EXPECT_NE(b.Pixel(123, 10), clRed);
+    for (int x = 124; x <= 246; ++x)
+        ASSERT_EQ(b.Pixel(x, 10), clSilver) << x;
+    for (int x = 0; x < 248; ++x) {
+        EXPECT_EQ(b.Pixel(x, 0), clSilver);
+        EXPECT_EQ(b.Pixel(x, 19), clSilver);
+    }
+    for (int y = 0; y < 20; ++y) {
+        EXPECT_EQ(b.Pixel(0, y), clSilver);
+        EXPECT_EQ(b.Pixel(247, y), clSilver);
+    }
+}
+
+TEST_F(JvSpecialProgress, RampRoundsHalvesToEven)
+{
+    TJvSpecialProgress bar(nullptr);
+    bar.SetBounds(0, 0, 4, 5);
+    bar.SetStartColor(RGB(0, 0, 0));
+    bar.SetEndColor(RGB(1, 3, 5));
+    bar.SetSolid(true);
+    bar.SetPosition(100);
+    ASSERT_EQ(bar.FillWidth(), 2);
+    // Second column: 0.5, 1.5 and 2.5 round to 0, 2 and 2.
+    EXPECT_EQ(bar.Buffer().Pixel(2, 2), RGB(0, 2, 2));
+}
+
+TEST_F(JvSpecialProgress, SingleBorderDrawsThreeSunkenRings)
+{
+    TJvSpecialProgress bar(nullptr);
+    bar.SetBorderStyle(bsSingle);
+    const TBitmap& b = bar.Buffer();
+    EXPECT_EQ(b.Pixel(0, 0), ColorToRGB(clBtnFace));
+    EXPECT_EQ(b.Pixel(149, 14), ColorToRGB(clBtnFace));
+    EXPECT_EQ(b.Pixel(1, 1), ColorToRGB(clBtnShadow));
+    EXPECT_EQ(b.Pixel(148, 1), ColorToRGB(clBtnHighlight));
+    EXPECT_EQ(b.Pixel(1, 13), ColorToRGB(clBtnHighlight));
+    EXPECT_EQ(b.Pixel(2, 2), ColorToRGB(cl3DDkShadow));
+    EXPECT_EQ(b.Pixel(147, 12), ColorToRGB(clBtnFace));
+}
+
+// The bar with the text drawn on top must equal the bar without text plus the text drawn
+// at the expected origin.
+void ExpectTextAt(const TJvSpecialProgress& withText, const TJvSpecialProgress& without,
+                  const std::string& text, int expectedX)
+{
+    TBitmap expected = without.Buffer();
+    TCanvas& canvas = expected.Canvas();
+    canvas.Font = withText.Font();
+    const TSize extent = canvas.TextExtent(text);
+    canvas.SetBkMode(bkTransparent);
+    canvas.TextOut(expectedX, std::max((withText.Height() - extent.cy) / 2, 0), text);
+    ASSERT_EQ(withText.Buffer().Width(), expected.Width());
+    for (int y = 0; y < expected.Height(); ++y)
+        for (int x = 0; x < expected.Width(); ++x)
+            ASSERT_EQ(withText.Buffer().Pixel(x, y), expected.Pixel(x, y)) << x << "," << y;
+}
+
+TEST_F(JvSpecialProgress, CaptionIsCentredOnTheFillOrStartsAtZero)
+{
+    for (int position : {0, 10, 50, 100}) {
+        TJvSpecialProgress bar(nullptr), plain(nullptr);
+        for (TJvSpecialProgress* b : {&bar, &plain}) {
+            MakeRowBar(*b);
+            b->SetPosition(position);
+        }
+        const std::string text = "12.5 GB used / 3.25 GB free";
+        bar.SetCaption(text);
+        bar.SetTextOption(toCaption);
+        const int width = TextWidth(bar.Font(), text);
+        ExpectTextAt(bar, plain, text, std::max((bar.FillWidth() - width) / 2, 0));
+    }
+}
+
+TEST_F(JvSpecialProgress, CentredTextUsesTheWholeWidth)
+{
+    TJvSpecialProgress bar(nullptr), plain(nullptr);
+    for (TJvSpecialProgress* b : {&bar, &plain}) {
+        MakeRowBar(*b);
+        b->SetPosition(10);
+    }
+    bar.SetTextOption(toPercent);
+    bar.SetTextCentered(true);
+    const int width = TextWidth(bar.Font(), "10%");
+    ExpectTextAt(bar, plain, "10%", (248 - width) / 2);
+}
+
+TEST_F(JvSpecialProgress, FormatCaptionTakesThePercentage)
+{
+    TJvSpecialProgress formatted(nullptr), literal(nullptr);
+    for (TJvSpecialProgress* b : {&formatted, &literal}) {
+        MakeRowBar(*b);
+        b->SetPosition(42);
+    }
+    formatted.SetCaption("Used %5.3d%%");
+    formatted.SetTextOption(toFormat);
+    literal.SetCaption("Used   042%");
+    literal.SetTextOption(toCaption);
+    EXPECT_EQ(formatted.Percent(), 42);
+    for (int x = 0; x < 248; ++x)
+        ASSERT_EQ(formatted.Buffer().Pixel(x, 10), literal.Buffer().Pixel(x, 10)) << x;
+
+    EXPECT_THROW(formatted.SetCaption("%s"), std::runtime_error);
+    EXPECT_THROW(formatted.SetCaption("%d and %d"), std::runtime_error);
+}
+
+TEST_F(JvSpecialProgress, PositionChangeRebuildsOnlyWhenThePictureChanges)
+{
+    CountingBar bar(nullptr);
+    bar.SetBounds(0, 0, 50, 15);
+    bar.SetSolid(true);
+    bar.SetCaption("C:");
+    bar.SetTextOption(toCaption);
+    const int before = bar.draws;
+    // 48 x 1 / 100 is still no pixel: neither the fill nor the caption changes.
+    bar.SetPosition(1);
+    EXPECT_EQ(bar.draws, before);
+    bar.SetPosition(50);
+    EXPECT_EQ(bar.draws, before + 1);
+
+    bar.SetTextOption(toPercent);
+    const int percentBefore = bar.draws;
+    bar.SetPosition(51);  // fill stays 24, percentage changes
+    EXPECT_EQ(bar.FillWidth(), 24);
+    EXPECT_EQ(bar.draws, percentBefore + 1);
+}
+
+TEST_F(JvSpecialProgress, SettersThatDoNotAlterThePictureDoNotRebuild)
+{
+    CountingBar bar(nullptr);
+    bar.SetPosition(30);
+    const int before = bar.draws;
+    bar.SetPosition(30);
+    bar.SetStep(5);
+    bar.SetTextCentered(true);  // no text shown
+    bar.SetCaption("ignored");   // toNoText
+    bar.SetStartColor(clWhite);  // unchanged
+    EXPECT_EQ(bar.draws, before);
+    bar.SetSolid(true);
+    bar.SetGradientBlocks(true);  // solid: no effect
+    EXPECT_EQ(bar.draws, before + 1);
+    bar.SetBorderStyle(bsSingle);
+    bar.SetColor(clYellow);
+    EXPECT_EQ(bar.draws, before + 3);
+}
+
+TEST_F(JvSpecialProgress, RangeClampsPositionAndBounds)
+{
+    TJvSpecialProgress bar(nullptr);
+    bar.SetPosition(150);
+    EXPECT_EQ(bar.Position(), 100);
+    bar.SetPosition(-4);
+    EXPECT_EQ(bar.Position(), 0);
+    bar.SetPosition(80);
+    bar.SetMaximum(60);
+    EXPECT_EQ(bar.Position(), 60);
+    bar.SetMinimum(70);
+    EXPECT_EQ(bar.Minimum(), 60);
+    bar.SetMaximum(10);
+    EXPECT_EQ(bar.Maximum(), 60);
+    EXPECT_EQ(bar.Position(), 60);
+    EXPECT_EQ(bar.Percent(), 0);
+}
+
+class JvSpecialProgressOnForm : public JvSpecialProgress {
+protected:
+    void SetUp() override
+    {
+        JvSpecialProgress::SetUp();
+        form = Application().CreateForm<TForm>();
+        form->SetBorderStyle(bsNone);
+        form->SetBounds(0, 0, 200, 60);
+        form->SetColor(clNavy);
+        form->Show();
+    }
+    TForm* form = nullptr;
+};
+
+TEST_F(JvSpecialProgressOnForm, PaintNoticesAResizeAndRebuilds)
+{
+    auto* bar = new CountingBar(form);
+    bar->SetParent(form);
+    bar->SetBounds(10, 10, 150, 15);
+    bar->SetColor(clYellow);
+    bar->SetPosition(50);
+    bar->SetWidth(100);
+    EXPECT_EQ(bar->Buffer().Width(), 150);
+    form->Repaint();
+    EXPECT_EQ(bar->Buffer().Width(), 100);
+    // 98 x 50 / 100 = 49: four blocks and a leftover of 9, more than half the room of 10.
+    EXPECT_EQ(bar->FillWidth(), 50);
+    EXPECT_EQ(form->Image().Pixel(10 + 1, 10 + 5), clWhite);
+    EXPECT_EQ(form->Image().Pixel(10 + 60, 10 + 5), clYellow);
+}
+
+TEST_F(JvSpecialProgressOnForm, TinyBarsPaintNothing)
+{
+    auto* bar = new TJvSpecialProgress(form);
+    bar->SetParent(form);
+    bar->SetColor(clYellow);
+    bar->SetBounds(10, 10, 2, 15);
+    form->Repaint();
+    EXPECT_EQ(bar->Buffer().Width(), 2);
+    EXPECT_NE(form->Image().Pixel(10, 12), clYellow);
+    bar->SetBounds(10, 10, 0, 0);
+    form->Repaint();
+    EXPECT_EQ(bar->Buffer().Width(), 2);  // nothing to rebuild at size 0
+}
+
+}  // namespace

@@ -1,0 +1,183 @@
+// The application object: main form and closing, minimize/restore with hooks, the error box,
+// Synchronize from a worker thread.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+#include "ui_fixture.h"
+
+namespace {
+
+using ApplicationTest = UiTest;
+
+class FailingForm : public TForm {
+public:
+    explicit FailingForm(TComponent* owner) : TForm(owner)
+    {
+        OnCreate = [](TObject*) { throw std::runtime_error("create"); };
+    }
+};
+
+TEST_F(ApplicationTest, FirstCreatedFormIsTheMainFormAndClosingItTerminates)
+{
+    TForm* main = Application().CreateForm<TForm>();
+    TForm* other = Application().CreateForm<TForm>();
+    EXPECT_EQ(Application().MainForm(), main);
+    other->Show();
+    other->Close();
+    EXPECT_FALSE(other->Visible());
+    EXPECT_FALSE(Application().Terminated());
+
+    std::vector<std::string> log;
+    main->OnClose = [&](TObject*, TCloseAction& action) {
+        log.push_back(action == caHide ? "close caHide" : "close other");
+    };
+    main->Close();
+    EXPECT_TRUE(Application().Terminated());
+    EXPECT_EQ(log, (std::vector<std::string>{"close caHide"}));
+}
+
+TEST_F(ApplicationTest, CloseHandlerMayRefuseOrFailAndTheFormStays)
+{
+    TForm* main = Application().CreateForm<TForm>();
+    main->Show();
+    main->OnClose = [](TObject*, TCloseAction& action) { action = caNone; };
+    main->Close();
+    EXPECT_FALSE(Application().Terminated());
+
+    Application().SetTitle("Spacewell v.1");
+    main->OnClose = [](TObject*, TCloseAction&) { throw std::runtime_error("Unable to write to a.ini"); };
+    backend->Window(main->Handle())->handler->WndCloseRequest();
+    EXPECT_FALSE(Application().Terminated());
+    EXPECT_TRUE(main->Visible());
+    EXPECT_EQ(backend->LastMessageText(), "Unable to write to a.ini.");
+    EXPECT_EQ(backend->LastMessageCaption(), "Spacewell v.1");
+}
+
+TEST_F(ApplicationTest, ShowMainFormDecidesWhetherRunShowsIt)
+{
+    TForm* main = Application().CreateForm<TForm>();
+    Application().SetShowMainForm(false);
+    Application().Run();
+    EXPECT_FALSE(main->Visible());
+    Application().SetShowMainForm(true);
+    int shows = 0;
+    main->OnShow = [&](TObject*) { ++shows; };
+    Application().Run();
+    main->Hide();
+    main->Show();
+    EXPECT_TRUE(backend->IsShown(main->Handle()));
+    EXPECT_EQ(shows, 2);
+}
+
+TEST_F(ApplicationTest, MinimizeHidesTheFormsAndHooksSeeTheSystemCommand)
+{
+    TForm* main = ShownForm();
+    std::vector<std::string> log;
+    Application().OnMinimize = [&](TObject*) { log.push_back("minimized"); };
+    Application().Minimize();
+    EXPECT_TRUE(Application().IsApplicationWindowIconic());
+    EXPECT_FALSE(backend->IsShown(main->Handle()));
+    EXPECT_TRUE(main->Visible());
+    Application().Restore();
+    EXPECT_TRUE(backend->IsShown(main->Handle()));
+
+    int id = Application().HookMainWindow([&](TMessage& m) {
+        if (m.Msg == WM_SYSCOMMAND && (m.WParam & 0xFFF0) == SC_MINIMIZE) {
+            log.push_back("hooked");
+            return true;
+        }
+        return false;
+    });
+    TMessage minimize{WM_SYSCOMMAND, SC_MINIMIZE, 0, 0};
+    Application().Perform(minimize);
+    EXPECT_FALSE(Application().IsApplicationWindowIconic());
+    Application().UnhookMainWindow(id);
+    Application().Perform(minimize);
+    EXPECT_TRUE(Application().IsApplicationWindowIconic());
+    EXPECT_EQ(log, (std::vector<std::string>{"minimized", "hooked", "minimized"}));
+}
+
+TEST_F(ApplicationTest, ApplicationWindowShowsHidesAndCarriesTheTitle)
+{
+    Application().SetTitle("Spacewell v.1");
+    EXPECT_EQ(backend->AppTitle(), "Spacewell v.1");
+    EXPECT_FALSE(backend->AppWindowVisible());
+    TForm* form = ShownForm();
+    EXPECT_TRUE(backend->AppWindowVisible());
+    form->Hide();
+    EXPECT_FALSE(backend->AppWindowVisible());
+    form->Show();
+    Application().HideApplicationWindow();
+    EXPECT_FALSE(backend->AppWindowVisible());
+    Application().ShowApplicationWindow();
+    EXPECT_TRUE(backend->AppWindowVisible());
+}
+
+TEST_F(ApplicationTest, BringToFrontActivatesTheMainForm)
+{
+    TForm* main = ShownForm();
+    TForm* other = Application().CreateForm<TForm>();
+    other->Show();
+    EXPECT_EQ(backend->Foreground(), other->Handle());
+    backend->SetForeignForeground(true);
+    EXPECT_FALSE(Application().Active());
+    Application().BringToFront();
+    EXPECT_EQ(backend->Foreground(), main->Handle());
+    EXPECT_TRUE(Application().Active());
+}
+
+TEST_F(ApplicationTest, SynchronizeRunsWorkOnTheGuiThreadAndWaits)
+{
+    std::thread::id ranOn;
+    std::atomic<bool> done = false;
+    std::thread worker([&] {
+        Application().Synchronize([&] { ranOn = std::this_thread::get_id(); });
+        done = true;
+    });
+    while (!done)
+        Application().ProcessMessages();
+    worker.join();
+    EXPECT_EQ(ranOn, std::this_thread::get_id());
+
+    int direct = 0;
+    Application().Synchronize([&] { ++direct; });
+    EXPECT_EQ(direct, 1);
+}
+
+TEST_F(ApplicationTest, SynchronizeRethrowsInTheWorker)
+{
+    std::atomic<bool> done = false;
+    std::string caught;
+    std::thread worker([&] {
+        try {
+            Application().Synchronize([] { throw std::runtime_error("tick failed"); });
+        } catch (const std::exception& e) {
+            caught = e.what();
+        }
+        done = true;
+    });
+    while (!done)
+        Application().ProcessMessages();
+    worker.join();
+    EXPECT_EQ(caught, "tick failed");
+    EXPECT_EQ(backend->MessageCount(), 0);
+}
+
+TEST_F(ApplicationTest, ExceptionsFromHandlersEndAtTheErrorBox)
+{
+    Application().SetTitle("Spacewell v.1");
+    TForm* form = ShownForm();
+    auto* pad = new Pad(form, form, Bounds(0, 0, 20, 20));
+    pad->OnClick = [](TObject*) { throw std::runtime_error("Failed to set data for 'Spacewell'"); };
+    backend->Click({105, 55});
+    EXPECT_EQ(backend->LastMessageText(), "Failed to set data for 'Spacewell'");
+    EXPECT_EQ(backend->LastMessageCaption(), "Spacewell v.1");
+
+    Application().CreateForm<FailingForm>();
+    EXPECT_EQ(backend->MessageCount(), 2);
+    EXPECT_EQ(backend->LastMessageText(), "create.");
+}
+
+}  // namespace

@@ -1,0 +1,213 @@
+// Focus, tab order and key routing; mouse capture, enter/leave, clicks; hit-testing and
+// dragging by the body; hints.
+#include <gtest/gtest.h>
+
+#include "ui_fixture.h"
+
+namespace {
+
+using Log = std::vector<std::string>;
+
+class InputTest : public UiTest {
+protected:
+    void SetUp() override
+    {
+        UiTest::SetUp();
+        form = ShownForm();
+        form->SetName("form");
+        a = new Pad(form, form, Bounds(10, 10, 20, 20), &log);
+        a->SetName("a");
+        b = new Pad(form, form, Bounds(40, 10, 20, 20), &log);
+        b->SetName("b");
+        c = new Pad(form, form, Bounds(70, 10, 20, 20), &log);
+        c->SetName("c");
+    }
+    TForm* form = nullptr;
+    Pad* a = nullptr;
+    Pad* b = nullptr;
+    Pad* c = nullptr;
+    Log log;
+};
+
+TEST_F(InputTest, TabFollowsTabOrderSkippingUnfocusableControls)
+{
+    c->SetTabOrder(0);
+    b->SetEnabled(false);
+    form->SelectFirst();
+    EXPECT_EQ(form->ActiveControl(), c);
+    backend->KeyDown(VK_TAB);
+    EXPECT_EQ(form->ActiveControl(), a);
+    backend->KeyDown(VK_TAB);
+    EXPECT_EQ(form->ActiveControl(), c);
+    backend->KeyDown(VK_TAB, ssShift);
+    EXPECT_EQ(form->ActiveControl(), a);
+    EXPECT_EQ(a->TabOrder(), 1);
+}
+
+TEST_F(InputTest, FocusChangeRunsExitThenEnter)
+{
+    a->SetFocus();
+    log.clear();
+    b->SetFocus();
+    EXPECT_EQ(log, (Log{"a:exit", "b:enter"}));
+    EXPECT_TRUE(b->Focused());
+    b->Hide();
+    EXPECT_EQ(form->ActiveControl(), nullptr);
+}
+
+TEST_F(InputTest, KeyPreviewSeesKeysBeforeTheFocusedControlAndMayStopThem)
+{
+    b->SetFocus();
+    form->SetKeyPreview(true);
+    form->OnKeyDown = [&](TObject*, std::uint16_t& key, TShiftState) {
+        log.push_back("form:keydown " + std::to_string(key));
+        if (key == VK_F5)
+            key = 0;
+    };
+    form->OnKeyPress = [&](TObject*, char& key) { log.push_back(std::string("form:char ") + key); };
+    log.clear();
+    backend->PressKey('R', 'r');
+    backend->KeyDown(VK_F5);
+    EXPECT_EQ(log, (Log{"form:keydown 82", "b:keydown 82", "form:char r", "b:char r", "b:keyup 82",
+                        "form:keydown 116"}));
+}
+
+TEST_F(InputTest, DialogKeysReachControlsThatDidNotWantThem)
+{
+    b->SetFocus();
+    b->takesReturn = true;
+    log.clear();
+    backend->KeyDown(VK_RETURN);
+    EXPECT_EQ(log, (Log{"b:keydown 13", "b:dialog return"}));
+    b->wantsReturn = true;
+    log.clear();
+    backend->KeyDown(VK_RETURN);
+    EXPECT_EQ(log, (Log{"b:keydown 13"}));
+}
+
+TEST_F(InputTest, AltLetterOffersAnAcceleratorToTheControls)
+{
+    c->accel = 'X';
+    a->SetFocus();
+    log.clear();
+    backend->KeyDown('X', ssAlt);
+    backend->KeyDown('X');
+    EXPECT_EQ(log, (Log{"a:keydown 88", "c:accel X", "a:keydown 88"}));
+}
+
+TEST_F(InputTest, PressCapturesTheMouseUntilRelease)
+{
+    log.clear();
+    backend->MouseDown({115, 65});
+    backend->MouseMove({300, 300});
+    backend->MouseUp({300, 300});
+    EXPECT_EQ(log, (Log{"a:mouseenter", "a:down@5,5", "a:mouseleave", "a:move@190,240", "a:up@190,240"}));
+    EXPECT_EQ(backend->CaptureWindow(), 0u);
+}
+
+TEST_F(InputTest, ReleaseInsideIsAClickBeforeTheButtonUp)
+{
+    log.clear();
+    backend->Click({145, 65});
+    backend->AdvanceTime(1000);
+    backend->MouseDown({145, 65});
+    backend->MouseUp({170, 65});
+    EXPECT_EQ(log, (Log{"b:mouseenter", "b:down@5,5", "b:click", "b:up@5,5", "b:down@5,5", "b:mouseleave",
+                        "c:mouseenter", "b:move@30,5", "b:up@30,5"}));
+}
+
+TEST_F(InputTest, EnterAndLeaveFollowThePointerAcrossControlsAndWindows)
+{
+    std::vector<std::string> boxes;
+    auto* box = new Box(form, form, Bounds(100, 60, 30, 30), &boxes);
+    box->SetName("box");
+    boxes.clear();
+    backend->MouseMove({205, 115});
+    EXPECT_TRUE(box->PointerInside());
+    backend->MouseMove({600, 600});
+    EXPECT_FALSE(box->PointerInside());
+    EXPECT_EQ(boxes, (Log{"box:enter", "box:leave"}));
+}
+
+TEST_F(InputTest, SecondPressWithinTheDoubleClickTimeIsADoubleClick)
+{
+    Log boxes;
+    auto* box = new Box(form, form, Bounds(100, 60, 30, 30), &boxes);
+    box->SetName("box");
+    boxes.clear();
+    backend->Click({205, 115});
+    backend->AdvanceTime(100);
+    backend->Click({205, 115});
+    backend->AdvanceTime(600);
+    backend->Click({205, 115});
+    EXPECT_EQ(boxes, (Log{"box:enter", "box:down@5,5", "box:click", "box:up@5,5", "box:dblclick", "box:down2@5,5",
+                          "box:up@5,5", "box:down@5,5", "box:click", "box:up@5,5"}));
+}
+
+class DragForm : public TForm {
+public:
+    using TForm::TForm;
+
+protected:
+    void WMNCHitTest(TPoint, int& result) override
+    {
+        if (result == HTCLIENT)
+            result = HTCAPTION;
+    }
+};
+
+TEST_F(InputTest, BodyDragsTheWindowWhileWindowedChildrenKeepTheirClicks)
+{
+    auto* drag = Application().CreateForm<DragForm>();
+    drag->SetBorderStyle(bsNone);
+    drag->SetBounds(400, 300, 100, 80);
+    new Box(drag, drag, Bounds(0, 0, 50, 20));
+    auto* pad = new Pad(drag, drag, Bounds(60, 0, 20, 20), &log);
+    pad->SetName("pad");
+    drag->Show();
+
+    backend->MouseDown({410, 310});
+    backend->MouseMove({430, 350});
+    backend->MouseUp({430, 350});
+    EXPECT_EQ(drag->Left(), 420);
+    EXPECT_EQ(drag->Top(), 340);
+    EXPECT_EQ(backend->Window(drag->Handle())->params.bounds, Bounds(420, 340, 100, 80));
+
+    log.clear();
+    backend->Click({485, 345});
+    EXPECT_EQ(drag->Left(), 420);
+    EXPECT_EQ(log, (Log{"pad:mouseenter", "pad:down@5,5", "pad:click", "pad:up@5,5"}));
+}
+
+TEST_F(InputTest, HintShowsAfterThePauseAndHidesOnLeave)
+{
+    a->SetHint("Close [Q]|long text");
+    a->SetShowHint(true);
+    backend->MouseMove({115, 65});
+    EXPECT_EQ(backend->HintText(), "");
+    backend->AdvanceTime(600);
+    EXPECT_EQ(backend->HintText(), "Close [Q]");
+    backend->MouseMove({150, 90});
+    EXPECT_EQ(backend->HintText(), "");
+}
+
+TEST_F(InputTest, CursorComesFromTheControlUnderThePointer)
+{
+    b->SetCursor(crHandPoint);
+    Screen().Cursors(crHandPoint) = 4242;
+    backend->MouseMove({145, 65});
+    EXPECT_EQ(backend->CurrentCursor(), 4242u);
+    backend->MouseMove({105, 95});
+    EXPECT_EQ(backend->CurrentCursor(), Screen().Cursors(crArrow));
+}
+
+TEST_F(InputTest, FreeingTheHoveredAndCapturedControlIsSafe)
+{
+    backend->MouseDown({145, 65});
+    delete b;
+    backend->MouseMove({150, 70});
+    backend->MouseUp({150, 70});
+    EXPECT_EQ(backend->CaptureWindow(), 0u);
+}
+
+}  // namespace

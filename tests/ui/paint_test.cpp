@@ -1,0 +1,122 @@
+// Form composition: background, windowless children in creation order, windowed children
+// above them, clipping to parents; Invalidate paints later, Repaint at once.
+#include <gtest/gtest.h>
+
+#include "ui_fixture.h"
+
+namespace {
+
+using PaintTest = UiTest;
+
+TEST_F(PaintTest, WindowlessChildrenPaintInCreationOrderUnderWindowedOnes)
+{
+    TForm* form = ShownForm();
+    form->SetColor(0x0000AA);
+    auto* pad = new Pad(form, form, Bounds(0, 0, 30, 30));
+    pad->SetColor(clBlue);
+    auto* first = new Box(form, form, Bounds(10, 10, 40, 40));
+    first->SetColor(clRed);
+    auto* second = new Box(form, form, Bounds(20, 20, 40, 40));
+    second->SetColor(clLime);
+    auto* inner = new Box(form, pad, Bounds(25, 25, 20, 20));
+    inner->SetColor(clYellow);
+    form->Repaint();
+
+    const TBitmap& image = backend->Window(form->Handle())->image;
+    struct Case {
+        TPoint p;
+        TColor expected;
+    } cases[] = {
+        {{5, 5}, clBlue},        // windowed pad above everything
+        {{29, 29}, clYellow},    // pad's child, clipped to the pad
+        {{30, 30}, clLime},      // just outside the pad: the later windowless box
+        {{15, 45}, clRed},       // the first box where the second does not reach
+        {{55, 55}, clLime},
+        {{65, 65}, 0x0000AAu},   // background
+        {{199, 99}, 0x0000AAu},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(image.Pixel(c.p.x, c.p.y), c.expected) << c.p.x << "," << c.p.y;
+}
+
+TEST_F(PaintTest, InvalidatePaintsFromTheQueueRepaintAtOnce)
+{
+    TForm* form = ShownForm();
+    auto* box = new Box(form, form, Bounds(0, 0, 10, 10));
+    backend->ProcessMessages();
+    int presents = backend->Window(form->Handle())->presents;
+    int paints = box->paints;
+
+    box->Invalidate();
+    box->Invalidate();
+    EXPECT_EQ(box->paints, paints);
+    backend->ProcessMessages();
+    EXPECT_EQ(box->paints, paints + 1);
+    EXPECT_EQ(backend->Window(form->Handle())->presents, presents + 1);
+
+    box->SetColor(clRed);
+    box->Repaint();
+    EXPECT_EQ(box->paints, paints + 2);
+    EXPECT_EQ(backend->Window(form->Handle())->image.Pixel(5, 5), clRed);
+}
+
+TEST_F(PaintTest, HiddenControlsAndFormsDoNotPaint)
+{
+    TForm* form = ShownForm();
+    auto* box = new Box(form, form, Bounds(0, 0, 10, 10));
+    box->SetColor(clRed);
+    box->Hide();
+    form->Repaint();
+    EXPECT_EQ(box->paints, 0);
+    EXPECT_EQ(backend->Window(form->Handle())->image.Pixel(5, 5), ColorToRGB(clBtnFace));
+    form->Hide();
+    box->Show();
+    box->Repaint();
+    EXPECT_EQ(box->paints, 0);
+}
+
+TEST_F(PaintTest, ShownWindowRecordCarriesAlphaTopmostAndBounds)
+{
+    TForm* form = Application().CreateForm<TForm>();
+    form->SetBorderStyle(bsNone);
+    form->SetBounds(523, 288, 282, 154);
+    form->SetAlphaBlend(true);
+    form->SetAlphaBlendValue(200);
+    form->Show();
+    const THeadlessWindow* w = backend->Window(form->Handle());
+    EXPECT_TRUE(w->visible);
+    EXPECT_TRUE(w->params.layered);
+    EXPECT_EQ(w->params.alpha, 200);
+    EXPECT_EQ(w->params.bounds, Bounds(523, 288, 282, 154));
+    EXPECT_EQ(form->ClientWidth(), 282);
+
+    WindowId before = form->Handle();
+    form->SetFormStyle(fsStayOnTop);
+    EXPECT_EQ(form->Handle(), before);
+    EXPECT_TRUE(w->params.topmost);
+    form->SetAlphaBlendValue(128);
+    EXPECT_EQ(w->params.alpha, 128);
+}
+
+TEST_F(PaintTest, ScreenshotStacksWindowsAndBlendsOnRequest)
+{
+    TForm* back = ShownForm();
+    back->SetColor(clRed);
+    TForm* front = Application().CreateForm<TForm>();
+    front->SetBorderStyle(bsNone);
+    front->SetBounds(150, 60, 50, 50);
+    front->SetColor(clBlue);
+    front->SetAlphaBlend(true);
+    front->SetAlphaBlendValue(128);
+    front->Show();
+    backend->ProcessMessages();
+
+    TBitmap plain = backend->Screenshot(clBlack);
+    EXPECT_EQ(plain.Pixel(120, 70), clRed);
+    EXPECT_EQ(plain.Pixel(160, 70), clBlue);
+    EXPECT_EQ(plain.Pixel(10, 10), clBlack);
+    TBitmap blended = backend->Screenshot(clBlack, true);
+    EXPECT_EQ(blended.Pixel(160, 70), RGB(127, 0, 128));
+}
+
+}  // namespace
