@@ -246,7 +246,13 @@ void TJvCustomLabel::Click()
 void TJvCustomLabel::MouseEnter()
 {
     TExtGraphicControl::MouseEnter();
-    if (PointerInside() && Enabled() && Application().Active() && FHotTrack) {
+    EngageHotFont();
+}
+
+// The hot font takes over only for an enabled label while the application is in the foreground.
+void TJvCustomLabel::EngageHotFont()
+{
+    if (!FHot && PointerInside() && Enabled() && Application().Active() && FHotTrack) {
         FHot = true;
         FontChanged();
     }
@@ -276,8 +282,12 @@ void TJvCustomLabel::CheckHover()
         const TPoint cursor = ScreenToClient(CurrentBackend().CursorPos());
         hovered = ClientRect().Contains(cursor);
     }
-    if (hovered == PointerInside())
+    if (hovered == PointerInside()) {
+        // Already inside, e.g. entered while disabled: the hot font may apply now.
+        if (hovered)
+            EngageHotFont();
         return;
+    }
     if (hovered)
         MouseEnter();
     else

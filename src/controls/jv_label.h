@@ -103,6 +103,7 @@ protected:
 
 private:
     void FollowFont();
+    void EngageHotFont();
     void CheckHover();
     void DrawRoundedFrame(TCanvas& canvas);
     unsigned TextFormat() const;

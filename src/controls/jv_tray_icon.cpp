@@ -247,12 +247,16 @@ void TJvTrayIcon::SetIcons(TImageList* value)
 
 void TJvTrayIcon::SetDropDownMenu(TPopupMenu* value)
 {
+    if (value == FDropDownMenu)
+        return;
     Watch(FDropDownMenu, value);
     FDropDownMenu = value;
 }
 
 void TJvTrayIcon::SetPopupMenu(TPopupMenu* value)
 {
+    if (value == FPopupMenu)
+        return;
     Watch(FPopupMenu, value);
     FPopupMenu = value;
 }
@@ -261,10 +265,9 @@ void TJvTrayIcon::SetPopupMenu(TPopupMenu* value)
 // still refers to it.
 void TJvTrayIcon::Watch(TComponent* previous, TComponent* next)
 {
-    if (next)
-        FreeNotification(next);
+    FreeNotification(next);
     const int uses = (previous == FIcons) + (previous == FPopupMenu) + (previous == FDropDownMenu);
-    if (previous && previous != next && uses == 1)
+    if (uses == 1)
         RemoveFreeNotification(previous);
 }
 

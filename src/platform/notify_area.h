@@ -43,6 +43,7 @@ inline constexpr unsigned kWmMButtonUp = 0x0208;
 inline constexpr unsigned kWmMButtonDblClk = 0x0209;
 inline constexpr unsigned kWmUser = 0x0400;
 // Notifications a version-3 shell adds to the callback message's lParam.
+inline constexpr unsigned kNinSelect = 0x0400;
 inline constexpr unsigned kNinKeySelect = 0x0401;
 inline constexpr unsigned kNinBalloonShow = 0x0402;
 inline constexpr unsigned kNinBalloonHide = 0x0403;

@@ -225,7 +225,12 @@ void TControl::Invalidate()
 void TControl::Repaint()
 {
     TForm* form = ParentForm();
-    if (form != nullptr && Showing())
+    if (form == nullptr || !Showing() || form->FHandle == 0)
+        return;
+    // An opaque control hides what lies beneath: only it and what is above it need painting.
+    if ((FControlStyle & csOpaque) != 0)
+        form->RepaintControl(this);
+    else
         form->Repaint();
 }
 

@@ -2,6 +2,8 @@
 // composition of all children into one bitmap presented in one copy.
 #include "ui/form.h"
 
+#include <algorithm>
+
 #include "gfx/canvas.h"
 #include "ui/application.h"
 #include "ui/form_input.h"
@@ -29,7 +31,35 @@ public:
             }
     }
 
+    // Paints `control` and every later-painted control overlapping it; returns the area.
+    static TRect PaintOver(TForm& form, TControl& control)
+    {
+        std::vector<TControl*> order;
+        PaintOrder(form, order);
+        auto it = std::find(order.begin(), order.end(), &control);
+        if (it == order.end())
+            return {};
+        TRect area = control.Canvas().ClipRect();
+        PaintOne(control);
+        for (++it; it != order.end(); ++it)
+            if (!(*it)->Canvas().ClipRect().Intersect(area).IsEmpty())
+                PaintOne(**it);
+        return area;
+    }
+
 private:
+    static void PaintOrder(TWinControl& parent, std::vector<TControl*>& out)
+    {
+        for (TControl* c : parent.Controls())
+            if (!IsWindowed(c) && c->Visible())
+                out.push_back(c);
+        for (TControl* c : parent.Controls())
+            if (IsWindowed(c) && c->Visible()) {
+                out.push_back(c);
+                PaintOrder(static_cast<TWinControl&>(*c), out);
+            }
+    }
+
     static void PaintOne(TControl& c)
     {
         TCanvas& canvas = c.Canvas();
@@ -324,6 +354,20 @@ void TForm::Repaint()
     PaintImage();
     CurrentBackend().Present(FHandle, FImage, FImage.BoundsRect());
     FDirty = false;
+}
+
+void TForm::RepaintControl(TControl* control)
+{
+    // A pending invalidation still repaints everything later; until then the rest of the
+    // picture stays as last composed.
+    TRect client = ClientRect();
+    if (FImage.Empty() || FImage.Width() != client.Width() || FImage.Height() != client.Height()) {
+        Repaint();
+        return;
+    }
+    TRect area = FormPainter::PaintOver(*this, *control);
+    if (!area.IsEmpty())
+        CurrentBackend().Present(FHandle, FImage, area);
 }
 
 void TForm::PaintImage()

@@ -60,6 +60,8 @@ public:
     void SetActiveControl(TWinControl* control);
     // Focuses the first control in tab order.
     void SelectFirst();
+    // Tells every control the focus may have changed (e.g. default-button state moved).
+    void NotifyFocusChanged() { CMFocusChanged(FActiveControl); }
 
     void Invalidate() override;
     void Repaint() override;
@@ -115,6 +117,8 @@ private:
     TWindowParams Params() const;
     TRect Margins() const;
     void SetFocusedControl(TWinControl* control);
+    // Repaints one opaque control and whatever lies above it, presenting only its rectangle.
+    void RepaintControl(TControl* control);
     // A control is being freed or removed: drop every reference to it.
     void ControlGone(TControl* control);
     void UpdateIcon();

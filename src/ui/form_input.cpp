@@ -53,9 +53,9 @@ std::string ShortHint(const std::string& hint) { return hint.substr(0, hint.find
 
 FormInput::~FormInput() { CancelHint(); }
 
-TControl* FormInput::Hit(TPoint client) const
+TControl* FormInput::Hit(TPoint client, bool forHover) const
 {
-    TControl* hit = FForm.ControlAtPos(client);
+    TControl* hit = FForm.ControlAtPos(client, true, forHover);
     return hit != nullptr ? hit : &FForm;
 }
 
@@ -96,9 +96,9 @@ void FormInput::MouseDown(TMouseButton button, TShiftState shift, TPoint client)
 
 void FormInput::MouseMove(TShiftState shift, TPoint client)
 {
-    TControl* over = FForm.ClientRect().Contains(client) ? Hit(client) : nullptr;
-    SetHover(over);
-    TControl* target = FCapture != nullptr ? FCapture : over != nullptr ? over : &FForm;
+    bool inside = FForm.ClientRect().Contains(client);
+    SetHover(inside ? Hit(client, true) : nullptr);
+    TControl* target = FCapture != nullptr ? FCapture : Hit(client);
     TPoint local = Local(target, client);
     target->MouseMove(shift, local.x, local.y);
 }

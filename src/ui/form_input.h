@@ -39,8 +39,9 @@ public:
     void CancelHint();
 
 private:
-    // The deepest control under `client`, the form itself where no child is.
-    TControl* Hit(TPoint client) const;
+    // The deepest control under `client`, the form itself where no child is; the pointer
+    // hovers over disabled windowless controls too, but only enabled ones take input.
+    TControl* Hit(TPoint client, bool forHover = false) const;
     TPoint Local(const TControl* control, TPoint client) const;
     TWinControl* KeyTarget() const;
     void SetHover(TControl* control);

@@ -29,22 +29,22 @@ bool TWinControl::ContainsControl(const TControl* control) const
     return false;
 }
 
-TControl* TWinControl::ControlAtPos(TPoint p, bool allowWindowed) const
+TControl* TWinControl::ControlAtPos(TPoint p, bool allowWindowed, bool allowDisabled) const
 {
-    auto under = [&](const TControl* c) {
-        return c->FVisible && c->FEnabled && c->BoundsRect().Contains(p);
+    auto under = [&](const TControl* c, bool enabledOnly) {
+        return c->FVisible && (c->FEnabled || !enabledOnly) && c->BoundsRect().Contains(p);
     };
     if (allowWindowed) {
         for (auto it = FControls.rbegin(); it != FControls.rend(); ++it) {
             auto* w = dynamic_cast<TWinControl*>(*it);
-            if (w == nullptr || !under(w))
+            if (w == nullptr || !under(w, true))
                 continue;
-            TControl* inner = w->ControlAtPos({p.x - w->FLeft, p.y - w->FTop}, true);
+            TControl* inner = w->ControlAtPos({p.x - w->FLeft, p.y - w->FTop}, true, allowDisabled);
             return inner != nullptr ? inner : w;
         }
     }
     for (auto it = FControls.rbegin(); it != FControls.rend(); ++it)
-        if (dynamic_cast<TWinControl*>(*it) == nullptr && under(*it))
+        if (dynamic_cast<TWinControl*>(*it) == nullptr && under(*it, !allowDisabled))
             return *it;
     return nullptr;
 }

@@ -19,9 +19,11 @@ public:
     // True for any descendant, however deep.
     bool ContainsControl(const TControl* control) const;
     bool ContainsOrIs(const TControl* control) const;
-    // The deepest visible, enabled control under `p` (this control's client coordinates):
-    // windowed children first, later ones above earlier ones; nullptr when none.
-    TControl* ControlAtPos(TPoint p, bool allowWindowed = true) const;
+    // The deepest visible control under `p` (this control's client coordinates): windowed
+    // children first, later ones above earlier ones; nullptr when none. Disabled windowed
+    // controls never count (the platform passes their input to the parent); disabled
+    // windowless ones only with allowDisabled.
+    TControl* ControlAtPos(TPoint p, bool allowWindowed = true, bool allowDisabled = false) const;
 
     int TabOrder() const;
     void SetTabOrder(int order);

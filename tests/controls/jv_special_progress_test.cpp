@@ -116,11 +116,12 @@ TEST_F(JvSpecialProgress, GradientBlocksRampEveryColumnAndSkipTheGap)
     TJvSpecialProgress bar(nullptr);
     bar.SetGradientBlocks(true);
     bar.SetPosition(50);
+    const auto grey = [](double v) { return RGB(Round(v), Round(v), Round(v)); };
     const double step = -255.0 / 70;
     for (int i = 0; i < 9; ++i)
-        EXPECT_EQ(bar.Buffer().Pixel(1 + i, 5), RGB(Round(255 + i * step), Round(255 + i * step), Round(255 + i * step)));
+        EXPECT_EQ(bar.Buffer().Pixel(1 + i, 5), grey(255 + i * step));
     // The second block starts ten columns further down the ramp (nine columns and the gap).
-    EXPECT_EQ(bar.Buffer().Pixel(11, 5), RGB(Round(255 + 10 * step), Round(255 + 10 * step), Round(255 + 10 * step)));
+    EXPECT_EQ(bar.Buffer().Pixel(11, 5), grey(255 + 10 * step));
 }
 
 TEST_F(JvSpecialProgress, EqualColoursFillEveryBlockAlikeAndKeepTheGaps)
@@ -287,6 +288,22 @@ TEST_F(JvSpecialProgress, SettersThatDoNotAlterThePictureDoNotRebuild)
     bar.SetBorderStyle(bsSingle);
     bar.SetColor(clYellow);
     EXPECT_EQ(bar.draws, before + 3);
+}
+
+TEST_F(JvSpecialProgress, LoadingDefersEverythingToOneRebuild)
+{
+    CountingBar bar(nullptr);
+    bar.BeginLoading();
+    const int before = bar.draws;
+    bar.SetPosition(50);
+    bar.SetStartColor(clRed);
+    bar.SetSolid(true);
+    bar.SetTextOption(toPercent);
+    EXPECT_EQ(bar.draws, before);
+    EXPECT_EQ(bar.FillWidth(), 0);
+    bar.EndLoading();
+    EXPECT_EQ(bar.draws, before + 1);
+    EXPECT_EQ(bar.FillWidth(), 74);
 }
 
 TEST_F(JvSpecialProgress, RangeClampsPositionAndBounds)

@@ -97,19 +97,6 @@ TEST(JvXPGradient, DitheringRepeatsTheFirstSixteenColumns)
     EXPECT_EQ(wide.Pixel(0, 59), clWhite);
 }
 
-TEST_F(JvXPCheckboxTest, ConstructionDefaults)
-{
-    TJvXPCheckbox fresh(nullptr);
-    EXPECT_EQ(fresh.Width(), 161);
-    EXPECT_EQ(fresh.Height(), 17);
-    EXPECT_TRUE(fresh.TabStop());
-    EXPECT_FALSE(fresh.Checked());
-    EXPECT_EQ(fresh.Spacing(), 3);
-    EXPECT_EQ(fresh.BoundLines(), 0);
-    EXPECT_EQ(fresh.Style().Theme(), TJvXPTheme::WindowsXP);
-    EXPECT_EQ(fresh.VisualState(), 1 << static_cast<int>(TJvXPStateItem::Normal));
-}
-
 TEST_F(JvXPCheckboxTest, BoxFacesByState)
 {
     // The box: 13 x 13 at (2, 2) for a 17-pixel-high control.

@@ -199,7 +199,8 @@ TEST_F(VrScrollText, PictureShowsLettersOnlyWhereTheStripLetsTheEdgesThrough)
     for (int y = 0; y < 18; ++y)
         for (int x = 15; x < 55; ++x) {
             const bool letter = strip.Pixel(x - text->ScrollOffset(), y) == clGreen;
-            ASSERT_EQ(form->Image().Pixel(96 + x, 8 + y), letter ? Letters : Heading) << x << "," << y;
+            ASSERT_EQ(form->Image().Pixel(96 + x, 8 + y), letter ? Letters : Heading)
+                << x << "," << y;
             lit += letter ? 1 : 0;
         }
     EXPECT_GT(lit, 0);

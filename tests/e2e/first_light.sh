@@ -29,6 +29,7 @@ cleanup() {
   e2e_drives_down "$area"
 }
 trap cleanup EXIT
+trap 'exit 1' INT TERM
 
 [ -x "$snapshot" ] || scripts/build.sh native snapshot >/dev/null
 [ -f "$exe" ] || scripts/build.sh win64 spacewell >/dev/null

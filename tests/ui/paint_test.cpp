@@ -120,3 +120,50 @@ TEST_F(PaintTest, ScreenshotStacksWindowsAndBlendsOnRequest)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(PaintTest, OpaqueRepaintPaintsOnlyTheControlAndWhatLiesAboveIt)
+{
+    TForm* form = ShownForm();
+    auto* under = new Box(form, form, Bounds(0, 0, 50, 50));
+    auto* opaque = new Box(form, form, Bounds(10, 10, 20, 20));
+    opaque->SetControlStyle(opaque->ControlStyle() | csOpaque);
+    auto* above = new Box(form, form, Bounds(25, 25, 20, 20));
+    auto* apart = new Box(form, form, Bounds(100, 0, 20, 20));
+    above->SetColor(clLime);
+    form->Repaint();
+    int presents = backend->Window(form->Handle())->presents;
+
+    opaque->SetColor(clRed);
+    opaque->Repaint();
+    EXPECT_EQ(under->paints, 1);
+    EXPECT_EQ(apart->paints, 1);
+    EXPECT_EQ(opaque->paints, 2);
+    EXPECT_EQ(above->paints, 2);
+    EXPECT_EQ(backend->Window(form->Handle())->presents, presents + 1);
+    const TBitmap& image = backend->Window(form->Handle())->image;
+    EXPECT_EQ(image.Pixel(15, 15), clRed);
+    EXPECT_EQ(image.Pixel(27, 27), clLime);
+
+    under->Repaint();
+    EXPECT_EQ(apart->paints, 2);
+}
+
+TEST_F(PaintTest, DisabledWindowlessControlsGetHoverButNotInput)
+{
+    TForm* form = ShownForm();
+    std::vector<std::string> log;
+    auto* box = new Box(form, form, Bounds(0, 0, 20, 20), &log);
+    box->SetName("box");
+    box->SetEnabled(false);
+    log.clear();
+    int formClicks = 0;
+    form->OnClick = [&](TObject*) { ++formClicks; };
+    backend->Click({105, 55});
+    EXPECT_TRUE(box->PointerInside());
+    EXPECT_EQ(formClicks, 1);
+    EXPECT_EQ(log, (std::vector<std::string>{"box:enter"}));
+}
+
+}  // namespace

@@ -44,6 +44,11 @@ std::string ChooseFontDir(std::string given)
         return given;
     if (const char* env = std::getenv("SPACEWELL_FONT_DIR"); env && *env)
         return env;
+#ifdef _WIN32
+    // Cross-built tests under Wine: the prefix's own font folder holds the same files.
+    if (const char* windows = std::getenv("WINDIR"); windows && *windows)
+        return std::string(windows) + "\\Fonts";
+#endif
     return DefaultFontDir;
 }
 

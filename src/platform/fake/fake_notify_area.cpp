@@ -99,8 +99,9 @@ void FakeNotifyArea::Click(unsigned buttonDownMessage, WindowId window) {
   Notify(buttonDownMessage, window);
   Notify(buttonDownMessage + 1, window);
   const TrayIconData* icon = ShownIcon(window);
-  if (buttonDownMessage == kWmRButtonDown && icon && icon->uVersion >= kNotifyIconVersion)
-    Notify(kWmContextMenu, window);
+  if (!icon || icon->uVersion < kNotifyIconVersion) return;
+  if (buttonDownMessage == kWmLButtonDown) Notify(kNinSelect, window);
+  if (buttonDownMessage == kWmRButtonDown) Notify(kWmContextMenu, window);
 }
 
 void FakeNotifyArea::DoubleClick(unsigned buttonDownMessage, WindowId window) {

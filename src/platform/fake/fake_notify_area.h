@@ -53,8 +53,8 @@ class FakeNotifyArea : public INotifyArea {
   std::optional<std::intptr_t> Send(const TrayMessage& message, WindowId window = 0);
   // The shell's callback for a mouse message over the icon (lParam = mouseMessage).
   void Notify(unsigned mouseMessage, WindowId window = 0);
-  // Press and release; a right click on an icon that asked for version 3 then gets the
-  // context-menu notification, as the shell sends it.
+  // Press and release; an icon that asked for version 3 then gets the selection (left) or
+  // context-menu (right) notification, as the shell sends them.
   void Click(unsigned buttonDownMessage, WindowId window = 0);
   // The shell's order: down, up, double click, up.
   void DoubleClick(unsigned buttonDownMessage, WindowId window = 0);

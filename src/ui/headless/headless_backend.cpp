@@ -407,6 +407,8 @@ bool HeadlessBackend::KeyPressed(std::uint16_t virtualKey)
 int HeadlessBackend::StartTimer(unsigned intervalMs, std::function<void()> tick)
 {
     int id = FNextTimer++;
+    // A zero interval would fire forever within one AdvanceTime; the platform rounds it up too.
+    intervalMs = std::max(intervalMs, 1u);
     FTimers[id] = Timer{intervalMs, FNow + intervalMs, std::move(tick)};
     return id;
 }
