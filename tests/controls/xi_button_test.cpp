@@ -18,6 +18,7 @@ constexpr TPoint At{20, 10};  // the small button's top-left on the form (= scre
 // Exposes the face picture.
 class TestButton : public TXiButton {
 public:
+    using TXiButton::CMMouseEnter;
     using TXiButton::PaintImage;
     using TXiButton::TXiButton;
 };
@@ -129,9 +130,9 @@ TEST_F(XiButton, EachStatePaintsItsFaceAtOnce)
     backend->MouseUp({At.x + 7, At.y + 7});
     EXPECT_EQ(clicks, 1);
     expectState(over);
-    // Disabled paints the disabled set although the pointer is still over the button.
+    // Disabled paints the disabled set whatever the state.
     button->SetEnabled(false);
-    form->Repaint();
+    button->CMMouseEnter();
     EXPECT_EQ(button->ButtonState(), TXiButtonState::bsOver);
     expectState({"disabled", 0xE2E2E2, 0xC4C4C4});
 }
