@@ -3,6 +3,8 @@
 # the Win32 tests, cross-built with MinGW-w64). Usage: scripts/build.sh native|win64 [targets...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+# Lets ccache share objects between clones of the repository.
+export CCACHE_BASEDIR=$PWD
 kind=$1; shift
 case "$kind" in
   native) extra=() ;;

@@ -23,10 +23,12 @@ tsan() {
 wine_level() {
   scripts/build.sh win64 || return 1
   source scripts/wine-env.sh
+  sw_start_x
   sw_make_prefix
   local rc=0
   bash tests/win32/run.sh || rc=1
   sw_kill_wine
+  sw_stop_x
   return $rc
 }
 

@@ -26,10 +26,12 @@ sw_make_prefix() {
     mkdir -p "$WINEPREFIX"
     timeout 120 wineboot -i >/dev/null 2>&1
     timeout 60 wineserver -w
-    cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
     # No window manager under Xvfb: unmanaged windows close without waiting for one.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     timeout 60 wineserver -w
+  fi
+  if [ ! -f "$WINEPREFIX/drive_c/windows/Fonts/sserife.fon" ]; then
+    cp /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
   fi
 }
 

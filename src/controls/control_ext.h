@@ -1,7 +1,7 @@
 // A thin layer between the toolkit's control classes and the owner-drawn controls that want
 // the toolkit's change notifications as plain overridable operations (ColorChanged,
-// MouseEnter, ...), their own hover flag, a parent-colour event and a hint colour. The same
-// layer serves a windowless and a windowed base, hence one template with two names.
+// MouseEnter, ...), a parent-colour event and a hint colour. The same layer serves a
+// windowless and a windowed base, hence one template with two names.
 #pragma once
 
 #include "gfx/color.h"
@@ -18,16 +18,10 @@ public:
     TColor HintColor() const { return FHintColor; }
     void SetHintColor(TColor color) { FHintColor = color; }
 
-    // The layer's hover flag: set before OnMouseEnter fires, cleared before OnMouseLeave.
-    // It hides the toolkit's read-only flag so a descendant can re-check and correct it.
-    bool PointerInside() const { return FPointerInside; }
-
     // The parent's colour changed (after the toolkit took it over when ParentColor is set).
     TNotifyEvent OnParentColorChange;
 
 protected:
-    void SetPointerInside(bool inside) { FPointerInside = inside; }
-
     // The overridable operations; each default runs the toolkit's own handling.
     virtual void ColorChanged() { TBase::CMColorChanged(); }
     virtual void FontChanged() { TBase::CMFontChanged(); }
@@ -43,16 +37,9 @@ protected:
     }
     // The form's focused control changed to `focused` (nullptr: none).
     virtual void FocusChanged(TWinControl* focused) { TBase::CMFocusChanged(focused); }
-    virtual void MouseEnter()
-    {
-        FPointerInside = true;
-        TBase::CMMouseEnter();
-    }
-    virtual void MouseLeave()
-    {
-        FPointerInside = false;
-        TBase::CMMouseLeave();
-    }
+    // The toolkit keeps PointerInside: set before OnMouseEnter, cleared before OnMouseLeave.
+    virtual void MouseEnter() { TBase::CMMouseEnter(); }
+    virtual void MouseLeave() { TBase::CMMouseLeave(); }
     virtual void HintShow(THintInfo& info)
     {
         if (FHintColor != clDefault)
@@ -74,7 +61,6 @@ protected:
 
 private:
     TColor FHintColor = clDefault;
-    bool FPointerInside = false;
 };
 
 // Windowless controls on the layer.

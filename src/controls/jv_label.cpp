@@ -2,9 +2,10 @@
 #include "controls/jv_label.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "gfx/canvas.h"
+#include "ui/accel.h"
+#include "ui/caption_text.h"
 #include "ui/application.h"
 #include "ui/backend.h"
 #include "ui/wincontrol.h"
@@ -14,19 +15,6 @@ namespace {
 constexpr TJvTrackFontOptions kDefaultTrackFontOptions =
     TrackFontOption(hoFollowFont) | TrackFontOption(hoPreserveColor) |
     TrackFontOption(hoPreserveStyle);
-
-// The letter after the caption's first single "&", or 0.
-char AccelChar(const std::string& caption)
-{
-    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != '&')
-            continue;
-        if (caption[i + 1] != '&')
-            return caption[i + 1];
-        ++i;
-    }
-    return 0;
-}
 
 TRect ShadowRect(TRect rect, TShadowPosition position, int size)
 {
@@ -322,9 +310,7 @@ void TJvCustomLabel::VisibleChanged()
 
 bool TJvCustomLabel::CMDialogChar(char key)
 {
-    const char accel = AccelChar(Caption());
-    if (!FShowAccelChar || !FFocusControl || accel == 0 ||
-        std::toupper(static_cast<unsigned char>(accel)) != std::toupper(static_cast<unsigned char>(key)) ||
+    if (!FShowAccelChar || !FFocusControl || !IsAccel(key, Caption()) ||
         !FFocusControl->CanFocus())
         return false;
     FFocusControl->SetFocus();
@@ -333,24 +319,13 @@ bool TJvCustomLabel::CMDialogChar(char key)
 
 unsigned TJvCustomLabel::TextFormat() const
 {
-    unsigned format = DT_EXPANDTABS;
-    if (FWordWrap)
-        format |= DT_WORDBREAK;
-    if (FAlignment == taRightJustify)
-        format |= DT_RIGHT;
-    else if (FAlignment == taCenter)
-        format |= DT_CENTER;
-    return format;
+    return CaptionFormat(FAlignment, FWordWrap);
 }
 
 int TJvCustomLabel::DoDrawText(TRect& rect, unsigned flags)
 {
     const bool measuring = (flags & DT_CALCRECT) != 0;
-    std::string text = Caption();
-    if (measuring && (text.empty() || (FShowAccelChar && text == "&")))
-        text += ' ';
-    if (!FShowAccelChar)
-        flags |= DT_NOPREFIX;
+    const std::string text = CaptionForDrawText(Caption(), FShowAccelChar, flags);
     if (FTextEllipsis == teWordEllipsis)
         flags |= DT_WORD_ELLIPSIS;
     else if (FTextEllipsis == tePathEllipsis)
@@ -427,8 +402,7 @@ void TJvCustomLabel::Paint()
     if (FLayout != tlTop) {
         TRect measured = rect;
         DoDrawText(measured, format | DT_CALCRECT);
-        const int space = Height() - measured.bottom;
-        rect.Offset(0, FLayout == tlBottom ? space : space / 2);
+        rect.Offset(0, LayoutOffset(FLayout, Height(), measured.bottom));
     }
     rect.left = FMargin;
     rect.right -= FMargin;

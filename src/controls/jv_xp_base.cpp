@@ -3,9 +3,9 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <cmath>
 
+#include "ui/accel.h"
 #include "ui/backend.h"
 #include "ui/form.h"
 
@@ -95,21 +95,6 @@ void JvXPCreateGradientRect(TBitmap& bitmap, TColor start, TColor stop, bool dit
         const int w = std::min(kStripWidth, width - x);
         bitmap.Canvas().CopyRect({x, 0, x + w, height}, strip, {0, 0, w, height});
     }
-}
-
-bool JvXPIsAccel(char key, const std::string& caption)
-{
-    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != '&')
-            continue;
-        if (caption[i + 1] == '&') {
-            ++i;
-            continue;
-        }
-        return std::toupper(static_cast<unsigned char>(caption[i + 1])) ==
-               std::toupper(static_cast<unsigned char>(key));
-    }
-    return false;
 }
 
 TJvXPCustomControl::TJvXPCustomControl(TComponent* owner)
@@ -229,7 +214,7 @@ void TJvXPCustomControl::ParentColorChanged()
 // Alt plus the caption's "&" letter, or the letter alone while focused, clicks the control.
 bool TJvXPCustomControl::CMDialogChar(char key)
 {
-    if (JvXPIsAccel(key, Caption()) && CanFocus()) {
+    if (IsAccel(key, Caption()) && CanFocus()) {
         if (Focused() || CurrentBackend().KeyPressed(VK_MENU)) {
             Click();
             return true;

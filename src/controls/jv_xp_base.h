@@ -5,7 +5,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 #include "controls/control_ext.h"
 #include "gfx/bitmap.h"
@@ -45,9 +44,6 @@ constexpr TJvXPRepaintEvents RepaintEventBit(TJvXPRepaintEvent event)
 // Dithering gives each band's first rows some pixels of the band above; only the first 16
 // columns are computed and then repeated across the width.
 void JvXPCreateGradientRect(TBitmap& bitmap, TColor start, TColor stop, bool dithered);
-
-// True when `key` is the letter after a single "&" in `caption`, in either case.
-bool JvXPIsAccel(char key, const std::string& caption);
 
 class TJvXPCustomControl : public TExtCustomControl {
 public:

@@ -7,6 +7,7 @@
 #include <limits>
 #include <stdexcept>
 
+#include "controls/vr_resources.h"
 #include "ui/application.h"
 #include "ui/backend.h"
 
@@ -198,61 +199,46 @@ int PercentOfValue(int value, int whole)
 
 void RegisterVrCursors()
 {
-    // The backend has no call to build a cursor from the built-in picture, so the slot takes
-    // the platform's own hand, which the picture copies.
     std::uintptr_t& handle = Screen().Cursors(crVrHandPoint);
+    if (handle != 0)
+        return;
+    const TVrCursorResource& hand = LoadVrCursorResource("VRCURSORHANDPOINT");
+    const TBitmap picture = VrCursorPicture(hand);
+    handle = CurrentBackend().MakeCursor(picture, picture.TransparentColor, hand.hotSpot);
+    // A platform that cannot make it still shows a hand: its own.
     if (handle == 0)
         handle = CurrentBackend().LoadStockCursor(crHandPoint);
 }
 
-namespace {
-
-// Sizes an image buffer to its control and fills it with the control's colour.
-void ClearToColor(TBitmap& image, int width, int height, TColor color)
+template <class TBase>
+void TVrControl<TBase>::RequestRepaint()
 {
-    image.SetSize(width, height);
-    TCanvas& canvas = image.Canvas();
+    if (!IsLoading())
+        this->Repaint();
+}
+
+template <class TBase>
+void TVrImageControl<TBase>::ClearImage()
+{
+    FImage.SetSize(this->Width(), this->Height());
+    TCanvas& canvas = FImage.Canvas();
     canvas.Brush.style = bsSolid;
-    canvas.Brush.color = color;
-    canvas.FillRect(image.BoundsRect());
+    canvas.Brush.color = this->Color();
+    canvas.FillRect(FImage.BoundsRect());
 }
 
 // Puts the finished picture on the control's screen canvas in one copy.
-void CopyToScreen(TCanvas& screen, const TBitmap& image, int width, int height)
+template <class TBase>
+void TVrImageControl<TBase>::Paint()
 {
-    const TRect area{0, 0, width, height};
-    screen.CopyRect(area, image, area);
+    const TRect area{0, 0, this->Width(), this->Height()};
+    this->Canvas().CopyRect(area, FImage, area);
 }
 
-} // namespace
-
-TVrGraphicControl::TVrGraphicControl(TComponent* owner) : TGraphicControl(owner) {}
-
-void TVrGraphicControl::RequestRepaint()
-{
-    if (!IsLoading())
-        Repaint();
-}
-
-TVrGraphicImageControl::TVrGraphicImageControl(TComponent* owner) : TVrGraphicControl(owner) {}
-
-void TVrGraphicImageControl::ClearImage() { ClearToColor(FImage, Width(), Height(), Color()); }
-
-void TVrGraphicImageControl::Paint() { CopyToScreen(Canvas(), FImage, Width(), Height()); }
-
-TVrCustomControl::TVrCustomControl(TComponent* owner) : TCustomControl(owner) {}
-
-void TVrCustomControl::RequestRepaint()
-{
-    if (!IsLoading())
-        Repaint();
-}
-
-TVrCustomImageControl::TVrCustomImageControl(TComponent* owner) : TVrCustomControl(owner) {}
-
-void TVrCustomImageControl::ClearImage() { ClearToColor(FImage, Width(), Height(), Color()); }
-
-void TVrCustomImageControl::Paint() { CopyToScreen(Canvas(), FImage, Width(), Height()); }
+template class TVrControl<TGraphicControl>;
+template class TVrControl<TCustomControl>;
+template class TVrImageControl<TGraphicControl>;
+template class TVrImageControl<TCustomControl>;
 
 TVrChangeLink::~TVrChangeLink()
 {

@@ -149,25 +149,36 @@ int PercentOf(int percent, int whole);
 // `value` as a truncated percentage of `whole`; 0 when `whole` is 0.
 int PercentOfValue(int value, int whole);
 
-// Windowless base: a repaint request that paints at once, unless the form is loading.
-class TVrGraphicControl : public TGraphicControl {
+// The family's base over a toolkit control (windowless or windowed, hence one template with
+// two names below): a repaint request that paints at once, unless the form is loading.
+template <class TBase>
+class TVrControl : public TBase {
 public:
-    explicit TVrGraphicControl(TComponent* owner);
+    explicit TVrControl(TComponent* owner) : TBase(owner) {}
 
     const std::string& Version() const { return VrVersion; }
-    bool IsDesigning() const { return Designing(); }
-    bool IsLoading() const { return Loading(); }
+    bool IsDesigning() const { return this->Designing(); }
+    bool IsLoading() const { return this->Loading(); }
 
 protected:
     virtual void RequestRepaint();
+    // The setters' rule: store a changed value and ask for a repaint.
+    template <class T>
+    void Change(T& field, T value)
+    {
+        if (field == value)
+            return;
+        field = value;
+        RequestRepaint();
+    }
 };
 
-// Windowless base that draws into its own Image and puts it on the screen in one copy.
-// A descendant's Paint() calls ClearImage(), draws on ImageCanvas() and ends with
-// TVrGraphicImageControl::Paint().
-class TVrGraphicImageControl : public TVrGraphicControl {
+// A base that draws into its own Image and puts it on the screen in one copy. A
+// descendant's Paint() calls ClearImage(), draws on ImageCanvas() and ends with the base Paint().
+template <class TBase>
+class TVrImageControl : public TVrControl<TBase> {
 public:
-    explicit TVrGraphicImageControl(TComponent* owner);
+    explicit TVrImageControl(TComponent* owner) : TVrControl<TBase>(owner) {}
 
     // The picture of the last paint.
     const TBitmap& Image() const { return FImage; }
@@ -182,35 +193,16 @@ private:
     TBitmap FImage;
 };
 
-// Windowed base: a repaint request that paints at once, unless the form is loading.
-class TVrCustomControl : public TCustomControl {
-public:
-    explicit TVrCustomControl(TComponent* owner);
+// The members are built once, in vr_base.cpp, for the two toolkit bases.
+extern template class TVrControl<TGraphicControl>;
+extern template class TVrControl<TCustomControl>;
+extern template class TVrImageControl<TGraphicControl>;
+extern template class TVrImageControl<TCustomControl>;
 
-    const std::string& Version() const { return VrVersion; }
-    bool IsDesigning() const { return Designing(); }
-    bool IsLoading() const { return Loading(); }
-
-protected:
-    virtual void RequestRepaint();
-};
-
-// Windowed base that draws into its own Image, as TVrGraphicImageControl does.
-class TVrCustomImageControl : public TVrCustomControl {
-public:
-    explicit TVrCustomImageControl(TComponent* owner);
-
-    const TBitmap& Image() const { return FImage; }
-
-protected:
-    TCanvas& ImageCanvas() { return FImage.Canvas(); }
-    // Sizes Image to the control and fills it with Color.
-    virtual void ClearImage();
-    void Paint() override;
-
-private:
-    TBitmap FImage;
-};
+using TVrGraphicControl = TVrControl<TGraphicControl>;
+using TVrGraphicImageControl = TVrImageControl<TGraphicControl>;
+using TVrCustomControl = TVrControl<TCustomControl>;
+using TVrCustomImageControl = TVrImageControl<TCustomControl>;
 
 // Non-visual component of the family.
 class TVrComponent : public TComponent {

@@ -24,15 +24,6 @@ TVrLevelBar::TVrLevelBar(TComponent* owner) : TVrGraphicImageControl(owner)
     SetBounds(Left(), Top(), 20, 170);
 }
 
-template <class T>
-void TVrLevelBar::Change(T& field, T value)
-{
-    if (field == value)
-        return;
-    field = value;
-    RequestRepaint();
-}
-
 void TVrLevelBar::SetPosition(int value)
 {
     value = std::min(std::max(value, FMinValue), FMaxValue);

@@ -61,8 +61,6 @@ protected:
     void Resize() override;
 
 private:
-    template <class T>
-    void Change(T& field, T value);
     bool Vertical() const { return FOrientation == TVrOrientation::voVertical; }
     TRect InteriorOfClient() const;
     void LayoutSegments();

@@ -84,3 +84,18 @@ const TVrCursorResource& LoadVrCursorResource(std::string_view name)
     static const TVrCursorResource none;
     return name == "VRCURSORHANDPOINT" ? HandPoint : none;
 }
+
+TBitmap VrCursorPicture(const TVrCursorResource& cursor)
+{
+    if (cursor.rows.empty())
+        return TBitmap();
+    // A colour no cursor row letter stands for marks the see-through pixels.
+    TBitmap picture = BitmapFromRows(cursor.rows);
+    picture.Transparent = true;
+    picture.TransparentColor = clFuchsia;
+    for (int y = 0; y < picture.Height(); ++y)
+        for (int x = 0; x < picture.Width(); ++x)
+            if (cursor.rows[y][x] == '.')
+                picture.SetPixel(x, y, clFuchsia);
+    return picture;
+}

@@ -20,3 +20,5 @@ struct TVrCursorResource {
 
 // The cursor resource of that name ("VRCURSORHANDPOINT"); no rows for an unknown name.
 const TVrCursorResource& LoadVrCursorResource(std::string_view name);
+// The cursor's picture: black and white on its transparent colour (Transparent is set).
+TBitmap VrCursorPicture(const TVrCursorResource& cursor);

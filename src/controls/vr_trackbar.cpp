@@ -41,15 +41,6 @@ TVrTrackBar::TVrTrackBar(TComponent* owner) : TVrCustomImageControl(owner)
 
 TVrTrackBar::~TVrTrackBar() { ReleaseCursorClip(); }
 
-template <class T>
-void TVrTrackBar::Change(T& field, T value)
-{
-    if (field == value)
-        return;
-    field = value;
-    RequestRepaint();
-}
-
 void TVrTrackBar::SetPosition(int value)
 {
     value = std::min(std::max(value, FMinValue), FMaxValue);
@@ -409,18 +400,18 @@ void TVrTrackBar::MouseMove(TShiftState shift, int x, int y)
 void TVrTrackBar::UpdateThumbHot(int x, int y)
 {
     const bool overThumb = ThumbRect().Contains({x, y});
-    // The toolkit picks the control's cursor, so the hand is shown by swapping it in and out.
-    const bool hand = overThumb && !IsDesigning() && FOptions.Contains(TVrTrackBarOption::toHandPoint);
-    if (hand != FHandShown) {
-        if (hand)
-            FCursorOffThumb = Cursor();
-        SetCursor(hand ? crVrHandPoint : FCursorOffThumb);
-        FHandShown = hand;
-    }
     if (overThumb == FThumbHot)
         return;
     FThumbHot = overThumb;
     RequestRepaint();
+}
+
+TCursor TVrTrackBar::CursorAt(TPoint client) const
+{
+    if (!IsDesigning() && FOptions.Contains(TVrTrackBarOption::toHandPoint) &&
+        (FDragging || ThumbRect().Contains(client)))
+        return crVrHandPoint;
+    return TVrCustomImageControl::CursorAt(client);
 }
 
 void TVrTrackBar::MouseUp(TMouseButton button, TShiftState shift, int x, int y)

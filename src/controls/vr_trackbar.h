@@ -104,10 +104,10 @@ protected:
     void DoEnter() override;
     void DoExit() override;
     void CMEnabledChanged() override;
+    // The hand point over the thumb, and all through a drag.
+    TCursor CursorAt(TPoint client) const override;
 
 private:
-    template <class T>
-    void Change(T& field, T value);
     bool Horizontal() const { return FOrientation == TVrOrientation::voHorizontal; }
     TRect InnerRect() const;
     int TrackStart() const;
@@ -157,7 +157,4 @@ private:
     bool FCursorClipped = false;
     bool FHasFocus = false;
     int FGrabOffset = 0;
-    // The control's own cursor while the hand point shows over the thumb.
-    TCursor FCursorOffThumb = crDefault;
-    bool FHandShown = false;
 };

@@ -2,11 +2,11 @@
 // mouse, keys and focus, and the painting of the face into a fresh bitmap.
 #include "controls/xi_button.h"
 
-#include <cctype>
 #include <cmath>
 #include <string>
 
 #include "gfx/canvas.h"
+#include "ui/accel.h"
 #include "ui/form.h"
 
 namespace {
@@ -114,6 +114,9 @@ TFacePlacement PlaceFace(TButtonLayout layout, TSize button, TSize text, TSize g
     TFacePlacement p;
     p.tx = (button.cx - text.cx) / 2;
     p.ty = (button.cy - text.cy) / 2;
+    // Without a glyph the caption stays centred whatever the layout.
+    if (glyph.cx == 0 || glyph.cy == 0)
+        return p;
     switch (layout) {
     case blGlyphLeft:
         p.gy = (button.cy - glyph.cy) / 2;
@@ -176,22 +179,6 @@ void DrawVerticalRamp(TCanvas& canvas, TRect r, TColor from, TColor to)
         green += dg;
         blue += db;
     }
-}
-
-// The character after a single "&" in the caption, matched without regard to case.
-bool IsAccel(char key, const std::string& caption)
-{
-    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != '&')
-            continue;
-        if (caption[i + 1] == '&') {
-            ++i;
-            continue;
-        }
-        return std::toupper(static_cast<unsigned char>(caption[i + 1])) ==
-               std::toupper(static_cast<unsigned char>(key));
-    }
-    return false;
 }
 
 }  // namespace
@@ -268,12 +255,8 @@ void TXiButton::SetTransparentGlyph(bool value)
 void TXiButton::SetDefault(bool value)
 {
     FDefault = value;
-    TForm* form = ParentForm();
-    if (form == nullptr)
-        return;
-    // The form's focus-change handling is protected; naming it through this class reaches it.
-    void (TWinControl::*focusChanged)(TWinControl*) = &TXiButton::CMFocusChanged;
-    (form->*focusChanged)(form->ActiveControl());
+    if (TForm* form = ParentForm())
+        form->NotifyFocusChanged();
 }
 
 void TXiButton::SetState(TXiButtonState state)

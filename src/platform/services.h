@@ -8,6 +8,7 @@
 #include "platform/hotkey.h"
 #include "platform/locale.h"
 #include "platform/memory_status.h"
+#include "platform/notify_area.h"
 #include "platform/paths.h"
 #include "platform/profile.h"
 #include "platform/registry.h"
@@ -24,6 +25,8 @@ struct PlatformServices {
   std::shared_ptr<IPaths> paths;
   std::shared_ptr<ILocale> locale;
   std::shared_ptr<IShell> shell;
+  // Handed to the tray icon rather than left to the process-wide default.
+  std::shared_ptr<INotifyArea> notifyArea;
 };
 
 // The services of the system the program was built for (Windows or POSIX).

@@ -123,6 +123,10 @@ void TApplication::Run()
         Guard([this] { FMainForm->Show(); });
     if (!FTerminated)
         CurrentBackend().Run();
+    if (FTerminated) {
+        DestroyComponents();
+        FMainForm = nullptr;
+    }
 }
 
 void TApplication::Terminate()

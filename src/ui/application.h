@@ -3,6 +3,7 @@
 // running work on the GUI thread for worker threads, pauses, and the screen's cursor table.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <exception>
 #include <functional>
@@ -59,7 +60,8 @@ public:
 
     bool ShowMainForm() const { return FShowMainForm; }
     void SetShowMainForm(bool value) { FShowMainForm = value; }
-    // Shows the main form (when ShowMainForm) and runs the message loop until Terminate.
+    // Shows the main form (when ShowMainForm) and runs the message loop until Terminate;
+    // once terminated, frees the forms so their destructors (tray icons, files) run.
     void Run();
     void Terminate();
     bool Terminated() const { return FTerminated; }
@@ -124,7 +126,8 @@ private:
     TIcon FIcon;
     TForm* FMainForm = nullptr;
     bool FShowMainForm = true;
-    bool FTerminated = false;
+    // Read by worker threads deciding whether to go on waiting.
+    std::atomic<bool> FTerminated = false;
     bool FShowHint = true;
     unsigned FHintPause = 500;
     TColor FHintColor = clInfoBk;

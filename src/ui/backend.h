@@ -113,6 +113,10 @@ public:
     // nullptr frees the pointer.
     virtual void ClipCursor(const TRect* screen) = 0;
     virtual std::uintptr_t LoadStockCursor(TCursor id) = 0;
+    // A cursor from a picture whose `transparent` pixels show the screen; `hotSpot` (picture
+    // coordinates) is the point the pointer position names. 0 when it cannot be made; the
+    // backend frees it when it goes.
+    virtual std::uintptr_t MakeCursor(const TBitmap& image, TColor transparent, TPoint hotSpot) = 0;
     virtual void SetCursorShape(std::uintptr_t cursor) = 0;
     virtual TShiftState KeyboardShift() = 0;
     virtual bool KeyPressed(std::uint16_t virtualKey) = 0;

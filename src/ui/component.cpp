@@ -105,14 +105,6 @@ void TComponent::Notification(TComponent* component, TOperation operation)
             c->Notification(component, operation);
 }
 
-void TComponent::SetDesigning(bool designing)
-{
-    if (designing)
-        FComponentState |= csDesigning;
-    else
-        FComponentState &= ~csDesigning;
-}
-
 void TComponent::InsertComponent(TComponent* component)
 {
     component->FOwner = this;

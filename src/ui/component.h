@@ -52,7 +52,6 @@ protected:
     virtual void Loaded() {}
     // A component owned by the same owner, or one asked to notify, is being freed.
     virtual void Notification(TComponent* component, TOperation operation);
-    void SetDesigning(bool designing);
     // Marks the component as being freed; derived destructors call it before tearing down.
     void MarkDestroying() { FComponentState |= csDestroying; }
 

@@ -354,14 +354,14 @@ void TControl::CMParentShowHintChanged()
 
 void TControl::CMMouseEnter()
 {
-    FPointerInside = true;
+    SetPointerInside(true);
     if (OnMouseEnter)
         OnMouseEnter(this);
 }
 
 void TControl::CMMouseLeave()
 {
-    FPointerInside = false;
+    SetPointerInside(false);
     if (OnMouseLeave)
         OnMouseLeave(this);
 }

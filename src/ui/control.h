@@ -85,6 +85,8 @@ public:
 
     TCursor Cursor() const { return FCursor; }
     void SetCursor(TCursor cursor);
+    // The cursor over a client point: Cursor, unless a control shows another over part of itself.
+    virtual TCursor CursorAt(TPoint client) const { (void)client; return Cursor(); }
     TAlign Align() const { return FAlign; }
     void SetAlign(TAlign align) { FAlign = align; }
     bool AutoSize() const { return FAutoSize; }
@@ -156,6 +158,8 @@ protected:
     virtual bool CMDialogKey(std::uint16_t key, TShiftState shift) { (void)key; (void)shift; return false; }
     // The form's focused control changed (also sent when default-button state may differ).
     virtual void CMFocusChanged(TWinControl* focused) { (void)focused; }
+    // Lets a control that re-checks the pointer itself correct the hover flag.
+    void SetPointerInside(bool inside) { FPointerInside = inside; }
 
 private:
     friend class TWinControl;

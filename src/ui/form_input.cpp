@@ -33,19 +33,6 @@ bool IsDialogKey(std::uint16_t key)
     }
 }
 
-TShiftState ButtonBit(TMouseButton button)
-{
-    switch (button) {
-    case TMouseButton::mbLeft:
-        return ssLeft;
-    case TMouseButton::mbRight:
-        return ssRight;
-    case TMouseButton::mbMiddle:
-        return ssMiddle;
-    }
-    return 0;
-}
-
 // The text before "|", as the hint window shows it.
 std::string ShortHint(const std::string& hint) { return hint.substr(0, hint.find('|')); }
 
@@ -131,10 +118,14 @@ TCursor FormInput::CursorAt(TPoint client)
 {
     TCursor id = Screen().Cursor();
     for (const TControl* c = FCapture != nullptr ? FCapture : Hit(client); c != nullptr && id == crDefault; c = c->Parent())
-        id = c->Cursor();
+        id = c->CursorAt(Local(c, client));
     if (id == crDefault)
         id = crArrow;
-    CurrentBackend().SetCursorShape(Screen().Cursors(id));
+    // An id nobody registered shows the arrow rather than no cursor at all.
+    std::uintptr_t handle = Screen().Cursors(id);
+    if (handle == 0 && id != crNone)
+        handle = Screen().Cursors(crArrow);
+    CurrentBackend().SetCursorShape(handle);
     return id;
 }
 

@@ -1,27 +1,10 @@
 // Labels: caption painting with alignment and layout, auto-size and accelerators.
 #include "ui/label.h"
 
-#include <cctype>
-
 #include "gfx/canvas.h"
+#include "ui/accel.h"
+#include "ui/caption_text.h"
 #include "ui/wincontrol.h"
-
-namespace {
-
-// The character after a single "&" ("&&" is a literal ampersand), 0 when none.
-char AccelChar(const std::string& caption)
-{
-    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != '&')
-            continue;
-        if (caption[i + 1] != '&')
-            return caption[i + 1];
-        ++i;
-    }
-    return 0;
-}
-
-}  // namespace
 
 TCustomLabel::TCustomLabel(TComponent* owner) : TGraphicControl(owner)
 {
@@ -91,24 +74,12 @@ void TCustomLabel::Notification(TComponent* component, TOperation operation)
 
 unsigned TCustomLabel::DrawTextFlags() const
 {
-    unsigned flags = DT_EXPANDTABS;
-    if (FWordWrap)
-        flags |= DT_WORDBREAK;
-    if (FAlignment == taCenter)
-        flags |= DT_CENTER;
-    else if (FAlignment == taRightJustify)
-        flags |= DT_RIGHT;
-    return flags;
+    return CaptionFormat(FAlignment, FWordWrap);
 }
 
 void TCustomLabel::DoDrawText(TRect& rect, unsigned flags)
 {
-    std::string text = Caption();
-    // An empty caption still measures one line high.
-    if ((flags & DT_CALCRECT) != 0 && (text.empty() || (FShowAccelChar && text == "&")))
-        text += ' ';
-    if (!FShowAccelChar)
-        flags |= DT_NOPREFIX;
+    const std::string text = CaptionForDrawText(Caption(), FShowAccelChar, flags);
     TCanvas& canvas = Canvas();
     canvas.Font = Font();
     if (Enabled() || (flags & DT_CALCRECT) != 0) {
@@ -138,8 +109,7 @@ void TCustomLabel::Paint()
     if (FLayout != tlTop) {
         TRect calc = rect;
         DoDrawText(calc, flags | DT_CALCRECT);
-        int dy = FLayout == tlBottom ? Height() - calc.bottom : (Height() - calc.bottom) / 2;
-        rect.Offset(0, dy);
+        rect.Offset(0, LayoutOffset(FLayout, Height(), calc.bottom));
     }
     DoDrawText(rect, flags);
 }
@@ -156,11 +126,15 @@ void TCustomLabel::AdjustSize()
     SetBounds(left, Top(), rect.right, rect.bottom);
 }
 
+void TCustomLabel::Loaded()
+{
+    TGraphicControl::Loaded();
+    AdjustSize();
+}
+
 bool TCustomLabel::CMDialogChar(char key)
 {
-    char accel = AccelChar(Caption());
-    if (!FShowAccelChar || FFocusControl == nullptr || accel == 0 ||
-        std::toupper(static_cast<unsigned char>(accel)) != std::toupper(static_cast<unsigned char>(key)) ||
+    if (!FShowAccelChar || FFocusControl == nullptr || !IsAccel(key, Caption()) ||
         !FFocusControl->CanFocus())
         return false;
     FFocusControl->SetFocus();

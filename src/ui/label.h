@@ -31,6 +31,7 @@ protected:
     // The DrawText flags of the current alignment, word wrap and accelerator settings.
     unsigned DrawTextFlags() const;
     void AdjustSize() override;
+    void Loaded() override;
     bool CMDialogChar(char key) override;
     void Notification(TComponent* component, TOperation operation) override;
 

@@ -25,6 +25,20 @@ constexpr TShiftState ssRight = 0x10;
 constexpr TShiftState ssMiddle = 0x20;
 constexpr TShiftState ssDouble = 0x40;
 
+// The shift-state bit that says `button` is held.
+constexpr TShiftState ButtonBit(TMouseButton button)
+{
+    switch (button) {
+    case TMouseButton::mbLeft:
+        return ssLeft;
+    case TMouseButton::mbRight:
+        return ssRight;
+    case TMouseButton::mbMiddle:
+        return ssMiddle;
+    }
+    return 0;
+}
+
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
 
 using TNotifyEvent = std::function<void(TObject* sender)>;

@@ -2,6 +2,7 @@
 // shared-component links, the bitmap list and the built-in pictures.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <stdexcept>
 #include <vector>
 
@@ -9,6 +10,8 @@
 #include "controls/vr_resources.h"
 #include "gfx/bitmap.h"
 #include "gfx/canvas.h"
+#include "ui/application.h"
+#include "ui/headless/headless_backend.h"
 
 namespace {
 
@@ -377,4 +380,35 @@ TEST(VrResources, HandCursorPointsWithItsFingertip)
     for (const auto& row : hand.rows)
         EXPECT_EQ(row.size(), hand.rows.front().size());
     EXPECT_TRUE(LoadVrCursorResource("NOSUCH").rows.empty());
+}
+
+TEST(VrResources, HandCursorPictureIsSeeThroughAroundTheHand)
+{
+    const TVrCursorResource& hand = LoadVrCursorResource("VRCURSORHANDPOINT");
+    const TBitmap picture = VrCursorPicture(hand);
+    ASSERT_EQ(picture.Width(), static_cast<int>(hand.rows.front().size()));
+    ASSERT_EQ(picture.Height(), static_cast<int>(hand.rows.size()));
+    EXPECT_TRUE(picture.Transparent);
+    EXPECT_EQ(picture.Pixel(0, 0), picture.TransparentColor);
+    EXPECT_EQ(picture.Pixel(hand.hotSpot.x, hand.hotSpot.y), clBlack);
+    EXPECT_EQ(picture.Pixel(5, 1), clWhite);
+    EXPECT_TRUE(VrCursorPicture(LoadVrCursorResource("NOSUCH")).Empty());
+}
+
+TEST(VrCursors, HandPointIsMadeOnceFromTheBuiltInPicture)
+{
+    auto owned = std::make_unique<HeadlessBackend>();
+    HeadlessBackend* backend = owned.get();
+    SetBackend(std::move(owned));
+    Screen().Reset();
+    RegisterVrCursors();
+    const std::uintptr_t handle = Screen().Cursors(crVrHandPoint);
+    const THeadlessCursor* made = backend->MadeCursor(handle);
+    ASSERT_NE(made, nullptr);
+    const TVrCursorResource& hand = LoadVrCursorResource("VRCURSORHANDPOINT");
+    EXPECT_EQ(made->hotSpot, hand.hotSpot);
+    EXPECT_EQ(made->image.Pixel(0, 0), made->transparent);
+    EXPECT_EQ(made->image.Pixel(5, 1), clWhite);
+    RegisterVrCursors();
+    EXPECT_EQ(Screen().Cursors(crVrHandPoint), handle);
 }

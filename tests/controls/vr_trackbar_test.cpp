@@ -295,9 +295,18 @@ TEST_F(VrTrackBarTest, HandCursorOverTheThumbOnly)
     TVrTrackBar* bar = MakeMemoryBar(TVrTickMarks::tmBoth);
     ShowForm();
     Move(bar, 14, 12);
-    EXPECT_EQ(bar->Cursor(), crVrHandPoint);
+    EXPECT_EQ(Backend->CurrentCursor(), Screen().Cursors(crVrHandPoint));
     Move(bar, 100, 12);
+    EXPECT_EQ(Backend->CurrentCursor(), Screen().Cursors(crArrow));
+    // The published property never changes; the hand stays through a drag off the thumb.
     EXPECT_EQ(bar->Cursor(), crDefault);
+    Press(bar, 14, 12);
+    Move(bar, 250, 12);
+    EXPECT_EQ(Backend->CurrentCursor(), Screen().Cursors(crVrHandPoint));
+    Release(bar, 250, 12);
+    bar->SetOptions({TVrTrackBarOption::toActiveClick});
+    Move(bar, bar->ThumbRect().left + 1, 12);
+    EXPECT_EQ(Backend->CurrentCursor(), Screen().Cursors(crArrow));
 }
 
 TEST_F(VrTrackBarTest, KeysStepByFrequency)

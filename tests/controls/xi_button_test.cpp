@@ -137,6 +137,22 @@ TEST_F(XiButton, EachStatePaintsItsFaceAtOnce)
     expectState({"disabled", 0xE2E2E2, 0xC4C4C4});
 }
 
+// With no glyph the layout and spacing leave the caption centred: bold "x" (6 wide) at x 4..9.
+TEST_F(XiButton, CaptionWithoutGlyphStaysCentred)
+{
+    TitleButton();
+    int minX = 15, maxX = -1;
+    for (int y = 1; y < 14; ++y)
+        for (int x = 1; x < 14; ++x)
+            if (Screen(x, y) == clBlack) {
+                minX = std::min(minX, x);
+                maxX = std::max(maxX, x);
+            }
+    EXPECT_GE(minX, 4);
+    EXPECT_LE(maxX, 9);
+    EXPECT_LE(minX, maxX);
+}
+
 TEST_F(XiButton, FocusRectangleRunsFromThreeToEleven)
 {
     TestButton* button = TitleButton();

@@ -56,6 +56,9 @@ TEST(FakePlatformTest, ServicesShareTheFakesState) {
   s.shell->ShellOpen("open", "example.org/software.php?prodid=7", "");
   ASSERT_EQ(fake.shell->Calls.size(), 1u);
   EXPECT_EQ(fake.shell->Calls[0].target, "example.org/software.php?prodid=7");
+  fake.notifyArea->DoubleClickMs = 320;
+  ASSERT_NE(s.notifyArea, nullptr);
+  EXPECT_EQ(s.notifyArea->DoubleClickTime(), 320u);
 }
 
 }  // namespace

@@ -47,6 +47,7 @@ TEST(NativeServicesTest, PathsAndLocale) {
   EXPECT_FALSE(s.paths->FileExists(fs::path(exe).parent_path().string()));
   char sep = s.locale->DecimalSeparator();
   EXPECT_TRUE(sep == '.' || sep == ',');
+  EXPECT_NE(s.notifyArea, nullptr);
 }
 
 class PosixRegistryTest : public testing::Test {

@@ -1,20 +1,13 @@
 // The shared profile cases against the in-memory fake and, where it is built, the POSIX files.
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 #include "platform/fake/fake_profile.h"
 #ifndef _WIN32
-#include <unistd.h>
-
 #include "platform/posix/posix_profile.h"
+#include "platform/scratch_files.h"
 #endif
 #include "platform/profile_cases.h"
 
 namespace sw {
 namespace {
-
-namespace fs = std::filesystem;
 
 ProfileBackend FakeBackend() {
   auto files = std::make_shared<FakeProfileFiles>();
@@ -33,27 +26,6 @@ ProfileBackend FakeBackend() {
 INSTANTIATE_TEST_SUITE_P(Fake, ProfileCases, testing::Values(&FakeBackend));
 
 #ifndef _WIN32
-std::string ScratchDir() {
-  static const std::string dir = [] {
-    fs::path p = fs::temp_directory_path() / ("spacewell-profile-" + std::to_string(getpid()));
-    fs::remove_all(p);
-    fs::create_directories(p);
-    return p.string();
-  }();
-  return dir;
-}
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
-
-void WriteFile(const std::string& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary) << text;
-}
-
 ProfileBackend PosixBackend() {
   return {"posix", ScratchDir(),
           [](const std::string& path) { return std::make_unique<PosixProfile>(path); },

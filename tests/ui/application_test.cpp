@@ -38,6 +38,21 @@ TEST_F(ApplicationTest, FirstCreatedFormIsTheMainFormAndClosingItTerminates)
     EXPECT_EQ(log, (std::vector<std::string>{"close caHide"}));
 }
 
+TEST_F(ApplicationTest, RunEndsByFreeingTheFormsOnceTerminated)
+{
+    TForm* main = Application().CreateForm<TForm>();
+    bool destroyed = false;
+    main->OnDestroy = [&](TObject*) { destroyed = true; };
+    WindowId window = main->Handle();
+    Application().Run();
+    EXPECT_TRUE(backend->IsShown(window));
+    main->Close();
+    Application().Run();
+    EXPECT_TRUE(destroyed);
+    EXPECT_EQ(Application().MainForm(), nullptr);
+    EXPECT_EQ(backend->Window(window), nullptr);
+}
+
 TEST_F(ApplicationTest, CloseHandlerMayRefuseOrFailAndTheFormStays)
 {
     TForm* main = Application().CreateForm<TForm>();

@@ -201,6 +201,46 @@ TEST_F(InputTest, CursorComesFromTheControlUnderThePointer)
     EXPECT_EQ(backend->CurrentCursor(), Screen().Cursors(crArrow));
 }
 
+// Shows the cross over its left half only; elsewhere its own Cursor.
+class HalfCross : public Pad {
+public:
+    using Pad::Pad;
+    TCursor CursorAt(TPoint client) const override { return client.x < Width() / 2 ? crCross : Cursor(); }
+};
+
+TEST_F(InputTest, ControlMayShowAnotherCursorOverPartOfItself)
+{
+    auto* half = new HalfCross(form, form, Bounds(100, 40, 20, 20));
+    half->SetCursor(crHandPoint);
+    Screen().Cursors(crCross) = 77;
+    Screen().Cursors(crHandPoint) = 4242;
+    backend->MouseMove(half->ClientToScreen({9, 5}));
+    EXPECT_EQ(backend->CurrentCursor(), 77u);
+    backend->MouseMove(half->ClientToScreen({10, 5}));
+    EXPECT_EQ(backend->CurrentCursor(), 4242u);
+    // The capturing control is asked even with the pointer outside it.
+    backend->MouseDown(half->ClientToScreen({10, 5}));
+    backend->MouseMove(half->ClientToScreen({-30, 5}));
+    EXPECT_EQ(backend->CurrentCursor(), 77u);
+    backend->MouseUp(half->ClientToScreen({-30, 5}));
+}
+
+TEST_F(InputTest, MadeCursorKeepsItsPictureAndHotSpot)
+{
+    TBitmap picture(4, 3);
+    picture.SetPixel(2, 1, clWhite);
+    const std::uintptr_t handle = backend->MakeCursor(picture, clBlack, {2, 1});
+    ASSERT_NE(handle, 0u);
+    const THeadlessCursor* made = backend->MadeCursor(handle);
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(made->image.Pixel(2, 1), clWhite);
+    EXPECT_EQ(made->transparent, clBlack);
+    EXPECT_EQ(made->hotSpot, (TPoint{2, 1}));
+    EXPECT_NE(backend->MakeCursor(picture, clBlack, {0, 0}), handle);
+    EXPECT_EQ(backend->MadeCursor(backend->LoadStockCursor(crArrow)), nullptr);
+    EXPECT_EQ(backend->MakeCursor(TBitmap(), clBlack, {0, 0}), 0u);
+}
+
 TEST_F(InputTest, FreeingTheHoveredAndCapturedControlIsSafe)
 {
     backend->MouseDown({145, 65});

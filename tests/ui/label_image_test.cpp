@@ -40,6 +40,17 @@ TEST_F(LabelTest, AutoSizeTakesTheTextExtent)
     EXPECT_EQ(label->Width(), Fonts().TextWidth(bold, "MEMORY"));
 }
 
+TEST_F(LabelTest, LabelsOnALoadingFormSizeThemselvesWhenLoadingEnds)
+{
+    auto* form = new TForm(&Application());
+    auto* label = new TLabel(form);
+    label->SetParent(form);
+    label->SetCaption("TOTAL:");
+    EXPECT_EQ(label->Width(), 65);
+    form->AfterConstruction();
+    EXPECT_EQ(label->Width(), Fonts().TextWidth(label->Font(), "TOTAL:"));
+}
+
 TEST_F(LabelTest, OpaqueLabelFillsItsColourTransparentOneLeavesTheBackground)
 {
     TForm* form = ShownForm();

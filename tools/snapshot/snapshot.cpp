@@ -3,6 +3,7 @@
 //   snapshot drives.txt window.png
 //   snapshot --colors-reg      prints the system colours it draws with, as a registry file
 //                              for a Wine prefix, so Wine's pictures can be compared with it
+//   snapshot --gallery out.png every owner-drawn control in its states on one page
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -11,9 +12,26 @@
 #include "app/program.h"
 #include "colors_reg.h"
 #include "drive_table.h"
+#include "gallery.h"
 #include "platform/fake/fake_platform.h"
 #include "png_file.h"
 #include "ui/headless/headless_backend.h"
+
+namespace {
+
+int WriteGallery(const char* path)
+{
+    UseHeadlessBackend();
+    const TBitmap page = BuildGallery();
+    if (!WritePng(page, path)) {
+        std::cerr << "snapshot: cannot write " << path << "\n";
+        return 1;
+    }
+    std::cout << path << ": " << page.Width() << "x" << page.Height() << "\n";
+    return 0;
+}
+
+}  // namespace
 
 int main(int argc, char** argv)
 {
@@ -22,9 +40,12 @@ int main(int argc, char** argv)
         return 0;
     }
     if (argc != 3) {
-        std::cerr << "usage: snapshot DRIVE_TABLE OUTPUT.png | snapshot --colors-reg\n";
+        std::cerr << "usage: snapshot DRIVE_TABLE OUTPUT.png | snapshot --colors-reg"
+                     " | snapshot --gallery OUTPUT.png\n";
         return 2;
     }
+    if (std::string(argv[1]) == "--gallery")
+        return WriteGallery(argv[2]);
     sw::FakePlatform platform;
     std::ifstream table(argv[1]);
     if (!table) {

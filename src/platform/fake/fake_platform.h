@@ -6,6 +6,7 @@
 #include "platform/fake/fake_hotkeys.h"
 #include "platform/fake/fake_memory_status.h"
 #include "platform/fake/fake_misc.h"
+#include "platform/fake/fake_notify_area.h"
 #include "platform/fake/fake_profile.h"
 #include "platform/fake/fake_registry.h"
 #include "platform/services.h"
@@ -21,9 +22,10 @@ struct FakePlatform {
   std::shared_ptr<FakePaths> paths = std::make_shared<FakePaths>();
   std::shared_ptr<FakeLocale> locale = std::make_shared<FakeLocale>();
   std::shared_ptr<FakeShell> shell = std::make_shared<FakeShell>();
+  std::shared_ptr<FakeNotifyArea> notifyArea = std::make_shared<FakeNotifyArea>();
 
   PlatformServices Services() const {
-    return {drives, memory, profiles, registry, hotkeys, paths, locale, shell};
+    return {drives, memory, profiles, registry, hotkeys, paths, locale, shell, notifyArea};
   }
 };
 

@@ -18,7 +18,8 @@ PlatformServices MakeNativeServices() {
           std::make_shared<FakeHotkeys>(),
           std::make_shared<PosixPaths>(),
           std::make_shared<PosixLocale>(),
-          std::make_shared<PosixShell>()};
+          std::make_shared<PosixShell>(),
+          MakeNativeNotifyArea()};
 }
 
 }  // namespace sw

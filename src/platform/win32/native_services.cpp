@@ -6,7 +6,7 @@ namespace sw {
 PlatformServices MakeNativeServices() {
   return {MakeWin32Drives(),  MakeWin32MemoryStatus(), MakeWin32ProfileFiles(),
           MakeWin32Registry(), MakeWin32Hotkeys(),     MakeWin32Paths(),
-          MakeWin32Locale(),   MakeWin32Shell()};
+          MakeWin32Locale(),   MakeWin32Shell(),        MakeNativeNotifyArea()};
 }
 
 }  // namespace sw

@@ -10,18 +10,8 @@
 
 namespace {
 
-TShiftState ButtonBit(TMouseButton button)
-{
-    switch (button) {
-    case TMouseButton::mbLeft:
-        return ssLeft;
-    case TMouseButton::mbRight:
-        return ssRight;
-    case TMouseButton::mbMiddle:
-        return ssMiddle;
-    }
-    return 0;
-}
+// Made cursors are numbered above every stock id.
+constexpr std::uintptr_t kFirstMadeCursor = 0x1000;
 
 TColor Blend(TColor over, TColor under, int alpha)
 {
@@ -388,6 +378,21 @@ std::uintptr_t HeadlessBackend::LoadStockCursor(TCursor id)
 {
     // Stock cursors are named by their id's magnitude.
     return static_cast<std::uintptr_t>(-id);
+}
+
+std::uintptr_t HeadlessBackend::MakeCursor(const TBitmap& image, TColor transparent, TPoint hotSpot)
+{
+    if (image.Empty())
+        return 0;
+    FMadeCursors.push_back({image, transparent, hotSpot});
+    return kFirstMadeCursor + FMadeCursors.size() - 1;
+}
+
+const THeadlessCursor* HeadlessBackend::MadeCursor(std::uintptr_t handle) const
+{
+    if (handle < kFirstMadeCursor || handle - kFirstMadeCursor >= FMadeCursors.size())
+        return nullptr;
+    return &FMadeCursors[handle - kFirstMadeCursor];
 }
 
 bool HeadlessBackend::KeyPressed(std::uint16_t virtualKey)

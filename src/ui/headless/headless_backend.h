@@ -28,6 +28,13 @@ struct THeadlessWindow {
     TBitmap icon;
 };
 
+// A cursor made from a picture, as MakeCursor received it.
+struct THeadlessCursor {
+    TBitmap image;
+    TColor transparent = clNone;
+    TPoint hotSpot;
+};
+
 // Picks from a shown menu: returns the chosen entry's command, 0 to dismiss.
 using TMenuChooser = std::function<int(const std::vector<TMenuEntry>& items, TPoint at)>;
 
@@ -90,6 +97,8 @@ public:
     // The hint window's text, empty while hidden.
     const std::string& HintText() const { return FHintText; }
     std::uintptr_t CurrentCursor() const { return FCursor; }
+    // The picture behind a handle MakeCursor returned; nullptr for stock or unknown handles.
+    const THeadlessCursor* MadeCursor(std::uintptr_t handle) const;
     const std::optional<TRect>& CursorClip() const { return FClip; }
     WindowId CaptureWindow() const { return FCapture; }
     int ActiveTimerCount() const { return static_cast<int>(FTimers.size()); }
@@ -123,6 +132,7 @@ public:
     void SetCursorPos(TPoint screen) override { FPointer = screen; }
     void ClipCursor(const TRect* screen) override;
     std::uintptr_t LoadStockCursor(TCursor id) override;
+    std::uintptr_t MakeCursor(const TBitmap& image, TColor transparent, TPoint hotSpot) override;
     void SetCursorShape(std::uintptr_t cursor) override { FCursor = cursor; }
     TShiftState KeyboardShift() override { return FShift; }
     bool KeyPressed(std::uint16_t virtualKey) override;
@@ -191,6 +201,7 @@ private:
     int FMessageCount = 0;
     std::string FHintText;
     std::uintptr_t FCursor = 0;
+    std::vector<THeadlessCursor> FMadeCursors;
     std::optional<TRect> FClip;
     TSize FScreenSize{1280, 1024};
     std::thread::id FGuiThread;

@@ -113,20 +113,31 @@ TBitmap Flatten(const TBitmap& image, TColor background)
     return out;
 }
 
-HICON MakeIcon(const TBitmap& image, TColor transparent)
+// An icon, or a cursor with its hot spot when `hotSpot` is given.
+HICON MakeIcon(const TBitmap& image, TColor transparent, const TPoint* hotSpot = nullptr)
 {
     if (image.Empty())
         return nullptr;
-    HBITMAP color = MakeDib(image);
-    // The mask: 1 where the icon is see-through.
+    // The mask is 1 where the picture is see-through; the colour there is black, so the
+    // screen shows unchanged through the XOR step.
+    TBitmap colorImage = image;
     TBitmap maskImage(image.Width(), image.Height());
     TColor key = transparent == clNone ? clNone : ColorToRGB(transparent);
     for (int y = 0; y < image.Height(); ++y)
-        for (int x = 0; x < image.Width(); ++x)
-            maskImage.SetPixel(x, y, image.Pixel(x, y) == key ? clWhite : clBlack);
+        for (int x = 0; x < image.Width(); ++x) {
+            const bool clear = image.Pixel(x, y) == key;
+            maskImage.SetPixel(x, y, clear ? clWhite : clBlack);
+            if (clear)
+                colorImage.SetPixel(x, y, clBlack);
+        }
+    HBITMAP color = MakeDib(colorImage);
     HBITMAP mask = MakeDib(maskImage);
     ICONINFO info{};
-    info.fIcon = TRUE;
+    info.fIcon = hotSpot == nullptr ? TRUE : FALSE;
+    if (hotSpot != nullptr) {
+        info.xHotspot = static_cast<DWORD>(hotSpot->x);
+        info.yHotspot = static_cast<DWORD>(hotSpot->y);
+    }
     info.hbmColor = color;
     info.hbmMask = mask;
     HICON icon = CreateIconIndirect(&info);
@@ -350,6 +361,8 @@ Win32Backend::~Win32Backend()
         DestroyIcon(reinterpret_cast<HICON>(icon));
     if (FAppIcon != 0)
         DestroyIcon(reinterpret_cast<HICON>(FAppIcon));
+    for (std::uintptr_t cursor : FCursors)
+        DestroyCursor(reinterpret_cast<HCURSOR>(cursor));
     DestroyWindow(H(FHintWindow));
     DestroyWindow(H(FUtilWindow));
     DestroyWindow(H(FAppWindow));
@@ -550,6 +563,15 @@ std::uintptr_t Win32Backend::LoadStockCursor(TCursor id)
         break;
     }
     return reinterpret_cast<std::uintptr_t>(LoadCursorA(nullptr, MAKEINTRESOURCEA(resource)));
+}
+
+std::uintptr_t Win32Backend::MakeCursor(const TBitmap& image, TColor transparent, TPoint hotSpot)
+{
+    HICON cursor = MakeIcon(image, transparent, &hotSpot);
+    if (cursor == nullptr)
+        return 0;
+    FCursors.push_back(reinterpret_cast<std::uintptr_t>(cursor));
+    return FCursors.back();
 }
 
 void Win32Backend::SetCursorShape(std::uintptr_t cursor) { ::SetCursor(reinterpret_cast<HCURSOR>(cursor)); }

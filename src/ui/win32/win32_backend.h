@@ -10,6 +10,7 @@
 #include <map>
 #include <mutex>
 #include <string>
+#include <vector>
 
 #include "ui/backend.h"
 
@@ -46,6 +47,7 @@ public:
     void SetCursorPos(TPoint screen) override;
     void ClipCursor(const TRect* screen) override;
     std::uintptr_t LoadStockCursor(TCursor id) override;
+    std::uintptr_t MakeCursor(const TBitmap& image, TColor transparent, TPoint hotSpot) override;
     void SetCursorShape(std::uintptr_t cursor) override;
     TShiftState KeyboardShift() override;
     bool KeyPressed(std::uint16_t virtualKey) override;
@@ -81,6 +83,7 @@ private:
     int FNextTimer = 1;
     std::map<WindowId, std::uintptr_t> FIcons;
     std::uintptr_t FAppIcon = 0;
+    std::vector<std::uintptr_t> FCursors;
     std::string FHintText;
     TColor FHintColor = clInfoBk;
     TFontSpec FHintFont;

@@ -1,0 +1,396 @@
+// The gallery's rows: push buttons driven through the pointer and focus, bevels drawn on a
+// bare bitmap, border shapes, track bars, level bars, the scrolling heading after a number of
+// ticks, progress bars, the link label and the check box. Stages use the window colour of the
+// program's forms, so each control is seen against the background it has there.
+#include "gallery.h"
+
+#include <functional>
+#include <string>
+
+#include "controls/jv_label.h"
+#include "controls/jv_special_progress.h"
+#include "controls/jv_xp_checkbox.h"
+#include "controls/vr_base.h"
+#include "controls/vr_border.h"
+#include "controls/vr_levelbar.h"
+#include "controls/vr_scroll_text.h"
+#include "controls/vr_trackbar.h"
+#include "controls/xi_button.h"
+#include "gallery_sheet.h"
+#include "gallery_stage.h"
+#include "gfx/canvas.h"
+
+namespace {
+
+constexpr TColor WindowColor = 0xFFEEDD;
+constexpr TColor TitleColor = 0xB35900;
+constexpr int Pad = 4;
+
+enum class Look { Normal, Over, Pressed, Disabled, Focused };
+
+const struct {
+    Look look;
+    const char* name;
+} Looks[] = {{Look::Normal, "normal"},     {Look::Over, "over"},       {Look::Pressed, "pressed (focuses)"},
+             {Look::Disabled, "disabled"}, {Look::Focused, "focused"}};
+
+// A button made by `style` on its own stage, brought into `look` by pointer, focus or Enabled.
+TBitmap ButtonShot(const std::function<void(TXiButton&)>& style, Look look)
+{
+    TXiButton probe(nullptr);
+    style(probe);
+    Stage stage(probe.Width() + 2 * Pad, probe.Height() + 2 * Pad, WindowColor);
+    auto* button = stage.Place<TXiButton>(Pad, Pad);
+    style(*button);
+    // A shown form focuses its first tab stop; only the looks that involve the focus keep it.
+    button->SetTabStop(look == Look::Pressed || look == Look::Focused);
+    stage.Show();
+    const TPoint centre{Pad + button->Width() / 2, Pad + button->Height() / 2};
+    switch (look) {
+    case Look::Normal:
+        break;
+    case Look::Over:
+        stage.Hover(centre);
+        break;
+    case Look::Pressed:
+        stage.Press(centre);
+        break;
+    case Look::Disabled:
+        button->SetEnabled(false);
+        stage.Hover(centre);
+        break;
+    case Look::Focused:
+        button->SetFocus();
+        break;
+    }
+    return stage.Shot();
+}
+
+void TitleButton(TXiButton& button)
+{
+    button.SetBounds(button.Left(), button.Top(), 15, 15);
+    button.SetCaption("x");
+    TFontSpec font = button.Font();
+    font.bold = true;
+    button.SetFont(font);
+    button.SetColorScheme(csSky);
+    button.SetCtl3D(false);
+    button.SetGradient(false);
+}
+
+// The memory button; its picture is a stand-in, a grey module on black (black is transparent).
+void MemoryButton(TXiButton& button)
+{
+    button.SetBounds(button.Left(), button.Top(), 15, 42);
+    button.SetCaption(">>");
+    button.SetColorScheme(csSky);
+    button.SetCtl3D(false);
+    button.SetGradient(false);
+    button.SetLayout(blGlyphTop);
+    button.SetSpacing(1);
+    TBitmap glyph(16, 16);
+    glyph.Canvas().Brush = TBrush{clBlack, bsSolid};
+    glyph.Canvas().FillRect(glyph.BoundsRect());
+    glyph.Canvas().Brush.color = clGray;
+    glyph.Canvas().FillRect({4, 2, 12, 14});
+    button.SetGlyph(glyph);
+}
+
+void DefaultButton(TXiButton& button) { button.SetCaption("&Button"); }
+
+void AddButtons(GallerySheet& sheet)
+{
+    sheet.Row("TXiButton: title button (csSky, 15 x 15, flat)");
+    for (const auto& [look, name] : Looks)
+        sheet.Add(name, ButtonShot(TitleButton, look));
+    sheet.Row("TXiButton: memory button (csSky, 15 x 42, glyph on top, stand-in glyph)");
+    for (const auto& [look, name] : Looks)
+        sheet.Add(name, ButtonShot(MemoryButton, look));
+    sheet.Row("TXiButton: default (csNeoDesert, 75 x 25, gradient, 3-D)");
+    for (const auto& [look, name] : Looks)
+        sheet.Add(name, ButtonShot(DefaultButton, look));
+}
+
+// A bevel drawn on a bare bitmap in the window colour; the interior is filled when asked.
+TBitmap BevelShot(const TVrBevel& bevel, int width, int height, TColor interior = clNone)
+{
+    TBitmap picture(width, height);
+    TCanvas& canvas = picture.Canvas();
+    canvas.Brush = TBrush{WindowColor, bsSolid};
+    canvas.FillRect(picture.BoundsRect());
+    TRect rect = picture.BoundsRect();
+    bevel.DrawBevel(canvas, rect);
+    if (interior != clNone) {
+        canvas.Brush = TBrush{interior, bsSolid};
+        canvas.FillRect(rect);
+    }
+    return picture;
+}
+
+void AddBevels(GallerySheet& sheet)
+{
+    sheet.Row("TVrBevel");
+    TVrBevel plain;
+    sheet.Add("default 100 x 20", BevelShot(plain, 100, 20));
+    TVrBevel inner;
+    inner.SetOuterOutline(TVrBevelOutlineStyle::osInner);
+    inner.SetInnerOutline(TVrBevelOutlineStyle::osOuter);
+    sheet.Add("outlines inner/outer", BevelShot(inner, 100, 20));
+    TVrBevel wide;
+    wide.SetBorderWidth(2);
+    wide.SetBorderColor(TitleColor);
+    wide.SetOuterWidth(2);
+    wide.SetInnerWidth(2);
+    wide.SetOuterSpace(2);
+    wide.SetOuterColor(clWhite);
+    sheet.Add("border 2, rings 2, space 2", BevelShot(wide, 100, 30));
+    TVrBevel gutter;
+    gutter.SetInnerStyle(TVrBevelStyle::bsNone);
+    gutter.SetInnerSpace(0);
+    gutter.SetOuterStyle(TVrBevelStyle::bsLowered);
+    gutter.SetOuterOutline(TVrBevelOutlineStyle::osNone);
+    sheet.Add("memory gutter 181 x 10", BevelShot(gutter, 181, 10, clBlack));
+}
+
+TBitmap BorderShot(TVrBorderShape shape, TVrBorderStyle style, int width, int height,
+                   TColor shadow = clGreen, TColor highlight = clLime)
+{
+    Stage stage(width + 2 * Pad, height + 2 * Pad, WindowColor);
+    auto* border = stage.Place<TVrBorder>(Pad, Pad);
+    border->SetWidth(width);
+    border->SetHeight(height);
+    border->SetShape(shape);
+    border->SetStyle(style);
+    border->SetShadowColor(shadow);
+    border->SetHighlightColor(highlight);
+    stage.Show();
+    return stage.Shot();
+}
+
+void AddBorders(GallerySheet& sheet)
+{
+    const struct {
+        TVrBorderShape shape;
+        const char* name;
+    } shapes[] = {{TVrBorderShape::bsBox, "box"},           {TVrBorderShape::bsFrame, "frame"},
+                  {TVrBorderShape::bsTopLine, "top"},       {TVrBorderShape::bsBottomLine, "bottom"},
+                  {TVrBorderShape::bsLeftLine, "left"},     {TVrBorderShape::bsRightLine, "right"},
+                  {TVrBorderShape::bsSpacer, "spacer"}};
+    for (TVrBorderStyle style : {TVrBorderStyle::bsRaised, TVrBorderStyle::bsLowered}) {
+        const bool raised = style == TVrBorderStyle::bsRaised;
+        sheet.Row(std::string("TVrBorder ") + (raised ? "raised" : "lowered") + ", 50 x 50, green/lime");
+        for (const auto& [shape, name] : shapes)
+            sheet.Add(name, BorderShot(shape, style, 50, 50));
+        if (raised)
+            sheet.Add("the forms' frame 282 x 50",
+                      BorderShot(TVrBorderShape::bsFrame, style, 282, 50, TitleColor, 0xFFA851));
+    }
+}
+
+// A track bar as the memory window places it: 201 x 25, gutter 10, disabled.
+void MemoryTrack(TVrTrackBar& bar, int position, TVrTickMarks ticks)
+{
+    bar.SetBounds(bar.Left(), bar.Top(), 201, 25);
+    bar.SetGutterWidth(10);
+    bar.SetTickMarks(ticks);
+    bar.SetEnabled(false);
+    bar.SetPosition(position);
+}
+
+TBitmap TrackShot(const std::function<void(TVrTrackBar&)>& style, bool focused = false)
+{
+    TVrTrackBar probe(nullptr);
+    style(probe);
+    Stage stage(probe.Width() + 2 * Pad, probe.Height() + 2 * Pad, WindowColor);
+    auto* bar = stage.Place<TVrTrackBar>(Pad, Pad);
+    style(*bar);
+    stage.Show();
+    if (focused) {
+        bar->SetTabStop(true);
+        bar->SetFocus();
+    }
+    return stage.Shot();
+}
+
+void AddTrackBars(GallerySheet& sheet)
+{
+    sheet.Row("TVrTrackBar: memory window 201 x 25 (disabled), default 175 x 45, vertical");
+    for (int position : {0, 39, 100})
+        sheet.Add("position " + std::to_string(position),
+                  TrackShot([=](TVrTrackBar& bar) { MemoryTrack(bar, position, TVrTickMarks::tmBottomRight); }));
+    sheet.Add("ticks above, 39",
+              TrackShot([](TVrTrackBar& bar) { MemoryTrack(bar, 39, TVrTickMarks::tmTopLeft); }));
+    sheet.Add("default, 50, focused", TrackShot([](TVrTrackBar& bar) { bar.SetPosition(50); }, true));
+    // A loading form keeps the stored size when the orientation changes, so it is set after.
+    sheet.Add("vertical, 30", TrackShot([](TVrTrackBar& bar) {
+                  bar.SetOrientation(TVrOrientation::voVertical);
+                  bar.SetBounds(bar.Left(), bar.Top(), 45, 175);
+                  bar.SetPosition(30);
+              }));
+}
+
+// The memory window's level bar: 25 x 145, a one-pixel black ring, default palettes.
+void MemoryLevel(TVrLevelBar& bar)
+{
+    bar.SetBounds(bar.Left(), bar.Top(), 25, 145);
+    TVrBevel& bevel = bar.Bevel();
+    bevel.SetInnerStyle(TVrBevelStyle::bsNone);
+    bevel.SetInnerWidth(2);
+    bevel.SetInnerSpace(1);
+    bevel.SetInnerColor(clBlack);
+    bevel.SetOuterStyle(TVrBevelStyle::bsNone);
+    bevel.SetOuterOutline(TVrBevelOutlineStyle::osNone);
+}
+
+TBitmap LevelShot(const std::function<void(TVrLevelBar&)>& style, int position)
+{
+    Stage stage(200, 200, WindowColor);
+    auto* bar = stage.Place<TVrLevelBar>(Pad, Pad);
+    style(*bar);
+    stage.Show();
+    bar->SetPosition(position);
+    TBitmap shot = stage.Shot();
+    TBitmap cropped(bar->Width() + 2 * Pad, bar->Height() + 2 * Pad);
+    cropped.Canvas().CopyRect(cropped.BoundsRect(), shot, cropped.BoundsRect());
+    return cropped;
+}
+
+void AddLevelBars(GallerySheet& sheet)
+{
+    sheet.Row("TVrLevelBar: memory window 25 x 145; default 20 x 170 (snaps to 169); horizontal; top-right");
+    for (int position : {0, 10, 50, 75, 100})
+        sheet.Add(std::to_string(position), LevelShot(MemoryLevel, position));
+    sheet.Add("default, 60", LevelShot([](TVrLevelBar&) {}, 60));
+    sheet.Add("horizontal, 70", LevelShot(
+                                    [](TVrLevelBar& bar) {
+                                        bar.SetOrientation(TVrOrientation::voHorizontal);
+                                        bar.SetBounds(bar.Left(), bar.Top(), 170, 20);
+                                    },
+                                    70));
+    sheet.Add("top-right, 40", LevelShot([](TVrLevelBar& bar) { bar.SetStyle(TVrProgressStyle::psTopRight); }, 40));
+}
+
+TBitmap ScrollShot(const std::string& caption, int ticks)
+{
+    Stage stage(70 + 2 * Pad, 18 + 2 * Pad, WindowColor);
+    auto* text = stage.Place<TVrScrollText>(Pad, Pad);
+    text->SetScrollDirection(sdRightToLeft);
+    text->SetCaption(caption);
+    TFontSpec font = text->Font();
+    font.bold = true;
+    font.height = -11;
+    font.color = 0xFFEEDD;
+    text->SetFont(font);
+    text->SetColor(TitleColor);
+    stage.Show();
+    for (int i = 0; i < ticks; ++i)
+        text->Tick();
+    return stage.Shot();
+}
+
+void AddScrollTexts(GallerySheet& sheet)
+{
+    sheet.Row("TVrScrollText: memory window heading 70 x 18, right to left");
+    for (int ticks : {0, 20, 40, 60, 80})
+        sheet.Add("MEMORY +" + std::to_string(ticks), ScrollShot("MEMORY", ticks));
+    sheet.Add("Virtual MEMORY +60", ScrollShot("Virtual MEMORY", 60));
+}
+
+TBitmap ProgressShot(const std::function<void(TJvSpecialProgress&)>& style)
+{
+    Stage stage(248 + 2 * Pad, 20 + 2 * Pad, WindowColor);
+    auto* bar = stage.Place<TJvSpecialProgress>(Pad, Pad);
+    bar->SetBounds(Pad, Pad, 248, 20);
+    TFontSpec font = bar->Font();
+    font.bold = true;
+    font.color = clWhite;
+    bar->SetFont(font);
+    bar->SetColor(clSilver);
+    bar->SetParentColor(false);
+    bar->SetBorderStyle(bsNone);
+    bar->SetStartColor(TitleColor);
+    bar->SetEndColor(TitleColor);
+    bar->SetSolid(true);
+    bar->SetTextOption(toCaption);
+    bar->SetCaption("12.5 GB / 7.5 GB");
+    bar->SetPosition(62);
+    style(*bar);
+    stage.Show();
+    return stage.Shot();
+}
+
+void AddProgressBars(GallerySheet& sheet)
+{
+    sheet.Row("TJvSpecialProgress: drive row 248 x 20");
+    sheet.Add("solid", ProgressShot([](TJvSpecialProgress&) {}));
+    sheet.Add("solid ramp", ProgressShot([](TJvSpecialProgress& bar) { bar.SetEndColor(clWhite); }));
+    sheet.Add("blocks", ProgressShot([](TJvSpecialProgress& bar) { bar.SetSolid(false); }));
+    sheet.Add("gradient blocks, percent, 3-D", ProgressShot([](TJvSpecialProgress& bar) {
+                  bar.SetSolid(false);
+                  bar.SetGradientBlocks(true);
+                  bar.SetEndColor(clRed);
+                  bar.SetTextOption(toPercent);
+                  bar.SetBorderStyle(bsSingle);
+              }));
+}
+
+TBitmap LabelShot(bool hot)
+{
+    Stage stage(109 + 2 * Pad, 20 + 2 * Pad, WindowColor);
+    auto* label = stage.Place<TJvLabel>(Pad, Pad);
+    label->SetCaption("Product Web Page");
+    TFontSpec font = label->Font();
+    font.color = clBlue;
+    font.height = -12;
+    label->SetFont(font);
+    TFontSpec hotFont = font;
+    hotFont.bold = true;
+    hotFont.underline = true;
+    label->SetHotTrackFont(hotFont);
+    label->SetHotTrack(true);
+    label->SetTransparent(true);
+    stage.Show();
+    if (hot)
+        stage.Hover({Pad + 5, Pad + 5});
+    return stage.Shot();
+}
+
+TBitmap CheckboxShot(bool checked, bool hot, bool focused = false)
+{
+    Stage stage(161 + 2 * Pad, 17 + 2 * Pad, WindowColor);
+    auto* box = stage.Place<TJvXPCheckbox>(Pad, Pad);
+    box->SetCaption("Start Minimized");
+    box->SetChecked(checked);
+    box->SetTabStop(focused);
+    stage.Show();
+    if (hot)
+        stage.Hover({Pad + 8, Pad + 8});
+    return stage.Shot();
+}
+
+void AddLinkAndCheck(GallerySheet& sheet)
+{
+    sheet.Row("TJvLabel and TJvXPCheckbox");
+    sheet.Add("link", LabelShot(false));
+    sheet.Add("link, hot", LabelShot(true));
+    sheet.Add("unchecked", CheckboxShot(false, false));
+    sheet.Add("checked", CheckboxShot(true, false));
+    sheet.Add("checked, hot", CheckboxShot(true, true));
+    sheet.Add("checked, focused", CheckboxShot(true, false, true));
+}
+
+}  // namespace
+
+TBitmap BuildGallery()
+{
+    GallerySheet sheet;
+    AddButtons(sheet);
+    AddBevels(sheet);
+    AddBorders(sheet);
+    AddTrackBars(sheet);
+    AddLevelBars(sheet);
+    AddScrollTexts(sheet);
+    AddProgressBars(sheet);
+    AddLinkAndCheck(sheet);
+    return sheet.Render();
+}
