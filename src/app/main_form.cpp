@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "controls/jv_special_progress.h"
+#include "controls/jv_gradient_progress.h"
 #include "controls/vr_border.h"
 #include "meter/caption.h"
 #include "ui/label.h"

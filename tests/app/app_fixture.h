@@ -8,7 +8,7 @@
 
 #include "app/main_form.h"
 #include "app/program.h"
-#include "controls/jv_special_progress.h"
+#include "controls/jv_gradient_progress.h"
 #include "controls/vr_border.h"
 #include "platform/fake/fake_platform.h"
 #include "ui/application.h"

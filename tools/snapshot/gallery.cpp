@@ -8,7 +8,7 @@
 #include <string>
 
 #include "controls/jv_label.h"
-#include "controls/jv_special_progress.h"
+#include "controls/jv_gradient_progress.h"
 #include "controls/jv_xp_checkbox.h"
 #include "controls/vr_base.h"
 #include "controls/vr_border.h"

@@ -1,6 +1,6 @@
 // The gradient bar's geometry and pixels (blocks, ramp, remainder, text, frames) read from its
 // Buffer, and which property changes rebuild that picture.
-#include "controls/jv_special_progress.h"
+#include "controls/jv_gradient_progress.h"
 
 #include <gtest/gtest.h>
 

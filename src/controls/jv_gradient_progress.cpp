@@ -1,6 +1,6 @@
 // The progress bar's rules: which changes rebuild the picture, how the filled width and the
 // blocks are computed, and how ramp, remainder, text and frame are drawn into Buffer.
-#include "controls/jv_special_progress.h"
+#include "controls/jv_gradient_progress.h"
 
 #include <algorithm>
 #include <cctype>
@@ -76,21 +76,21 @@ std::string FormatWithInteger(const std::string& format, int value)
             i = j;
             continue;
         }
-        std::string spec = "%";
+        std::string conversion = "%";
         while (j < format.size() && (format[j] == '-' || format[j] == '.' ||
                                      (format[j] >= '0' && format[j] <= '9')))
-            spec += format[j++];
+            conversion += format[j++];
         if (j >= format.size() || argumentUsed)
             FormatError(format);
         char type = static_cast<char>(std::tolower(static_cast<unsigned char>(format[j])));
         if (type != 'd' && type != 'u' && type != 'x')
             FormatError(format);
-        spec += type == 'x' ? 'X' : type;
+        conversion += type == 'x' ? 'X' : type;
         char buffer[64];
         if (type == 'd')
-            std::snprintf(buffer, sizeof buffer, spec.c_str(), value);
+            std::snprintf(buffer, sizeof buffer, conversion.c_str(), value);
         else
-            std::snprintf(buffer, sizeof buffer, spec.c_str(), static_cast<unsigned>(value));
+            std::snprintf(buffer, sizeof buffer, conversion.c_str(), static_cast<unsigned>(value));
         out += buffer;
         argumentUsed = true;
         i = j;
