@@ -6,6 +6,8 @@
 #pragma once
 
 #include <functional>
+#include <istream>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -256,7 +258,14 @@ public:
     const TBitmap* Bitmap(int index) const;
     // Stores a copy.
     void Add(const TBitmap& bitmap);
+    // Frees all bitmaps with one notification.
     void Clear();
+
+    // The stream: signature 0x00355462, a 32-bit signed count, then each bitmap as a BMP file,
+    // all little-endian. Loading replaces the contents and notifies once; on failure (a wrong
+    // signature: EInvalidGraphic "Invalid file format") the list is left empty.
+    void LoadFromStream(std::istream& in);
+    void SaveToStream(std::ostream& out) const;
 
 private:
     std::vector<TBitmap> FBitmaps;

@@ -132,7 +132,8 @@ public:
     virtual void ShowHintWindow(const std::string& text, TPoint screen, TColor color, const TFontSpec& font) = 0;
     virtual void HideHintWindow() = 0;
 
-    // The message loop. Run returns after QuitLoop; ProcessMessages handles what is pending.
+    // The message loop. Run returns once QuitLoop is called while it runs, and a quit leaves
+    // nothing behind for later loops; ProcessMessages handles what is pending.
     virtual void Run() = 0;
     virtual void QuitLoop() = 0;
     virtual void ProcessMessages() = 0;

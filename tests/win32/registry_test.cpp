@@ -8,9 +8,12 @@
 namespace sw {
 namespace {
 
-// A key of its own per run, so reruns in one prefix do not meet old values.
+// A fresh key per process and call: reruns in one prefix meet no old values, and a repeated test
+// no key an earlier round locked (a lock lasts until the wineserver restarts).
 std::string ScratchKey(const std::string& leaf) {
-  return "SOFTWARE\\SpacewellTest\\" + std::to_string(GetCurrentProcessId()) + "\\" + leaf;
+  static int calls = 0;
+  return "SOFTWARE\\SpacewellTest\\" + std::to_string(GetCurrentProcessId()) + "\\" + leaf +
+         std::to_string(++calls);
 }
 
 struct StoredValue {

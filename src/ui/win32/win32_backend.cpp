@@ -674,24 +674,29 @@ void Win32Backend::HideHintWindow()
 
 void Win32Backend::Run()
 {
+    // Only a quit asked for while this loop runs ends it; the application decides whether to
+    // enter it at all.
+    FQuitRequested = false;
     MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    while (!FQuitRequested && GetMessageA(&msg, nullptr, 0, 0) > 0) {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
 }
 
-void Win32Backend::QuitLoop() { PostQuitMessage(0); }
+// A flag rather than WM_QUIT: a WM_QUIT nobody takes out of the queue outranks WM_TIMER and
+// WM_PAINT, so timers and painting would stop for good.
+void Win32Backend::QuitLoop()
+{
+    FQuitRequested = true;
+    // Wakes a waiting GetMessageA; with nothing posted the message does no work.
+    PostMessageA(H(FUtilWindow), kRunPosted, 0, 0);
+}
 
 void Win32Backend::ProcessMessages()
 {
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) {
-            // Leave it for the loop in Run.
-            PostQuitMessage(static_cast<int>(msg.wParam));
-            return;
-        }
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

@@ -4,6 +4,7 @@
 // threads. Only this folder sees Win32 types.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -90,4 +91,5 @@ private:
     unsigned long FGuiThread = 0;
     std::mutex FPostLock;
     std::deque<std::function<void()>> FPosted;
+    std::atomic<bool> FQuitRequested = false;
 };
