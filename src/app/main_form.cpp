@@ -23,8 +23,7 @@ TFontSpec Bolded(TFontSpec font)
 }  // namespace
 
 TForm1::TForm1(TComponent* owner, sw::PlatformServices services)
-    : TForm(owner),
-      FServices(std::move(services)),
+    : TForm(owner), FServices(std::move(services)),
       FScanner(*FServices.drives, [this](const sw::MeterRow& row) { AddMeterRow(row); })
 {
     SetName("Form1");

@@ -9,10 +9,9 @@
 #include "ui/types.h"
 #include "ui/wincontrol.h"
 
-template <class TBase>
-class TExtControl : public TBase {
+template <class TBase> class TExtControl : public TBase {
 public:
-    explicit TExtControl(TComponent* owner) : TBase(owner) {}
+    explicit TExtControl(TComponent* owner) : TBase(owner) { }
 
     // Colour of this control's hint window; clDefault leaves the application's colour.
     TColor HintColor() const { return FHintColor; }

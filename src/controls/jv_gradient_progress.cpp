@@ -77,8 +77,8 @@ std::string FormatWithInteger(const std::string& format, int value)
             continue;
         }
         std::string conversion = "%";
-        while (j < format.size() && (format[j] == '-' || format[j] == '.' ||
-                                     (format[j] >= '0' && format[j] <= '9')))
+        while (j < format.size() &&
+               (format[j] == '-' || format[j] == '.' || (format[j] >= '0' && format[j] <= '9')))
             conversion += format[j++];
         if (j >= format.size() || argumentUsed)
             FormatError(format);
@@ -255,8 +255,8 @@ void TJvSpecialProgress::ComputeFill()
     const int w = Width();
     if (Loading() || FMaximum == FMinimum || w < 2)
         return;
-    const int rawFill = static_cast<int>(std::int64_t(w - 2) * (FPosition - FMinimum) /
-                                         (FMaximum - FMinimum));
+    const int rawFill =
+        static_cast<int>(std::int64_t(w - 2) * (FPosition - FMinimum) / (FMaximum - FMinimum));
     const int fill = FSolid ? rawFill : ComputeBlocks(rawFill);
     if (fill != FFillWidth) {
         FFillWidth = fill;

@@ -12,17 +12,21 @@
 
 namespace {
 
-constexpr TJvTrackFontOptions kDefaultTrackFontOptions =
-    TrackFontOption(hoFollowFont) | TrackFontOption(hoPreserveColor) |
-    TrackFontOption(hoPreserveStyle);
+constexpr TJvTrackFontOptions kDefaultTrackFontOptions = TrackFontOption(hoFollowFont) |
+                                                         TrackFontOption(hoPreserveColor) |
+                                                         TrackFontOption(hoPreserveStyle);
 
 TRect ShadowRect(TRect rect, TShadowPosition position, int size)
 {
     switch (position) {
-    case spLeftTop: return rect.Offset(-size, -size);
-    case spLeftBottom: return rect.Offset(-size, size);
-    case spRightBottom: return rect.Offset(size, size);
-    case spRightTop: return rect.Offset(size, -size);
+    case spLeftTop:
+        return rect.Offset(-size, -size);
+    case spLeftBottom:
+        return rect.Offset(-size, size);
+    case spRightBottom:
+        return rect.Offset(size, size);
+    case spRightTop:
+        return rect.Offset(size, -size);
     }
     return rect;
 }
@@ -310,17 +314,13 @@ void TJvCustomLabel::VisibleChanged()
 
 bool TJvCustomLabel::CMDialogChar(char key)
 {
-    if (!FShowAccelChar || !FFocusControl || !IsAccel(key, Caption()) ||
-        !FFocusControl->CanFocus())
+    if (!FShowAccelChar || !FFocusControl || !IsAccel(key, Caption()) || !FFocusControl->CanFocus())
         return false;
     FFocusControl->SetFocus();
     return true;
 }
 
-unsigned TJvCustomLabel::TextFormat() const
-{
-    return CaptionFormat(FAlignment, FWordWrap);
-}
+unsigned TJvCustomLabel::TextFormat() const { return CaptionFormat(FAlignment, FWordWrap); }
 
 int TJvCustomLabel::DoDrawText(TRect& rect, unsigned flags)
 {
@@ -371,8 +371,14 @@ void TJvCustomLabel::DrawRoundedFrame(TCanvas& canvas)
             canvas.FillRect({cut + 1, y, right - cut, y + 1});
         }
     }
-    const TPoint outline[] = {{r, 0},          {right - r, 0}, {right, r}, {right, bottom - r},
-                              {right - r, bottom}, {r, bottom},    {0, bottom - r}, {0, r},
+    const TPoint outline[] = {{r, 0},
+                              {right - r, 0},
+                              {right, r},
+                              {right, bottom - r},
+                              {right - r, bottom},
+                              {r, bottom},
+                              {0, bottom - r},
+                              {0, r},
                               {r, 0}};
     canvas.Pen = {FFrameColor};
     canvas.Polyline(outline);

@@ -134,5 +134,5 @@ private:
 
 class TJvLabel : public TJvCustomLabel {
 public:
-    explicit TJvLabel(TComponent* owner) : TJvCustomLabel(owner) {}
+    explicit TJvLabel(TComponent* owner) : TJvCustomLabel(owner) { }
 };

@@ -44,12 +44,18 @@ sw::TrayIconImage ImageOf(const TIcon& icon)
 TShiftState ShiftOf(const sw::TrayPointerState& pointer)
 {
     TShiftState shift = 0;
-    if (pointer.shift) shift |= ssShift;
-    if (pointer.ctrl) shift |= ssCtrl;
-    if (pointer.alt) shift |= ssAlt;
-    if (pointer.left) shift |= ssLeft;
-    if (pointer.right) shift |= ssRight;
-    if (pointer.middle) shift |= ssMiddle;
+    if (pointer.shift)
+        shift |= ssShift;
+    if (pointer.ctrl)
+        shift |= ssCtrl;
+    if (pointer.alt)
+        shift |= ssAlt;
+    if (pointer.left)
+        shift |= ssLeft;
+    if (pointer.right)
+        shift |= ssRight;
+    if (pointer.middle)
+        shift |= ssMiddle;
     return shift;
 }
 
@@ -90,15 +96,9 @@ TJvTrayIcon::~TJvTrayIcon()
     FWindow.reset();
 }
 
-bool TJvTrayIcon::NewShell() const
-{
-    return FArea->ShellFileVersion() >= sw::kNewShellVersion;
-}
+bool TJvTrayIcon::NewShell() const { return FArea->ShellFileVersion() >= sw::kNewShellVersion; }
 
-std::size_t TJvTrayIcon::TipLimit() const
-{
-    return NewShell() ? 127 : 63;
-}
+std::size_t TJvTrayIcon::TipLimit() const { return NewShell() ? 127 : 63; }
 
 std::string TJvTrayIcon::ShortHint() const
 {
@@ -156,7 +156,8 @@ void TJvTrayIcon::ChangeActive(bool value)
     if (value) {
         FillTrayData();
         if (!Has(AppHookInstalled)) {
-            FHookId = Application().HookMainWindow([this](TMessage& m) { return AppWindowHook(m); });
+            FHookId =
+                Application().HookMainWindow([this](TMessage& m) { return AppWindowHook(m); });
             Include(AppHookInstalled);
         }
         AddIcon();
@@ -351,15 +352,9 @@ void TJvTrayIcon::HideBalloon()
         OnBalloonHide(this);
 }
 
-bool TJvTrayIcon::AppIsMinimized() const
-{
-    return Application().IsApplicationWindowIconic();
-}
+bool TJvTrayIcon::AppIsMinimized() const { return Application().IsApplicationWindowIconic(); }
 
-bool TJvTrayIcon::AppIsShown() const
-{
-    return !Has(AppHiddenUnminimized) && !AppIsMinimized();
-}
+bool TJvTrayIcon::AppIsShown() const { return !Has(AppHiddenUnminimized) && !AppIsMinimized(); }
 
 void TJvTrayIcon::HideToTray()
 {

@@ -16,9 +16,9 @@ namespace {
 constexpr TJvXPRepaintEvents kXPRepaintEvents =
     RepaintEventBit(TJvXPRepaintEvent::CaptionChanged) |
     RepaintEventBit(TJvXPRepaintEvent::EnabledChanged) |
-    RepaintEventBit(TJvXPRepaintEvent::FocusChanged) | RepaintEventBit(TJvXPRepaintEvent::MouseDown) |
-    RepaintEventBit(TJvXPRepaintEvent::MouseEnter) | RepaintEventBit(TJvXPRepaintEvent::MouseLeave) |
-    RepaintEventBit(TJvXPRepaintEvent::MouseUp) |
+    RepaintEventBit(TJvXPRepaintEvent::FocusChanged) |
+    RepaintEventBit(TJvXPRepaintEvent::MouseDown) | RepaintEventBit(TJvXPRepaintEvent::MouseEnter) |
+    RepaintEventBit(TJvXPRepaintEvent::MouseLeave) | RepaintEventBit(TJvXPRepaintEvent::MouseUp) |
     RepaintEventBit(TJvXPRepaintEvent::ParentColorChanged);
 
 constexpr int kGradientBands = 16;
@@ -109,10 +109,7 @@ bool TJvXPCustomControl::InVisualState(TJvXPStateItem item) const
     return (FVisualState & StateBit(item)) != 0;
 }
 
-void TJvXPCustomControl::IncludeState(TJvXPStateItem item)
-{
-    FVisualState |= StateBit(item);
-}
+void TJvXPCustomControl::IncludeState(TJvXPStateItem item) { FVisualState |= StateBit(item); }
 
 void TJvXPCustomControl::ExcludeState(TJvXPStateItem item)
 {

@@ -112,10 +112,7 @@ void TJvXPCustomCheckControl::DrawCaption(TCanvas& canvas, const TRect& client)
     canvas.DrawText(rect, caption, flags);
 }
 
-TJvXPCheckbox::TJvXPCheckbox(TComponent* owner) : TJvXPCustomCheckControl(owner)
-{
-    BuildFaces();
-}
+TJvXPCheckbox::TJvXPCheckbox(TComponent* owner) : TJvXPCustomCheckControl(owner) { BuildFaces(); }
 
 void TJvXPCheckbox::Resize()
 {

@@ -6,13 +6,7 @@
 namespace {
 
 constexpr std::array<std::string_view, 7> kCheckboxTickRows{
-    "......X",
-    ".....XX",
-    "X...XXX",
-    "XX.XXX.",
-    "XXXXX..",
-    ".XXX...",
-    "..X....",
+    "......X", ".....XX", "X...XXX", "XX.XXX.", "XXXXX..", ".XXX...", "..X....",
 };
 
 TBitmap CheckboxTick()

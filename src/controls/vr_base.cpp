@@ -26,8 +26,7 @@ void TVrPersistent::NotifyChange()
         OnChange(this);
 }
 
-template <class T>
-void TVrBevel::Change(T& field, T value)
+template <class T> void TVrBevel::Change(T& field, T value)
 {
     if (field == value)
         return;
@@ -94,7 +93,7 @@ void DrawStyledRing(TCanvas& canvas, TRect& rect, TVrBevelStyle style, TColor hi
         DrawFrame3D(canvas, rect, shadow, highlight, width);
 }
 
-} // namespace
+}  // namespace
 
 void TVrBevel::DrawBevel(TCanvas& canvas, TRect& rect) const
 {
@@ -169,11 +168,12 @@ void DrawFrame3D(TCanvas& canvas, TRect& rect, TColor topColor, TColor bottomCol
     --rect.bottom;
     for (int ring = 0; ring < width; ++ring) {
         canvas.Pen.color = topColor;
-        const TPoint topLeft[] = {{rect.left, rect.bottom}, {rect.left, rect.top}, {rect.right, rect.top}};
+        const TPoint topLeft[] = {
+            {rect.left, rect.bottom}, {rect.left, rect.top}, {rect.right, rect.top}};
         canvas.Polyline(topLeft);
         canvas.Pen.color = bottomColor;
-        const TPoint bottomRight[] = {{rect.right, rect.top}, {rect.right, rect.bottom},
-                                      {rect.left - 1, rect.bottom}};
+        const TPoint bottomRight[] = {
+            {rect.right, rect.top}, {rect.right, rect.bottom}, {rect.left - 1, rect.bottom}};
         canvas.Polyline(bottomRight);
         rect.Inflate(-1, -1);
     }
@@ -212,15 +212,13 @@ void RegisterVrCursors()
         handle = CurrentBackend().LoadStockCursor(crHandPoint);
 }
 
-template <class TBase>
-void TVrControl<TBase>::RequestRepaint()
+template <class TBase> void TVrControl<TBase>::RequestRepaint()
 {
     if (!IsLoading())
         this->Repaint();
 }
 
-template <class TBase>
-void TVrImageControl<TBase>::ClearImage()
+template <class TBase> void TVrImageControl<TBase>::ClearImage()
 {
     FImage.SetSize(this->Width(), this->Height());
     TCanvas& canvas = FImage.Canvas();
@@ -230,8 +228,7 @@ void TVrImageControl<TBase>::ClearImage()
 }
 
 // Puts the finished picture on the control's screen canvas in one copy.
-template <class TBase>
-void TVrImageControl<TBase>::Paint()
+template <class TBase> void TVrImageControl<TBase>::Paint()
 {
     const TRect area{0, 0, this->Width(), this->Height()};
     this->Canvas().CopyRect(area, FImage, area);

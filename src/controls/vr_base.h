@@ -102,8 +102,7 @@ public:
     int TotalWidth() const;
 
 private:
-    template <class T>
-    void Change(T& field, T value);
+    template <class T> void Change(T& field, T value);
 
     int FBorderWidth = 0;
     TColor FBorderColor = clBtnFace;
@@ -153,10 +152,9 @@ int PercentOfValue(int value, int whole);
 
 // The family's base over a toolkit control (windowless or windowed, hence one template with
 // two names below): a repaint request that paints at once, unless the form is loading.
-template <class TBase>
-class TVrControl : public TBase {
+template <class TBase> class TVrControl : public TBase {
 public:
-    explicit TVrControl(TComponent* owner) : TBase(owner) {}
+    explicit TVrControl(TComponent* owner) : TBase(owner) { }
 
     const std::string& Version() const { return VrVersion; }
     bool IsDesigning() const { return this->Designing(); }
@@ -165,8 +163,7 @@ public:
 protected:
     virtual void RequestRepaint();
     // The setters' rule: store a changed value and ask for a repaint.
-    template <class T>
-    void Change(T& field, T value)
+    template <class T> void Change(T& field, T value)
     {
         if (field == value)
             return;
@@ -177,10 +174,9 @@ protected:
 
 // A base that draws into its own Image and puts it on the screen in one copy. A
 // descendant's Paint() calls ClearImage(), draws on ImageCanvas() and ends with the base Paint().
-template <class TBase>
-class TVrImageControl : public TVrControl<TBase> {
+template <class TBase> class TVrImageControl : public TVrControl<TBase> {
 public:
-    explicit TVrImageControl(TComponent* owner) : TVrControl<TBase>(owner) {}
+    explicit TVrImageControl(TComponent* owner) : TVrControl<TBase>(owner) { }
 
     // The picture of the last paint.
     const TBitmap& Image() const { return FImage; }
@@ -209,7 +205,7 @@ using TVrCustomImageControl = TVrImageControl<TCustomControl>;
 // Non-visual component of the family.
 class TVrComponent : public TComponent {
 public:
-    explicit TVrComponent(TComponent* owner) : TComponent(owner) {}
+    explicit TVrComponent(TComponent* owner) : TComponent(owner) { }
     const std::string& Version() const { return VrVersion; }
 };
 
@@ -235,7 +231,7 @@ private:
 // A component several controls share; it tells every registered link about its changes.
 class TVrSharedComponent : public TVrComponent {
 public:
-    explicit TVrSharedComponent(TComponent* owner) : TVrComponent(owner) {}
+    explicit TVrSharedComponent(TComponent* owner) : TVrComponent(owner) { }
     // Unregisters all links, last first.
     ~TVrSharedComponent() override;
 

@@ -7,12 +7,11 @@ namespace {
 // The dotted design-time outline of an otherwise invisible spacer.
 constexpr TColor SpacerOutlineColor = 0xFFD8CE;
 
-} // namespace
+}  // namespace
 
 TVrBorder::TVrBorder(TComponent* owner) : TVrGraphicControl(owner) { SetBounds(0, 0, 50, 50); }
 
-template <class T>
-void TVrBorder::Change(T& field, T value)
+template <class T> void TVrBorder::Change(T& field, T value)
 {
     if (field == value)
         return;

@@ -4,7 +4,15 @@
 
 #include "controls/vr_base.h"
 
-enum class TVrBorderShape { bsBox, bsFrame, bsTopLine, bsBottomLine, bsLeftLine, bsRightLine, bsSpacer };
+enum class TVrBorderShape {
+    bsBox,
+    bsFrame,
+    bsTopLine,
+    bsBottomLine,
+    bsLeftLine,
+    bsRightLine,
+    bsSpacer
+};
 enum class TVrBorderStyle { bsLowered, bsRaised };
 
 class TVrBorder : public TVrGraphicControl {
@@ -25,8 +33,7 @@ protected:
     void Paint() override;
 
 private:
-    template <class T>
-    void Change(T& field, T value);
+    template <class T> void Change(T& field, T value);
     void DrawBevelRect(const TRect& r, TColor topLeft, TColor bottomRight);
     void DrawLine(TPoint from, TPoint to, TColor color);
 

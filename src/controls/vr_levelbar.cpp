@@ -146,8 +146,9 @@ TRect TVrLevelBar::SegmentRect(int k) const
         return {area.left, top, area.right, top + FTickHeight};
     }
     case TVrOrientation::voHorizontal: {
-        const int left = FStyle == TVrProgressStyle::psBottomLeft ? area.left + k * FSegmentPitch
-                                                                   : area.right - FTickHeight - k * FSegmentPitch;
+        const int left = FStyle == TVrProgressStyle::psBottomLeft
+                             ? area.left + k * FSegmentPitch
+                             : area.right - FTickHeight - k * FSegmentPitch;
         return {left, area.top, left + FTickHeight, area.bottom};
     }
     }

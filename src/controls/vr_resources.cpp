@@ -8,10 +8,14 @@ namespace {
 TColor PaletteColor(char letter)
 {
     switch (letter) {
-    case 'W': return clWhite;
-    case 'S': return clSilver;
-    case 'G': return clGray;
-    default: return clBlack;
+    case 'W':
+        return clWhite;
+    case 'S':
+        return clSilver;
+    case 'G':
+        return clGray;
+    default:
+        return clBlack;
     }
 }
 
@@ -45,30 +49,16 @@ std::vector<std::string> VerticalThumbRows()
 
 const TVrCursorResource HandPoint{
     {
-        ".....KK.........",
-        "....KWWK........",
-        "....KWWK........",
-        "....KWWK........",
-        "....KWWK........",
-        "....KWWKKK......",
-        "....KWWKWWKKK...",
-        "....KWWKWWKWWKK.",
-        ".KK.KWWKWWKWWKWK",
-        "KWWKKWWWWWWWWKWK",
-        "KWWWKWWWWWWWWWWK",
-        ".KWWKWWWWWWWWWWK",
-        "..KWWWWWWWWWWWWK",
-        "..KWWWWWWWWWWWK.",
-        "...KWWWWWWWWWWK.",
-        "...KWWWWWWWWWK..",
-        "....KWWWWWWWWK..",
-        "....KWWWWWWWWK..",
-        "....KKKKKKKKKK..",
+        ".....KK.........", "....KWWK........", "....KWWK........", "....KWWK........",
+        "....KWWK........", "....KWWKKK......", "....KWWKWWKKK...", "....KWWKWWKWWKK.",
+        ".KK.KWWKWWKWWKWK", "KWWKKWWWWWWWWKWK", "KWWWKWWWWWWWWWWK", ".KWWKWWWWWWWWWWK",
+        "..KWWWWWWWWWWWWK", "..KWWWWWWWWWWWK.", "...KWWWWWWWWWWK.", "...KWWWWWWWWWK..",
+        "....KWWWWWWWWK..", "....KWWWWWWWWK..", "....KKKKKKKKKK..",
     },
     {5, 0},
 };
 
-} // namespace
+}  // namespace
 
 TBitmap LoadVrBitmapResource(std::string_view name)
 {

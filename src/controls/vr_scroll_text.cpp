@@ -53,10 +53,7 @@ TVrScrollText::TVrScrollText(TComponent* owner)
     FScrollOffset = -Width();
 }
 
-TVrScrollText::~TVrScrollText()
-{
-    FTimer.reset();
-}
+TVrScrollText::~TVrScrollText() { FTimer.reset(); }
 
 void TVrScrollText::SetActive(bool value)
 {
@@ -67,10 +64,7 @@ void TVrScrollText::SetActive(bool value)
         FTimer->SetEnabled(value);
 }
 
-void TVrScrollText::SetThreaded(bool value)
-{
-    FTimer->SetTimerType(value ? ttThread : ttSystem);
-}
+void TVrScrollText::SetThreaded(bool value) { FTimer->SetTimerType(value ? ttThread : ttSystem); }
 
 void TVrScrollText::SetInterval(int value)
 {

@@ -118,7 +118,7 @@ void TVrTimerThread::DeliverTick()
     }
 }
 
-TVrTimer::TVrTimer(TComponent* owner) : TVrComponent(owner) {}
+TVrTimer::TVrTimer(TComponent* owner) : TVrComponent(owner) { }
 
 // Ticks still on their way see Enabled false; OnTimer is dropped once the worker has ended.
 TVrTimer::~TVrTimer()

@@ -17,7 +17,7 @@ std::int64_t RoundEven64(long double x) { return std::llrint(x); }
 
 constexpr TShiftState AnyModifierOrButton = ssShift | ssAlt | ssCtrl | ssLeft | ssRight | ssMiddle;
 
-} // namespace
+}  // namespace
 
 TVrTrackBar::TVrTrackBar(TComponent* owner) : TVrCustomImageControl(owner)
 {
@@ -182,7 +182,8 @@ int TVrTrackBar::ValueToPixel(int value) const
 {
     const long double range = static_cast<long double>(FMaxValue) - FMinValue;
     // An empty range puts every value at the start instead of dividing by zero.
-    const long double ratio = range == 0 ? 0.0L : (static_cast<long double>(value) - FMinValue) / range;
+    const long double ratio =
+        range == 0 ? 0.0L : (static_cast<long double>(value) - FMinValue) / range;
     int pixel = TrackStart() + RoundEven(TrackLength() * ratio);
     const TRect inner = InnerRect();
     if (!Horizontal() && FStyle == TVrProgressStyle::psBottomLeft)
@@ -205,7 +206,10 @@ int TVrTrackBar::PixelToValue(int pixel) const
     return std::min(std::max(value, 0) + FMinValue, FMaxValue);
 }
 
-TRect TVrTrackBar::ThumbRect() const { return Bounds(FThumbLeft, FThumbTop, FThumbWidth, FThumbHeight); }
+TRect TVrTrackBar::ThumbRect() const
+{
+    return Bounds(FThumbLeft, FThumbTop, FThumbWidth, FThumbHeight);
+}
 
 void TVrTrackBar::LoadThumb()
 {
@@ -231,8 +235,8 @@ void TVrTrackBar::CentreThumb()
 TRect TVrTrackBar::GutterRect() const
 {
     if (Horizontal())
-        return Bounds(FBorderWidth, (ClientHeight() - FGutterWidth) / 2, ClientWidth() - 2 * FBorderWidth,
-                      FGutterWidth);
+        return Bounds(FBorderWidth, (ClientHeight() - FGutterWidth) / 2,
+                      ClientWidth() - 2 * FBorderWidth, FGutterWidth);
     return Bounds((ClientWidth() - FGutterWidth) / 2, FBorderWidth, FGutterWidth,
                   ClientHeight() - 2 * FBorderWidth);
 }
@@ -251,8 +255,10 @@ void TVrTrackBar::Paint()
     }
     canvas.Pen.color = FTickColor;
     TRect gutter = GutterRect();
-    const bool topLeft = FTickMarks == TVrTickMarks::tmBoth || FTickMarks == TVrTickMarks::tmTopLeft;
-    const bool bottomRight = FTickMarks == TVrTickMarks::tmBoth || FTickMarks == TVrTickMarks::tmBottomRight;
+    const bool topLeft =
+        FTickMarks == TVrTickMarks::tmBoth || FTickMarks == TVrTickMarks::tmTopLeft;
+    const bool bottomRight =
+        FTickMarks == TVrTickMarks::tmBoth || FTickMarks == TVrTickMarks::tmBottomRight;
     if (topLeft)
         DrawTicks((Horizontal() ? gutter.top : gutter.left) - FScaleOffset, -4, -3);
     if (bottomRight)
@@ -282,7 +288,8 @@ int TVrTrackBar::TickStepMultiple() const
     const long double range = static_cast<long double>(FMaxValue) - FMinValue;
     const int length = TrackLength();
     const auto spacingFits = [&](std::int64_t k) {
-        const std::int64_t count = RoundEven64(range / (static_cast<long double>(k) * FFrequency)) + 1;
+        const std::int64_t count =
+            RoundEven64(range / (static_cast<long double>(k) * FFrequency)) + 1;
         const std::int64_t spacing = count <= 1 ? length : length / (count - 1);
         return spacing >= 4 || spacing >= length;
     };

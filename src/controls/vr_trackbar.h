@@ -10,7 +10,13 @@
 
 enum class TVrTickMarks { tmNone, tmBoth, tmBottomRight, tmTopLeft };
 
-enum class TVrTrackBarOption { toActiveClick, toMouseClip, toHandPoint, toFixedPoints, toThumbOpaque };
+enum class TVrTrackBarOption {
+    toActiveClick,
+    toMouseClip,
+    toHandPoint,
+    toFixedPoints,
+    toThumbOpaque
+};
 
 // A set of track bar options.
 class TVrTrackBarOptions {
@@ -25,7 +31,10 @@ public:
     friend bool operator==(const TVrTrackBarOptions&, const TVrTrackBarOptions&) = default;
 
 private:
-    static constexpr unsigned Bit(TVrTrackBarOption option) { return 1u << static_cast<unsigned>(option); }
+    static constexpr unsigned Bit(TVrTrackBarOption option)
+    {
+        return 1u << static_cast<unsigned>(option);
+    }
     unsigned FBits = 0;
 };
 

@@ -14,8 +14,19 @@
 #include "ui/wincontrol.h"
 
 enum TColorScheme {
-    csNeoDesert, csNeoSky, csNeoGrass, csNeoSilver, csNeoRose, csNeoSun,
-    csDesert, csGrass, csSky, csSun, csRose, csSilver, csCustom
+    csNeoDesert,
+    csNeoSky,
+    csNeoGrass,
+    csNeoSilver,
+    csNeoRose,
+    csNeoSun,
+    csDesert,
+    csGrass,
+    csSky,
+    csSun,
+    csRose,
+    csSilver,
+    csCustom
 };
 
 enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };

@@ -94,4 +94,3 @@ TColor TBitmap::EffectiveTransparentColor() const
         return ColorToRGB(TransparentColor);
     return FHeight > 0 ? Pixel(0, FHeight - 1) : clNone;
 }
-

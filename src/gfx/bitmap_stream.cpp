@@ -43,7 +43,8 @@ void Skip(std::istream& in, std::uint64_t count, const char* what)
 {
     std::array<std::uint8_t, 256> sink;
     while (count > 0) {
-        const std::size_t step = count < sink.size() ? static_cast<std::size_t>(count) : sink.size();
+        const std::size_t step =
+            count < sink.size() ? static_cast<std::size_t>(count) : sink.size();
         ReadExactly(in, sink.data(), step, what);
         count -= step;
     }
@@ -163,7 +164,8 @@ TBitmap ReadBitmapStream(std::istream& in)
         }
     }
     // A file may carry bytes after its pixels; the next item of the stream starts after them.
-    const std::uint64_t consumed = std::uint64_t{layout.pixelOffset} + std::uint64_t{rowSize} * layout.height;
+    const std::uint64_t consumed =
+        std::uint64_t{layout.pixelOffset} + std::uint64_t{rowSize} * layout.height;
     if (layout.fileSize > consumed)
         Skip(in, layout.fileSize - consumed, "file");
     return bitmap;

@@ -36,11 +36,16 @@ std::span<const int> DashPattern(TPenStyle style)
     static constexpr std::array<int, 4> dashDot{9, 6, 3, 6};
     static constexpr std::array<int, 6> dashDotDot{9, 3, 3, 3, 3, 3};
     switch (style) {
-    case psDash: return dash;
-    case psDot: return dot;
-    case psDashDot: return dashDot;
-    case psDashDotDot: return dashDotDot;
-    default: return {};
+    case psDash:
+        return dash;
+    case psDot:
+        return dot;
+    case psDashDot:
+        return dashDot;
+    case psDashDotDot:
+        return dashDotDot;
+    default:
+        return {};
     }
 }
 
@@ -69,7 +74,7 @@ TRect Normalized(TRect r)
 
 }  // namespace
 
-TCanvas::TCanvas(TBitmap& target) : FTarget(&target), FClip(NoClip) {}
+TCanvas::TCanvas(TBitmap& target) : FTarget(&target), FClip(NoClip) { }
 
 void TCanvas::ResetClipRect() { FClip = NoClip; }
 
@@ -106,7 +111,9 @@ void TCanvas::FrameRect(const TRect& rect)
     if (r.IsEmpty() || Brush.style == bsClear)
         return;
     const TColor rgb = ColorToRGB(Brush.color);
-    const auto fill = [&](TRect part) { FillDevice(part.Offset(FOrigin.x, FOrigin.y), rgb, pmCopy); };
+    const auto fill = [&](TRect part) {
+        FillDevice(part.Offset(FOrigin.x, FOrigin.y), rgb, pmCopy);
+    };
     fill({r.left, r.top, r.right, r.top + 1});
     fill({r.left, r.bottom - 1, r.right, r.bottom});
     fill({r.left, r.top + 1, r.left + 1, r.bottom - 1});
@@ -172,22 +179,25 @@ void TCanvas::Rectangle(const TRect& rect)
     // Without an outline GDI fills one pixel less to the right and bottom.
     if (Pen.style == psClear) {
         if (Brush.style == bsSolid)
-            FillDevice({device.left, device.top, device.right - 1, device.bottom - 1}, brushRgb, Pen.mode);
+            FillDevice({device.left, device.top, device.right - 1, device.bottom - 1}, brushRgb,
+                       Pen.mode);
         return;
     }
     if (Brush.style == bsSolid)
-        FillDevice({device.left + 1, device.top + 1, device.right - 1, device.bottom - 1}, brushRgb, Pen.mode);
+        FillDevice({device.left + 1, device.top + 1, device.right - 1, device.bottom - 1}, brushRgb,
+                   Pen.mode);
     // A one-pixel-thin rectangle is a single bar; the closed walk would touch it twice.
     if (r.Width() == 1 || r.Height() == 1) {
-        const std::array<TPoint, 2> bar{TPoint{r.left, r.top},
-                                        TPoint{r.Height() == 1 ? r.right : r.left, r.Width() == 1 ? r.bottom : r.top}};
+        const std::array<TPoint, 2> bar{
+            TPoint{r.left, r.top},
+            TPoint{r.Height() == 1 ? r.right : r.left, r.Width() == 1 ? r.bottom : r.top}};
         StrokePath(bar);
         return;
     }
     // Counter-clockwise from the top-right corner, as GDI walks it (it matters for dashes).
-    const std::array<TPoint, 5> outline{TPoint{r.right - 1, r.top}, TPoint{r.left, r.top},
-                                        TPoint{r.left, r.bottom - 1}, TPoint{r.right - 1, r.bottom - 1},
-                                        TPoint{r.right - 1, r.top}};
+    const std::array<TPoint, 5> outline{
+        TPoint{r.right - 1, r.top}, TPoint{r.left, r.top}, TPoint{r.left, r.bottom - 1},
+        TPoint{r.right - 1, r.bottom - 1}, TPoint{r.right - 1, r.top}};
     StrokePath(outline);
 }
 
@@ -247,9 +257,11 @@ void TCanvas::CopyRect(const TRect& destRect, const TBitmap& source, const TRect
         return;
     const TRect visible = dest.Intersect(DeviceClip());
     for (int dy = visible.top; dy < visible.bottom; ++dy) {
-        const int sy = src.top + static_cast<int>(static_cast<long long>(dy - dest.top) * src.Height() / dest.Height());
+        const int sy = src.top + static_cast<int>(static_cast<long long>(dy - dest.top) *
+                                                  src.Height() / dest.Height());
         for (int dx = visible.left; dx < visible.right; ++dx) {
-            const int sx = src.left + static_cast<int>(static_cast<long long>(dx - dest.left) * src.Width() / dest.Width());
+            const int sx = src.left + static_cast<int>(static_cast<long long>(dx - dest.left) *
+                                                       src.Width() / dest.Width());
             const TColor c = source.Pixel(sx, sy);
             if (c != clNone)
                 FTarget->Bits()[static_cast<std::size_t>(dy) * FTarget->Width() + dx] = c;

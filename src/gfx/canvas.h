@@ -20,8 +20,22 @@ enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psIns
 
 // The sixteen raster operations of SetROP2, in R2_* order minus one.
 enum TPenMode {
-    pmBlack, pmNotMerge, pmMaskNotPen, pmNotCopy, pmMaskPenNot, pmNot, pmXor, pmNotMask,
-    pmMask, pmNotXor, pmNop, pmCopy, pmMergeNotPen, pmMergePenNot, pmMerge, pmWhite
+    pmBlack,
+    pmNotMerge,
+    pmMaskNotPen,
+    pmNotCopy,
+    pmMaskPenNot,
+    pmNot,
+    pmXor,
+    pmNotMask,
+    pmMask,
+    pmNotXor,
+    pmNop,
+    pmCopy,
+    pmMergeNotPen,
+    pmMergePenNot,
+    pmMerge,
+    pmWhite
 };
 
 enum TBrushStyle { bsSolid, bsClear };
@@ -91,7 +105,10 @@ public:
     void FillRect(const TRect& r);
     // Pen outline on the border pixels, brush (unless clear) inside, both in the pen mode.
     void Rectangle(const TRect& r);
-    void Rectangle(int left, int top, int right, int bottom) { Rectangle(TRect{left, top, right, bottom}); }
+    void Rectangle(int left, int top, int right, int bottom)
+    {
+        Rectangle(TRect{left, top, right, bottom});
+    }
     // A one-pixel frame on the border pixels in the brush colour.
     void FrameRect(const TRect& r);
     void MoveTo(int x, int y);
@@ -113,7 +130,10 @@ public:
     // Text in a rectangle, as Win32 DrawText places it; returns the text height. With
     // DT_CALCRECT nothing is drawn and `r` gets the text's right and bottom.
     int DrawText(TRect& r, std::string_view text, unsigned format);
-    int DrawText(std::string_view text, TRect& r, unsigned format) { return DrawText(r, text, format); }
+    int DrawText(std::string_view text, TRect& r, unsigned format)
+    {
+        return DrawText(r, text, format);
+    }
 
     // Copies `source` with its top-left at (x, y), leaving out its transparent colour when
     // source.Transparent is set.

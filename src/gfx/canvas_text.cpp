@@ -33,7 +33,8 @@ void TCanvas::PaintText(int x, int y, std::string_view text, const TRect& clip)
     FontEngine& fonts = Fonts();
     if (FBkMode == bkOpaque && Brush.style == bsSolid) {
         const TSize extent = fonts.TextExtent(Font, text);
-        FillDevice(Bounds(x, y, extent.cx, extent.cy).Intersect(clip), ColorToRGB(Brush.color), pmCopy);
+        FillDevice(Bounds(x, y, extent.cx, extent.cy).Intersect(clip), ColorToRGB(Brush.color),
+                   pmCopy);
     }
     fonts.DrawText(*FTarget, clip, x, y, Font, text, ColorToRGB(Font.color));
 }
@@ -50,7 +51,9 @@ int TCanvas::DrawText(TRect& r, std::string_view text, unsigned format)
     const TTextMetrics tm = fonts.Metrics(Font);
     const int lineHeight = tm.height;
     const bool expandTabs = format & DT_EXPANDTABS;
-    const TextMeasure measure = [&](std::string_view s) { return ExpandedWidth(fonts, Font, s, expandTabs); };
+    const TextMeasure measure = [&](std::string_view s) {
+        return ExpandedWidth(fonts, Font, s, expandTabs);
+    };
 
     if (text.empty()) {
         if (format & DT_CALCRECT) {

@@ -56,7 +56,10 @@ public:
                           std::string_view text, TColor color) = 0;
 
     int TextHeight(const TFontSpec& font) { return Metrics(font).height; }
-    int TextWidth(const TFontSpec& font, std::string_view text) { return TextExtent(font, text).cx; }
+    int TextWidth(const TFontSpec& font, std::string_view text)
+    {
+        return TextExtent(font, text).cx;
+    }
 };
 
 // The engine in use; the bitmap-font engine is created on first use when none was installed.

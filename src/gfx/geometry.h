@@ -25,7 +25,10 @@ struct TRect {
     int Width() const { return right - left; }
     int Height() const { return bottom - top; }
     bool IsEmpty() const { return right <= left || bottom <= top; }
-    bool Contains(TPoint p) const { return p.x >= left && p.x < right && p.y >= top && p.y < bottom; }
+    bool Contains(TPoint p) const
+    {
+        return p.x >= left && p.x < right && p.y >= top && p.y < bottom;
+    }
     TPoint TopLeft() const { return {left, top}; }
     TPoint BottomRight() const { return {right, bottom}; }
 

@@ -12,8 +12,8 @@ namespace sw {
 inline constexpr int kModelCount = 5;
 
 struct Percentages {
-  int usedPct = 0;
-  int freePct = 0;
+    int usedPct = 0;
+    int freePct = 0;
 };
 
 // Both rounded on their own from the figures in the scan's unit; 0 and 0 when Free or Total
@@ -23,13 +23,13 @@ Percentages DrivePercentages(double free, double used, double total);
 // The caption to write on the bar, or none; the position to give it, or none (the bar keeps
 // its own). A position may exceed 100: the bar clamps it.
 struct MeterDisplay {
-  std::optional<std::string> caption;
-  std::optional<int> position;
+    std::optional<std::string> caption;
+    std::optional<int> position;
 };
 
 // free, used, total in the scan's unit; unitSuffix " MB" or " GB"; sizeUnit "MB" or "GB".
 MeterDisplay MeterCaption(int model, const std::string& kind, double free, double used,
-                          double total, const std::string& unitSuffix,
-                          const std::string& sizeUnit, char decimalSeparator);
+                          double total, const std::string& unitSuffix, const std::string& sizeUnit,
+                          char decimalSeparator);
 
 }  // namespace sw

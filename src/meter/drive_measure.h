@@ -11,7 +11,7 @@ namespace sw {
 
 // A conversion that cannot be made, such as a drive letter outside A..Z.
 struct EConvertError : std::runtime_error {
-  using std::runtime_error::runtime_error;
+    using std::runtime_error::runtime_error;
 };
 
 // Bytes divided by 1024 twice with truncation; a failed query (-1 bytes) gives 0.
@@ -28,15 +28,15 @@ std::string VolumeSerialText(IDrives& drives, const std::string& root);
 
 // Switches critical-error dialogs off for its lifetime and restores the previous mode.
 class ErrorModeSwitch {
- public:
-  explicit ErrorModeSwitch(IDrives& drives);
-  ~ErrorModeSwitch();
-  ErrorModeSwitch(const ErrorModeSwitch&) = delete;
-  ErrorModeSwitch& operator=(const ErrorModeSwitch&) = delete;
+public:
+    explicit ErrorModeSwitch(IDrives& drives);
+    ~ErrorModeSwitch();
+    ErrorModeSwitch(const ErrorModeSwitch&) = delete;
+    ErrorModeSwitch& operator=(const ErrorModeSwitch&) = delete;
 
- private:
-  IDrives& FDrives;
-  unsigned FPrevious;
+private:
+    IDrives& FDrives;
+    unsigned FPrevious;
 };
 
 }  // namespace sw

@@ -21,47 +21,47 @@ inline constexpr std::uint32_t kClPurple = 0x800080;
 
 // The arguments of one AddMeterRow request, in their order.
 struct MeterRow {
-  char Letter = 'C';
-  std::string Kind;
-  std::string Serial;
-  double Free = 0;
-  double Used = 0;
-  double Total = 0;
-  int Slot = 0;
-  std::uint32_t StartColor = 0;
-  std::uint32_t EndColor = 0;
+    char Letter = 'C';
+    std::string Kind;
+    std::string Serial;
+    double Free = 0;
+    double Used = 0;
+    double Total = 0;
+    int Slot = 0;
+    std::uint32_t StartColor = 0;
+    std::uint32_t EndColor = 0;
 };
 
 using AddMeterRowFn = std::function<void(const MeterRow&)>;
 
 class DriveScanner {
- public:
-  DriveScanner(IDrives& drives, AddMeterRowFn addMeterRow);
+public:
+    DriveScanner(IDrives& drives, AddMeterRowFn addMeterRow);
 
-  // Runs the scan with the window's SizeUnit ("GB" for gigabytes, anything else megabytes)
-  // and returns the tooltip text for the tray icon's Hint.
-  std::string ScanDrives(const std::string& unit, char decimalSeparator);
+    // Runs the scan with the window's SizeUnit ("GB" for gigabytes, anything else megabytes)
+    // and returns the tooltip text for the tray icon's Hint.
+    std::string ScanDrives(const std::string& unit, char decimalSeparator);
 
-  // Kept from scan to scan, as the window keeps them.
-  const std::string& UnitSuffix() const { return FUnitSuffix; }
-  const std::string& DriveKind() const { return FDriveKind; }
+    // Kept from scan to scan, as the window keeps them.
+    const std::string& UnitSuffix() const { return FUnitSuffix; }
+    const std::string& DriveKind() const { return FDriveKind; }
 
- private:
-  struct Figures {
-    double free = 0;
-    double total = 0;
-    std::uint32_t startColor = 0;
-    std::uint32_t endColor = 0;
-  };
-  // Measures a drive of the four kinds; false for any other kind.
-  bool Measure(char letter, Figures& figures);
-  void MeasureSpace(char letter, Figures& figures);
+private:
+    struct Figures {
+        double free = 0;
+        double total = 0;
+        std::uint32_t startColor = 0;
+        std::uint32_t endColor = 0;
+    };
+    // Measures a drive of the four kinds; false for any other kind.
+    bool Measure(char letter, Figures& figures);
+    void MeasureSpace(char letter, Figures& figures);
 
-  IDrives& FDrives;
-  AddMeterRowFn FAddMeterRow;
-  std::string FUnitSuffix;
-  std::string FDriveKind;
-  std::string FSerial;
+    IDrives& FDrives;
+    AddMeterRowFn FAddMeterRow;
+    std::string FUnitSuffix;
+    std::string FDriveKind;
+    std::string FSerial;
 };
 
 }  // namespace sw

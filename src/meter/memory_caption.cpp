@@ -6,13 +6,15 @@
 
 namespace sw {
 
-double KilobytesToGB(std::int64_t kilobytes) {
-  return MBToGB(MBToGB(static_cast<double>(kilobytes)));
+double KilobytesToGB(std::int64_t kilobytes)
+{
+    return MBToGB(MBToGB(static_cast<double>(kilobytes)));
 }
 
-std::string MemoryFigureCaption(std::int64_t kilobytes, char decimalSeparator) {
-  return RealText(KilobytesToGB(kilobytes), decimalSeparator) + " GB = " + IntText(kilobytes) +
-         " KB ~ " + IntText(kilobytes / 1024) + " MB";
+std::string MemoryFigureCaption(std::int64_t kilobytes, char decimalSeparator)
+{
+    return RealText(KilobytesToGB(kilobytes), decimalSeparator) + " GB = " + IntText(kilobytes) +
+           " KB ~ " + IntText(kilobytes / 1024) + " MB";
 }
 
 }  // namespace sw

@@ -6,13 +6,15 @@
 
 namespace sw {
 
-std::string SummaryEntry(char letter, double free, double total, char decimalSeparator) {
-  return std::string(1, letter) + ": " + RealText(Round(free), decimalSeparator) + "/" +
-         RealText(Round(total), decimalSeparator) + "  ";
+std::string SummaryEntry(char letter, double free, double total, char decimalSeparator)
+{
+    return std::string(1, letter) + ": " + RealText(Round(free), decimalSeparator) + "/" +
+           RealText(Round(total), decimalSeparator) + "  ";
 }
 
-std::string TooltipText(const std::string& unitSuffix, const std::string& entries) {
-  return "FS/TS (" + unitSuffix + "): " + entries;
+std::string TooltipText(const std::string& unitSuffix, const std::string& entries)
+{
+    return "FS/TS (" + unitSuffix + "): " + entries;
 }
 
 }  // namespace sw

@@ -15,11 +15,11 @@ inline constexpr unsigned kModShift = 0x4;
 inline constexpr unsigned kVirtualKeyD = 0x44;
 
 class IHotkeys {
- public:
-  virtual ~IHotkeys() = default;
-  // False when another registration holds the combination or the id is taken.
-  virtual bool Register(WindowId window, int id, unsigned modifiers, unsigned virtualKey) = 0;
-  virtual bool Unregister(WindowId window, int id) = 0;
+public:
+    virtual ~IHotkeys() = default;
+    // False when another registration holds the combination or the id is taken.
+    virtual bool Register(WindowId window, int id, unsigned modifiers, unsigned virtualKey) = 0;
+    virtual bool Unregister(WindowId window, int id) = 0;
 };
 
 }  // namespace sw

@@ -15,8 +15,8 @@ std::optional<std::string> FindIniValue(const std::string& text, const std::stri
 
 // Replaces the key's value in place, or adds the key at the end of its section, or adds the
 // section at the end of the text.
-std::string SetIniValue(const std::string& text, const std::string& section,
-                        const std::string& key, const std::string& value);
+std::string SetIniValue(const std::string& text, const std::string& section, const std::string& key,
+                        const std::string& value);
 
 // Removes the key's line; the text is unchanged when the key is missing.
 std::string DeleteIniValue(const std::string& text, const std::string& section,

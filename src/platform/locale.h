@@ -4,9 +4,9 @@
 namespace sw {
 
 class ILocale {
- public:
-  virtual ~ILocale() = default;
-  virtual char DecimalSeparator() = 0;
+public:
+    virtual ~ILocale() = default;
+    virtual char DecimalSeparator() = 0;
 };
 
 }  // namespace sw

@@ -7,17 +7,17 @@
 namespace sw {
 
 struct MemoryStatus {
-  std::int64_t totalPhys = 0;
-  std::int64_t availPhys = 0;
-  std::int64_t totalVirtual = 0;
-  std::int64_t availVirtual = 0;
+    std::int64_t totalPhys = 0;
+    std::int64_t availPhys = 0;
+    std::int64_t totalVirtual = 0;
+    std::int64_t availVirtual = 0;
 };
 
 class IMemoryStatus {
- public:
-  virtual ~IMemoryStatus() = default;
-  // Asks the system afresh on every call.
-  virtual MemoryStatus Read() = 0;
+public:
+    virtual ~IMemoryStatus() = default;
+    // Asks the system afresh on every call.
+    virtual MemoryStatus Read() = 0;
 };
 
 }  // namespace sw

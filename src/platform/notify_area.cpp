@@ -7,17 +7,20 @@ namespace sw {
 
 namespace {
 
-std::shared_ptr<INotifyArea>& DefaultSlot() {
-  static std::shared_ptr<INotifyArea> area;
-  return area;
+std::shared_ptr<INotifyArea>& DefaultSlot()
+{
+    static std::shared_ptr<INotifyArea> area;
+    return area;
 }
 
 }  // namespace
 
-std::shared_ptr<INotifyArea> DefaultNotifyArea() {
-  auto& area = DefaultSlot();
-  if (!area) area = MakeNativeNotifyArea();
-  return area;
+std::shared_ptr<INotifyArea> DefaultNotifyArea()
+{
+    auto& area = DefaultSlot();
+    if (!area)
+        area = MakeNativeNotifyArea();
+    return area;
 }
 
 void SetDefaultNotifyArea(std::shared_ptr<INotifyArea> area) { DefaultSlot() = std::move(area); }

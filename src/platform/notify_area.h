@@ -63,39 +63,39 @@ inline constexpr std::uint32_t kOldShellDataSize = 88;
 // An icon as the shell shows it: colour pixels 0x00BBGGRR, row-major from the top, and a mask
 // that is non-zero where the icon is transparent.
 struct TrayIconImage {
-  int width = 0;
-  int height = 0;
-  std::vector<std::uint32_t> pixels;
-  std::vector<std::uint8_t> mask;
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels;
+    std::vector<std::uint8_t> mask;
 
-  bool Empty() const { return width <= 0 || height <= 0; }
-  friend bool operator==(const TrayIconImage&, const TrayIconImage&) = default;
+    bool Empty() const { return width <= 0 || height <= 0; }
+    friend bool operator==(const TrayIconImage&, const TrayIconImage&) = default;
 };
 
 // The fields of the shell's notification data block that this program fills, by their
 // Win32 names; cbSize names the 32-bit layout (kNewShellDataSize or kOldShellDataSize).
 struct TrayIconData {
-  std::uint32_t cbSize = 0;
-  WindowId hWnd = 0;
-  std::uint32_t uID = kTrayIconId;
-  std::uint32_t uFlags = 0;
-  std::uint32_t uCallbackMessage = kTrayCallbackMessage;
-  TrayIconImage hIcon;
-  std::string szTip;
-  std::uint32_t uVersion = 0;
-  // Balloon fields, sent with kNifInfo; the shell keeps uTimeout and uVersion in one place.
-  std::string szInfo;
-  std::string szInfoTitle;
-  std::uint32_t dwInfoFlags = 0;
-  std::uint32_t uTimeout = 0;
+    std::uint32_t cbSize = 0;
+    WindowId hWnd = 0;
+    std::uint32_t uID = kTrayIconId;
+    std::uint32_t uFlags = 0;
+    std::uint32_t uCallbackMessage = kTrayCallbackMessage;
+    TrayIconImage hIcon;
+    std::string szTip;
+    std::uint32_t uVersion = 0;
+    // Balloon fields, sent with kNifInfo; the shell keeps uTimeout and uVersion in one place.
+    std::string szInfo;
+    std::string szInfoTitle;
+    std::uint32_t dwInfoFlags = 0;
+    std::uint32_t uTimeout = 0;
 
-  friend bool operator==(const TrayIconData&, const TrayIconData&) = default;
+    friend bool operator==(const TrayIconData&, const TrayIconData&) = default;
 };
 
 struct TrayMessage {
-  unsigned msg = 0;
-  std::uintptr_t wParam = 0;
-  std::intptr_t lParam = 0;
+    unsigned msg = 0;
+    std::uintptr_t wParam = 0;
+    std::intptr_t lParam = 0;
 };
 
 // A hidden window's message handler: the result, or nothing for the platform's default handling.
@@ -104,47 +104,47 @@ using TrayWindowProc = std::function<std::optional<std::intptr_t>(const TrayMess
 // Cursor position in screen coordinates and which keys and buttons are held, read together
 // when a notification is handled.
 struct TrayPointerState {
-  int x = 0;
-  int y = 0;
-  bool shift = false;
-  bool ctrl = false;
-  bool alt = false;
-  bool left = false;
-  bool right = false;
-  bool middle = false;
+    int x = 0;
+    int y = 0;
+    bool shift = false;
+    bool ctrl = false;
+    bool alt = false;
+    bool left = false;
+    bool right = false;
+    bool middle = false;
 };
 
 // One hidden window: it exists from creation to destruction and hands every message it gets,
 // timers included, to its handler.
 class ITrayWindow {
- public:
-  virtual ~ITrayWindow() = default;
-  virtual WindowId Handle() const = 0;
-  // Shell_NotifyIcon with `message` (kNim*); data.hWnd should be Handle(). False when the
-  // shell refused, which callers may ignore: a restarted shell asks for its icons again.
-  virtual bool NotifyIcon(unsigned message, const TrayIconData& data) = 0;
-  // A repeating timer that delivers kWmTimer with wParam = id; setting it again restarts it.
-  virtual void SetTimer(unsigned id, unsigned milliseconds) = 0;
-  virtual void KillTimer(unsigned id) = 0;
-  // Makes the hidden window the foreground window, so a menu opened for it closes on a click
-  // elsewhere.
-  virtual void SetForeground() = 0;
-  virtual void Post(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) = 0;
+public:
+    virtual ~ITrayWindow() = default;
+    virtual WindowId Handle() const = 0;
+    // Shell_NotifyIcon with `message` (kNim*); data.hWnd should be Handle(). False when the
+    // shell refused, which callers may ignore: a restarted shell asks for its icons again.
+    virtual bool NotifyIcon(unsigned message, const TrayIconData& data) = 0;
+    // A repeating timer that delivers kWmTimer with wParam = id; setting it again restarts it.
+    virtual void SetTimer(unsigned id, unsigned milliseconds) = 0;
+    virtual void KillTimer(unsigned id) = 0;
+    // Makes the hidden window the foreground window, so a menu opened for it closes on a click
+    // elsewhere.
+    virtual void SetForeground() = 0;
+    virtual void Post(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) = 0;
 };
 
 class INotifyArea {
- public:
-  virtual ~INotifyArea() = default;
-  virtual std::unique_ptr<ITrayWindow> CreateTrayWindow(TrayWindowProc proc) = 0;
-  // The shell's file version (dwFileVersionMS), or 0 when it cannot be read.
-  virtual std::uint32_t ShellFileVersion() = 0;
-  // The message id the shell broadcasts when its taskbar is created again.
-  virtual unsigned TaskbarCreatedMessage() = 0;
-  // Milliseconds between two clicks that still make a double click.
-  virtual unsigned DoubleClickTime() = 0;
-  virtual TrayPointerState PointerState() = 0;
-  // Shows or hides the process in the system's task list where the system can do that.
-  virtual void SetTaskListVisible(bool visible) = 0;
+public:
+    virtual ~INotifyArea() = default;
+    virtual std::unique_ptr<ITrayWindow> CreateTrayWindow(TrayWindowProc proc) = 0;
+    // The shell's file version (dwFileVersionMS), or 0 when it cannot be read.
+    virtual std::uint32_t ShellFileVersion() = 0;
+    // The message id the shell broadcasts when its taskbar is created again.
+    virtual unsigned TaskbarCreatedMessage() = 0;
+    // Milliseconds between two clicks that still make a double click.
+    virtual unsigned DoubleClickTime() = 0;
+    virtual TrayPointerState PointerState() = 0;
+    // Shows or hides the process in the system's task list where the system can do that.
+    virtual void SetTaskListVisible(bool visible) = 0;
 };
 
 // The notification area of the system the program was built for.

@@ -6,11 +6,11 @@
 namespace sw {
 
 class IPaths {
- public:
-  virtual ~IPaths() = default;
-  // The running executable's full path.
-  virtual std::string ExecutablePath() = 0;
-  virtual bool FileExists(const std::string& path) = 0;
+public:
+    virtual ~IPaths() = default;
+    // The running executable's full path.
+    virtual std::string ExecutablePath() = 0;
+    virtual bool FileExists(const std::string& path) = 0;
 };
 
 }  // namespace sw

@@ -16,26 +16,26 @@ inline constexpr std::size_t kProfileValueMax = 2047;
 
 // Raised when a value cannot be written; the message names the file.
 struct EIniFileException : std::runtime_error {
-  explicit EIniFileException(const std::string& fileName);
+    explicit EIniFileException(const std::string& fileName);
 };
 
 class IProfile {
- public:
-  virtual ~IProfile() = default;
-  virtual const std::string& FileName() const = 0;
-  // The key's value, or defaultValue when the file, section or key is missing.
-  virtual std::string ReadString(const std::string& section, const std::string& key,
-                                 const std::string& defaultValue) = 0;
-  // False when the file cannot be written.
-  virtual bool WriteString(const std::string& section, const std::string& key,
-                           const std::string& value) = 0;
+public:
+    virtual ~IProfile() = default;
+    virtual const std::string& FileName() const = 0;
+    // The key's value, or defaultValue when the file, section or key is missing.
+    virtual std::string ReadString(const std::string& section, const std::string& key,
+                                   const std::string& defaultValue) = 0;
+    // False when the file cannot be written.
+    virtual bool WriteString(const std::string& section, const std::string& key,
+                             const std::string& value) = 0;
 };
 
 // Opens profile files by full path; nothing is read or written until asked.
 class IProfileFiles {
- public:
-  virtual ~IProfileFiles() = default;
-  virtual std::unique_ptr<IProfile> Open(const std::string& fileName) = 0;
+public:
+    virtual ~IProfileFiles() = default;
+    virtual std::unique_ptr<IProfile> Open(const std::string& fileName) = 0;
 };
 
 // Decimal, or hexadecimal after "$" or "0x"/"0X"; empty when not a valid 32-bit integer.

@@ -4,10 +4,14 @@
 namespace sw {
 
 ERegistryException::ERegistryException(const std::string& valueName)
-    : std::runtime_error("Failed to set data for '" + valueName + "'") {}
+    : std::runtime_error("Failed to set data for '" + valueName + "'")
+{
+}
 
-void SetRegistryString(IRegistryKey& key, const std::string& name, const std::string& data) {
-  if (!key.SetString(name, data)) throw ERegistryException(name);
+void SetRegistryString(IRegistryKey& key, const std::string& name, const std::string& data)
+{
+    if (!key.SetString(name, data))
+        throw ERegistryException(name);
 }
 
 }  // namespace sw

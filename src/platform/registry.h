@@ -11,23 +11,23 @@ namespace sw {
 
 // Raised by SetRegistryString when a value cannot be set; the message names the value.
 struct ERegistryException : std::runtime_error {
-  explicit ERegistryException(const std::string& valueName);
+    explicit ERegistryException(const std::string& valueName);
 };
 
 class IRegistryKey {
- public:
-  // Closes the key when Close was not called.
-  virtual ~IRegistryKey() = default;
-  virtual bool SetString(const std::string& name, const std::string& data) = 0;
-  virtual bool DeleteValue(const std::string& name) = 0;
-  virtual bool Close() = 0;
+public:
+    // Closes the key when Close was not called.
+    virtual ~IRegistryKey() = default;
+    virtual bool SetString(const std::string& name, const std::string& data) = 0;
+    virtual bool DeleteValue(const std::string& name) = 0;
+    virtual bool Close() = 0;
 };
 
 class IRegistry {
- public:
-  virtual ~IRegistry() = default;
-  // path like "\SOFTWARE\Microsoft\Windows\CurrentVersion\Run"; null when it cannot be opened.
-  virtual std::unique_ptr<IRegistryKey> CreateLocalMachineKey(const std::string& path) = 0;
+public:
+    virtual ~IRegistry() = default;
+    // path like "\SOFTWARE\Microsoft\Windows\CurrentVersion\Run"; null when it cannot be opened.
+    virtual std::unique_ptr<IRegistryKey> CreateLocalMachineKey(const std::string& path) = 0;
 };
 
 // Sets a string value or raises ERegistryException.

@@ -17,16 +17,16 @@
 namespace sw {
 
 struct PlatformServices {
-  std::shared_ptr<IDrives> drives;
-  std::shared_ptr<IMemoryStatus> memory;
-  std::shared_ptr<IProfileFiles> profiles;
-  std::shared_ptr<IRegistry> registry;
-  std::shared_ptr<IHotkeys> hotkeys;
-  std::shared_ptr<IPaths> paths;
-  std::shared_ptr<ILocale> locale;
-  std::shared_ptr<IShell> shell;
-  // Handed to the tray icon rather than left to the process-wide default.
-  std::shared_ptr<INotifyArea> notifyArea;
+    std::shared_ptr<IDrives> drives;
+    std::shared_ptr<IMemoryStatus> memory;
+    std::shared_ptr<IProfileFiles> profiles;
+    std::shared_ptr<IRegistry> registry;
+    std::shared_ptr<IHotkeys> hotkeys;
+    std::shared_ptr<IPaths> paths;
+    std::shared_ptr<ILocale> locale;
+    std::shared_ptr<IShell> shell;
+    // Handed to the tray icon rather than left to the process-wide default.
+    std::shared_ptr<INotifyArea> notifyArea;
 };
 
 // The services of the system the program was built for (Windows or POSIX).

@@ -6,11 +6,11 @@
 namespace sw {
 
 class IShell {
- public:
-  virtual ~IShell() = default;
-  // False when the shell refused; callers that do not care may ignore it.
-  virtual bool ShellOpen(const std::string& verb, const std::string& target,
-                         const std::string& params) = 0;
+public:
+    virtual ~IShell() = default;
+    // False when the shell refused; callers that do not care may ignore it.
+    virtual bool ShellOpen(const std::string& verb, const std::string& target,
+                           const std::string& params) = 0;
 };
 
 }  // namespace sw

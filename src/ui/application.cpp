@@ -72,7 +72,9 @@ void TScreen::Reset()
 
 TApplication::TApplication() : TComponent(nullptr)
 {
-    FIcon.OnChange = [this](TObject*) { CurrentBackend().SetAppIcon(FIcon.Image(), FIcon.TransparentColor()); };
+    FIcon.OnChange = [this](TObject*) {
+        CurrentBackend().SetAppIcon(FIcon.Image(), FIcon.TransparentColor());
+    };
 }
 
 TApplication::~TApplication() = default;

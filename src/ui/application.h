@@ -48,8 +48,7 @@ public:
     TForm* MainForm() const { return FMainForm; }
     // Creates a form owned by the application, finishes its creation (OnCreate) and makes the
     // first one the main form.
-    template <class T, class... Args>
-    T* CreateForm(Args&&... args)
+    template <class T, class... Args> T* CreateForm(Args&&... args)
     {
         T* form = new T(this, std::forward<Args>(args)...);
         if (FMainForm == nullptr)

@@ -18,11 +18,11 @@
 // What a form asks of its platform window.
 struct TWindowParams {
     std::string caption;
-    TRect bounds;             // screen, outer edges
-    bool framed = false;      // false: no frame, no title bar (client = window)
+    TRect bounds;  // screen, outer edges
+    bool framed = false;  // false: no frame, no title bar (client = window)
     bool toolWindow = false;  // no taskbar button of its own
     bool topmost = false;
-    bool layered = false;     // alpha-blended
+    bool layered = false;  // alpha-blended
     std::uint8_t alpha = 255;
 };
 
@@ -60,13 +60,14 @@ public:
 // One entry of a pop-up menu as the platform shows it.
 struct TMenuEntry {
     std::string caption;  // "-" is a separator
-    int command = 0;      // what TrackPopupMenu returns when chosen (> 0)
+    int command = 0;  // what TrackPopupMenu returns when chosen (> 0)
     bool enabled = true;
     bool checked = false;
-    bool radio = false;   // a check shows as a bullet
+    bool radio = false;  // a check shows as a bullet
     bool isDefault = false;
-    const TBitmap* picture = nullptr;  // shown beside the caption, transparent key = its TransparentColor
-    std::vector<TMenuEntry> items;     // a submenu when not empty
+    const TBitmap* picture =
+        nullptr;  // shown beside the caption, transparent key = its TransparentColor
+    std::vector<TMenuEntry> items;  // a submenu when not empty
 };
 
 class Backend {
@@ -128,8 +129,10 @@ public:
 
     // Shows the menu at a screen point and returns the chosen command, 0 when dismissed.
     virtual int TrackPopupMenu(const std::vector<TMenuEntry>& items, TPoint screen) = 0;
-    virtual int ShowMessageBox(const std::string& text, const std::string& caption, unsigned style) = 0;
-    virtual void ShowHintWindow(const std::string& text, TPoint screen, TColor color, const TFontSpec& font) = 0;
+    virtual int ShowMessageBox(const std::string& text, const std::string& caption,
+                               unsigned style) = 0;
+    virtual void ShowHintWindow(const std::string& text, TPoint screen, TColor color,
+                                const TFontSpec& font) = 0;
     virtual void HideHintWindow() = 0;
 
     // The message loop. Run returns once QuitLoop is called while it runs, and a quit leaves

@@ -49,7 +49,7 @@ public:
     void DestroyComponents();
 
 protected:
-    virtual void Loaded() {}
+    virtual void Loaded() { }
     // A component owned by the same owner, or one asked to notify, is being freed.
     virtual void Notification(TComponent* component, TOperation operation);
     // Marks the component as being freed; derived destructors call it before tearing down.

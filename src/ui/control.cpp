@@ -18,7 +18,7 @@ TBitmap& ScratchBitmap()
 
 }  // namespace
 
-TControl::TControl(TComponent* owner) : TComponent(owner) {}
+TControl::TControl(TComponent* owner) : TComponent(owner) { }
 
 TControl::~TControl()
 {

@@ -86,7 +86,11 @@ public:
     TCursor Cursor() const { return FCursor; }
     void SetCursor(TCursor cursor);
     // The cursor over a client point: Cursor, unless a control shows another over part of itself.
-    virtual TCursor CursorAt(TPoint client) const { (void)client; return Cursor(); }
+    virtual TCursor CursorAt(TPoint client) const
+    {
+        (void)client;
+        return Cursor();
+    }
     TAlign Align() const { return FAlign; }
     void SetAlign(TAlign align) { FAlign = align; }
     bool AutoSize() const { return FAutoSize; }
@@ -129,21 +133,21 @@ public:
     TNotifyEvent OnMouseLeave;
 
 protected:
-    virtual void Paint() {}
+    virtual void Paint() { }
     virtual void DblClick();
     virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
     virtual void MouseMove(TShiftState shift, int x, int y);
     virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
     virtual void Resize();
     // Auto-size rules: called after caption, font or bounds changes when AutoSize is on.
-    virtual void AdjustSize() {}
+    virtual void AdjustSize() { }
 
     virtual void CMColorChanged();
     virtual void CMFontChanged();
     virtual void CMTextChanged();
     virtual void CMEnabledChanged();
     virtual void CMVisibleChanged();
-    virtual void CMShowHintChanged() {}
+    virtual void CMShowHintChanged() { }
     // The parent's colour/font changed; the base takes it over when ParentColor/ParentFont.
     virtual void CMParentColorChanged();
     virtual void CMParentFontChanged();
@@ -153,9 +157,19 @@ protected:
     virtual void CMMouseLeave();
     virtual void CMHintShow(THintInfo& info) { (void)info; }
     // Alt+key accelerator; true when this control took it.
-    virtual bool CMDialogChar(char key) { (void)key; return false; }
-    // A dialog key (Tab, Enter, Escape, arrows) the focused control did not want; true when handled.
-    virtual bool CMDialogKey(std::uint16_t key, TShiftState shift) { (void)key; (void)shift; return false; }
+    virtual bool CMDialogChar(char key)
+    {
+        (void)key;
+        return false;
+    }
+    // A dialog key (Tab, Enter, Escape, arrows) the focused control did not want; true when
+    // handled.
+    virtual bool CMDialogKey(std::uint16_t key, TShiftState shift)
+    {
+        (void)key;
+        (void)shift;
+        return false;
+    }
     // The form's focused control changed (also sent when default-button state may differ).
     virtual void CMFocusChanged(TWinControl* focused) { (void)focused; }
     // Lets a control that re-checks the pointer itself correct the hover flag.
@@ -193,5 +207,5 @@ private:
 // A windowless control that paints itself.
 class TGraphicControl : public TControl {
 public:
-    explicit TGraphicControl(TComponent* owner) : TControl(owner) {}
+    explicit TGraphicControl(TComponent* owner) : TControl(owner) { }
 };

@@ -194,7 +194,8 @@ void TForm::SetBounds(int left, int top, int width, int height)
 TRect TForm::ClientRect() const
 {
     TRect m = Margins();
-    return {0, 0, std::max(0, Width() - m.left - m.right), std::max(0, Height() - m.top - m.bottom)};
+    return {0, 0, std::max(0, Width() - m.left - m.right),
+            std::max(0, Height() - m.top - m.bottom)};
 }
 
 void TForm::SetClientWidth(int v)

@@ -44,7 +44,8 @@ public:
     int ModalResult() const { return FModalResult; }
     void SetModalResult(int value) { FModalResult = value; }
 
-    // Bounds are the outer edges on the screen; the client area excludes the frame (none for bsNone).
+    // Bounds are the outer edges on the screen; the client area excludes the frame (none for
+    // bsNone).
     void SetBounds(int left, int top, int width, int height) override;
     TRect ClientRect() const override;
     void SetClientWidth(int v) override;
@@ -83,7 +84,11 @@ public:
 protected:
     // `result` arrives as HTCLIENT (the toolkit's answer where no windowed child is under
     // `screen`); an override may change it, e.g. to HTCAPTION to drag the window by its body.
-    virtual void WMNCHitTest(TPoint screen, int& result) { (void)screen; (void)result; }
+    virtual void WMNCHitTest(TPoint screen, int& result)
+    {
+        (void)screen;
+        (void)result;
+    }
     // A system-wide hotkey registered for this form's Handle() was pressed.
     virtual void WMHotkey(int id) { (void)id; }
     virtual void DoCreate();

@@ -64,7 +64,8 @@ void FormInput::MouseDown(TMouseButton button, TShiftState shift, TPoint client)
         std::uint32_t now = backend.TickCount();
         isDouble = target == FLastClick && (target->ControlStyle() & csDoubleClicks) != 0 &&
                    now - FLastClickTime <= backend.DoubleClickTime() &&
-                   std::abs(client.x - FLastClickPos.x) <= 2 && std::abs(client.y - FLastClickPos.y) <= 2;
+                   std::abs(client.x - FLastClickPos.x) <= 2 &&
+                   std::abs(client.y - FLastClickPos.y) <= 2;
         FLastClick = isDouble ? nullptr : target;
         FLastClickTime = now;
         FLastClickPos = client;
@@ -117,7 +118,8 @@ void FormInput::MouseLeave()
 TCursor FormInput::CursorAt(TPoint client)
 {
     TCursor id = Screen().Cursor();
-    for (const TControl* c = FCapture != nullptr ? FCapture : Hit(client); c != nullptr && id == crDefault; c = c->Parent())
+    for (const TControl* c = FCapture != nullptr ? FCapture : Hit(client);
+         c != nullptr && id == crDefault; c = c->Parent())
         id = c->CursorAt(Local(c, client));
     if (id == crDefault)
         id = crArrow;
@@ -154,9 +156,11 @@ void FormInput::SetHover(TControl* control)
         return;
     if (control != nullptr) {
         control->CMMouseEnter();
-        if (FHover == control && control->ShowHint() && Application().ShowHint() && !control->Hint().empty())
-            FHintTimer = CurrentBackend().StartTimer(Application().HintPause(),
-                                                     [this] { Application().Guard([this] { ShowHintNow(); }); });
+        if (FHover == control && control->ShowHint() && Application().ShowHint() &&
+            !control->Hint().empty())
+            FHintTimer = CurrentBackend().StartTimer(Application().HintPause(), [this] {
+                Application().Guard([this] { ShowHintNow(); });
+            });
     }
 }
 
@@ -177,7 +181,8 @@ void FormInput::ShowHintNow()
     TFontSpec font;
     font.color = clInfoText;
     // Below the pointer, as the platform places tooltips.
-    CurrentBackend().ShowHintWindow(info.HintStr, {info.CursorPos.x, info.CursorPos.y + 20}, info.HintColor, font);
+    CurrentBackend().ShowHintWindow(info.HintStr, {info.CursorPos.x, info.CursorPos.y + 20},
+                                    info.HintColor, font);
 }
 
 void FormInput::CancelHint()

@@ -14,7 +14,7 @@ class TWinControl;
 
 class FormInput {
 public:
-    explicit FormInput(TForm& form) : FForm(form) {}
+    explicit FormInput(TForm& form) : FForm(form) { }
     ~FormInput();
     FormInput(const FormInput&) = delete;
     FormInput& operator=(const FormInput&) = delete;

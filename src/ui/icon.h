@@ -8,7 +8,7 @@
 class TIcon {
 public:
     TIcon() = default;
-    TIcon(const TIcon& other) : FImage(other.FImage), FTransparentColor(other.FTransparentColor) {}
+    TIcon(const TIcon& other) : FImage(other.FImage), FTransparentColor(other.FTransparentColor) { }
     TIcon& operator=(const TIcon& other)
     {
         Assign(other);

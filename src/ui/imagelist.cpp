@@ -22,8 +22,9 @@ void TImageList::SetHeight(int height)
 int TImageList::Add(const TBitmap& image, TColor transparent)
 {
     TBitmap copy(FWidth, FHeight);
-    copy.Canvas().CopyRect({0, 0, std::min(FWidth, image.Width()), std::min(FHeight, image.Height())}, image,
-                           {0, 0, std::min(FWidth, image.Width()), std::min(FHeight, image.Height())});
+    copy.Canvas().CopyRect(
+        {0, 0, std::min(FWidth, image.Width()), std::min(FHeight, image.Height())}, image,
+        {0, 0, std::min(FWidth, image.Width()), std::min(FHeight, image.Height())});
     copy.Transparent = transparent != clNone;
     copy.TransparentColor = transparent == clNone ? clDefault : transparent;
     if (transparent == clDefault)

@@ -11,7 +11,7 @@ class TCanvas;
 
 class TImageList : public TComponent {
 public:
-    explicit TImageList(TComponent* owner) : TComponent(owner) {}
+    explicit TImageList(TComponent* owner) : TComponent(owner) { }
 
     int Width() const { return FWidth; }
     int Height() const { return FHeight; }

@@ -72,10 +72,7 @@ void TCustomLabel::Notification(TComponent* component, TOperation operation)
         FFocusControl = nullptr;
 }
 
-unsigned TCustomLabel::DrawTextFlags() const
-{
-    return CaptionFormat(FAlignment, FWordWrap);
-}
+unsigned TCustomLabel::DrawTextFlags() const { return CaptionFormat(FAlignment, FWordWrap); }
 
 void TCustomLabel::DoDrawText(TRect& rect, unsigned flags)
 {

@@ -46,5 +46,5 @@ private:
 
 class TLabel : public TCustomLabel {
 public:
-    explicit TLabel(TComponent* owner) : TCustomLabel(owner) {}
+    explicit TLabel(TComponent* owner) : TCustomLabel(owner) { }
 };

@@ -6,7 +6,7 @@
 #include "ui/application.h"
 #include "ui/imagelist.h"
 
-TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner) {}
+TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner) { }
 
 TMenuItem::~TMenuItem()
 {
@@ -113,7 +113,8 @@ void TPopupMenu::Notification(TComponent* component, TOperation operation)
         FPopupComponent = nullptr;
 }
 
-void TPopupMenu::AddEntries(const TMenuItem* parent, std::vector<TMenuEntry>& out, int& command) const
+void TPopupMenu::AddEntries(const TMenuItem* parent, std::vector<TMenuEntry>& out,
+                            int& command) const
 {
     for (const TMenuItem* item : parent->FItems) {
         if (!item->FVisible)

@@ -40,7 +40,8 @@ void TTimer::UpdateTimer()
     StopTimer();
     if (!FEnabled || FInterval == 0 || Loading())
         return;
-    FTimerId = CurrentBackend().StartTimer(FInterval, [this] { Application().Guard([this] { Timer(); }); });
+    FTimerId = CurrentBackend().StartTimer(FInterval,
+                                           [this] { Application().Guard([this] { Timer(); }); });
 }
 
 void TTimer::StopTimer()

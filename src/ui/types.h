@@ -42,7 +42,8 @@ constexpr TShiftState ButtonBit(TMouseButton button)
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
 
 using TNotifyEvent = std::function<void(TObject* sender)>;
-using TMouseEvent = std::function<void(TObject* sender, TMouseButton button, TShiftState shift, int x, int y)>;
+using TMouseEvent =
+    std::function<void(TObject* sender, TMouseButton button, TShiftState shift, int x, int y)>;
 using TMouseMoveEvent = std::function<void(TObject* sender, TShiftState shift, int x, int y)>;
 // A handler may set `key` to 0 to stop further processing of the key.
 using TKeyEvent = std::function<void(TObject* sender, std::uint16_t& key, TShiftState shift)>;

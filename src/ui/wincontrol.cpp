@@ -6,7 +6,7 @@
 #include "ui/form.h"
 #include "ui/form_input.h"
 
-TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
+TWinControl::TWinControl(TComponent* owner) : TControl(owner) { }
 
 TWinControl::~TWinControl()
 {
@@ -102,7 +102,8 @@ std::vector<TWinControl*> TWinControl::TabOrderList() const
     return out;
 }
 
-TWinControl* TWinControl::FindNextControl(TWinControl* current, bool goForward, bool checkTabStop) const
+TWinControl* TWinControl::FindNextControl(TWinControl* current, bool goForward,
+                                          bool checkTabStop) const
 {
     std::vector<TWinControl*> list = TabOrderList();
     if (list.empty())
@@ -110,7 +111,8 @@ TWinControl* TWinControl::FindNextControl(TWinControl* current, bool goForward, 
     if (!goForward)
         std::reverse(list.begin(), list.end());
     auto start = std::find(list.begin(), list.end(), current);
-    std::size_t first = start == list.end() ? 0 : static_cast<std::size_t>(start - list.begin()) + 1;
+    std::size_t first =
+        start == list.end() ? 0 : static_cast<std::size_t>(start - list.begin()) + 1;
     for (std::size_t i = 0; i < list.size(); ++i) {
         TWinControl* c = list[(first + i) % list.size()];
         if (c != current && c->CanFocus() && (!checkTabStop || c->FTabStop))

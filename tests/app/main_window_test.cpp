@@ -107,9 +107,9 @@ TEST_F(FirstStartTest, TitleBandAndBarsShowTheirColours)
     EXPECT_EQ(Pixel(180, 48), clGreen);
     EXPECT_EQ(Pixel(181, 31), clSilver);
     EXPECT_EQ(Pixel(272, 48), clSilver);
-    EXPECT_EQ(Pixel(26, 40), clSilver);    // the bar's frame
-    EXPECT_EQ(Pixel(27, 53), clSilver);    // D: no disc, nothing filled
-    EXPECT_EQ(Pixel(27, 97), clYellow);    // F: the ramp starts yellow
+    EXPECT_EQ(Pixel(26, 40), clSilver);  // the bar's frame
+    EXPECT_EQ(Pixel(27, 53), clSilver);  // D: no disc, nothing filled
+    EXPECT_EQ(Pixel(27, 97), clYellow);  // F: the ramp starts yellow
 }
 
 TEST_F(FirstStartTest, DraggingTheBodyMovesTheWindow)

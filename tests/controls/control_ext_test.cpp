@@ -16,20 +16,39 @@
 namespace {
 
 // Records every operation the layer calls.
-template <class TBase>
-class Recorder : public TBase {
+template <class TBase> class Recorder : public TBase {
 public:
-    explicit Recorder(TComponent* owner) : TBase(owner) {}
+    explicit Recorder(TComponent* owner) : TBase(owner) { }
     using TBase::CMHintShow;
     std::vector<std::string> log;
 
 protected:
     // Each default still runs, so the toolkit keeps its own handling.
-    void ColorChanged() override { log.push_back("color"); TBase::ColorChanged(); }
-    void FontChanged() override { log.push_back("font"); TBase::FontChanged(); }
-    void TextChanged() override { log.push_back("text"); TBase::TextChanged(); }
-    void EnabledChanged() override { log.push_back("enabled"); TBase::EnabledChanged(); }
-    void VisibleChanged() override { log.push_back("visible"); TBase::VisibleChanged(); }
+    void ColorChanged() override
+    {
+        log.push_back("color");
+        TBase::ColorChanged();
+    }
+    void FontChanged() override
+    {
+        log.push_back("font");
+        TBase::FontChanged();
+    }
+    void TextChanged() override
+    {
+        log.push_back("text");
+        TBase::TextChanged();
+    }
+    void EnabledChanged() override
+    {
+        log.push_back("enabled");
+        TBase::EnabledChanged();
+    }
+    void VisibleChanged() override
+    {
+        log.push_back("visible");
+        TBase::VisibleChanged();
+    }
     void FocusChanged(TWinControl* focused) override
     {
         log.push_back("focus");

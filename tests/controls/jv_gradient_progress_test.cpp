@@ -69,7 +69,7 @@ struct BlocksCase {
 };
 
 class JvSpecialProgressBlocks : public JvSpecialProgress,
-                                public ::testing::WithParamInterface<BlocksCase> {};
+                                public ::testing::WithParamInterface<BlocksCase> { };
 
 TEST_P(JvSpecialProgressBlocks, BlocksGapsAndRemainderOfTheDefaultBar)
 {
@@ -279,7 +279,7 @@ TEST_F(JvSpecialProgress, SettersThatDoNotAlterThePictureDoNotRebuild)
     bar.SetPosition(30);
     bar.SetStep(5);
     bar.SetTextCentered(true);  // no text shown
-    bar.SetCaption("ignored");   // toNoText
+    bar.SetCaption("ignored");  // toNoText
     bar.SetStartColor(clWhite);  // unchanged
     EXPECT_EQ(bar.draws, before);
     bar.SetSolid(true);

@@ -138,7 +138,8 @@ TEST_F(JvLabelTest, HotFontFollowsTheNormalFontByItsOptions)
     EXPECT_TRUE(label->HotTrackFont().bold) << "style preserved";
     EXPECT_FALSE(label->HotTrackFont().italic);
 
-    label->SetHotTrackFontOptions(TrackFontOption(hoFollowFont) | TrackFontOption(hoPreserveHeight));
+    label->SetHotTrackFontOptions(TrackFontOption(hoFollowFont) |
+                                  TrackFontOption(hoPreserveHeight));
     EXPECT_EQ(label->HotTrackFont().color, clRed);
     EXPECT_TRUE(label->HotTrackFont().italic);
     EXPECT_FALSE(label->HotTrackFont().bold);
@@ -224,8 +225,8 @@ TEST_F(JvLabelTest, AlignmentAndLayoutPlaceTheText)
         TAlignment alignment;
         TTextLayout layout;
     };
-    for (Case c : {Case{taLeftJustify, tlTop}, Case{taRightJustify, tlBottom},
-                   Case{taCenter, tlCenter}}) {
+    for (Case c :
+         {Case{taLeftJustify, tlTop}, Case{taRightJustify, tlBottom}, Case{taCenter, tlCenter}}) {
         label->SetAlignment(c.alignment);
         label->SetLayout(c.layout);
         const TBitmap picture = Picture();
@@ -235,14 +236,26 @@ TEST_F(JvLabelTest, AlignmentAndLayoutPlaceTheText)
         const int topGap = ink.top;
         const int bottomGap = 40 - ink.bottom;
         switch (c.alignment) {
-        case taLeftJustify: EXPECT_LE(leftGap, 1); break;
-        case taRightJustify: EXPECT_LE(rightGap, 3); break;
-        case taCenter: EXPECT_LE(std::abs(leftGap - rightGap), 3); break;
+        case taLeftJustify:
+            EXPECT_LE(leftGap, 1);
+            break;
+        case taRightJustify:
+            EXPECT_LE(rightGap, 3);
+            break;
+        case taCenter:
+            EXPECT_LE(std::abs(leftGap - rightGap), 3);
+            break;
         }
         switch (c.layout) {
-        case tlTop: EXPECT_LE(topGap, 4); break;
-        case tlBottom: EXPECT_LE(bottomGap, 4); break;
-        case tlCenter: EXPECT_LE(std::abs(topGap - bottomGap), 4); break;
+        case tlTop:
+            EXPECT_LE(topGap, 4);
+            break;
+        case tlBottom:
+            EXPECT_LE(bottomGap, 4);
+            break;
+        case tlCenter:
+            EXPECT_LE(std::abs(topGap - bottomGap), 4);
+            break;
         }
     }
 }

@@ -376,7 +376,8 @@ TEST_F(TrayIconTest, OldShellJoinsLinesWithAHyphen)
         MakeTray();
         tray->SetHint("C: 10 MB\r\nD: 20 MB\n");
         area->Notify(sw::kWmMouseMove);
-        EXPECT_EQ(ShownTip(), version < 0x50000 ? "C: 10 MB - D: 20 MB\n" : "C: 10 MB\r\nD: 20 MB\n");
+        EXPECT_EQ(ShownTip(),
+                  version < 0x50000 ? "C: 10 MB - D: 20 MB\n" : "C: 10 MB\r\nD: 20 MB\n");
     }
 }
 
@@ -408,7 +409,8 @@ TEST_F(TrayIconTest, SessionEndRemovesTheIconAndACancelledEndAddsItBack)
     EXPECT_EQ(area->ShownIcon(), nullptr);
     area->Send({sw::kWmEndSession, 0, 0});
     EXPECT_NE(area->ShownIcon(), nullptr);
-    EXPECT_EQ(area->Send({0x1234, 0, 0}), std::nullopt) << "other messages get the default handling";
+    EXPECT_EQ(area->Send({0x1234, 0, 0}), std::nullopt)
+        << "other messages get the default handling";
 }
 
 TEST_F(TrayIconTest, VisibilityWhileInactiveIsOnlyStored)

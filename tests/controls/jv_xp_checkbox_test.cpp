@@ -73,9 +73,9 @@ TEST(JvXPGradient, FacesAreFixedPictures)
     };
     // Rows of the 11-pixel faces; dithering gives each band's first row the colour above.
     const Case cases[] = {
-        {&box.FaceNormal(), 0, 0xFFFFFF},  {&box.FaceNormal(), 1, 0xFCFCFD},
-        {&box.FaceNormal(), 10, 0xE7EBEF}, {&box.FaceHover(), 0, 0xCEF3FF},
-        {&box.FaceHover(), 10, 0x0E9CE9},  {&box.FacePressed(), 0, 0xC6CFD6},
+        {&box.FaceNormal(), 0, 0xFFFFFF},   {&box.FaceNormal(), 1, 0xFCFCFD},
+        {&box.FaceNormal(), 10, 0xE7EBEF},  {&box.FaceHover(), 0, 0xCEF3FF},
+        {&box.FaceHover(), 10, 0x0E9CE9},   {&box.FacePressed(), 0, 0xC6CFD6},
         {&box.FacePressed(), 10, 0xE9F1F5},
     };
     for (const Case& c : cases) {

@@ -49,14 +49,16 @@ void ExpectRing(const TBitmap& b, int ring, TColor topLeft, TColor bottomRight)
         EXPECT_EQ(b.Pixel(r, y), bottomRight) << "right y " << y << " ring " << ring;
 }
 
-} // namespace
+}  // namespace
 
 TEST(VrPercent, PercentOfTruncatesBelowTheExactShare)
 {
-    struct Case { int percent, whole, expected; };
-    const std::vector<Case> cases{{10, 100, 9}, {60, 100, 59}, {25, 100, 25}, {50, 100, 50},
-                                  {60, 145, 86}, {25, 145, 36}, {60, 72, 43}, {25, 72, 18},
-                                  {0, 72, 0}, {100, 72, 72}, {-10, 100, -9}};
+    struct Case {
+        int percent, whole, expected;
+    };
+    const std::vector<Case> cases{{10, 100, 9},  {60, 100, 59}, {25, 100, 25}, {50, 100, 50},
+                                  {60, 145, 86}, {25, 145, 36}, {60, 72, 43},  {25, 72, 18},
+                                  {0, 72, 0},    {100, 72, 72}, {-10, 100, -9}};
     for (const Case& c : cases)
         EXPECT_EQ(PercentOf(c.percent, c.whole), c.expected) << c.percent << " of " << c.whole;
 }
@@ -68,9 +70,12 @@ TEST(VrPercent, PercentOfBeyond32BitsIsARangeError)
 
 TEST(VrPercent, PercentOfValueTruncatesAndGuardsZero)
 {
-    struct Case { int value, whole, expected; };
-    const std::vector<Case> cases{{5, 0, 0}, {1, 3, 33}, {2, 3, 66}, {50, 100, 50}, {10, 100, 10},
-                                  {2000000000, 2000000000, 100}, {-1, 3, -33}};
+    struct Case {
+        int value, whole, expected;
+    };
+    const std::vector<Case> cases{{5, 0, 0},     {1, 3, 33},    {2, 3, 66},
+                                  {50, 100, 50}, {10, 100, 10}, {2000000000, 2000000000, 100},
+                                  {-1, 3, -33}};
     for (const Case& c : cases)
         EXPECT_EQ(PercentOfValue(c.value, c.whole), c.expected) << c.value << " of " << c.whole;
 }
@@ -137,8 +142,11 @@ TEST(VrBevel, InvisibleDrawsAndShrinksNothing)
 TEST(VrBevel, EachOutlineAddsOnePixelAndDrawingMatchesShrinking)
 {
     using O = TVrBevelOutlineStyle;
-    struct Case { O outer, inner; int total, blackRings; };
-    const std::vector<Case> cases{{O::osNone, O::osNone, 3, 0}, {O::osOuter, O::osNone, 4, 1},
+    struct Case {
+        O outer, inner;
+        int total, blackRings;
+    };
+    const std::vector<Case> cases{{O::osNone, O::osNone, 3, 0},  {O::osOuter, O::osNone, 4, 1},
                                   {O::osInner, O::osNone, 4, 1}, {O::osNone, O::osOuter, 4, 1},
                                   {O::osNone, O::osInner, 4, 1}, {O::osInner, O::osOuter, 5, 2},
                                   {O::osOuter, O::osInner, 5, 2}};
@@ -176,8 +184,15 @@ TEST(VrBevel, WidthsAndSpacesStackInOrder)
     bevel.SetInnerColor(clYellow);
     TRect r = b.BoundsRect();
     bevel.DrawBevel(b.Canvas(), r);
-    const std::vector<TColor> column{clRed, clRed, ColorToRGB(clBtnHighlight), ColorToRGB(clBtnHighlight),
-                                     clBlack, clBlue, clYellow, clYellow, Marker};
+    const std::vector<TColor> column{clRed,
+                                     clRed,
+                                     ColorToRGB(clBtnHighlight),
+                                     ColorToRGB(clBtnHighlight),
+                                     clBlack,
+                                     clBlue,
+                                     clYellow,
+                                     clYellow,
+                                     Marker};
     for (int y = 0; y < static_cast<int>(column.size()); ++y)
         EXPECT_EQ(b.Pixel(20, y), column[y]) << "y " << y;
     EXPECT_EQ(r.left, 8);
@@ -271,7 +286,10 @@ TEST(VrPalette, ColorForPicksLowAtOrBelowZero)
     TVrPalette palette;
     EXPECT_EQ(palette.Low(), clGreen);
     EXPECT_EQ(palette.High(), clLime);
-    struct Case { int index; TColor expected; };
+    struct Case {
+        int index;
+        TColor expected;
+    };
     for (const Case& c : std::vector<Case>{{0, clGreen}, {-5, clGreen}, {1, clLime}, {7, clLime}})
         EXPECT_EQ(palette.ColorFor(c.index), c.expected) << c.index;
 }

@@ -88,10 +88,11 @@ TEST(VrBitmapsStream, BadStreamsLeaveTheListEmptyAfterOneNotification)
         {"wrong signature", "\x62\x54\x36\x00" + good.substr(4), "Invalid file format"},
         {"empty stream", "", "Invalid file format"},
         {"cut count", good.substr(0, 6), "Invalid file format"},
-        {"negative count", good.substr(0, 4) + std::string("\xFF\xFF\xFF\xFF", 4), "Invalid file format"},
+        {"negative count", good.substr(0, 4) + std::string("\xFF\xFF\xFF\xFF", 4),
+         "Invalid file format"},
         {"cut second bitmap", good.substr(0, good.size() - 1), nullptr},
-        {"count beyond the bitmaps", good.substr(0, 4) + std::string("\x03\x00\x00\x00", 4) + good.substr(8),
-         nullptr},
+        {"count beyond the bitmaps",
+         good.substr(0, 4) + std::string("\x03\x00\x00\x00", 4) + good.substr(8), nullptr},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -19,7 +19,7 @@ bool OnOutline(int x, int y, const TRect& r)
 
 using Expectation = std::function<TColor(int x, int y)>;
 
-} // namespace
+}  // namespace
 
 class VrBorderTest : public VrFormTest {
 protected:
@@ -92,7 +92,9 @@ TEST_F(VrBorderTest, EveryShapeInBothStyles)
     };
     const auto lines = [](std::function<int(int x, int y)> which) {
         return [which](TColor first, TColor second) -> Expectation {
-            return [=](int x, int y) { return which(x, y) == 1 ? first : which(x, y) == 2 ? second : FormColor; };
+            return [=](int x, int y) {
+                return which(x, y) == 1 ? first : which(x, y) == 2 ? second : FormColor;
+            };
         };
     };
     const std::vector<Case> cases{
@@ -105,11 +107,20 @@ TEST_F(VrBorderTest, EveryShapeInBothStyles)
                  return bottomRight ? second : first;
              };
          }},
-        {TVrBorderShape::bsFrame, [](TColor first, TColor second) { return Frame(w, h, first, second); }},
-        {TVrBorderShape::bsTopLine, lines([](int, int y) { return y == 0 ? 1 : y == 1 ? 2 : 0; })},
-        {TVrBorderShape::bsBottomLine, lines([](int, int y) { return y == h - 2 ? 1 : y == h - 1 ? 2 : 0; })},
-        {TVrBorderShape::bsLeftLine, lines([](int x, int) { return x == 0 ? 1 : x == 1 ? 2 : 0; })},
-        {TVrBorderShape::bsRightLine, lines([](int x, int) { return x == w - 2 ? 1 : x == w - 1 ? 2 : 0; })},
+        {TVrBorderShape::bsFrame,
+         [](TColor first, TColor second) { return Frame(w, h, first, second); }},
+        {TVrBorderShape::bsTopLine, lines([](int, int y) { return y == 0   ? 1
+                                                                  : y == 1 ? 2
+                                                                           : 0; })},
+        {TVrBorderShape::bsBottomLine, lines([](int, int y) {
+             return y == h - 2 ? 1 : y == h - 1 ? 2 : 0;
+         })},
+        {TVrBorderShape::bsLeftLine, lines([](int x, int) { return x == 0   ? 1
+                                                                   : x == 1 ? 2
+                                                                            : 0; })},
+        {TVrBorderShape::bsRightLine, lines([](int x, int) {
+             return x == w - 2 ? 1 : x == w - 1 ? 2 : 0;
+         })},
         {TVrBorderShape::bsSpacer, lines([](int, int) { return 0; })},
     };
     TVrBorder* border = MakeBorder(w, h);

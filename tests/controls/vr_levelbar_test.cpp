@@ -34,8 +34,13 @@ protected:
     // g/G zone 1 unlit/lit, o/Y zone 2, m/R zone 3.
     static char Letter(TColor c)
     {
-        return c == clGreen ? 'g' : c == clLime ? 'G' : c == clOlive ? 'o' : c == clYellow ? 'Y'
-             : c == clMaroon ? 'm' : c == clRed ? 'R' : '?';
+        return c == clGreen    ? 'g'
+               : c == clLime   ? 'G'
+               : c == clOlive  ? 'o'
+               : c == clYellow ? 'Y'
+               : c == clMaroon ? 'm'
+               : c == clRed    ? 'R'
+                               : '?';
     }
 
     // One letter per segment from k = 0 (the base), segment k read at `first` + k * `step`.
@@ -78,7 +83,9 @@ TEST_F(VrLevelBarTest, MemoryWindowBarLayoutAndLitCounts)
     EXPECT_EQ(bar->SegmentPitch(), 2);
     EXPECT_EQ(bar->SegmentCount(), 72);
     EXPECT_EQ(bar->Height(), 145);
-    struct Case { int position, lit; };
+    struct Case {
+        int position, lit;
+    };
     for (const Case& c : std::vector<Case>{{50, 36}, {10, 7}, {100, 72}, {0, 0}}) {
         bar->SetPosition(c.position);
         // Segment k lies at y = 1 + (71 - k) * 2, so the base is at the bottom.
@@ -109,7 +116,7 @@ TEST_F(VrLevelBarTest, DefaultBarSnapsTo169)
     EXPECT_EQ(bar->Image().Pixel(2, 80), ColorToRGB(clBtnShadow));
     EXPECT_EQ(bar->Image().Pixel(3, 80), ColorToRGB(clBtnShadow));
     EXPECT_EQ(bar->Image().Pixel(5, 163), clGreen);  // k = 0, right above the bottom rings
-    EXPECT_EQ(bar->Image().Pixel(5, 5), clMaroon);   // k = 79
+    EXPECT_EQ(bar->Image().Pixel(5, 5), clMaroon);  // k = 79
     EXPECT_EQ(Pixel(5, 169), FormColor);
 }
 

@@ -22,7 +22,7 @@ struct BlendCase {
     TColor expected;
 };
 
-class VrBlendColor : public ::testing::TestWithParam<BlendCase> {};
+class VrBlendColor : public ::testing::TestWithParam<BlendCase> { };
 
 TEST_P(VrBlendColor, BlendsChannelsWithRoundedSteps)
 {
@@ -30,19 +30,19 @@ TEST_P(VrBlendColor, BlendsChannelsWithRoundedSteps)
     EXPECT_EQ(BlendColor(c.c1, c.c2, c.steps, c.index), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Examples, VrBlendColor,
-    ::testing::Values(BlendCase{Heading, Letters, 15, 1, Heading},
-                      BlendCase{Heading, Letters, 15, 8, RGB(111, 164, 217)},
-                      BlendCase{Heading, Letters, 15, 15, Letters},
-                      // The index is clamped into 1 .. steps.
-                      BlendCase{Heading, Letters, 15, 0, Heading},
-                      BlendCase{Heading, Letters, 15, 99, Letters},
-                      // -2.5 rounds away from zero to -3.
-                      BlendCase{RGB(10, 0, 0), RGB(5, 0, 0), 3, 2, RGB(7, 0, 0)},
-                      // A single step has nothing to blend: the first colour.
-                      BlendCase{Heading, Letters, 1, 1, Heading},
-                      BlendCase{clBtnFace, clWhite, 2, 1, 0xC0C0C0}));
+INSTANTIATE_TEST_SUITE_P(Examples, VrBlendColor,
+                         ::testing::Values(BlendCase{Heading, Letters, 15, 1, Heading},
+                                           BlendCase{Heading, Letters, 15, 8, RGB(111, 164, 217)},
+                                           BlendCase{Heading, Letters, 15, 15, Letters},
+                                           // The index is clamped into 1 .. steps.
+                                           BlendCase{Heading, Letters, 15, 0, Heading},
+                                           BlendCase{Heading, Letters, 15, 99, Letters},
+                                           // -2.5 rounds away from zero to -3.
+                                           BlendCase{RGB(10, 0, 0), RGB(5, 0, 0), 3, 2,
+                                                     RGB(7, 0, 0)},
+                                           // A single step has nothing to blend: the first colour.
+                                           BlendCase{Heading, Letters, 1, 1, Heading},
+                                           BlendCase{clBtnFace, clWhite, 2, 1, 0xC0C0C0}));
 
 class VrScrollText : public ::testing::Test {
 protected:

@@ -23,7 +23,7 @@ std::vector<int> BlackColumnsInRow(const TBitmap& image, int y)
     return xs;
 }
 
-} // namespace
+}  // namespace
 
 class VrTrackBarTest : public VrFormTest {
 protected:
@@ -88,7 +88,7 @@ TEST_F(VrTrackBarTest, MemoryWindowGaugeAt39)
     EXPECT_EQ(At(bar, 80, 10), clSilver);
     EXPECT_EQ(At(bar, 84, 10), clGray);
     EXPECT_EQ(At(bar, 85, 20), clBlack);
-    EXPECT_EQ(At(bar, 76, 10), clBlack);   // gutter fill beside the thumb
+    EXPECT_EQ(At(bar, 76, 10), clBlack);  // gutter fill beside the thumb
     EXPECT_EQ(At(bar, 86, 4), FormColor);
     // Ticks below the gutter from y 22; nothing above.
     EXPECT_EQ(BlackColumnsInRow(bar->Image(), 22), MemoryTickXs);
@@ -148,7 +148,9 @@ TEST_F(VrTrackBarTest, ValueToPixelAndBackInEveryOrientationAndStyle)
 {
     TVrTrackBar* bar = MakeMemoryBar(TVrTickMarks::tmBoth);
     ShowForm();
-    struct Case { int value, pixel; };
+    struct Case {
+        int value, pixel;
+    };
     for (const Case& c : std::vector<Case>{{0, 10}, {39, 77}, {50, 96}, {100, 182}}) {
         EXPECT_EQ(bar->ValueToPixel(c.value), c.pixel) << c.value;
         EXPECT_EQ(bar->PixelToValue(c.pixel), c.value) << c.pixel;

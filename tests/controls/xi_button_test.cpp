@@ -241,7 +241,7 @@ TEST_F(XiButton, GradientRampsFromFaceDownTowardsGrad)
     button.SetGradient(true);
     const TBitmap image = button.PaintImage();
     // Row i: i x (1, 2, 25.5) rounded with halves to even; the border covers rows 0 and 9.
-    EXPECT_EQ(image.Pixel(5, 3), RGB(3, 6, 76));    // 76.5
+    EXPECT_EQ(image.Pixel(5, 3), RGB(3, 6, 76));  // 76.5
     EXPECT_EQ(image.Pixel(5, 5), RGB(5, 10, 128));  // 127.5
 
     button.SetBounds(0, 0, 20, 0);

@@ -20,8 +20,8 @@ void Put(Bytes& b, std::uint32_t value, int size)
 }
 
 // A BMP file built by hand around `pixels`; `trailing` extra bytes counted in the file size.
-Bytes MakeBmp(std::int32_t width, std::int32_t height, int bits, int compression, const Bytes& pixels,
-              std::uint32_t trailing = 0)
+Bytes MakeBmp(std::int32_t width, std::int32_t height, int bits, int compression,
+              const Bytes& pixels, std::uint32_t trailing = 0)
 {
     Bytes b{'B', 'M'};
     Put(b, static_cast<std::uint32_t>(54 + pixels.size() + trailing), 4);
@@ -90,7 +90,8 @@ TEST(BitmapStream, RoundTripsEveryRowPadding)
 TEST(BitmapStream, Reads32BitFilesBottomUpAndTopDownIgnoringAlpha)
 {
     // Two rows of two pixels, BGRA: first stored row red and green, second blue and white.
-    const Bytes pixels{0, 0, 0xFF, 0x80, 0, 0xFF, 0, 0x80, 0xFF, 0, 0, 0x00, 0xFF, 0xFF, 0xFF, 0xFF};
+    const Bytes pixels{0,    0, 0xFF, 0x80, 0,    0xFF, 0,    0x80,
+                       0xFF, 0, 0,    0x00, 0xFF, 0xFF, 0xFF, 0xFF};
     const TBitmap bottomUp = Read(Text(MakeBmp(2, 2, 32, 0, pixels)));
     EXPECT_EQ(bottomUp.Pixel(0, 1), clRed);
     EXPECT_EQ(bottomUp.Pixel(1, 1), clLime);

@@ -165,7 +165,8 @@ TEST(CanvasShapes, OriginAndClipRect)
     c.Pen.color = clRed;
     c.MoveTo(0, 0);
     c.LineTo(10, 0);
-    EXPECT_EQ(Picture(b), (Rows{"........", "..oooo..", "..####..", "..####..", "........", "........"}));
+    EXPECT_EQ(Picture(b),
+              (Rows{"........", "..oooo..", "..####..", "..####..", "........", "........"}));
     EXPECT_EQ(c.Pixel(0, 1), clBlack);
     EXPECT_EQ(c.Pixel(4, 0), clNone);
     c.SetPixel(-1, 0, clRed);

@@ -76,7 +76,8 @@ TEST(CanvasText, DrawTextCentresAsWin32)
         c.Brush.style = bsClear;
         TRect r = k.r;
         c.DrawText(r, "x", DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP);
-        EXPECT_EQ(Picture(b), Picture(Reference(120, 30, k.x + 6, k.y + 6, "x"))) << k.x << "," << k.y;
+        EXPECT_EQ(Picture(b), Picture(Reference(120, 30, k.x + 6, k.y + 6, "x")))
+            << k.x << "," << k.y;
     }
 }
 

@@ -65,8 +65,9 @@ TEST(FntFontEngine, FaceChoiceByHeight)
     const struct {
         int height;
         int pixHeight;
-    } cases[] = {{-1, 13}, {-8, 13}, {-12, 13}, {-13, 16}, {-15, 16}, {-16, 20}, {-27, 20},
-                 {-40, 20}, {0, 13}, {12, 13}, {13, 13}, {15, 13}, {16, 16}, {19, 16}, {20, 20}};
+    } cases[] = {{-1, 13},  {-8, 13},  {-12, 13}, {-13, 16}, {-15, 16},
+                 {-16, 20}, {-27, 20}, {-40, 20}, {0, 13},   {12, 13},
+                 {13, 13},  {15, 13},  {16, 16},  {19, 16},  {20, 20}};
     for (const auto& c : cases)
         EXPECT_EQ(engine.Face(SansSerif(c.height)).pixHeight, c.pixHeight) << c.height;
 }
@@ -85,7 +86,8 @@ TEST(FntFontEngine, CharactersOutsideTheRangeUseTheDefaultCharacter)
     EXPECT_EQ(face.firstChar, 32);
     EXPECT_EQ(face.lastChar, 255);
     EXPECT_EQ(&face.Glyph(7), &face.Glyph(static_cast<unsigned char>(face.defaultChar)));
-    EXPECT_EQ(engine.TextExtent(SansSerif(-11), "\x07").cx, face.Glyph(static_cast<unsigned char>(face.defaultChar)).width);
+    EXPECT_EQ(engine.TextExtent(SansSerif(-11), "\x07").cx,
+              face.Glyph(static_cast<unsigned char>(face.defaultChar)).width);
 }
 
 // The drawn pixels are exactly the glyph's bits, and bold adds the copy one pixel right.
@@ -105,7 +107,8 @@ TEST(FntFontEngine, DrawnPixelsAreTheGlyphBits)
                            glyph.bits[static_cast<std::size_t>(gy) * glyph.width + gx];
                 };
                 const bool on = bit(x - 3) || (bold && bit(x - 4));
-                EXPECT_EQ(bitmap.Pixel(x, y), on ? clRed : clWhite) << x << "," << y << " bold " << bold;
+                EXPECT_EQ(bitmap.Pixel(x, y), on ? clRed : clWhite)
+                    << x << "," << y << " bold " << bold;
             }
     }
 }
@@ -115,9 +118,13 @@ TEST(FntFontEngine, DrawnPixelsAreTheGlyphBits)
 std::vector<std::uint8_t> RawColumnOfCapitalI()
 {
     const char* dir = std::getenv("SPACEWELL_FONT_DIR");
-    std::ifstream file(std::string(dir && *dir ? dir : "/usr/share/wine/fonts") + "/sserife.fon", std::ios::binary);
-    const std::vector<std::uint8_t> d((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    const auto u16 = [&](std::size_t at) { return static_cast<std::size_t>(d.at(at) | (d.at(at + 1) << 8)); };
+    std::ifstream file(std::string(dir && *dir ? dir : "/usr/share/wine/fonts") + "/sserife.fon",
+                       std::ios::binary);
+    const std::vector<std::uint8_t> d((std::istreambuf_iterator<char>(file)),
+                                      std::istreambuf_iterator<char>());
+    const auto u16 = [&](std::size_t at) {
+        return static_cast<std::size_t>(d.at(at) | (d.at(at + 1) << 8));
+    };
     const std::size_t ne = u16(0x3C) | (u16(0x3E) << 16);
     std::size_t pos = ne + u16(ne + 0x24);
     const std::size_t shift = u16(pos);
@@ -127,7 +134,8 @@ std::vector<std::uint8_t> RawColumnOfCapitalI()
     const std::size_t font = u16(pos + 8) << shift;
     const std::size_t entry = font + 148 + ('I' - d.at(font + 95)) * 6;
     const std::size_t glyph = font + (u16(entry + 2) | (u16(entry + 4) << 16));
-    return {d.begin() + static_cast<std::ptrdiff_t>(glyph), d.begin() + static_cast<std::ptrdiff_t>(glyph + 13)};
+    return {d.begin() + static_cast<std::ptrdiff_t>(glyph),
+            d.begin() + static_cast<std::ptrdiff_t>(glyph + 13)};
 }
 
 TEST(FntFontEngine, GlyphBitsEqualTheFileBytes)
@@ -141,7 +149,8 @@ TEST(FntFontEngine, GlyphBitsEqualTheFileBytes)
         for (int x = 0; x < glyph.width; ++x) {
             const int bit = (raw[static_cast<std::size_t>(y)] >> (7 - x)) & 1;
             lit += bit;
-            EXPECT_EQ(glyph.bits[static_cast<std::size_t>(y) * glyph.width + x], bit) << x << "," << y;
+            EXPECT_EQ(glyph.bits[static_cast<std::size_t>(y) * glyph.width + x], bit)
+                << x << "," << y;
         }
     // A capital I: one column from the cap line (row 2) down to the baseline row (10).
     EXPECT_EQ(lit, 9);

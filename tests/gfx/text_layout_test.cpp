@@ -14,8 +14,8 @@ TEST(TextLayout, StripPrefix)
         const char* in;
         TextLine out;
     } cases[] = {
-        {"&File", {"File", 0}},  {"Fi&le", {"File", 2}}, {"a&&b", {"a&b", -1}},
-        {"&&&x", {"&x", 1}},     {"end&", {"end", -1}},  {"&a&b", {"ab", 1}},
+        {"&File", {"File", 0}},   {"Fi&le", {"File", 2}}, {"a&&b", {"a&b", -1}},
+        {"&&&x", {"&x", 1}},      {"end&", {"end", -1}},  {"&a&b", {"ab", 1}},
         {"plain", {"plain", -1}}, {"", {"", -1}},
     };
     for (const auto& c : cases)
@@ -25,7 +25,8 @@ TEST(TextLayout, StripPrefix)
 TEST(TextLayout, LinesAndWordBreaks)
 {
     using Lines = std::vector<TextLine>;
-    EXPECT_EQ(LayoutText("ab\ncd\r\nef", 0, 100, Fixed), (Lines{{"ab", -1}, {"cd", -1}, {"ef", -1}}));
+    EXPECT_EQ(LayoutText("ab\ncd\r\nef", 0, 100, Fixed),
+              (Lines{{"ab", -1}, {"cd", -1}, {"ef", -1}}));
     EXPECT_EQ(LayoutText("ab\ncd", DT_SINGLELINE, 100, Fixed), (Lines{{"ab\ncd", -1}}));
     EXPECT_EQ(LayoutText("one two three", DT_WORDBREAK, 40, Fixed),
               (Lines{{"one two", -1}, {"three", -1}}));

@@ -8,107 +8,115 @@ namespace sw {
 namespace {
 
 struct ModelCase {
-  int model;
-  double free, used, total;
-  const char* suffix;
-  const char* caption;  // nullptr: none
+    int model;
+    double free, used, total;
+    const char* suffix;
+    const char* caption;  // nullptr: none
 };
 
-TEST(MeterCaptionTest, FiveModelsInMegabytesAndGigabytes) {
-  const ModelCase cases[] = {
-      {1, 14805, 25378, 40183, " MB", "[Used, Free] = 63 %, 37 %;"},
-      {2, 14805, 25378, 40183, " MB", "[Used, Free] = 63 %, 14805 MB;"},
-      {3, 14805, 25378, 40183, " MB", "[Used, Free] = 25378 MB, 37 %;"},
-      {4, 14805, 25378, 40183, " MB", "[Used, Free] = 25378 MB, 14805 MB;"},
-      {5, 14805, 25378, 40183, " MB", "[Total] = 40183 MB;"},
-      {1, 14.458, 24.783, 39.241, " GB", "[Used, Free] = 63 %, 37 %;"},
-      {2, 14.458, 24.783, 39.241, " GB", "[Used, Free] = 63 %, 14.458 GB;"},
-      {3, 14.458, 24.783, 39.241, " GB", "[Used, Free] = 24.783 GB, 37 %;"},
-      {4, 14.458, 24.783, 39.241, " GB", "[Used, Free] = 24.783 GB, 14.458 GB;"},
-      {5, 14.458, 24.783, 39.241, " GB", "[Total] = 39.241 GB;"},
-      {0, 14805, 25378, 40183, " MB", nullptr},
-      {6, 14805, 25378, 40183, " MB", nullptr},
-  };
-  for (const auto& c : cases) {
-    MeterDisplay d = MeterCaption(c.model, "FIXED", c.free, c.used, c.total, c.suffix,
-                                  c.suffix + 1, '.');
-    SCOPED_TRACE(testing::Message() << "model " << c.model << c.suffix);
-    EXPECT_EQ(d.position, 63);
-    if (c.caption) {
-      EXPECT_EQ(d.caption, c.caption);
-    } else {
-      EXPECT_FALSE(d.caption);
+TEST(MeterCaptionTest, FiveModelsInMegabytesAndGigabytes)
+{
+    const ModelCase cases[] = {
+        {1, 14805, 25378, 40183, " MB", "[Used, Free] = 63 %, 37 %;"},
+        {2, 14805, 25378, 40183, " MB", "[Used, Free] = 63 %, 14805 MB;"},
+        {3, 14805, 25378, 40183, " MB", "[Used, Free] = 25378 MB, 37 %;"},
+        {4, 14805, 25378, 40183, " MB", "[Used, Free] = 25378 MB, 14805 MB;"},
+        {5, 14805, 25378, 40183, " MB", "[Total] = 40183 MB;"},
+        {1, 14.458, 24.783, 39.241, " GB", "[Used, Free] = 63 %, 37 %;"},
+        {2, 14.458, 24.783, 39.241, " GB", "[Used, Free] = 63 %, 14.458 GB;"},
+        {3, 14.458, 24.783, 39.241, " GB", "[Used, Free] = 24.783 GB, 37 %;"},
+        {4, 14.458, 24.783, 39.241, " GB", "[Used, Free] = 24.783 GB, 14.458 GB;"},
+        {5, 14.458, 24.783, 39.241, " GB", "[Total] = 39.241 GB;"},
+        {0, 14805, 25378, 40183, " MB", nullptr},
+        {6, 14805, 25378, 40183, " MB", nullptr},
+    };
+    for (const auto& c : cases) {
+        MeterDisplay d =
+            MeterCaption(c.model, "FIXED", c.free, c.used, c.total, c.suffix, c.suffix + 1, '.');
+        SCOPED_TRACE(testing::Message() << "model " << c.model << c.suffix);
+        EXPECT_EQ(d.position, 63);
+        if (c.caption) {
+            EXPECT_EQ(d.caption, c.caption);
+        } else {
+            EXPECT_FALSE(d.caption);
+        }
     }
-  }
 }
 
-TEST(MeterCaptionTest, UsesTheLocaleSeparator) {
-  MeterDisplay d = MeterCaption(4, "REMOTE", 14.458, 24.783, 39.241, " GB", "GB", ',');
-  EXPECT_EQ(d.caption, "[Used, Free] = 24,783 GB, 14,458 GB;");
+TEST(MeterCaptionTest, UsesTheLocaleSeparator)
+{
+    MeterDisplay d = MeterCaption(4, "REMOTE", 14.458, 24.783, 39.241, " GB", "GB", ',');
+    EXPECT_EQ(d.caption, "[Used, Free] = 24,783 GB, 14,458 GB;");
 }
 
-TEST(MeterCaptionTest, NothingFreeOrNothingTotalGivesNoCaptionAndNoPosition) {
-  for (auto kind : {"FIXED", "REMOVABLE", "REMOTE"}) {
-    MeterDisplay full = MeterCaption(2, kind, 0, 500, 500, " MB", "MB", '.');
-    EXPECT_FALSE(full.caption) << kind;
-    EXPECT_FALSE(full.position) << kind;
-  }
+TEST(MeterCaptionTest, NothingFreeOrNothingTotalGivesNoCaptionAndNoPosition)
+{
+    for (auto kind : {"FIXED", "REMOVABLE", "REMOTE"}) {
+        MeterDisplay full = MeterCaption(2, kind, 0, 500, 500, " MB", "MB", '.');
+        EXPECT_FALSE(full.caption) << kind;
+        EXPECT_FALSE(full.position) << kind;
+    }
 }
 
-TEST(DrivePercentagesTest, RoundedEachOnItsOwn) {
-  // 1/8 and 7/8 of 100 are 12.5 and 87.5: each goes to its own even neighbour.
-  Percentages eighth = DrivePercentages(1, 7, 8);
-  EXPECT_EQ(eighth.freePct, 12);
-  EXPECT_EQ(eighth.usedPct, 88);
-  Percentages none = DrivePercentages(0, 10, 10);
-  EXPECT_EQ(none.freePct, 0);
-  EXPECT_EQ(none.usedPct, 0);
+TEST(DrivePercentagesTest, RoundedEachOnItsOwn)
+{
+    // 1/8 and 7/8 of 100 are 12.5 and 87.5: each goes to its own even neighbour.
+    Percentages eighth = DrivePercentages(1, 7, 8);
+    EXPECT_EQ(eighth.freePct, 12);
+    EXPECT_EQ(eighth.usedPct, 88);
+    Percentages none = DrivePercentages(0, 10, 10);
+    EXPECT_EQ(none.freePct, 0);
+    EXPECT_EQ(none.usedPct, 0);
 }
 
 struct CdCase {
-  const char* name;
-  double free, used, total;
-  const char* unit;
-  std::optional<std::string> caption;
-  std::optional<int> position;
+    const char* name;
+    double free, used, total;
+    const char* unit;
+    std::optional<std::string> caption;
+    std::optional<int> position;
 };
 
-TEST(MeterCaptionTest, CdRomRules) {
-  const CdCase cases[] = {
-      {"no disc", 0, 0, 0, "MB", "   NO DISC INSERTED !", std::nullopt},
-      {"pressed CD", 0, 650, 650, "MB", "   Disc is inserted ! [Used] = 650 MB;", 100},
-      {"rewritable", 400, 300, 700, "MB", "   Disc is inserted ! [Used] = 300 MB;", 43},
-      {"rewritable in GB", 0.391, 0.293, 0.684, "GB", "   Disc is inserted ! [Used] = 0.293 GB;",
-       43},
-      {"DVD", 482, 4000, 4482, "MB", "   Disc is inserted ! [Used] = 4000 MB;", 569},
-      {"full DVD", 0, 4400, 4400, "MB", "   Disc is inserted ! [Used] = 4400 MB;", 100},
-  };
-  for (const auto& c : cases) {
-    std::string suffix = std::string(" ") + c.unit;
-    MeterDisplay d = MeterCaption(2, "CD-ROM", c.free, c.used, c.total, suffix, c.unit, '.');
-    EXPECT_EQ(d.caption, c.caption) << c.name;
-    EXPECT_EQ(d.position, c.position) << c.name;
-  }
+TEST(MeterCaptionTest, CdRomRules)
+{
+    const CdCase cases[] = {
+        {"no disc", 0, 0, 0, "MB", "   NO DISC INSERTED !", std::nullopt},
+        {"pressed CD", 0, 650, 650, "MB", "   Disc is inserted ! [Used] = 650 MB;", 100},
+        {"rewritable", 400, 300, 700, "MB", "   Disc is inserted ! [Used] = 300 MB;", 43},
+        {"rewritable in GB", 0.391, 0.293, 0.684, "GB", "   Disc is inserted ! [Used] = 0.293 GB;",
+         43},
+        {"DVD", 482, 4000, 4482, "MB", "   Disc is inserted ! [Used] = 4000 MB;", 569},
+        {"full DVD", 0, 4400, 4400, "MB", "   Disc is inserted ! [Used] = 4400 MB;", 100},
+    };
+    for (const auto& c : cases) {
+        std::string suffix = std::string(" ") + c.unit;
+        MeterDisplay d = MeterCaption(2, "CD-ROM", c.free, c.used, c.total, suffix, c.unit, '.');
+        EXPECT_EQ(d.caption, c.caption) << c.name;
+        EXPECT_EQ(d.position, c.position) << c.name;
+    }
 }
 
-TEST(MeterCaptionTest, CdRomCaptionReplacesEveryModel) {
-  for (int model = 0; model <= 6; ++model) {
-    MeterDisplay d = MeterCaption(model, "CD-ROM", 400, 300, 700, " MB", "MB", '.');
-    EXPECT_EQ(d.caption, "   Disc is inserted ! [Used] = 300 MB;") << model;
-  }
+TEST(MeterCaptionTest, CdRomCaptionReplacesEveryModel)
+{
+    for (int model = 0; model <= 6; ++model) {
+        MeterDisplay d = MeterCaption(model, "CD-ROM", 400, 300, 700, " MB", "MB", '.');
+        EXPECT_EQ(d.caption, "   Disc is inserted ! [Used] = 300 MB;") << model;
+    }
 }
 
-TEST(SummaryTest, Entries) {
-  EXPECT_EQ(SummaryEntry('C', 14805, 40183, '.'), "C: 14805/40183  ");
-  EXPECT_EQ(SummaryEntry('C', 14.458, 39.241, '.'), "C: 14/39  ");
-  EXPECT_EQ(SummaryEntry('D', 0.5, 1.5, '.'), "D: 0/2  ");
-  EXPECT_EQ(SummaryEntry('Z', 2.5, 3.5, '.'), "Z: 2/4  ");
+TEST(SummaryTest, Entries)
+{
+    EXPECT_EQ(SummaryEntry('C', 14805, 40183, '.'), "C: 14805/40183  ");
+    EXPECT_EQ(SummaryEntry('C', 14.458, 39.241, '.'), "C: 14/39  ");
+    EXPECT_EQ(SummaryEntry('D', 0.5, 1.5, '.'), "D: 0/2  ");
+    EXPECT_EQ(SummaryEntry('Z', 2.5, 3.5, '.'), "Z: 2/4  ");
 }
 
-TEST(SummaryTest, Tooltips) {
-  EXPECT_EQ(TooltipText(" GB", "C: 14/39  "), "FS/TS ( GB): C: 14/39  ");
-  EXPECT_EQ(TooltipText(" MB", ""), "FS/TS ( MB): ");
-  EXPECT_EQ(TooltipText("", ""), "FS/TS (): ");
+TEST(SummaryTest, Tooltips)
+{
+    EXPECT_EQ(TooltipText(" GB", "C: 14/39  "), "FS/TS ( GB): C: 14/39  ");
+    EXPECT_EQ(TooltipText(" MB", ""), "FS/TS ( MB): ");
+    EXPECT_EQ(TooltipText("", ""), "FS/TS (): ");
 }
 
 }  // namespace

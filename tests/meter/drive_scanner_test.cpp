@@ -9,184 +9,202 @@ namespace {
 
 constexpr std::int64_t kMiB = 1024 * 1024;
 
-FakeDrive Drive(int type, std::int64_t freeMB, std::int64_t totalMB) {
-  return {type, freeMB * kMiB, totalMB * kMiB};
+FakeDrive Drive(int type, std::int64_t freeMB, std::int64_t totalMB)
+{
+    return {type, freeMB * kMiB, totalMB * kMiB};
 }
 
-FakeDrive Empty(int type) {
-  FakeDrive d{type};
-  d.mediaPresent = false;
-  return d;
+FakeDrive Empty(int type)
+{
+    FakeDrive d{type};
+    d.mediaPresent = false;
+    return d;
 }
 
 class ScanTest : public testing::Test {
- protected:
-  FakeDrives drives;
-  std::vector<MeterRow> rows;
-  DriveScanner scanner{drives, [this](const MeterRow& r) { rows.push_back(r); }};
+protected:
+    FakeDrives drives;
+    std::vector<MeterRow> rows;
+    DriveScanner scanner{drives, [this](const MeterRow& r) { rows.push_back(r); }};
 
-  std::string Letters() const {
-    std::string s;
-    for (const auto& r : rows) s += r.Letter;
-    return s;
-  }
+    std::string Letters() const
+    {
+        std::string s;
+        for (const auto& r : rows)
+            s += r.Letter;
+        return s;
+    }
 };
 
-TEST_F(ScanTest, FixedCdRemovableNetworkTakeSlotsInOrder) {
-  drives.Set('C', Drive(kDriveFixed, 14805, 40183));
-  drives.Set('D', Empty(kDriveCdrom));
-  drives.Set('E', Empty(kDriveRemovable));
-  drives.Set('F', Drive(kDriveRemote, 100, 300));
-  std::string hint = scanner.ScanDrives("MB", '.');
+TEST_F(ScanTest, FixedCdRemovableNetworkTakeSlotsInOrder)
+{
+    drives.Set('C', Drive(kDriveFixed, 14805, 40183));
+    drives.Set('D', Empty(kDriveCdrom));
+    drives.Set('E', Empty(kDriveRemovable));
+    drives.Set('F', Drive(kDriveRemote, 100, 300));
+    std::string hint = scanner.ScanDrives("MB", '.');
 
-  ASSERT_EQ(Letters(), "CDF");
-  EXPECT_EQ(rows[0].Slot, 0);
-  EXPECT_EQ(rows[1].Slot, 1);
-  EXPECT_EQ(rows[2].Slot, 3);  // E keeps slot 2 empty
-  EXPECT_EQ(rows[0].Kind, "FIXED");
-  EXPECT_EQ(rows[1].Kind, "CD-ROM");
-  EXPECT_EQ(rows[2].Kind, "REMOTE");
-  EXPECT_EQ(hint, "FS/TS ( MB): C: 14805/40183  F: 100/300  ");
-  EXPECT_EQ(scanner.UnitSuffix(), " MB");
-  EXPECT_EQ(scanner.DriveKind(), "REMOTE");
+    ASSERT_EQ(Letters(), "CDF");
+    EXPECT_EQ(rows[0].Slot, 0);
+    EXPECT_EQ(rows[1].Slot, 1);
+    EXPECT_EQ(rows[2].Slot, 3);  // E keeps slot 2 empty
+    EXPECT_EQ(rows[0].Kind, "FIXED");
+    EXPECT_EQ(rows[1].Kind, "CD-ROM");
+    EXPECT_EQ(rows[2].Kind, "REMOTE");
+    EXPECT_EQ(hint, "FS/TS ( MB): C: 14805/40183  F: 100/300  ");
+    EXPECT_EQ(scanner.UnitSuffix(), " MB");
+    EXPECT_EQ(scanner.DriveKind(), "REMOTE");
 }
 
-TEST_F(ScanTest, RowCarriesFiguresAndColours) {
-  drives.Set('B', Drive(kDriveRemovable, 1, 2));
-  drives.Set('C', Drive(kDriveFixed, 14805, 40183));
-  drives.Set('F', Drive(kDriveRemote, 100, 300));
-  drives.Set('G', Drive(kDriveCdrom, 400, 700));
-  scanner.ScanDrives("MB", '.');
-  ASSERT_EQ(rows.size(), 4u);
-  const MeterRow& c = rows[1];
-  EXPECT_EQ(c.Free, 14805);
-  EXPECT_EQ(c.Used, 25378);
-  EXPECT_EQ(c.Total, 40183);
-  struct Colours {
-    std::uint32_t start, end;
-  };
-  const Colours expected[] = {{kClBackground, kClBackground},
-                              {0x008000, 0x008000},
-                              {0x00FFFF, 0x0000FF},
-                              {0xFF00FF, 0x800080}};
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    EXPECT_EQ(rows[i].StartColor, expected[i].start) << rows[i].Letter;
-    EXPECT_EQ(rows[i].EndColor, expected[i].end) << rows[i].Letter;
-  }
+TEST_F(ScanTest, RowCarriesFiguresAndColours)
+{
+    drives.Set('B', Drive(kDriveRemovable, 1, 2));
+    drives.Set('C', Drive(kDriveFixed, 14805, 40183));
+    drives.Set('F', Drive(kDriveRemote, 100, 300));
+    drives.Set('G', Drive(kDriveCdrom, 400, 700));
+    scanner.ScanDrives("MB", '.');
+    ASSERT_EQ(rows.size(), 4u);
+    const MeterRow& c = rows[1];
+    EXPECT_EQ(c.Free, 14805);
+    EXPECT_EQ(c.Used, 25378);
+    EXPECT_EQ(c.Total, 40183);
+    struct Colours {
+        std::uint32_t start, end;
+    };
+    const Colours expected[] = {{kClBackground, kClBackground},
+                                {0x008000, 0x008000},
+                                {0x00FFFF, 0x0000FF},
+                                {0xFF00FF, 0x800080}};
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        EXPECT_EQ(rows[i].StartColor, expected[i].start) << rows[i].Letter;
+        EXPECT_EQ(rows[i].EndColor, expected[i].end) << rows[i].Letter;
+    }
 }
 
-TEST_F(ScanTest, LetterAIsNeverExaminedAndZIs) {
-  drives.Set('A', Drive(kDriveRemovable, 1, 2));
-  drives.Set('Z', Drive(kDriveFixed, 5, 10));
-  EXPECT_EQ(scanner.ScanDrives("MB", '.'), "FS/TS ( MB): Z: 5/10  ");
-  EXPECT_EQ(Letters(), "Z");
+TEST_F(ScanTest, LetterAIsNeverExaminedAndZIs)
+{
+    drives.Set('A', Drive(kDriveRemovable, 1, 2));
+    drives.Set('Z', Drive(kDriveFixed, 5, 10));
+    EXPECT_EQ(scanner.ScanDrives("MB", '.'), "FS/TS ( MB): Z: 5/10  ");
+    EXPECT_EQ(Letters(), "Z");
 }
 
-TEST_F(ScanTest, OtherKindsTakeNoSlot) {
-  drives.Set('C', Drive(kDriveRamDisk, 5, 10));
-  drives.Set('D', Drive(kDriveUnknown, 5, 10));
-  drives.Set('E', Drive(kDriveFixed, 5, 10));
-  scanner.ScanDrives("MB", '.');
-  ASSERT_EQ(Letters(), "E");
-  EXPECT_EQ(rows[0].Slot, 0);
+TEST_F(ScanTest, OtherKindsTakeNoSlot)
+{
+    drives.Set('C', Drive(kDriveRamDisk, 5, 10));
+    drives.Set('D', Drive(kDriveUnknown, 5, 10));
+    drives.Set('E', Drive(kDriveFixed, 5, 10));
+    scanner.ScanDrives("MB", '.');
+    ASSERT_EQ(Letters(), "E");
+    EXPECT_EQ(rows[0].Slot, 0);
 }
 
-TEST_F(ScanTest, GigabyteModeConvertsEachFigureOnItsOwn) {
-  drives.Set('C', Drive(kDriveFixed, 14805, 40183));
-  drives.Set('D', Drive(kDriveCdrom, 0, 703));
-  std::string hint = scanner.ScanDrives("GB", '.');
-  ASSERT_EQ(rows.size(), 2u);
-  EXPECT_DOUBLE_EQ(rows[0].Free, 14.458);
-  EXPECT_DOUBLE_EQ(rows[0].Total, 39.241);
-  EXPECT_DOUBLE_EQ(rows[0].Used, 24.783);  // Total - Free would be 24.783 here too
-  EXPECT_DOUBLE_EQ(rows[1].Total, 0.687);
-  EXPECT_EQ(hint, "FS/TS ( GB): C: 14/39  ");
-  EXPECT_EQ(scanner.UnitSuffix(), " GB");
+TEST_F(ScanTest, GigabyteModeConvertsEachFigureOnItsOwn)
+{
+    drives.Set('C', Drive(kDriveFixed, 14805, 40183));
+    drives.Set('D', Drive(kDriveCdrom, 0, 703));
+    std::string hint = scanner.ScanDrives("GB", '.');
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_DOUBLE_EQ(rows[0].Free, 14.458);
+    EXPECT_DOUBLE_EQ(rows[0].Total, 39.241);
+    EXPECT_DOUBLE_EQ(rows[0].Used, 24.783);  // Total - Free would be 24.783 here too
+    EXPECT_DOUBLE_EQ(rows[1].Total, 0.687);
+    EXPECT_EQ(hint, "FS/TS ( GB): C: 14/39  ");
+    EXPECT_EQ(scanner.UnitSuffix(), " GB");
 }
 
-TEST_F(ScanTest, UsedIsConvertedFromMegabytesNotSubtracted) {
-  // 1 MB free of 22 MB: 0.001 of 0.021 GB, yet the 21 MB used convert to 0.021 GB too.
-  drives.Set('C', Drive(kDriveFixed, 1, 22));
-  scanner.ScanDrives("GB", '.');
-  ASSERT_EQ(rows.size(), 1u);
-  EXPECT_DOUBLE_EQ(rows[0].Free, 0.001);
-  EXPECT_DOUBLE_EQ(rows[0].Total, 0.021);
-  EXPECT_DOUBLE_EQ(rows[0].Used, 0.021);
+TEST_F(ScanTest, UsedIsConvertedFromMegabytesNotSubtracted)
+{
+    // 1 MB free of 22 MB: 0.001 of 0.021 GB, yet the 21 MB used convert to 0.021 GB too.
+    drives.Set('C', Drive(kDriveFixed, 1, 22));
+    scanner.ScanDrives("GB", '.');
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_DOUBLE_EQ(rows[0].Free, 0.001);
+    EXPECT_DOUBLE_EQ(rows[0].Total, 0.021);
+    EXPECT_DOUBLE_EQ(rows[0].Used, 0.021);
 }
 
-TEST_F(ScanTest, AnyUnitOtherThanGBIsMegabytes) {
-  drives.Set('C', Drive(kDriveFixed, 1536, 2048));
-  for (auto unit : {"", "gb", "MB"}) {
-    rows.clear();
-    EXPECT_EQ(scanner.ScanDrives(unit, '.'), "FS/TS ( MB): C: 1536/2048  ") << unit;
-  }
+TEST_F(ScanTest, AnyUnitOtherThanGBIsMegabytes)
+{
+    drives.Set('C', Drive(kDriveFixed, 1536, 2048));
+    for (auto unit : {"", "gb", "MB"}) {
+        rows.clear();
+        EXPECT_EQ(scanner.ScanDrives(unit, '.'), "FS/TS ( MB): C: 1536/2048  ") << unit;
+    }
 }
 
-TEST_F(ScanTest, LessThanOneMegabyteFreeGetsARowButNoEntry) {
-  drives.Set('C', {kDriveFixed, kMiB - 1, 500 * kMiB});
-  EXPECT_EQ(scanner.ScanDrives("MB", '.'), "FS/TS ( MB): ");
-  ASSERT_EQ(rows.size(), 1u);
-  EXPECT_EQ(rows[0].Free, 0);
-  EXPECT_EQ(rows[0].Used, 500);
+TEST_F(ScanTest, LessThanOneMegabyteFreeGetsARowButNoEntry)
+{
+    drives.Set('C', {kDriveFixed, kMiB - 1, 500 * kMiB});
+    EXPECT_EQ(scanner.ScanDrives("MB", '.'), "FS/TS ( MB): ");
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].Free, 0);
+    EXPECT_EQ(rows[0].Used, 500);
 }
 
-TEST_F(ScanTest, FailedQueryGivesNoRowButKeepsTheSlot) {
-  FakeDrive broken = Drive(kDriveFixed, 5, 10);
-  broken.spaceQueryFails = true;
-  drives.Set('C', broken);
-  drives.Set('D', Drive(kDriveFixed, 5, 10));
-  EXPECT_EQ(scanner.ScanDrives("MB", '.'), "FS/TS ( MB): D: 5/10  ");
-  ASSERT_EQ(Letters(), "D");
-  EXPECT_EQ(rows[0].Slot, 1);
+TEST_F(ScanTest, FailedQueryGivesNoRowButKeepsTheSlot)
+{
+    FakeDrive broken = Drive(kDriveFixed, 5, 10);
+    broken.spaceQueryFails = true;
+    drives.Set('C', broken);
+    drives.Set('D', Drive(kDriveFixed, 5, 10));
+    EXPECT_EQ(scanner.ScanDrives("MB", '.'), "FS/TS ( MB): D: 5/10  ");
+    ASSERT_EQ(Letters(), "D");
+    EXPECT_EQ(rows[0].Slot, 1);
 }
 
-TEST_F(ScanTest, HalfGigabytesRoundToEvenInTheSummary) {
-  drives.Set('C', Drive(kDriveFixed, 512, 1536));  // 0.5 GB of 1.5 GB
-  EXPECT_EQ(scanner.ScanDrives("GB", '.'), "FS/TS ( GB): C: 0/2  ");
+TEST_F(ScanTest, HalfGigabytesRoundToEvenInTheSummary)
+{
+    drives.Set('C', Drive(kDriveFixed, 512, 1536));  // 0.5 GB of 1.5 GB
+    EXPECT_EQ(scanner.ScanDrives("GB", '.'), "FS/TS ( GB): C: 0/2  ");
 }
 
-TEST_F(ScanTest, FirstScanWithoutDrivesAndKeptSuffixAfterwards) {
-  EXPECT_EQ(scanner.ScanDrives("MB", '.'), "FS/TS (): ");
-  EXPECT_TRUE(rows.empty());
-  drives.Set('C', Drive(kDriveFixed, 5, 10));
-  scanner.ScanDrives("GB", '.');
-  drives.Remove('C');
-  EXPECT_EQ(scanner.ScanDrives("MB", '.'), "FS/TS ( GB): ");
-  EXPECT_EQ(scanner.DriveKind(), "FIXED");
+TEST_F(ScanTest, FirstScanWithoutDrivesAndKeptSuffixAfterwards)
+{
+    EXPECT_EQ(scanner.ScanDrives("MB", '.'), "FS/TS (): ");
+    EXPECT_TRUE(rows.empty());
+    drives.Set('C', Drive(kDriveFixed, 5, 10));
+    scanner.ScanDrives("GB", '.');
+    drives.Remove('C');
+    EXPECT_EQ(scanner.ScanDrives("MB", '.'), "FS/TS ( GB): ");
+    EXPECT_EQ(scanner.DriveKind(), "FIXED");
 }
 
-TEST_F(ScanTest, SerialIsKeptFromTheDriveReadBefore) {
-  FakeDrive c = Drive(kDriveFixed, 5, 10);
-  c.serial = 0x1A2B3C4D;
-  drives.Set('C', c);
-  drives.Set('D', Empty(kDriveCdrom));
-  scanner.ScanDrives("MB", '.');
-  ASSERT_EQ(rows.size(), 2u);
-  EXPECT_EQ(rows[0].Serial, "1A2B - 3C4D");
-  EXPECT_EQ(rows[1].Serial, "1A2B - 3C4D");
+TEST_F(ScanTest, SerialIsKeptFromTheDriveReadBefore)
+{
+    FakeDrive c = Drive(kDriveFixed, 5, 10);
+    c.serial = 0x1A2B3C4D;
+    drives.Set('C', c);
+    drives.Set('D', Empty(kDriveCdrom));
+    scanner.ScanDrives("MB", '.');
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].Serial, "1A2B - 3C4D");
+    EXPECT_EQ(rows[1].Serial, "1A2B - 3C4D");
 }
 
-TEST_F(ScanTest, RemovableSerialIsReadWithDialogsOff) {
-  drives.Set('C', Drive(kDriveFixed, 5, 10));
-  drives.Set('E', Empty(kDriveRemovable));
-  drives.Set('F', Drive(kDriveRemovable, 5, 10));
-  drives.SetErrorMode(0);
-  scanner.ScanDrives("MB", '.');
-  EXPECT_EQ(drives.SerialsReadSilently(), "EF");
-  EXPECT_EQ(drives.SerialsReadLoudly(), "C");
-  EXPECT_EQ(drives.ErrorMode(), 0u);
-  EXPECT_EQ(Letters(), "CF");
+TEST_F(ScanTest, RemovableSerialIsReadWithDialogsOff)
+{
+    drives.Set('C', Drive(kDriveFixed, 5, 10));
+    drives.Set('E', Empty(kDriveRemovable));
+    drives.Set('F', Drive(kDriveRemovable, 5, 10));
+    drives.SetErrorMode(0);
+    scanner.ScanDrives("MB", '.');
+    EXPECT_EQ(drives.SerialsReadSilently(), "EF");
+    EXPECT_EQ(drives.SerialsReadLoudly(), "C");
+    EXPECT_EQ(drives.ErrorMode(), 0u);
+    EXPECT_EQ(Letters(), "CF");
 }
 
-TEST_F(ScanTest, CdWithDiscIsMeasured) {
-  FakeDrive cd = Drive(kDriveCdrom, 0, 650);
-  cd.serial = 0xCAFE0001;
-  drives.Set('D', cd);
-  EXPECT_EQ(scanner.ScanDrives("MB", '.'), "FS/TS ( MB): ");
-  ASSERT_EQ(rows.size(), 1u);
-  EXPECT_EQ(rows[0].Total, 650);
-  EXPECT_EQ(rows[0].Used, 650);
-  EXPECT_EQ(rows[0].Serial, "CAFE - 0001");
+TEST_F(ScanTest, CdWithDiscIsMeasured)
+{
+    FakeDrive cd = Drive(kDriveCdrom, 0, 650);
+    cd.serial = 0xCAFE0001;
+    drives.Set('D', cd);
+    EXPECT_EQ(scanner.ScanDrives("MB", '.'), "FS/TS ( MB): ");
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].Total, 650);
+    EXPECT_EQ(rows[0].Used, 650);
+    EXPECT_EQ(rows[0].Serial, "CAFE - 0001");
 }
 
 }  // namespace

@@ -12,70 +12,76 @@
 namespace sw {
 namespace {
 
-std::string DataFile(const std::string& name) {
-  const char* dir = std::getenv("SPACEWELL_TEST_DATA");
-  std::ifstream in(std::string(dir ? dir : "tests/data") + "/" + name);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
+std::string DataFile(const std::string& name)
+{
+    const char* dir = std::getenv("SPACEWELL_TEST_DATA");
+    std::ifstream in(std::string(dir ? dir : "tests/data") + "/" + name);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
 }
 
-TEST(MountTableTest, ParsesFieldsAndEscapes) {
-  auto mounts = ParseMounts("//files/share /mnt/win\\040share cifs rw 0 0\nshort line\n");
-  ASSERT_EQ(mounts.size(), 1u);
-  EXPECT_EQ(mounts[0].device, "//files/share");
-  EXPECT_EQ(mounts[0].mountPoint, "/mnt/win share");
-  EXPECT_EQ(mounts[0].fsType, "cifs");
+TEST(MountTableTest, ParsesFieldsAndEscapes)
+{
+    auto mounts = ParseMounts("//files/share /mnt/win\\040share cifs rw 0 0\nshort line\n");
+    ASSERT_EQ(mounts.size(), 1u);
+    EXPECT_EQ(mounts[0].device, "//files/share");
+    EXPECT_EQ(mounts[0].mountPoint, "/mnt/win share");
+    EXPECT_EQ(mounts[0].fsType, "cifs");
 }
 
-TEST(MountTableTest, DesktopMountsGetStableLettersAndKinds) {
-  std::string text = DataFile("mounts-desktop.txt");
-  ASSERT_FALSE(text.empty()) << "test data not found";
-  MountProbe probe{[](const std::string& dev) { return dev == "/dev/sdb1"; },
-                   [](const std::string& path) { return path != "/etc/hostname"; }};
-  auto drives = AssignDriveLetters(ParseMounts(text), probe);
+TEST(MountTableTest, DesktopMountsGetStableLettersAndKinds)
+{
+    std::string text = DataFile("mounts-desktop.txt");
+    ASSERT_FALSE(text.empty()) << "test data not found";
+    MountProbe probe{[](const std::string& dev) { return dev == "/dev/sdb1"; },
+                     [](const std::string& path) { return path != "/etc/hostname"; }};
+    auto drives = AssignDriveLetters(ParseMounts(text), probe);
 
-  struct Expected {
-    char letter;
-    const char* mountPoint;
-    int type;
-  };
-  const Expected expected[] = {
-      {'C', "/", kDriveFixed},
-      {'D', "/boot/efi", kDriveFixed},
-      {'E', "/home", kDriveFixed},
-      {'F', "/home/user/remote", kDriveRemote},
-      {'G', "/media/user/DVD_2024", kDriveCdrom},
-      {'H', "/media/user/STICK", kDriveRemovable},
-      {'I', "/mnt/nas", kDriveRemote},
-      {'J', "/mnt/win share", kDriveRemote},
-  };
-  ASSERT_EQ(drives.size(), std::size(expected));
-  for (std::size_t i = 0; i < drives.size(); ++i) {
-    EXPECT_EQ(drives[i].letter, expected[i].letter);
-    EXPECT_EQ(drives[i].mount.mountPoint, expected[i].mountPoint);
-    EXPECT_EQ(drives[i].type, expected[i].type) << expected[i].mountPoint;
-  }
+    struct Expected {
+        char letter;
+        const char* mountPoint;
+        int type;
+    };
+    const Expected expected[] = {
+        {'C', "/", kDriveFixed},
+        {'D', "/boot/efi", kDriveFixed},
+        {'E', "/home", kDriveFixed},
+        {'F', "/home/user/remote", kDriveRemote},
+        {'G', "/media/user/DVD_2024", kDriveCdrom},
+        {'H', "/media/user/STICK", kDriveRemovable},
+        {'I', "/mnt/nas", kDriveRemote},
+        {'J', "/mnt/win share", kDriveRemote},
+    };
+    ASSERT_EQ(drives.size(), std::size(expected));
+    for (std::size_t i = 0; i < drives.size(); ++i) {
+        EXPECT_EQ(drives[i].letter, expected[i].letter);
+        EXPECT_EQ(drives[i].mount.mountPoint, expected[i].mountPoint);
+        EXPECT_EQ(drives[i].type, expected[i].type) << expected[i].mountPoint;
+    }
 }
 
-TEST(MountTableTest, ContainerRootIsStillDriveC) {
-  auto drives = AssignDriveLetters(ParseMounts("overlay / overlay rw 0 0\n"),
-                                   {[](const std::string&) { return false; },
-                                    [](const std::string&) { return true; }});
-  ASSERT_EQ(drives.size(), 1u);
-  EXPECT_EQ(drives[0].letter, 'C');
-  EXPECT_EQ(drives[0].type, kDriveFixed);
+TEST(MountTableTest, ContainerRootIsStillDriveC)
+{
+    auto drives = AssignDriveLetters(
+        ParseMounts("overlay / overlay rw 0 0\n"),
+        {[](const std::string&) { return false; }, [](const std::string&) { return true; }});
+    ASSERT_EQ(drives.size(), 1u);
+    EXPECT_EQ(drives[0].letter, 'C');
+    EXPECT_EQ(drives[0].type, kDriveFixed);
 }
 
-TEST(MountTableTest, LettersStopAtZ) {
-  std::string text = "/dev/root / ext4 rw 0 0\n";
-  for (int i = 0; i < 40; ++i)
-    text += "/dev/sd" + std::to_string(i) + " /mnt/m" + std::to_string(100 + i) + " ext4 rw 0 0\n";
-  auto drives = AssignDriveLetters(ParseMounts(text), {[](const std::string&) { return false; },
-                                                       [](const std::string&) { return true; }});
-  ASSERT_EQ(drives.size(), 24u);
-  EXPECT_EQ(drives.back().letter, 'Z');
-  EXPECT_EQ(drives.back().mount.mountPoint, "/mnt/m122");
+TEST(MountTableTest, LettersStopAtZ)
+{
+    std::string text = "/dev/root / ext4 rw 0 0\n";
+    for (int i = 0; i < 40; ++i)
+        text +=
+            "/dev/sd" + std::to_string(i) + " /mnt/m" + std::to_string(100 + i) + " ext4 rw 0 0\n";
+    auto drives = AssignDriveLetters(ParseMounts(text), {[](const std::string&) { return false; },
+                                                         [](const std::string&) { return true; }});
+    ASSERT_EQ(drives.size(), 24u);
+    EXPECT_EQ(drives.back().letter, 'Z');
+    EXPECT_EQ(drives.back().mount.mountPoint, "/mnt/m122");
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ struct AccelCase {
     char accel;
 };
 
-class AccelCharTest : public testing::TestWithParam<AccelCase> {};
+class AccelCharTest : public testing::TestWithParam<AccelCase> { };
 
 TEST_P(AccelCharTest, FirstSingleAmpersandMarksTheLetter)
 {

@@ -62,7 +62,9 @@ TEST_F(ApplicationTest, CloseHandlerMayRefuseOrFailAndTheFormStays)
     EXPECT_FALSE(Application().Terminated());
 
     Application().SetTitle("Spacewell v.1");
-    main->OnClose = [](TObject*, TCloseAction&) { throw std::runtime_error("Unable to write to a.ini"); };
+    main->OnClose = [](TObject*, TCloseAction&) {
+        throw std::runtime_error("Unable to write to a.ini");
+    };
     backend->Window(main->Handle())->handler->WndCloseRequest();
     EXPECT_FALSE(Application().Terminated());
     EXPECT_TRUE(main->Visible());

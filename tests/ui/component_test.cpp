@@ -47,7 +47,8 @@ TEST_F(ComponentTest, OwnerFreesOwnedComponentsLastCreatedFirst)
     new Probe(root, "c");
     EXPECT_EQ(root->ComponentCount(), 3);
     delete root;
-    EXPECT_EQ(gLog, (std::vector<std::string>{"free root", "free c", "free b", "free b1", "free a"}));
+    EXPECT_EQ(gLog,
+              (std::vector<std::string>{"free root", "free c", "free b", "free b1", "free a"}));
 }
 
 TEST_F(ComponentTest, FreeingOneTellsItsOwnerAndSiblings)

@@ -101,7 +101,8 @@ TEST_F(InputTest, PressCapturesTheMouseUntilRelease)
     backend->MouseDown({115, 65});
     backend->MouseMove({300, 300});
     backend->MouseUp({300, 300});
-    EXPECT_EQ(log, (Log{"a:mouseenter", "a:down@5,5", "a:mouseleave", "a:move@190,240", "a:up@190,240"}));
+    EXPECT_EQ(
+        log, (Log{"a:mouseenter", "a:down@5,5", "a:mouseleave", "a:move@190,240", "a:up@190,240"}));
     EXPECT_EQ(backend->CaptureWindow(), 0u);
 }
 
@@ -112,8 +113,8 @@ TEST_F(InputTest, ReleaseInsideIsAClickBeforeTheButtonUp)
     backend->AdvanceTime(1000);
     backend->MouseDown({145, 65});
     backend->MouseUp({170, 65});
-    EXPECT_EQ(log, (Log{"b:mouseenter", "b:down@5,5", "b:click", "b:up@5,5", "b:down@5,5", "b:mouseleave",
-                        "c:mouseenter", "b:move@30,5", "b:up@30,5"}));
+    EXPECT_EQ(log, (Log{"b:mouseenter", "b:down@5,5", "b:click", "b:up@5,5", "b:down@5,5",
+                        "b:mouseleave", "c:mouseenter", "b:move@30,5", "b:up@30,5"}));
 }
 
 TEST_F(InputTest, EnterAndLeaveFollowThePointerAcrossControlsAndWindows)
@@ -140,8 +141,9 @@ TEST_F(InputTest, SecondPressWithinTheDoubleClickTimeIsADoubleClick)
     backend->Click({205, 115});
     backend->AdvanceTime(600);
     backend->Click({205, 115});
-    EXPECT_EQ(boxes, (Log{"box:enter", "box:down@5,5", "box:click", "box:up@5,5", "box:dblclick", "box:down2@5,5",
-                          "box:up@5,5", "box:down@5,5", "box:click", "box:up@5,5"}));
+    EXPECT_EQ(boxes,
+              (Log{"box:enter", "box:down@5,5", "box:click", "box:up@5,5", "box:dblclick",
+                   "box:down2@5,5", "box:up@5,5", "box:down@5,5", "box:click", "box:up@5,5"}));
 }
 
 class DragForm : public TForm {
@@ -205,7 +207,10 @@ TEST_F(InputTest, CursorComesFromTheControlUnderThePointer)
 class HalfCross : public Pad {
 public:
     using Pad::Pad;
-    TCursor CursorAt(TPoint client) const override { return client.x < Width() / 2 ? crCross : Cursor(); }
+    TCursor CursorAt(TPoint client) const override
+    {
+        return client.x < Width() / 2 ? crCross : Cursor();
+    }
 };
 
 TEST_F(InputTest, ControlMayShowAnotherCursorOverPartOfItself)

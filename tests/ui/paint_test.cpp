@@ -27,12 +27,11 @@ TEST_F(PaintTest, WindowlessChildrenPaintInCreationOrderUnderWindowedOnes)
         TPoint p;
         TColor expected;
     } cases[] = {
-        {{5, 5}, clBlue},        // windowed pad above everything
-        {{29, 29}, clYellow},    // pad's child, clipped to the pad
-        {{30, 30}, clLime},      // just outside the pad: the later windowless box
-        {{15, 45}, clRed},       // the first box where the second does not reach
-        {{55, 55}, clLime},
-        {{65, 65}, 0x0000AAu},   // background
+        {{5, 5}, clBlue},  // windowed pad above everything
+        {{29, 29}, clYellow},  // pad's child, clipped to the pad
+        {{30, 30}, clLime},  // just outside the pad: the later windowless box
+        {{15, 45}, clRed},  // the first box where the second does not reach
+        {{55, 55}, clLime},     {{65, 65}, 0x0000AAu},  // background
         {{199, 99}, 0x0000AAu},
     };
     for (const Case& c : cases)

@@ -21,7 +21,8 @@ TEST_F(TimerTest, TimersFireInTimeOrderOnTheVirtualClock)
     slow->SetInterval(500);
     slow->OnTimer = [&](TObject*) { log.push_back("slow@" + std::to_string(backend->Now())); };
     backend->AdvanceTime(1000);
-    EXPECT_EQ(log, (std::vector<std::string>{"fast@300", "slow@500", "fast@600", "fast@900", "slow@1000"}));
+    EXPECT_EQ(log, (std::vector<std::string>{"fast@300", "slow@500", "fast@600", "fast@900",
+                                             "slow@1000"}));
     EXPECT_EQ(backend->Now(), 1000u);
 }
 
@@ -120,8 +121,8 @@ protected:
     }
     TForm* form = nullptr;
     TPopupMenu* menu = nullptr;
-    TMenuItem *onTop = nullptr, *transparency = nullptr, *r0 = nullptr, *r10 = nullptr, *custom = nullptr,
-              *exitItem = nullptr;
+    TMenuItem *onTop = nullptr, *transparency = nullptr, *r0 = nullptr, *r10 = nullptr,
+              *custom = nullptr, *exitItem = nullptr;
     std::vector<std::string> clicks;
 };
 

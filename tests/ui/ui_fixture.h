@@ -33,7 +33,8 @@ protected:
 // A windowless control that fills itself with its colour and logs notifications.
 class Box : public TGraphicControl {
 public:
-    Box(TComponent* owner, TWinControl* parent, TRect bounds, std::vector<std::string>* log = nullptr)
+    Box(TComponent* owner, TWinControl* parent, TRect bounds,
+        std::vector<std::string>* log = nullptr)
         : TGraphicControl(owner), log(log)
     {
         SetBounds(bounds.left, bounds.top, bounds.Width(), bounds.Height());
@@ -66,7 +67,8 @@ protected:
     }
     void MouseDown(TMouseButton, TShiftState shift, int x, int y) override
     {
-        Note("down" + std::string((shift & ssDouble) ? "2" : "") + "@" + std::to_string(x) + "," + std::to_string(y));
+        Note("down" + std::string((shift & ssDouble) ? "2" : "") + "@" + std::to_string(x) + "," +
+             std::to_string(y));
     }
     void MouseUp(TMouseButton, TShiftState, int x, int y) override
     {
@@ -89,7 +91,8 @@ protected:
 // A focusable windowed control that fills itself and logs focus and keys.
 class Pad : public TCustomControl {
 public:
-    Pad(TComponent* owner, TWinControl* parent, TRect bounds, std::vector<std::string>* log = nullptr)
+    Pad(TComponent* owner, TWinControl* parent, TRect bounds,
+        std::vector<std::string>* log = nullptr)
         : TCustomControl(owner), log(log)
     {
         SetBounds(bounds.left, bounds.top, bounds.Width(), bounds.Height());
@@ -137,7 +140,10 @@ protected:
         Note("keyup " + std::to_string(key));
         TCustomControl::KeyUp(key, shift);
     }
-    bool WantsKey(std::uint16_t key, TShiftState) const override { return wantsReturn && key == VK_RETURN; }
+    bool WantsKey(std::uint16_t key, TShiftState) const override
+    {
+        return wantsReturn && key == VK_RETURN;
+    }
     bool CMDialogKey(std::uint16_t key, TShiftState shift) override
     {
         if (key == VK_RETURN && takesReturn && Focused()) {

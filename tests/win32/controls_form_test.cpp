@@ -53,8 +53,7 @@ public:
     TVrLevelBar* level = nullptr;
 
 private:
-    template <class T>
-    T* Place(TPoint at, int width, int height)
+    template <class T> T* Place(TPoint at, int width, int height)
     {
         auto* control = new T(this);
         control->SetParent(this);
@@ -148,7 +147,9 @@ void Pump(const std::function<bool()>& done)
 TEST(ControlsWin32, FormWithEachControlPaintsTicksAndCloses)
 {
     std::string errors;
-    Application().OnException = [&](const std::exception& error) { errors += error.what() + std::string("\n"); };
+    Application().OnException = [&](const std::exception& error) {
+        errors += error.what() + std::string("\n");
+    };
     auto* form = Application().CreateForm<GaugeForm>();
     form->Show();
     Application().ProcessMessages();

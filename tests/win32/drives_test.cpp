@@ -13,100 +13,108 @@ namespace sw {
 namespace {
 
 class Win32DrivesTest : public testing::Test {
- protected:
-  PlatformServices services = MakeNativeServices();
-  IDrives& drives = *services.drives;
+protected:
+    PlatformServices services = MakeNativeServices();
+    IDrives& drives = *services.drives;
 };
 
-TEST_F(Win32DrivesTest, FixedDriveHasItsExactSize) {
-  SW_REQUIRE_DRIVE(fixed, "SPACEWELL_WINE_FIXED");
-  EXPECT_EQ(drives.DriveType(Root(fixed)), kDriveFixed);
-  EXPECT_TRUE(drives.IsReadable(Root(fixed)));
-  DiskSpace space = drives.FreeAndTotalBytes(fixed - 'A' + 1);
-  ASSERT_TRUE(space.ok);
-  EXPECT_LE(space.freeToCaller, space.total);
-  auto totalMB = WineEnv("SPACEWELL_WINE_FIXED_TOTAL_MB");
-  auto freeMB = WineEnv("SPACEWELL_WINE_FIXED_FREE_MB");
-  if (!totalMB || !freeMB) GTEST_SKIP() << "no tmpfs: exact sizes unknown";
-  EXPECT_EQ(DriveTotalMB(drives, fixed - 'A' + 1), std::stod(*totalMB));
-  EXPECT_EQ(DriveFreeMB(drives, fixed - 'A' + 1), std::stod(*freeMB));
+TEST_F(Win32DrivesTest, FixedDriveHasItsExactSize)
+{
+    SW_REQUIRE_DRIVE(fixed, "SPACEWELL_WINE_FIXED");
+    EXPECT_EQ(drives.DriveType(Root(fixed)), kDriveFixed);
+    EXPECT_TRUE(drives.IsReadable(Root(fixed)));
+    DiskSpace space = drives.FreeAndTotalBytes(fixed - 'A' + 1);
+    ASSERT_TRUE(space.ok);
+    EXPECT_LE(space.freeToCaller, space.total);
+    auto totalMB = WineEnv("SPACEWELL_WINE_FIXED_TOTAL_MB");
+    auto freeMB = WineEnv("SPACEWELL_WINE_FIXED_FREE_MB");
+    if (!totalMB || !freeMB)
+        GTEST_SKIP() << "no tmpfs: exact sizes unknown";
+    EXPECT_EQ(DriveTotalMB(drives, fixed - 'A' + 1), std::stod(*totalMB));
+    EXPECT_EQ(DriveFreeMB(drives, fixed - 'A' + 1), std::stod(*freeMB));
 }
 
-TEST_F(Win32DrivesTest, DrivesWithoutMediumFailQuietly) {
-  SW_REQUIRE_DRIVE(cd, "SPACEWELL_WINE_CDROM");
-  SW_REQUIRE_DRIVE(stick, "SPACEWELL_WINE_REMOVABLE");
-  EXPECT_EQ(drives.DriveType(Root(cd)), kDriveCdrom);
-  EXPECT_EQ(drives.DriveType(Root(stick)), kDriveRemovable);
-  unsigned before = drives.SetErrorMode(0);
-  for (char letter : {cd, stick}) {
-    EXPECT_FALSE(IsDiskPresent(drives, letter)) << letter;
-    EXPECT_FALSE(drives.IsReadable(Root(letter))) << letter;
-    DiskSpace space = drives.FreeAndTotalBytes(letter - 'A' + 1);
-    EXPECT_FALSE(space.ok) << letter;
-    EXPECT_EQ(space.total, -1) << letter;
-    EXPECT_EQ(DriveTotalMB(drives, letter - 'A' + 1), 0) << letter;
-  }
-  EXPECT_EQ(drives.SetErrorMode(before), 0u);  // the presence test restored the mode
+TEST_F(Win32DrivesTest, DrivesWithoutMediumFailQuietly)
+{
+    SW_REQUIRE_DRIVE(cd, "SPACEWELL_WINE_CDROM");
+    SW_REQUIRE_DRIVE(stick, "SPACEWELL_WINE_REMOVABLE");
+    EXPECT_EQ(drives.DriveType(Root(cd)), kDriveCdrom);
+    EXPECT_EQ(drives.DriveType(Root(stick)), kDriveRemovable);
+    unsigned before = drives.SetErrorMode(0);
+    for (char letter : {cd, stick}) {
+        EXPECT_FALSE(IsDiskPresent(drives, letter)) << letter;
+        EXPECT_FALSE(drives.IsReadable(Root(letter))) << letter;
+        DiskSpace space = drives.FreeAndTotalBytes(letter - 'A' + 1);
+        EXPECT_FALSE(space.ok) << letter;
+        EXPECT_EQ(space.total, -1) << letter;
+        EXPECT_EQ(DriveTotalMB(drives, letter - 'A' + 1), 0) << letter;
+    }
+    EXPECT_EQ(drives.SetErrorMode(before), 0u);  // the presence test restored the mode
 }
 
-TEST_F(Win32DrivesTest, NetworkDrive) {
-  SW_REQUIRE_DRIVE(net, "SPACEWELL_WINE_NETWORK");
-  EXPECT_EQ(drives.DriveType(Root(net)), kDriveRemote);
-  DiskSpace space = drives.FreeAndTotalBytes(net - 'A' + 1);
-  ASSERT_TRUE(space.ok);
-  EXPECT_GT(space.total, 0);
-  EXPECT_LE(space.freeToCaller, space.total);
+TEST_F(Win32DrivesTest, NetworkDrive)
+{
+    SW_REQUIRE_DRIVE(net, "SPACEWELL_WINE_NETWORK");
+    EXPECT_EQ(drives.DriveType(Root(net)), kDriveRemote);
+    DiskSpace space = drives.FreeAndTotalBytes(net - 'A' + 1);
+    ASSERT_TRUE(space.ok);
+    EXPECT_GT(space.total, 0);
+    EXPECT_LE(space.freeToCaller, space.total);
 }
 
-TEST_F(Win32DrivesTest, SerialFromTheDrivesSerialFile) {
-  SW_REQUIRE_DRIVE(drive, "SPACEWELL_WINE_SERIAL_DRIVE");
-  auto serial = WineEnv("SPACEWELL_WINE_SERIAL");
-  ASSERT_TRUE(serial);
-  VolumeSerialNumber n = drives.VolumeSerial(Root(drive));
-  EXPECT_TRUE(n.ok);
-  EXPECT_EQ(n.serial, std::stoul(*serial, nullptr, 16));
-  EXPECT_EQ(VolumeSerialText(drives, Root(drive)),
-            serial->substr(0, 4) + " - " + serial->substr(4, 4));
+TEST_F(Win32DrivesTest, SerialFromTheDrivesSerialFile)
+{
+    SW_REQUIRE_DRIVE(drive, "SPACEWELL_WINE_SERIAL_DRIVE");
+    auto serial = WineEnv("SPACEWELL_WINE_SERIAL");
+    ASSERT_TRUE(serial);
+    VolumeSerialNumber n = drives.VolumeSerial(Root(drive));
+    EXPECT_TRUE(n.ok);
+    EXPECT_EQ(n.serial, std::stoul(*serial, nullptr, 16));
+    EXPECT_EQ(VolumeSerialText(drives, Root(drive)),
+              serial->substr(0, 4) + " - " + serial->substr(4, 4));
 }
 
-TEST_F(Win32DrivesTest, NoRootDirectory) {
-  EXPECT_EQ(drives.DriveType("Y:\\"), kDriveNoRootDir);
-  EXPECT_FALSE(drives.FreeAndTotalBytes(25).ok);
+TEST_F(Win32DrivesTest, NoRootDirectory)
+{
+    EXPECT_EQ(drives.DriveType("Y:\\"), kDriveNoRootDir);
+    EXPECT_FALSE(drives.FreeAndTotalBytes(25).ok);
 }
 
-TEST_F(Win32DrivesTest, ScanOverTheConfiguredDrives) {
-  SW_REQUIRE_DRIVE(fixed, "SPACEWELL_WINE_FIXED");
-  SW_REQUIRE_DRIVE(cd, "SPACEWELL_WINE_CDROM");
-  SW_REQUIRE_DRIVE(stick, "SPACEWELL_WINE_REMOVABLE");
-  SW_REQUIRE_DRIVE(net, "SPACEWELL_WINE_NETWORK");
-  std::vector<MeterRow> rows;
-  DriveScanner scanner(drives, [&](const MeterRow& r) { rows.push_back(r); });
-  std::string hint = scanner.ScanDrives("MB", '.');
+TEST_F(Win32DrivesTest, ScanOverTheConfiguredDrives)
+{
+    SW_REQUIRE_DRIVE(fixed, "SPACEWELL_WINE_FIXED");
+    SW_REQUIRE_DRIVE(cd, "SPACEWELL_WINE_CDROM");
+    SW_REQUIRE_DRIVE(stick, "SPACEWELL_WINE_REMOVABLE");
+    SW_REQUIRE_DRIVE(net, "SPACEWELL_WINE_NETWORK");
+    std::vector<MeterRow> rows;
+    DriveScanner scanner(drives, [&](const MeterRow& r) { rows.push_back(r); });
+    std::string hint = scanner.ScanDrives("MB", '.');
 
-  auto row = [&](char letter) -> const MeterRow* {
-    for (const auto& r : rows)
-      if (r.Letter == letter) return &r;
-    return nullptr;
-  };
-  ASSERT_TRUE(row(fixed));
-  ASSERT_TRUE(row(cd));
-  ASSERT_TRUE(row(net));
-  EXPECT_FALSE(row(stick));
-  EXPECT_EQ(row(fixed)->Kind, "FIXED");
-  EXPECT_EQ(row(cd)->Kind, "CD-ROM");
-  EXPECT_EQ(row(cd)->Total, 0);
-  EXPECT_EQ(row(net)->Kind, "REMOTE");
-  EXPECT_EQ(row(fixed)->Used, row(fixed)->Total - row(fixed)->Free);
-  if (auto totalMB = WineEnv("SPACEWELL_WINE_FIXED_TOTAL_MB")) {
-    EXPECT_EQ(row(fixed)->Total, std::stod(*totalMB));
-    EXPECT_NE(hint.find(std::string(1, fixed) + ": " + *WineEnv("SPACEWELL_WINE_FIXED_FREE_MB") +
-                        "/" + *totalMB + "  "),
-              std::string::npos)
-        << hint;
-  }
-  // The drives between CD-ROM and network are in slot order with the removable one's gap.
-  EXPECT_EQ(row(net)->Slot - row(cd)->Slot, net - cd);
-  EXPECT_EQ(hint.rfind("FS/TS ( MB): ", 0), 0u);
+    auto row = [&](char letter) -> const MeterRow* {
+        for (const auto& r : rows)
+            if (r.Letter == letter)
+                return &r;
+        return nullptr;
+    };
+    ASSERT_TRUE(row(fixed));
+    ASSERT_TRUE(row(cd));
+    ASSERT_TRUE(row(net));
+    EXPECT_FALSE(row(stick));
+    EXPECT_EQ(row(fixed)->Kind, "FIXED");
+    EXPECT_EQ(row(cd)->Kind, "CD-ROM");
+    EXPECT_EQ(row(cd)->Total, 0);
+    EXPECT_EQ(row(net)->Kind, "REMOTE");
+    EXPECT_EQ(row(fixed)->Used, row(fixed)->Total - row(fixed)->Free);
+    if (auto totalMB = WineEnv("SPACEWELL_WINE_FIXED_TOTAL_MB")) {
+        EXPECT_EQ(row(fixed)->Total, std::stod(*totalMB));
+        EXPECT_NE(hint.find(std::string(1, fixed) + ": " +
+                            *WineEnv("SPACEWELL_WINE_FIXED_FREE_MB") + "/" + *totalMB + "  "),
+                  std::string::npos)
+            << hint;
+    }
+    // The drives between CD-ROM and network are in slot order with the removable one's gap.
+    EXPECT_EQ(row(net)->Slot - row(cd)->Slot, net - cd);
+    EXPECT_EQ(hint.rfind("FS/TS ( MB): ", 0), 0u);
 }
 
 }  // namespace

@@ -6,11 +6,11 @@
 namespace sw {
 namespace {
 
-ProfileBackend Win32Backend() {
-  auto files = MakeNativeServices().profiles;
-  return {"win32", ScratchDir(),
-          [files](const std::string& path) { return files->Open(path); },
-          ReadFile, WriteFile, [] { return ScratchDir() + "\\no such folder\\a.ini"; }};
+ProfileBackend Win32Backend()
+{
+    auto files = MakeNativeServices().profiles;
+    return {"win32",  ScratchDir(), [files](const std::string& path) { return files->Open(path); },
+            ReadFile, WriteFile,    [] { return ScratchDir() + "\\no such folder\\a.ini"; }};
 }
 
 INSTANTIATE_TEST_SUITE_P(Win32, ProfileCases, testing::Values(&Win32Backend));

@@ -11,41 +11,45 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(Win32MemoryTest, FiguresAreFullWidthAndConsistent) {
-  MemoryStatus m = MakeNativeServices().memory->Read();
-  EXPECT_GT(m.totalPhys, 0);
-  EXPECT_GT(m.availPhys, 0);
-  EXPECT_LE(m.availPhys, m.totalPhys);
-  EXPECT_LE(m.availVirtual, m.totalVirtual);
-  // A 64-bit process's address space is terabytes, far above any 32-bit field.
-  EXPECT_GT(m.totalVirtual, std::int64_t{1} << 40);
-  EXPECT_GT(m.availVirtual, std::int64_t{1} << 32);
+TEST(Win32MemoryTest, FiguresAreFullWidthAndConsistent)
+{
+    MemoryStatus m = MakeNativeServices().memory->Read();
+    EXPECT_GT(m.totalPhys, 0);
+    EXPECT_GT(m.availPhys, 0);
+    EXPECT_LE(m.availPhys, m.totalPhys);
+    EXPECT_LE(m.availVirtual, m.totalVirtual);
+    // A 64-bit process's address space is terabytes, far above any 32-bit field.
+    EXPECT_GT(m.totalVirtual, std::int64_t{1} << 40);
+    EXPECT_GT(m.availVirtual, std::int64_t{1} << 32);
 }
 
-TEST(Win32PathsTest, ExecutableAndFiles) {
-  auto paths = MakeNativeServices().paths;
-  std::string exe = paths->ExecutablePath();
-  ASSERT_GT(exe.size(), 14u);
-  EXPECT_EQ(exe.substr(exe.size() - 14), "test_win32.exe");
-  fs::path file = fs::temp_directory_path() / "spacewell-exists.ini";
-  std::ofstream(file) << "[SETTINGS]\n";
-  EXPECT_TRUE(paths->FileExists(file.string()));
-  fs::remove(file);
-  EXPECT_FALSE(paths->FileExists(file.string()));
-  EXPECT_FALSE(paths->FileExists(fs::temp_directory_path().string()));
+TEST(Win32PathsTest, ExecutableAndFiles)
+{
+    auto paths = MakeNativeServices().paths;
+    std::string exe = paths->ExecutablePath();
+    ASSERT_GT(exe.size(), 14u);
+    EXPECT_EQ(exe.substr(exe.size() - 14), "test_win32.exe");
+    fs::path file = fs::temp_directory_path() / "spacewell-exists.ini";
+    std::ofstream(file) << "[SETTINGS]\n";
+    EXPECT_TRUE(paths->FileExists(file.string()));
+    fs::remove(file);
+    EXPECT_FALSE(paths->FileExists(file.string()));
+    EXPECT_FALSE(paths->FileExists(fs::temp_directory_path().string()));
 }
 
-TEST(Win32LocaleTest, DecimalSeparatorOfThePrefix) {
-  EXPECT_EQ(MakeNativeServices().locale->DecimalSeparator(), '.');
+TEST(Win32LocaleTest, DecimalSeparatorOfThePrefix)
+{
+    EXPECT_EQ(MakeNativeServices().locale->DecimalSeparator(), '.');
 }
 
-TEST(Win32HotkeyTest, RegisterAndUnregister) {
-  auto hotkeys = MakeNativeServices().hotkeys;
-  // Window 0 ties the hotkey to this thread, which needs no window.
-  ASSERT_TRUE(hotkeys->Register(0, 1, kModControl | kModAlt, kVirtualKeyD));
-  EXPECT_FALSE(hotkeys->Register(0, 2, kModControl | kModAlt, kVirtualKeyD));
-  EXPECT_TRUE(hotkeys->Unregister(0, 1));
-  EXPECT_FALSE(hotkeys->Unregister(0, 1));
+TEST(Win32HotkeyTest, RegisterAndUnregister)
+{
+    auto hotkeys = MakeNativeServices().hotkeys;
+    // Window 0 ties the hotkey to this thread, which needs no window.
+    ASSERT_TRUE(hotkeys->Register(0, 1, kModControl | kModAlt, kVirtualKeyD));
+    EXPECT_FALSE(hotkeys->Register(0, 2, kModControl | kModAlt, kVirtualKeyD));
+    EXPECT_TRUE(hotkeys->Unregister(0, 1));
+    EXPECT_FALSE(hotkeys->Unregister(0, 1));
 }
 
 }  // namespace

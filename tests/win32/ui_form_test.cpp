@@ -18,7 +18,7 @@ namespace {
 
 class Swatch : public TCustomControl {
 public:
-    explicit Swatch(TComponent* owner) : TCustomControl(owner) {}
+    explicit Swatch(TComponent* owner) : TCustomControl(owner) { }
 
 protected:
     void Paint() override

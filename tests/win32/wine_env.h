@@ -8,24 +8,29 @@
 
 namespace sw {
 
-inline std::optional<std::string> WineEnv(const char* name) {
-  const char* value = std::getenv(name);
-  if (!value || !*value) return std::nullopt;
-  return std::string(value);
+inline std::optional<std::string> WineEnv(const char* name)
+{
+    const char* value = std::getenv(name);
+    if (!value || !*value)
+        return std::nullopt;
+    return std::string(value);
 }
 
 // The drive letter an environment variable names, e.g. SPACEWELL_WINE_FIXED=M.
-inline std::optional<char> WineDrive(const char* name) {
-  auto value = WineEnv(name);
-  if (!value) return std::nullopt;
-  return (*value)[0];
+inline std::optional<char> WineDrive(const char* name)
+{
+    auto value = WineEnv(name);
+    if (!value)
+        return std::nullopt;
+    return (*value)[0];
 }
 
 inline std::string Root(char letter) { return std::string(1, letter) + ":\\"; }
 
-#define SW_REQUIRE_DRIVE(var, name)                                   \
-  auto var##Opt = WineDrive(name);                                    \
-  if (!var##Opt) GTEST_SKIP() << name << " is not set (run run.sh)"; \
-  const char var = *var##Opt
+#define SW_REQUIRE_DRIVE(var, name)                                                                \
+    auto var##Opt = WineDrive(name);                                                               \
+    if (!var##Opt)                                                                                 \
+        GTEST_SKIP() << name << " is not set (run run.sh)";                                        \
+    const char var = *var##Opt
 
 }  // namespace sw

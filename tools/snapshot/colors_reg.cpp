@@ -6,15 +6,37 @@
 namespace {
 
 // The registry names of the system colours, by index.
-const char* const kColorNames[] = {
-    "Scrollbar",     "Background",          "ActiveTitle",      "InactiveTitle",
-    "Menu",          "Window",              "WindowFrame",      "MenuText",
-    "WindowText",    "TitleText",           "ActiveBorder",     "InactiveBorder",
-    "AppWorkspace",  "Hilight",             "HilightText",      "ButtonFace",
-    "ButtonShadow",  "GrayText",            "ButtonText",       "InactiveTitleText",
-    "ButtonHilight", "ButtonDkShadow",      "ButtonLight",      "InfoText",
-    "InfoWindow",    "ButtonAlternateFace", "HotTrackingColor", "GradientActiveTitle",
-    "GradientInactiveTitle", "MenuHilight", "MenuBar"};
+const char* const kColorNames[] = {"Scrollbar",
+                                   "Background",
+                                   "ActiveTitle",
+                                   "InactiveTitle",
+                                   "Menu",
+                                   "Window",
+                                   "WindowFrame",
+                                   "MenuText",
+                                   "WindowText",
+                                   "TitleText",
+                                   "ActiveBorder",
+                                   "InactiveBorder",
+                                   "AppWorkspace",
+                                   "Hilight",
+                                   "HilightText",
+                                   "ButtonFace",
+                                   "ButtonShadow",
+                                   "GrayText",
+                                   "ButtonText",
+                                   "InactiveTitleText",
+                                   "ButtonHilight",
+                                   "ButtonDkShadow",
+                                   "ButtonLight",
+                                   "InfoText",
+                                   "InfoWindow",
+                                   "ButtonAlternateFace",
+                                   "HotTrackingColor",
+                                   "GradientActiveTitle",
+                                   "GradientInactiveTitle",
+                                   "MenuHilight",
+                                   "MenuBar"};
 
 }  // namespace
 

@@ -9,10 +9,11 @@ namespace {
 
 bool KindOf(const std::string& name, int& type)
 {
-    static const std::map<std::string, int> kinds = {
-        {"fixed", sw::kDriveFixed},   {"removable", sw::kDriveRemovable},
-        {"network", sw::kDriveRemote}, {"cdrom", sw::kDriveCdrom},
-        {"ramdisk", sw::kDriveRamDisk}};
+    static const std::map<std::string, int> kinds = {{"fixed", sw::kDriveFixed},
+                                                     {"removable", sw::kDriveRemovable},
+                                                     {"network", sw::kDriveRemote},
+                                                     {"cdrom", sw::kDriveCdrom},
+                                                     {"ramdisk", sw::kDriveRamDisk}};
     auto it = kinds.find(name);
     if (it == kinds.end())
         return false;
@@ -61,7 +62,8 @@ bool ReadDriveTable(std::istream& in, sw::FakeDrives& drives, std::string& error
         char letter = 0;
         sw::FakeDrive drive;
         if (!ParseLine(line, letter, drive)) {
-            error = "line " + std::to_string(number) + ": expected \"letter kind total free [serial]\"";
+            error =
+                "line " + std::to_string(number) + ": expected \"letter kind total free [serial]\"";
             return false;
         }
         drives.Set(letter, drive);

@@ -31,8 +31,11 @@ enum class Look { Normal, Over, Pressed, Disabled, Focused };
 const struct {
     Look look;
     const char* name;
-} Looks[] = {{Look::Normal, "normal"},     {Look::Over, "over"},       {Look::Pressed, "pressed (focuses)"},
-             {Look::Disabled, "disabled"}, {Look::Focused, "focused"}};
+} Looks[] = {{Look::Normal, "normal"},
+             {Look::Over, "over"},
+             {Look::Pressed, "pressed (focuses)"},
+             {Look::Disabled, "disabled"},
+             {Look::Focused, "focused"}};
 
 // A button made by `style` on its own stage, brought into `look` by pointer, focus or Enabled.
 TBitmap ButtonShot(const std::function<void(TXiButton&)>& style, Look look)
@@ -172,13 +175,14 @@ void AddBorders(GallerySheet& sheet)
     const struct {
         TVrBorderShape shape;
         const char* name;
-    } shapes[] = {{TVrBorderShape::bsBox, "box"},           {TVrBorderShape::bsFrame, "frame"},
-                  {TVrBorderShape::bsTopLine, "top"},       {TVrBorderShape::bsBottomLine, "bottom"},
-                  {TVrBorderShape::bsLeftLine, "left"},     {TVrBorderShape::bsRightLine, "right"},
+    } shapes[] = {{TVrBorderShape::bsBox, "box"},       {TVrBorderShape::bsFrame, "frame"},
+                  {TVrBorderShape::bsTopLine, "top"},   {TVrBorderShape::bsBottomLine, "bottom"},
+                  {TVrBorderShape::bsLeftLine, "left"}, {TVrBorderShape::bsRightLine, "right"},
                   {TVrBorderShape::bsSpacer, "spacer"}};
     for (TVrBorderStyle style : {TVrBorderStyle::bsRaised, TVrBorderStyle::bsLowered}) {
         const bool raised = style == TVrBorderStyle::bsRaised;
-        sheet.Row(std::string("TVrBorder ") + (raised ? "raised" : "lowered") + ", 50 x 50, green/lime");
+        sheet.Row(std::string("TVrBorder ") + (raised ? "raised" : "lowered") +
+                  ", 50 x 50, green/lime");
         for (const auto& [shape, name] : shapes)
             sheet.Add(name, BorderShot(shape, style, 50, 50));
         if (raised)
@@ -216,11 +220,13 @@ void AddTrackBars(GallerySheet& sheet)
 {
     sheet.Row("TVrTrackBar: memory window 201 x 25 (disabled), default 175 x 45, vertical");
     for (int position : {0, 39, 100})
-        sheet.Add("position " + std::to_string(position),
-                  TrackShot([=](TVrTrackBar& bar) { MemoryTrack(bar, position, TVrTickMarks::tmBottomRight); }));
+        sheet.Add("position " + std::to_string(position), TrackShot([=](TVrTrackBar& bar) {
+                      MemoryTrack(bar, position, TVrTickMarks::tmBottomRight);
+                  }));
     sheet.Add("ticks above, 39",
               TrackShot([](TVrTrackBar& bar) { MemoryTrack(bar, 39, TVrTickMarks::tmTopLeft); }));
-    sheet.Add("default, 50, focused", TrackShot([](TVrTrackBar& bar) { bar.SetPosition(50); }, true));
+    sheet.Add("default, 50, focused",
+              TrackShot([](TVrTrackBar& bar) { bar.SetPosition(50); }, true));
     // A loading form keeps the stored size when the orientation changes, so it is set after.
     sheet.Add("vertical, 30", TrackShot([](TVrTrackBar& bar) {
                   bar.SetOrientation(TVrOrientation::voVertical);
@@ -257,7 +263,8 @@ TBitmap LevelShot(const std::function<void(TVrLevelBar&)>& style, int position)
 
 void AddLevelBars(GallerySheet& sheet)
 {
-    sheet.Row("TVrLevelBar: memory window 25 x 145; default 20 x 170 (snaps to 169); horizontal; top-right");
+    sheet.Row("TVrLevelBar: memory window 25 x 145; default 20 x 170 (snaps to 169); horizontal; "
+              "top-right");
     for (int position : {0, 10, 50, 75, 100})
         sheet.Add(std::to_string(position), LevelShot(MemoryLevel, position));
     sheet.Add("default, 60", LevelShot([](TVrLevelBar&) {}, 60));
@@ -267,7 +274,8 @@ void AddLevelBars(GallerySheet& sheet)
                                         bar.SetBounds(bar.Left(), bar.Top(), 170, 20);
                                     },
                                     70));
-    sheet.Add("top-right, 40", LevelShot([](TVrLevelBar& bar) { bar.SetStyle(TVrProgressStyle::psTopRight); }, 40));
+    sheet.Add("top-right, 40",
+              LevelShot([](TVrLevelBar& bar) { bar.SetStyle(TVrProgressStyle::psTopRight); }, 40));
 }
 
 TBitmap ScrollShot(const std::string& caption, int ticks)
@@ -323,7 +331,8 @@ void AddProgressBars(GallerySheet& sheet)
 {
     sheet.Row("TJvSpecialProgress: drive row 248 x 20");
     sheet.Add("solid", ProgressShot([](TJvSpecialProgress&) {}));
-    sheet.Add("solid ramp", ProgressShot([](TJvSpecialProgress& bar) { bar.SetEndColor(clWhite); }));
+    sheet.Add("solid ramp",
+              ProgressShot([](TJvSpecialProgress& bar) { bar.SetEndColor(clWhite); }));
     sheet.Add("blocks", ProgressShot([](TJvSpecialProgress& bar) { bar.SetSolid(false); }));
     sheet.Add("gradient blocks, percent, 3-D", ProgressShot([](TJvSpecialProgress& bar) {
                   bar.SetSolid(false);

@@ -85,7 +85,8 @@ void GallerySheet::DrawRow(TBitmap& page, const Line& line, int top)
     const int pictureTop = top + TextLine;
     for (const Cell& cell : line.cells) {
         canvas.Brush = TBrush{CellFrame, bsSolid};
-        canvas.FrameRect({left, pictureTop, left + cell.picture.Width() + 2, pictureTop + cell.picture.Height() + 2});
+        canvas.FrameRect({left, pictureTop, left + cell.picture.Width() + 2,
+                          pictureTop + cell.picture.Height() + 2});
         canvas.Draw(left + 1, pictureTop + 1, cell.picture);
         canvas.TextOut(left, pictureTop + cell.picture.Height() + 4, cell.caption);
         left += CellWidth(cell) + Gap;

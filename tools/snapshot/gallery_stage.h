@@ -16,8 +16,7 @@ public:
 
     TForm& Form() { return *FForm; }
     // Creates a control owned by and parented to the stage's form at (left, top).
-    template <class T>
-    T* Place(int left, int top)
+    template <class T> T* Place(int left, int top)
     {
         auto* control = new T(FForm.get());
         control->SetParent(FForm.get());

@@ -65,7 +65,7 @@ int main(int argc, char** argv)
         std::cerr << "snapshot: cannot write " << argv[2] << "\n";
         return 1;
     }
-    std::cout << argv[2] << ": " << form->Width() << "x" << form->Height() << " at "
-              << form->Left() << "," << form->Top() << "\n";
+    std::cout << argv[2] << ": " << form->Width() << "x" << form->Height() << " at " << form->Left()
+              << "," << form->Top() << "\n";
     return 0;
 }

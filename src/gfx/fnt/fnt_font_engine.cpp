@@ -31,12 +31,16 @@ constexpr std::array<FaceFile, 5> FaceFiles{{
 bool SameName(std::string_view a, std::string_view b)
 {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+        return std::tolower(static_cast<unsigned char>(x)) ==
+               std::tolower(static_cast<unsigned char>(y));
     });
 }
 
 // Synthetic bold applies to faces that are not bold by themselves.
-bool Emboldened(const TFontSpec& font, const FntFace& face) { return font.bold && face.weight < 600; }
+bool Emboldened(const TFontSpec& font, const FntFace& face)
+{
+    return font.bold && face.weight < 600;
+}
 
 std::string ChooseFontDir(std::string given)
 {
@@ -66,9 +70,10 @@ const FntFace& SelectFace(const std::vector<FntFace>& faces, int height)
 {
     if (faces.empty())
         throw std::runtime_error("font file holds no faces");
-    const auto smallest = std::min_element(faces.begin(), faces.end(), [](const FntFace& a, const FntFace& b) {
-        return a.pixHeight < b.pixHeight;
-    });
+    const auto smallest =
+        std::min_element(faces.begin(), faces.end(), [](const FntFace& a, const FntFace& b) {
+            return a.pixHeight < b.pixHeight;
+        });
     const FntFace* best = nullptr;
     for (const FntFace& face : faces) {
         const int size = height < 0 ? face.EmHeight() : face.pixHeight;
@@ -78,7 +83,7 @@ const FntFace& SelectFace(const std::vector<FntFace>& faces, int height)
     return best ? *best : *smallest;
 }
 
-FntFontEngine::FntFontEngine(std::string fontDir) : FFontDir(ChooseFontDir(std::move(fontDir))) {}
+FntFontEngine::FntFontEngine(std::string fontDir) : FFontDir(ChooseFontDir(std::move(fontDir))) { }
 
 const std::vector<FntFace>& FntFontEngine::Faces(const std::string& fileName)
 {

@@ -12,7 +12,8 @@
 
 class FntFontEngine : public FontEngine {
 public:
-    // fontDir empty: $SPACEWELL_FONT_DIR, else %WINDIR%\Fonts on Windows, /usr/share/wine/fonts elsewhere.
+    // fontDir empty: $SPACEWELL_FONT_DIR, else %WINDIR%\Fonts on Windows, /usr/share/wine/fonts
+    // elsewhere.
     explicit FntFontEngine(std::string fontDir = {});
 
     TTextMetrics Metrics(const TFontSpec& font) override;

@@ -20,11 +20,14 @@ constexpr int FntV3HeaderSize = 148;
 
 class Reader {
 public:
-    explicit Reader(std::span<const std::uint8_t> data) : FData(data) {}
+    explicit Reader(std::span<const std::uint8_t> data) : FData(data) { }
 
     unsigned U8(std::size_t at) const { return Byte(at); }
     unsigned U16(std::size_t at) const { return Byte(at) | (Byte(at + 1) << 8); }
-    std::uint32_t U32(std::size_t at) const { return U16(at) | (static_cast<std::uint32_t>(U16(at + 2)) << 16); }
+    std::uint32_t U32(std::size_t at) const
+    {
+        return U16(at) | (static_cast<std::uint32_t>(U16(at + 2)) << 16);
+    }
     std::string CString(std::size_t at) const
     {
         std::string s;
@@ -53,7 +56,8 @@ FntGlyph ReadGlyph(const Reader& in, std::size_t offset, int width, int height)
     for (int x = 0; x < width; ++x) {
         const std::size_t strip = offset + static_cast<std::size_t>(x / 8) * height;
         for (int y = 0; y < height; ++y)
-            glyph.bits[static_cast<std::size_t>(y) * width + x] = (in.U8(strip + y) >> (7 - x % 8)) & 1;
+            glyph.bits[static_cast<std::size_t>(y) * width + x] =
+                (in.U8(strip + y) >> (7 - x % 8)) & 1;
     }
     return glyph;
 }

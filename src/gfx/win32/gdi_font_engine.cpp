@@ -15,7 +15,7 @@ namespace {
 // GDI objects kept for the process's life, one per distinct font description.
 class GdiFontEngine : public FontEngine {
 public:
-    GdiFontEngine() : FDc(CreateCompatibleDC(nullptr)) {}
+    GdiFontEngine() : FDc(CreateCompatibleDC(nullptr)) { }
     ~GdiFontEngine() override
     {
         for (auto& entry : FFonts)
@@ -86,9 +86,11 @@ public:
         for (int row = 0; row < height; ++row)
             for (int col = 0; col < width; ++col) {
                 const std::uint32_t p = pixels[static_cast<std::size_t>(row) * width + col];
-                const int level = static_cast<int>((p & 0xFF) + ((p >> 8) & 0xFF) + ((p >> 16) & 0xFF));
+                const int level =
+                    static_cast<int>((p & 0xFF) + ((p >> 8) & 0xFF) + ((p >> 16) & 0xFF));
                 if (level >= 3 * 128 && clip.Contains({x + col, y + row}))
-                    target.Bits()[static_cast<std::size_t>(y + row) * target.Width() + x + col] = color;
+                    target.Bits()[static_cast<std::size_t>(y + row) * target.Width() + x + col] =
+                        color;
             }
         SelectObject(FDc, oldBitmap);
         DeleteObject(dib);
@@ -97,13 +99,15 @@ public:
 private:
     HFONT Handle(const TFontSpec& font)
     {
-        const Key key{font.name, font.height, font.bold, font.italic, font.underline, font.strikeOut, font.charset};
+        const Key key{font.name,      font.height,    font.bold,   font.italic,
+                      font.underline, font.strikeOut, font.charset};
         auto it = FFonts.find(key);
         if (it == FFonts.end()) {
-            HFONT handle = CreateFontA(font.height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic,
-                                       font.underline, font.strikeOut, static_cast<DWORD>(font.charset),
-                                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                       DEFAULT_PITCH | FF_DONTCARE, font.name.c_str());
+            HFONT handle =
+                CreateFontA(font.height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic,
+                            font.underline, font.strikeOut, static_cast<DWORD>(font.charset),
+                            OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                            DEFAULT_PITCH | FF_DONTCARE, font.name.c_str());
             it = FFonts.emplace(key, handle).first;
         }
         return it->second;

@@ -6,14 +6,15 @@
 namespace sw {
 
 class FakeMemoryStatus : public IMemoryStatus {
- public:
-  MemoryStatus Status;
-  int Reads = 0;
+public:
+    MemoryStatus Status;
+    int Reads = 0;
 
-  MemoryStatus Read() override {
-    ++Reads;
-    return Status;
-  }
+    MemoryStatus Read() override
+    {
+        ++Reads;
+        return Status;
+    }
 };
 
 }  // namespace sw

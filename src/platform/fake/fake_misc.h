@@ -13,36 +13,37 @@
 namespace sw {
 
 class FakePaths : public IPaths {
- public:
-  std::string Executable = "C:\\Program Files\\Spacewell\\OrvaneTully.exe";
-  std::set<std::string> ExistingFiles;
+public:
+    std::string Executable = "C:\\Program Files\\Spacewell\\OrvaneTully.exe";
+    std::set<std::string> ExistingFiles;
 
-  std::string ExecutablePath() override { return Executable; }
-  bool FileExists(const std::string& path) override { return ExistingFiles.count(path) != 0; }
+    std::string ExecutablePath() override { return Executable; }
+    bool FileExists(const std::string& path) override { return ExistingFiles.count(path) != 0; }
 };
 
 class FakeLocale : public ILocale {
- public:
-  char Separator = '.';
-  char DecimalSeparator() override { return Separator; }
+public:
+    char Separator = '.';
+    char DecimalSeparator() override { return Separator; }
 };
 
 struct ShellOpenCall {
-  std::string verb;
-  std::string target;
-  std::string params;
+    std::string verb;
+    std::string target;
+    std::string params;
 };
 
 class FakeShell : public IShell {
- public:
-  std::vector<ShellOpenCall> Calls;
-  bool Succeeds = true;
+public:
+    std::vector<ShellOpenCall> Calls;
+    bool Succeeds = true;
 
-  bool ShellOpen(const std::string& verb, const std::string& target,
-                 const std::string& params) override {
-    Calls.push_back({verb, target, params});
-    return Succeeds;
-  }
+    bool ShellOpen(const std::string& verb, const std::string& target,
+                   const std::string& params) override
+    {
+        Calls.push_back({verb, target, params});
+        return Succeeds;
+    }
 };
 
 }  // namespace sw

@@ -14,19 +14,20 @@
 namespace sw {
 
 struct FakePlatform {
-  std::shared_ptr<FakeDrives> drives = std::make_shared<FakeDrives>();
-  std::shared_ptr<FakeMemoryStatus> memory = std::make_shared<FakeMemoryStatus>();
-  std::shared_ptr<FakeProfileFiles> profiles = std::make_shared<FakeProfileFiles>();
-  std::shared_ptr<FakeRegistry> registry = std::make_shared<FakeRegistry>();
-  std::shared_ptr<FakeHotkeys> hotkeys = std::make_shared<FakeHotkeys>();
-  std::shared_ptr<FakePaths> paths = std::make_shared<FakePaths>();
-  std::shared_ptr<FakeLocale> locale = std::make_shared<FakeLocale>();
-  std::shared_ptr<FakeShell> shell = std::make_shared<FakeShell>();
-  std::shared_ptr<FakeNotifyArea> notifyArea = std::make_shared<FakeNotifyArea>();
+    std::shared_ptr<FakeDrives> drives = std::make_shared<FakeDrives>();
+    std::shared_ptr<FakeMemoryStatus> memory = std::make_shared<FakeMemoryStatus>();
+    std::shared_ptr<FakeProfileFiles> profiles = std::make_shared<FakeProfileFiles>();
+    std::shared_ptr<FakeRegistry> registry = std::make_shared<FakeRegistry>();
+    std::shared_ptr<FakeHotkeys> hotkeys = std::make_shared<FakeHotkeys>();
+    std::shared_ptr<FakePaths> paths = std::make_shared<FakePaths>();
+    std::shared_ptr<FakeLocale> locale = std::make_shared<FakeLocale>();
+    std::shared_ptr<FakeShell> shell = std::make_shared<FakeShell>();
+    std::shared_ptr<FakeNotifyArea> notifyArea = std::make_shared<FakeNotifyArea>();
 
-  PlatformServices Services() const {
-    return {drives, memory, profiles, registry, hotkeys, paths, locale, shell, notifyArea};
-  }
+    PlatformServices Services() const
+    {
+        return {drives, memory, profiles, registry, hotkeys, paths, locale, shell, notifyArea};
+    }
 };
 
 }  // namespace sw

@@ -11,21 +11,21 @@
 namespace sw {
 
 class FakeRegistry : public IRegistry {
- public:
-  std::unique_ptr<IRegistryKey> CreateLocalMachineKey(const std::string& path) override;
+public:
+    std::unique_ptr<IRegistryKey> CreateLocalMachineKey(const std::string& path) override;
 
-  bool DenyAccess = false;  // opening any key fails
-  bool DenyWrites = false;  // keys open, but values cannot be set
+    bool DenyAccess = false;  // opening any key fails
+    bool DenyWrites = false;  // keys open, but values cannot be set
 
-  std::optional<std::string> Value(const std::string& path, const std::string& name) const;
-  void SetValue(const std::string& path, const std::string& name, const std::string& data);
-  int OpenKeys() const { return FOpenKeys; }
+    std::optional<std::string> Value(const std::string& path, const std::string& name) const;
+    void SetValue(const std::string& path, const std::string& name, const std::string& data);
+    int OpenKeys() const { return FOpenKeys; }
 
- private:
-  friend class FakeRegistryKey;
-  static std::string Id(const std::string& path, const std::string& name);
-  std::map<std::string, std::string> FValues;
-  int FOpenKeys = 0;
+private:
+    friend class FakeRegistryKey;
+    static std::string Id(const std::string& path, const std::string& name);
+    std::map<std::string, std::string> FValues;
+    int FOpenKeys = 0;
 };
 
 }  // namespace sw

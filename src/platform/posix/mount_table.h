@@ -18,24 +18,24 @@
 namespace sw {
 
 struct MountEntry {
-  std::string device;
-  std::string mountPoint;
-  std::string fsType;
+    std::string device;
+    std::string mountPoint;
+    std::string fsType;
 };
 
 // Lines of /proc/self/mounts; "\040"-style escapes in paths are decoded.
 std::vector<MountEntry> ParseMounts(const std::string& text);
 
 struct LetterDrive {
-  char letter = 'C';
-  int type = 0;
-  MountEntry mount;
+    char letter = 'C';
+    int type = 0;
+    MountEntry mount;
 };
 
 // What the mapping needs to ask the system about a mount.
 struct MountProbe {
-  std::function<bool(const std::string& device)> isRemovable;
-  std::function<bool(const std::string& path)> isDirectory;
+    std::function<bool(const std::string& device)> isRemovable;
+    std::function<bool(const std::string& path)> isDirectory;
 };
 
 std::vector<LetterDrive> AssignDriveLetters(const std::vector<MountEntry>& mounts,

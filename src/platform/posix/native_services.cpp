@@ -10,16 +10,17 @@
 
 namespace sw {
 
-PlatformServices MakeNativeServices() {
-  return {std::make_shared<PosixDrives>(),
-          std::make_shared<PosixMemoryStatus>(),
-          std::make_shared<PosixProfileFiles>(),
-          std::make_shared<PosixRegistry>(PosixRegistry::DefaultStoreFile()),
-          std::make_shared<FakeHotkeys>(),
-          std::make_shared<PosixPaths>(),
-          std::make_shared<PosixLocale>(),
-          std::make_shared<PosixShell>(),
-          MakeNativeNotifyArea()};
+PlatformServices MakeNativeServices()
+{
+    return {std::make_shared<PosixDrives>(),
+            std::make_shared<PosixMemoryStatus>(),
+            std::make_shared<PosixProfileFiles>(),
+            std::make_shared<PosixRegistry>(PosixRegistry::DefaultStoreFile()),
+            std::make_shared<FakeHotkeys>(),
+            std::make_shared<PosixPaths>(),
+            std::make_shared<PosixLocale>(),
+            std::make_shared<PosixShell>(),
+            MakeNativeNotifyArea()};
 }
 
 }  // namespace sw

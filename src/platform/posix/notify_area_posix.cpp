@@ -7,25 +7,26 @@ namespace sw {
 namespace {
 
 class SilentTrayWindow : public ITrayWindow {
- public:
-  WindowId Handle() const override { return reinterpret_cast<WindowId>(this); }
-  bool NotifyIcon(unsigned, const TrayIconData&) override { return false; }
-  void SetTimer(unsigned, unsigned) override {}
-  void KillTimer(unsigned) override {}
-  void SetForeground() override {}
-  void Post(unsigned, std::uintptr_t, std::intptr_t) override {}
+public:
+    WindowId Handle() const override { return reinterpret_cast<WindowId>(this); }
+    bool NotifyIcon(unsigned, const TrayIconData&) override { return false; }
+    void SetTimer(unsigned, unsigned) override { }
+    void KillTimer(unsigned) override { }
+    void SetForeground() override { }
+    void Post(unsigned, std::uintptr_t, std::intptr_t) override { }
 };
 
 class SilentNotifyArea : public INotifyArea {
- public:
-  std::unique_ptr<ITrayWindow> CreateTrayWindow(TrayWindowProc) override {
-    return std::make_unique<SilentTrayWindow>();
-  }
-  std::uint32_t ShellFileVersion() override { return 0x60000; }
-  unsigned TaskbarCreatedMessage() override { return 0xC000; }
-  unsigned DoubleClickTime() override { return 500; }
-  TrayPointerState PointerState() override { return {}; }
-  void SetTaskListVisible(bool) override {}
+public:
+    std::unique_ptr<ITrayWindow> CreateTrayWindow(TrayWindowProc) override
+    {
+        return std::make_unique<SilentTrayWindow>();
+    }
+    std::uint32_t ShellFileVersion() override { return 0x60000; }
+    unsigned TaskbarCreatedMessage() override { return 0xC000; }
+    unsigned DoubleClickTime() override { return 500; }
+    TrayPointerState PointerState() override { return {}; }
+    void SetTaskListVisible(bool) override { }
 };
 
 }  // namespace

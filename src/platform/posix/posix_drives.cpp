@@ -14,91 +14,115 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
+std::string ReadAll(const std::string& path)
+{
+    std::ifstream in(path);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
 }
 
 // The removable flag of the disk a device (or one of its partitions) belongs to.
-bool IsRemovableDevice(const std::string& device) {
-  std::error_code ec;
-  fs::path dev = fs::canonical(device, ec);
-  if (ec) return false;
-  fs::path sys = fs::canonical(fs::path("/sys/class/block") / dev.filename(), ec);
-  if (ec) return false;
-  if (fs::exists(sys / "partition", ec)) sys = sys.parent_path();
-  return ReadAll((sys / "removable").string()).rfind('1', 0) == 0;
+bool IsRemovableDevice(const std::string& device)
+{
+    std::error_code ec;
+    fs::path dev = fs::canonical(device, ec);
+    if (ec)
+        return false;
+    fs::path sys = fs::canonical(fs::path("/sys/class/block") / dev.filename(), ec);
+    if (ec)
+        return false;
+    if (fs::exists(sys / "partition", ec))
+        sys = sys.parent_path();
+    return ReadAll((sys / "removable").string()).rfind('1', 0) == 0;
 }
 
-bool IsDirectory(const std::string& path) {
-  struct stat st {};
-  return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+bool IsDirectory(const std::string& path)
+{
+    struct stat st { };
+    return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-char RootLetter(const std::string& root) {
-  return root.empty() ? '\0' : static_cast<char>(std::toupper(static_cast<unsigned char>(root[0])));
+char RootLetter(const std::string& root)
+{
+    return root.empty() ? '\0'
+                        : static_cast<char>(std::toupper(static_cast<unsigned char>(root[0])));
 }
 
 // The first eight hex digits of the UUID whose link names the device (a FAT UUID such as
 // "1A2B-3C4D" is exactly its volume serial).
-std::optional<std::uint32_t> SerialFromUuid(const std::string& device) {
-  std::error_code ec;
-  fs::path dev = fs::canonical(device, ec);
-  if (ec) return std::nullopt;
-  for (const auto& link : fs::directory_iterator("/dev/disk/by-uuid", ec)) {
-    if (fs::canonical(link.path(), ec) != dev) continue;
-    std::string hex;
-    for (char c : link.path().filename().string())
-      if (std::isxdigit(static_cast<unsigned char>(c)) && hex.size() < 8) hex += c;
-    if (!hex.empty()) return static_cast<std::uint32_t>(std::stoul(hex, nullptr, 16));
-  }
-  return std::nullopt;
+std::optional<std::uint32_t> SerialFromUuid(const std::string& device)
+{
+    std::error_code ec;
+    fs::path dev = fs::canonical(device, ec);
+    if (ec)
+        return std::nullopt;
+    for (const auto& link : fs::directory_iterator("/dev/disk/by-uuid", ec)) {
+        if (fs::canonical(link.path(), ec) != dev)
+            continue;
+        std::string hex;
+        for (char c : link.path().filename().string())
+            if (std::isxdigit(static_cast<unsigned char>(c)) && hex.size() < 8)
+                hex += c;
+        if (!hex.empty())
+            return static_cast<std::uint32_t>(std::stoul(hex, nullptr, 16));
+    }
+    return std::nullopt;
 }
 
 }  // namespace
 
-std::optional<LetterDrive> PosixDrives::Find(char letter) const {
-  MountProbe probe{IsRemovableDevice, IsDirectory};
-  for (const auto& d : AssignDriveLetters(ParseMounts(ReadAll("/proc/self/mounts")), probe))
-    if (d.letter == letter) return d;
-  return std::nullopt;
+std::optional<LetterDrive> PosixDrives::Find(char letter) const
+{
+    MountProbe probe{IsRemovableDevice, IsDirectory};
+    for (const auto& d : AssignDriveLetters(ParseMounts(ReadAll("/proc/self/mounts")), probe))
+        if (d.letter == letter)
+            return d;
+    return std::nullopt;
 }
 
-int PosixDrives::DriveType(const std::string& root) {
-  auto d = Find(RootLetter(root));
-  return d ? d->type : kDriveNoRootDir;
+int PosixDrives::DriveType(const std::string& root)
+{
+    auto d = Find(RootLetter(root));
+    return d ? d->type : kDriveNoRootDir;
 }
 
-DiskSpace PosixDrives::FreeAndTotalBytes(int driveNumber) {
-  auto d = Find(static_cast<char>('A' + driveNumber - 1));
-  struct statvfs st {};
-  if (!d || statvfs(d->mount.mountPoint.c_str(), &st) != 0) return {};
-  return {static_cast<std::int64_t>(st.f_bavail) * static_cast<std::int64_t>(st.f_frsize),
-          static_cast<std::int64_t>(st.f_blocks) * static_cast<std::int64_t>(st.f_frsize), true};
+DiskSpace PosixDrives::FreeAndTotalBytes(int driveNumber)
+{
+    auto d = Find(static_cast<char>('A' + driveNumber - 1));
+    struct statvfs st { };
+    if (!d || statvfs(d->mount.mountPoint.c_str(), &st) != 0)
+        return {};
+    return {static_cast<std::int64_t>(st.f_bavail) * static_cast<std::int64_t>(st.f_frsize),
+            static_cast<std::int64_t>(st.f_blocks) * static_cast<std::int64_t>(st.f_frsize), true};
 }
 
-bool PosixDrives::IsReadable(const std::string& root) {
-  auto d = Find(RootLetter(root));
-  struct statvfs st {};
-  return d && statvfs(d->mount.mountPoint.c_str(), &st) == 0;
+bool PosixDrives::IsReadable(const std::string& root)
+{
+    auto d = Find(RootLetter(root));
+    struct statvfs st { };
+    return d && statvfs(d->mount.mountPoint.c_str(), &st) == 0;
 }
 
-VolumeSerialNumber PosixDrives::VolumeSerial(const std::string& root) {
-  auto d = Find(RootLetter(root));
-  if (!d) return {};
-  if (auto serial = SerialFromUuid(d->mount.device)) return {*serial, true};
-  // Without a UUID (network and virtual disks) the file system id stands in.
-  struct statvfs st {};
-  if (statvfs(d->mount.mountPoint.c_str(), &st) != 0) return {};
-  return {static_cast<std::uint32_t>(st.f_fsid), true};
+VolumeSerialNumber PosixDrives::VolumeSerial(const std::string& root)
+{
+    auto d = Find(RootLetter(root));
+    if (!d)
+        return {};
+    if (auto serial = SerialFromUuid(d->mount.device))
+        return {*serial, true};
+    // Without a UUID (network and virtual disks) the file system id stands in.
+    struct statvfs st { };
+    if (statvfs(d->mount.mountPoint.c_str(), &st) != 0)
+        return {};
+    return {static_cast<std::uint32_t>(st.f_fsid), true};
 }
 
-unsigned PosixDrives::SetErrorMode(unsigned mode) {
-  unsigned previous = FErrorMode;
-  FErrorMode = mode;
-  return previous;
+unsigned PosixDrives::SetErrorMode(unsigned mode)
+{
+    unsigned previous = FErrorMode;
+    FErrorMode = mode;
+    return previous;
 }
 
 }  // namespace sw

@@ -10,17 +10,17 @@
 namespace sw {
 
 class PosixDrives : public IDrives {
- public:
-  int DriveType(const std::string& root) override;
-  DiskSpace FreeAndTotalBytes(int driveNumber) override;
-  bool IsReadable(const std::string& root) override;
-  VolumeSerialNumber VolumeSerial(const std::string& root) override;
-  // There are no critical-error dialogs here; the mode is only kept.
-  unsigned SetErrorMode(unsigned mode) override;
+public:
+    int DriveType(const std::string& root) override;
+    DiskSpace FreeAndTotalBytes(int driveNumber) override;
+    bool IsReadable(const std::string& root) override;
+    VolumeSerialNumber VolumeSerial(const std::string& root) override;
+    // There are no critical-error dialogs here; the mode is only kept.
+    unsigned SetErrorMode(unsigned mode) override;
 
- private:
-  std::optional<LetterDrive> Find(char letter) const;
-  unsigned FErrorMode = 0;
+private:
+    std::optional<LetterDrive> Find(char letter) const;
+    unsigned FErrorMode = 0;
 };
 
 }  // namespace sw

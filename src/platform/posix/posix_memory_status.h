@@ -6,8 +6,8 @@
 namespace sw {
 
 class PosixMemoryStatus : public IMemoryStatus {
- public:
-  MemoryStatus Read() override;
+public:
+    MemoryStatus Read() override;
 };
 
 }  // namespace sw

@@ -13,36 +13,44 @@ extern char** environ;
 
 namespace sw {
 
-std::string PosixPaths::ExecutablePath() {
-  std::vector<char> buffer(4096);
-  ssize_t n = readlink("/proc/self/exe", buffer.data(), buffer.size());
-  return n > 0 ? std::string(buffer.data(), static_cast<std::size_t>(n)) : std::string();
+std::string PosixPaths::ExecutablePath()
+{
+    std::vector<char> buffer(4096);
+    ssize_t n = readlink("/proc/self/exe", buffer.data(), buffer.size());
+    return n > 0 ? std::string(buffer.data(), static_cast<std::size_t>(n)) : std::string();
 }
 
-bool PosixPaths::FileExists(const std::string& path) {
-  struct stat st {};
-  return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+bool PosixPaths::FileExists(const std::string& path)
+{
+    struct stat st { };
+    return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-char PosixLocale::DecimalSeparator() {
-  locale_t user = newlocale(LC_NUMERIC_MASK, "", static_cast<locale_t>(nullptr));
-  if (!user) return '.';
-  const char* radix = nl_langinfo_l(RADIXCHAR, user);
-  char separator = radix && radix[0] ? radix[0] : '.';
-  freelocale(user);
-  return separator;
+char PosixLocale::DecimalSeparator()
+{
+    locale_t user = newlocale(LC_NUMERIC_MASK, "", static_cast<locale_t>(nullptr));
+    if (!user)
+        return '.';
+    const char* radix = nl_langinfo_l(RADIXCHAR, user);
+    char separator = radix && radix[0] ? radix[0] : '.';
+    freelocale(user);
+    return separator;
 }
 
 bool PosixShell::ShellOpen(const std::string& verb, const std::string& target,
-                           const std::string& params) {
-  if (verb != "open") return false;
-  std::vector<std::string> args = {"xdg-open", target};
-  if (!params.empty()) args.push_back(params);
-  std::vector<char*> argv;
-  for (auto& a : args) argv.push_back(a.data());
-  argv.push_back(nullptr);
-  pid_t pid = 0;
-  return posix_spawnp(&pid, "xdg-open", nullptr, nullptr, argv.data(), environ) == 0;
+                           const std::string& params)
+{
+    if (verb != "open")
+        return false;
+    std::vector<std::string> args = {"xdg-open", target};
+    if (!params.empty())
+        args.push_back(params);
+    std::vector<char*> argv;
+    for (auto& a : args)
+        argv.push_back(a.data());
+    argv.push_back(nullptr);
+    pid_t pid = 0;
+    return posix_spawnp(&pid, "xdg-open", nullptr, nullptr, argv.data(), environ) == 0;
 }
 
 }  // namespace sw

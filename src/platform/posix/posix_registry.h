@@ -9,16 +9,16 @@
 namespace sw {
 
 class PosixRegistry : public IRegistry {
- public:
-  explicit PosixRegistry(std::string storeFile) : FStoreFile(std::move(storeFile)) {}
+public:
+    explicit PosixRegistry(std::string storeFile) : FStoreFile(std::move(storeFile)) { }
 
-  std::unique_ptr<IRegistryKey> CreateLocalMachineKey(const std::string& path) override;
+    std::unique_ptr<IRegistryKey> CreateLocalMachineKey(const std::string& path) override;
 
-  // The store file for the current user's configuration folder.
-  static std::string DefaultStoreFile();
+    // The store file for the current user's configuration folder.
+    static std::string DefaultStoreFile();
 
- private:
-  std::string FStoreFile;
+private:
+    std::string FStoreFile;
 };
 
 }  // namespace sw

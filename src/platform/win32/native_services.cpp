@@ -3,10 +3,11 @@
 
 namespace sw {
 
-PlatformServices MakeNativeServices() {
-  return {MakeWin32Drives(),  MakeWin32MemoryStatus(), MakeWin32ProfileFiles(),
-          MakeWin32Registry(), MakeWin32Hotkeys(),     MakeWin32Paths(),
-          MakeWin32Locale(),   MakeWin32Shell(),        MakeNativeNotifyArea()};
+PlatformServices MakeNativeServices()
+{
+    return {MakeWin32Drives(),   MakeWin32MemoryStatus(), MakeWin32ProfileFiles(),
+            MakeWin32Registry(), MakeWin32Hotkeys(),      MakeWin32Paths(),
+            MakeWin32Locale(),   MakeWin32Shell(),        MakeNativeNotifyArea()};
 }
 
 }  // namespace sw

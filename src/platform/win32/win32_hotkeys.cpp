@@ -7,13 +7,15 @@ namespace sw {
 namespace {
 
 class Win32Hotkeys : public IHotkeys {
- public:
-  bool Register(WindowId window, int id, unsigned modifiers, unsigned virtualKey) override {
-    return RegisterHotKey(reinterpret_cast<HWND>(window), id, modifiers, virtualKey) != 0;
-  }
-  bool Unregister(WindowId window, int id) override {
-    return UnregisterHotKey(reinterpret_cast<HWND>(window), id) != 0;
-  }
+public:
+    bool Register(WindowId window, int id, unsigned modifiers, unsigned virtualKey) override
+    {
+        return RegisterHotKey(reinterpret_cast<HWND>(window), id, modifiers, virtualKey) != 0;
+    }
+    bool Unregister(WindowId window, int id) override
+    {
+        return UnregisterHotKey(reinterpret_cast<HWND>(window), id) != 0;
+    }
 };
 
 }  // namespace

@@ -8,22 +8,25 @@ namespace sw {
 namespace {
 
 class Win32MemoryStatus : public IMemoryStatus {
- public:
-  MemoryStatus Read() override {
-    MEMORYSTATUSEX status{};
-    status.dwLength = sizeof status;
-    if (!GlobalMemoryStatusEx(&status)) return {};
-    return {static_cast<std::int64_t>(status.ullTotalPhys),
-            static_cast<std::int64_t>(status.ullAvailPhys),
-            static_cast<std::int64_t>(status.ullTotalVirtual),
-            static_cast<std::int64_t>(status.ullAvailVirtual)};
-  }
+public:
+    MemoryStatus Read() override
+    {
+        MEMORYSTATUSEX status{};
+        status.dwLength = sizeof status;
+        if (!GlobalMemoryStatusEx(&status))
+            return {};
+        return {static_cast<std::int64_t>(status.ullTotalPhys),
+                static_cast<std::int64_t>(status.ullAvailPhys),
+                static_cast<std::int64_t>(status.ullTotalVirtual),
+                static_cast<std::int64_t>(status.ullAvailVirtual)};
+    }
 };
 
 }  // namespace
 
-std::shared_ptr<IMemoryStatus> MakeWin32MemoryStatus() {
-  return std::make_shared<Win32MemoryStatus>();
+std::shared_ptr<IMemoryStatus> MakeWin32MemoryStatus()
+{
+    return std::make_shared<Win32MemoryStatus>();
 }
 
 }  // namespace sw

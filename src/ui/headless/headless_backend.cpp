@@ -22,7 +22,7 @@ TColor Blend(TColor over, TColor under, int alpha)
 
 }  // namespace
 
-HeadlessBackend::HeadlessBackend() : FGuiThread(std::this_thread::get_id()) {}
+HeadlessBackend::HeadlessBackend() : FGuiThread(std::this_thread::get_id()) { }
 
 HeadlessBackend::~HeadlessBackend() = default;
 
@@ -115,8 +115,10 @@ void HeadlessBackend::AdvanceTime(unsigned ms)
     std::uint32_t end = FNow + ms;
     ProcessMessages();
     for (;;) {
-        auto due = std::min_element(FTimers.begin(), FTimers.end(),
-                                    [](const auto& a, const auto& b) { return a.second.due < b.second.due; });
+        auto due =
+            std::min_element(FTimers.begin(), FTimers.end(), [](const auto& a, const auto& b) {
+                return a.second.due < b.second.due;
+            });
         if (due == FTimers.end() || static_cast<std::int32_t>(due->second.due - end) > 0)
             break;
         FNow = std::max(FNow, due->second.due);
@@ -145,7 +147,8 @@ void HeadlessBackend::MouseMove(TPoint screen)
     if (FDragging != 0) {
         if (THeadlessWindow* w = Find(FDragging)) {
             TRect b = w->params.bounds;
-            TRect moved = Bounds(screen.x - FDragOffset.x, screen.y - FDragOffset.y, b.Width(), b.Height());
+            TRect moved =
+                Bounds(screen.x - FDragOffset.x, screen.y - FDragOffset.y, b.Width(), b.Height());
             w->params.bounds = moved;
             w->handler->WndMoved(moved);
         }
@@ -171,7 +174,8 @@ void HeadlessBackend::MouseDown(TPoint screen, TMouseButton button)
         return;
     SetForeground(target);
     FButtons |= ButtonBit(button);
-    if (FCapture == 0 && button == TMouseButton::mbLeft && w->handler->WndHitTest(screen) == HTCAPTION) {
+    if (FCapture == 0 && button == TMouseButton::mbLeft &&
+        w->handler->WndHitTest(screen) == HTCAPTION) {
         FDragging = target;
         FDragOffset = {screen.x - w->params.bounds.left, screen.y - w->params.bounds.top};
     } else {
@@ -362,7 +366,7 @@ void HeadlessBackend::SetForeground(WindowId window)
 
 WindowId HeadlessBackend::Foreground() { return FForeignForeground ? 0 : FForeground; }
 
-void HeadlessBackend::SetAppIcon(const TBitmap&, TColor) {}
+void HeadlessBackend::SetAppIcon(const TBitmap&, TColor) { }
 
 bool HeadlessBackend::AppActive() { return !FForeignForeground && FForeground != 0; }
 
@@ -428,7 +432,8 @@ int HeadlessBackend::TrackPopupMenu(const std::vector<TMenuEntry>& items, TPoint
     return FChooser ? FChooser(items, screen) : 0;
 }
 
-int HeadlessBackend::ShowMessageBox(const std::string& text, const std::string& caption, unsigned style)
+int HeadlessBackend::ShowMessageBox(const std::string& text, const std::string& caption,
+                                    unsigned style)
 {
     FLastMessageText = text;
     FLastMessageCaption = caption;
@@ -473,8 +478,7 @@ bool HeadlessBackend::RunPosted()
 
 void HeadlessBackend::ProcessMessages()
 {
-    while (RunPosted()) {
-    }
+    while (RunPosted()) { }
     PaintPending();
 }
 

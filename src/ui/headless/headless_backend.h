@@ -22,8 +22,8 @@ struct THeadlessWindow {
     IWindowHandler* handler = nullptr;
     TWindowParams params;  // caption, bounds, topmost, layered, alpha as last set
     bool visible = false;
-    TBitmap image;         // what Present copied, client size
-    int presents = 0;      // how many Present calls reached it
+    TBitmap image;  // what Present copied, client size
+    int presents = 0;  // how many Present calls reached it
     bool paintPending = false;
     TBitmap icon;
 };
@@ -140,12 +140,14 @@ public:
     int StartTimer(unsigned intervalMs, std::function<void()> tick) override;
     void StopTimer(int id) override;
     int TrackPopupMenu(const std::vector<TMenuEntry>& items, TPoint screen) override;
-    int ShowMessageBox(const std::string& text, const std::string& caption, unsigned style) override;
-    void ShowHintWindow(const std::string& text, TPoint screen, TColor color, const TFontSpec& font) override;
+    int ShowMessageBox(const std::string& text, const std::string& caption,
+                       unsigned style) override;
+    void ShowHintWindow(const std::string& text, TPoint screen, TColor color,
+                        const TFontSpec& font) override;
     void HideHintWindow() override { FHintText.clear(); }
     void Run() override;
     // Run never waits, so there is nothing to end.
-    void QuitLoop() override {}
+    void QuitLoop() override { }
     void ProcessMessages() override;
     void PostToGuiThread(std::function<void()> work) override;
     bool IsGuiThread() override { return std::this_thread::get_id() == FGuiThread; }

@@ -148,12 +148,14 @@ HICON MakeIcon(const TBitmap& image, TColor transparent, const TPoint* hotSpot =
 
 HFONT MakeFont(const TFontSpec& font)
 {
-    return CreateFontA(font.height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic, font.underline,
-                       font.strikeOut, static_cast<BYTE>(font.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                       DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, font.name.c_str());
+    return CreateFontA(font.height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic,
+                       font.underline, font.strikeOut, static_cast<BYTE>(font.charset),
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH | FF_DONTCARE, font.name.c_str());
 }
 
-LRESULT Dispatch(IWindowHandler& h, FormWindow& fw, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+LRESULT Dispatch(IWindowHandler& h, FormWindow& fw, HWND hwnd, UINT msg, WPARAM wParam,
+                 LPARAM lParam)
 {
     switch (msg) {
     case WM_ERASEBKGND:
@@ -193,7 +195,7 @@ LRESULT Dispatch(IWindowHandler& h, FormWindow& fw, HWND hwnd, UINT msg, WPARAM 
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN: {
-        TMouseButton b = msg == WM_LBUTTONDOWN ? TMouseButton::mbLeft
+        TMouseButton b = msg == WM_LBUTTONDOWN   ? TMouseButton::mbLeft
                          : msg == WM_RBUTTONDOWN ? TMouseButton::mbRight
                                                  : TMouseButton::mbMiddle;
         h.WndMouseDown(b, MouseShift(wParam), PointOf(lParam));
@@ -202,7 +204,7 @@ LRESULT Dispatch(IWindowHandler& h, FormWindow& fw, HWND hwnd, UINT msg, WPARAM 
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP: {
-        TMouseButton b = msg == WM_LBUTTONUP ? TMouseButton::mbLeft
+        TMouseButton b = msg == WM_LBUTTONUP   ? TMouseButton::mbLeft
                          : msg == WM_RBUTTONUP ? TMouseButton::mbRight
                                                : TMouseButton::mbMiddle;
         h.WndMouseUp(b, MouseShift(wParam), PointOf(lParam));
@@ -315,7 +317,8 @@ void AppendEntries(HMENU menu, const std::vector<TMenuEntry>& items, std::vector
         info.cbSize = sizeof(info);
         info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_STRING;
         info.fType = e.radio ? MFT_RADIOCHECK : MFT_STRING;
-        info.fState = (e.checked ? MFS_CHECKED : 0u) | (e.enabled ? 0u : MFS_GRAYED) | (e.isDefault ? MFS_DEFAULT : 0u);
+        info.fState = (e.checked ? MFS_CHECKED : 0u) | (e.enabled ? 0u : MFS_GRAYED) |
+                      (e.isDefault ? MFS_DEFAULT : 0u);
         info.wID = static_cast<UINT>(e.command);
         info.dwTypeData = const_cast<char*>(e.caption.c_str());
         if (!e.items.empty()) {
@@ -345,12 +348,15 @@ Win32Backend::Win32Backend() : FGuiThread(GetCurrentThreadId())
     RegisterClassOnce(kHintClass, HintProc, CS_SAVEBITS);
     HINSTANCE instance = GetModuleHandleA(nullptr);
     // A zero-sized captioned popup: it shows only as the taskbar button.
-    FAppWindow = Id(CreateWindowExA(0, kAppClass, "", WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
-                                    GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr,
-                                    nullptr, instance, nullptr));
-    FUtilWindow = Id(CreateWindowExA(0, kUtilClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr));
-    FHintWindow = Id(CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kHintClass, "", WS_POPUP | WS_BORDER, 0, 0, 0, 0,
-                                     nullptr, nullptr, instance, nullptr));
+    FAppWindow = Id(CreateWindowExA(
+        0, kAppClass, "", WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
+        GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr,
+        nullptr, instance, nullptr));
+    FUtilWindow = Id(CreateWindowExA(0, kUtilClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                     instance, nullptr));
+    FHintWindow =
+        Id(CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kHintClass, "", WS_POPUP | WS_BORDER,
+                           0, 0, 0, 0, nullptr, nullptr, instance, nullptr));
 }
 
 Win32Backend::~Win32Backend()
@@ -372,13 +378,15 @@ Win32Backend::~Win32Backend()
 
 WindowId Win32Backend::NewWindow(const TWindowParams& params, IWindowHandler* handler)
 {
-    DWORD style = params.framed ? WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX : WS_POPUP;
-    DWORD exStyle = (params.toolWindow ? WS_EX_TOOLWINDOW : 0) | (params.topmost ? WS_EX_TOPMOST : 0) |
-                    (params.layered ? WS_EX_LAYERED : 0);
+    DWORD style =
+        params.framed ? WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX : WS_POPUP;
+    DWORD exStyle = (params.toolWindow ? WS_EX_TOOLWINDOW : 0) |
+                    (params.topmost ? WS_EX_TOPMOST : 0) | (params.layered ? WS_EX_LAYERED : 0);
     auto* fw = new FormWindow{handler, false};
     const TRect& b = params.bounds;
-    HWND hwnd = CreateWindowExA(exStyle, kFormClass, params.caption.c_str(), style | WS_CLIPCHILDREN, b.left, b.top,
-                                b.Width(), b.Height(), H(FAppWindow), nullptr, GetModuleHandleA(nullptr), fw);
+    HWND hwnd = CreateWindowExA(exStyle, kFormClass, params.caption.c_str(),
+                                style | WS_CLIPCHILDREN, b.left, b.top, b.Width(), b.Height(),
+                                H(FAppWindow), nullptr, GetModuleHandleA(nullptr), fw);
     if (hwnd == nullptr) {
         delete fw;
         return 0;
@@ -438,7 +446,8 @@ void Win32Backend::SetWindowAlpha(WindowId window, bool layered, std::uint8_t al
     if (layered)
         SetLayeredWindowAttributes(hwnd, 0, alpha, LWA_ALPHA);
     else
-        RedrawWindow(hwnd, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+        RedrawWindow(hwnd, nullptr, nullptr,
+                     RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void Win32Backend::SetWindowTopmost(WindowId window, bool topmost)
@@ -469,9 +478,9 @@ void Win32Backend::Present(WindowId window, const TBitmap& image, TRect dirty)
     BITMAPINFO info = DibHeader(image.Width(), image.Height());
     HDC dc = GetDC(hwnd);
     // Rows are counted from the top for a top-down DIB.
-    SetDIBitsToDevice(dc, dirty.left, dirty.top, static_cast<DWORD>(dirty.Width()), static_cast<DWORD>(dirty.Height()),
-                      dirty.left, image.Height() - dirty.bottom, 0, static_cast<UINT>(image.Height()), pixels.data(),
-                      &info, DIB_RGB_COLORS);
+    SetDIBitsToDevice(dc, dirty.left, dirty.top, static_cast<DWORD>(dirty.Width()),
+                      static_cast<DWORD>(dirty.Height()), dirty.left, image.Height() - dirty.bottom,
+                      0, static_cast<UINT>(image.Height()), pixels.data(), &info, DIB_RGB_COLORS);
     ReleaseDC(hwnd, dc);
     ValidateRect(hwnd, nullptr);
 }
@@ -486,7 +495,10 @@ void Win32Backend::SetCapture(WindowId window) { ::SetCapture(H(window)); }
 
 void Win32Backend::ReleaseCapture() { ::ReleaseCapture(); }
 
-void Win32Backend::SetAppTitle(const std::string& title) { SetWindowTextA(H(FAppWindow), title.c_str()); }
+void Win32Backend::SetAppTitle(const std::string& title)
+{
+    SetWindowTextA(H(FAppWindow), title.c_str());
+}
 
 void Win32Backend::SetAppIcon(const TBitmap& image, TColor transparent)
 {
@@ -574,7 +586,10 @@ std::uintptr_t Win32Backend::MakeCursor(const TBitmap& image, TColor transparent
     return FCursors.back();
 }
 
-void Win32Backend::SetCursorShape(std::uintptr_t cursor) { ::SetCursor(reinterpret_cast<HCURSOR>(cursor)); }
+void Win32Backend::SetCursorShape(std::uintptr_t cursor)
+{
+    ::SetCursor(reinterpret_cast<HCURSOR>(cursor));
+}
 
 TShiftState Win32Backend::KeyboardShift()
 {
@@ -590,7 +605,10 @@ TShiftState Win32Backend::KeyboardShift()
 
 bool Win32Backend::KeyPressed(std::uint16_t virtualKey) { return GetKeyState(virtualKey) < 0; }
 
-TSize Win32Backend::ScreenSize() { return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
+TSize Win32Backend::ScreenSize()
+{
+    return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
 
 int Win32Backend::StartTimer(unsigned intervalMs, std::function<void()> tick)
 {
@@ -612,20 +630,23 @@ int Win32Backend::TrackPopupMenu(const std::vector<TMenuEntry>& items, TPoint sc
     HMENU menu = CreatePopupMenu();
     std::vector<HBITMAP> pictures;
     AppendEntries(menu, items, pictures);
-    int command = static_cast<int>(::TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, screen.x,
-                                                    screen.y, 0, H(FUtilWindow), nullptr));
+    int command =
+        static_cast<int>(::TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD,
+                                          screen.x, screen.y, 0, H(FUtilWindow), nullptr));
     DestroyMenu(menu);
     for (HBITMAP picture : pictures)
         DeleteObject(picture);
     return command;
 }
 
-int Win32Backend::ShowMessageBox(const std::string& text, const std::string& caption, unsigned style)
+int Win32Backend::ShowMessageBox(const std::string& text, const std::string& caption,
+                                 unsigned style)
 {
     return MessageBoxA(GetActiveWindow(), text.c_str(), caption.c_str(), style);
 }
 
-void Win32Backend::ShowHintWindow(const std::string& text, TPoint screen, TColor color, const TFontSpec& font)
+void Win32Backend::ShowHintWindow(const std::string& text, TPoint screen, TColor color,
+                                  const TFontSpec& font)
 {
     FHintText = text;
     FHintColor = color;
@@ -635,11 +656,13 @@ void Win32Backend::ShowHintWindow(const std::string& text, TPoint screen, TColor
     HFONT f = MakeFont(font);
     HGDIOBJ old = SelectObject(dc, f);
     RECT r{0, 0, 0, 0};
-    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r,
+              DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc, old);
     DeleteObject(f);
     ReleaseDC(hwnd, dc);
-    SetWindowPos(hwnd, HWND_TOPMOST, screen.x, screen.y, r.right + 8, r.bottom + 4, SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    SetWindowPos(hwnd, HWND_TOPMOST, screen.x, screen.y, r.right + 8, r.bottom + 4,
+                 SWP_NOACTIVATE | SWP_SHOWWINDOW);
     InvalidateRect(hwnd, nullptr, TRUE);
 }
 
@@ -659,7 +682,8 @@ void Win32Backend::PaintHint()
     SetTextColor(dc, ToColorRef(FHintFont.color));
     r.left += 2;
     r.top += 1;
-    DrawTextA(dc, FHintText.c_str(), static_cast<int>(FHintText.size()), &r, DT_SINGLELINE | DT_NOPREFIX);
+    DrawTextA(dc, FHintText.c_str(), static_cast<int>(FHintText.size()), &r,
+              DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc, old);
     DeleteObject(f);
     EndPaint(hwnd, &ps);

@@ -56,8 +56,10 @@ public:
     int StartTimer(unsigned intervalMs, std::function<void()> tick) override;
     void StopTimer(int id) override;
     int TrackPopupMenu(const std::vector<TMenuEntry>& items, TPoint screen) override;
-    int ShowMessageBox(const std::string& text, const std::string& caption, unsigned style) override;
-    void ShowHintWindow(const std::string& text, TPoint screen, TColor color, const TFontSpec& font) override;
+    int ShowMessageBox(const std::string& text, const std::string& caption,
+                       unsigned style) override;
+    void ShowHintWindow(const std::string& text, TPoint screen, TColor color,
+                        const TFontSpec& font) override;
     void HideHintWindow() override;
     void Run() override;
     void QuitLoop() override;

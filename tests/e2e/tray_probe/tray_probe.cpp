@@ -26,9 +26,12 @@ void Log(const char* line)
 const char* ButtonName(TMouseButton button)
 {
     switch (button) {
-    case TMouseButton::mbLeft: return "left";
-    case TMouseButton::mbRight: return "right";
-    default: return "middle";
+    case TMouseButton::mbLeft:
+        return "left";
+    case TMouseButton::mbRight:
+        return "right";
+    default:
+        return "middle";
     }
 }
 
