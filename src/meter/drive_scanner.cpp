@@ -86,6 +86,7 @@ std::string DriveScanner::ScanDrives(const std::string& unit, char decimalSepara
 {
     std::string summary;
     int slot = 0;
+    FSerial.clear();
     for (char letter = 'B'; letter <= 'Z'; ++letter) {
         Figures f;
         if (Measure(letter, f)) {

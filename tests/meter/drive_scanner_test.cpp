@@ -182,6 +182,34 @@ TEST_F(ScanTest, SerialIsKeptFromTheDriveReadBefore)
     EXPECT_EQ(rows[1].Serial, "1A2B - 3C4D");
 }
 
+TEST_F(ScanTest, SerialStartsEmptyInEveryScan)
+{
+    FakeDrive c = Drive(kDriveFixed, 5, 10);
+    c.serial = 0x1A2B3C4D;
+    drives.Set('C', c);
+    scanner.ScanDrives("MB", '.');
+    drives.Remove('C');
+    drives.Set('D', Empty(kDriveCdrom));
+    rows.clear();
+    scanner.ScanDrives("MB", '.');
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].Serial, "");
+}
+
+TEST_F(ScanTest, PresentButUnreadableMediumCountsAsEmpty)
+{
+    FakeDrive cd = Drive(kDriveCdrom, 100, 650);
+    cd.unreadable = true;
+    FakeDrive stick = Drive(kDriveRemovable, 100, 650);
+    stick.unreadable = true;
+    drives.Set('D', cd);
+    drives.Set('E', stick);
+    EXPECT_EQ(scanner.ScanDrives("MB", '.'), "FS/TS ( MB): ");
+    ASSERT_EQ(Letters(), "D");
+    EXPECT_EQ(rows[0].Total, 0);
+    EXPECT_EQ(rows[0].Free, 0);
+}
+
 TEST_F(ScanTest, RemovableSerialIsReadWithDialogsOff)
 {
     drives.Set('C', Drive(kDriveFixed, 5, 10));

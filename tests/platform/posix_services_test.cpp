@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 #include "platform/posix/posix_registry.h"
 #include "platform/services.h"
@@ -70,6 +71,10 @@ TEST_F(PosixRegistryTest, WriteAndDeleteTheRunValue)
     auto key = registry.CreateLocalMachineKey(kRunKey);
     ASSERT_TRUE(key);
     EXPECT_TRUE(key->SetString("Spacewell", "\"/opt/space well/spacewell\""));
+    // The quotes around a path with a space are part of the data, so they reach the file.
+    std::ifstream stored((dir / "spacewell" / "registry.ini").string());
+    std::string text((std::istreambuf_iterator<char>(stored)), std::istreambuf_iterator<char>());
+    EXPECT_NE(text.find("Spacewell=\"/opt/space well/spacewell\""), std::string::npos) << text;
     EXPECT_TRUE(key->DeleteValue("spacewell"));
     EXPECT_FALSE(key->DeleteValue("Spacewell"));
     EXPECT_TRUE(key->SetString("Spacewell", "\"x\""));

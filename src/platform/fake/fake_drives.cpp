@@ -41,7 +41,7 @@ DiskSpace FakeDrives::FreeAndTotalBytes(int driveNumber)
 bool FakeDrives::IsReadable(const std::string& root)
 {
     const FakeDrive* d = Find(RootLetter(root));
-    return d && d->mediaPresent && !d->spaceQueryFails;
+    return d && d->mediaPresent && !d->spaceQueryFails && !d->unreadable;
 }
 
 VolumeSerialNumber FakeDrives::VolumeSerial(const std::string& root)

@@ -16,6 +16,7 @@ struct FakeDrive {
     std::int64_t totalBytes = 0;
     bool mediaPresent = true;  // false: space queries fail, like an empty drive
     bool spaceQueryFails = false;  // the space query fails although a medium is present
+    bool unreadable = false;  // the medium answers the size query but fails the readability test
     std::uint32_t serial = 0;
     bool serialFails = false;
 };

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <utility>
 
 namespace sw {
 namespace {
@@ -72,10 +73,15 @@ std::optional<std::uint32_t> SerialFromUuid(const std::string& device)
 
 }  // namespace
 
-std::optional<LetterDrive> PosixDrives::Find(char letter) const
+std::optional<LetterDrive> PosixDrives::Find(char letter)
 {
-    MountProbe probe{IsRemovableDevice, IsDirectory};
-    for (const auto& d : AssignDriveLetters(ParseMounts(ReadAll("/proc/self/mounts")), probe))
+    std::string mounts = ReadAll("/proc/self/mounts");
+    if (mounts != FMountsText) {
+        MountProbe probe{IsRemovableDevice, IsDirectory};
+        FLetters = AssignDriveLetters(ParseMounts(mounts), probe);
+        FMountsText = std::move(mounts);
+    }
+    for (const auto& d : FLetters)
         if (d.letter == letter)
             return d;
     return std::nullopt;

@@ -1,8 +1,12 @@
 // Drives on POSIX: the letters of mount_table.h, sizes from statvfs, serials from the file
-// system's UUID. The mount table is read afresh on every query, so a scan sees mounts come and go.
+// system's UUID. The mount table is read afresh on every query, so a scan sees mounts come and go;
+// the letters are worked out again only when it has changed, so that a mount that hangs stalls
+// the queries about its own letter and not those of every other one.
 #pragma once
 
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "platform/drives.h"
 #include "platform/posix/mount_table.h"
@@ -19,8 +23,10 @@ public:
     unsigned SetErrorMode(unsigned mode) override;
 
 private:
-    std::optional<LetterDrive> Find(char letter) const;
+    std::optional<LetterDrive> Find(char letter);
     unsigned FErrorMode = 0;
+    std::string FMountsText;
+    std::vector<LetterDrive> FLetters;
 };
 
 }  // namespace sw
