@@ -4,11 +4,13 @@
 #include <utility>
 
 #include "app/main_form.h"
+#include "controls/vr_base.h"
 #include "ui/application.h"
 
 TForm1* CreateMainWindow(sw::PlatformServices services)
 {
     Application().SetTitle("Spacewell v.1");
+    RegisterVrCursors();
     return Application().CreateForm<TForm1>(std::move(services));
 }
 

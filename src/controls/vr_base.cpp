@@ -114,11 +114,23 @@ void TVrBevel::DrawBevel(TCanvas& canvas, TRect& rect) const
     DrawFlatRing(canvas, rect, FInnerColor, FInnerSpace);
 }
 
+namespace {
+
+// Ring and percentage arithmetic stops with the toolkit's overflow error rather than wrapping.
+int CheckedInt(long double value)
+{
+    if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
+        throw std::overflow_error("Arithmetic overflow");
+    return static_cast<int>(value);
+}
+
+}  // namespace
+
 int TVrBevel::TotalWidth() const
 {
     if (!FVisible)
         return 0;
-    int total = FBorderWidth + FInnerSpace + FOuterSpace;
+    long long total = static_cast<long long>(FBorderWidth) + FInnerSpace + FOuterSpace;
     if (FInnerOutline != TVrBevelOutlineStyle::osNone)
         ++total;
     if (FOuterOutline != TVrBevelOutlineStyle::osNone)
@@ -127,13 +139,14 @@ int TVrBevel::TotalWidth() const
         total += FInnerWidth;
     if (FOuterStyle != TVrBevelStyle::bsNone)
         total += FOuterWidth;
-    return total;
+    return CheckedInt(total);
 }
 
 void TVrBevel::ShrinkToInterior(TRect& rect) const
 {
-    const int total = TotalWidth();
-    rect.Inflate(-total, -total);
+    const long long total = TotalWidth();
+    rect = TRect{CheckedInt(rect.left + total), CheckedInt(rect.top + total),
+                 CheckedInt(rect.right - total), CheckedInt(rect.bottom - total)};
 }
 
 void TVrPalette::SetLow(TColor value)
@@ -196,7 +209,7 @@ int PercentOfValue(int value, int whole)
 {
     if (whole == 0)
         return 0;
-    return static_cast<int>(std::trunc(value * 100.0L / whole));
+    return CheckedInt(std::trunc(value * 100.0L / whole));
 }
 
 void RegisterVrCursors()

@@ -88,7 +88,9 @@ void TApplication::AttachBackend()
 
 void TApplication::Reset()
 {
+    MarkDestroying();
     DestroyComponents();
+    ClearDestroying();
     FMainForm = nullptr;
     FTitle.clear();
     FIcon.Clear();
@@ -126,6 +128,8 @@ void TApplication::Run()
     if (!FTerminated)
         CurrentBackend().Run();
     if (FTerminated) {
+        // The program is ending: components freed now see the application going too.
+        MarkDestroying();
         DestroyComponents();
         FMainForm = nullptr;
     }
@@ -181,7 +185,7 @@ void TApplication::UpdateVisible()
     for (TComponent* c : Components())
         if (auto* form = dynamic_cast<TForm*>(c); form != nullptr && form->Visible())
             any = true;
-    CurrentBackend().ShowAppWindow(any);
+    CurrentBackend().ShowAppWindow(any, false);
 }
 
 int TApplication::HookMainWindow(TWindowHook hook)

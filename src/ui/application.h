@@ -71,8 +71,8 @@ public:
     // Brings the main form (or another visible form) to the foreground.
     void BringToFront();
     bool Active() { return CurrentBackend().AppActive(); }
-    void ShowApplicationWindow() { CurrentBackend().ShowAppWindow(true); }
-    void HideApplicationWindow() { CurrentBackend().ShowAppWindow(false); }
+    void ShowApplicationWindow() { CurrentBackend().ShowAppWindow(true, true); }
+    void HideApplicationWindow() { CurrentBackend().ShowAppWindow(false, false); }
     bool IsApplicationWindowIconic() { return CurrentBackend().AppWindowIconic(); }
     // The taskbar button shows while any of the application's forms is visible.
     void UpdateVisible();

@@ -100,7 +100,8 @@ public:
     virtual WindowId AppWindow() = 0;
     virtual void SetAppTitle(const std::string& title) = 0;
     virtual void SetAppIcon(const TBitmap& image, TColor transparent) = 0;
-    virtual void ShowAppWindow(bool visible) = 0;
+    // Shows (activating it when asked) or hides the application window.
+    virtual void ShowAppWindow(bool visible, bool activate) = 0;
     virtual bool AppWindowIconic() = 0;
     // Minimizing the application window hides the forms it owns; restoring brings them back.
     virtual void MinimizeApp() = 0;

@@ -54,6 +54,8 @@ protected:
     virtual void Notification(TComponent* component, TOperation operation);
     // Marks the component as being freed; derived destructors call it before tearing down.
     void MarkDestroying() { FComponentState |= csDestroying; }
+    // For a component that tears down what it owns and then lives on (the application).
+    void ClearDestroying() { FComponentState &= ~csDestroying; }
 
 private:
     void InsertComponent(TComponent* component);

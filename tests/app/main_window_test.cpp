@@ -3,6 +3,7 @@
 // text, and dragging the borderless window by its body.
 #include "app_fixture.h"
 
+#include "controls/vr_base.h"
 #include "controls/vr_border.h"
 
 namespace {
@@ -31,6 +32,8 @@ TEST_F(FirstStartTest, TheWindowIsTheDesignedBorderlessStrip)
 {
     EXPECT_EQ(Headless().AppTitle(), "Spacewell v.1");
     EXPECT_EQ(Application().MainForm(), Form);
+    EXPECT_NE(Headless().MadeCursor(Screen().Cursors(crVrHandPoint)), nullptr)
+        << "the hand cursor is there from the start";
     const THeadlessWindow* w = Headless().Window(Headless().WindowByCaption("Spacewell"));
     ASSERT_NE(w, nullptr);
     EXPECT_TRUE(w->visible);

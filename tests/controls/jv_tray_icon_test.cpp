@@ -2,9 +2,11 @@
 // how hiding to the tray and restoring move the (headless) application.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "controls/jv_tray_icon.h"
@@ -32,7 +34,11 @@ class TrayIconTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        UseHeadlessBackend();
+        HeadlessBackend& backend = UseHeadlessBackend();
+        area->SetTimerHost({[&backend](unsigned ms, std::function<void()> tick) {
+                                return backend.StartTimer(ms, std::move(tick));
+                            },
+                            [&backend](int id) { backend.StopTimer(id); }});
         mainForm = Application().CreateForm<TForm>();
         mainForm->Show();
     }
@@ -164,10 +170,10 @@ TEST_F(TrayIconTest, AnimationStepsThroughTheListWhileInTheTray)
     tray->OnAnimate = [&](TObject*, int index) { steps.push_back(index); };
     tray->SetDelay(50);
     tray->SetAnimated(true);
-    area->AdvanceTime(200);
+    Headless().AdvanceTime(200);
     EXPECT_EQ(steps, (std::vector<int>{1, 2, 0, 1}));
     tray->SetActive(false);
-    area->AdvanceTime(200);
+    Headless().AdvanceTime(200);
     EXPECT_EQ(steps.size(), 4u) << "no animation without the icon";
     tray->SetIcons(nullptr);
 }
@@ -186,7 +192,7 @@ TEST_F(TrayIconTest, BalloonIsCutToTheShellsLimitsAndClosesOnItsTimer)
     EXPECT_EQ(icon->dwInfoFlags, static_cast<std::uint32_t>(btInfo));
     EXPECT_EQ(area->Calls.back().data.uTimeout, 3000u);
     EXPECT_EQ(shown, 1);
-    area->AdvanceTime(3000);
+    Headless().AdvanceTime(3000);
     EXPECT_EQ(hidden, 1);
     EXPECT_TRUE(area->ShownIcon()->szInfo.empty());
     EXPECT_FALSE(area->TimerRunning(2));
@@ -199,20 +205,20 @@ TEST_F(TrayIconTest, SingleClickArrivesOneDoubleClickTimeAfterTheButtonUp)
     RecordClicks();
     area->Pointer = {5, 6};
     area->Notify(sw::kWmLButtonDown);
-    area->AdvanceTime(100);
+    Headless().AdvanceTime(100);
     area->Pointer = {700, 1010, true, false, false};
     area->Notify(sw::kWmLButtonUp);
     area->Pointer = {1, 1};
-    area->AdvanceTime(429);
+    Headless().AdvanceTime(429);
     EXPECT_TRUE(clicks.empty());
-    area->AdvanceTime(1);
+    Headless().AdvanceTime(1);
     ASSERT_EQ(clicks.size(), 1u);
     EXPECT_EQ(clicks[0].button, TMouseButton::mbLeft);
     EXPECT_EQ(clicks[0].shift, ssShift);
     EXPECT_EQ(clicks[0].x, 700);
     EXPECT_EQ(clicks[0].y, 1010);
     EXPECT_FALSE(area->TimerRunning(3)) << "the click timer fires once";
-    area->AdvanceTime(5000);
+    Headless().AdvanceTime(5000);
     EXPECT_EQ(clicks.size(), 1u);
 }
 
@@ -226,7 +232,7 @@ TEST_F(TrayIconTest, DoubleClickDeliversNoClick)
         ++doubleClicks;
     };
     area->DoubleClick(sw::kWmLButtonDown);
-    area->AdvanceTime(2000);
+    Headless().AdvanceTime(2000);
     EXPECT_EQ(doubleClicks, 1);
     EXPECT_TRUE(clicks.empty());
 }
@@ -268,7 +274,7 @@ TEST_F(TrayIconTest, RightClickWithOnClickAlsoDeliversADelayedClick)
     ASSERT_EQ(area->ForegroundRequests.size(), 1u);
     ASSERT_EQ(area->Posted.size(), 1u);
     EXPECT_EQ(area->Posted[0].message.msg, sw::kWmNull);
-    area->AdvanceTime(500);
+    Headless().AdvanceTime(500);
     ASSERT_EQ(clicks.size(), 1u);
     EXPECT_EQ(clicks[0].button, TMouseButton::mbRight);
     EXPECT_TRUE(tray->AppIsShown()) << "a right click performs no click action";
@@ -315,14 +321,14 @@ TEST_F(TrayIconTest, LeftClickHidesAShownApplicationAndRestoresAHiddenOne)
     MakeTray(kFormVisibility | TrayVisibilities({tvVisibleTaskBar}));
     tray->SetSnap(true);
     area->Click(sw::kWmLButtonDown);
-    area->AdvanceTime(500);
+    Headless().AdvanceTime(500);
     EXPECT_FALSE(mainForm->Visible());
     EXPECT_TRUE(Headless().AppMinimized());
     EXPECT_FALSE(Headless().AppWindowVisible());
     EXPECT_FALSE(InVisibilities(tray->Visibility(), tvVisibleTaskBar));
 
     area->Click(sw::kWmLButtonDown);
-    area->AdvanceTime(500);
+    Headless().AdvanceTime(500);
     EXPECT_TRUE(mainForm->Visible());
     EXPECT_FALSE(Headless().AppMinimized());
     EXPECT_TRUE(Headless().AppWindowVisible());
@@ -519,6 +525,136 @@ TEST_F(TrayIconTest, FreedMenuIsForgotten)
     EXPECT_EQ(tray->DropDownMenu(), nullptr);
     area->Click(sw::kWmRButtonDown);
     EXPECT_EQ(Headless().MenuCount(), 0);
+}
+
+TEST_F(TrayIconTest, LeftClickActionIsJudgedAfterOnClickAndOpensTheDropDownMenu)
+{
+    TPopupMenu menu(nullptr);
+    menu.Items()->Add(new TMenuItem(nullptr));
+    MakeTray(kFormVisibility | TrayVisibilities({tvVisibleTaskBar}));
+    tray->SetDropDownMenu(&menu);
+    // The handler hides the application itself; the click action then sees it hidden.
+    tray->OnClick = [this](TObject*, TMouseButton, TShiftState, int, int) { tray->HideToTray(); };
+    area->Pointer = {40, 50};
+    area->Click(sw::kWmLButtonDown);
+    Headless().AdvanceTime(500);
+    EXPECT_TRUE(tray->AppIsShown()) << "hidden by OnClick, restored by the click action";
+    EXPECT_EQ(Headless().MenuCount(), 1);
+    EXPECT_EQ(Headless().LastMenuPoint(), (TPoint{40, 50}));
+    EXPECT_EQ(area->ForegroundRequests.size(), 1u);
+    ASSERT_EQ(area->Posted.size(), 1u);
+    EXPECT_EQ(area->Posted[0].message.msg, sw::kWmNull);
+    tray->SetDropDownMenu(nullptr);
+}
+
+TEST_F(TrayIconTest, MouseDownAndUpAreReportedWhetherOrNotAClickFollows)
+{
+    MakeTray(TrayVisibilities({tvVisibleTaskBar}));
+    std::vector<std::string> events;
+    auto record = [&](const char* kind) {
+        return [&events, kind](TObject*, TMouseButton b, TShiftState s, int x, int y) {
+            events.push_back(std::string(kind) + " " + std::to_string(static_cast<int>(b)) + " " +
+                             std::to_string(s) + " " + std::to_string(x) + "," +
+                             std::to_string(y));
+        };
+    };
+    tray->OnMouseDown = record("down");
+    tray->OnMouseUp = record("up");
+    area->Pointer = {7, 8, false, true, false};
+    area->Notify(sw::kWmMButtonDown);
+    area->Notify(sw::kWmMButtonUp);
+    const std::string middle = std::to_string(static_cast<int>(TMouseButton::mbMiddle));
+    const std::string ctrl = std::to_string(ssCtrl);
+    EXPECT_EQ(events, (std::vector<std::string>{"down " + middle + " " + ctrl + " 7,8",
+                                                "up " + middle + " " + ctrl + " 7,8"}));
+    EXPECT_FALSE(area->TimerRunning(3));
+}
+
+TEST_F(TrayIconTest, KeyboardSelectionOpensTheContextMenu)
+{
+    TPopupMenu menu(nullptr);
+    menu.Items()->Add(new TMenuItem(nullptr));
+    MakeTray();
+    tray->SetPopupMenu(&menu);
+    area->Notify(sw::kNinKeySelect);
+    EXPECT_EQ(Headless().MenuCount(), 1);
+    tray->SetPopupMenu(nullptr);
+}
+
+TEST_F(TrayIconTest, DoubleClickHidesAShownApplicationWithMinimizeDbClick)
+{
+    MakeTray(TrayVisibilities({tvVisibleTaskBar, tvMinimizeDbClick}));
+    area->DoubleClick(sw::kWmLButtonDown);
+    EXPECT_FALSE(tray->AppIsShown());
+    EXPECT_FALSE(Headless().AppWindowVisible());
+    area->DoubleClick(sw::kWmRButtonDown);
+    EXPECT_FALSE(tray->AppIsShown()) << "only the left button acts";
+}
+
+TEST_F(TrayIconTest, VisibilityChangesMoveTheApplication)
+{
+    MakeTray(TrayVisibilities({tvVisibleTaskBar}));
+    tray->SetVisibility(TrayVisibilities({}));
+    EXPECT_FALSE(tray->AppIsShown()) << "taking away the taskbar option hides to the tray";
+    tray->SetVisibility(TrayVisibilities({tvVisibleTaskBar}));
+    EXPECT_TRUE(tray->AppIsShown());
+
+    // Auto-hide added while not shown hides again (the taskbar option goes with it).
+    Application().Minimize();
+    tray->SetVisibility(TrayVisibilities({tvVisibleTaskBar, tvAutoHide}));
+    EXPECT_FALSE(Headless().AppWindowVisible());
+    EXPECT_FALSE(InVisibilities(tray->Visibility(), tvVisibleTaskBar));
+}
+
+TEST_F(TrayIconTest, LoadingWithoutTaskListHidesFromTheTaskList)
+{
+    tray = std::make_unique<TJvTrayIcon>(nullptr, area);
+    tray->BeginLoading();
+    tray->SetActive(true);
+    tray->SetVisibility(TrayVisibilities({tvVisibleTaskBar}));
+    tray->EndLoading();
+    EXPECT_EQ(area->TaskListRequests, std::vector<bool>{false});
+    EXPECT_TRUE(Headless().AppWindowVisible());
+}
+
+TEST_F(TrayIconTest, FreedImageListGivesWayToTheFallbackIcon)
+{
+    TBitmap app(2, 2);
+    Application().Icon().SetImage(app, clNone);
+    auto icons = std::make_unique<TImageList>(nullptr);
+    icons->Add(TBitmap(16, 16));
+    MakeTray();
+    tray->SetIcons(icons.get());
+    EXPECT_EQ(area->ShownIcon()->hIcon.width, 16);
+    icons.reset();
+    EXPECT_EQ(tray->Icons(), nullptr);
+    EXPECT_EQ(area->ShownIcon()->hIcon.width, 2);
+    EXPECT_EQ(area->Calls.back().message, sw::kNimModify);
+    EXPECT_EQ(area->Calls.back().data.uFlags, static_cast<std::uint32_t>(sw::kNifIcon));
+}
+
+TEST_F(TrayIconTest, DestructionCancelsAPendingClickAndLeavesTheTaskList)
+{
+    MakeTray(TrayVisibilities({tvVisibleTaskBar, tvVisibleTaskList}));
+    RecordClicks();
+    area->Click(sw::kWmLButtonDown);
+    tray.reset();
+    Headless().AdvanceTime(1000);
+    EXPECT_TRUE(clicks.empty());
+    EXPECT_EQ(area->ShownIcon(), nullptr);
+    EXPECT_EQ(area->TaskListRequests, std::vector<bool>{false})
+        << "a tray icon freed while the program goes on takes it out of the task list";
+}
+
+TEST_F(TrayIconTest, ProgramEndLeavesTheTaskListAlone)
+{
+    auto* owned = new TJvTrayIcon(mainForm, area);
+    owned->SetVisibility(TrayVisibilities({tvVisibleTaskBar, tvVisibleTaskList}));
+    owned->SetActive(true);
+    Application().Terminate();
+    Application().Run();
+    EXPECT_EQ(area->ShownIcon(), nullptr);
+    EXPECT_TRUE(area->TaskListRequests.empty());
 }
 
 }  // namespace

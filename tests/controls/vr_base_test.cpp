@@ -2,6 +2,7 @@
 // shared-component links, the bitmap list and the built-in pictures.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 #include <stdexcept>
 #include <vector>
@@ -63,9 +64,11 @@ TEST(VrPercent, PercentOfTruncatesBelowTheExactShare)
         EXPECT_EQ(PercentOf(c.percent, c.whole), c.expected) << c.percent << " of " << c.whole;
 }
 
-TEST(VrPercent, PercentOfBeyond32BitsIsARangeError)
+TEST(VrPercent, ResultsBeyond32BitsRaiseErrors)
 {
     EXPECT_THROW(PercentOf(300, 2000000000), std::range_error);
+    EXPECT_THROW(PercentOfValue(2000000000, 1), std::overflow_error);
+    EXPECT_THROW(PercentOfValue(-2000000000, 1), std::overflow_error);
 }
 
 TEST(VrPercent, PercentOfValueTruncatesAndGuardsZero)
@@ -167,6 +170,16 @@ TEST(VrBevel, EachOutlineAddsOnePixelAndDrawingMatchesShrinking)
             blackRings += b.Pixel(20, ring) == clBlack ? 1 : 0;
         EXPECT_EQ(blackRings, c.blackRings);
     }
+}
+
+TEST(VrBevel, RingArithmeticBeyond32BitsIsAnOverflow)
+{
+    TVrBevel bevel;
+    bevel.SetBorderWidth(std::numeric_limits<int>::max());
+    EXPECT_THROW(bevel.TotalWidth(), std::overflow_error);
+    bevel.SetBorderWidth(1000);
+    TRect r{std::numeric_limits<int>::max() - 10, 0, std::numeric_limits<int>::max(), 10};
+    EXPECT_THROW(bevel.ShrinkToInterior(r), std::overflow_error);
 }
 
 TEST(VrBevel, WidthsAndSpacesStackInOrder)

@@ -1,6 +1,7 @@
-// The fake shell's bookkeeping: icons by window, timers on a manual clock.
+// The fake shell's bookkeeping: icons by window, timers on the host's clock.
 #include "platform/fake/fake_notify_area.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace sw {
@@ -8,7 +9,12 @@ namespace sw {
 class FakeNotifyArea::Window : public ITrayWindow {
 public:
     Window(FakeNotifyArea& area, WindowId id) : FArea(area), FId(id) { }
-    ~Window() override { FArea.FWindows.erase(FId); }
+    ~Window() override
+    {
+        while (!FArea.FWindows[FId].timers.empty())
+            FArea.StopTimer(FId, FArea.FWindows[FId].timers.begin()->first);
+        FArea.FWindows.erase(FId);
+    }
 
     WindowId Handle() const override { return FId; }
     bool NotifyIcon(unsigned message, const TrayIconData& data) override
@@ -17,9 +23,9 @@ public:
     }
     void SetTimer(unsigned id, unsigned milliseconds) override
     {
-        FArea.FWindows[FId].timers[id] = {milliseconds, FArea.FNow + milliseconds};
+        FArea.StartTimer(FId, id, milliseconds);
     }
-    void KillTimer(unsigned id) override { FArea.FWindows[FId].timers.erase(id); }
+    void KillTimer(unsigned id) override { FArea.StopTimer(FId, id); }
     void SetForeground() override { FArea.ForegroundRequests.push_back(FId); }
     void Post(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) override
     {
@@ -142,29 +148,27 @@ void FakeNotifyArea::RestartShell()
         Send({TaskbarCreatedId, 0, 0}, window);
 }
 
-void FakeNotifyArea::AdvanceTime(unsigned milliseconds)
+void FakeNotifyArea::StartTimer(WindowId window, unsigned id, unsigned milliseconds)
 {
-    const std::uint64_t target = FNow + milliseconds;
-    for (;;) {
-        WindowId dueWindow = 0;
-        unsigned dueId = 0;
-        std::uint64_t due = target + 1;
-        for (const auto& [window, record] : FWindows)
-            for (const auto& [id, timer] : record.timers)
-                if (timer.due < due) {
-                    due = timer.due;
-                    dueWindow = window;
-                    dueId = id;
-                }
-        if (due > target)
-            break;
-        FNow = due;
-        Timer& timer = FWindows[dueWindow].timers[dueId];
-        // A zero interval would fire forever within one instant; the system waits at least 10 ms.
-        timer.due = FNow + (timer.interval ? timer.interval : 10);
-        Send({kWmTimer, dueId, 0}, dueWindow);
-    }
-    FNow = target;
+    // Setting a running timer again restarts it, as the system does.
+    StopTimer(window, id);
+    // The system waits at least 10 ms, whatever the interval asked for.
+    unsigned interval = std::max(milliseconds, 10u);
+    int hostId = 0;
+    if (FTimerHost.start)
+        hostId = FTimerHost.start(interval, [this, window, id] { Send({kWmTimer, id, 0}, window); });
+    FWindows[window].timers[id] = hostId;
+}
+
+void FakeNotifyArea::StopTimer(WindowId window, unsigned id)
+{
+    auto& timers = FWindows[window].timers;
+    auto it = timers.find(id);
+    if (it == timers.end())
+        return;
+    if (FTimerHost.stop && it->second != 0)
+        FTimerHost.stop(it->second);
+    timers.erase(it);
 }
 
 }  // namespace sw

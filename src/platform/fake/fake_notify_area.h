@@ -1,11 +1,13 @@
 // An in-memory notification area: it keeps the icons the shell would show (with their tips),
-// records every call a component makes, runs the hidden windows' timers on its own clock that
-// the test advances, and plays the shell's notifications (clicks, restarts, session end).
+// records every call a component makes, runs the hidden windows' timers on the clock a test hands
+// it, and plays the shell's notifications (clicks, restarts, session end).
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "platform/notify_area.h"
@@ -15,6 +17,13 @@ namespace sw {
 struct NotifyIconCall {
     unsigned message = 0;
     TrayIconData data;
+};
+
+// The clock that runs the hidden windows' timers: in tests the headless toolkit's, so that one
+// AdvanceTime moves the tray together with every other timer.
+struct FakeTimerHost {
+    std::function<int(unsigned intervalMs, std::function<void()> tick)> start;
+    std::function<void(int id)> stop;
 };
 
 struct PostedTrayMessage {
@@ -61,31 +70,27 @@ public:
     // The shell restarts: every icon is gone and each window is told the taskbar was created.
     void RestartShell();
 
-    // The clock that drives the timers, in milliseconds since the area was created.
-    std::uint64_t Now() const { return FNow; }
-    // Moves the clock on, delivering each timer that falls due in order of its due time.
-    void AdvanceTime(unsigned milliseconds);
+    // Without a host, timers are kept (TimerRunning) but never fire.
+    void SetTimerHost(FakeTimerHost host) { FTimerHost = std::move(host); }
 
 private:
     class Window;
     friend class Window;
 
-    struct Timer {
-        unsigned interval = 0;
-        std::uint64_t due = 0;
-    };
     struct WindowRecord {
         TrayWindowProc proc;
-        std::map<unsigned, Timer> timers;
+        std::map<unsigned, int> timers;  // the window's timer id → the host's
     };
 
     WindowId Resolve(WindowId window) const;
     bool Record(WindowId window, unsigned message, const TrayIconData& data);
+    void StartTimer(WindowId window, unsigned id, unsigned milliseconds);
+    void StopTimer(WindowId window, unsigned id);
 
     std::map<WindowId, WindowRecord> FWindows;
     std::map<WindowId, TrayIconData> FIcons;
     WindowId FNextWindow = 0x1000;
-    std::uint64_t FNow = 0;
+    FakeTimerHost FTimerHost;
 };
 
 }  // namespace sw

@@ -123,7 +123,7 @@ public:
     WindowId AppWindow() override { return kAppWindow; }
     void SetAppTitle(const std::string& title) override { FAppTitle = title; }
     void SetAppIcon(const TBitmap& image, TColor transparent) override;
-    void ShowAppWindow(bool visible) override { FAppVisible = visible; }
+    void ShowAppWindow(bool visible, bool) override { FAppVisible = visible; }
     bool AppWindowIconic() override { return FAppMinimized; }
     void MinimizeApp() override { FAppMinimized = true; }
     void RestoreApp() override { FAppMinimized = false; }

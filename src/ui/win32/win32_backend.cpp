@@ -510,9 +510,9 @@ void Win32Backend::SetAppIcon(const TBitmap& image, TColor transparent)
     FAppIcon = reinterpret_cast<std::uintptr_t>(icon);
 }
 
-void Win32Backend::ShowAppWindow(bool visible)
+void Win32Backend::ShowAppWindow(bool visible, bool activate)
 {
-    ShowWindow(H(FAppWindow), visible ? SW_SHOWNOACTIVATE : SW_HIDE);
+    ShowWindow(H(FAppWindow), !visible ? SW_HIDE : activate ? SW_SHOW : SW_SHOWNOACTIVATE);
 }
 
 bool Win32Backend::AppWindowIconic() { return IsIconic(H(FAppWindow)) != FALSE; }

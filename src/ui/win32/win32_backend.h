@@ -39,7 +39,7 @@ public:
     WindowId AppWindow() override { return FAppWindow; }
     void SetAppTitle(const std::string& title) override;
     void SetAppIcon(const TBitmap& image, TColor transparent) override;
-    void ShowAppWindow(bool visible) override;
+    void ShowAppWindow(bool visible, bool activate) override;
     bool AppWindowIconic() override;
     void MinimizeApp() override;
     void RestoreApp() override;
