@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "app/app_icon.h"
 #include "controls/jv_gradient_progress.h"
 #include "controls/vr_border.h"
 #include "meter/caption.h"
@@ -36,6 +37,7 @@ TForm1::TForm1(TComponent* owner, sw::PlatformServices services)
     SetAlphaBlendValue(200);
     SetKeyPreview(true);
     SetShowHint(true);
+    Icon().SetImage(SpacewellIconPicture(), clNone);
     CreateTitleBand();
     Timer1 = new TTimer(this);
     Timer1->SetName("Timer1");

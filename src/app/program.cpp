@@ -3,6 +3,7 @@
 
 #include <utility>
 
+#include "app/app_icon.h"
 #include "app/main_form.h"
 #include "controls/vr_base.h"
 #include "ui/application.h"
@@ -10,6 +11,7 @@
 TForm1* CreateMainWindow(sw::PlatformServices services)
 {
     Application().SetTitle("Spacewell v.1");
+    Application().Icon().SetImage(SpacewellIconPicture(), clNone);
     RegisterVrCursors();
     return Application().CreateForm<TForm1>(std::move(services));
 }

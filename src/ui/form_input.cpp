@@ -261,4 +261,7 @@ void FormInput::Char(char key)
             return;
     }
     KeyTarget()->KeyPress(key);
+    // As in a dialog, a character the focused control leaves alone may be another's accelerator.
+    if (key != 0)
+        FForm.CMDialogChar(key);
 }

@@ -211,4 +211,17 @@ TEST_F(JvXPCheckboxTest, AcceleratorClicksTheBox)
     EXPECT_TRUE(box->Checked());
 }
 
+TEST_F(JvXPCheckboxTest, AcceleratorWithoutAltOnlyWhileFocused)
+{
+    box->SetCaption("&Show RAM");
+    other->SetFocus();
+    Headless().PressKey('S', 's');
+    EXPECT_FALSE(box->Checked()) << "another control has the focus";
+    box->SetFocus();
+    Headless().PressKey('S', 's');
+    EXPECT_TRUE(box->Checked());
+    Headless().PressKey('X', 'x');
+    EXPECT_TRUE(box->Checked()) << "not its letter";
+}
+
 }  // namespace

@@ -234,7 +234,8 @@ void HeadlessBackend::TypeChar(char key)
 void HeadlessBackend::PressKey(std::uint16_t key, char typed, TShiftState shift)
 {
     KeyDown(key, shift);
-    if (typed != 0)
+    // With Alt held the system sends a system character, which reaches no key-press handler.
+    if (typed != 0 && (shift & ssAlt) == 0)
         TypeChar(typed);
     KeyUp(key, shift);
 }

@@ -58,7 +58,7 @@ public:
     void KeyDown(std::uint16_t key, TShiftState shift = 0);
     void KeyUp(std::uint16_t key, TShiftState shift = 0);
     void TypeChar(char key);
-    // KeyDown, TypeChar (for printable keys) and KeyUp in a row.
+    // KeyDown, TypeChar (for printable keys, unless Alt is held) and KeyUp in a row.
     void PressKey(std::uint16_t key, char typed = 0, TShiftState shift = 0);
     // WM_HOTKEY for `target` (0: the first window created that still exists).
     void Hotkey(int id, WindowId target = 0);

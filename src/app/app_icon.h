@@ -1,0 +1,8 @@
+// The program's icon as a picture: the window's frame and body colours around three gauge bars in
+// the drive kinds' colours. The window, the taskbar button and the tray show it.
+#pragma once
+
+#include "gfx/bitmap.h"
+
+// 32 × 32, fully opaque.
+TBitmap SpacewellIconPicture();
