@@ -5,9 +5,10 @@
 
 #include "gfx/canvas.h"
 #include "ui/accel.h"
-#include "ui/caption_text.h"
 #include "ui/application.h"
+#include "ui/caption_text.h"
 #include "ui/backend.h"
+#include "ui/form.h"
 #include "ui/wincontrol.h"
 
 namespace {
@@ -231,8 +232,11 @@ void TJvCustomLabel::SetShowFocus(bool value)
 void TJvCustomLabel::Click()
 {
     TExtGraphicControl::Click();
-    if (FAutoOpenURL && !FURL.empty() && FShell)
-        FShell->ShellOpen("open", FURL, "");
+    if (!FAutoOpenURL || FURL.empty())
+        return;
+    if (!FShell)
+        FShell = sw::MakeNativeShell();
+    FShell->ShellOpen("open", FURL, "");
 }
 
 void TJvCustomLabel::MouseEnter()
@@ -271,8 +275,11 @@ void TJvCustomLabel::CheckHover()
 {
     bool hovered = Enabled() && Showing() && Application().Active();
     if (hovered) {
-        const TPoint cursor = ScreenToClient(CurrentBackend().CursorPos());
-        hovered = ClientRect().Contains(cursor);
+        // Hovered only when no other control lies over this one at the pointer.
+        const TForm* form = ParentForm();
+        const TPoint cursor = CurrentBackend().CursorPos();
+        hovered =
+            form != nullptr && form->ControlAtPos(form->ScreenToClient(cursor), true, true) == this;
     }
     if (hovered == PointerInside()) {
         // Already inside, e.g. entered while disabled: the hot font may apply now.
@@ -318,6 +325,17 @@ bool TJvCustomLabel::CMDialogChar(char key)
         return false;
     FFocusControl->SetFocus();
     return true;
+}
+
+void TJvCustomLabel::CMFocusChanged(TWinControl* focused)
+{
+    TExtGraphicControl::CMFocusChanged(focused);
+    const bool targetFocused = FFocusControl != nullptr && focused == FFocusControl;
+    if (targetFocused == FTargetFocused)
+        return;
+    FTargetFocused = targetFocused;
+    if (FShowFocus)
+        Invalidate();
 }
 
 unsigned TJvCustomLabel::TextFormat() const { return CaptionFormat(FAlignment, FWordWrap); }

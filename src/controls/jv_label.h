@@ -49,7 +49,7 @@ public:
     void SetAutoOpenURL(bool value) { FAutoOpenURL = value; }
     const std::string& URL() const { return FURL; }
     void SetURL(const std::string& url) { FURL = url; }
-    // Where URL is opened; without one a click opens nothing.
+    // Where URL is opened; the system's own shell unless given another.
     void SetShell(std::shared_ptr<sw::IShell> shell) { FShell = std::move(shell); }
 
     bool Transparent() const { return (ControlStyle() & csOpaque) == 0; }
@@ -96,6 +96,7 @@ protected:
     void EnabledChanged() override;
     void VisibleChanged() override;
     bool CMDialogChar(char key) override;
+    void CMFocusChanged(TWinControl* focused) override;
 
     // Draws, or with DT_CALCRECT measures, the caption in `rect`; returns the text height
     // plus the shadow size.
@@ -112,6 +113,8 @@ private:
     bool FHotTrack = false;
     // The hot font is showing: the pointer entered while the label could take it.
     bool FHot = false;
+    // The focus control has the focus, so the focus rectangle shows.
+    bool FTargetFocused = false;
     TFontSpec FHotTrackFont;
     TJvTrackFontOptions FHotTrackFontOptions = 0;
     bool FAutoOpenURL = true;

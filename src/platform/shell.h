@@ -1,6 +1,7 @@
 // Asking the desktop shell to perform a verb ("open") on a document or web address.
 #pragma once
 
+#include <memory>
 #include <string>
 
 namespace sw {
@@ -12,5 +13,8 @@ public:
     virtual bool ShellOpen(const std::string& verb, const std::string& target,
                            const std::string& params) = 0;
 };
+
+// The shell of the system the program was built for.
+std::shared_ptr<IShell> MakeNativeShell();
 
 }  // namespace sw

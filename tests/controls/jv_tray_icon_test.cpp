@@ -554,8 +554,7 @@ TEST_F(TrayIconTest, MouseDownAndUpAreReportedWhetherOrNotAClickFollows)
     auto record = [&](const char* kind) {
         return [&events, kind](TObject*, TMouseButton b, TShiftState s, int x, int y) {
             events.push_back(std::string(kind) + " " + std::to_string(static_cast<int>(b)) + " " +
-                             std::to_string(s) + " " + std::to_string(x) + "," +
-                             std::to_string(y));
+                             std::to_string(s) + " " + std::to_string(x) + "," + std::to_string(y));
         };
     };
     tray->OnMouseDown = record("down");

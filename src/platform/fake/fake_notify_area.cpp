@@ -156,7 +156,9 @@ void FakeNotifyArea::StartTimer(WindowId window, unsigned id, unsigned milliseco
     unsigned interval = std::max(milliseconds, 10u);
     int hostId = 0;
     if (FTimerHost.start)
-        hostId = FTimerHost.start(interval, [this, window, id] { Send({kWmTimer, id, 0}, window); });
+        hostId = FTimerHost.start(interval, [this, window, id] {
+            Send({kWmTimer, id, 0}, window);
+        });
     FWindows[window].timers[id] = hostId;
 }
 

@@ -19,7 +19,7 @@ PlatformServices MakeNativeServices()
             std::make_shared<FakeHotkeys>(),
             std::make_shared<PosixPaths>(),
             std::make_shared<PosixLocale>(),
-            std::make_shared<PosixShell>(),
+            MakeNativeShell(),
             MakeNativeNotifyArea()};
 }
 

@@ -5,8 +5,11 @@
 #include <locale.h>
 #include <spawn.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <memory>
+#include <thread>
 #include <vector>
 
 extern char** environ;
@@ -50,7 +53,16 @@ bool PosixShell::ShellOpen(const std::string& verb, const std::string& target,
         argv.push_back(a.data());
     argv.push_back(nullptr);
     pid_t pid = 0;
-    return posix_spawnp(&pid, "xdg-open", nullptr, nullptr, argv.data(), environ) == 0;
+    if (posix_spawnp(&pid, "xdg-open", nullptr, nullptr, argv.data(), environ) != 0)
+        return false;
+    // Reaped in the background so that no finished opener lingers as a zombie.
+    std::thread([pid] {
+        int status = 0;
+        waitpid(pid, &status, 0);
+    }).detach();
+    return true;
 }
+
+std::shared_ptr<IShell> MakeNativeShell() { return std::make_shared<PosixShell>(); }
 
 }  // namespace sw

@@ -15,6 +15,5 @@ std::shared_ptr<IRegistry> MakeWin32Registry();
 std::shared_ptr<IHotkeys> MakeWin32Hotkeys();
 std::shared_ptr<IPaths> MakeWin32Paths();
 std::shared_ptr<ILocale> MakeWin32Locale();
-std::shared_ptr<IShell> MakeWin32Shell();
 
 }  // namespace sw

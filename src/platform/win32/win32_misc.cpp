@@ -50,6 +50,6 @@ public:
 
 std::shared_ptr<IPaths> MakeWin32Paths() { return std::make_shared<Win32Paths>(); }
 std::shared_ptr<ILocale> MakeWin32Locale() { return std::make_shared<Win32Locale>(); }
-std::shared_ptr<IShell> MakeWin32Shell() { return std::make_shared<Win32Shell>(); }
+std::shared_ptr<IShell> MakeNativeShell() { return std::make_shared<Win32Shell>(); }
 
 }  // namespace sw
