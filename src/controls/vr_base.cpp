@@ -6,12 +6,12 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
-#include <stdexcept>
 
 #include "controls/vr_resources.h"
 #include "gfx/bitmap_stream.h"
 #include "ui/application.h"
 #include "ui/backend.h"
+#include "ui/errors.h"
 
 void TVrPersistent::EndUpdate()
 {
@@ -120,7 +120,7 @@ namespace {
 int CheckedInt(long double value)
 {
     if (value < std::numeric_limits<int>::min() || value > std::numeric_limits<int>::max())
-        throw std::overflow_error("Arithmetic overflow");
+        throw EIntOverflow();
     return static_cast<int>(value);
 }
 
@@ -201,7 +201,7 @@ int PercentOf(int percent, int whole)
     const long double share = percent * onePercent;
     const long double result = std::trunc(whole * share);
     if (result < std::numeric_limits<int>::min() || result > std::numeric_limits<int>::max())
-        throw std::range_error("Range check error");
+        throw ERangeError();
     return static_cast<int>(result);
 }
 

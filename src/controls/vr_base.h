@@ -145,9 +145,9 @@ private:
 void DrawFrame3D(TCanvas& canvas, TRect& rect, TColor topColor, TColor bottomColor, int width);
 
 // `percent` % of `whole`, truncated, in 80-bit arithmetic with 0.01 just below its true value,
-// so 10 % of 100 is 9. Throws std::range_error beyond 32 bits.
+// so 10 % of 100 is 9. Throws ERangeError beyond 32 bits.
 int PercentOf(int percent, int whole);
-// `value` as a truncated percentage of `whole`; 0 when `whole` is 0. Throws std::overflow_error
+// `value` as a truncated percentage of `whole`; 0 when `whole` is 0. Throws EIntOverflow
 // when the percentage leaves 32 bits.
 int PercentOfValue(int value, int whole);
 

@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
-#include <stdexcept>
 
 #include "gfx/canvas.h"
+#include "ui/errors.h"
 
 namespace {
 
@@ -69,7 +69,7 @@ void TVrScrollText::SetThreaded(bool value) { FTimer->SetTimerType(value ? ttThr
 void TVrScrollText::SetInterval(int value)
 {
     if (value < 0)
-        throw std::out_of_range("Range check error");
+        throw ERangeError();
     FTimer->SetInterval(static_cast<unsigned>(value));
 }
 

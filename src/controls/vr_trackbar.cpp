@@ -120,16 +120,16 @@ void TVrTrackBar::SetThumbStates(int value)
 
 void TVrTrackBar::SetBitmapList(TVrBitmapList* value)
 {
-    if (FBitmapList != value) {
-        if (FBitmapList) {
-            FBitmapList->RemoveLink(FBitmapListLink);
-            RemoveFreeNotification(FBitmapList);
-        }
-        FBitmapList = value;
-        if (FBitmapList) {
-            FBitmapList->InsertLink(FBitmapListLink);
-            FreeNotification(FBitmapList);
-        }
+    // The link is taken out and put back even for the same list, moving it to the end of the
+    // list's notification order.
+    if (FBitmapList) {
+        FBitmapList->RemoveLink(FBitmapListLink);
+        RemoveFreeNotification(FBitmapList);
+    }
+    FBitmapList = value;
+    if (FBitmapList) {
+        FBitmapList->InsertLink(FBitmapListLink);
+        FreeNotification(FBitmapList);
     }
     LoadThumb();
     RequestRepaint();

@@ -4,7 +4,6 @@
 
 #include <limits>
 #include <memory>
-#include <stdexcept>
 #include <vector>
 
 #include "controls/vr_base.h"
@@ -12,6 +11,7 @@
 #include "gfx/bitmap.h"
 #include "gfx/canvas.h"
 #include "ui/application.h"
+#include "ui/errors.h"
 #include "ui/headless/headless_backend.h"
 
 namespace {
@@ -66,9 +66,9 @@ TEST(VrPercent, PercentOfTruncatesBelowTheExactShare)
 
 TEST(VrPercent, ResultsBeyond32BitsRaiseErrors)
 {
-    EXPECT_THROW(PercentOf(300, 2000000000), std::range_error);
-    EXPECT_THROW(PercentOfValue(2000000000, 1), std::overflow_error);
-    EXPECT_THROW(PercentOfValue(-2000000000, 1), std::overflow_error);
+    EXPECT_THROW(PercentOf(300, 2000000000), ERangeError);
+    EXPECT_THROW(PercentOfValue(2000000000, 1), EIntOverflow);
+    EXPECT_THROW(PercentOfValue(-2000000000, 1), EIntOverflow);
 }
 
 TEST(VrPercent, PercentOfValueTruncatesAndGuardsZero)
@@ -176,10 +176,10 @@ TEST(VrBevel, RingArithmeticBeyond32BitsIsAnOverflow)
 {
     TVrBevel bevel;
     bevel.SetBorderWidth(std::numeric_limits<int>::max());
-    EXPECT_THROW(bevel.TotalWidth(), std::overflow_error);
+    EXPECT_THROW(bevel.TotalWidth(), EIntOverflow);
     bevel.SetBorderWidth(1000);
     TRect r{std::numeric_limits<int>::max() - 10, 0, std::numeric_limits<int>::max(), 10};
-    EXPECT_THROW(bevel.ShrinkToInterior(r), std::overflow_error);
+    EXPECT_THROW(bevel.ShrinkToInterior(r), EIntOverflow);
 }
 
 TEST(VrBevel, WidthsAndSpacesStackInOrder)

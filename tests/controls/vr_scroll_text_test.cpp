@@ -4,10 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <stdexcept>
 
 #include "gfx/canvas.h"
 #include "ui/application.h"
+#include "ui/errors.h"
 #include "ui/form.h"
 #include "ui/headless/headless_backend.h"
 
@@ -172,7 +172,7 @@ TEST_F(VrScrollText, EdgesFadeFromBackgroundToLetterColour)
 TEST_F(VrScrollText, NegativeIntervalIsARangeError)
 {
     TVrScrollText text(nullptr);
-    EXPECT_THROW(text.SetInterval(-1), std::out_of_range);
+    EXPECT_THROW(text.SetInterval(-1), ERangeError);
     text.SetInterval(0);
     EXPECT_EQ(text.Timer().Interval(), 0u);
 }
