@@ -273,13 +273,14 @@ void TJvCustomLabel::FontChanged()
 // Hovered: enabled, under the cursor (a disabled label counts), and the application active.
 void TJvCustomLabel::CheckHover()
 {
+    TForm* form = ParentForm();
+    if (form == nullptr)
+        return;
     bool hovered = Enabled() && Showing() && Application().Active();
     if (hovered) {
         // Hovered only when no other control lies over this one at the pointer.
-        const TForm* form = ParentForm();
         const TPoint cursor = CurrentBackend().CursorPos();
-        hovered =
-            form != nullptr && form->ControlAtPos(form->ScreenToClient(cursor), true, true) == this;
+        hovered = form->ControlAtPos(form->ScreenToClient(cursor), true, true) == this;
     }
     if (hovered == PointerInside()) {
         // Already inside, e.g. entered while disabled: the hot font may apply now.
@@ -287,10 +288,8 @@ void TJvCustomLabel::CheckHover()
             EngageHotFont();
         return;
     }
-    if (hovered)
-        MouseEnter();
-    else
-        MouseLeave();
+    // Through the form, so that its own tracking sends the leave when the pointer goes.
+    form->SetHoverControl(hovered ? this : nullptr);
 }
 
 void TJvCustomLabel::MouseDown(TMouseButton button, TShiftState shift, int x, int y)

@@ -312,6 +312,8 @@ void TForm::SetFocusedControl(TWinControl* control)
     CMFocusChanged(FActiveControl);
 }
 
+void TForm::SetHoverControl(TControl* control) { FInput->SetHover(control); }
+
 void TForm::CMColorChanged()
 {
     TWinControl::CMColorChanged();

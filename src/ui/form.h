@@ -63,6 +63,9 @@ public:
     void SelectFirst();
     // Tells every control the focus may have changed (e.g. default-button state moved).
     void NotifyFocusChanged() { CMFocusChanged(FActiveControl); }
+    // Moves the pointer-inside mark to `control` (nullptr: none) with the leave and enter
+    // notifications, for a control that re-checks the pointer on its own.
+    void SetHoverControl(TControl* control);
 
     void Invalidate() override;
     void Repaint() override;

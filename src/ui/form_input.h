@@ -34,6 +34,8 @@ public:
     TControl* Capture() const { return FCapture; }
     void SetCapture(TControl* control);
     TControl* Hover() const { return FHover; }
+    // Leave for the old hover control, then enter (and the hint timer) for the new one.
+    void SetHover(TControl* control);
     // Forgets `control` and everything inside it (it is being freed or removed).
     void ControlGone(TControl* control);
     void CancelHint();
@@ -44,7 +46,6 @@ private:
     TControl* Hit(TPoint client, bool forHover = false) const;
     TPoint Local(const TControl* control, TPoint client) const;
     TWinControl* KeyTarget() const;
-    void SetHover(TControl* control);
     void ShowHintNow();
 
     TForm& FForm;

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <memory>
+#include <string>
 
 #include "controls/jv_label.h"
 #include "gfx/bitmap.h"
@@ -14,6 +16,7 @@
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/headless/headless_backend.h"
+#include "ui/wincontrol.h"
 
 namespace {
 
@@ -45,6 +48,18 @@ int LongestRun(const TBitmap& picture, TColor color)
             longest = std::max(longest, run);
         }
     return longest;
+}
+
+// True when both pictures have the same size and pixels.
+bool SamePicture(const TBitmap& a, const TBitmap& b)
+{
+    if (a.Width() != b.Width() || a.Height() != b.Height())
+        return false;
+    for (int y = 0; y < a.Height(); ++y)
+        for (int x = 0; x < a.Width(); ++x)
+            if (a.Pixel(x, y) != b.Pixel(x, y))
+                return false;
+    return true;
 }
 
 class JvLabelTest : public ::testing::Test {
@@ -82,6 +97,28 @@ protected:
         TBitmap picture(label->Width(), label->Height());
         picture.Canvas().CopyRect(picture.BoundsRect(), form->Image(), label->BoundsRect());
         return picture;
+    }
+
+    // The label's pixels as last presented on screen: only what was invalidated is redrawn.
+    TBitmap Shown()
+    {
+        Headless().ProcessMessages();
+        TBitmap picture(label->Width(), label->Height());
+        picture.Canvas().CopyRect(picture.BoundsRect(), Headless().Window(form->Handle())->image,
+                                  label->BoundsRect());
+        return picture;
+    }
+
+    // The hot font is bold and underlined: the underline is one long run of the font colour.
+    bool HotFontShows() { return LongestRun(Picture(), clBlue) > 80; }
+
+    // A focusable windowed control on the form, clear of the label.
+    TWinControl* AddFocusable(int top)
+    {
+        auto* control = new TWinControl(form);
+        control->SetParent(form);
+        control->SetBounds(200, top, 40, 20);
+        return control;
     }
 
     TForm* form = nullptr;
@@ -308,6 +345,270 @@ TEST_F(JvLabelTest, EnablingUnderThePointerSwitchesToTheHotFont)
     label->SetEnabled(false);
     EXPECT_FALSE(label->PointerInside());
     EXPECT_LT(LongestRun(Picture(), ColorToRGB(clGrayText)), 20) << "normal font, greyed";
+}
+
+TEST_F(JvLabelTest, ShadowIsOffsetTowardsItsPosition)
+{
+    constexpr TColor kShadow = clYellow;
+    constexpr int kSize = 2;
+    TFontSpec font = label->Font();
+    font.color = clBlack;
+    label->SetFont(font);
+    // Room on every side, so no shadow falls outside the label.
+    label->SetBounds(20, 30, 109, 30);
+    label->SetCaption("Web Page");
+    label->SetAlignment(taCenter);
+    label->SetMargin(4);
+    label->SetShadowColor(kShadow);
+    // Without a size the shadow pass lies exactly under the text.
+    const TBitmap plain = Picture();
+    struct Case {
+        TShadowPosition position;
+        int dx;
+        int dy;
+    };
+    for (Case c : {Case{spLeftTop, -kSize, -kSize}, Case{spLeftBottom, -kSize, kSize},
+                   Case{spRightBottom, kSize, kSize}, Case{spRightTop, kSize, -kSize}}) {
+        label->SetShadowPos(c.position);
+        label->SetShadowSize(kSize);
+        const TBitmap shadowed = Picture();
+        int shadowPixels = 0;
+        for (int y = 0; y < plain.Height(); ++y)
+            for (int x = 0; x < plain.Width(); ++x) {
+                TColor expected = kLabelColor;
+                if (plain.Pixel(x, y) == clBlack)
+                    expected = clBlack;
+                else if (plain.Pixel(x - c.dx, y - c.dy) == clBlack)
+                    expected = kShadow;
+                ASSERT_EQ(shadowed.Pixel(x, y), expected)
+                    << "position " << c.position << " at " << x << "," << y;
+                shadowPixels += expected == kShadow;
+            }
+        EXPECT_GT(shadowPixels, 30) << "position " << c.position;
+        label->SetShadowSize(0);
+    }
+}
+
+TEST_F(JvLabelTest, TransparentLabelFillsNoBackground)
+{
+    label->SetTransparent(true);
+    struct Case {
+        TColor frame;
+        int rounded;
+    };
+    for (Case c : {Case{clNone, 0}, Case{clRed, 0}, Case{clRed, 4}}) {
+        label->SetFrameColor(c.frame);
+        label->SetRoundedFrame(c.rounded);
+        const TBitmap picture = Picture();
+        for (int y = 0; y < picture.Height(); ++y)
+            for (int x = 0; x < picture.Width(); ++x)
+                ASSERT_NE(picture.Pixel(x, y), kLabelColor)
+                    << "frame " << c.frame << " rounded " << c.rounded << " at " << x << "," << y;
+        EXPECT_EQ(picture.Pixel(54, 17), kFormColor) << "below the text, inside any frame";
+        EXPECT_EQ(picture.Pixel(54, 19), c.frame == clNone ? kFormColor : clRed);
+    }
+}
+
+TEST_F(JvLabelTest, WithoutAccelCharTheAmpersandShows)
+{
+    label->SetCaption("&&Product");
+    const TBitmap literal = Picture();
+    label->SetCaption("&Product");
+    const TBitmap prefixed = Picture();
+    label->SetShowAccelChar(false);
+    const TBitmap plain = Picture();
+    EXPECT_TRUE(SamePicture(plain, literal)) << "drawn as \"&Product\" with no underline";
+    EXPECT_FALSE(SamePicture(plain, prefixed));
+    EXPECT_GT(InkBounds(plain, plain.BoundsRect(), kLabelColor).Width(),
+              InkBounds(prefixed, prefixed.BoundsRect(), kLabelColor).Width());
+}
+
+TEST_F(JvLabelTest, ButtonUpRechecksTheHover)
+{
+    for (TMouseButton button :
+         {TMouseButton::mbLeft, TMouseButton::mbRight, TMouseButton::mbMiddle}) {
+        const int b = static_cast<int>(button);
+        Headless().MouseMove({250, 90});
+        Headless().MouseMove({50, 40});
+        ASSERT_TRUE(HotFontShows()) << b;
+
+        Headless().SetForeignForeground(true);
+        Headless().MouseUp({50, 40}, button);
+        EXPECT_FALSE(label->PointerInside()) << b << ": not hovered while in the background";
+        EXPECT_FALSE(HotFontShows()) << b;
+
+        Headless().SetForeignForeground(false);
+        Headless().MouseUp({50, 40}, button);
+        EXPECT_TRUE(label->PointerInside()) << b;
+        EXPECT_TRUE(HotFontShows()) << b;
+    }
+}
+
+TEST_F(JvLabelTest, RightPressRechecksTheHoverButALeftPressDoesNot)
+{
+    Headless().MouseMove({50, 40});
+    ASSERT_TRUE(HotFontShows());
+    Headless().SetForeignForeground(true);
+    Headless().MouseDown({50, 40}, TMouseButton::mbLeft);
+    EXPECT_TRUE(label->PointerInside());
+    EXPECT_TRUE(HotFontShows());
+    Headless().MouseUp({50, 40}, TMouseButton::mbLeft);
+    EXPECT_FALSE(HotFontShows());
+
+    Headless().SetForeignForeground(false);
+    Headless().MouseDown({50, 40}, TMouseButton::mbRight);
+    EXPECT_TRUE(label->PointerInside());
+    EXPECT_TRUE(HotFontShows());
+    Headless().MouseUp({50, 40}, TMouseButton::mbRight);
+
+    Headless().SetForeignForeground(true);
+    Headless().MouseDown({50, 40}, TMouseButton::mbRight);
+    EXPECT_FALSE(label->PointerInside());
+    EXPECT_FALSE(HotFontShows());
+}
+
+TEST_F(JvLabelTest, BecomingVisibleUnderThePointerRechecksTheHover)
+{
+    label->SetVisible(false);
+    Headless().MouseMove({50, 40});
+    Headless().SetForeignForeground(true);
+    label->SetVisible(true);
+    EXPECT_FALSE(label->PointerInside()) << "the application is in the background";
+    EXPECT_FALSE(HotFontShows());
+
+    label->SetVisible(false);
+    Headless().SetForeignForeground(false);
+    label->SetVisible(true);
+    EXPECT_TRUE(label->PointerInside());
+    EXPECT_TRUE(HotFontShows());
+
+    Headless().MouseMove({250, 90});
+    EXPECT_FALSE(label->PointerInside()) << "moving straight off leaves";
+    EXPECT_FALSE(HotFontShows());
+}
+
+TEST_F(JvLabelTest, AControlOverTheLabelAtThePointerMeansNotHovered)
+{
+    struct Case {
+        const char* what;
+        bool windowed;
+        TRect bounds;
+        bool hovered;
+    };
+    // The pointer goes to (50, 40), inside the label; the label is hovered last, because
+    // nothing clears the flag while the pointer stays still.
+    const Case cases[] = {
+        {"a windowless sibling", false, Bounds(40, 32, 30, 15), false},
+        {"a windowed sibling", true, Bounds(40, 32, 30, 15), false},
+        {"a sibling away from the pointer", false, Bounds(100, 32, 20, 15), true},
+    };
+    for (const Case& c : cases) {
+        label->SetVisible(false);
+        TControl* sibling = nullptr;
+        if (c.windowed) {
+            sibling = new TWinControl(form);
+        } else {
+            auto* other = new TJvLabel(form);
+            other->SetAutoSize(false);
+            sibling = other;
+        }
+        sibling->SetParent(form);
+        sibling->SetBounds(c.bounds.left, c.bounds.top, c.bounds.Width(), c.bounds.Height());
+        Headless().MouseMove({50, 40});
+        ASSERT_FALSE(label->PointerInside()) << c.what;
+        label->SetVisible(true);
+        EXPECT_EQ(label->PointerInside(), c.hovered) << c.what;
+        delete sibling;
+    }
+}
+
+TEST_F(JvLabelTest, AcceleratorMovesTheFocusToTheFocusControl)
+{
+    TWinControl* target = AddFocusable(30);
+    TWinControl* elsewhere = AddFocusable(60);
+    label->SetCaption("&Product Web Page");
+    label->SetFocusControl(target);
+    struct Case {
+        char key;
+        bool showAccelChar;
+        bool moves;
+    };
+    for (Case c : {Case{'P', true, true}, Case{'W', true, false}, Case{'P', false, false}}) {
+        label->SetShowAccelChar(c.showAccelChar);
+        elsewhere->SetFocus();
+        ASSERT_TRUE(elsewhere->Focused());
+        Headless().KeyDown(VK_MENU, ssAlt);
+        Headless().PressKey(c.key, static_cast<char>(std::tolower(c.key)), ssAlt);
+        Headless().KeyUp(VK_MENU);
+        EXPECT_EQ(target->Focused(), c.moves)
+            << "Alt+" << c.key << (c.showAccelChar ? "" : " without accelerators");
+    }
+}
+
+TEST_F(JvLabelTest, FocusRectangleShowsWhileTheFocusControlHasTheFocus)
+{
+    TWinControl* target = AddFocusable(30);
+    TWinControl* elsewhere = AddFocusable(60);
+    label->SetFocusControl(target);
+    label->SetShowFocus(true);
+    elsewhere->SetFocus();
+    // The focus rectangle inverts every other pixel of its edges; the bottom edge and the
+    // right edge lie on the label's last row and column.
+    const TColor dot = kLabelColor ^ 0xFFFFFF;
+    const auto dots = [&](const TBitmap& picture) {
+        int count = 0;
+        for (int x = 0; x < picture.Width(); ++x)
+            count += picture.Pixel(x, picture.Height() - 1) == dot;
+        for (int y = 0; y < picture.Height() - 1; ++y)
+            count += picture.Pixel(picture.Width() - 1, y) == dot;
+        return count;
+    };
+    EXPECT_EQ(dots(Shown()), 0);
+    target->SetFocus();
+    EXPECT_GT(dots(Shown()), 55) << "the label redraws itself when its control gets the focus";
+    elsewhere->SetFocus();
+    EXPECT_EQ(dots(Shown()), 0) << "and again when it loses it";
+}
+
+TEST_F(JvLabelTest, MarginMovesRightAlignedTextInFromTheRight)
+{
+    label->SetCaption("Go");
+    label->SetAlignment(taRightJustify);
+    const auto inkRight = [&] {
+        const TBitmap picture = Picture();
+        return InkBounds(picture, picture.BoundsRect(), kLabelColor).right;
+    }();
+    EXPECT_LT(inkRight, label->Width()) << "the text box ends one pixel in";
+    // The text box loses the margin on the right, then its right edge moves left by the
+    // margin once more.
+    for (int margin : {1, 3, 6}) {
+        label->SetMargin(margin);
+        const TBitmap picture = Picture();
+        EXPECT_EQ(InkBounds(picture, picture.BoundsRect(), kLabelColor).right,
+                  inkRight - 2 * margin)
+            << "margin " << margin;
+    }
+}
+
+TEST_F(JvLabelTest, ClickRunsOnClickBeforeOpeningAndIgnoresAFailedOpen)
+{
+    auto shell = std::make_shared<sw::FakeShell>();
+    shell->Succeeds = false;
+    label->SetShell(shell);
+    label->SetURL("http://example.org/");
+    std::size_t openedBeforeOnClick = 99;
+    label->OnClick = [&](TObject*) { openedBeforeOnClick = shell->Calls.size(); };
+    Headless().Click({50, 40});
+    EXPECT_EQ(openedBeforeOnClick, 0u);
+    ASSERT_EQ(shell->Calls.size(), 1u);
+    EXPECT_EQ(shell->Calls[0].verb, "open");
+    EXPECT_EQ(shell->Calls[0].target, "http://example.org/");
+    EXPECT_EQ(shell->Calls[0].params, "");
+
+    Headless().AdvanceTime(1000);
+    Headless().Click({50, 40});
+    EXPECT_EQ(shell->Calls.size(), 2u) << "a refused open changes nothing";
+    EXPECT_EQ(openedBeforeOnClick, 1u);
 }
 
 }  // namespace

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
 
 #include "controls/jv_xp_checkbox.h"
 #include "controls/jv_xp_resources.h"
@@ -222,6 +225,119 @@ TEST_F(JvXPCheckboxTest, AcceleratorWithoutAltOnlyWhileFocused)
     EXPECT_TRUE(box->Checked());
     Headless().PressKey('X', 'x');
     EXPECT_TRUE(box->Checked()) << "not its letter";
+}
+
+// The gradient's row colours: band i of 16 runs from i * H / 16, rounded to nearest with
+// halves to even, to the next band's start.
+TEST(JvXPGradient, BandsStartAtRoundedSixteenthsOfTheHeight)
+{
+    struct Case {
+        int height;
+        bool dithered;
+        // The band whose grey (17 per band, black to white) each row shows.
+        std::vector<int> rows;
+    };
+    const Case cases[] = {
+        // Starts 0 2 3 4 6 8 9 10 12 14 15 16 18 20 21 22: halves (1.5, 4.5, ...) go to even.
+        {24, false, {0, 0, 1, 2,  3,  3,  4,  4,  5,  6,  7,  7,
+                     8, 8, 9, 10, 11, 11, 12, 12, 13, 14, 15, 15}},
+        // 24 div 15 + 1 = 2 dithered rows per band, both on its start row, which takes the
+        // colour above; band 1 is that one row only.
+        {24, true, {0, 0, 0, 1, 2,  3,  3,  4,  4,  5,  6,  7,
+                    7, 8, 8, 9, 10, 11, 11, 12, 12, 13, 14, 15}},
+        // Shorter than 16 rows: several bands are empty and the last one too.
+        {7, false, {1, 3, 5, 7, 10, 12, 14}},
+    };
+    for (const Case& c : cases) {
+        TBitmap bitmap(20, c.height);
+        JvXPCreateGradientRect(bitmap, clBlack, clWhite, c.dithered);
+        ASSERT_EQ(c.rows.size(), static_cast<std::size_t>(c.height));
+        for (int y = 0; y < c.height; ++y) {
+            const int grey = 17 * c.rows[y];
+            for (int x : {0, 15, 19})
+                EXPECT_EQ(bitmap.Pixel(x, y), RGB(grey, grey, grey))
+                    << "height " << c.height << (c.dithered ? " dithered" : "") << " row " << y
+                    << " x " << x;
+        }
+    }
+}
+
+TEST(JvXPGradient, BandColoursAreRoundedPerChannel)
+{
+    // One row per band; channels rising and falling by amounts that do not divide by 15.
+    TBitmap bitmap(16, 16);
+    JvXPCreateGradientRect(bitmap, RGB(10, 255, 0), RGB(110, 155, 200), false);
+    struct Case {
+        int band;
+        TColor color;
+    };
+    for (Case c :
+         {Case{0, RGB(10, 255, 0)}, Case{1, RGB(17, 248, 13)}, Case{2, RGB(23, 242, 27)},
+          Case{7, RGB(57, 208, 93)}, Case{8, RGB(63, 202, 107)}, Case{15, RGB(110, 155, 200)}})
+        EXPECT_EQ(bitmap.Pixel(3, c.band), c.color) << "band " << c.band;
+}
+
+TEST(JvXPGradient, TallDitheringStaysInEachBandsFirstRows)
+{
+    // 100 rows: band starts, and 100 div 15 + 1 = 7 dithered rows per band at offsets 0..5.
+    constexpr int kHeight = 100;
+    constexpr int kDitherReach = kHeight / 15;
+    const int starts[] = {0, 6, 12, 19, 25, 31, 38, 44, 50, 56, 62, 69, 75, 81, 88, 94, kHeight};
+    TBitmap bitmap(16, kHeight);
+    JvXPCreateGradientRect(bitmap, clBlack, clWhite, true);
+    const auto grey = [](int band) { return RGB(17 * band, 17 * band, 17 * band); };
+    for (int band = 0; band < 16; ++band)
+        for (int y = starts[band]; y < starts[band + 1]; ++y) {
+            const TColor c = bitmap.Pixel(0, y);
+            for (int x = 1; x < 16; ++x)
+                ASSERT_EQ(bitmap.Pixel(x, y), c) << "dithering fills whole rows of the strip";
+            const int offset = y - starts[band];
+            if (band == 0 || offset >= kDitherReach)
+                EXPECT_EQ(c, grey(band)) << "band " << band << " row " << y;
+            else if (offset == 0)
+                EXPECT_EQ(c, grey(band - 1)) << "band " << band << " start row " << y;
+            else
+                EXPECT_TRUE(c == grey(band) || c == grey(band - 1))
+                    << "band " << band << " row " << y;
+        }
+}
+
+TEST_F(JvXPCheckboxTest, CaptionMovesWithSpacing)
+{
+    other->SetFocus();
+    for (int spacing : {0, 3, 10, 40}) {
+        box->SetSpacing(static_cast<std::uint8_t>(spacing));
+        int inkLeft = 121;
+        for (int y = 0; y < 17; ++y)
+            for (int x = 15; x < 121; ++x)
+                if (Pixel(x, y) != kBoxColor)
+                    inkLeft = std::min(inkLeft, x);
+        // The text starts at 13 + Spacing + 4; "S" has one blank column.
+        EXPECT_EQ(inkLeft, 13 + spacing + 4 + 1) << "spacing " << spacing;
+    }
+}
+
+TEST_F(JvXPCheckboxTest, FocusRectangleOutlinesTheControlWhileFocused)
+{
+    // Every other pixel of the client area's edges is inverted.
+    const TColor dot = kBoxColor ^ 0xFFFFFF;
+    const auto checkEdges = [&](bool focused) {
+        Headless().ProcessMessages();
+        const TBitmap& screen = Headless().Window(form->Handle())->image;
+        for (int y = 0; y < 17; ++y)
+            for (int x = 0; x < 121; ++x) {
+                if (x != 0 && x != 120 && y != 0 && y != 16)
+                    continue;
+                const TColor expected = focused && (x + y) % 2 == 0 ? dot : kBoxColor;
+                ASSERT_EQ(screen.Pixel(16 + x, 20 + y), expected)
+                    << (focused ? "focused" : "not focused") << " at " << x << "," << y;
+            }
+    };
+    box->SetFocus();
+    checkEdges(true);
+    Headless().PressKey(VK_TAB);
+    ASSERT_TRUE(other->Focused());
+    checkEdges(false);
 }
 
 }  // namespace

@@ -159,3 +159,45 @@ TEST_F(VrBorderTest, SettersInvalidateInsteadOfRepaintingAtOnce)
     EXPECT_TRUE(window->paintPending);
     EXPECT_EQ(Pixel(49, 49), clRed);
 }
+
+TEST_F(VrBorderTest, SettersGivenTheSameValueDoNotInvalidate)
+{
+    TVrBorder* border = MakeBorder(50, 50);
+    ShowForm();
+    Backend->ProcessMessages();
+    const THeadlessWindow* window = Backend->Window(Form->Handle());
+    ASSERT_NE(window, nullptr);
+    ASSERT_FALSE(window->paintPending);
+    struct Case {
+        const char* property;
+        std::function<void()> same, changed;
+    };
+    const std::vector<Case> cases{
+        {"Shape", [&] { border->SetShape(TVrBorderShape::bsFrame); },
+         [&] { border->SetShape(TVrBorderShape::bsBox); }},
+        {"Style", [&] { border->SetStyle(TVrBorderStyle::bsRaised); },
+         [&] { border->SetStyle(TVrBorderStyle::bsLowered); }},
+        {"ShadowColor", [&] { border->SetShadowColor(clGreen); },
+         [&] { border->SetShadowColor(clRed); }},
+        {"HighlightColor", [&] { border->SetHighlightColor(clLime); },
+         [&] { border->SetHighlightColor(clBlue); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.property);
+        const int presents = window->presents;
+        c.same();
+        EXPECT_FALSE(window->paintPending);
+        c.changed();
+        EXPECT_TRUE(window->paintPending);
+        EXPECT_EQ(window->presents, presents);
+        // The changed value once more: nothing new to paint after the pending paint ran.
+        Backend->ProcessMessages();
+        ASSERT_FALSE(window->paintPending);
+        c.changed();
+        EXPECT_FALSE(window->paintPending);
+    }
+    // All four changes: a lowered box, shadow on top/left (with (0, 49)), highlight on
+    // bottom/right (with (49, 0)).
+    EXPECT_EQ(Pixel(0, 49), clRed);
+    EXPECT_EQ(Pixel(49, 0), clBlue);
+}

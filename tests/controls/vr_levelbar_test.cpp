@@ -3,6 +3,7 @@
 // the resizing after a bevel change.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -238,4 +239,103 @@ TEST_F(VrLevelBarTest, PaletteChangeRepaints)
     bar->SetPosition(10);
     bar->Palette1().SetHigh(clAqua);
     EXPECT_EQ(bar->Image().Pixel(12, 143), clAqua);
+}
+
+TEST_F(VrLevelBarTest, HorizontalBarSnapsItsWidthToWholeSegments)
+{
+    // Default bevel, 5 pixels of rings on each side; the bars are 20 high.
+    struct Case {
+        int width, tickHeight, spacing, count, snapped;
+    };
+    const std::vector<Case> cases{
+        {170, 1, 1, 80, 169},  // (160 + 1) div 2 segments, 2 x 5 + 80 x 2 - 1
+        {169, 1, 1, 80, 169},  // already whole
+        {170, 3, 2, 32, 168},  // (160 + 2) div 5, 10 + 32 x 5 - 2
+        {171, 2, 0, 80, 170},  // 161 div 2, 10 + 80 x 2
+    };
+    std::vector<TVrLevelBar*> bars;
+    int top = 0;
+    for (const Case& c : cases) {
+        auto* bar = new TVrLevelBar(Form.get());
+        bar->SetParent(Form.get());
+        bar->SetOrientation(TVrOrientation::voHorizontal);
+        bar->SetBounds(0, top, c.width, 20);
+        bar->SetTickHeight(c.tickHeight);
+        bar->SetSpacing(c.spacing);
+        bars.push_back(bar);
+        top += 30;
+    }
+    ShowForm();
+    const TColor shadow = ColorToRGB(clBtnShadow);
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        const Case& c = cases[i];
+        const TVrLevelBar* bar = bars[i];
+        SCOPED_TRACE(c.width);
+        EXPECT_EQ(bar->SegmentCount(), c.count);
+        EXPECT_EQ(bar->Width(), c.snapped);
+        EXPECT_EQ(bar->Height(), 20);
+        EXPECT_EQ(bar->SegmentArea(), (TRect{5, 5, c.snapped - 5, 15}));
+        // The last (unlit, zone 3) segment ends right at the rings, which are drawn at the
+        // snapped width: inner space, lowered ring, raised ring, outline.
+        const TBitmap& image = bar->Image();
+        EXPECT_EQ(image.Width(), c.snapped);
+        EXPECT_EQ(image.Pixel(c.snapped - 6, 10), clMaroon);
+        EXPECT_EQ(image.Pixel(c.snapped - 5, 10), clBlack);
+        EXPECT_EQ(image.Pixel(c.snapped - 2, 10), shadow);
+        EXPECT_EQ(image.Pixel(c.snapped - 1, 10), clBlack);
+        EXPECT_EQ(image.Pixel(5, 10), clGreen);  // segment 0 at the left
+        EXPECT_EQ(Pixel(c.snapped, 30 * static_cast<int>(i) + 10), FormColor);
+    }
+}
+
+TEST_F(VrLevelBarTest, PercentOneIsNotCutBackWhileLoading)
+{
+    TVrLevelBar* bar = MakeMemoryBar();
+    bar->SetPercent1(90);
+    EXPECT_EQ(bar->Percent1(), 90);
+    bar->SetPercent2(30);  // refused even while loading: 90 + 30 > 100
+    EXPECT_EQ(bar->Percent2(), 25);
+    ShowForm();
+    EXPECT_EQ(bar->Percent1(), 90);
+    EXPECT_EQ(bar->Percent2(), 25);
+    // 72 segments: zone 1 = 64, zones 1 and 2 reach 64 + 18 = 82, so there is no zone 3.
+    bar->SetPosition(100);
+    EXPECT_EQ(Segments(bar, {12, 143}, {0, -2}), std::string(64, 'G') + std::string(8, 'Y'));
+}
+
+TEST_F(VrLevelBarTest, PictureIsRedrawnBeforeTheNotificationsRun)
+{
+    TVrLevelBar* bar = MakeMemoryBar();
+    ShowForm();
+    const THeadlessWindow* window = Backend->Window(Form->Handle());
+    ASSERT_NE(window, nullptr);
+    // Segment k is read at y = 143 - 2k on the bar and on the screen.
+    const auto seen = [&](int k) {
+        const TColor onBar = bar->Image().Pixel(12, 143 - 2 * k);
+        EXPECT_EQ(window->image.Pixel(12, 143 - 2 * k), onBar) << k;
+        return onBar;
+    };
+    struct Case {
+        int position;
+        int lit;  // L of 72 segments
+    };
+    for (const Case& c : std::vector<Case>{{10, 7}, {100, 72}, {0, 0}, {50, 36}}) {
+        SCOPED_TRACE(c.position);
+        int calls = 0;
+        const auto check = [&](TObject*) {
+            ++calls;
+            const std::string letters = Zones(c.lit);
+            if (c.lit > 0) {
+                EXPECT_EQ(Letter(seen(c.lit - 1)), letters[c.lit - 1]);
+            }
+            if (c.lit < 72) {
+                EXPECT_EQ(Letter(seen(c.lit)), letters[c.lit]);
+            }
+        };
+        bar->OnChange = check;
+        bar->OnMinValue = check;
+        bar->OnMaxValue = check;
+        bar->SetPosition(c.position);
+        EXPECT_EQ(calls, c.position == 0 || c.position == 100 ? 2 : 1);
+    }
 }

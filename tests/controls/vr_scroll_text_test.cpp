@@ -1,20 +1,75 @@
 // The marquee: colour blending of the fading edges, the text strip and its key colour, the
-// scrolling offset per tick and its wrap-around, and the composed picture on a form.
+// scrolling offset per tick and its wrap-around, the composed picture on a form, ticks from
+// the worker thread (run on the GUI thread, ignored while inactive, none with interval 0)
+// and a heading set up while its form loads.
 #include "controls/vr_scroll_text.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <thread>
 
 #include "gfx/canvas.h"
 #include "ui/application.h"
 #include "ui/errors.h"
 #include "ui/form.h"
 #include "ui/headless/headless_backend.h"
+#include "vr_fixture.h"
 
 namespace {
 
+using namespace std::chrono_literals;
+
 constexpr TColor Heading = 0xB35900;
 constexpr TColor Letters = 0xFFEEDD;
+
+// Runs the GUI thread's share (posted work, pending Synchronize calls) until `done` or a long
+// time-out; the time-out only bounds the loop.
+bool PumpUntil(const std::function<bool()>& done)
+{
+    const auto deadline = std::chrono::steady_clock::now() + 10s;
+    while (std::chrono::steady_clock::now() < deadline) {
+        Application().ProcessMessages();
+        if (done())
+            return true;
+        std::this_thread::sleep_for(1ms);
+    }
+    return false;
+}
+
+// Pumps for a while without expecting anything.
+void PumpFor(std::chrono::milliseconds period)
+{
+    const auto end = std::chrono::steady_clock::now() + period;
+    while (std::chrono::steady_clock::now() < end) {
+        Application().ProcessMessages();
+        std::this_thread::sleep_for(1ms);
+    }
+}
+
+// A scrolling text that counts its repaint requests (one per build and one per tick) and
+// those made off the thread that created it.
+class CountingScrollText : public TVrScrollText {
+public:
+    using TVrScrollText::TVrScrollText;
+
+    std::atomic<int> requests = 0;
+    std::atomic<int> foreign = 0;
+
+protected:
+    void RequestRepaint() override
+    {
+        if (std::this_thread::get_id() != FCreator)
+            ++foreign;
+        ++requests;
+        TVrScrollText::RequestRepaint();
+    }
+
+private:
+    const std::thread::id FCreator = std::this_thread::get_id();
+};
 
 struct BlendCase {
     TColor c1, c2;
@@ -221,4 +276,117 @@ TEST_F(VrScrollText, MessageTimerScrollsOnTheGuiClock)
     EXPECT_EQ(text.ScrollOffset(), -3);
 }
 
+TEST_F(VrScrollText, ThreadedScrollingRunsItsTicksOnTheGuiThread)
+{
+    CountingScrollText text(nullptr);
+    MakeHeading(text, "MEMORY");
+    text.SetInterval(5);
+    text.SetActive(true);
+    ASSERT_TRUE(text.Threaded());
+    ASSERT_NE(text.Timer().Thread(), nullptr);
+    const int before = text.requests;
+    // A tick waits for the GUI thread, so the pump sees every step.
+    ASSERT_TRUE(PumpUntil([&] { return text.ScrollOffset() <= -5; }));
+    EXPECT_EQ(text.ScrollOffset(), -5);
+    EXPECT_EQ(text.requests, before + 5);
+    EXPECT_EQ(text.foreign, 0);
+}
+
+TEST_F(VrScrollText, InactiveTextKeepsItsWorkerAwakeButStandsStill)
+{
+    CountingScrollText text(nullptr);
+    MakeHeading(text, "MEMORY");
+    text.SetInterval(5);
+    text.SetActive(true);
+    ASSERT_TRUE(PumpUntil([&] { return text.ScrollOffset() <= -2; }));
+
+    text.SetActive(false);
+    EXPECT_FALSE(text.Timer().Enabled());
+    const int frozen = text.ScrollOffset();
+    const int requests = text.requests;
+    PumpFor(60ms);
+    EXPECT_EQ(text.ScrollOffset(), frozen);
+    EXPECT_EQ(text.requests, requests);
+    ASSERT_NE(text.Timer().Thread(), nullptr);
+    EXPECT_FALSE(text.Timer().Thread()->Parked());
+
+    text.SetActive(true);
+    ASSERT_TRUE(PumpUntil([&] { return text.ScrollOffset() < frozen; }));
+    EXPECT_EQ(text.foreign, 0);
+}
+
+TEST_F(VrScrollText, ZeroIntervalParksTheWorker)
+{
+    CountingScrollText text(nullptr);
+    MakeHeading(text, "MEMORY");
+    text.SetInterval(0);
+    text.SetActive(true);
+    ASSERT_NE(text.Timer().Thread(), nullptr);
+    ASSERT_TRUE(PumpUntil([&] { return text.Timer().Thread()->Parked(); }));
+    PumpFor(30ms);
+    EXPECT_EQ(text.ScrollOffset(), 0);
+
+    text.SetInterval(5);
+    ASSERT_TRUE(PumpUntil([&] { return text.ScrollOffset() <= -2; }));
+    text.SetInterval(0);
+    ASSERT_TRUE(PumpUntil([&] { return text.Timer().Thread()->Parked(); }));
+    const int parkedAt = text.ScrollOffset();
+    PumpFor(30ms);
+    EXPECT_EQ(text.ScrollOffset(), parkedAt);
+    EXPECT_TRUE(text.Timer().Thread()->Parked());
+}
+
 }  // namespace
+
+// A heading placed on a form while it loads, in the order the memory window's form sets it.
+using VrScrollTextOnForm = VrFormTest;
+
+TEST_F(VrScrollTextOnForm, LoadingBuildsOnceAndTheTextEntersFromTheRight)
+{
+    auto* text = new CountingScrollText(Form.get());
+    text->SetParent(Form.get());
+    text->SetBounds(96, 8, 70, 18);
+    text->SetInterval(5);
+    text->SetThreaded(true);
+    text->SetScrollDirection(sdRightToLeft);
+    EXPECT_EQ(text->ScrollOffset(), 0);
+    EXPECT_TRUE(text->TextStrip().Empty());
+    text->SetActive(true);
+    EXPECT_TRUE(text->Timer().Enabled());
+    EXPECT_NE(text->Timer().Thread(), nullptr);  // started at once, ticks wait for the pump
+    TFontSpec font = text->Font();
+    font.bold = true;
+    font.color = Letters;
+    text->SetFont(font);
+    text->SetColor(Heading);
+    text->SetCaption("MEMORY");
+    EXPECT_TRUE(text->TextStrip().Empty());
+    EXPECT_TRUE(text->EdgeBitmap().Empty());
+    EXPECT_EQ(text->requests, 0);
+
+    Form->AfterConstruction();
+    EXPECT_EQ(text->requests, 1);
+    EXPECT_EQ(text->ScrollOffset(), 0);
+    const int w = text->TextStrip().Width() - 140;
+    EXPECT_GT(w, 0);
+    EXPECT_EQ(text->EdgeBitmap().Width(), 70);
+    Form->Show();
+
+    ASSERT_TRUE(PumpUntil([&] { return text->ScrollOffset() <= -10; }));
+    EXPECT_EQ(text->ScrollOffset(), -10);
+    EXPECT_EQ(text->requests, 1 + 10);
+    EXPECT_EQ(text->foreign, 0);
+    // Ten pixels in: letters show only in the rightmost ten columns (fading at the edge).
+    const TBitmap& screen = Form->Image();
+    int letters = 0;
+    for (int y = 0; y < 18; ++y)
+        for (int x = 0; x < 70; ++x) {
+            const TColor seen = screen.Pixel(96 + x, 8 + y);
+            ASSERT_EQ(seen, text->Image().Pixel(x, y)) << x << "," << y;
+            if (seen != Heading) {
+                EXPECT_GE(x, 60) << x << "," << y;
+                ++letters;
+            }
+        }
+    EXPECT_GT(letters, 0);
+}

@@ -2,6 +2,10 @@
 // value/pixel geometry, tick spacing, thumb frames and the interaction of an enabled bar.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <initializer_list>
+#include <sstream>
+#include <string>
 #include <vector>
 
 #include "controls/vr_trackbar.h"
@@ -21,6 +25,28 @@ std::vector<int> BlackColumnsInRow(const TBitmap& image, int y)
         if (image.Pixel(x, y) == clBlack)
             xs.push_back(x);
     return xs;
+}
+
+// A picture filled with one colour.
+TBitmap Solid(int w, int h, TColor color)
+{
+    TBitmap picture(w, h);
+    picture.Canvas().Brush.color = color;
+    picture.Canvas().FillRect(picture.BoundsRect());
+    return picture;
+}
+
+// A thumb strip of 5 x 4 frames side by side, one plain colour each.
+TBitmap FrameStrip(std::initializer_list<TColor> colors)
+{
+    TBitmap strip(5 * static_cast<int>(colors.size()), 4);
+    int left = 0;
+    for (TColor color : colors) {
+        strip.Canvas().Brush.color = color;
+        strip.Canvas().FillRect({left, 0, left + 5, 4});
+        left += 5;
+    }
+    return strip;
 }
 
 }  // namespace
@@ -389,4 +415,188 @@ TEST_F(VrTrackBarTest, NothingPaintsWhileTheFormLoads)
     EXPECT_TRUE(bar->Image().Empty());
     ShowForm();
     EXPECT_EQ(bar->ThumbRect().left, 96);
+}
+
+TEST_F(VrTrackBarTest, FourFrameThumbFollowsHoverDragAndEnabled)
+{
+    // Frames: normal, disabled, dragging, hot.
+    auto* list = new TVrBitmapList(Form.get());
+    list->Bitmaps().Add(FrameStrip({clRed, clBlue, clYellow, clPurple}));
+    TVrTrackBar* bar = MakeMemoryBar(TVrTickMarks::tmNone);
+    bar->SetBitmapList(list);
+    bar->SetThumbImageIndex(0);
+    bar->SetThumbStates(4);
+    ShowForm();
+    ASSERT_EQ(bar->ThumbRect(), Bounds(10, 10, 5, 4));
+    const auto thumb = [&] { return At(bar, bar->ThumbRect().left + 2, 11); };
+    EXPECT_EQ(thumb(), clRed);
+
+    struct Step {
+        std::string what;
+        std::function<void()> act;
+        TColor frame;
+    };
+    const std::vector<Step> steps{
+        {"pointer beside the thumb", [&] { Move(bar, 40, 11); }, clRed},
+        {"pointer onto the thumb", [&] { Move(bar, 12, 11); }, clPurple},
+        {"press on the thumb", [&] { Press(bar, 12, 11); }, clYellow},
+        // Grabbed 2 pixels in: the thumb follows to 58 (value 27), still under the pointer.
+        {"drag", [&] { Move(bar, 60, 11); }, clYellow},
+        {"release over the thumb", [&] { Release(bar, 60, 11); }, clPurple},
+        {"pointer off the thumb", [&] { Move(bar, 100, 20); }, clRed},
+        {"disabled", [&] { bar->SetEnabled(false); }, clBlue},
+        {"enabled again", [&] { bar->SetEnabled(true); }, clRed},
+    };
+    for (const Step& step : steps) {
+        step.act();
+        EXPECT_EQ(thumb(), step.frame) << step.what;
+    }
+    EXPECT_EQ(bar->Position(), 27);
+    EXPECT_EQ(bar->ThumbRect().left, 58);
+}
+
+TEST_F(VrTrackBarTest, ChangesOfTheSharedListReloadTheThumb)
+{
+    auto* list = new TVrBitmapList(Form.get());
+    TVrTrackBar* bar = MakeMemoryBar(TVrTickMarks::tmNone);
+    bar->SetBitmapList(list);
+    bar->SetThumbImageIndex(0);
+    ShowForm();
+    // Nothing at index 0 yet: the built-in thumb.
+    EXPECT_EQ(bar->ThumbWidth(), 9);
+    EXPECT_EQ(bar->ThumbHeight(), 17);
+
+    list->Bitmaps().Add(Solid(6, 3, clRed));
+    EXPECT_EQ(bar->ThumbRect(), Bounds(10, 11, 6, 3));
+    EXPECT_EQ(At(bar, 12, 12), clRed);
+    EXPECT_EQ(At(bar, 10, 4), FormColor);  // the built-in thumb's corner is gone
+
+    // Replacing the list's contents (from a stream) reloads it again.
+    TVrBitmaps replacement;
+    replacement.Add(Solid(4, 7, clBlue));
+    std::stringstream stream;
+    replacement.SaveToStream(stream);
+    list->Bitmaps().LoadFromStream(stream);
+    EXPECT_EQ(bar->ThumbRect(), Bounds(10, 9, 4, 7));
+    EXPECT_EQ(At(bar, 11, 9), clBlue);
+    EXPECT_EQ(At(bar, 14, 12), clBlack);  // gutter fill right of the narrower thumb
+
+    list->Bitmaps().Clear();
+    EXPECT_EQ(bar->ThumbRect(), Bounds(10, 4, 9, 17));
+    EXPECT_EQ(At(bar, 10, 4), clBlack);
+    EXPECT_EQ(At(bar, 11, 5), clWhite);
+}
+
+TEST_F(VrTrackBarTest, PictureIsRedrawnBeforeOnChangeRuns)
+{
+    TVrTrackBar* bar = MakeMemoryBar(TVrTickMarks::tmNone);
+    ShowForm();
+    const THeadlessWindow* window = Backend->Window(Form->Handle());
+    ASSERT_NE(window, nullptr);
+    struct Case {
+        std::string what;
+        std::function<void()> act;
+        int position, thumbLeft;
+    };
+    const std::vector<Case> cases{
+        {"Position", [&] { bar->SetPosition(39); }, 39, 77},
+        {"click beside the thumb", [&] { Press(bar, 150, 12); }, 79, 146},
+        {"MaxValue below Position", [&] { bar->SetMaxValue(50); }, 50, 182},
+        {"key", [&] { Backend->KeyDown(VK_END); }, 0, 10},
+    };
+    bar->SetTabStop(true);
+    bar->SetFocus();
+    ASSERT_TRUE(bar->Focused());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        int calls = 0;
+        bar->OnChange = [&](TObject*) {
+            ++calls;
+            EXPECT_EQ(bar->Position(), c.position);
+            // The thumb's white inner edge is already at its new place, on the bar's
+            // picture and on the screen.
+            EXPECT_EQ(At(bar, c.thumbLeft + 1, 5), clWhite);
+            EXPECT_EQ(window->image.Pixel(BarLeft + c.thumbLeft + 1, BarTop + 5), clWhite);
+        };
+        c.act();
+        Release(bar, 150, 12);
+        EXPECT_EQ(calls, 1);
+    }
+}
+
+TEST_F(VrTrackBarTest, UnchangedValuesNeitherRepaintNorNotify)
+{
+    TVrTrackBar* bar = MakeMemoryBar(TVrTickMarks::tmBoth);
+    bar->SetPosition(100);
+    ShowForm();
+    Backend->ProcessMessages();
+    const THeadlessWindow* window = Backend->Window(Form->Handle());
+    ASSERT_NE(window, nullptr);
+    int changes = 0;
+    bar->OnChange = [&](TObject*) { ++changes; };
+    const TVrTrackBarOptions options = bar->Options();
+    struct Case {
+        std::string what;
+        std::function<void()> act;
+    };
+    const std::vector<Case> cases{
+        {"Position", [&] { bar->SetPosition(100); }},
+        {"Position clamped to the current one", [&] { bar->SetPosition(250); }},
+        {"MinValue", [&] { bar->SetMinValue(0); }},
+        {"MaxValue", [&] { bar->SetMaxValue(100); }},
+        {"Orientation", [&] { bar->SetOrientation(TVrOrientation::voHorizontal); }},
+        {"Style", [&] { bar->SetStyle(TVrProgressStyle::psBottomLeft); }},
+        {"Options", [&] { bar->SetOptions(options); }},
+        {"Frequency", [&] { bar->SetFrequency(10); }},
+        {"BorderWidth", [&] { bar->SetBorderWidth(10); }},
+        {"GutterWidth", [&] { bar->SetGutterWidth(10); }},
+        {"GutterColor", [&] { bar->SetGutterColor(clBlack); }},
+        {"TickMarks", [&] { bar->SetTickMarks(TVrTickMarks::tmBoth); }},
+        {"TickColor", [&] { bar->SetTickColor(clBlack); }},
+        {"ThumbStates", [&] { bar->SetThumbStates(1); }},
+        {"ThumbImageIndex", [&] { bar->SetThumbImageIndex(-1); }},
+        {"BackImageIndex", [&] { bar->SetBackImageIndex(-1); }},
+        {"ScaleOffset", [&] { bar->SetScaleOffset(5); }},
+        {"FocusColor", [&] { bar->SetFocusColor(clBlack); }},
+        {"FocusOffset", [&] { bar->SetFocusOffset(0); }},
+    };
+    for (const Case& c : cases) {
+        const int presents = window->presents;
+        c.act();
+        EXPECT_EQ(window->presents, presents) << c.what;
+    }
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(bar->BoundsRect(), Bounds(BarLeft, BarTop, 201, 25));
+
+    // A real change reaches the screen at once.
+    const int presents = window->presents;
+    bar->SetPosition(99);
+    EXPECT_EQ(window->presents, presents + 1);
+    EXPECT_EQ(changes, 1);
+}
+
+TEST_F(VrTrackBarTest, OrientationAndThumbStatesWhileLoading)
+{
+    auto* list = new TVrBitmapList(Form.get());
+    list->Bitmaps().Add(FrameStrip({clRed, clBlue, clYellow, clPurple}));
+    auto* bar = new TVrTrackBar(Form.get());
+    bar->SetParent(Form.get());
+    // As a form stores a vertical bar: its own size, then the orientation.
+    bar->SetBounds(BarLeft, BarTop, 25, 201);
+    bar->SetGutterWidth(10);
+    bar->SetTickMarks(TVrTickMarks::tmNone);
+    bar->SetOrientation(TVrOrientation::voVertical);
+    EXPECT_EQ(bar->BoundsRect(), Bounds(BarLeft, BarTop, 25, 201));
+    bar->SetBitmapList(list);
+    bar->SetThumbImageIndex(0);
+    bar->SetThumbStates(4);
+    ShowForm();
+    EXPECT_EQ(bar->BoundsRect(), Bounds(BarLeft, BarTop, 25, 201));
+    EXPECT_EQ(bar->ThumbWidth(), 5);
+    EXPECT_EQ(bar->ThumbHeight(), 4);
+    // Centred across (25 - 5) / 2; value 0 at the bottom end: 10 + 191 - 10 - 4.
+    EXPECT_EQ(bar->ThumbRect(), Bounds(10, 187, 5, 4));
+    EXPECT_EQ(At(bar, 12, 188), clRed);
+    EXPECT_EQ(At(bar, 15, 188), clBlack);  // gutter fill beside the one-frame-wide thumb
+    EXPECT_EQ(At(bar, 8, 188), clBlack);
 }

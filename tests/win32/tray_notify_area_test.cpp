@@ -124,5 +124,19 @@ TEST_F(Win32TrayTest, IconWithTooltipIsAddedChangedAndRemoved)
     EXPECT_FALSE(window->NotifyIcon(kNimModify, data)) << "the shell no longer knows the icon";
 }
 
+TEST_F(Win32TrayTest, OldShellLayoutIsSentAtItsOwnSize)
+{
+    TrayIconData data = IconData(std::string(100, 'y'));
+    data.cbSize = kOldShellDataSize;
+    const bool added = window->NotifyIcon(kNimAdd, data);
+    if (!added && !FindWindowA("Shell_TrayWnd", nullptr))
+        GTEST_SKIP() << "no notification area in this session";
+    EXPECT_TRUE(added) << "the first-version block, its tip cut to 63 characters";
+    data.uFlags = kNifTip;
+    EXPECT_TRUE(window->NotifyIcon(kNimModify, data));
+    data.uFlags = 0;
+    EXPECT_TRUE(window->NotifyIcon(kNimDelete, data));
+}
+
 }  // namespace
 }  // namespace sw
