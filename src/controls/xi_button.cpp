@@ -185,7 +185,8 @@ void DrawVerticalRamp(TCanvas& canvas, TRect r, TColor from, TColor to)
 
 TXiButton::TXiButton(TComponent* owner) : TCustomControl(owner)
 {
-    SetControlStyle(ControlStyle() | csOpaque);
+    // A quick second press is a second click, as on any push button, not a double click.
+    SetControlStyle((ControlStyle() | csOpaque) & ~csDoubleClicks);
     SetBounds(Left(), Top(), 75, 25);
     SetTabStop(true);
     SetColorScheme(csNeoDesert);
