@@ -5,10 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <stdexcept>
 #include <vector>
 
 #include "gfx/canvas.h"
+#include "gfx/color.h"
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/headless/headless_backend.h"
@@ -123,6 +125,56 @@ TEST_F(JvSpecialProgress, GradientBlocksRampEveryColumnAndSkipTheGap)
     // The second block starts ten columns further down the ramp (nine columns and the gap).
     EXPECT_EQ(bar.Buffer().Pixel(11, 5), grey(255 + 10 * step));
 }
+
+struct RampedTailCase {
+    int width;
+    int position;
+    int fillWidth;
+    int fullBlocks;
+    int tailWidth;
+};
+
+class JvSpecialProgressRampedTail : public JvSpecialProgress,
+                                    public ::testing::WithParamInterface<RampedTailCase> { };
+
+// Every column, gaps included, moves the running channels one step along the ramp; the narrow
+// last block goes on from where the full blocks left off, one colour per column.
+TEST_P(JvSpecialProgressRampedTail, NarrowLastBlockIsRampedColumnByColumn)
+{
+    const RampedTailCase c = GetParam();
+    constexpr TColor from = RGB(10, 250, 0);
+    constexpr TColor to = RGB(250, 10, 128);
+    TJvSpecialProgress bar(nullptr);
+    bar.SetBounds(0, 0, c.width, 15);
+    bar.SetColor(Back);
+    bar.SetStartColor(from);
+    bar.SetEndColor(to);
+    bar.SetGradientBlocks(true);
+    bar.SetPosition(c.position);
+    ASSERT_EQ(bar.FillWidth(), c.fillWidth);
+    const TBitmap& b = bar.Buffer();
+
+    const double dr = double(GetRValue(to) - GetRValue(from)) / c.fillWidth;
+    const double dg = double(GetGValue(to) - GetGValue(from)) / c.fillWidth;
+    const double db = double(GetBValue(to) - GetBValue(from)) / c.fillWidth;
+    double r = GetRValue(from), g = GetGValue(from), bl = GetBValue(from);
+    const int tailX = 1 + 10 * c.fullBlocks;
+    for (int x = 1; x < tailX + c.tailWidth; ++x, r += dr, g += dg, bl += db) {
+        const TColor expected = x < tailX && x % 10 == 0 ? Back : RGB(Round(r), Round(g), Round(bl));
+        for (int y : {1, 7, 13})
+            ASSERT_EQ(b.Pixel(x, y), expected) << x << "," << y;
+    }
+    // The tail runs to the inner right edge: the bar looks full.
+    EXPECT_EQ(tailX + c.tailWidth - 1, c.width - 2);
+    EXPECT_NE(b.Pixel(tailX + c.tailWidth - 1, 7), b.Pixel(tailX, 7));
+    EXPECT_EQ(b.Pixel(c.width - 1, 7), Back);
+}
+
+// 150 wide at 98: 14 blocks and 8 columns to spare; 95 wide at 99: raw fill 92, 9 blocks and
+// 3 columns to spare, less than twice the leftover of 2.
+INSTANTIATE_TEST_SUITE_P(Tails, JvSpecialProgressRampedTail,
+                         ::testing::Values(RampedTailCase{150, 98, 148, 14, 8},
+                                           RampedTailCase{95, 99, 93, 9, 3}));
 
 TEST_F(JvSpecialProgress, EqualColoursFillEveryBlockAlikeAndKeepTheGaps)
 {
@@ -290,6 +342,70 @@ TEST_F(JvSpecialProgress, SettersThatDoNotAlterThePictureDoNotRebuild)
     EXPECT_EQ(bar.draws, before + 3);
 }
 
+TEST_F(JvSpecialProgress, FontChangeRebuildsOnlyWhenTextIsShown)
+{
+    CountingBar bar(nullptr);
+    TJvSpecialProgress plain(nullptr);
+    for (TJvSpecialProgress* b : {static_cast<TJvSpecialProgress*>(&bar), &plain}) {
+        MakeRowBar(*b);
+        b->SetPosition(60);
+    }
+    bar.SetCaption("D:");
+    const std::string text = "D:";
+
+    // No text: the picture does not change, but the new font is taken for later.
+    TFontSpec large = bar.Font();
+    large.height = -13;
+    large.color = clBlack;
+    int before = bar.draws;
+    bar.SetFont(large);
+    EXPECT_EQ(bar.draws, before);
+    bar.SetTextOption(toCaption);
+    EXPECT_EQ(bar.draws, before + 1);
+    ExpectTextAt(bar, plain, text, std::max((bar.FillWidth() - TextWidth(large, text)) / 2, 0));
+
+    // Text shown: every font change redraws it at once.
+    TFontSpec yellow = large;
+    yellow.color = clYellow;
+    yellow.bold = false;
+    before = bar.draws;
+    bar.SetFont(yellow);
+    EXPECT_EQ(bar.draws, before + 1);
+    ExpectTextAt(bar, plain, text, std::max((bar.FillWidth() - TextWidth(yellow, text)) / 2, 0));
+}
+
+TEST_F(JvSpecialProgress, CaptionChangeRebuildsOnlyWhenTheCaptionIsDrawn)
+{
+    const struct {
+        TJvTextOption option;
+        const char* first;
+        const char* second;
+        int rebuilds;
+    } cases[] = {
+        {toNoText, "C:", "D:", 0},
+        {toCaption, "C:", "D:", 1},
+        {toFormat, "%d%%", "Used %d%%", 1},
+        {toPercent, "C:", "D:", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.option);
+        CountingBar bar(nullptr);
+        MakeRowBar(bar);
+        bar.SetPosition(40);
+        bar.SetCaption(c.first);
+        bar.SetTextOption(c.option);
+        const TBitmap picture = bar.Buffer();
+        const int before = bar.draws;
+        bar.SetCaption(c.second);
+        EXPECT_EQ(bar.Caption(), c.second);
+        EXPECT_EQ(bar.draws, before + c.rebuilds);
+        if (c.rebuilds == 0) {
+            for (int x = 0; x < 248; ++x)
+                ASSERT_EQ(bar.Buffer().Pixel(x, 10), picture.Pixel(x, 10)) << x;
+        }
+    }
+}
+
 TEST_F(JvSpecialProgress, LoadingDefersEverythingToOneRebuild)
 {
     CountingBar bar(nullptr);
@@ -338,6 +454,62 @@ protected:
     TForm* form = nullptr;
 };
 
+TEST_F(JvSpecialProgressOnForm, InheritedColourRebuildsWithTheParentsColour)
+{
+    auto* inherits = new CountingBar(form);
+    auto* own = new CountingBar(form);
+    for (CountingBar* bar : {inherits, own}) {
+        bar->SetParent(form);
+        bar->SetBounds(10, 10, 150, 15);
+        bar->SetPosition(50);
+    }
+    own->SetColor(clYellow);
+    ASSERT_TRUE(inherits->ParentColor());
+    ASSERT_EQ(inherits->Buffer().Pixel(100, 7), clNavy);
+    const int inheritsBefore = inherits->draws;
+    const int ownBefore = own->draws;
+
+    form->SetColor(clTeal);
+    EXPECT_EQ(inherits->Color(), clTeal);
+    EXPECT_EQ(inherits->draws, inheritsBefore + 1);
+    // Remainder, gap and frame take the new colour; the blocks keep theirs.
+    EXPECT_EQ(inherits->Buffer().Pixel(100, 7), clTeal);
+    EXPECT_EQ(inherits->Buffer().Pixel(10, 7), clTeal);
+    EXPECT_EQ(inherits->Buffer().Pixel(0, 0), clTeal);
+    EXPECT_EQ(inherits->Buffer().Pixel(1, 7), clWhite);
+    EXPECT_EQ(own->draws, ownBefore);
+    EXPECT_EQ(own->Buffer().Pixel(100, 7), clYellow);
+}
+
+TEST_F(JvSpecialProgressOnForm, InheritedFontRebuildsOnlyWhenTextIsShown)
+{
+    const struct {
+        TJvTextOption option;
+        int rebuilds;
+    } cases[] = {{toNoText, 0}, {toCaption, 1}, {toPercent, 1}};
+    std::vector<CountingBar*> bars;
+    for (const auto& c : cases) {
+        auto* bar = new CountingBar(form);
+        bar->SetParent(form);
+        bar->SetBounds(10, 10, 150, 15);
+        bar->SetPosition(50);
+        bar->SetCaption("C:");
+        bar->SetTextOption(c.option);
+        bars.push_back(bar);
+    }
+    std::vector<int> before;
+    for (CountingBar* bar : bars)
+        before.push_back(bar->draws);
+    TFontSpec font = form->Font();
+    font.bold = !font.bold;
+    form->SetFont(font);
+    for (std::size_t i = 0; i < bars.size(); ++i) {
+        SCOPED_TRACE(cases[i].option);
+        EXPECT_EQ(bars[i]->Font(), font);
+        EXPECT_EQ(bars[i]->draws, before[i] + cases[i].rebuilds);
+    }
+}
+
 TEST_F(JvSpecialProgressOnForm, PaintNoticesAResizeAndRebuilds)
 {
     auto* bar = new CountingBar(form);
@@ -367,6 +539,61 @@ TEST_F(JvSpecialProgressOnForm, TinyBarsPaintNothing)
     bar->SetBounds(10, 10, 0, 0);
     form->Repaint();
     EXPECT_EQ(bar->Buffer().Width(), 2);  // nothing to rebuild at size 0
+}
+
+class JvSpecialProgressSystemColors : public JvSpecialProgress {
+protected:
+    void TearDown() override
+    {
+        SetSystemColorTable(std::function<TColor(int)>{});
+        JvSpecialProgress::TearDown();
+    }
+};
+
+// Start and end colours are resolved when set and keep that RGB through a later change of the
+// system colours; the bar's own Color is resolved whenever the picture is drawn.
+TEST_F(JvSpecialProgressSystemColors, RampColoursKeepTheRgbTheyHadWhenSet)
+{
+    TJvSpecialProgress bar(nullptr);
+    bar.SetBounds(0, 0, 100, 10);
+    bar.SetColor(clBtnFace);
+    bar.SetSolid(true);
+    bar.SetStartColor(clBackground);
+    bar.SetEndColor(clBtnHighlight);
+    bar.SetPosition(50);
+    ASSERT_EQ(bar.FillWidth(), 49);
+    const TColor start = DefaultSystemColors()[1];
+    const TColor end = DefaultSystemColors()[0x14];
+    ASSERT_NE(start, end);
+
+    TSystemColorTable changed{};
+    for (int i = 0; i < SystemColorCount; ++i)
+        changed[i] = RGB(7 * i, 200 - 3 * i, 100 + i);
+    SetSystemColorTable(changed);
+    ASSERT_NE(ColorToRGB(clBackground), start);
+    bar.SetColor(clInfoBk);  // rebuilds with the changed table
+
+    EXPECT_EQ(bar.StartColor(), clBackground);
+    EXPECT_EQ(bar.EndColor(), clBtnHighlight);
+    const TBitmap& b = bar.Buffer();
+    auto channel = [](int from, int to, int column) {
+        return Round(from + (column - 1) * (double(to - from) / 49));
+    };
+    for (int x = 1; x <= 49; ++x)
+        ASSERT_EQ(b.Pixel(x, 4), RGB(channel(GetRValue(start), GetRValue(end), x),
+                                     channel(GetGValue(start), GetGValue(end), x),
+                                     channel(GetBValue(start), GetBValue(end), x)))
+            << x;
+    EXPECT_EQ(b.Pixel(50, 4), changed[0x18]);
+    EXPECT_EQ(b.Pixel(0, 0), changed[0x18]);
+
+    // Set again now, the same system colour takes the changed table's RGB.
+    TJvSpecialProgress later(nullptr);
+    later.SetBounds(0, 0, 100, 10);
+    later.SetSolid(true);
+    later.SetStartColor(clBackground);
+    later.SetPosition(50);
+    EXPECT_EQ(later.Buffer().Pixel(1, 4), changed[1]);
 }
 
 }  // namespace
