@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "gfx/canvas.h"
+#include "gui_pump.h"
 #include "ui/application.h"
 #include "ui/errors.h"
 #include "ui/form.h"
@@ -24,30 +25,6 @@ using namespace std::chrono_literals;
 
 constexpr TColor Heading = 0xB35900;
 constexpr TColor Letters = 0xFFEEDD;
-
-// Runs the GUI thread's share (posted work, pending Synchronize calls) until `done` or a long
-// time-out; the time-out only bounds the loop.
-bool PumpUntil(const std::function<bool()>& done)
-{
-    const auto deadline = std::chrono::steady_clock::now() + 10s;
-    while (std::chrono::steady_clock::now() < deadline) {
-        Application().ProcessMessages();
-        if (done())
-            return true;
-        std::this_thread::sleep_for(1ms);
-    }
-    return false;
-}
-
-// Pumps for a while without expecting anything.
-void PumpFor(std::chrono::milliseconds period)
-{
-    const auto end = std::chrono::steady_clock::now() + period;
-    while (std::chrono::steady_clock::now() < end) {
-        Application().ProcessMessages();
-        std::this_thread::sleep_for(1ms);
-    }
-}
 
 // A scrolling text that counts its repaint requests (one per build and one per tick) and
 // those made off the thread that created it.

@@ -12,35 +12,13 @@
 #include <stdexcept>
 #include <thread>
 
+#include "gui_pump.h"
 #include "ui/application.h"
 #include "ui/headless/headless_backend.h"
 
 namespace {
 
 using namespace std::chrono_literals;
-
-// Runs the GUI thread's share (pending Synchronize calls) until `done` or a long time-out.
-bool PumpUntil(const std::function<bool()>& done)
-{
-    const auto deadline = std::chrono::steady_clock::now() + 10s;
-    while (std::chrono::steady_clock::now() < deadline) {
-        Application().CheckSynchronize();
-        if (done())
-            return true;
-        std::this_thread::sleep_for(1ms);
-    }
-    return false;
-}
-
-// Pumps for a while without expecting anything.
-void PumpFor(std::chrono::milliseconds period)
-{
-    const auto end = std::chrono::steady_clock::now() + period;
-    while (std::chrono::steady_clock::now() < end) {
-        Application().CheckSynchronize();
-        std::this_thread::sleep_for(1ms);
-    }
-}
 
 class VrTimerThread : public ::testing::Test {
 protected:
