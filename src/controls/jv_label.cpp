@@ -6,8 +6,8 @@
 #include "gfx/canvas.h"
 #include "ui/accel.h"
 #include "ui/application.h"
-#include "ui/caption_text.h"
 #include "ui/backend.h"
+#include "ui/caption_text.h"
 #include "ui/form.h"
 #include "ui/wincontrol.h"
 
