@@ -1,27 +1,17 @@
-// The main window's design, its creation without a settings file, the scan that rebuilds the
-// meter rows, and the hit test that lets the body drag the window.
+// The main window as designed: the title band, the four buttons, the five-minute timer and the
+// tray icon, with the handlers they fire wired in.
 #include "app/main_form.h"
 
 #include <utility>
 
 #include "app/app_icon.h"
-#include "controls/jv_gradient_progress.h"
+#include "app/pictures.h"
+#include "app/sky_button.h"
+#include "controls/jv_tray_icon.h"
 #include "controls/vr_border.h"
-#include "meter/caption.h"
+#include "controls/xi_button.h"
 #include "ui/label.h"
 #include "ui/timer.h"
-
-namespace {
-
-constexpr int kSlotPitch = 22;
-
-TFontSpec Bolded(TFontSpec font)
-{
-    font.bold = true;
-    return font;
-}
-
-}  // namespace
 
 TForm1::TForm1(TComponent* owner, sw::PlatformServices services)
     : TForm(owner), FServices(std::move(services)),
@@ -39,11 +29,18 @@ TForm1::TForm1(TComponent* owner, sw::PlatformServices services)
     SetShowHint(true);
     Icon().SetImage(SpacewellIconPicture(), clNone);
     CreateTitleBand();
+    CreateButtons();
     Timer1 = new TTimer(this);
     Timer1->SetName("Timer1");
     Timer1->SetInterval(300000);
     Timer1->OnTimer = [this](TObject* sender) { Timer1Timer(sender); };
+    CreateTrayMenu();
+    CreateTrayIcon();
     OnCreate = [this](TObject* sender) { FormCreate(sender); };
+    OnClose = [this](TObject* sender, TCloseAction& action) { FormClose(sender, action); };
+    OnKeyDown = [this](TObject* sender, std::uint16_t& key, TShiftState shift) {
+        FormKeyDown(sender, key, shift);
+    };
 }
 
 void TForm1::CreateTitleBand()
@@ -70,124 +67,75 @@ void TForm1::CreateTitleBand()
     Border_Form->SetHighlightColor(0xFFA851);
 }
 
-void TForm1::FormCreate(TObject* sender)
+void TForm1::CreateButtons()
 {
-    (void)sender;
-    Label_Form->SetHeight(17);
-    FSizeUnit = "MB";
-    SetModel(2);
-    SetTransparency(30);
-    ScanDrives(FSizeUnit);
-}
+    TFontSpec titleFont;
+    titleFont.bold = true;
 
-void TForm1::SetModel(int value)
-{
-    FModel = value;
-    CheckModelItem(value);
-}
+    xButton = NewButton("xButton", Bounds(258, 9, 15, 15), "x", "Close [Q]");
+    xButton->OnClick = [this](TObject* s) { xButtonClick(s); };
+    xButton->OnKeyPress = [this](TObject* s, char& key) { xButtonKeyPress(s, key); };
 
-// The window keeps its designed alpha until a transparency is chosen from the menu.
-void TForm1::SetTransparency(int value) { FTransparency = value; }
+    xminButton = NewButton("xminButton", Bounds(243, 9, 15, 15), "_", "Minimize [M]");
+    xminButton->OnClick = [this](TObject* s) { xminButtonClick(s); };
+    xminButton->OnKeyPress = [this](TObject* s, char& key) { xminButtonKeyPress(s, key); };
 
-// The model items arrive with the tray menu; until then there is nothing to check.
-void TForm1::CheckModelItem(int model) { (void)model; }
-
-void TForm1::ScanDrives(const std::string& unit)
-{
-    RemoveMeterRows();
-    FTrayHint = FScanner.ScanDrives(unit, FServices.locale->DecimalSeparator());
-}
-
-// Rows of an earlier scan would pile up beneath the new ones, each bar keeping its own image.
-void TForm1::RemoveMeterRows()
-{
-    if (FRows.empty())
-        return;
-    for (const MeterRowControls& row : FRows) {
-        delete row.bar;
-        delete row.label;
-    }
-    FRows.clear();
-    Invalidate();
-}
-
-void TForm1::AddMeterRow(const sw::MeterRow& row)
-{
-    TLabel* label = NewRowLabel(row);
-    TJvSpecialProgress* bar = NewRowBar(row);
-    FRows.push_back({label, bar});
-
-    // The order of these settings decides when the bar rebuilds its picture.
-    ApplyMeterCaption(*bar, row);
-    bar->SetShowHint(true);
-    bar->SetStartColor(row.StartColor);
-    bar->SetEndColor(row.EndColor);
-    bar->SetSolid(true);
-    bar->SetTextOption(toCaption);
-    bar->SetVisible(true);
-    bar->SetEnabled(true);
-
-    const int height = kSlotPitch * row.Slot + 58;
-    Border_Form->SetHeight(height);
-    SetHeight(height);
-    Repaint();
-}
-
-TLabel* TForm1::NewRowLabel(const sw::MeterRow& row)
-{
-    auto* label = new TLabel(this);
-    label->SetParent(this);
-    label->SetLeft(8);
-    label->SetTop(kSlotPitch * row.Slot + 35);
-    // Auto-size replaces this height with the text's once the caption is set.
-    label->SetHeight(20);
-    label->SetCaption(std::string(1, row.Letter) + ":");
-    label->SetFont(Bolded(label->Font()));
-    label->SetHint(row.Serial);
-    label->SetShowHint(true);
-    return label;
-}
-
-TJvSpecialProgress* TForm1::NewRowBar(const sw::MeterRow& row)
-{
-    auto* bar = new TJvSpecialProgress(this);
-    bar->SetParent(this);
-    bar->SetLeft(26);
-    bar->SetTop(kSlotPitch * row.Slot + 30);
-    bar->SetWidth(248);
-    bar->SetHeight(20);
-    TFontSpec font = bar->Font();
-    font.color = clWhite;
-    bar->SetFont(font);
-    bar->SetFont(Bolded(font));
-    bar->SetColor(clSilver);
-    bar->SetParentColor(false);
-    bar->SetBorderStyle(bsNone);
-    bar->SetShowHint(false);
-    return bar;
-}
-
-// The general caption and position first, then the CD-ROM rules in their place.
-void TForm1::ApplyMeterCaption(TJvSpecialProgress& bar, const sw::MeterRow& row)
-{
-    const char separator = FServices.locale->DecimalSeparator();
-    auto display = [&](const std::string& kind) {
-        return sw::MeterCaption(FModel, kind, row.Free, row.Used, row.Total, UnitSuffix(),
-                                FSizeUnit, separator);
+    rButton = NewButton("rButton", Bounds(228, 9, 15, 15), "r", "Refresh [R]");
+    rButton->OnClick = [this](TObject* s) { rButtonClick(s); };
+    rButton->OnKeyDown = [this](TObject* s, std::uint16_t& key, TShiftState shift) {
+        rButtonKeyDown(s, key, shift);
     };
-    if (row.Free != 0 && row.Total != 0) {
-        const sw::MeterDisplay general = display("");
-        bar.SetPosition(*general.position);
-        if (general.caption)
-            bar.SetCaption(*general.caption);
-        CheckModelItem(FModel);
+    rButton->OnKeyPress = [this](TObject* s, char& key) { rButtonKeyPress(s, key); };
+
+    for (TXiButton* button : {xButton, xminButton, rButton}) {
+        button->SetFont(titleFont);
+        button->SetShowHint(true);
     }
-    if (row.Kind == "CD-ROM") {
-        const sw::MeterDisplay cd = display(row.Kind);
-        bar.SetCaption(*cd.caption);
-        if (cd.position)
-            bar.SetPosition(*cd.position);
-    }
+
+    Button_ShowRAM = NewButton("Button_ShowRAM", Bounds(258, 30, 15, 42), ">>", "RAM Info");
+    Button_ShowRAM->SetGlyph(MemoryGlyphPicture());
+    Button_ShowRAM->SetLayout(blGlyphTop);
+    Button_ShowRAM->SetSpacing(1);
+    Button_ShowRAM->OnClick = [this](TObject* s) { Button_ShowRAMClick(s); };
+    Button_ShowRAM->OnKeyPress = [this](TObject* s, char& key) { Button_ShowRAMKeyPress(s, key); };
+
+    // Set once all four exist: an order beyond the buttons made so far would be cut short.
+    rButton->SetTabOrder(0);
+    xminButton->SetTabOrder(1);
+    xButton->SetTabOrder(2);
+    Button_ShowRAM->SetTabOrder(3);
+}
+
+// A title-band button in the window's sky colours.
+TXiButton* TForm1::NewButton(const char* name, TRect bounds, const char* caption, const char* hint)
+{
+    auto* button = new TXiButton(this);
+    button->SetName(name);
+    button->SetParent(this);
+    button->SetBoundsRect(bounds);
+    button->SetCaption(caption);
+    button->SetHint(hint);
+    DressSkyButton(*button);
+    return button;
+}
+
+void TForm1::CreateTrayIcon()
+{
+    TrayIcon = new TJvTrayIcon(this, FServices.notifyArea);
+    TrayIcon->SetName("TrayIcon");
+    TrayIcon->SetActive(true);
+    TrayIcon->SetIconIndex(0);
+    TrayIcon->SetHint("Spacewell");
+    TrayIcon->SetPopupMenu(TrayMenu);
+    TrayIcon->SetSnap(true);
+    TrayIcon->SetVisibility(
+        TrayVisibilities({tvVisibleTaskList, tvAutoHide, tvRestoreClick, tvMinimizeClick}));
+    TrayIcon->OnClick = [this](TObject* s, TMouseButton b, TShiftState shift, int x, int y) {
+        TrayIconClick(s, b, shift, x, y);
+    };
+    TrayIcon->OnMouseMove = [this](TObject* s, TShiftState shift, int x, int y) {
+        TrayIconMouseMove(s, shift, x, y);
+    };
 }
 
 void TForm1::WMNCHitTest(TPoint screen, int& result)

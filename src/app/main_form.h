@@ -1,7 +1,15 @@
-// The main window: a borderless, alpha-blended strip with a title band and one meter row per
-// drive, rebuilt by every scan. Dragging anywhere on its body moves it.
+// The main window: a borderless, alpha-blended strip with a title band, three title buttons, the
+// memory window's ">>" button and one meter row per drive, rebuilt by every scan. Dragging
+// anywhere on its body moves it; a tray icon with its menu, single keys and the hotkey
+// Ctrl+Alt+D hide, show, refresh and configure it.
+//
+// The class is split by job: main_form.cpp (design), main_menu.cpp (tray menu and pictures),
+// main_lifecycle.cpp (creation, close, hide and show), main_reactions.cpp (keys, hotkey, tray
+// clicks, menu handlers), main_rows.cpp (scan and meter rows), main_settings.cpp (settings file
+// and autostart) and memory_slide.cpp (the ">>" button).
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -9,10 +17,16 @@
 #include "platform/services.h"
 #include "ui/form.h"
 
+class TForm2;
+class TImageList;
+class TJvSpecialProgress;
+class TJvTrayIcon;
 class TLabel;
+class TMenuItem;
+class TPopupMenu;
 class TTimer;
 class TVrBorder;
-class TJvSpecialProgress;
+class TXiButton;
 
 class TForm1 : public TForm {
 public:
@@ -20,22 +34,100 @@ public:
 
     TLabel* Label_Form = nullptr;
     TVrBorder* Border_Form = nullptr;
+    TXiButton* xButton = nullptr;
+    TXiButton* xminButton = nullptr;
+    TXiButton* rButton = nullptr;
+    TXiButton* Button_ShowRAM = nullptr;
     TTimer* Timer1 = nullptr;
+    TJvTrayIcon* TrayIcon = nullptr;
+    TPopupMenu* TrayMenu = nullptr;
+    TImageList* ImageList1 = nullptr;
 
+    TMenuItem* OnTop1 = nullptr;
+    TMenuItem* GB1 = nullptr;
+    TMenuItem* Transparency1 = nullptr;
+    TMenuItem* N01 = nullptr;
+    TMenuItem* N101 = nullptr;
+    TMenuItem* N201 = nullptr;
+    TMenuItem* N301 = nullptr;
+    TMenuItem* N401 = nullptr;
+    TMenuItem* N501 = nullptr;
+    TMenuItem* N601 = nullptr;
+    TMenuItem* N701 = nullptr;
+    TMenuItem* Custom1 = nullptr;
+    TMenuItem* N3 = nullptr;
+    TMenuItem* Model1 = nullptr;
+    TMenuItem* N11 = nullptr;
+    TMenuItem* N21 = nullptr;
+    TMenuItem* N31 = nullptr;
+    TMenuItem* N41 = nullptr;
+    TMenuItem* N51 = nullptr;
+    TMenuItem* N2 = nullptr;
+    TMenuItem* AutoStart1 = nullptr;
+    TMenuItem* StartMinimized1 = nullptr;
+    TMenuItem* N1 = nullptr;
+    TMenuItem* ShowTully1 = nullptr;
+    TMenuItem* Exit1 = nullptr;
+
+    // The memory window, created by program start right after this one.
+    TForm2* Form2 = nullptr;
+
+    // What the hotkey believes: true while the main window is shown.
+    bool WindowShown = false;
+    // Set when the memory window is first slid open, never cleared.
+    bool MemoryWindowOpened = false;
+
+    // Creation and lifecycle.
     void FormCreate(TObject* sender);
+    void FormClose(TObject* sender, TCloseAction& action);
+    void ApplyStartMinimized();
+    void xButtonClick(TObject* sender);
+    void Exit1Click(TObject* sender);
+    void xminButtonClick(TObject* sender);
+    void SetWindowShown(bool show);
+    void ShowTully1Click(TObject* sender);
+    void Button_ShowRAMClick(TObject* sender);
     // The design's five-minute timer; its tick has nothing to do.
     void Timer1Timer(TObject* sender) { (void)sender; }
+
+    // Reactions.
+    void HandleShortcutKey(char key);
+    void rButtonKeyPress(TObject* sender, char& key);
+    void xminButtonKeyPress(TObject* sender, char& key);
+    void xButtonKeyPress(TObject* sender, char& key);
+    void Button_ShowRAMKeyPress(TObject* sender, char& key);
+    void rButtonKeyDown(TObject* sender, std::uint16_t& key, TShiftState shift);
+    // The window previews keys but leaves them to the focused button.
+    void FormKeyDown(TObject* sender, std::uint16_t& key, TShiftState shift);
+    void rButtonClick(TObject* sender);
+    void GB1Click(TObject* sender);
+    void OnTop1Click(TObject* sender);
+    void N01Click(TObject* sender);
+    void N11Click(TObject* sender);
+    void TrayIconClick(TObject* sender, TMouseButton button, TShiftState shift, int x, int y);
+    void TrayIconMouseMove(TObject* sender, TShiftState shift, int x, int y);
+    void SetModel(int value);
+    void SetTransparency(int value);
+    void ApplyTransparency();
+    // Marks the caption model's menu item as chosen; nothing for models outside 1..5.
+    void CheckModelItem(int model);
+    void RefreshMeters();
+
+    // Settings and autostart.
+    void LoadSettings();
+    void SaveSettings();
+    void AutoStart1Click(TObject* sender);
+    void WriteRunEntry(const std::string& name, const std::string& path, bool enable);
+
+    // What the memory window copies of this window's transparency.
+    bool MainAlphaBlend() const { return AlphaBlend(); }
+    int MainTransparency() const { return FTransparency; }
 
     // Walks the drives and rebuilds the meter rows; unit "GB" for gigabytes, else megabytes.
     void ScanDrives(const std::string& unit);
     // One drive's row: letter label and gradient bar in the row's slot, the window ending
     // 8 pixels below the bar.
     void AddMeterRow(const sw::MeterRow& row);
-
-    void SetModel(int value);
-    void SetTransparency(int value);
-    // Marks the caption model's menu item as chosen.
-    void CheckModelItem(int model);
 
     int Model() const { return FModel; }
     int Transparency() const { return FTransparency; }
@@ -44,6 +136,8 @@ public:
     const std::string& DriveKind() const { return FScanner.DriveKind(); }
     // The last scan's summary of free and total space, for the tray icon's tooltip.
     const std::string& TrayHint() const { return FTrayHint; }
+    // The settings file: the executable's path with the extension ".ini".
+    std::string SettingsFileName() const;
 
     struct MeterRowControls {
         TLabel* label;
@@ -54,13 +148,24 @@ public:
 
 protected:
     void WMNCHitTest(TPoint screen, int& result) override;
+    void WMHotkey(int id) override;
 
 private:
     void CreateTitleBand();
+    void CreateButtons();
+    TXiButton* NewButton(const char* name, TRect bounds, const char* caption, const char* hint);
+    void CreateTrayIcon();
+    void CreateTrayMenu();
+    TMenuItem* NewItem(TMenuItem* parent, const char* name, const char* caption, int tag = 0);
+    TMenuItem* NewRadioItem(TMenuItem* parent, const char* name, const char* caption, int tag,
+                            TNotifyEvent onClick);
+    bool MemoryWindowOpen() const;
+    void SetMemoryWindowVisible(bool visible);
     void RemoveMeterRows();
     TLabel* NewRowLabel(const sw::MeterRow& row);
     TJvSpecialProgress* NewRowBar(const sw::MeterRow& row);
     void ApplyMeterCaption(TJvSpecialProgress& bar, const sw::MeterRow& row);
+    bool SettingsFileExists() const;
 
     sw::PlatformServices FServices;
     sw::DriveScanner FScanner;

@@ -1,10 +1,11 @@
-// Program start: the application's title, the main window, the message loop.
+// Program start: the application's title, the main window, the memory window, the message loop.
 #include "app/program.h"
 
 #include <utility>
 
 #include "app/app_icon.h"
 #include "app/main_form.h"
+#include "app/memory_form.h"
 #include "controls/vr_base.h"
 #include "ui/application.h"
 
@@ -13,7 +14,9 @@ TForm1* CreateMainWindow(sw::PlatformServices services)
     Application().SetTitle("Spacewell v.1");
     Application().Icon().SetImage(SpacewellIconPicture(), clNone);
     RegisterVrCursors();
-    return Application().CreateForm<TForm1>(std::move(services));
+    TForm1* main = Application().CreateForm<TForm1>(services);
+    main->Form2 = Application().CreateForm<TForm2>(*main, std::move(services));
+    return main;
 }
 
 int RunProgram(sw::PlatformServices services)

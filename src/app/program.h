@@ -6,8 +6,8 @@
 
 class TForm1;
 
-// Titles the application and creates the main window on `services`; the window has run its
-// creation (one drive scan) when this returns.
+// Titles the application and creates the main window on `services`, then the hidden memory
+// window; the main window has run its creation (its drive scans) when this returns.
 TForm1* CreateMainWindow(sw::PlatformServices services);
 
 // CreateMainWindow, then the message loop until the main window closes.

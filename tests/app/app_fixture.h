@@ -5,6 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "app/main_form.h"
 #include "app/program.h"
@@ -20,7 +24,16 @@ inline constexpr std::int64_t MiB = 1024 * 1024;
 
 class MainWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override { UseHeadlessBackend(); }
+    void SetUp() override
+    {
+        HeadlessBackend& backend = UseHeadlessBackend();
+        // The tray icon's double-click wait runs on the toolkit's clock.
+        Platform.notifyArea->SetTimerHost(
+            {[&backend](unsigned ms, std::function<void()> tick) {
+                 return backend.StartTimer(ms, std::move(tick));
+             },
+             [&backend](int id) { backend.StopTimer(id); }});
+    }
     void TearDown() override { Application().Reset(); }
 
     void Fixed(char letter, std::int64_t totalMB, std::int64_t freeMB, std::uint32_t serial = 0)
@@ -42,11 +55,12 @@ protected:
         Platform.drives->Set(letter, d);
     }
 
-    // Starts the program as spacewell.exe does and shows the main window.
+    // Starts the program as spacewell.exe does: the main window shows unless its creation
+    // left only the tray icon.
     TForm1& Start()
     {
         Form = CreateMainWindow(Platform.Services());
-        Form->Show();
+        Application().Run();
         return *Form;
     }
 
@@ -55,6 +69,32 @@ protected:
         Form->PaintImage();
         return Form->Image().Pixel(x, y);
     }
+
+    // Ctrl+Alt+D as the system delivers it: to the window holding the registration, if any.
+    bool PressHotkey()
+    {
+        const auto holder = Platform.hotkeys->Holder(sw::kModAlt | sw::kModControl, sw::kVirtualKeyD);
+        if (!holder)
+            return false;
+        Headless().Hotkey(holder->id, holder->window);
+        return true;
+    }
+
+    // A click on the tray icon; a single click arrives once the double-click time has passed.
+    void ClickTray(unsigned buttonDown = sw::kWmLButtonDown)
+    {
+        Platform.notifyArea->Click(buttonDown);
+        Headless().AdvanceTime(600);
+    }
+
+    // Opens the tray icon's menu with a right click and chooses the item at `path`.
+    void ChooseFromTrayMenu(std::vector<std::string> path)
+    {
+        Headless().ChooseMenuItem(HeadlessBackend::ByCaption(std::move(path)));
+        ClickTray(sw::kWmRButtonDown);
+    }
+
+    bool Shown() const { return Headless().IsShown(Form->Handle()); }
 
     TJvSpecialProgress& Bar(int row) { return *Form->MeterRows().at(row).bar; }
     TLabel& Letter(int row) { return *Form->MeterRows().at(row).label; }

@@ -105,13 +105,13 @@ TEST_F(FirstStartTest, TooltipListsTheDrivesWithFreeSpace)
 
 TEST_F(FirstStartTest, TitleBandAndBarsShowTheirColours)
 {
-    EXPECT_EQ(Pixel(250, 12), 0xB35900u);  // title label, right of its text
+    EXPECT_EQ(Pixel(220, 12), 0xB35900u);  // title label, right of its text
     EXPECT_EQ(Pixel(250, 25), 0xFFEEDDu);  // below the 17-pixel label
     // C: 63 % of 246 inner columns is 154: green up to x = 26 + 154, silver after.
     EXPECT_EQ(Pixel(27, 31), clGreen);
     EXPECT_EQ(Pixel(180, 48), clGreen);
     EXPECT_EQ(Pixel(181, 31), clSilver);
-    EXPECT_EQ(Pixel(272, 48), clSilver);
+    EXPECT_EQ(Pixel(257, 48), clSilver);  // the ">>" button covers the bar's last columns
     EXPECT_EQ(Pixel(26, 40), clSilver);  // the bar's frame
     EXPECT_EQ(Pixel(27, 53), clSilver);  // D: no disc, nothing filled
     EXPECT_EQ(Pixel(27, 97), clYellow);  // F: the ramp starts yellow

@@ -93,7 +93,7 @@ TEST_F(MainWindowTest, ANewScanReplacesTheRowsOfTheLastOne)
         Form->ScanDrives("MB");
     EXPECT_EQ(Form->ComponentCount(), components);
     EXPECT_EQ(Form->MeterRows().size(), 2u);
-    EXPECT_EQ(Form->ControlCount(), components - 1);  // all but the timer lie on the window
+    EXPECT_EQ(Form->ControlCount(), 2 + 4 + 2 * 2);  // title band, four buttons, two rows
 }
 
 TEST_F(MainWindowTest, ASlotEmptiedByRefreshShowsTheWindowColourNotAnOldRow)

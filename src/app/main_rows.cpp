@@ -1,0 +1,120 @@
+// The drive scan's side of the main window: every scan replaces the meter rows, one row per
+// shown drive in its slot, and hands its summary to the tray icon's tooltip.
+#include "app/main_form.h"
+
+#include "controls/jv_gradient_progress.h"
+#include "controls/jv_tray_icon.h"
+#include "controls/vr_border.h"
+#include "meter/caption.h"
+#include "ui/label.h"
+
+namespace {
+
+constexpr int kSlotPitch = 22;
+
+TFontSpec Bolded(TFontSpec font)
+{
+    font.bold = true;
+    return font;
+}
+
+}  // namespace
+
+void TForm1::ScanDrives(const std::string& unit)
+{
+    RemoveMeterRows();
+    FTrayHint = FScanner.ScanDrives(unit, FServices.locale->DecimalSeparator());
+    TrayIcon->SetHint(FTrayHint);
+}
+
+// Rows of an earlier scan would pile up beneath the new ones, each bar keeping its own image.
+void TForm1::RemoveMeterRows()
+{
+    if (FRows.empty())
+        return;
+    for (const MeterRowControls& row : FRows) {
+        delete row.bar;
+        delete row.label;
+    }
+    FRows.clear();
+    Invalidate();
+}
+
+void TForm1::AddMeterRow(const sw::MeterRow& row)
+{
+    TLabel* label = NewRowLabel(row);
+    TJvSpecialProgress* bar = NewRowBar(row);
+    FRows.push_back({label, bar});
+
+    // The order of these settings decides when the bar rebuilds its picture.
+    ApplyMeterCaption(*bar, row);
+    bar->SetShowHint(true);
+    bar->SetStartColor(row.StartColor);
+    bar->SetEndColor(row.EndColor);
+    bar->SetSolid(true);
+    bar->SetTextOption(toCaption);
+    bar->SetVisible(true);
+    bar->SetEnabled(true);
+
+    const int height = kSlotPitch * row.Slot + 58;
+    Border_Form->SetHeight(height);
+    SetHeight(height);
+    Repaint();
+}
+
+TLabel* TForm1::NewRowLabel(const sw::MeterRow& row)
+{
+    auto* label = new TLabel(this);
+    label->SetParent(this);
+    label->SetLeft(8);
+    label->SetTop(kSlotPitch * row.Slot + 35);
+    // Auto-size replaces this height with the text's once the caption is set.
+    label->SetHeight(20);
+    label->SetCaption(std::string(1, row.Letter) + ":");
+    label->SetFont(Bolded(label->Font()));
+    label->SetHint(row.Serial);
+    label->SetShowHint(true);
+    return label;
+}
+
+TJvSpecialProgress* TForm1::NewRowBar(const sw::MeterRow& row)
+{
+    auto* bar = new TJvSpecialProgress(this);
+    bar->SetParent(this);
+    bar->SetLeft(26);
+    bar->SetTop(kSlotPitch * row.Slot + 30);
+    bar->SetWidth(248);
+    bar->SetHeight(20);
+    TFontSpec font = bar->Font();
+    font.color = clWhite;
+    bar->SetFont(font);
+    bar->SetFont(Bolded(font));
+    bar->SetColor(clSilver);
+    bar->SetParentColor(false);
+    bar->SetBorderStyle(bsNone);
+    bar->SetShowHint(false);
+    return bar;
+}
+
+// The general caption and position first, then the CD-ROM rules in their place.
+void TForm1::ApplyMeterCaption(TJvSpecialProgress& bar, const sw::MeterRow& row)
+{
+    const char separator = FServices.locale->DecimalSeparator();
+    auto display = [&](const std::string& kind) {
+        return sw::MeterCaption(FModel, kind, row.Free, row.Used, row.Total, UnitSuffix(),
+                                FSizeUnit, separator);
+    };
+    if (row.Free != 0 && row.Total != 0) {
+        const sw::MeterDisplay general = display("");
+        bar.SetPosition(*general.position);
+        if (general.caption)
+            bar.SetCaption(*general.caption);
+        CheckModelItem(FModel);
+    }
+    if (row.Kind == "CD-ROM") {
+        const sw::MeterDisplay cd = display(row.Kind);
+        bar.SetCaption(*cd.caption);
+        if (cd.position)
+            bar.SetPosition(*cd.position);
+    }
+}
