@@ -1,0 +1,217 @@
+// Settings that survive a restart, and autostart at logon: the file the first close writes and
+// the next start reads, the value rules, which file triggers the load, a file that cannot be
+// written, and the Run value with the check mark that follows it.
+#include "app_fixture.h"
+
+#include "controls/jv_tray_icon.h"
+#include "ui/menus.h"
+
+namespace {
+
+const std::string kFolder = "C:\\Program Files\\My Tools";
+const std::string kIni = kFolder + "\\spacewell.ini";
+const std::string kFixedIni = kFolder + "\\OrvaneTully.ini";
+const std::string kRunKey = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+class SettingsTest : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        MainWindowTest::SetUp();
+        Platform.paths->Executable = kFolder + "\\spacewell.exe";
+        Fixed('C', 40000, 10000);
+    }
+
+    // A settings file that exists on disk, as the platform sees it.
+    void IniFile(const std::string& text, const std::string& name = kIni)
+    {
+        Platform.profiles->SetText(name, text);
+        Platform.paths->ExistingFiles.insert(name);
+    }
+
+    // Quits with "q" and starts the program again over the same platform.
+    void Restart()
+    {
+        Headless().TypeChar('q');
+        ASSERT_TRUE(Application().Terminated());
+        Platform.paths->ExistingFiles.insert(kIni);
+        Application().Reset();
+        UseHeadlessBackend();
+        Start();
+    }
+
+    std::optional<std::string> RunValue() { return Platform.registry->Value(kRunKey, "Spacewell"); }
+};
+
+TEST_F(SettingsTest, FirstCloseWritesTheDefaultsAndEveryChangeSurvivesARestart)
+{
+    Start();
+    Headless().TypeChar('q');
+    EXPECT_EQ(Platform.profiles->Text(kIni),
+              "[SETTINGS]\nLeft=523\nTop=288\n[OPTIONS]\nModel=2\nTransparency=30\nGB=0\n"
+              "OnTop=0\nMinimized=0\nAutoStart=0\n");
+
+    Application().Reset();
+    UseHeadlessBackend();
+    Start();
+    Headless().MouseDown({600, 300});
+    Headless().MouseUp({640, 250});
+    ChooseFromTrayMenu({"Transparency", "50%"});
+    ChooseFromTrayMenu({"Always On Top"});
+    ChooseFromTrayMenu({"AutoStart"});
+    Headless().TypeChar('4');
+    Headless().TypeChar('g');
+    Restart();
+
+    EXPECT_EQ(Form->Left(), 563);
+    EXPECT_EQ(Form->Top(), 238);
+    EXPECT_EQ(Form->Model(), 4);
+    EXPECT_TRUE(Form->N41->Checked());
+    EXPECT_EQ(Headless().Window(Form->Handle())->params.alpha, 128);
+    EXPECT_TRUE(Form->N501->Checked());
+    EXPECT_EQ(Form->SizeUnit(), "GB");
+    EXPECT_EQ(Bar(0).Caption(), "[Used, Free] = 29.297 GB, 9.766 GB;");
+    EXPECT_EQ(Form->FormStyle(), fsStayOnTop);
+    EXPECT_TRUE(Form->AutoStart1->Checked());
+    EXPECT_TRUE(Shown());
+}
+
+TEST_F(SettingsTest, AFileWithOnlyAPositionLeavesTheOptionsAtZero)
+{
+    IniFile("[SETTINGS]\r\nLeft=-3000\r\nTop=5000\r\n");
+    Start();
+    EXPECT_EQ(Form->Left(), -3000) << "restored unchanged, off the screen";
+    EXPECT_EQ(Form->Top(), 5000);
+    EXPECT_EQ(Form->Model(), 0);
+    EXPECT_EQ(Bar(0).Caption(), "") << "no model, no caption";
+    EXPECT_TRUE(Form->N21->Checked()) << "the designed check stays";
+    EXPECT_EQ(Form->Transparency(), 0);
+    EXPECT_TRUE(Form->N01->Checked());
+    EXPECT_FALSE(Headless().Window(Form->Handle())->params.layered) << "opaque";
+    EXPECT_EQ(Form->SizeUnit(), "MB");
+    EXPECT_FALSE(Form->GB1->Checked());
+}
+
+TEST_F(SettingsTest, ValuesAreDecimalOrHexAndAnythingElseIsTheDefault)
+{
+    const struct {
+        const char* text;
+        int model;
+    } models[] = {{"0x3", 3}, {"$A", 10}, {"abc", 0}, {"99999999999", 0}, {"", 0}, {"0x", 0},
+                  {"-2", -2}};
+    for (const auto& m : models) {
+        SCOPED_TRACE(m.text);
+        IniFile(std::string("[options]\r\nmodel=") + m.text +
+                "\r\nTransparency=25\r\nGB=2\r\nAutoStart=1\r\n");
+        Start();
+        EXPECT_EQ(Form->Model(), m.model);
+        EXPECT_EQ(Form->Transparency(), 25);
+        EXPECT_EQ(Headless().Window(Form->Handle())->params.alpha, 192) << "255 - 63";
+        for (TMenuItem* item : Form->Transparency1->ItemList())
+            EXPECT_FALSE(item->Checked()) << item->Caption();
+        EXPECT_TRUE(Form->GB1->Checked()) << "any value but 0 is true";
+        EXPECT_EQ(Form->SizeUnit(), "GB");
+        EXPECT_TRUE(Form->AutoStart1->Checked());
+        EXPECT_FALSE(RunValue()) << "the registry is neither read nor written";
+        Application().Reset();
+        UseHeadlessBackend();
+    }
+}
+
+TEST_F(SettingsTest, StartMinimizedShowsOnlyTheTrayIconUntilTheHotkey)
+{
+    IniFile("[OPTIONS]\r\nMinimized=1\r\n");
+    Start();
+    EXPECT_FALSE(Shown());
+    EXPECT_FALSE(Headless().AppWindowVisible());
+    EXPECT_NE(Platform.notifyArea->ShownIcon(), nullptr);
+    EXPECT_FALSE(Form->WindowShown);
+    EXPECT_FALSE(InVisibilities(Form->TrayIcon->Visibility(), tvVisibleTaskBar));
+    ASSERT_TRUE(PressHotkey());
+    EXPECT_TRUE(Shown());
+    EXPECT_TRUE(Form->WindowShown);
+}
+
+TEST_F(SettingsTest, EitherFileNameTriggersTheLoadAndTheExecutablesNameIsRead)
+{
+    const std::string settings = "[OPTIONS]\r\nModel=5\r\n";
+    IniFile(settings, kFixedIni);
+    Start();
+    EXPECT_EQ(Form->Model(), 0) << "loaded, from a spacewell.ini that is not there";
+    Application().Reset();
+    UseHeadlessBackend();
+
+    IniFile(settings);
+    Start();
+    EXPECT_EQ(Form->Model(), 5) << "found beside the program under its own name";
+    Application().Reset();
+    UseHeadlessBackend();
+
+    Platform.paths->Executable = kFolder + "\\OrvaneTully.exe";
+    IniFile("[OPTIONS]\r\nModel=1\r\n", kFixedIni);
+    Start();
+    EXPECT_EQ(Form->Model(), 1);
+}
+
+TEST_F(SettingsTest, AReadOnlyFileKeepsTheWindowOpenUntilItCanBeWritten)
+{
+    IniFile("[SETTINGS]\r\nLeft=10\r\n");
+    Platform.profiles->SetUnwritable(kIni, true);
+    Start();
+    Headless().TypeChar('q');
+    EXPECT_FALSE(Application().Terminated());
+    EXPECT_EQ(Headless().LastMessageText(), "Unable to write to " + kIni + ".");
+    EXPECT_EQ(Headless().LastMessageCaption(), "Spacewell v.1");
+    EXPECT_TRUE(Shown());
+    EXPECT_EQ(Platform.profiles->Text(kIni), "[SETTINGS]\r\nLeft=10\r\n");
+    ASSERT_TRUE(PressHotkey()) << "the hotkey is still registered";
+    EXPECT_FALSE(Shown());
+    ASSERT_TRUE(PressHotkey());
+
+    Platform.profiles->SetUnwritable(kIni, false);
+    ChooseFromTrayMenu({"Exit"});
+    EXPECT_TRUE(Application().Terminated());
+    EXPECT_EQ(Headless().MessageCount(), 1);
+    EXPECT_NE(Platform.profiles->Text(kIni).find("AutoStart=0"), std::string::npos);
+}
+
+TEST_F(SettingsTest, AutoStartWritesTheQuotedPathAndDeletesIt)
+{
+    Start();
+    ChooseFromTrayMenu({"AutoStart"});
+    EXPECT_EQ(RunValue(), "\"" + kFolder + "\\spacewell.exe\"");
+    EXPECT_TRUE(Form->AutoStart1->Checked());
+    ChooseFromTrayMenu({"AutoStart"});
+    EXPECT_FALSE(RunValue());
+    EXPECT_FALSE(Form->AutoStart1->Checked());
+    EXPECT_EQ(Platform.registry->OpenKeys(), 0) << "every key closed";
+    EXPECT_EQ(Headless().MessageCount(), 0);
+}
+
+TEST_F(SettingsTest, AutoStartCheckedInTheFileIsClearedEvenWithoutAValue)
+{
+    IniFile("[OPTIONS]\r\nAutoStart=1\r\n");
+    Start();
+    EXPECT_TRUE(Form->AutoStart1->Checked());
+    ChooseFromTrayMenu({"AutoStart"});
+    EXPECT_FALSE(Form->AutoStart1->Checked());
+    EXPECT_EQ(Headless().MessageCount(), 0) << "deleting a missing value is silent";
+}
+
+TEST_F(SettingsTest, AutoStartThatCannotBeWrittenSaysSoAndKeepsTheCheck)
+{
+    Start();
+    for (bool denyKey : {true, false}) {
+        SCOPED_TRACE(denyKey ? "key denied" : "value denied");
+        Platform.registry->DenyAccess = denyKey;
+        Platform.registry->DenyWrites = !denyKey;
+        const int before = Headless().MessageCount();
+        ChooseFromTrayMenu({"AutoStart"});
+        EXPECT_EQ(Headless().MessageCount(), before + 1);
+        EXPECT_EQ(Headless().LastMessageText(), "Failed to set data for 'Spacewell'");
+        EXPECT_FALSE(Form->AutoStart1->Checked());
+        EXPECT_FALSE(RunValue());
+    }
+}
+
+}  // namespace
