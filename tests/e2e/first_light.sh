@@ -11,17 +11,12 @@ native=${SW_NATIVE_BUILD:-build/native}
 export SW_WINEPREFIX=$root/build/wineprefix-e2e
 source scripts/wine-env.sh
 source tests/e2e/lib/wine_drives.sh
+source tests/e2e/lib/checks.sh
 work=$root/build/e2e/first-light
 area=$root/build/e2e/first-light-drives
 exe=$build/src/spacewell.exe
 snapshot=$native/tools/snapshot
 
-failures=0
-pass() { echo "  ok    $*"; }
-fail() { echo "  FAIL  $*"; failures=$((failures + 1)); }
-check() {  # description, actual, expected
-  if [ "$2" = "$3" ]; then pass "$1 ($2)"; else fail "$1: got $2, expected $3"; fi
-}
 
 cleanup() {
   sw_kill_wine
@@ -56,12 +51,8 @@ if [ -z "$win" ]; then
 fi
 sleep 1
 
-geometry() {  # left top width height of the window, from xwininfo
-  timeout 10 xwininfo -id "$win" | awk '/Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
-    /Width:/ {w=$NF} /Height:/ {h=$NF} END {print x, y, w, h}'
-}
 # Five drives of the four kinds take slots 0..4; the last row is H:'s in slot 4.
-read -r left top width height < <(geometry)
+read -r left top width height < <(e2e_geometry "$win")
 echo "window $win: ${width}x${height} at $left,$top"
 check "window place" "$left,$top" "523,288"
 check "window width" "$width" 282
@@ -71,11 +62,12 @@ opacity=$(timeout 10 xprop -id "$win" _NET_WM_WINDOW_OPACITY | awk '{print $NF}'
 check "window opacity" "$opacity" $((0xFFFFFFFF / 255 * 200))
 
 timeout 20 import -window "$win" "$work/wine.png"
-pixel() { convert "$work/wine.png" -format "%[hex:p{$1,$2}]" info: | cut -c1-6; }
-check "title band" "$(pixel 250 12)" 0059B3
+pixel() { e2e_pixel "$work/wine.png" "$1" "$2"; }
+check "title band" "$(pixel 220 12)" 0059B3
 check "window colour left of the rows" "$(pixel 4 40)" DDEEFF
 check "D: fixed, fill starts green" "$(pixel 27 31)" 008000
-check "D: remainder silver" "$(pixel 272 48)" C0C0C0
+check "D: remainder silver, left of the \">>\" button" "$(pixel 256 48)" C0C0C0
+check "the \">>\" button over the first rows" "$(pixel 259 33)" C1E0FF
 check "E: CD-ROM without a disc, nothing filled" "$(pixel 27 53)" C0C0C0
 check "F: removable without a medium, empty band" "$(pixel 150 80)" DDEEFF
 check "F: empty band, left" "$(pixel 27 90)" DDEEFF
@@ -110,12 +102,7 @@ timeout 10 xdotool mousemove 673 368 mousedown 1
 for step in 1 2 3 4 5 6; do timeout 10 xdotool mousemove $((673 + 10 * step)) $((368 + 7 * step)); sleep 0.1; done
 timeout 10 xdotool mouseup 1
 sleep 0.5
-read -r left top width height < <(geometry)
+read -r left top width height < <(e2e_geometry "$win")
 check "dragged by the body" "$left,$top" "583,330"
 
-if [ "$failures" -eq 0 ]; then
-  echo "first_light: PASS"
-else
-  echo "first_light: FAIL ($failures checks failed; pictures in $work)"
-fi
-[ "$failures" -eq 0 ]
+e2e_summary first_light "$work"

@@ -8,14 +8,12 @@ root=$PWD
 build=${SW_WIN64_BUILD:-build/win64}
 export SW_WINEPREFIX=$root/build/wineprefix-tray
 source scripts/wine-env.sh
+source tests/e2e/lib/checks.sh
 work=$root/build/e2e/tray
 exe=$build/tests/tray_probe.exe
 icon_x=1012 icon_y=758
 log=
 
-failures=0
-pass() { echo "  ok    $*"; }
-fail() { echo "  FAIL  $*"; failures=$((failures + 1)); }
 
 cleanup() { sw_kill_wine; sw_stop_x; }
 trap cleanup EXIT
@@ -75,5 +73,4 @@ xdotool key Escape
 new_events
 expect "a right click opens the menu, then clicks right" "$events" "menu,click right"
 
-if [ "$failures" -eq 0 ]; then echo "tray_clicks: PASS"; else echo "tray_clicks: FAIL ($failures)"; fi
-[ "$failures" -eq 0 ]
+e2e_summary tray_clicks "$work"

@@ -1,0 +1,113 @@
+#!/usr/bin/env bash
+# The main window at work: spacewell.exe under Wine in a virtual desktop with a taskbar and a
+# notification area, driven with the real keyboard and mouse. Typed keys switch the unit and
+# the caption model and refresh (each capture equal to the headless snapshot after the same
+# keys); M hides to the tray and a left click on the tray icon brings the window back; Ctrl+Alt+D
+# hides and shows; the tray menu changes the transparency and "Exit" ends the program, which
+# leaves its settings file beside the executable.
+set -uo pipefail
+cd "$(dirname "$0")/../.."
+root=$PWD
+build=${SW_WIN64_BUILD:-build/win64}
+native=${SW_NATIVE_BUILD:-build/native}
+export SW_WINEPREFIX=$root/build/wineprefix-main
+source scripts/wine-env.sh
+source tests/e2e/lib/wine_drives.sh
+source tests/e2e/lib/checks.sh
+work=$root/build/e2e/main-window
+area=$root/build/e2e/main-window-drives
+exe=$build/src/spacewell.exe
+snapshot=$native/tools/snapshot
+icon_x=1012 icon_y=758
+
+cleanup() {
+  sw_kill_wine
+  sw_stop_x
+  e2e_drives_down "$area"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM
+
+[ -x "$snapshot" ] || scripts/build.sh native snapshot >/dev/null
+[ -f "$exe" ] || scripts/build.sh win64 spacewell >/dev/null
+if [ ! -f "$exe" ] || [ ! -x "$snapshot" ]; then
+  echo "main_window: FAIL (spacewell.exe or the snapshot tool is missing)"; exit 1
+fi
+rm -rf "$work"; mkdir -p "$work"
+
+sw_start_x || { echo "main_window: FAIL (no Xvfb)"; exit 1; }
+sw_make_prefix
+e2e_drives_up "$area" "$snapshot"
+program=$WINEPREFIX/drive_c/Spacewell
+mkdir -p "$program"; rm -f "$program"/*
+cp "$exe" "$program/spacewell.exe"
+
+wine explorer /desktop=spacewell,1024x768 'C:\Spacewell\spacewell.exe' >"$work/wine.log" 2>&1 &
+win=$(timeout 30 xdotool search --sync --onlyvisible --name '^Spacewell$' 2>/dev/null | head -n 1)
+[ -n "$win" ] || { echo "main_window: FAIL (no window named Spacewell within 30 s)"; exit 1; }
+sleep 1
+
+shown() { xdotool search --onlyvisible --name '^Spacewell$' 2>/dev/null | grep -qx "$win"; }
+visibility() { if shown; then echo shown; else echo hidden; fi; }
+# Activates the window the way a user does, by clicking its title, then types.
+type_keys() {
+  xdotool mousemove 600 300 click 1; sleep 0.3
+  xdotool windowfocus --sync "$win"; xdotool type --delay 50 "$1"; sleep 1
+}
+# Compares the window with the headless snapshot after the same keys.
+same_as_headless() {  # description, keys typed since start
+  local name=$2
+  [ -n "$name" ] || name=start
+  timeout 20 import -window "$win" "$work/wine-$name.png"
+  e2e_drive_table "$area" "$work/drives-$name.txt"
+  "$snapshot" --keys "$2" "$work/drives-$name.txt" "$work/headless-$name.png" >/dev/null
+  e2e_same_picture "$1" "$work/wine-$name.png" "$work/headless-$name.png"
+}
+tray_click() { xdotool mousemove $icon_x $icon_y click "$1"; sleep 1.5; }
+# Right click on the tray icon, then the menu by keyboard: KEYS one after another.
+tray_menu() {
+  xdotool mousemove $icon_x $icon_y click 3; sleep 1
+  local k; for k in "$@"; do xdotool key "$k"; sleep 0.2; done; sleep 1
+}
+
+same_as_headless "the window with its four buttons as drawn headless" ""
+type_keys g
+same_as_headless "G: gigabytes" g
+type_keys 1
+same_as_headless "1: caption model 1" g1
+type_keys g
+same_as_headless "G again: megabytes" g1g
+if [ "$E2E_MOUNTED" = 1 ]; then
+  dd if=/dev/zero of="$area/d/more" bs=1M count=8 status=none
+  type_keys r
+  same_as_headless "R: a refresh shows 8 MiB more used on D:" g1gr
+fi
+
+type_keys m
+check "M hides the window to the tray" "$(visibility)" hidden
+tray_click 1
+check "a left click on the tray icon brings it back" "$(visibility)" shown
+tray_click 1
+check "another left click takes it away" "$(visibility)" hidden
+tray_click 1
+
+xdotool windowfocus --sync "$win"; xdotool key ctrl+alt+d; sleep 1
+check "Ctrl+Alt+D hides the window" "$(visibility)" hidden
+desktop=$(xdotool search --name '^spacewell - Wine desktop$' | head -n 1)
+xdotool windowfocus --sync "$desktop"; xdotool key ctrl+alt+d; sleep 1
+check "Ctrl+Alt+D shows it again" "$(visibility)" shown
+
+tray_menu Down Down Down Right Down Down Down Down Down Return
+opacity=$(timeout 10 xprop -id "$win" _NET_WM_WINDOW_OPACITY | awk '{print $NF}')
+check "Transparency > 50% from the tray menu: alpha 128" "$opacity" $((0xFFFFFFFF / 255 * 128))
+check "a right click leaves the window where it was" "$(visibility)" shown
+
+tray_menu Down Down Down Down Down Down Down Down Return
+for _ in $(seq 20); do pgrep -f 'C:\\Spacewell\\spacewell.exe' >/dev/null || break; sleep 0.5; done
+if pgrep -f 'C:\\Spacewell\\spacewell.exe' >/dev/null; then fail "Exit from the tray menu ends the program"
+else pass "Exit from the tray menu ends the program"; fi
+ini=$program/spacewell.ini
+check "the settings file keeps model 1" "$(grep -a '^Model=' "$ini" 2>/dev/null | tr -d '\r')" Model=1
+check "the settings file keeps 50 %" "$(grep -a '^Transparency=' "$ini" 2>/dev/null | tr -d '\r')" Transparency=50
+
+e2e_summary main_window "$work"
