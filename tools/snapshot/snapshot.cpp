@@ -4,6 +4,9 @@
 //   snapshot --colors-reg      prints the system colours it draws with, as a registry file
 //                              for a Wine prefix, so Wine's pictures can be compared with it
 //   snapshot --gallery out.png every owner-drawn control in its states on one page
+//   snapshot --memory drives.txt memory.png
+//                              the memory window as ">>" brings it out beside that main
+//                              window, with fixed memory figures
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -13,6 +16,7 @@
 #include "colors_reg.h"
 #include "drive_table.h"
 #include "gallery.h"
+#include "memory_snapshot.h"
 #include "platform/fake/fake_platform.h"
 #include "png_file.h"
 #include "ui/headless/headless_backend.h"
@@ -39,33 +43,39 @@ int main(int argc, char** argv)
         WriteColorsReg(std::cout);
         return 0;
     }
-    if (argc != 3) {
+    const bool memory = argc == 4 && std::string(argv[1]) == "--memory";
+    if (argc != 3 && !memory) {
         std::cerr << "usage: snapshot DRIVE_TABLE OUTPUT.png | snapshot --colors-reg"
-                     " | snapshot --gallery OUTPUT.png\n";
+                     " | snapshot --gallery OUTPUT.png | snapshot --memory DRIVE_TABLE"
+                     " OUTPUT.png\n";
         return 2;
     }
     if (std::string(argv[1]) == "--gallery")
         return WriteGallery(argv[2]);
+    const char* tablePath = argv[argc - 2];
+    const char* outPath = argv[argc - 1];
     sw::FakePlatform platform;
-    std::ifstream table(argv[1]);
+    std::ifstream table(tablePath);
     if (!table) {
-        std::cerr << "snapshot: cannot read " << argv[1] << "\n";
+        std::cerr << "snapshot: cannot read " << tablePath << "\n";
         return 1;
     }
     std::string error;
     if (!ReadDriveTable(table, *platform.drives, error)) {
-        std::cerr << "snapshot: " << argv[1] << ": " << error << "\n";
+        std::cerr << "snapshot: " << tablePath << ": " << error << "\n";
         return 1;
     }
+    if (memory)
+        return WriteMemorySnapshot(platform, outPath);
     UseHeadlessBackend();
     TForm1* form = CreateMainWindow(platform.Services());
     form->Show();
     form->PaintImage();
-    if (!WritePng(form->Image(), argv[2])) {
-        std::cerr << "snapshot: cannot write " << argv[2] << "\n";
+    if (!WritePng(form->Image(), outPath)) {
+        std::cerr << "snapshot: cannot write " << outPath << "\n";
         return 1;
     }
-    std::cout << argv[2] << ": " << form->Width() << "x" << form->Height() << " at " << form->Left()
+    std::cout << outPath << ": " << form->Width() << "x" << form->Height() << " at " << form->Left()
               << "," << form->Top() << "\n";
     return 0;
 }

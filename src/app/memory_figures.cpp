@@ -1,0 +1,69 @@
+// The memory window's refresh, twice a second whether it is shown or not: the four figures
+// read afresh, written as captions, on the level bar and on the two track bars. The track bars
+// truncate to tenths of a gigabyte while the gigabyte texts round, so 2 147 352 576 bytes show
+// "2 GB" beside a thumb at 19.
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+#include <string>
+
+#include "app/memory_form.h"
+#include "app/sys_info.h"
+#include "controls/vr_levelbar.h"
+#include "controls/vr_trackbar.h"
+#include "meter/memory_caption.h"
+#include "meter/number_text.h"
+#include "meter/units.h"
+#include "ui/label.h"
+
+namespace {
+
+// Free as a share of total, in percent; a total of 0 counts as nothing free.
+int PercentFree(std::int64_t freeKB, std::int64_t totalKB)
+{
+    if (totalKB == 0)
+        return 0;
+    const double percent = sw::Round(static_cast<double>(freeKB) / totalKB * 100);
+    return static_cast<int>(std::clamp(percent, 0.0, 100.0));
+}
+
+// Tenths of a gigabyte, truncated at each step; the track bar clamps it to its range.
+int TenthsOfGB(std::int64_t kilobytes)
+{
+    const std::int64_t tenths = kilobytes / 1024 * 10 / 1024;
+    return static_cast<int>(std::min<std::int64_t>(tenths, std::numeric_limits<int>::max()));
+}
+
+// A kilobyte count in gigabytes, kilobytes and megabytes.
+void ShowFigure(TLabel& label, std::int64_t kilobytes, char separator)
+{
+    label.SetCaption(sw::MemoryFigureCaption(kilobytes, separator));
+}
+
+std::string GigabyteText(std::int64_t kilobytes, char separator)
+{
+    return sw::RealText(sw::KilobytesToGB(kilobytes), separator) + " GB";
+}
+
+}  // namespace
+
+void TForm2::Timer1Timer(TObject* sender)
+{
+    (void)sender;
+    // Each figure is its own query, in this order.
+    const std::int64_t freePhys = SysInfo->Memory().FreePhysicalMemory() / 1024;
+    const std::int64_t totalPhys = SysInfo->Memory().TotalPhysicalMemory() / 1024;
+    const std::int64_t freeVirtual = SysInfo->Memory().FreeVirtualMemory() / 1024;
+    const std::int64_t totalVirtual = SysInfo->Memory().TotalVirtualMemory() / 1024;
+    const char separator = FServices.locale->DecimalSeparator();
+
+    ShowFigure(*Label_RamTotal, totalPhys, separator);
+    LB_AVLB->SetPosition(PercentFree(freePhys, totalPhys));
+    ShowFigure(*Label_RamFree, freePhys, separator);
+    TB_TOTAL->SetPosition(TenthsOfGB(totalPhys));
+    Label_GB_Total->SetCaption(GigabyteText(totalPhys, separator));
+    TB_Available->SetPosition(TenthsOfGB(freePhys));
+    Label_GB_Available->SetCaption(GigabyteText(freePhys, separator));
+    ShowFigure(*Label_VRAM_FREE, freeVirtual, separator);
+    ShowFigure(*Label_VRAM_TOTAL, totalVirtual, separator);
+}

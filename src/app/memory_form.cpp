@@ -1,0 +1,266 @@
+// The memory window as designed: its controls in creation order with their places, texts,
+// fonts, colours and bevels, and the handlers they fire wired in. Three controls (the level bar,
+// the product link and the check box) are part of the design but never shown.
+#include "app/memory_form.h"
+
+#include <utility>
+
+#include "app/app_icon.h"
+#include "app/sky_button.h"
+#include "app/sys_info.h"
+#include "controls/jv_label.h"
+#include "controls/jv_xp_checkbox.h"
+#include "controls/vr_border.h"
+#include "controls/vr_levelbar.h"
+#include "controls/vr_scroll_text.h"
+#include "controls/vr_trackbar.h"
+#include "controls/xi_button.h"
+#include "ui/image.h"
+#include "ui/label.h"
+#include "ui/timer.h"
+
+namespace {
+
+// Dark blue of the frame's shadow and the headings, light blue of its highlight, and the very
+// light blue of the headings' letters.
+constexpr TColor kDarkBlue = 0xB35900;
+constexpr TColor kLightBlue = 0xFFA851;
+constexpr TColor kPaleBlue = 0xFFEEDD;
+
+TFontSpec BoldFont(int height)
+{
+    TFontSpec font;
+    font.height = height;
+    font.bold = true;
+    return font;
+}
+
+// A one-pixel lowered ring in the system's shadow and highlight around a flat interior.
+void DesignGutterBevel(TVrBevel& bevel)
+{
+    bevel.SetInnerShadow(clBtnShadow);
+    bevel.SetInnerHighlight(clBtnHighlight);
+    bevel.SetInnerWidth(1);
+    bevel.SetInnerStyle(TVrBevelStyle::bsNone);
+    bevel.SetInnerSpace(0);
+    bevel.SetInnerColor(clBtnFace);
+    bevel.SetOuterShadow(clBtnShadow);
+    bevel.SetOuterHighlight(clBtnHighlight);
+    bevel.SetOuterStyle(TVrBevelStyle::bsLowered);
+    bevel.SetOuterOutline(TVrBevelOutlineStyle::osNone);
+}
+
+// No rings, only a black band of two pixels and a one-pixel gap around the segments.
+void DesignLevelBevel(TVrBevel& bevel)
+{
+    bevel.SetInnerShadow(clBtnShadow);
+    bevel.SetInnerHighlight(clBtnHighlight);
+    bevel.SetInnerWidth(2);
+    bevel.SetInnerStyle(TVrBevelStyle::bsNone);
+    bevel.SetInnerSpace(1);
+    bevel.SetInnerColor(clBlack);
+    bevel.SetOuterShadow(clBtnShadow);
+    bevel.SetOuterHighlight(clBtnHighlight);
+    bevel.SetOuterStyle(TVrBevelStyle::bsNone);
+    bevel.SetOuterOutline(TVrBevelOutlineStyle::osNone);
+}
+
+void DesignPalette(TVrPalette& palette, TColor low, TColor high)
+{
+    palette.SetLow(low);
+    palette.SetHigh(high);
+}
+
+}  // namespace
+
+TForm2::TForm2(TComponent* owner, TForm1& main, sw::PlatformServices services)
+    : TForm(owner), FMain(main), FServices(std::move(services))
+{
+    SetName("Form2");
+    SetCaption("Form2");
+    SetBorderStyle(bsNone);
+    SetBounds(650, 360, 285, 362);
+    SetColor(clBtnFace);
+    SetAlphaBlend(false);
+    SetAlphaBlendValue(200);
+    SetKeyPreview(true);
+    Icon().SetImage(SpacewellIconPicture(), clNone);
+    CreateFigureLabels();
+    CreateHeadingsAndPicture();
+    CreateLink();
+    CreateGauges();
+    CreateButtons();
+    SysInfo = new TJvComputerInfoEx(this, FServices.memory);
+    SysInfo->SetName("SysInfo");
+    Timer1 = new TTimer(this);
+    Timer1->SetName("Timer1");
+    Timer1->SetInterval(500);
+    Timer1->OnTimer = [this](TObject* sender) { Timer1Timer(sender); };
+    OnShow = [this](TObject* sender) { FormShow(sender); };
+}
+
+// The frame and the labels up to the first heading; the level bar sits between the two groups
+// of labels in the creation order.
+void TForm2::CreateFigureLabels()
+{
+    Border_Form = new TVrBorder(this);
+    Border_Form->SetName("Border_Form");
+    Border_Form->SetParent(this);
+    Border_Form->SetBounds(0, 0, 282, 50);
+    Border_Form->SetShadowColor(kDarkBlue);
+    Border_Form->SetHighlightColor(kLightBlue);
+
+    Label_TOTAL = NewBoldLabel("Label_TOTAL", 16, 30, "TOTAL:");
+    Label_VRAM_FREE = NewLabel("Label_VRAM_FREE", 80, 168, "VRAM Free");
+    Label_VRAM_TOTAL = NewLabel("Label_VRAM_TOTAL", 80, 152, "VRAM Total");
+    Label_AVLB = NewBoldLabel("Label_AVLB", 16, 85, "Available:");
+    VrScrollText1 = NewHeading("VrScrollText1", 8, "MEMORY");
+
+    LB_AVLB = new TVrLevelBar(this);
+    LB_AVLB->SetName("LB_AVLB");
+    LB_AVLB->SetParent(this);
+    LB_AVLB->SetBounds(212, 214, 25, 145);
+    DesignLevelBevel(LB_AVLB->Bevel());
+    DesignPalette(LB_AVLB->Palette1(), clGreen, clLime);
+    DesignPalette(LB_AVLB->Palette2(), clOlive, clYellow);
+    DesignPalette(LB_AVLB->Palette3(), clMaroon, clRed);
+    LB_AVLB->SetVisible(false);
+
+    Label_RamFree = NewLabel("Label_RamFree", 80, 85, "RAM Free");
+    Label_RamTotal = NewLabel("Label_RamTotal", 80, 30, "RAM Total");
+    Label1 = NewBoldLabel("Label1", 16, 152, "TOTAL:");
+    Label2 = NewBoldLabel("Label2", 16, 168, "Available:");
+}
+
+void TForm2::CreateHeadingsAndPicture()
+{
+    VrScrollText2 = NewHeading("VrScrollText2", 128, "Virtual MEMORY");
+
+    Image1 = new TImage(this);
+    Image1->SetName("Image1");
+    Image1->SetParent(this);
+    Image1->SetBounds(240, 130, 32, 32);
+    Image1->SetPicture(SpacewellIconPicture());
+
+    Label_GB_Available = NewBoldLabel("Label_GB_Available", 215, 109, "10 GB", -9);
+    Label_GB_Total = NewBoldLabel("Label_GB_Total", 215, 54, "10 GB", -9);
+}
+
+// The product page link: hidden, its page opened by the window's own mouse-down handler.
+void TForm2::CreateLink()
+{
+    Label_Product = new TJvLabel(this);
+    Label_Product->SetName("Label_Product");
+    Label_Product->SetParent(this);
+    Label_Product->SetShell(FServices.shell);
+    Label_Product->SetAutoSize(false);
+    Label_Product->SetBounds(164, 190, 109, 20);
+    Label_Product->SetCaption("Product Web Page");
+    Label_Product->SetCursor(crHandPoint);
+    Label_Product->SetHint("Visit Spacewell");
+    Label_Product->SetShowHint(true);
+    Label_Product->SetParentShowHint(false);
+    TFontSpec font;
+    font.height = -12;
+    font.color = clBlue;
+    Label_Product->SetFont(font);
+    font.bold = true;
+    font.underline = true;
+    Label_Product->SetHotTrackFont(font);
+    Label_Product->SetHotTrack(true);
+    Label_Product->SetAutoOpenURL(false);
+    Label_Product->SetTransparent(true);
+    Label_Product->SetVisible(false);
+    Label_Product->OnMouseDown = [this](TObject* sender, TMouseButton button, TShiftState shift,
+                                        int x, int y) {
+        Label_ProductMouseDown(sender, button, shift, x, y);
+    };
+}
+
+// Read-only gauges in tenths of a gigabyte: total ticks below the track, available above.
+void TForm2::CreateGauges()
+{
+    TB_TOTAL = NewTrackBar("TB_TOTAL", 48);
+    TB_TOTAL->SetTickMarks(TVrTickMarks::tmBottomRight);
+    TB_Available = NewTrackBar("TB_Available", 104);
+    TB_Available->SetTickMarks(TVrTickMarks::tmTopLeft);
+}
+
+void TForm2::CreateButtons()
+{
+    xButton = new TXiButton(this);
+    xButton->SetName("xButton");
+    xButton->SetParent(this);
+    xButton->SetBounds(258, 9, 15, 15);
+    xButton->SetCaption("x");
+    xButton->SetFont(BoldFont(-11));
+    xButton->SetHint("Close [Q]");
+    xButton->SetShowHint(true);
+    xButton->SetParentShowHint(false);
+    DressSkyButton(*xButton);
+    xButton->OnClick = [this](TObject* sender) { xButtonClick(sender); };
+    xButton->OnKeyPress = [this](TObject* sender, char& key) { xButtonKeyPress(sender, key); };
+
+    CB_RAM = new TJvXPCheckbox(this);
+    CB_RAM->SetName("CB_RAM");
+    CB_RAM->SetParent(this);
+    CB_RAM->SetBounds(16, 188, 121, 17);
+    CB_RAM->SetCaption("Show RAM in Tray");
+    CB_RAM->SetHint("Show RAM Chart in Sytem Tray");
+    CB_RAM->SetShowHint(true);
+    CB_RAM->SetParentShowHint(false);
+    CB_RAM->SetTabOrder(1);
+    CB_RAM->SetEnabled(false);
+    CB_RAM->SetVisible(false);
+    CB_RAM->OnClick = [this](TObject* sender) { CB_RAMClick(sender); };
+}
+
+TLabel* TForm2::NewLabel(const char* name, int left, int top, const char* caption)
+{
+    auto* label = new TLabel(this);
+    label->SetName(name);
+    label->SetParent(this);
+    label->SetLeft(left);
+    label->SetTop(top);
+    label->SetCaption(caption);
+    return label;
+}
+
+TLabel* TForm2::NewBoldLabel(const char* name, int left, int top, const char* caption,
+                             int fontHeight)
+{
+    TLabel* label = NewLabel(name, left, top, caption);
+    label->SetFont(BoldFont(fontHeight));
+    return label;
+}
+
+// A heading that scrolls right to left from its own worker thread: pale letters on dark blue.
+TVrScrollText* TForm2::NewHeading(const char* name, int top, const char* caption)
+{
+    auto* heading = new TVrScrollText(this);
+    heading->SetName(name);
+    heading->SetParent(this);
+    heading->SetBounds(96, top, 70, 18);
+    heading->SetCaption(caption);
+    TFontSpec font = BoldFont(-11);
+    font.color = kPaleBlue;
+    heading->SetFont(font);
+    heading->SetColor(kDarkBlue);
+    heading->SetThreaded(true);
+    heading->SetScrollDirection(sdRightToLeft);
+    heading->SetActive(true);
+    return heading;
+}
+
+TVrTrackBar* TForm2::NewTrackBar(const char* name, int top)
+{
+    auto* bar = new TVrTrackBar(this);
+    bar->SetName(name);
+    bar->SetParent(this);
+    bar->SetBounds(8, top, 201, 25);
+    bar->SetPosition(10);
+    bar->SetGutterWidth(10);
+    DesignGutterBevel(bar->GutterBevel());
+    bar->SetEnabled(false);
+    return bar;
+}

@@ -1,0 +1,86 @@
+// The memory window: a pop-out panel beside the main window with physical memory (total and
+// available, as text and on two track bars) and the process's virtual address space, refreshed
+// twice a second whether it is shown or not. It slides out from the main window's ">>" button,
+// takes that window's width, colour and transparency, drags by its body, and hands every key
+// typed in it to the main window.
+//
+// Split by job: memory_form.cpp (design), memory_figures.cpp (the refresh),
+// memory_reactions.cpp (placement on show, transparency, clicks and keys); the slide itself
+// belongs to the main window's button (memory_slide.cpp).
+#pragma once
+
+#include "platform/services.h"
+#include "ui/form.h"
+
+class TForm1;
+class TImage;
+class TJvComputerInfoEx;
+class TJvLabel;
+class TJvXPCheckbox;
+class TLabel;
+class TTimer;
+class TVrBorder;
+class TVrLevelBar;
+class TVrScrollText;
+class TVrTrackBar;
+class TXiButton;
+
+class TForm2 : public TForm {
+public:
+    TForm2(TComponent* owner, TForm1& main, sw::PlatformServices services);
+
+    // The controls in creation order: later ones paint over earlier ones.
+    TVrBorder* Border_Form = nullptr;
+    TLabel* Label_TOTAL = nullptr;
+    TLabel* Label_VRAM_FREE = nullptr;
+    TLabel* Label_VRAM_TOTAL = nullptr;
+    TLabel* Label_AVLB = nullptr;
+    TVrScrollText* VrScrollText1 = nullptr;
+    TVrLevelBar* LB_AVLB = nullptr;
+    TLabel* Label_RamFree = nullptr;
+    TLabel* Label_RamTotal = nullptr;
+    TLabel* Label1 = nullptr;
+    TLabel* Label2 = nullptr;
+    TVrScrollText* VrScrollText2 = nullptr;
+    TImage* Image1 = nullptr;
+    TLabel* Label_GB_Available = nullptr;
+    TLabel* Label_GB_Total = nullptr;
+    TJvLabel* Label_Product = nullptr;
+    TVrTrackBar* TB_TOTAL = nullptr;
+    TVrTrackBar* TB_Available = nullptr;
+    TXiButton* xButton = nullptr;
+    TJvXPCheckbox* CB_RAM = nullptr;
+    TJvComputerInfoEx* SysInfo = nullptr;
+    TTimer* Timer1 = nullptr;
+
+    // Copies the main window's transparency: blending and the alpha of its percentage.
+    void SyncTransparency();
+
+    void FormShow(TObject* sender);
+    void Timer1Timer(TObject* sender);
+    void xButtonClick(TObject* sender);
+    void xButtonKeyPress(TObject* sender, char& key);
+    void Label_ProductMouseDown(TObject* sender, TMouseButton button, TShiftState shift, int x,
+                                int y);
+    // The check box is never enabled; its click has nothing to do.
+    void CB_RAMClick(TObject* sender) { (void)sender; }
+
+protected:
+    void WMNCHitTest(TPoint screen, int& result) override;
+
+private:
+    void CreateFigureLabels();
+    void CreateHeadingsAndPicture();
+    void CreateLink();
+    void CreateGauges();
+    void CreateButtons();
+    // A label in the window's font, sized to its text.
+    TLabel* NewLabel(const char* name, int left, int top, const char* caption);
+    TLabel* NewBoldLabel(const char* name, int left, int top, const char* caption,
+                         int fontHeight = -11);
+    TVrScrollText* NewHeading(const char* name, int top, const char* caption);
+    TVrTrackBar* NewTrackBar(const char* name, int top);
+
+    TForm1& FMain;
+    sw::PlatformServices FServices;
+};

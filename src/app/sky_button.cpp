@@ -1,0 +1,31 @@
+#include "app/sky_button.h"
+
+#include "controls/xi_button.h"
+
+namespace {
+
+// Face, gradient, dark, light, border, text for each state; then the focus rectangle.
+constexpr TColor kSkyColors[XiColorCount] = {
+    0xFFE0C1, 0x37BEFF, 0xFFA953, 0xFFECD9, 0xB35900, clBlack,  // normal
+    0xFFCD9B, clWhite,  0xFFB164, 0xFFE4CA, 0xB35900, clBlack,  // pointer over
+    0xFFC082, clWhite,  0xFFD3A8, 0xFF9122, 0xB35900, clBlack,  // pressed
+    0xE2E2E2, clWhite,  0xD8D8D8, 0xEAEAEA, 0xC4C4C4, clGray,  // disabled
+    0xDC9B14,
+};
+
+}  // namespace
+
+// The colours go first and the scheme's name last, since any single colour change marks the
+// scheme custom.
+void DressSkyButton(TXiButton& button)
+{
+    for (int i = 0; i < XiColorCount; ++i)
+        button.SetSchemeColor(i, kSkyColors[i]);
+    button.SetColorScheme(csSky);
+    button.SetCtl3D(false);
+    button.SetGradient(false);
+    button.SetHotTrack(true);
+    button.SetTransparentGlyph(true);
+    button.SetLayout(blGlyphLeft);
+    button.SetSpacing(4);
+}

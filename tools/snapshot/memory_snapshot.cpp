@@ -1,0 +1,41 @@
+#include "memory_snapshot.h"
+
+#include <iostream>
+
+#include "app/main_form.h"
+#include "app/memory_form.h"
+#include "app/program.h"
+#include "controls/vr_scroll_text.h"
+#include "controls/xi_button.h"
+#include "png_file.h"
+#include "ui/headless/headless_backend.h"
+
+namespace {
+
+constexpr std::int64_t GiB = std::int64_t(1024) * 1024 * 1024;
+// A 64-bit process's user-mode address space, less the 64 KB at either end.
+constexpr std::int64_t kAddressSpace = 0x7FFFFFFE0000;
+
+}  // namespace
+
+int WriteMemorySnapshot(sw::FakePlatform& platform, const std::string& path)
+{
+    platform.memory->Status = {8 * GiB, 3 * GiB, kAddressSpace, kAddressSpace - 2 * GiB};
+    UseHeadlessBackend();
+    TForm1* main = CreateMainWindow(platform.Services());
+    main->Show();
+    TForm2& memory = *main->Form2;
+    // Headings held still, so the same figures always give the same picture.
+    memory.VrScrollText1->SetActive(false);
+    memory.VrScrollText2->SetActive(false);
+    Headless().AdvanceTime(memory.Timer1->Interval());
+    main->Button_ShowRAM->Click();
+    memory.PaintImage();
+    if (!WritePng(memory.Image(), path)) {
+        std::cerr << "snapshot: cannot write " << path << "\n";
+        return 1;
+    }
+    std::cout << path << ": " << memory.Width() << "x" << memory.Height() << " at " << memory.Left()
+              << "," << memory.Top() << "\n";
+    return 0;
+}
