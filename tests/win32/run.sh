@@ -4,7 +4,9 @@
 # tests what to expect through SPACEWELL_WINE_* variables:
 #   M: fixed, a 64 MiB tmpfs with 16 MiB written (a plain folder, sizes unknown, where mount is
 #      refused); N: CD-ROM and O: removable, both without a medium (dangling links);
-#   P: network (a folder); Q: fixed, a folder whose .windows-serial gives the volume serial.
+#   P: network (a folder); Q: fixed, a folder whose .windows-serial gives the volume serial;
+#   R: fixed, read-only, holding "Space well\spacewell.ini" (a read-only tmpfs; where mount is
+#      refused, a folder without write permission, which only binds a user other than root).
 # Z: (the host's root) stays: test binaries reach SPACEWELL_TEST_DATA by its Unix path through
 # it, and the drive tests look only at their own letters. The prefix's drives are put back as
 # they were when the tests end.
@@ -23,16 +25,35 @@ wine_drive_type() {  # letter, type
 cleanup() {
   timeout 30 wineserver -k 2>/dev/null || true
   timeout 30 wineserver -w 2>/dev/null || true
-  rm -f "$dos"/{m,n,o,p,q}:
+  rm -f "$dos"/{m,n,o,p,q,r}:
   for letter in n o p; do
     timeout 60 wine reg delete 'HKLM\Software\Wine\Drives' /v "$letter:" /f >/dev/null 2>&1 || true
   done
   timeout 30 wineserver -w 2>/dev/null || true
-  mountpoint -q "$area/fixed" && umount "$area/fixed" || true
+  for dir in fixed readonly; do
+    mountpoint -q "$area/$dir" && umount "$area/$dir" || true
+  done
+  [ -d "$area/readonly" ] && chmod -R u+w "$area/readonly" || true
 }
 
+# A drive no write reaches, for the settings file that cannot be written.
+readonly_drive() {
+  local dir=$area/readonly
+  mkdir -p "$dir"
+  local mounted=0
+  mount -t tmpfs -o size=1m tmpfs "$dir" 2>/dev/null && mounted=1
+  [ "$mounted" = 1 ] || [ "$(id -u)" != 0 ] || return 0
+  mkdir -p "$dir/Space well"
+  printf '[SETTINGS]\r\nLeft=10\r\n' > "$dir/Space well/spacewell.ini"
+  if [ "$mounted" = 1 ]; then mount -o remount,ro "$dir"; else chmod -R a-w "$dir"; fi
+  ln -sfn "$dir" "$dos/r:"
+  export SPACEWELL_WINE_READONLY=R
+}
+
+
 trap cleanup EXIT
-mountpoint -q "$area/fixed" && umount "$area/fixed"
+for dir in fixed readonly; do mountpoint -q "$area/$dir" && umount "$area/$dir" || true; done
+[ -d "$area" ] && chmod -R u+w "$area" || true
 rm -rf "$area"
 mkdir -p "$area/fixed" "$area/net" "$area/serial"
 if mount -t tmpfs -o size=64m tmpfs "$area/fixed" 2>/dev/null; then
@@ -49,6 +70,7 @@ ln -sfn "$area/no-disc" "$dos/n:"
 ln -sfn "$area/no-medium" "$dos/o:"
 ln -sfn "$area/net" "$dos/p:"
 ln -sfn "$area/serial" "$dos/q:"
+readonly_drive
 wine_drive_type n cdrom
 wine_drive_type o floppy
 wine_drive_type p network

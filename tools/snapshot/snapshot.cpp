@@ -1,6 +1,8 @@
 // snapshot: draws the main window as the program shows it for a drive table, on the headless
 // backend with fake platform services, into a PNG file (the window's own pixels, unblended).
 //   snapshot drives.txt window.png
+//   snapshot --keys g1 drives.txt window.png
+//                              the same after typing the keys on the shown window
 //   snapshot --colors-reg      prints the system colours it draws with, as a registry file
 //                              for a Wine prefix, so Wine's pictures can be compared with it
 //   snapshot --gallery out.png every owner-drawn control in its states on one page
@@ -43,9 +45,16 @@ int main(int argc, char** argv)
         WriteColorsReg(std::cout);
         return 0;
     }
+    // Keys typed on the shown main window before it is drawn, as a user would type them.
+    std::string keys;
+    if (argc >= 3 && std::string(argv[1]) == "--keys") {
+        keys = argv[2];
+        argv += 2;
+        argc -= 2;
+    }
     const bool memory = argc == 4 && std::string(argv[1]) == "--memory";
     if (argc != 3 && !memory) {
-        std::cerr << "usage: snapshot DRIVE_TABLE OUTPUT.png | snapshot --colors-reg"
+        std::cerr << "usage: snapshot [--keys KEYS] DRIVE_TABLE OUTPUT.png | snapshot --colors-reg"
                      " | snapshot --gallery OUTPUT.png | snapshot --memory DRIVE_TABLE"
                      " OUTPUT.png\n";
         return 2;
@@ -70,6 +79,8 @@ int main(int argc, char** argv)
     UseHeadlessBackend();
     TForm1* form = CreateMainWindow(platform.Services());
     form->Show();
+    for (char key : keys)
+        Headless().TypeChar(key);
     form->PaintImage();
     if (!WritePng(form->Image(), outPath)) {
         std::cerr << "snapshot: cannot write " << outPath << "\n";
