@@ -5,20 +5,13 @@
 #include <cstdint>
 
 #include "app/memory_form.h"
+#include "app/transparency.h"
 #include "ui/menus.h"
 
 namespace {
 
 constexpr int kHotkeyId = 1;
 constexpr std::uint16_t kF5 = 116;
-
-// The window's alpha for a transparency in percent; only the low byte counts, as the
-// platform's alpha is one byte.
-std::uint8_t AlphaFor(int transparency)
-{
-    const std::int64_t fade = static_cast<std::int64_t>(transparency * 255.0 / 100.0);
-    return static_cast<std::uint8_t>((255 - fade) & 0xFF);
-}
 
 // The first item of `menu` tagged `tag` gets the check; none when no tag matches.
 void CheckFirstTagged(TMenuItem& menu, int tag)
@@ -118,7 +111,7 @@ void TForm1::ApplyTransparency()
         SetAlphaBlend(false);
     } else {
         SetAlphaBlend(true);
-        SetAlphaBlendValue(AlphaFor(FTransparency));
+        SetAlphaBlendValue(AlphaForTransparency(FTransparency));
     }
     if (MemoryWindowOpened && Form2 != nullptr)
         Form2->SyncTransparency();

@@ -1,12 +1,11 @@
 // What the memory window does when shown, when the main window's transparency is copied, and
 // when it is clicked or typed in. It has no key commands of its own: the main window's
 // shortcut keys work here too.
-#include <cmath>
-#include <cstdint>
 #include <string>
 
 #include "app/main_form.h"
 #include "app/memory_form.h"
+#include "app/transparency.h"
 #include "controls/vr_border.h"
 #include "controls/xi_button.h"
 #include "meter/units.h"
@@ -51,8 +50,7 @@ void TForm2::SyncTransparency()
         return;
     }
     SetAlphaBlend(FMain.MainAlphaBlend());
-    const int cut = static_cast<int>(std::trunc(percent * 255 / 100.0));
-    SetAlphaBlendValue(static_cast<std::uint8_t>(255 - cut));
+    SetAlphaBlendValue(AlphaForTransparency(percent));
 }
 
 // The body drags the window: every client hit becomes a caption hit.
