@@ -2,6 +2,7 @@
 // on its buttons, the hotkey, the tray icon's clicks and the menu's options.
 #include "app_fixture.h"
 
+#include "app/memory_form.h"
 #include "controls/jv_tray_icon.h"
 #include "controls/xi_button.h"
 #include "ui/imagelist.h"
@@ -208,6 +209,27 @@ TEST_F(MainReactionsTest, TrayLeftClickTakesTheWindowAwayAndBringsItBack)
 
     ClickTray(sw::kWmMButtonDown);
     EXPECT_FALSE(Shown()) << "only the left button counts";
+}
+
+TEST_F(MainReactionsTest, AnOpenMemoryWindowGoesToTheTrayAndComesBackWithTheMainWindow)
+{
+    Form->Button_ShowRAM->Click();
+    ASSERT_EQ(Form->Button_ShowRAM->Caption(), "<<");
+    auto memoryShown = [&] { return Headless().IsShown(Form->Form2->Handle()); };
+    ASSERT_TRUE(memoryShown());
+
+    ClickTray();
+    EXPECT_FALSE(Shown());
+    EXPECT_FALSE(memoryShown());
+    ClickTray();
+    EXPECT_TRUE(Shown());
+    EXPECT_TRUE(memoryShown());
+
+    Headless().TypeChar('m');
+    EXPECT_FALSE(memoryShown());
+    ClickTray();
+    EXPECT_TRUE(Shown());
+    EXPECT_TRUE(memoryShown()) << "still open: the button says so";
 }
 
 TEST_F(MainReactionsTest, TransparencyAndModelFromTheMenu)
