@@ -5,37 +5,8 @@
 # of the same drives pixel for pixel, and drags the window by its body.
 set -uo pipefail
 cd "$(dirname "$0")/../.."
-root=$PWD
-build=${SW_WIN64_BUILD:-build/win64}
-native=${SW_NATIVE_BUILD:-build/native}
-export SW_WINEPREFIX=$root/build/wineprefix-e2e
-source scripts/wine-env.sh
-source tests/e2e/lib/wine_drives.sh
-source tests/e2e/lib/checks.sh
-work=$root/build/e2e/first-light
-area=$root/build/e2e/first-light-drives
-exe=$build/src/spacewell.exe
-snapshot=$native/tools/snapshot
-
-
-cleanup() {
-  sw_kill_wine
-  sw_stop_x
-  e2e_drives_down "$area"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM
-
-[ -x "$snapshot" ] || scripts/build.sh native snapshot >/dev/null
-[ -f "$exe" ] || scripts/build.sh win64 spacewell >/dev/null
-if [ ! -f "$exe" ] || [ ! -x "$snapshot" ]; then
-  echo "first_light: FAIL (spacewell.exe or the snapshot tool is missing)"; exit 1
-fi
-rm -rf "$work"; mkdir -p "$work"
-
-sw_start_x || { echo "first_light: FAIL (no Xvfb)"; exit 1; }
-sw_make_prefix
-e2e_drives_up "$area" "$snapshot"
+E2E_NAME=first_light E2E_PREFIX=wineprefix-e2e
+source tests/e2e/lib/setup.sh
 if [ "$E2E_MOUNTED" = 1 ]; then
   echo "drives: D: fixed 64 MiB (16 used), E: CD-ROM empty, F: removable empty, G: network 32 MiB (8 used), H: removable 16 MiB (4 used)"
 else
@@ -45,10 +16,7 @@ e2e_drive_table "$area" "$work/drives-before.txt"
 cp "$exe" "$WINEPREFIX/drive_c/spacewell.exe"
 
 wine 'C:\spacewell.exe' >"$work/wine.log" 2>&1 &
-win=$(timeout 30 xdotool search --sync --onlyvisible --name '^Spacewell$' 2>/dev/null | head -n 1)
-if [ -z "$win" ]; then
-  echo "first_light: FAIL (no window named Spacewell within 30 s)"; exit 1
-fi
+win=$(e2e_wait_window) || exit 1
 sleep 1
 
 # Five drives of the four kinds take slots 0..4; the last row is H:'s in slot 4.

@@ -7,44 +7,16 @@
 # leaves its settings file beside the executable.
 set -uo pipefail
 cd "$(dirname "$0")/../.."
-root=$PWD
-build=${SW_WIN64_BUILD:-build/win64}
-native=${SW_NATIVE_BUILD:-build/native}
-export SW_WINEPREFIX=$root/build/wineprefix-main
-source scripts/wine-env.sh
-source tests/e2e/lib/wine_drives.sh
-source tests/e2e/lib/checks.sh
-work=$root/build/e2e/main-window
-area=$root/build/e2e/main-window-drives
-exe=$build/src/spacewell.exe
-snapshot=$native/tools/snapshot
+E2E_NAME=main_window E2E_PREFIX=wineprefix-main
+source tests/e2e/lib/setup.sh
+# The notification area's icon in the 1024 x 768 virtual desktop.
 icon_x=1012 icon_y=758
-
-cleanup() {
-  sw_kill_wine
-  sw_stop_x
-  e2e_drives_down "$area"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM
-
-[ -x "$snapshot" ] || scripts/build.sh native snapshot >/dev/null
-[ -f "$exe" ] || scripts/build.sh win64 spacewell >/dev/null
-if [ ! -f "$exe" ] || [ ! -x "$snapshot" ]; then
-  echo "main_window: FAIL (spacewell.exe or the snapshot tool is missing)"; exit 1
-fi
-rm -rf "$work"; mkdir -p "$work"
-
-sw_start_x || { echo "main_window: FAIL (no Xvfb)"; exit 1; }
-sw_make_prefix
-e2e_drives_up "$area" "$snapshot"
 program=$WINEPREFIX/drive_c/Spacewell
 mkdir -p "$program"; rm -f "$program"/*
 cp "$exe" "$program/spacewell.exe"
 
 wine explorer /desktop=spacewell,1024x768 'C:\Spacewell\spacewell.exe' >"$work/wine.log" 2>&1 &
-win=$(timeout 30 xdotool search --sync --onlyvisible --name '^Spacewell$' 2>/dev/null | head -n 1)
-[ -n "$win" ] || { echo "main_window: FAIL (no window named Spacewell within 30 s)"; exit 1; }
+win=$(e2e_wait_window) || exit 1
 sleep 1
 
 shown() { xdotool search --onlyvisible --name '^Spacewell$' 2>/dev/null | grep -qx "$win"; }

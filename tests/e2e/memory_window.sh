@@ -6,43 +6,12 @@
 # from tick to tick) and the headings, and taken away again by "<<".
 set -uo pipefail
 cd "$(dirname "$0")/../.."
-root=$PWD
-build=${SW_WIN64_BUILD:-build/win64}
-native=${SW_NATIVE_BUILD:-build/native}
-export SW_WINEPREFIX=${SW_E2E_WINEPREFIX:-$root/build/wineprefix-e2e}
-source scripts/wine-env.sh
-source tests/e2e/lib/wine_drives.sh
-source tests/e2e/lib/checks.sh
-work=$root/build/e2e/memory-window
-area=$root/build/e2e/memory-window-drives
-exe=$build/src/spacewell.exe
-snapshot=$native/tools/snapshot
-
-cleanup() {
-  sw_kill_wine
-  sw_stop_x
-  e2e_drives_down "$area"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM
-
-[ -x "$snapshot" ] || scripts/build.sh native snapshot >/dev/null
-[ -f "$exe" ] || scripts/build.sh win64 spacewell >/dev/null
-if [ ! -f "$exe" ] || [ ! -x "$snapshot" ]; then
-  echo "memory_window: FAIL (spacewell.exe or the snapshot tool is missing)"; exit 1
-fi
-rm -rf "$work"; mkdir -p "$work"
-
-sw_start_x || { echo "memory_window: FAIL (no Xvfb)"; exit 1; }
-sw_make_prefix
-e2e_drives_up "$area" "$snapshot"
+E2E_NAME=memory_window E2E_PREFIX=wineprefix-e2e
+source tests/e2e/lib/setup.sh
 cp "$exe" "$WINEPREFIX/drive_c/spacewell.exe"
 
 wine 'C:\spacewell.exe' >"$work/wine.log" 2>&1 &
-main=$(timeout 30 xdotool search --sync --onlyvisible --name '^Spacewell$' 2>/dev/null | head -n 1)
-if [ -z "$main" ]; then
-  echo "memory_window: FAIL (no window named Spacewell within 30 s)"; exit 1
-fi
+main=$(e2e_wait_window) || exit 1
 sleep 1
 
 visible_memory_window() { xdotool search --onlyvisible --name '^Form2$' 2>/dev/null | head -n 1; }
