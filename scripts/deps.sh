@@ -2,7 +2,8 @@
 # Installs the Debian packages the build and every test level need, when any is missing.
 set -euo pipefail
 packages=(cmake make g++ ccache googletest libgtest-dev libpng-dev libbenchmark-dev
-          g++-mingw-w64-x86-64-posix wine wine64 fonts-wine xvfb xdotool x11-utils imagemagick)
+          g++-mingw-w64-x86-64-posix wine wine64 fonts-wine xvfb xdotool x11-utils imagemagick
+          unzip)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
