@@ -26,13 +26,14 @@ class MainWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        HeadlessBackend& backend = UseHeadlessBackend();
-        // The tray icon's double-click wait runs on the toolkit's clock.
+        UseHeadlessBackend();
+        // The tray icon's double-click wait runs on the toolkit's clock, whichever backend a
+        // restarted program has.
         Platform.notifyArea->SetTimerHost(
-            {[&backend](unsigned ms, std::function<void()> tick) {
-                 return backend.StartTimer(ms, std::move(tick));
+            {[](unsigned ms, std::function<void()> tick) {
+                 return Headless().StartTimer(ms, std::move(tick));
              },
-             [&backend](int id) { backend.StopTimer(id); }});
+             [](int id) { Headless().StopTimer(id); }});
     }
     void TearDown() override { Application().Reset(); }
 
