@@ -1,0 +1,108 @@
+#!/usr/bin/env bash
+# spacewell.exe under Wine in Xvfb, measured as a user runs it. Prints figures, passes no
+# judgement:
+#   startup  seconds from launch to a visible window, five runs alternating with a bare Win32
+#            window (bench/wine/bare_window.cpp), and the ratio of the medians;
+#   soak     private memory, GDI/USER object and handle counts after start and after 1,000 and
+#            2,000 refreshes (the "r" key); Wine answers 0 for the object counts, so the
+#            memory is also read from Linux (private pages of the process, /proc/PID/smaps_rollup);
+#   idle     CPU used over 60 s while hidden in the tray, as a share of one core, per thread.
+# Usage: bench/wine.sh [startup] [soak] [idle]   (all three when none is named)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/deps.sh
+scripts/build.sh win64 spacewell bare_window gui_resources >/dev/null
+export SW_WINEPREFIX=$PWD/build/wineprefix-bench
+source scripts/wine-env.sh
+sw_start_x
+trap 'sw_kill_wine; sw_stop_x' EXIT
+sw_make_prefix
+bench=$WINEPREFIX/drive_c/bench
+mkdir -p "$bench"
+rm -f "$bench"/*.ini
+cp build/win64/src/spacewell.exe build/win64/bench/bare_window.exe \
+   build/win64/bench/gui_resources.exe "$bench/"
+# One wineserver for all runs, so each start pays only for itself.
+wineserver -p
+ticks=$(getconf CLK_TCK)
+
+# launch NAME TITLE: starts C:\bench\NAME.exe and waits for its window; prints the seconds.
+launch() {
+  local start end
+  start=$(date +%s%N)
+  wine "C:\\bench\\$1.exe" >/dev/null 2>&1 &
+  timeout 30 xdotool search --sync --onlyvisible --name "^$2\$" >/dev/null
+  end=$(date +%s%N)
+  awk -v ns=$((end - start)) 'BEGIN { printf "%.3f\n", ns / 1e9 }'
+}
+# stop NAME: ends the program and waits until it is gone.
+stop() {
+  pkill -f "C:\\\\bench\\\\$1.exe" || true
+  for _ in $(seq 50); do pgrep -f "C:\\\\bench\\\\$1.exe" >/dev/null || return 0; sleep 0.1; done
+}
+median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+pid_of() { pgrep -f 'C:\\bench\\spacewell.exe' | head -n 1; }
+# cpu_ticks DIR: user + system time of a process or thread (/proc/PID, /proc/PID/task/TID).
+cpu_ticks() { awk '{ print $14 + $15 }' "$1/stat"; }
+resources() { wine 'C:\bench\gui_resources.exe' Spacewell 2>/dev/null | tr -d '\r'; }
+type_on() {  # WINDOW KEYS: activates the window by its title band, then types
+  xdotool mousemove 600 300 click 1; sleep 0.3
+  xdotool windowfocus --sync "$1"; xdotool type --delay "${3:-20}" "$2"
+}
+
+startup() {
+  local i own=() bare=()
+  launch spacewell Spacewell >/dev/null; stop spacewell  # warms the disk cache for both
+  for i in 1 2 3 4 5; do
+    own+=("$(launch spacewell Spacewell)"); stop spacewell
+    bare+=("$(launch bare_window Bare)"); stop bare_window
+  done
+  local m_own m_bare
+  m_own=$(printf '%s\n' "${own[@]}" | median)
+  m_bare=$(printf '%s\n' "${bare[@]}" | median)
+  echo "startup: spacewell.exe ${own[*]} s (median $m_own)"
+  echo "startup: bare window   ${bare[*]} s (median $m_bare)"
+  awk -v a="$m_own" -v b="$m_bare" 'BEGIN { printf "startup: ratio of the medians %.2f\n", a / b }'
+}
+
+# private_kib PID: the process's private pages as Linux counts them.
+private_kib() { awk '/^Private_(Clean|Dirty):/ { kib += $2 } END { print kib }' "/proc/$1/smaps_rollup"; }
+
+soak() {
+  launch spacewell Spacewell >/dev/null
+  local win round
+  win=$(xdotool search --onlyvisible --name '^Spacewell$' | head -n 1)
+  sleep 2
+  echo "soak: after start:            $(resources), Linux private $(private_kib "$(pid_of)") KiB"
+  for round in 1,000 2,000; do
+    type_on "$win" "$(printf 'r%.0s' $(seq 1000))" 2
+    sleep 5
+    echo "soak: after $round refreshes:  $(resources), Linux private $(private_kib "$(pid_of)") KiB"
+  done
+  stop spacewell
+}
+
+idle() {
+  launch spacewell Spacewell >/dev/null
+  local win pid before after task
+  win=$(xdotool search --onlyvisible --name '^Spacewell$' | head -n 1)
+  type_on "$win" m
+  sleep 3
+  pid=$(pid_of)
+  declare -A start
+  for task in /proc/"$pid"/task/*; do start[$task]=$(cpu_ticks "$task"); done
+  before=$(cpu_ticks "/proc/$pid")
+  sleep 60
+  after=$(cpu_ticks "/proc/$pid")
+  awk -v t=$((after - before)) -v hz="$ticks" \
+    'BEGIN { printf "idle: %.2f %% of one core over 60 s hidden in the tray\n", 100 * t / hz / 60 }'
+  for task in /proc/"$pid"/task/*; do
+    [ -n "${start[$task]:-}" ] || continue
+    local used=$(($(cpu_ticks "$task") - start[$task]))
+    [ "$used" -gt 0 ] && echo "idle:   thread $(basename "$task") ($(cat "$task/comm")): $used ticks"
+  done
+  stop spacewell
+}
+
+[ $# -gt 0 ] || set -- startup soak idle
+for figure in "$@"; do "$figure"; done
