@@ -15,6 +15,8 @@ namespace {
 constexpr std::int64_t GiB = std::int64_t(1024) * 1024 * 1024;
 // A 64-bit process's user-mode address space, less the 64 KB at either end.
 constexpr std::int64_t kAddressSpace = 0x7FFFFFFE0000;
+// Steps that bring a heading's text in from the right edge of its strip.
+constexpr int kHeadingTicks = 60;
 
 }  // namespace
 
@@ -25,9 +27,14 @@ int WriteMemorySnapshot(sw::FakePlatform& platform, const std::string& path)
     TForm1* main = CreateMainWindow(platform.Services());
     main->Show();
     TForm2& memory = *main->Form2;
-    // Headings held still, so the same figures always give the same picture.
+    // Headings held still, so the same figures always give the same picture, each stepped by
+    // hand until its text stands inside the strip.
     memory.VrScrollText1->SetActive(false);
     memory.VrScrollText2->SetActive(false);
+    for (int tick = 0; tick < kHeadingTicks; ++tick) {
+        memory.VrScrollText1->Tick();
+        memory.VrScrollText2->Tick();
+    }
     Headless().AdvanceTime(memory.Timer1->Interval());
     main->Button_ShowRAM->Click();
     memory.PaintImage();
