@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <stdexcept>
+#include <vector>
 
 #include "controls/vr_base.h"
 #include "gfx/canvas.h"
@@ -47,7 +48,7 @@ struct TRunningColor {
     }
 };
 
-void FillColumns(TCanvas& canvas, int x, int width, int height, TColor color)
+void FillBand(TCanvas& canvas, int x, int width, int height, TColor color)
 {
     canvas.Brush.color = color;
     canvas.Brush.style = bsSolid;
@@ -316,61 +317,65 @@ void TJvSpecialProgress::DrawRamp(TCanvas& canvas)
     if (FFillWidth == 0)
         return;
     if (FStartRGB == FEndRGB) {
-        FillColumns(canvas, 1, FFillWidth, h, FStartRGB);
+        FillBand(canvas, 1, FFillWidth, h, FStartRGB);
         return;
     }
     const TColorRamp ramp(FStartRGB, FEndRGB, FFillWidth);
-    for (int i = 1; i <= FFillWidth; ++i) {
-        const double k = i - 1;
-        const TColor c = RGB(RoundEven(ramp.r.start + k * ramp.r.step),
-                             RoundEven(ramp.g.start + k * ramp.g.step),
-                             RoundEven(ramp.b.start + k * ramp.b.step));
-        FillColumns(canvas, i, 1, h, c);
+    std::vector<TColor> columns(static_cast<std::size_t>(FFillWidth));
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        const double k = static_cast<double>(i);
+        columns[i] = RGB(RoundEven(ramp.r.start + k * ramp.r.step),
+                         RoundEven(ramp.g.start + k * ramp.g.step),
+                         RoundEven(ramp.b.start + k * ramp.b.step));
     }
+    canvas.FillColumns({1, 1, 1 + FFillWidth, h - 1}, columns);
 }
 
+// The colour of every column from x = 1 (blocks, the gaps between them in Color, the narrow
+// last block) is worked out first, then all rows are painted from it at once.
 void TJvSpecialProgress::DrawBlocks(TCanvas& canvas)
 {
     if (FFillWidth == 0 || FBlockPitch == 0)
         return;
-    const int h = Height();
     const int full = FTailPartial ? FBlockCount - 1 : FBlockCount;
-    const int tailX = 1 + full * FBlockPitch;
+    std::vector<TColor> columns(
+        static_cast<std::size_t>(full * FBlockPitch + (FTailPartial ? FTailWidth : 0)), Color());
+    const auto block = [&](int k) { return columns.begin() + k * FBlockPitch; };
     if (FStartRGB == FEndRGB) {
         for (int k = 0; k < full; ++k)
-            FillColumns(canvas, 1 + k * FBlockPitch, FBlockPitch - 1, h, FStartRGB);
+            std::fill_n(block(k), FBlockPitch - 1, FStartRGB);
         if (FTailPartial)
-            FillColumns(canvas, tailX, FTailWidth, h, FStartRGB);
+            std::fill_n(block(full), FTailWidth, FStartRGB);
     } else {
         const TColorRamp ramp(FStartRGB, FEndRGB, FFillWidth);
         TRunningColor color{ramp.r.start, ramp.g.start, ramp.b.start};
-        // Paints `width` columns from x: one colour per block, or one per column.
-        auto paintBlock = [&](int x, int width) {
+        // One colour per block, or one per column.
+        auto paintBlock = [&](std::vector<TColor>::iterator first, int width) {
             if (!FGradientBlocks) {
-                FillColumns(canvas, x, width, h, color.Value());
+                std::fill_n(first, width, color.Value());
                 color.Advance(ramp, FBlockPitch);
                 return;
             }
             for (int i = 0; i < width; ++i) {
-                FillColumns(canvas, x + i, 1, h, color.Value());
+                first[i] = color.Value();
                 color.Advance(ramp, 1);
             }
             color.Advance(ramp, 1);
         };
         for (int k = 0; k < full; ++k)
-            paintBlock(1 + k * FBlockPitch, FBlockPitch - 1);
+            paintBlock(block(k), FBlockPitch - 1);
         if (FTailPartial)
-            paintBlock(tailX, FTailWidth);
+            paintBlock(block(full), FTailWidth);
     }
-    for (int k = 1; k <= full; ++k)
-        FillColumns(canvas, k * FBlockPitch, 1, h, Color());
+    const int right = 1 + static_cast<int>(columns.size());
+    canvas.FillColumns({1, 1, right, Height() - 1}, columns);
 }
 
 void TJvSpecialProgress::DrawRemainder(TCanvas& canvas)
 {
     const int inner = Width() - 2;
     if (FFillWidth < inner)
-        FillColumns(canvas, FFillWidth + 1, inner - FFillWidth, Height(), Color());
+        FillBand(canvas, FFillWidth + 1, inner - FFillWidth, Height(), Color());
 }
 
 std::string TJvSpecialProgress::DisplayText() const

@@ -2,9 +2,28 @@
 #include "gfx/bitmap.h"
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 #include "gfx/canvas.h"
+
+namespace {
+
+// Below this many pixels a row is cheaper to store pixel by pixel than to block-copy.
+constexpr int kShortRow = 8;
+
+// Fills one row by doubling what is already filled: a few block copies, not a store per pixel.
+void FillRow(std::uint32_t* first, int count, std::uint32_t value)
+{
+    std::fill_n(first, std::min(count, kShortRow), value);
+    for (int done = kShortRow; done < count;) {
+        const int step = std::min(done, count - done);
+        std::memcpy(first + done, first, static_cast<std::size_t>(step) * sizeof value);
+        done += step;
+    }
+}
+
+}  // namespace
 
 TBitmap::TBitmap() = default;
 
@@ -56,15 +75,43 @@ void TBitmap::SetSize(int width, int height)
     height = std::max(height, 0);
     if (width == FWidth && height == FHeight)
         return;
-    std::vector<std::uint32_t> bits(static_cast<std::size_t>(width) * height, clWhite);
-    const int keepW = std::min(width, FWidth);
     const int keepH = std::min(height, FHeight);
+    // Rows are contiguous, so a new height alone keeps every row where it is.
+    if (width == FWidth) {
+        FBits.resize(static_cast<std::size_t>(width) * height);
+        FHeight = height;
+        Fill({0, keepH, width, height}, clWhite);
+        return;
+    }
+    Pixels bits(static_cast<std::size_t>(width) * height);
+    const int keepW = std::min(width, FWidth);
     for (int y = 0; y < keepH; ++y)
         std::copy_n(FBits.begin() + static_cast<std::ptrdiff_t>(y) * FWidth, keepW,
                     bits.begin() + static_cast<std::ptrdiff_t>(y) * width);
     FBits = std::move(bits);
+    const int oldWidth = FWidth;
     FWidth = width;
     FHeight = height;
+    Fill({oldWidth, 0, width, keepH}, clWhite);
+    Fill({0, keepH, width, height}, clWhite);
+}
+
+void TBitmap::Fill(const TRect& area, std::uint32_t rgb)
+{
+    const TRect r = area.Intersect(BoundsRect());
+    if (r.IsEmpty())
+        return;
+    std::uint32_t* first = FBits.data() + static_cast<std::size_t>(r.top) * FWidth + r.left;
+    if (r.Width() <= kShortRow) {
+        for (int y = 0; y < r.Height(); ++y)
+            std::fill_n(first + static_cast<std::ptrdiff_t>(y) * FWidth, r.Width(), rgb);
+        return;
+    }
+    // One row is filled, the others copied from it.
+    FillRow(first, r.Width(), rgb);
+    for (int y = 1; y < r.Height(); ++y)
+        std::memcpy(first + static_cast<std::ptrdiff_t>(y) * FWidth, first,
+                    static_cast<std::size_t>(r.Width()) * sizeof(std::uint32_t));
 }
 
 TColor TBitmap::Pixel(int x, int y) const
@@ -93,4 +140,31 @@ TColor TBitmap::EffectiveTransparentColor() const
     if (TransparentColor != clDefault)
         return ColorToRGB(TransparentColor);
     return FHeight > 0 ? Pixel(0, FHeight - 1) : clNone;
+}
+
+void CopyPixels(TBitmap& dest, const TRect& area, const TBitmap& source, TPoint sourceAt)
+{
+    const int shiftX = sourceAt.x - area.left;
+    const int shiftY = sourceAt.y - area.top;
+    const TRect to =
+        area.Intersect(dest.BoundsRect()).Intersect(source.BoundsRect().Offset(-shiftX, -shiftY));
+    if (to.IsEmpty())
+        return;
+    const std::size_t rowBytes = static_cast<std::size_t>(to.Width()) * sizeof(std::uint32_t);
+    const auto copyRow = [&](int y) {
+        const std::uint32_t* from = source.Bits() +
+                                    static_cast<std::ptrdiff_t>(y + shiftY) * source.Width() +
+                                    (to.left + shiftX);
+        std::memmove(dest.Bits() + static_cast<std::ptrdiff_t>(y) * dest.Width() + to.left, from,
+                     rowBytes);
+    };
+    // Within one bitmap, a copy downwards must start at the bottom so no row is read after
+    // it was overwritten.
+    if (&dest == &source && shiftY < 0) {
+        for (int y = to.bottom - 1; y >= to.top; --y)
+            copyRow(y);
+    } else {
+        for (int y = to.top; y < to.bottom; ++y)
+            copyRow(y);
+    }
 }

@@ -4,12 +4,26 @@
 
 #include <cstdint>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "gfx/color.h"
 #include "gfx/geometry.h"
 
 class TCanvas;
+
+// Leaves new pixels uninitialised, so that a bitmap growing is not cleared twice: SetSize
+// paints the new pixels white itself.
+template <class T> struct TUninitialisedAllocator : std::allocator<T> {
+    template <class U> struct rebind {
+        using other = TUninitialisedAllocator<U>;
+    };
+    template <class U> void construct(U* p) noexcept { ::new (static_cast<void*>(p)) U; }
+    template <class U, class... Args> void construct(U* p, Args&&... args)
+    {
+        ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+    }
+};
 
 class TBitmap {
 public:
@@ -30,6 +44,9 @@ public:
     void SetWidth(int width) { SetSize(width, FHeight); }
     void SetHeight(int height) { SetSize(FWidth, height); }
 
+    // Sets the pixels of `area` (clipped to the bitmap) to the plain RGB value `rgb`.
+    void Fill(const TRect& area, std::uint32_t rgb);
+
     // Pixels outside the bitmap read as clNone and ignore writes.
     TColor Pixel(int x, int y) const;
     void SetPixel(int x, int y, TColor color);
@@ -47,8 +64,15 @@ public:
     TColor TransparentColor = clDefault;
 
 private:
+    using Pixels = std::vector<std::uint32_t, TUninitialisedAllocator<std::uint32_t>>;
+
     int FWidth = 0;
     int FHeight = 0;
-    std::vector<std::uint32_t> FBits;
+    Pixels FBits;
     std::unique_ptr<TCanvas> FCanvas;
 };
+
+// Copies pixels a row at a time: `area` of `dest` receives the pixels of `source` whose
+// top-left is `sourceAt`; whatever falls outside either bitmap is left out. Overlapping copies
+// within one bitmap come out as if through a temporary, as BitBlt does.
+void CopyPixels(TBitmap& dest, const TRect& area, const TBitmap& source, TPoint sourceAt);

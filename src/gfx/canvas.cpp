@@ -72,6 +72,16 @@ TRect Normalized(TRect r)
     return r;
 }
 
+// The pixels of a horizontal or vertical line, its end pixel left out.
+TRect AxisLine(TPoint from, TPoint to)
+{
+    if (from.y == to.y)
+        return from.x <= to.x ? TRect{from.x, from.y, to.x, from.y + 1}
+                              : TRect{to.x + 1, from.y, from.x + 1, from.y + 1};
+    return from.y <= to.y ? TRect{from.x, from.y, from.x + 1, to.y}
+                          : TRect{from.x, to.y + 1, from.x + 1, from.y + 1};
+}
+
 }  // namespace
 
 TCanvas::TCanvas(TBitmap& target) : FTarget(&target), FClip(NoClip) { }
@@ -91,10 +101,14 @@ void TCanvas::PutPixel(int x, int y, TColor rgb, TPenMode mode, const TRect& cli
 void TCanvas::FillDevice(TRect r, TColor rgb, TPenMode mode)
 {
     r = r.Intersect(DeviceClip());
+    if (mode == pmCopy) {
+        FTarget->Fill(r, rgb);
+        return;
+    }
     for (int y = r.top; y < r.bottom; ++y) {
         std::uint32_t* row = FTarget->Bits() + static_cast<std::size_t>(y) * FTarget->Width();
         for (int x = r.left; x < r.right; ++x)
-            row[x] = mode == pmCopy ? rgb : Mix(mode, rgb, row[x]);
+            row[x] = Mix(mode, rgb, row[x]);
     }
 }
 
@@ -103,6 +117,24 @@ void TCanvas::FillRect(const TRect& r)
     if (Brush.style == bsClear)
         return;
     FillDevice(Normalized(r).Offset(FOrigin.x, FOrigin.y), ColorToRGB(Brush.color), pmCopy);
+}
+
+void TCanvas::FillColumns(const TRect& rect, std::span<const TColor> columnColors)
+{
+    TRect device = Normalized(rect).Offset(FOrigin.x, FOrigin.y);
+    if (columnColors.size() < static_cast<std::size_t>(std::max(device.Width(), 0)))
+        device.right = device.left + static_cast<int>(columnColors.size());
+    const TRect visible = device.Intersect(DeviceClip());
+    if (visible.IsEmpty())
+        return;
+    // Resolved once, then every row is one copy of the same span.
+    std::vector<std::uint32_t> span(static_cast<std::size_t>(visible.Width()));
+    const std::size_t first = static_cast<std::size_t>(visible.left - device.left);
+    for (std::size_t i = 0; i < span.size(); ++i)
+        span[i] = ColorToRGB(columnColors[first + i]);
+    for (int y = visible.top; y < visible.bottom; ++y)
+        std::copy(span.begin(), span.end(),
+                  FTarget->Bits() + static_cast<std::size_t>(y) * FTarget->Width() + visible.left);
 }
 
 void TCanvas::FrameRect(const TRect& rect)
@@ -129,6 +161,11 @@ void TCanvas::StrokeSegment(TPoint from, TPoint to, int& dashPos)
     // GDI turns a styled pen wider than one pixel into a solid one.
     const int width = std::max(Pen.width, 1);
     const auto pattern = width > 1 ? std::span<const int>{} : DashPattern(Pen.style);
+    // Frames and bevels are mostly solid thin lines along an axis: one fill each.
+    if (width == 1 && pattern.empty() && (from.x == to.x || from.y == to.y)) {
+        FillDevice(AxisLine(from, to), penRgb, Pen.mode);
+        return;
+    }
     RasterizeLine(from, to, [&](int x, int y) {
         const bool on = pattern.empty() || DashOn(pattern, dashPos);
         ++dashPos;
@@ -237,14 +274,17 @@ void TCanvas::SetPixel(int x, int y, TColor color)
 
 void TCanvas::Draw(int x, int y, const TBitmap& source)
 {
-    const bool keyed = source.Transparent;
-    const TColor key = keyed ? source.EffectiveTransparentColor() : clNone;
     const TRect dest = Bounds(x + FOrigin.x, y + FOrigin.y, source.Width(), source.Height())
                            .Intersect(DeviceClip());
+    if (!source.Transparent) {
+        CopyPixels(*FTarget, dest, source, {dest.left - x - FOrigin.x, dest.top - y - FOrigin.y});
+        return;
+    }
+    const TColor key = source.EffectiveTransparentColor();
     for (int dy = dest.top; dy < dest.bottom; ++dy)
         for (int dx = dest.left; dx < dest.right; ++dx) {
             const TColor c = source.Pixel(dx - x - FOrigin.x, dy - y - FOrigin.y);
-            if (!keyed || c != key)
+            if (c != key)
                 FTarget->Bits()[static_cast<std::size_t>(dy) * FTarget->Width() + dx] = c;
         }
 }
@@ -256,6 +296,11 @@ void TCanvas::CopyRect(const TRect& destRect, const TBitmap& source, const TRect
     if (dest.IsEmpty() || src.IsEmpty())
         return;
     const TRect visible = dest.Intersect(DeviceClip());
+    if (dest.Width() == src.Width() && dest.Height() == src.Height()) {
+        CopyPixels(*FTarget, visible, source,
+                   {src.left + visible.left - dest.left, src.top + visible.top - dest.top});
+        return;
+    }
     for (int dy = visible.top; dy < visible.bottom; ++dy) {
         const int sy = src.top + static_cast<int>(static_cast<long long>(dy - dest.top) *
                                                   src.Height() / dest.Height());

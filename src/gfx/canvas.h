@@ -103,6 +103,9 @@ public:
 
     // Brush colour over [left,right) x [top,bottom); ignores the pen and a clear brush.
     void FillRect(const TRect& r);
+    // Paints `r` column by column, columnColors[i] over the whole height of column
+    // r.left + i (a horizontal ramp in one call); columns past the colours are left alone.
+    void FillColumns(const TRect& r, std::span<const TColor> columnColors);
     // Pen outline on the border pixels, brush (unless clear) inside, both in the pen mode.
     void Rectangle(const TRect& r);
     void Rectangle(int left, int top, int right, int bottom)

@@ -48,7 +48,7 @@ TForm* TControl::ParentForm() const
     const TControl* c = this;
     while (c->FParent != nullptr)
         c = c->FParent;
-    return dynamic_cast<TForm*>(const_cast<TControl*>(c));
+    return c->FIsForm ? static_cast<TForm*>(const_cast<TControl*>(c)) : nullptr;
 }
 
 void TControl::SetBounds(int left, int top, int width, int height)

@@ -202,6 +202,11 @@ private:
     TControlStyle FControlStyle = csCaptureMouse | csClickEvents | csDoubleClicks;
     bool FPointerInside = false;
     std::unique_ptr<TCanvas> FCanvas;
+    // The kind of control, asked on every paint without a dynamic_cast each time: set in the
+    // constructor body and cleared at the end of the destructor body of TWinControl / TForm, so
+    // a control under construction or half torn down reads as dynamic_cast would say.
+    bool FWindowed = false;
+    bool FIsForm = false;
 };
 
 // A windowless control that paints itself.

@@ -10,14 +10,14 @@
 
 namespace {
 
-bool IsWindowed(const TControl* c) { return dynamic_cast<const TWinControl*>(c) != nullptr; }
-
 }  // namespace
 
 // Paints a container's children: windowless ones in creation order, then windowed ones
 // (each followed by its own children), every control clipped to its parents.
 class FormPainter {
 public:
+    static bool IsWindowed(const TControl* c) { return c->FWindowed; }
+
     static void PaintChildren(TWinControl& parent)
     {
         std::vector<TControl*> children = parent.Controls();
@@ -48,16 +48,22 @@ public:
     }
 
 private:
+    // Every repaint of one control walks this order, so each child's class is asked once.
     static void PaintOrder(TWinControl& parent, std::vector<TControl*>& out)
     {
-        for (TControl* c : parent.Controls())
-            if (!IsWindowed(c) && c->Visible())
+        std::vector<TWinControl*> windowed;
+        for (TControl* c : parent.Controls()) {
+            if (!c->Visible())
+                continue;
+            if (IsWindowed(c))
+                windowed.push_back(static_cast<TWinControl*>(c));
+            else
                 out.push_back(c);
-        for (TControl* c : parent.Controls())
-            if (IsWindowed(c) && c->Visible()) {
-                out.push_back(c);
-                PaintOrder(static_cast<TWinControl&>(*c), out);
-            }
+        }
+        for (TWinControl* c : windowed) {
+            out.push_back(c);
+            PaintOrder(*c, out);
+        }
     }
 
     static void PaintOne(TControl& c)
@@ -73,6 +79,7 @@ private:
 
 TForm::TForm(TComponent* owner) : TWinControl(owner), FInput(std::make_unique<FormInput>(*this))
 {
+    FIsForm = true;
     BeginLoading();
     FVisible = false;
     FColor = clBtnFace;
@@ -95,6 +102,7 @@ TForm::~TForm()
     FInput.reset();
     if (FHandle != 0)
         CurrentBackend().FreeWindow(FHandle);
+    FIsForm = false;
 }
 
 void TForm::AfterConstruction()
@@ -404,7 +412,7 @@ int TForm::WndHitTest(TPoint screen)
     Application().Guard([&] {
         TControl* hit = ControlAtPos(ScreenToClient(screen));
         for (const TControl* c = hit; c != nullptr && c != this; c = c->Parent())
-            if (IsWindowed(c))
+            if (c->FWindowed)
                 return;
         WMNCHitTest(screen, result);
     });

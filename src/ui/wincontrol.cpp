@@ -6,7 +6,7 @@
 #include "ui/form.h"
 #include "ui/form_input.h"
 
-TWinControl::TWinControl(TComponent* owner) : TControl(owner) { }
+TWinControl::TWinControl(TComponent* owner) : TControl(owner) { FWindowed = true; }
 
 TWinControl::~TWinControl()
 {
@@ -19,6 +19,7 @@ TWinControl::~TWinControl()
         RemoveControl(child);
         delete child;
     }
+    FWindowed = false;
 }
 
 bool TWinControl::ContainsControl(const TControl* control) const

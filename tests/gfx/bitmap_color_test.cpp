@@ -18,6 +18,43 @@ TEST(Bitmap, NewPixelsAreWhiteAndResizeKeepsTheCommonPart)
     EXPECT_EQ(b.Pixel(0, 0), clNone);
 }
 
+TEST(Bitmap, RowsRegainedAfterShrinkingComeBackWhite)
+{
+    TBitmap b(3, 3);
+    b.Fill(b.BoundsRect(), clBlack);
+    b.SetSize(3, 1);
+    b.SetSize(3, 3);
+    EXPECT_EQ(Picture(b), (Rows{"###", "...", "..."}));
+    b.SetSize(2, 2);
+    b.SetSize(4, 2);
+    EXPECT_EQ(Picture(b), (Rows{"##..", "...."}));
+}
+
+TEST(Bitmap, FillIsClippedToTheBitmap)
+{
+    TBitmap b(12, 3);
+    b.Fill({-2, 1, 20, 9}, clBlack);
+    b.Fill({10, -5, 11, 5}, clWhite);
+    EXPECT_EQ(Picture(b), (Rows{"............", "##########.#", "##########.#"}));
+}
+
+// Overlapping copies inside one bitmap read every source pixel before it is overwritten.
+TEST(Bitmap, CopyPixelsWithinOneBitmapInEveryDirection)
+{
+    TBitmap b(3, 4);
+    b.SetPixel(0, 0, clBlack);
+    b.SetPixel(1, 1, clBlack);
+    CopyPixels(b, {0, 1, 3, 4}, b, {0, 0});  // down
+    EXPECT_EQ(Picture(b), (Rows{"#..", "#..", ".#.", "..."}));
+    CopyPixels(b, {1, 0, 3, 3}, b, {0, 1});  // up and right
+    EXPECT_EQ(Picture(b), (Rows{"##.", "#.#", "...", "..."}));
+    CopyPixels(b, {1, 1, 3, 2}, b, {0, 1});  // right within its own row
+    EXPECT_EQ(Picture(b), (Rows{"##.", "##.", "...", "..."}));
+    // Parts outside the destination or the source are left out.
+    CopyPixels(b, {-1, -1, 2, 2}, b, {1, 1});
+    EXPECT_EQ(Picture(b), (Rows{".#.", ".#.", "...", "..."}));
+}
+
 TEST(Bitmap, CopiesPixelsAndSettingsButNotTheCanvas)
 {
     TBitmap a(2, 1);

@@ -16,6 +16,22 @@ TEST(CanvasShapes, FillRectIsHalfOpen)
     EXPECT_EQ(Picture(b), (Rows{"......", ".###..", ".###..", "......", "......"}));
 }
 
+TEST(CanvasShapes, FillColumnsPaintsOneColourPerColumnWithinOriginAndClip)
+{
+    TBitmap b(6, 3);
+    TCanvas& c = b.Canvas();
+    c.SetOrigin({1, 0});
+    c.SetClipRect({0, 1, 4, 3});
+    const TColor columns[] = {clBlack, clRed, clBlack, clBlack, clBlack};
+    c.FillColumns({-1, 0, 5, 3}, columns);
+    EXPECT_EQ(Picture(b), (Rows{"......", "#o##..", "#o##.."}));
+    c.ResetClipRect();
+    c.SetOrigin({0, 0});
+    // Columns past the colours keep what they had.
+    c.FillColumns({3, 0, 6, 1}, std::span<const TColor>(columns).first(2));
+    EXPECT_EQ(Picture(b), (Rows{"...#o.", "#o##..", "#o##.."}));
+}
+
 TEST(CanvasShapes, FillRectWithClearBrushDrawsNothing)
 {
     TBitmap b(4, 4);

@@ -42,6 +42,22 @@ bool Emboldened(const TFontSpec& font, const FntFace& face)
     return font.bold && face.weight < 600;
 }
 
+// One glyph from `at`, clipped, a run at a time. Bold as Wine synthesises it: the glyph
+// OR-ed with itself one pixel to the right, so each run grows by one pixel.
+void DrawGlyph(TBitmap& target, const TRect& clip, TPoint at, const FntGlyph& glyph, bool bold,
+               TColor color)
+{
+    for (const FntRun& run : glyph.runs) {
+        const int y = at.y + run.row;
+        const int left = std::max(at.x + run.left, clip.left);
+        const int right = std::min(at.x + run.left + run.width + (bold ? 1 : 0), clip.right);
+        if (y < clip.top || y >= clip.bottom || left >= right)
+            continue;
+        std::uint32_t* line = target.Bits() + static_cast<std::size_t>(y) * target.Width();
+        std::fill(line + left, line + right, color);
+    }
+}
+
 std::string ChooseFontDir(std::string given)
 {
     if (!given.empty())
@@ -95,7 +111,12 @@ const std::vector<FntFace>& FntFontEngine::Faces(const std::string& fileName)
 
 const FntFace& FntFontEngine::Face(const TFontSpec& font)
 {
-    return SelectFace(Faces(FontFileFor(font.name)), font.height);
+    if (FLastFace == nullptr || font.height != FLastHeight || font.name != FLastName) {
+        FLastFace = &SelectFace(Faces(FontFileFor(font.name)), font.height);
+        FLastName = font.name;
+        FLastHeight = font.height;
+    }
+    return *FLastFace;
 }
 
 TTextMetrics FntFontEngine::Metrics(const TFontSpec& font)
@@ -137,15 +158,7 @@ void FntFontEngine::DrawText(TBitmap& target, TRect clip, int x, int y, const TF
     int penX = x;
     for (char c : text) {
         const FntGlyph& glyph = face.Glyph(static_cast<unsigned char>(c));
-        for (int row = 0; row < face.pixHeight; ++row)
-            for (int col = 0; col < glyph.width; ++col) {
-                if (!glyph.bits[static_cast<std::size_t>(row) * glyph.width + col])
-                    continue;
-                plot(penX + col, y + row);
-                // Bold as Wine synthesises it: the glyph OR-ed with itself one pixel right.
-                if (bold)
-                    plot(penX + col + 1, y + row);
-            }
+        DrawGlyph(target, clip, {penX, y}, glyph, bold, color);
         penX += glyph.width + (bold ? 1 : 0);
     }
     // Bitmap faces have no outline metrics, so Wine puts a one-pixel underline on the row

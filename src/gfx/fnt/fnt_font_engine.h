@@ -28,7 +28,12 @@ private:
     const std::vector<FntFace>& Faces(const std::string& fileName);
 
     std::string FFontDir;
+    // Loaded files are never changed or dropped, so faces keep their addresses.
     std::map<std::string, std::vector<FntFace>> FFiles;
+    // The face of the latest request: windows measure and draw with one font many times over.
+    std::string FLastName;
+    int FLastHeight = 0;
+    const FntFace* FLastFace = nullptr;
 };
 
 // Picks by the height rules of GDI's bitmap-font mapping: negative = em height (the largest

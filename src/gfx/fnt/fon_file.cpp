@@ -47,6 +47,23 @@ private:
     std::span<const std::uint8_t> FData;
 };
 
+void AddRuns(FntGlyph& glyph, int height)
+{
+    for (int y = 0; y < height; ++y) {
+        const std::uint8_t* row = glyph.bits.data() + static_cast<std::size_t>(y) * glyph.width;
+        for (int x = 0; x < glyph.width;) {
+            if (!row[x]) {
+                ++x;
+                continue;
+            }
+            const int left = x;
+            while (x < glyph.width && row[x])
+                ++x;
+            glyph.runs.push_back({y, left, x - left});
+        }
+    }
+}
+
 // Glyph bytes are column strips 8 pixels wide, each dfPixHeight bytes, MSB leftmost.
 FntGlyph ReadGlyph(const Reader& in, std::size_t offset, int width, int height)
 {
@@ -59,6 +76,7 @@ FntGlyph ReadGlyph(const Reader& in, std::size_t offset, int width, int height)
             glyph.bits[static_cast<std::size_t>(y) * width + x] =
                 (in.U8(strip + y) >> (7 - x % 8)) & 1;
     }
+    AddRuns(glyph, height);
     return glyph;
 }
 

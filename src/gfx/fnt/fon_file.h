@@ -7,10 +7,19 @@
 #include <string>
 #include <vector>
 
+// A horizontal stretch of set pixels in one row of a glyph.
+struct FntRun {
+    int row = 0;
+    int left = 0;
+    int width = 0;
+};
+
 struct FntGlyph {
     int width = 0;
     // height rows of width bits, row-major, one byte per pixel (0 or 1).
     std::vector<std::uint8_t> bits;
+    // The same pixels as runs, top row first: text is drawn a run at a time.
+    std::vector<FntRun> runs;
 };
 
 struct FntFace {

@@ -336,10 +336,13 @@ void HeadlessBackend::SetWindowIcon(WindowId window, const TBitmap& image, TColo
         w->icon = image;
 }
 
-void HeadlessBackend::Present(WindowId window, const TBitmap& image, TRect)
+// Like the platform's window surface, only the dirty part changes; the rest keeps what an
+// earlier present left there.
+void HeadlessBackend::Present(WindowId window, const TBitmap& image, TRect dirty)
 {
     if (THeadlessWindow* w = Find(window)) {
-        w->image = image;
+        w->image.SetSize(image.Width(), image.Height());
+        CopyPixels(w->image, dirty, image, dirty.TopLeft());
         ++w->presents;
         w->paintPending = false;
     }
