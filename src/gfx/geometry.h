@@ -2,6 +2,7 @@
 #pragma once
 
 #include <algorithm>
+#include <climits>
 
 struct TPoint {
     int x = 0;
@@ -61,7 +62,13 @@ struct TRect {
 };
 
 inline TRect Rect(int left, int top, int right, int bottom) { return {left, top, right, bottom}; }
+// Right and bottom stop at the largest int: a window placed near the end of the coordinate
+// range (a settings file may say so) keeps a valid rectangle instead of wrapping around.
 inline TRect Bounds(int left, int top, int width, int height)
 {
-    return {left, top, left + width, top + height};
+    const auto end = [](int from, int extent) {
+        return static_cast<int>(std::clamp<long long>(static_cast<long long>(from) + extent,
+                                                      INT_MIN, INT_MAX));
+    };
+    return {left, top, end(left, width), end(top, height)};
 }

@@ -125,6 +125,15 @@ std::string NewlineOf(const std::string& text)
     return text.find("\r\n") != std::string::npos ? "\r\n" : "\n";
 }
 
+// Ends `head` with a line break before more lines follow. A text cut off between the carriage
+// return and the line feed only needs the feed: another return would become part of the value.
+void EndLine(std::string& head, const std::string& nl)
+{
+    if (head.empty() || head.back() == '\n')
+        return;
+    head += head.back() == '\r' ? "\n" : nl;
+}
+
 }  // namespace
 
 std::optional<std::string> FindIniValue(const std::string& text, const std::string& section,
@@ -151,13 +160,11 @@ std::string SetIniValue(const std::string& text, const std::string& section, con
     if (place.header) {
         const Line& after = lines[place.lastContent];
         std::string head = text.substr(0, after.next);
-        if (after.next == after.end)
-            head += nl;  // the section ends the text without a newline
+        EndLine(head, nl);
         return head + key + "=" + value + nl + text.substr(after.next);
     }
     std::string head = text;
-    if (!head.empty() && head.back() != '\n')
-        head += nl;
+    EndLine(head, nl);
     return head + "[" + section + "]" + nl + key + "=" + value + nl;
 }
 

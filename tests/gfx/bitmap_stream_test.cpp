@@ -34,7 +34,8 @@ Bytes MakeBmp(std::int32_t width, std::int32_t height, int bits, int compression
     Put(b, static_cast<std::uint32_t>(bits), 2);
     Put(b, static_cast<std::uint32_t>(compression), 4);
     Put(b, static_cast<std::uint32_t>(pixels.size()), 4);
-    Put(b, 0, 16);
+    // Resolution and colour-table counts, all zero.
+    b.insert(b.end(), 16, 0);
     b.insert(b.end(), pixels.begin(), pixels.end());
     b.insert(b.end(), trailing, 0xEE);
     return b;

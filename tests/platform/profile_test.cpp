@@ -1,5 +1,6 @@
 // The shared profile cases against the in-memory fake and, where it is built, the POSIX files.
 #include "platform/fake/fake_profile.h"
+#include "platform/ini_text.h"
 #ifndef _WIN32
 #include "platform/posix/posix_profile.h"
 #include "platform/scratch_files.h"
@@ -25,6 +26,18 @@ ProfileBackend FakeBackend()
 }
 
 INSTANTIATE_TEST_SUITE_P(Fake, ProfileCases, testing::Values(&FakeBackend));
+
+// A file cut off between the carriage return and the line feed of its last line: a key added
+// after it gets a line of its own and reads back, and the last value keeps no stray return.
+TEST(IniTextTest, TextEndingInABareReturnTakesNewKeys)
+{
+    const std::string inSection = SetIniValue("[A]\r\nx=1\r", "A", "y", "2");
+    EXPECT_EQ(inSection, "[A]\r\nx=1\r\ny=2\r\n");
+    EXPECT_EQ(FindIniValue(inSection, "A", "y"), "2");
+    const std::string newSection = SetIniValue("[A]\nx=1\r", "B", "y", "2");
+    EXPECT_EQ(newSection, "[A]\nx=1\r\n[B]\ny=2\n");
+    EXPECT_EQ(FindIniValue(newSection, "A", "x"), "1");
+}
 
 #ifndef _WIN32
 ProfileBackend PosixBackend()
