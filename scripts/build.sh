@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Configures and builds one tree: "native" (Linux, tests and tools) or "win64" (spacewell.exe and
-# the Win32 tests, cross-built with MinGW-w64). Usage: scripts/build.sh native|win64 [targets...]
+# Configures and builds one tree: "native" (Linux, tests and tools), "win64" (spacewell.exe and
+# the Win32 tests, cross-built with MinGW-w64), "tsan" (ThreadSanitizer), "asan" (Address- and
+# UndefinedBehaviorSanitizer) or "fuzz" (libFuzzer targets, clang).
+# Usage: scripts/build.sh native|win64|tsan|asan|fuzz [targets...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # Lets ccache share objects between clones of the repository.
@@ -10,7 +12,9 @@ case "$kind" in
   native) extra=() ;;
   win64)  extra=(-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake) ;;
   tsan)   extra=(-DSPACEWELL_TSAN=ON) ;;
-  *) echo "usage: $0 native|win64|tsan [targets...]" >&2; exit 2 ;;
+  asan)   extra=(-DSPACEWELL_ASAN=ON) ;;
+  fuzz)   extra=(-DSPACEWELL_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++) ;;
+  *) echo "usage: $0 native|win64|tsan|asan|fuzz [targets...]" >&2; exit 2 ;;
 esac
 cmake -S . -B "build/$kind" "${extra[@]}" >/dev/null
 if [ $# -gt 0 ]; then

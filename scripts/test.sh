@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Runs every test level: native unit tests (headless toolkit included), the threaded tests under
-# ThreadSanitizer, the Win32 services under Wine, and spacewell.exe end to end under Wine in Xvfb.
+# ThreadSanitizer, the native tests under Address- and UndefinedBehaviorSanitizer, a minute of
+# settings-file fuzzing, the Win32 services under Wine, and spacewell.exe end to end under Wine
+# in Xvfb.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
@@ -19,6 +21,19 @@ tsan() {
   scripts/build.sh tsan test_controls &&
     TSAN_OPTIONS=halt_on_error=1 build/tsan/tests/test_controls --gtest_filter='*Timer*:*ScrollText*'
 }
+
+# The native unit tests under AddressSanitizer and UndefinedBehaviorSanitizer. The soak is left
+# out: it counts the heap through its own allocation functions, which the sanitizer replaces.
+asan_tests=(test_meter test_platform test_gfx test_ui test_controls test_app)
+asan() {
+  scripts/build.sh asan "${asan_tests[@]}" &&
+    ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+      ctest --test-dir build/asan --output-on-failure -j2 \
+        -R "^($(IFS='|'; echo "${asan_tests[*]}"))\$"
+}
+
+# Bad settings files for a minute (fuzz/run.sh builds with clang and says what it found).
+fuzz() { bash fuzz/run.sh 60; }
 
 wine_level() {
   scripts/build.sh win64 || return 1
@@ -43,6 +58,8 @@ e2e() {
 
 level "native unit tests" native
 level "timer threads under ThreadSanitizer" tsan
+level "native unit tests under AddressSanitizer and UndefinedBehaviorSanitizer" asan
+level "settings file fuzzing" fuzz
 level "Win32 tests under Wine" wine_level
 level "end to end under Wine" e2e
 echo "levels: $passed passed, $failed failed"
