@@ -4,7 +4,8 @@
 # the caption model and refresh (each capture equal to the headless snapshot after the same
 # keys); M hides to the tray and a left click on the tray icon brings the window back; Ctrl+Alt+D
 # hides and shows; the tray menu changes the transparency and "Exit" ends the program, which
-# leaves its settings file beside the executable.
+# leaves its settings file beside the executable; AutoStart writes and deletes the Run value; the
+# next start comes back where the window was left, with its transparency and caption model.
 set -uo pipefail
 cd "$(dirname "$0")/../.."
 E2E_NAME=main_window E2E_PREFIX=wineprefix-main
@@ -74,6 +75,21 @@ opacity=$(timeout 10 xprop -id "$win" _NET_WM_WINDOW_OPACITY | awk '{print $NF}'
 check "Transparency > 50% from the tray menu: alpha 128" "$opacity" $((0xFFFFFFFF / 255 * 128))
 check "a right click leaves the window where it was" "$(visibility)" shown
 
+# AutoStart, the fifth item: the quoted path under the local machine's Run key, and gone again.
+run_value() {
+  timeout 60 wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Run' /v Spacewell \
+    2>/dev/null | tr -d '\r' | awk '$1 == "Spacewell" { $1 = $2 = ""; sub(/^ +/, ""); print }'
+}
+tray_menu Down Down Down Down Down Return
+check "AutoStart writes the quoted path" "$(run_value)" '"C:\Spacewell\spacewell.exe"'
+tray_menu Down Down Down Down Down Return
+check "AutoStart again deletes it" "$(run_value)" ""
+
+# Moved by its body before the program ends, so the next start shows where it was left.
+xdotool mousemove 600 300 mousedown 1
+for step in 1 2 3 4 5 6; do xdotool mousemove $((600 + 10 * step)) $((300 + 7 * step)); sleep 0.1; done
+xdotool mouseup 1; sleep 0.5
+
 tray_menu Down Down Down Down Down Down Down Down Return
 for _ in $(seq 20); do pgrep -f 'C:\\Spacewell\\spacewell.exe' >/dev/null || break; sleep 0.5; done
 if pgrep -f 'C:\\Spacewell\\spacewell.exe' >/dev/null; then fail "Exit from the tray menu ends the program"
@@ -81,5 +97,14 @@ else pass "Exit from the tray menu ends the program"; fi
 ini=$program/spacewell.ini
 check "the settings file keeps model 1" "$(grep -a '^Model=' "$ini" 2>/dev/null | tr -d '\r')" Model=1
 check "the settings file keeps 50 %" "$(grep -a '^Transparency=' "$ini" 2>/dev/null | tr -d '\r')" Transparency=50
+
+wine explorer /desktop=spacewell,1024x768 'C:\Spacewell\spacewell.exe' >"$work/wine-again.log" 2>&1 &
+win=$(e2e_wait_window) || exit 1
+sleep 1
+read -r left top _ < <(e2e_geometry "$win")
+check "restarted where it was left" "$left,$top" "583,330"
+opacity=$(timeout 10 xprop -id "$win" _NET_WM_WINDOW_OPACITY | awk '{print $NF}')
+check "restarted at 50 %" "$opacity" $((0xFFFFFFFF / 255 * 128))
+same_as_headless "restarted with model 1 in megabytes" 1
 
 e2e_summary main_window "$work"
