@@ -22,7 +22,11 @@ mkdir -p "$bench"
 rm -f "$bench"/*.ini
 cp build/win64/src/spacewell.exe build/win64/bench/bare_window.exe \
    build/win64/bench/gui_resources.exe "$bench/"
-# One wineserver for all runs, so each start pays only for itself.
+# SW_BENCH_EXE measures another build of spacewell.exe, e.g. the stripped one of the zip.
+if [ -n "${SW_BENCH_EXE:-}" ]; then cp "$SW_BENCH_EXE" "$bench/spacewell.exe"; fi
+# One wineserver for all runs, so each start pays only for itself; an earlier one may still be
+# on its way out.
+timeout 30 wineserver -w || true
 wineserver -p
 ticks=$(getconf CLK_TCK)
 
@@ -31,7 +35,13 @@ launch() {
   local start end
   start=$(date +%s%N)
   wine "C:\\bench\\$1.exe" >/dev/null 2>&1 &
-  timeout 30 xdotool search --sync --onlyvisible --name "^$2\$" >/dev/null
+  # Polled every 10 ms: xdotool's own --sync waits half a second between looks.
+  local tries=0
+  until xdotool search --onlyvisible --name "^$2\$" >/dev/null 2>&1; do
+    tries=$((tries + 1))
+    [ "$tries" -lt 3000 ] || { echo "$1.exe showed no window within 30 s" >&2; exit 1; }
+    sleep 0.01
+  done
   end=$(date +%s%N)
   awk -v ns=$((end - start)) 'BEGIN { printf "%.3f\n", ns / 1e9 }'
 }
