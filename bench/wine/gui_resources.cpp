@@ -20,8 +20,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "no window titled %s\n", argv[1]);
         return 1;
     }
-    HANDLE process =
-        OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
     if (process == nullptr) {
         std::fprintf(stderr, "cannot open process %lu\n", processId);
         return 1;

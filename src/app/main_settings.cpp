@@ -26,8 +26,8 @@ std::string TForm1::SettingsFileName() const
     const std::string exe = FServices.paths->ExecutablePath();
     const std::size_t separator = LastSeparator(exe);
     const std::size_t dot = exe.rfind('.');
-    const bool hasExtension = dot != std::string::npos &&
-                              (separator == std::string::npos || dot > separator);
+    const bool hasExtension =
+        dot != std::string::npos && (separator == std::string::npos || dot > separator);
     return (hasExtension ? exe.substr(0, dot) : exe) + ".ini";
 }
 

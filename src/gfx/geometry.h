@@ -67,8 +67,8 @@ inline TRect Rect(int left, int top, int right, int bottom) { return {left, top,
 inline TRect Bounds(int left, int top, int width, int height)
 {
     const auto end = [](int from, int extent) {
-        return static_cast<int>(std::clamp<long long>(static_cast<long long>(from) + extent,
-                                                      INT_MIN, INT_MAX));
+        return static_cast<int>(
+            std::clamp<long long>(static_cast<long long>(from) + extent, INT_MIN, INT_MAX));
     };
     return {left, top, end(left, width), end(top, height)};
 }

@@ -29,11 +29,10 @@ protected:
         UseHeadlessBackend();
         // The tray icon's double-click wait runs on the toolkit's clock, whichever backend a
         // restarted program has.
-        Platform.notifyArea->SetTimerHost(
-            {[](unsigned ms, std::function<void()> tick) {
-                 return Headless().StartTimer(ms, std::move(tick));
-             },
-             [](int id) { Headless().StopTimer(id); }});
+        Platform.notifyArea->SetTimerHost({[](unsigned ms, std::function<void()> tick) {
+                                               return Headless().StartTimer(ms, std::move(tick));
+                                           },
+                                           [](int id) { Headless().StopTimer(id); }});
     }
     void TearDown() override { Application().Reset(); }
 
@@ -74,7 +73,8 @@ protected:
     // Ctrl+Alt+D as the system delivers it: to the window holding the registration, if any.
     bool PressHotkey()
     {
-        const auto holder = Platform.hotkeys->Holder(sw::kModAlt | sw::kModControl, sw::kVirtualKeyD);
+        const auto holder =
+            Platform.hotkeys->Holder(sw::kModAlt | sw::kModControl, sw::kVirtualKeyD);
         if (!holder)
             return false;
         Headless().Hotkey(holder->id, holder->window);

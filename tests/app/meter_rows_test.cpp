@@ -127,14 +127,13 @@ TEST_F(MainWindowTest, ADiscInTheCdDriveShowsItsOwnCaptionAndPosition)
         // Model 2 would say 75 %: R(300 / 703 x 100) = 43.
         {"rewritable", 2, 400, 100, "   Disc is inserted ! [Used] = 300 MB;", 43,
          "FS/TS ( MB): D: 100/400  "},
-        {"rewritable, total model", 5, 400, 100, "   Disc is inserted ! [Used] = 300 MB;",
-         43, "FS/TS ( MB): D: 100/400  "},
+        {"rewritable, total model", 5, 400, 100, "   Disc is inserted ! [Used] = 300 MB;", 43,
+         "FS/TS ( MB): D: 100/400  "},
         // R(4000 / 703 x 100) = 569, shown full.
         {"DVD", 2, 4482, 482, "   Disc is inserted ! [Used] = 4000 MB;", 100,
          "FS/TS ( MB): D: 482/4482  "},
         // R(650 / 703 x 100) = 92, but nothing is free: full.
-        {"pressed CD", 1, 650, 0, "   Disc is inserted ! [Used] = 650 MB;", 100,
-         "FS/TS ( MB): "},
+        {"pressed CD", 1, 650, 0, "   Disc is inserted ! [Used] = 650 MB;", 100, "FS/TS ( MB): "},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -97,8 +97,8 @@ TEST_F(SettingsTest, ValuesAreDecimalOrHexAndAnythingElseIsTheDefault)
     const struct {
         const char* text;
         int model;
-    } models[] = {{"0x3", 3}, {"$A", 10}, {"abc", 0}, {"99999999999", 0}, {"", 0}, {"0x", 0},
-                  {"-2", -2}};
+    } models[] = {{"0x3", 3}, {"$A", 10}, {"abc", 0}, {"99999999999", 0},
+                  {"", 0},    {"0x", 0},  {"-2", -2}};
     for (const auto& m : models) {
         SCOPED_TRACE(m.text);
         IniFile(std::string("[options]\r\nmodel=") + m.text +

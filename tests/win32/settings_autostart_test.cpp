@@ -48,8 +48,7 @@ protected:
     {
         folder = programFolder;
         sw::PlatformServices services = sw::MakeNativeServices();
-        services.paths =
-            std::make_shared<ProgramPaths>(folder + "\\spacewell.exe", services.paths);
+        services.paths = std::make_shared<ProgramPaths>(folder + "\\spacewell.exe", services.paths);
         Application().OnException = [this](const std::exception& e) { errors += e.what(); };
         form = CreateMainWindow(services);
     }
