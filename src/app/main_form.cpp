@@ -128,8 +128,7 @@ void TForm1::CreateTrayIcon()
     TrayIcon->SetHint("Spacewell");
     TrayIcon->SetPopupMenu(TrayMenu);
     TrayIcon->SetSnap(true);
-    TrayIcon->SetVisibility(
-        TrayVisibilities({tvVisibleTaskList, tvAutoHide, tvRestoreClick, tvMinimizeClick}));
+    TrayIcon->SetVisibility(kTrayOnly);
     TrayIcon->OnClick = [this](TObject* s, TMouseButton b, TShiftState shift, int x, int y) {
         TrayIconClick(s, b, shift, x, y);
     };

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/jv_tray_icon.h"
 #include "meter/drive_scanner.h"
 #include "platform/services.h"
 #include "ui/form.h"
@@ -20,7 +21,6 @@
 class TForm2;
 class TImageList;
 class TJvSpecialProgress;
-class TJvTrayIcon;
 class TLabel;
 class TMenuItem;
 class TPopupMenu;
@@ -151,6 +151,13 @@ protected:
     void WMHotkey(int id) override;
 
 private:
+    // Ctrl+Alt+D's registration for this window: one id, registered at creation, freed at close.
+    static constexpr int kHotkeyId = 1;
+    // The tray icon as designed: in the task list, hiding on minimize, restored or minimized by
+    // a click, but without the taskbar (bit mask 0xA6).
+    static constexpr TTrayVisibilities kTrayOnly =
+        TrayVisibilities({tvVisibleTaskList, tvAutoHide, tvRestoreClick, tvMinimizeClick});
+
     void CreateTitleBand();
     void CreateButtons();
     TXiButton* NewButton(const char* name, TRect bounds, const char* caption, const char* hint);

@@ -9,15 +9,6 @@
 #include "ui/label.h"
 #include "ui/menus.h"
 
-namespace {
-
-constexpr int kHotkeyId = 1;
-
-constexpr TTrayVisibilities kTrayOnly =
-    TrayVisibilities({tvVisibleTaskList, tvAutoHide, tvRestoreClick, tvMinimizeClick});
-
-}  // namespace
-
 void TForm1::FormCreate(TObject* sender)
 {
     (void)sender;

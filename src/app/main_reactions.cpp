@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr int kHotkeyId = 1;
 constexpr std::uint16_t kF5 = 116;
 
 // The first item of `menu` tagged `tag` gets the check; none when no tag matches.
