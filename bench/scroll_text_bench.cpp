@@ -2,7 +2,7 @@
 // prepared bitmaps, without measuring or rendering text again.
 #include <benchmark/benchmark.h>
 
-#include "controls/vr_scroll_text.h"
+#include "controls/scroll_text.h"
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/headless/headless_backend.h"

@@ -7,9 +7,9 @@
 #include "app/app_icon.h"
 #include "app/pictures.h"
 #include "app/sky_button.h"
-#include "controls/jv_tray_icon.h"
-#include "controls/vr_border.h"
-#include "controls/xi_button.h"
+#include "controls/tray_icon.h"
+#include "controls/border.h"
+#include "controls/push_button.h"
 #include "ui/label.h"
 #include "ui/timer.h"
 

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/jv_tray_icon.h"
+#include "controls/tray_icon.h"
 #include "meter/drive_scanner.h"
 #include "platform/services.h"
 #include "ui/form.h"

@@ -3,8 +3,8 @@
 #include "app/main_form.h"
 
 #include "app/memory_form.h"
-#include "controls/jv_tray_icon.h"
-#include "controls/xi_button.h"
+#include "controls/tray_icon.h"
+#include "controls/push_button.h"
 #include "ui/application.h"
 #include "ui/label.h"
 #include "ui/menus.h"

@@ -2,9 +2,9 @@
 // shown drive in its slot, and hands its summary to the tray icon's tooltip.
 #include "app/main_form.h"
 
-#include "controls/jv_gradient_progress.h"
-#include "controls/jv_tray_icon.h"
-#include "controls/vr_border.h"
+#include "controls/progress_bar.h"
+#include "controls/tray_icon.h"
+#include "controls/border.h"
 #include "meter/caption.h"
 #include "ui/label.h"
 

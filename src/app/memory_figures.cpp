@@ -9,8 +9,8 @@
 
 #include "app/memory_form.h"
 #include "app/sys_info.h"
-#include "controls/vr_levelbar.h"
-#include "controls/vr_trackbar.h"
+#include "controls/level_bar.h"
+#include "controls/track_bar.h"
 #include "meter/memory_caption.h"
 #include "meter/number_text.h"
 #include "meter/units.h"

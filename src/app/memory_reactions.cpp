@@ -6,8 +6,8 @@
 #include "app/main_form.h"
 #include "app/memory_form.h"
 #include "app/transparency.h"
-#include "controls/vr_border.h"
-#include "controls/xi_button.h"
+#include "controls/border.h"
+#include "controls/push_button.h"
 #include "meter/units.h"
 
 namespace {

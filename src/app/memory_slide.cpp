@@ -3,7 +3,7 @@
 #include "app/main_form.h"
 
 #include "app/memory_form.h"
-#include "controls/xi_button.h"
+#include "controls/push_button.h"
 #include "ui/application.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "app/sky_button.h"
 
-#include "controls/xi_button.h"
+#include "controls/push_button.h"
 
 namespace {
 

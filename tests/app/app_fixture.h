@@ -12,8 +12,8 @@
 
 #include "app/main_form.h"
 #include "app/program.h"
-#include "controls/jv_gradient_progress.h"
-#include "controls/vr_border.h"
+#include "controls/progress_bar.h"
+#include "controls/border.h"
 #include "platform/fake/fake_platform.h"
 #include "ui/application.h"
 #include "ui/headless/headless_backend.h"

@@ -3,8 +3,8 @@
 #include "app_fixture.h"
 
 #include "app/memory_form.h"
-#include "controls/jv_tray_icon.h"
-#include "controls/xi_button.h"
+#include "controls/tray_icon.h"
+#include "controls/push_button.h"
 #include "ui/imagelist.h"
 #include "ui/menus.h"
 

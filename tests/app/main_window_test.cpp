@@ -3,8 +3,8 @@
 // text, and dragging the borderless window by its body.
 #include "app_fixture.h"
 
-#include "controls/vr_base.h"
-#include "controls/vr_border.h"
+#include "controls/gauge_base.h"
+#include "controls/border.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "app/memory_form.h"
 #include "app_fixture.h"
-#include "controls/xi_button.h"
+#include "controls/push_button.h"
 
 inline constexpr std::int64_t KiB = 1024;
 

@@ -3,10 +3,10 @@
 // back, the transparency it copies, and keys typed in it acting on the main window.
 #include "memory_fixture.h"
 
-#include "controls/jv_label.h"
-#include "controls/vr_border.h"
-#include "controls/vr_levelbar.h"
-#include "controls/vr_trackbar.h"
+#include "controls/link_label.h"
+#include "controls/border.h"
+#include "controls/level_bar.h"
+#include "controls/track_bar.h"
 
 namespace {
 

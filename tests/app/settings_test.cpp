@@ -3,7 +3,7 @@
 // written, and the Run value with the check mark that follows it.
 #include "app_fixture.h"
 
-#include "controls/jv_tray_icon.h"
+#include "controls/tray_icon.h"
 #include "ui/menus.h"
 
 namespace {

@@ -17,7 +17,7 @@
 #include "app/main_form.h"
 #include "app/memory_form.h"
 #include "app/program.h"
-#include "controls/vr_scroll_text.h"
+#include "controls/scroll_text.h"
 #include "platform/fake/fake_platform.h"
 #include "ui/application.h"
 #include "ui/headless/headless_backend.h"

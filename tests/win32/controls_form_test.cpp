@@ -7,14 +7,14 @@
 #include <functional>
 #include <string>
 
-#include "controls/jv_label.h"
-#include "controls/jv_gradient_progress.h"
-#include "controls/jv_xp_checkbox.h"
-#include "controls/vr_border.h"
-#include "controls/vr_levelbar.h"
-#include "controls/vr_scroll_text.h"
-#include "controls/vr_trackbar.h"
-#include "controls/xi_button.h"
+#include "controls/link_label.h"
+#include "controls/progress_bar.h"
+#include "controls/check_box.h"
+#include "controls/border.h"
+#include "controls/level_bar.h"
+#include "controls/scroll_text.h"
+#include "controls/track_bar.h"
+#include "controls/push_button.h"
 #include "ui/application.h"
 #include "ui/form.h"
 

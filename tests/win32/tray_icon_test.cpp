@@ -1,6 +1,6 @@
 // The tray icon component on the real shell under Wine: its icon is in the notification area,
 // and the shell's click notifications become the component's events on the real timer.
-#include "controls/jv_tray_icon.h"
+#include "controls/tray_icon.h"
 #include "ui/application.h"
 
 #include <windows.h>

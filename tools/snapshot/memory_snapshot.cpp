@@ -5,8 +5,8 @@
 #include "app/main_form.h"
 #include "app/memory_form.h"
 #include "app/program.h"
-#include "controls/vr_scroll_text.h"
-#include "controls/xi_button.h"
+#include "controls/scroll_text.h"
+#include "controls/push_button.h"
 #include "png_file.h"
 #include "ui/headless/headless_backend.h"
 

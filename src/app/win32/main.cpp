@@ -2,6 +2,7 @@
 // program.
 #include "app/program.h"
 #include "gfx/win32/gdi_font_engine.h"
+#include "gfx/win32/system_colors.h"
 #include "gfx/win32/windows_api.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)

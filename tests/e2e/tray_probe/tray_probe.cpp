@@ -4,8 +4,9 @@
 #include <cstdio>
 #include <string>
 
-#include "controls/jv_tray_icon.h"
+#include "controls/tray_icon.h"
 #include "gfx/win32/gdi_font_engine.h"
+#include "gfx/win32/system_colors.h"
 #include "gfx/win32/windows_api.h"
 #include "ui/application.h"
 #include "ui/form.h"

@@ -1,0 +1,89 @@
+// TVrLevelBar: an LED-style bar graph. Thin segments inside a bevel, lit from the base up to
+// the level of Position, each coloured by its zone (low, middle, top) as lit or unlit.
+#pragma once
+
+#include "controls/gauge_base.h"
+
+class TVrLevelBar : public TVrGraphicImageControl {
+public:
+    explicit TVrLevelBar(TComponent* owner);
+
+    int MinValue() const { return FMinValue; }
+    // Ignored unless below MaxValue.
+    void SetMinValue(int value);
+    int MaxValue() const { return FMaxValue; }
+    // Ignored unless above MinValue.
+    void SetMaxValue(int value);
+    // Clamped into MinValue..MaxValue.
+    int Position() const { return FPosition; }
+    void SetPosition(int value);
+    // Share of the segments in zone 1 (from the base), cut back so Percent1 + Percent2 <= 100.
+    int Percent1() const { return FPercent1; }
+    void SetPercent1(int value);
+    // Share of the segments in zone 2; refused when Percent1 + Percent2 would exceed 100.
+    int Percent2() const { return FPercent2; }
+    void SetPercent2(int value);
+    TVrPalette& Palette1() { return FPalette1; }
+    void SetPalette1(const TVrPalette& value) { FPalette1.Assign(value); }
+    TVrPalette& Palette2() { return FPalette2; }
+    void SetPalette2(const TVrPalette& value) { FPalette2.Assign(value); }
+    TVrPalette& Palette3() { return FPalette3; }
+    void SetPalette3(const TVrPalette& value) { FPalette3.Assign(value); }
+    // A change resizes the bar around its unchanged segment area.
+    TVrBevel& Bevel() { return FBevel; }
+    void SetBevel(const TVrBevel& value) { FBevel.Assign(value); }
+    TVrOrientation Orientation() const { return FOrientation; }
+    // Also swaps width and height, unless loading.
+    void SetOrientation(TVrOrientation value);
+    int Spacing() const { return FSpacing; }
+    void SetSpacing(int value);
+    // Ignored unless positive.
+    int TickHeight() const { return FTickHeight; }
+    void SetTickHeight(int value);
+    TVrProgressStyle Style() const { return FStyle; }
+    void SetStyle(TVrProgressStyle value);
+    // Stored only.
+    int Step() const { return FStep; }
+    void SetStep(int value) { FStep = value; }
+
+    // After every change of Position; the next two only when it lands on an end.
+    TNotifyEvent OnChange;
+    TNotifyEvent OnMinValue;
+    TNotifyEvent OnMaxValue;
+
+    // The layout of the last paint (or resize): segment pitch, area inside the bevel, count.
+    int SegmentPitch() const { return FSegmentPitch; }
+    TRect SegmentArea() const { return FSegmentArea; }
+    int SegmentCount() const { return FSegmentCount; }
+
+protected:
+    void Paint() override;
+    void Resize() override;
+
+private:
+    bool Vertical() const { return FOrientation == TVrOrientation::voVertical; }
+    TRect InteriorOfClient() const;
+    void LayoutSegments();
+    void DrawSegments();
+    TRect SegmentRect(int k) const;
+    void BevelChanged();
+
+    int FMinValue = 0;
+    int FMaxValue = 100;
+    int FPosition = 0;
+    int FPercent1 = 60;
+    int FPercent2 = 25;
+    TVrPalette FPalette1;
+    TVrPalette FPalette2;
+    TVrPalette FPalette3;
+    TVrBevel FBevel;
+    TVrOrientation FOrientation = TVrOrientation::voVertical;
+    int FSpacing = 1;
+    int FTickHeight = 1;
+    TVrProgressStyle FStyle = TVrProgressStyle::psBottomLeft;
+    int FStep = 10;
+
+    int FSegmentPitch = 2;
+    TRect FSegmentArea;
+    int FSegmentCount = 0;
+};

@@ -1,0 +1,451 @@
+// The label's hover tracking, text drawing with shadow and frame, and its click.
+#include "controls/link_label.h"
+
+#include <algorithm>
+
+#include "gfx/canvas.h"
+#include "ui/accel.h"
+#include "ui/application.h"
+#include "ui/backend.h"
+#include "ui/caption_text.h"
+#include "ui/form.h"
+#include "ui/wincontrol.h"
+
+namespace {
+
+constexpr TJvTrackFontOptions kDefaultTrackFontOptions = TrackFontOption(hoFollowFont) |
+                                                         TrackFontOption(hoPreserveColor) |
+                                                         TrackFontOption(hoPreserveStyle);
+
+TRect ShadowRect(TRect rect, TShadowPosition position, int size)
+{
+    switch (position) {
+    case spLeftTop:
+        return rect.Offset(-size, -size);
+    case spLeftBottom:
+        return rect.Offset(-size, size);
+    case spRightBottom:
+        return rect.Offset(size, size);
+    case spRightTop:
+        return rect.Offset(size, -size);
+    }
+    return rect;
+}
+
+TRect Union(const TRect& a, const TRect& b)
+{
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+            std::max(a.bottom, b.bottom)};
+}
+
+}  // namespace
+
+TJvCustomLabel::TJvCustomLabel(TComponent* owner)
+    : TExtGraphicControl(owner), FHotTrackFontOptions(kDefaultTrackFontOptions)
+{
+    SetControlStyle(ControlStyle() | csOpaque);
+    SetAutoSize(true);
+    SetBounds(Left(), Top(), 65, 17);
+}
+
+void TJvCustomLabel::Loaded()
+{
+    TExtGraphicControl::Loaded();
+    AdjustSize();
+}
+
+void TJvCustomLabel::Notification(TComponent* component, TOperation operation)
+{
+    TExtGraphicControl::Notification(component, operation);
+    if (operation == opRemove && component == FFocusControl)
+        FFocusControl = nullptr;
+}
+
+void TJvCustomLabel::Changed(bool extentChanged)
+{
+    if (extentChanged)
+        AdjustSize();
+    Invalidate();
+}
+
+void TJvCustomLabel::SetHotTrackFont(const TFontSpec& font)
+{
+    if (font == FHotTrackFont)
+        return;
+    FHotTrackFont = font;
+    if (FHot)
+        Invalidate();
+}
+
+void TJvCustomLabel::SetHotTrackFontOptions(TJvTrackFontOptions options)
+{
+    if (options == FHotTrackFontOptions)
+        return;
+    FHotTrackFontOptions = options;
+    FollowFont();
+}
+
+// Copies the attributes of Font that the options do not preserve into the hot font.
+void TJvCustomLabel::FollowFont()
+{
+    const auto keeps = [this](TJvTrackFontOption option) {
+        return (FHotTrackFontOptions & TrackFontOption(option)) != 0;
+    };
+    if (!keeps(hoFollowFont))
+        return;
+    TFontSpec hot = FHotTrackFont;
+    const TFontSpec& font = Font();
+    if (!keeps(hoPreserveCharSet))
+        hot.charset = font.charset;
+    if (!keeps(hoPreserveColor))
+        hot.color = font.color;
+    if (!keeps(hoPreserveHeight))
+        hot.height = font.height;
+    if (!keeps(hoPreserveName))
+        hot.name = font.name;
+    if (!keeps(hoPreserveStyle)) {
+        hot.bold = font.bold;
+        hot.italic = font.italic;
+        hot.underline = font.underline;
+        hot.strikeOut = font.strikeOut;
+    }
+    SetHotTrackFont(hot);
+}
+
+void TJvCustomLabel::SetTransparent(bool value)
+{
+    if (value == Transparent())
+        return;
+    SetControlStyle(value ? ControlStyle() & ~csOpaque : ControlStyle() | csOpaque);
+    Invalidate();
+}
+
+void TJvCustomLabel::SetAlignment(TAlignment value)
+{
+    if (value == FAlignment)
+        return;
+    FAlignment = value;
+    Changed(false);
+}
+
+void TJvCustomLabel::SetLayout(TTextLayout value)
+{
+    if (value == FLayout)
+        return;
+    FLayout = value;
+    Changed(false);
+}
+
+void TJvCustomLabel::SetWordWrap(bool value)
+{
+    if (value == FWordWrap)
+        return;
+    FWordWrap = value;
+    Changed(true);
+}
+
+void TJvCustomLabel::SetTextEllipsis(TJvTextEllipsis value)
+{
+    if (value == FTextEllipsis)
+        return;
+    FTextEllipsis = value;
+    Changed(false);
+}
+
+void TJvCustomLabel::SetShowAccelChar(bool value)
+{
+    if (value == FShowAccelChar)
+        return;
+    FShowAccelChar = value;
+    Changed(true);
+}
+
+void TJvCustomLabel::SetShadowColor(TColor value)
+{
+    if (value == FShadowColor)
+        return;
+    FShadowColor = value;
+    Changed(false);
+}
+
+void TJvCustomLabel::SetShadowSize(std::uint8_t value)
+{
+    if (value == FShadowSize)
+        return;
+    FShadowSize = value;
+    Changed(true);
+}
+
+void TJvCustomLabel::SetShadowPos(TShadowPosition value)
+{
+    if (value == FShadowPos)
+        return;
+    FShadowPos = value;
+    Changed(false);
+}
+
+void TJvCustomLabel::SetMargin(int value)
+{
+    value = std::max(value, 0);
+    if (value == FMargin)
+        return;
+    FMargin = value;
+    Changed(true);
+}
+
+void TJvCustomLabel::SetFrameColor(TColor value)
+{
+    if (value == FFrameColor)
+        return;
+    FFrameColor = value;
+    Changed(false);
+}
+
+// The corner cut must leave straight sides: at least 0, less than half the height.
+void TJvCustomLabel::SetRoundedFrame(int value)
+{
+    if (value == FRoundedFrame || value < 0 || value >= Height() / 2)
+        return;
+    FRoundedFrame = value;
+    Changed(false);
+}
+
+void TJvCustomLabel::SetFocusControl(TWinControl* control)
+{
+    if (control == FFocusControl)
+        return;
+    if (FFocusControl)
+        RemoveFreeNotification(FFocusControl);
+    FFocusControl = control;
+    if (control)
+        FreeNotification(control);
+}
+
+void TJvCustomLabel::SetShowFocus(bool value)
+{
+    if (value == FShowFocus)
+        return;
+    FShowFocus = value;
+    Changed(false);
+}
+
+void TJvCustomLabel::Click()
+{
+    TExtGraphicControl::Click();
+    if (!FAutoOpenURL || FURL.empty())
+        return;
+    if (!FShell)
+        FShell = sw::MakeNativeShell();
+    FShell->ShellOpen("open", FURL, "");
+}
+
+void TJvCustomLabel::MouseEnter()
+{
+    TExtGraphicControl::MouseEnter();
+    EngageHotFont();
+}
+
+// The hot font takes over only for an enabled label while the application is in the foreground.
+void TJvCustomLabel::EngageHotFont()
+{
+    if (!FHot && PointerInside() && Enabled() && Application().Active() && FHotTrack) {
+        FHot = true;
+        FontChanged();
+    }
+}
+
+// The hot font goes before the leave is announced, so the repaint that follows uses Font.
+void TJvCustomLabel::MouseLeave()
+{
+    if (FHot) {
+        FHot = false;
+        FontChanged();
+    }
+    TExtGraphicControl::MouseLeave();
+}
+
+void TJvCustomLabel::FontChanged()
+{
+    TExtGraphicControl::FontChanged();
+    FollowFont();
+}
+
+// Hovered: enabled, under the cursor (a disabled label counts), and the application active.
+void TJvCustomLabel::CheckHover()
+{
+    TForm* form = ParentForm();
+    if (form == nullptr)
+        return;
+    bool hovered = Enabled() && Showing() && Application().Active();
+    if (hovered) {
+        // Hovered only when no other control lies over this one at the pointer.
+        const TPoint cursor = CurrentBackend().CursorPos();
+        hovered = form->ControlAtPos(form->ScreenToClient(cursor), true, true) == this;
+    }
+    if (hovered == PointerInside()) {
+        // Already inside, e.g. entered while disabled: the hot font may apply now.
+        if (hovered)
+            EngageHotFont();
+        return;
+    }
+    // Through the form, so that its own tracking sends the leave when the pointer goes.
+    form->SetHoverControl(hovered ? this : nullptr);
+}
+
+void TJvCustomLabel::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
+{
+    TExtGraphicControl::MouseDown(button, shift, x, y);
+    if (button == TMouseButton::mbRight)
+        CheckHover();
+}
+
+void TJvCustomLabel::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
+{
+    TExtGraphicControl::MouseUp(button, shift, x, y);
+    CheckHover();
+}
+
+void TJvCustomLabel::EnabledChanged()
+{
+    TExtGraphicControl::EnabledChanged();
+    CheckHover();
+}
+
+void TJvCustomLabel::VisibleChanged()
+{
+    TExtGraphicControl::VisibleChanged();
+    if (Visible())
+        CheckHover();
+}
+
+bool TJvCustomLabel::CMDialogChar(char key)
+{
+    if (!FShowAccelChar || !FFocusControl || !IsAccel(key, Caption()) || !FFocusControl->CanFocus())
+        return false;
+    FFocusControl->SetFocus();
+    return true;
+}
+
+void TJvCustomLabel::CMFocusChanged(TWinControl* focused)
+{
+    TExtGraphicControl::CMFocusChanged(focused);
+    const bool targetFocused = FFocusControl != nullptr && focused == FFocusControl;
+    if (targetFocused == FTargetFocused)
+        return;
+    FTargetFocused = targetFocused;
+    if (FShowFocus)
+        Invalidate();
+}
+
+unsigned TJvCustomLabel::TextFormat() const { return CaptionFormat(FAlignment, FWordWrap); }
+
+int TJvCustomLabel::DoDrawText(TRect& rect, unsigned flags)
+{
+    const bool measuring = (flags & DT_CALCRECT) != 0;
+    const std::string text = CaptionForDrawText(Caption(), FShowAccelChar, flags);
+    if (FTextEllipsis == teWordEllipsis)
+        flags |= DT_WORD_ELLIPSIS;
+    else if (FTextEllipsis == tePathEllipsis)
+        flags |= DT_PATH_ELLIPSIS;
+    else if (FTextEllipsis == teEndEllipsis)
+        flags |= DT_END_ELLIPSIS;
+
+    TCanvas& canvas = Canvas();
+    canvas.Font = FHot ? FHotTrackFont : Font();
+    canvas.SetBkMode(bkTransparent);
+    int shadowSize = FShadowSize;
+    TShadowPosition shadowPos = FShadowPos;
+    TColor shadowColor = FShadowColor;
+    if (!Enabled()) {
+        if (shadowSize == 0) {
+            shadowSize = 1;
+            shadowPos = spRightBottom;
+        }
+        canvas.Font.color = clGrayText;
+        shadowColor = clBtnHighlight;
+    }
+    const TColor textColor = canvas.Font.color;
+    TRect shadow = ShadowRect(rect, shadowPos, shadowSize);
+    canvas.Font.color = shadowColor;
+    canvas.DrawText(shadow, text, flags);
+    canvas.Font.color = textColor;
+    const int height = canvas.DrawText(rect, text, flags);
+    if (measuring)
+        rect = Union(rect, shadow);
+    return height + shadowSize;
+}
+
+void TJvCustomLabel::DrawRoundedFrame(TCanvas& canvas)
+{
+    const int r = FRoundedFrame;
+    const int right = Width() - 1;
+    const int bottom = Height() - 1;
+    if (!Transparent()) {
+        // The octagon's inside, row by row, up to its border.
+        canvas.Brush = {Color(), bsSolid};
+        for (int y = 1; y < bottom; ++y) {
+            const int cut = std::max({r - y, r - (bottom - y), 0});
+            canvas.FillRect({cut + 1, y, right - cut, y + 1});
+        }
+    }
+    const TPoint outline[] = {{r, 0},
+                              {right - r, 0},
+                              {right, r},
+                              {right, bottom - r},
+                              {right - r, bottom},
+                              {r, bottom},
+                              {0, bottom - r},
+                              {0, r},
+                              {r, 0}};
+    canvas.Pen = {FFrameColor};
+    canvas.Polyline(outline);
+    // The closing line leaves out its end pixel, which is the first corner.
+    canvas.SetPixel(r, 0, FFrameColor);
+}
+
+void TJvCustomLabel::Paint()
+{
+    TCanvas& canvas = Canvas();
+    const TRect client = ClientRect();
+    canvas.Brush = {Color(), bsSolid};
+    if (!Transparent() && (FRoundedFrame == 0 || FFrameColor == clNone))
+        canvas.FillRect(client);
+    if (FFrameColor != clNone) {
+        if (FRoundedFrame == 0) {
+            canvas.Brush = {FFrameColor, bsSolid};
+            canvas.FrameRect(client);
+        } else {
+            DrawRoundedFrame(canvas);
+        }
+    }
+    TRect rect = client;
+    rect.Inflate(-FMargin, -FMargin);
+    rect.Inflate(-1, 0);
+    const unsigned format = TextFormat();
+    if (FLayout != tlTop) {
+        TRect measured = rect;
+        DoDrawText(measured, format | DT_CALCRECT);
+        rect.Offset(0, LayoutOffset(FLayout, Height(), measured.bottom));
+    }
+    rect.left = FMargin;
+    rect.right -= FMargin;
+    DoDrawText(rect, format);
+    if (FShowFocus && FFocusControl && FFocusControl->Focused()) {
+        rect.Inflate(1, 0);
+        canvas.DrawFocusRect(rect);
+    }
+}
+
+// Fits the bounds to the text plus the margins and a pixel each side; right-aligned text
+// keeps its right edge.
+void TJvCustomLabel::AdjustSize()
+{
+    if (!AutoSize() || Loading())
+        return;
+    TRect rect{0, 0, std::max(Width() - 2 * FMargin - 2, 0), 0};
+    DoDrawText(rect, (TextFormat() & ~(DT_CENTER | DT_RIGHT)) | DT_CALCRECT);
+    const int width = rect.Width() + 2 * FMargin + 2;
+    const int height = rect.Height() + 2 * FMargin;
+    const int left = FAlignment == taRightJustify ? Left() + Width() - width : Left();
+    SetBounds(left, Top(), width, height);
+}

@@ -1,0 +1,113 @@
+// A timer component that ticks either from a worker thread of its own or from the toolkit's
+// message timer. The worker sleeps on an auto-reset wake event with the interval as time-out
+// and, by default, hands each tick to the GUI thread and waits until it has run there, so a
+// tick handler may draw. The scrolling headings of the memory window run on it.
+#pragma once
+
+#include <atomic>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+#include "controls/gauge_base.h"
+#include "ui/timer.h"
+#include "ui/types.h"
+
+enum TVrTimerType { ttThread, ttSystem };
+
+enum TThreadPriority { tpIdle, tpLowest, tpLower, tpNormal, tpHigher, tpHighest, tpTimeCritical };
+
+class TVrTimer;
+
+// The worker of a thread timer. It is created parked; the GUI thread resumes and parks it.
+// Parking takes effect between waits, never while a tick is being delivered.
+class TVrTimerThread {
+public:
+    explicit TVrTimerThread(TVrTimer& timer);
+    // Ends the worker and waits for it, running pending GUI work meanwhile.
+    ~TVrTimerThread();
+    TVrTimerThread(const TVrTimerThread&) = delete;
+    TVrTimerThread& operator=(const TVrTimerThread&) = delete;
+
+    unsigned Interval() const;
+    void SetInterval(unsigned ms);
+    TThreadPriority Priority() const { return FPriority; }
+    void SetPriority(TThreadPriority priority) { FPriority = priority; }
+
+    // Parks at the next point between waits (an ongoing wait ends without a tick).
+    void Park();
+    void Resume();
+    // True once the worker sits at its park point.
+    bool Parked() const;
+
+private:
+    void Execute();
+    // Waits at the park point until resumed or terminated; false when terminated.
+    bool WaitWhileParked(std::unique_lock<std::mutex>& lock);
+    // Waits on the wake event for the interval; true when it timed out and should tick.
+    bool WaitForTick(std::unique_lock<std::mutex>& lock);
+    void DeliverTick();
+    void Terminate();
+
+    TVrTimer& FTimer;
+    mutable std::mutex FLock;
+    std::condition_variable FChanged;
+    // The auto-reset wake event: cleared by the wait that sees it.
+    bool FWakeEvent = false;
+    bool FParkRequested = true;
+    bool FParked = false;
+    bool FTerminated = false;
+    bool FFinished = false;
+    unsigned FInterval = 1000;
+    TThreadPriority FPriority = tpNormal;
+    std::thread FThread;
+};
+
+class TVrTimer : public TVrComponent {
+public:
+    explicit TVrTimer(TComponent* owner);
+    ~TVrTimer() override;
+
+    // While false, ticks still arrive but are ignored.
+    bool Enabled() const { return FEnabled; }
+    void SetEnabled(bool value);
+    // Milliseconds between ticks; 0 stops ticking.
+    unsigned Interval() const { return FInterval; }
+    void SetInterval(unsigned ms);
+    // Thread timer: run the tick on the GUI thread (true) or on the worker (false).
+    bool SyncEvent() const { return FSyncEvent; }
+    void SetSyncEvent(bool value) { FSyncEvent = value; }
+    TVrTimerType TimerType() const { return FTimerType; }
+    void SetTimerType(TVrTimerType value);
+    // Kept for the worker; threads of the standard library have no portable priority.
+    TThreadPriority Priority() const { return FPriority; }
+    void SetPriority(TThreadPriority value);
+
+    // The worker of a running or parked thread timer, else nullptr.
+    TVrTimerThread* Thread() const { return FThread.get(); }
+
+    // Assign before enabling: the worker reads it through DoTimer.
+    TNotifyEvent OnTimer;
+
+    // Calls OnTimer when enabled; an exception goes to the application's error box.
+    void DoTimer();
+
+protected:
+    void Loaded() override;
+
+private:
+    void UpdateTimer();
+    void UpdateSystemTimer();
+    void UpdateThreadTimer();
+    void StopTimer();
+
+    std::atomic<bool> FEnabled = true;
+    unsigned FInterval = 1000;
+    std::atomic<bool> FSyncEvent = true;
+    TVrTimerType FTimerType = ttThread;
+    TThreadPriority FPriority = tpNormal;
+    bool FCreated = false;
+    std::unique_ptr<TVrTimerThread> FThread;
+    std::unique_ptr<TTimer> FSystemTimer;
+};

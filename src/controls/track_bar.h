@@ -1,0 +1,169 @@
+// TVrTrackBar: an owner-drawn, double-buffered slider. A sunken gutter with tick marks on one
+// or both sides and a bitmap thumb that shows an integer between MinValue and MaxValue; an
+// enabled bar can be dragged, clicked and moved with the keys.
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+
+#include "controls/gauge_base.h"
+
+enum class TVrTickMarks { tmNone, tmBoth, tmBottomRight, tmTopLeft };
+
+enum class TVrTrackBarOption {
+    toActiveClick,
+    toMouseClip,
+    toHandPoint,
+    toFixedPoints,
+    toThumbOpaque
+};
+
+// A set of track bar options.
+class TVrTrackBarOptions {
+public:
+    constexpr TVrTrackBarOptions() = default;
+    constexpr TVrTrackBarOptions(std::initializer_list<TVrTrackBarOption> options)
+    {
+        for (TVrTrackBarOption option : options)
+            FBits |= Bit(option);
+    }
+    constexpr bool Contains(TVrTrackBarOption option) const { return (FBits & Bit(option)) != 0; }
+    friend bool operator==(const TVrTrackBarOptions&, const TVrTrackBarOptions&) = default;
+
+private:
+    static constexpr unsigned Bit(TVrTrackBarOption option)
+    {
+        return 1u << static_cast<unsigned>(option);
+    }
+    unsigned FBits = 0;
+};
+
+class TVrTrackBar : public TVrCustomImageControl {
+public:
+    explicit TVrTrackBar(TComponent* owner);
+    ~TVrTrackBar() override;
+
+    int MinValue() const { return FMinValue; }
+    void SetMinValue(int value);
+    int MaxValue() const { return FMaxValue; }
+    void SetMaxValue(int value);
+    // Clamped into MinValue..MaxValue.
+    int Position() const { return FPosition; }
+    void SetPosition(int value);
+    TVrOrientation Orientation() const { return FOrientation; }
+    // Also swaps width and height, unless loading.
+    void SetOrientation(TVrOrientation value);
+    TVrProgressStyle Style() const { return FStyle; }
+    void SetStyle(TVrProgressStyle value);
+    TVrTrackBarOptions Options() const { return FOptions; }
+    void SetOptions(TVrTrackBarOptions value);
+    int Frequency() const { return FFrequency; }
+    void SetFrequency(int value);
+    int BorderWidth() const { return FBorderWidth; }
+    void SetBorderWidth(int value);
+    TVrBevel& GutterBevel() { return FGutterBevel; }
+    void SetGutterBevel(const TVrBevel& value) { FGutterBevel.Assign(value); }
+    int GutterWidth() const { return FGutterWidth; }
+    void SetGutterWidth(int value);
+    TColor GutterColor() const { return FGutterColor; }
+    void SetGutterColor(TColor value);
+    TVrTickMarks TickMarks() const { return FTickMarks; }
+    void SetTickMarks(TVrTickMarks value);
+    TColor TickColor() const { return FTickColor; }
+    void SetTickColor(TColor value);
+    // Thumb frames side by side in the thumb image, 1..4: normal, disabled, dragging, hot.
+    int ThumbStates() const { return FThumbStates; }
+    void SetThumbStates(int value);
+    int BackImageIndex() const { return FBackImageIndex; }
+    void SetBackImageIndex(int value);
+    int ThumbImageIndex() const { return FThumbImageIndex; }
+    void SetThumbImageIndex(int value);
+    TVrBitmapList* BitmapList() const { return FBitmapList; }
+    void SetBitmapList(TVrBitmapList* value);
+    int ScaleOffset() const { return FScaleOffset; }
+    void SetScaleOffset(int value);
+    TColor FocusColor() const { return FFocusColor; }
+    void SetFocusColor(TColor value);
+    // Inset of the focus frame; negative: no frame.
+    int FocusOffset() const { return FFocusOffset; }
+    void SetFocusOffset(int value);
+
+    // After every change of Position.
+    TNotifyEvent OnChange;
+
+    // The thumb's left (horizontal) or top (vertical) edge for `value`, client pixels.
+    int ValueToPixel(int value) const;
+    // The value whose thumb edge lies at `pixel`, before the psTopRight mirroring.
+    int PixelToValue(int pixel) const;
+    // Where the thumb was last drawn; the cross-axis coordinate is kept centred.
+    TRect ThumbRect() const;
+    int ThumbWidth() const { return FThumbWidth; }
+    int ThumbHeight() const { return FThumbHeight; }
+
+protected:
+    void Paint() override;
+    void Loaded() override;
+    void Resize() override;
+    void Notification(TComponent* component, TOperation operation) override;
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void KeyDown(std::uint16_t& key, TShiftState shift) override;
+    bool WantsKey(std::uint16_t key, TShiftState shift) const override;
+    void DoEnter() override;
+    void DoExit() override;
+    void CMEnabledChanged() override;
+    // The hand point over the thumb, and all through a drag.
+    TCursor CursorAt(TPoint client) const override;
+
+private:
+    bool Horizontal() const { return FOrientation == TVrOrientation::voHorizontal; }
+    TRect InnerRect() const;
+    int TrackStart() const;
+    int TrackLength() const;
+    TRect GutterRect() const;
+    void LoadThumb();
+    void CentreThumb();
+    void DrawTicks(int base, int endLength, int otherLength);
+    int TickStepMultiple() const;
+    void DrawThumb();
+    // The value read at `pixel`, with psTopRight's mirrored end.
+    int ValueAtPixel(int pixel) const;
+    void MoveToPixel(int pixel);
+    void ReleaseCursorClip();
+    void UpdateThumbHot(int x, int y);
+
+    int FMinValue = 0;
+    int FMaxValue = 100;
+    int FPosition = 0;
+    TVrOrientation FOrientation = TVrOrientation::voHorizontal;
+    TVrProgressStyle FStyle = TVrProgressStyle::psBottomLeft;
+    TVrTrackBarOptions FOptions{TVrTrackBarOption::toActiveClick, TVrTrackBarOption::toMouseClip,
+                                TVrTrackBarOption::toHandPoint, TVrTrackBarOption::toThumbOpaque};
+    int FFrequency = 10;
+    int FBorderWidth = 10;
+    TVrBevel FGutterBevel;
+    int FGutterWidth = 9;
+    TColor FGutterColor = clBlack;
+    TVrTickMarks FTickMarks = TVrTickMarks::tmBoth;
+    TColor FTickColor = clBlack;
+    int FThumbStates = 1;
+    int FBackImageIndex = -1;
+    int FThumbImageIndex = -1;
+    TVrBitmapList* FBitmapList = nullptr;
+    TVrChangeLink FBitmapListLink;
+    int FScaleOffset = 5;
+    TColor FFocusColor = clBlack;
+    int FFocusOffset = 0;
+
+    TBitmap FThumbBitmap;
+    int FThumbWidth = 0;
+    int FThumbHeight = 0;
+    int FThumbLeft = 0;
+    int FThumbTop = 0;
+    bool FDragging = false;
+    bool FThumbHot = false;
+    bool FCursorClipped = false;
+    bool FHasFocus = false;
+    int FGrabOffset = 0;
+};

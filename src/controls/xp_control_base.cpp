@@ -1,0 +1,244 @@
+// Drawing state, repaint rules and the off-screen paint of the XP controls, and their gradient.
+#include "controls/xp_control_base.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+#include "ui/accel.h"
+#include "ui/backend.h"
+#include "ui/form.h"
+
+namespace {
+
+// Everything an XP control repaints after; moves, resizes, border and parent-font changes
+// are left out.
+constexpr TJvXPRepaintEvents kXPRepaintEvents =
+    RepaintEventBit(TJvXPRepaintEvent::CaptionChanged) |
+    RepaintEventBit(TJvXPRepaintEvent::EnabledChanged) |
+    RepaintEventBit(TJvXPRepaintEvent::FocusChanged) |
+    RepaintEventBit(TJvXPRepaintEvent::MouseDown) | RepaintEventBit(TJvXPRepaintEvent::MouseEnter) |
+    RepaintEventBit(TJvXPRepaintEvent::MouseLeave) | RepaintEventBit(TJvXPRepaintEvent::MouseUp) |
+    RepaintEventBit(TJvXPRepaintEvent::ParentColorChanged);
+
+constexpr int kGradientBands = 16;
+constexpr int kStripWidth = 16;
+
+TJvXPVisualState StateBit(TJvXPStateItem item)
+{
+    return static_cast<TJvXPVisualState>(1u << static_cast<unsigned>(item));
+}
+
+int Channel(int start, int stop, int band)
+{
+    return start + static_cast<int>(std::lround((stop - start) * band / 15.0));
+}
+
+// The first row of a band: i * height / 16 rounded to nearest, halves to even.
+int BandTop(int band, int height)
+{
+    return static_cast<int>(std::nearbyint(band * height / static_cast<double>(kGradientBands)));
+}
+
+// A small fixed-seed generator, so a dithered picture is the same every time.
+class TDitherRandom {
+public:
+    int Below(int limit)
+    {
+        FSeed = FSeed * 1103515245u + 12345u;
+        return static_cast<int>((FSeed >> 16) % static_cast<unsigned>(limit));
+    }
+
+private:
+    unsigned FSeed = 1;
+};
+
+void FillRows(TCanvas& canvas, int top, int bottom, TColor color)
+{
+    canvas.Brush.color = color;
+    canvas.Brush.style = bsSolid;
+    canvas.FillRect({0, top, kStripWidth, bottom});
+}
+
+}  // namespace
+
+void JvXPCreateGradientRect(TBitmap& bitmap, TColor start, TColor stop, bool dithered)
+{
+    const int width = bitmap.Width();
+    const int height = bitmap.Height();
+    if (width <= 0 || height <= 0)
+        return;
+    start = ColorToRGB(start);
+    stop = ColorToRGB(stop);
+    std::array<TColor, kGradientBands> colors{};
+    for (int i = 0; i < kGradientBands; ++i)
+        colors[i] = RGB(Channel(GetRValue(start), GetRValue(stop), i),
+                        Channel(GetGValue(start), GetGValue(stop), i),
+                        Channel(GetBValue(start), GetBValue(stop), i));
+
+    TBitmap strip(kStripWidth, height);
+    TCanvas& canvas = strip.Canvas();
+    FillRows(canvas, 0, height, start);
+    TDitherRandom random;
+    for (int i = 0; i < kGradientBands; ++i) {
+        const int top = BandTop(i, height);
+        const int bottom = i == kGradientBands - 1 ? height : BandTop(i + 1, height);
+        FillRows(canvas, top, bottom, colors[i]);
+        if (!dithered || i == 0)
+            continue;
+        for (int k = 0; k < height / 15 + 1; ++k) {
+            const int y = top + (k == 0 ? 0 : random.Below(k));
+            FillRows(canvas, y, y + 1, colors[i - 1]);
+        }
+    }
+    for (int x = 0; x < width; x += kStripWidth) {
+        const int w = std::min(kStripWidth, width - x);
+        bitmap.Canvas().CopyRect({x, 0, x + w, height}, strip, {0, 0, w, height});
+    }
+}
+
+TJvXPCustomControl::TJvXPCustomControl(TComponent* owner)
+    : TExtCustomControl(owner), FVisualState(StateBit(TJvXPStateItem::Normal)),
+      FRepaintOn(kXPRepaintEvents)
+{
+    SetControlStyle(ControlStyle() | csOpaque);
+}
+
+bool TJvXPCustomControl::InVisualState(TJvXPStateItem item) const
+{
+    return (FVisualState & StateBit(item)) != 0;
+}
+
+void TJvXPCustomControl::IncludeState(TJvXPStateItem item) { FVisualState |= StateBit(item); }
+
+void TJvXPCustomControl::ExcludeState(TJvXPStateItem item)
+{
+    FVisualState &= static_cast<TJvXPVisualState>(~StateBit(item));
+}
+
+void TJvXPCustomControl::RepaintAfter(TJvXPRepaintEvent event)
+{
+    if (FRepaintOn & RepaintEventBit(event))
+        Invalidate();
+}
+
+void TJvXPCustomControl::Paint()
+{
+    const TRect client = ClientRect();
+    if (client.IsEmpty())
+        return;
+    if (FBuffer.Width() != client.Width() || FBuffer.Height() != client.Height())
+        FBuffer.SetSize(client.Width(), client.Height());
+    TCanvas& canvas = FBuffer.Canvas();
+    canvas.Pen = TPen();
+    canvas.Brush = TBrush();
+    canvas.SetBkMode(bkOpaque);
+    DrawBuffer(canvas);
+    Canvas().CopyRect(client, FBuffer, client);
+}
+
+void TJvXPCustomControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
+{
+    TExtCustomControl::MouseDown(button, shift, x, y);
+    if (button == TMouseButton::mbLeft) {
+        FLeftButtonHeld = true;
+        if (!Focused() && CanFocus())
+            SetFocus();
+        IncludeState(TJvXPStateItem::ButtonPressed);
+    }
+    RepaintAfter(TJvXPRepaintEvent::MouseDown);
+}
+
+void TJvXPCustomControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
+{
+    TExtCustomControl::MouseUp(button, shift, x, y);
+    if (FLeftButtonHeld) {
+        FLeftButtonHeld = false;
+        ExcludeState(TJvXPStateItem::ButtonPressed);
+    }
+    RepaintAfter(TJvXPRepaintEvent::MouseUp);
+}
+
+void TJvXPCustomControl::MouseEnter()
+{
+    if (!Designing())
+        IncludeState(TJvXPStateItem::PointerOver);
+    TExtCustomControl::MouseEnter();
+    RepaintAfter(TJvXPRepaintEvent::MouseEnter);
+}
+
+void TJvXPCustomControl::MouseLeave()
+{
+    if (!Designing())
+        ExcludeState(TJvXPStateItem::PointerOver);
+    TExtCustomControl::MouseLeave();
+    RepaintAfter(TJvXPRepaintEvent::MouseLeave);
+}
+
+void TJvXPCustomControl::FocusChanged(TWinControl* focused)
+{
+    TExtCustomControl::FocusChanged(focused);
+    const bool hadFocus = InVisualState(TJvXPStateItem::HasFocus);
+    if (Focused()) {
+        IncludeState(TJvXPStateItem::HasFocus);
+    } else {
+        ExcludeState(TJvXPStateItem::HasFocus);
+        ExcludeState(TJvXPStateItem::ButtonPressed);
+    }
+    // Every control hears of every focus move; only a change of its own focus repaints it.
+    if (hadFocus != InVisualState(TJvXPStateItem::HasFocus))
+        RepaintAfter(TJvXPRepaintEvent::FocusChanged);
+}
+
+void TJvXPCustomControl::EnabledChanged()
+{
+    TExtCustomControl::EnabledChanged();
+    RepaintAfter(TJvXPRepaintEvent::EnabledChanged);
+}
+
+void TJvXPCustomControl::TextChanged()
+{
+    TExtCustomControl::TextChanged();
+    RepaintAfter(TJvXPRepaintEvent::CaptionChanged);
+}
+
+void TJvXPCustomControl::ParentColorChanged()
+{
+    TExtCustomControl::ParentColorChanged();
+    RepaintAfter(TJvXPRepaintEvent::ParentColorChanged);
+}
+
+// Alt plus the caption's "&" letter, or the letter alone while focused, clicks the control.
+bool TJvXPCustomControl::CMDialogChar(char key)
+{
+    if (IsAccel(key, Caption()) && CanFocus()) {
+        if (Focused() || CurrentBackend().KeyPressed(VK_MENU)) {
+            Click();
+            return true;
+        }
+    }
+    return TExtCustomControl::CMDialogChar(key);
+}
+
+void TJvXPStyle::SetTheme(TJvXPTheme theme)
+{
+    if (theme == FTheme)
+        return;
+    FTheme = theme;
+    if (OnChange)
+        OnChange(this);
+}
+
+void TJvXPStyle::SetUseStyleManager(bool value)
+{
+    if (value == FUseStyleManager)
+        return;
+    FUseStyleManager = value;
+    if (OnChange)
+        OnChange(this);
+}
+
+TJvXPCustomStyleControl::TJvXPCustomStyleControl(TComponent* owner) : TJvXPCustomControl(owner)
+{
+    FStyle.OnChange = [this](TObject*) { Invalidate(); };
+}

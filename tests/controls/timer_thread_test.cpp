@@ -1,0 +1,181 @@
+// The timer component with a real worker thread: ticks handed to the GUI thread, parking,
+// ignoring ticks while disabled, errors from the handler, stopping on destruction and on a
+// change of timer type, and the message-timer variant on the headless clock. Waits are
+// generous and only ever bound a loop; nothing depends on how fast a tick comes.
+#include "controls/timer_thread.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <stdexcept>
+#include <thread>
+
+#include "gui_pump.h"
+#include "ui/application.h"
+#include "ui/headless/headless_backend.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+class VrTimerThread : public ::testing::Test {
+protected:
+    void SetUp() override { UseHeadlessBackend(); }
+    void TearDown() override { Application().Reset(); }
+
+    // A thread timer of `ms` that counts its ticks and checks they run on this thread.
+    void Start(TVrTimer& timer, unsigned ms)
+    {
+        timer.SetEnabled(false);
+        timer.SetInterval(ms);
+        timer.OnTimer = [this](TObject*) {
+            if (std::this_thread::get_id() != gui)
+                ++foreign;
+            ++ticks;
+        };
+        timer.SetEnabled(true);
+    }
+
+    const std::thread::id gui = std::this_thread::get_id();
+    std::atomic<int> ticks = 0;
+    std::atomic<int> foreign = 0;
+};
+
+TEST_F(VrTimerThread, TicksRunOnTheGuiThreadThroughSynchronize)
+{
+    TVrTimer timer(nullptr);
+    Start(timer, 5);
+    ASSERT_NE(timer.Thread(), nullptr);
+    ASSERT_TRUE(PumpUntil([&] { return ticks >= 3; }));
+    EXPECT_EQ(foreign, 0);
+}
+
+TEST_F(VrTimerThread, WorkerTicksOnItsOwnThreadWithoutSyncEvent)
+{
+    TVrTimer timer(nullptr);
+    timer.SetSyncEvent(false);
+    Start(timer, 5);
+    // No pumping: the ticks do not need the GUI thread.
+    const auto deadline = std::chrono::steady_clock::now() + 10s;
+    while (ticks < 3 && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(1ms);
+    ASSERT_GE(ticks, 3);
+    EXPECT_GE(foreign, 3);
+}
+
+TEST_F(VrTimerThread, ZeroIntervalLeavesTheWorkerParked)
+{
+    TVrTimer timer(nullptr);
+    Start(timer, 0);
+    ASSERT_NE(timer.Thread(), nullptr);
+    ASSERT_TRUE(PumpUntil([&] { return timer.Thread()->Parked(); }));
+    PumpFor(50ms);
+    EXPECT_EQ(ticks, 0);
+
+    timer.SetInterval(5);
+    ASSERT_TRUE(PumpUntil([&] { return ticks >= 1; }));
+}
+
+TEST_F(VrTimerThread, WithoutHandlerTheWorkerStaysParked)
+{
+    TVrTimer timer(nullptr);
+    timer.SetInterval(5);
+    timer.SetPriority(tpHigher);
+    ASSERT_NE(timer.Thread(), nullptr);
+    EXPECT_TRUE(PumpUntil([&] { return timer.Thread()->Parked(); }));
+}
+
+TEST_F(VrTimerThread, DisabledTimerKeepsItsWorkerButIgnoresTicks)
+{
+    TVrTimer timer(nullptr);
+    Start(timer, 5);
+    ASSERT_TRUE(PumpUntil([&] { return ticks >= 1; }));
+    timer.SetEnabled(false);
+    PumpFor(20ms);
+    const int stopped = ticks;
+    PumpFor(50ms);
+    EXPECT_EQ(ticks, stopped);
+    ASSERT_NE(timer.Thread(), nullptr);
+    EXPECT_FALSE(timer.Thread()->Parked());
+
+    timer.SetEnabled(true);
+    ASSERT_TRUE(PumpUntil([&] { return ticks > stopped; }));
+}
+
+TEST_F(VrTimerThread, HandlerErrorsGoToTheErrorBoxAndTicksContinue)
+{
+    std::atomic<int> errors = 0;
+    Application().OnException = [&](const std::exception& error) {
+        EXPECT_STREQ(error.what(), "tick failed");
+        ++errors;
+    };
+    TVrTimer timer(nullptr);
+    timer.SetEnabled(false);
+    timer.SetInterval(5);
+    timer.OnTimer = [&](TObject*) {
+        ++ticks;
+        throw std::runtime_error("tick failed");
+    };
+    timer.SetEnabled(true);
+    ASSERT_TRUE(PumpUntil([&] { return ticks >= 2; }));
+    EXPECT_GE(errors, 2);
+}
+
+TEST_F(VrTimerThread, DestructionStopsAWorkerThatWaitsForTheGuiThread)
+{
+    auto timer = std::make_unique<TVrTimer>(nullptr);
+    Start(*timer, 1);
+    // Without pumping, the worker soon blocks handing a tick to this thread.
+    std::this_thread::sleep_for(30ms);
+    timer.reset();
+    const int atStop = ticks;
+    PumpFor(20ms);
+    EXPECT_EQ(ticks, atStop);
+    EXPECT_EQ(atStop, 0);
+}
+
+TEST_F(VrTimerThread, ChangingTheTimerTypeStopsTheWorker)
+{
+    TVrTimer timer(nullptr);
+    Start(timer, 5);
+    ASSERT_TRUE(PumpUntil([&] { return ticks >= 1; }));
+    timer.SetTimerType(ttSystem);
+    EXPECT_EQ(timer.Thread(), nullptr);
+    const int before = ticks;
+    Headless().AdvanceTime(5 * 4);
+    EXPECT_EQ(ticks, before + 4);
+    EXPECT_EQ(foreign, 0);
+
+    timer.SetTimerType(ttThread);
+    ASSERT_NE(timer.Thread(), nullptr);
+    ASSERT_TRUE(PumpUntil([&] { return ticks > before + 4; }));
+}
+
+TEST(VrTimerSystem, MessageTimerFollowsIntervalAndEnabled)
+{
+    HeadlessBackend& backend = UseHeadlessBackend();
+    int ticks = 0;
+    {
+        TVrTimer timer(nullptr);
+        timer.SetTimerType(ttSystem);
+        timer.OnTimer = [&](TObject*) { ++ticks; };
+        timer.SetInterval(100);
+        backend.AdvanceTime(250);
+        EXPECT_EQ(ticks, 2);
+        timer.SetInterval(0);
+        backend.AdvanceTime(250);
+        EXPECT_EQ(ticks, 2);
+        timer.SetInterval(50);
+        timer.SetEnabled(false);
+        backend.AdvanceTime(100);
+        EXPECT_EQ(ticks, 2);
+    }
+    backend.AdvanceTime(100);
+    EXPECT_EQ(ticks, 2);
+    EXPECT_EQ(backend.ActiveTimerCount(), 0);
+    Application().Reset();
+}
+
+}  // namespace

@@ -1,0 +1,659 @@
+// The tray icon against a fake shell: what reaches the shell, when clicks are delivered, and
+// how hiding to the tray and restoring move the (headless) application.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "controls/tray_icon.h"
+#include "platform/fake/fake_notify_area.h"
+#include "ui/application.h"
+#include "ui/form.h"
+#include "ui/headless/headless_backend.h"
+#include "ui/imagelist.h"
+#include "ui/menus.h"
+
+namespace {
+
+struct ClickRecord {
+    TMouseButton button;
+    TShiftState shift;
+    int x;
+    int y;
+};
+
+// The main window's designed values.
+constexpr TTrayVisibilities kFormVisibility =
+    TrayVisibilities({tvVisibleTaskList, tvAutoHide, tvRestoreClick, tvMinimizeClick});
+
+class TrayIconTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        HeadlessBackend& backend = UseHeadlessBackend();
+        area->SetTimerHost({[&backend](unsigned ms, std::function<void()> tick) {
+                                return backend.StartTimer(ms, std::move(tick));
+                            },
+                            [&backend](int id) { backend.StopTimer(id); }});
+        mainForm = Application().CreateForm<TForm>();
+        mainForm->Show();
+    }
+    void TearDown() override
+    {
+        tray.reset();
+        Application().Reset();
+    }
+
+    TJvTrayIcon& MakeTray(TTrayVisibilities visibility = kFormVisibility, bool active = true)
+    {
+        tray = std::make_unique<TJvTrayIcon>(nullptr, area);
+        tray->SetVisibility(visibility);
+        tray->SetActive(active);
+        return *tray;
+    }
+    void RecordClicks()
+    {
+        tray->OnClick = [this](TObject*, TMouseButton b, TShiftState s, int x, int y) {
+            clicks.push_back({b, s, x, y});
+        };
+    }
+    std::vector<sw::NotifyIconCall> CallsOf(unsigned message) const
+    {
+        std::vector<sw::NotifyIconCall> result;
+        for (const auto& call : area->Calls)
+            if (call.message == message)
+                result.push_back(call);
+        return result;
+    }
+    std::string ShownTip() const
+    {
+        const sw::TrayIconData* icon = area->ShownIcon();
+        return icon ? icon->szTip : "<no icon>";
+    }
+
+    std::shared_ptr<sw::FakeNotifyArea> area = std::make_shared<sw::FakeNotifyArea>();
+    std::unique_ptr<TJvTrayIcon> tray;
+    TForm* mainForm = nullptr;
+    std::vector<ClickRecord> clicks;
+};
+
+TEST_F(TrayIconTest, ActivationAddsIconWithTheShellsLayout)
+{
+    struct Case {
+        std::uint32_t shellVersion;
+        std::uint32_t cbSize;
+        bool setsVersion;
+    };
+    for (Case c : {Case{0x60000, 488, true}, Case{0x50000, 488, true}, Case{0x40047, 88, false},
+                   Case{0, 88, false}}) {
+        area->Calls.clear();
+        area->ShellVersion = c.shellVersion;
+        MakeTray();
+        ASSERT_FALSE(area->Calls.empty());
+        const sw::NotifyIconCall& add = area->Calls.front();
+        EXPECT_EQ(add.message, sw::kNimAdd);
+        EXPECT_EQ(add.data.cbSize, c.cbSize);
+        EXPECT_EQ(add.data.uFlags, 7u);
+        EXPECT_EQ(add.data.uID, 1u);
+        EXPECT_EQ(add.data.uCallbackMessage, 0x401u);
+        EXPECT_EQ(add.data.hWnd, area->LatestWindow());
+        ASSERT_EQ(CallsOf(sw::kNimSetVersion).size(), c.setsVersion ? 1u : 0u);
+        if (c.setsVersion) {
+            EXPECT_EQ(CallsOf(sw::kNimSetVersion)[0].data.uVersion, 3u);
+            EXPECT_EQ(CallsOf(sw::kNimSetVersion)[0].data.uFlags, 0u);
+        }
+        tray.reset();
+        EXPECT_EQ(area->ShownIcon(), nullptr) << "destruction removes the icon";
+    }
+}
+
+TEST_F(TrayIconTest, IconFallsBackToTheApplicationIcon)
+{
+    TBitmap image(2, 2);
+    image.SetPixel(0, 1, clFuchsia);
+    Application().Icon().SetImage(image, clFuchsia);
+    MakeTray();
+    const sw::TrayIconData* shown = area->ShownIcon();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->hIcon.width, 2);
+    EXPECT_EQ(shown->hIcon.mask, (std::vector<std::uint8_t>{0, 0, 1, 0}));
+
+    TBitmap own(3, 3);
+    TIcon icon;
+    icon.SetImage(own, clNone);
+    tray->SetIcon(icon);
+    EXPECT_EQ(area->ShownIcon()->hIcon.width, 3) << "a new icon reaches the shell at once";
+    EXPECT_EQ(area->Calls.back().data.uFlags, static_cast<std::uint32_t>(sw::kNifIcon));
+}
+
+TEST_F(TrayIconTest, IconIndexPicksFromTheListElseTheIconElseTheApplicationIcon)
+{
+    TImageList icons(nullptr);
+    icons.SetWidth(4);
+    icons.SetHeight(4);
+    icons.Add(TBitmap(4, 4));
+    icons.Add(TBitmap(4, 4));
+    TBitmap own(3, 3);
+    TIcon icon;
+    icon.SetImage(own, clNone);
+    TBitmap app(2, 2);
+    Application().Icon().SetImage(app, clNone);
+    MakeTray();
+    struct Case {
+        TImageList* list;
+        int index;
+        bool ownIcon;
+        int shownWidth;
+    };
+    for (Case c : {Case{&icons, 1, true, 4}, Case{&icons, 2, true, 3}, Case{&icons, -1, false, 2},
+                   Case{nullptr, 0, true, 3}, Case{nullptr, 0, false, 2}}) {
+        tray->SetIcons(c.list);
+        tray->SetIcon(c.ownIcon ? icon : TIcon());
+        tray->SetIconIndex(c.index);
+        EXPECT_EQ(area->ShownIcon()->hIcon.width, c.shownWidth) << c.index;
+    }
+    tray->SetIcons(nullptr);
+}
+
+TEST_F(TrayIconTest, AnimationStepsThroughTheListWhileInTheTray)
+{
+    TImageList icons(nullptr);
+    for (int i = 0; i < 3; ++i)
+        icons.Add(TBitmap(16, 16));
+    MakeTray();
+    tray->SetIcons(&icons);
+    std::vector<int> steps;
+    tray->OnAnimate = [&](TObject*, int index) { steps.push_back(index); };
+    tray->SetDelay(50);
+    tray->SetAnimated(true);
+    Headless().AdvanceTime(200);
+    EXPECT_EQ(steps, (std::vector<int>{1, 2, 0, 1}));
+    tray->SetActive(false);
+    Headless().AdvanceTime(200);
+    EXPECT_EQ(steps.size(), 4u) << "no animation without the icon";
+    tray->SetIcons(nullptr);
+}
+
+TEST_F(TrayIconTest, BalloonIsCutToTheShellsLimitsAndClosesOnItsTimer)
+{
+    MakeTray();
+    int shown = 0;
+    int hidden = 0;
+    tray->OnBalloonShow = [&](TObject*) { ++shown; };
+    tray->OnBalloonHide = [&](TObject*) { ++hidden; };
+    tray->BalloonHint(std::string(80, 't'), std::string(300, 'b'), btInfo, 3000);
+    const sw::TrayIconData* icon = area->ShownIcon();
+    EXPECT_EQ(icon->szInfoTitle.size(), 63u);
+    EXPECT_EQ(icon->szInfo.size(), 255u);
+    EXPECT_EQ(icon->dwInfoFlags, static_cast<std::uint32_t>(btInfo));
+    EXPECT_EQ(area->Calls.back().data.uTimeout, 3000u);
+    EXPECT_EQ(shown, 1);
+    Headless().AdvanceTime(3000);
+    EXPECT_EQ(hidden, 1);
+    EXPECT_TRUE(area->ShownIcon()->szInfo.empty());
+    EXPECT_FALSE(area->TimerRunning(2));
+}
+
+TEST_F(TrayIconTest, SingleClickArrivesOneDoubleClickTimeAfterTheButtonUp)
+{
+    area->DoubleClickMs = 430;
+    MakeTray(TrayVisibilities({tvVisibleTaskBar}));
+    RecordClicks();
+    area->Pointer = {5, 6};
+    area->Notify(sw::kWmLButtonDown);
+    Headless().AdvanceTime(100);
+    area->Pointer = {700, 1010, true, false, false};
+    area->Notify(sw::kWmLButtonUp);
+    area->Pointer = {1, 1};
+    Headless().AdvanceTime(429);
+    EXPECT_TRUE(clicks.empty());
+    Headless().AdvanceTime(1);
+    ASSERT_EQ(clicks.size(), 1u);
+    EXPECT_EQ(clicks[0].button, TMouseButton::mbLeft);
+    EXPECT_EQ(clicks[0].shift, ssShift);
+    EXPECT_EQ(clicks[0].x, 700);
+    EXPECT_EQ(clicks[0].y, 1010);
+    EXPECT_FALSE(area->TimerRunning(3)) << "the click timer fires once";
+    Headless().AdvanceTime(5000);
+    EXPECT_EQ(clicks.size(), 1u);
+}
+
+TEST_F(TrayIconTest, DoubleClickDeliversNoClick)
+{
+    MakeTray(TrayVisibilities({tvVisibleTaskBar}));
+    RecordClicks();
+    int doubleClicks = 0;
+    tray->OnDblClick = [&](TObject*, TMouseButton b, TShiftState, int, int) {
+        EXPECT_EQ(b, TMouseButton::mbLeft);
+        ++doubleClicks;
+    };
+    area->DoubleClick(sw::kWmLButtonDown);
+    Headless().AdvanceTime(2000);
+    EXPECT_EQ(doubleClicks, 1);
+    EXPECT_TRUE(clicks.empty());
+}
+
+TEST_F(TrayIconTest, DoubleClickWithoutHandlerClicksTheDefaultItemAndRestores)
+{
+    TPopupMenu menu(nullptr);
+    auto* plain = new TMenuItem(nullptr);
+    auto* preferred = new TMenuItem(nullptr);
+    preferred->SetDefault(true);
+    menu.Items()->Add(plain);
+    menu.Items()->Add(preferred);
+    int plainClicks = 0;
+    int preferredClicks = 0;
+    plain->OnClick = [&](TObject*) { ++plainClicks; };
+    preferred->OnClick = [&](TObject*) { ++preferredClicks; };
+    MakeTray(TrayVisibilities({tvVisibleTaskBar, tvRestoreDbClick}));
+    tray->SetPopupMenu(&menu);
+    tray->HideToTray();
+    ASSERT_FALSE(tray->AppIsShown());
+    area->DoubleClick(sw::kWmLButtonDown);
+    EXPECT_EQ(preferredClicks, 1);
+    EXPECT_EQ(plainClicks, 0);
+    EXPECT_TRUE(tray->AppIsShown());
+    tray->SetPopupMenu(nullptr);
+}
+
+TEST_F(TrayIconTest, RightClickWithOnClickAlsoDeliversADelayedClick)
+{
+    TPopupMenu menu(nullptr);
+    menu.Items()->Add(new TMenuItem(nullptr));
+    MakeTray();
+    tray->SetPopupMenu(&menu);
+    RecordClicks();
+    area->Pointer = {300, 400};
+    area->Click(sw::kWmRButtonDown);
+    EXPECT_EQ(Headless().MenuCount(), 1) << "the shell's context-menu notification opens it";
+    EXPECT_EQ(Headless().LastMenuPoint(), (TPoint{300, 400}));
+    ASSERT_EQ(area->ForegroundRequests.size(), 1u);
+    ASSERT_EQ(area->Posted.size(), 1u);
+    EXPECT_EQ(area->Posted[0].message.msg, sw::kWmNull);
+    Headless().AdvanceTime(500);
+    ASSERT_EQ(clicks.size(), 1u);
+    EXPECT_EQ(clicks[0].button, TMouseButton::mbRight);
+    EXPECT_TRUE(tray->AppIsShown()) << "a right click performs no click action";
+    tray->SetPopupMenu(nullptr);
+}
+
+TEST_F(TrayIconTest, WithoutOnClickOrClickOptionsNoClickIsScheduled)
+{
+    MakeTray(TrayVisibilities({tvVisibleTaskBar, tvAutoHide}));
+    for (unsigned down : {sw::kWmLButtonDown, sw::kWmRButtonDown, sw::kWmMButtonDown}) {
+        area->Click(down);
+        EXPECT_FALSE(area->TimerRunning(3)) << std::hex << down;
+    }
+    tray->SetVisibility(kFormVisibility | TrayVisibilities({tvVisibleTaskBar}));
+    area->Click(sw::kWmRButtonDown);
+    EXPECT_FALSE(area->TimerRunning(3)) << "click options count for the left button only";
+    area->Click(sw::kWmLButtonDown);
+    EXPECT_TRUE(area->TimerRunning(3));
+}
+
+TEST_F(TrayIconTest, OldShellOpensTheContextMenuOnTheRightButtonUp)
+{
+    area->ShellVersion = 0x40000;
+    TPopupMenu menu(nullptr);
+    menu.Items()->Add(new TMenuItem(nullptr));
+    MakeTray();
+    tray->SetPopupMenu(&menu);
+    bool asked = false;
+    tray->OnContextPopup = [&](TObject*, TPoint, bool& handled) {
+        asked = true;
+        handled = false;
+    };
+    area->Click(sw::kWmRButtonDown);
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(Headless().MenuCount(), 1);
+    tray->OnContextPopup = [](TObject*, TPoint, bool& handled) { handled = true; };
+    area->Click(sw::kWmRButtonDown);
+    EXPECT_EQ(Headless().MenuCount(), 1) << "a handled context popup opens no menu";
+    tray->SetPopupMenu(nullptr);
+}
+
+TEST_F(TrayIconTest, LeftClickHidesAShownApplicationAndRestoresAHiddenOne)
+{
+    MakeTray(kFormVisibility | TrayVisibilities({tvVisibleTaskBar}));
+    tray->SetSnap(true);
+    area->Click(sw::kWmLButtonDown);
+    Headless().AdvanceTime(500);
+    EXPECT_FALSE(mainForm->Visible());
+    EXPECT_TRUE(Headless().AppMinimized());
+    EXPECT_FALSE(Headless().AppWindowVisible());
+    EXPECT_FALSE(InVisibilities(tray->Visibility(), tvVisibleTaskBar));
+
+    area->Click(sw::kWmLButtonDown);
+    Headless().AdvanceTime(500);
+    EXPECT_TRUE(mainForm->Visible());
+    EXPECT_FALSE(Headless().AppMinimized());
+    EXPECT_TRUE(Headless().AppWindowVisible());
+    EXPECT_TRUE(InVisibilities(tray->Visibility(), tvVisibleTaskBar));
+}
+
+TEST_F(TrayIconTest, HintReachesTheShellAtTheNextMove)
+{
+    MakeTray();
+    tray->SetHint("Free space|long help");
+    EXPECT_EQ(ShownTip(), "") << "setting the hint sends nothing";
+    std::vector<std::string> moves;
+    tray->OnMouseMove = [&](TObject*, TShiftState, int, int) { moves.push_back(ShownTip()); };
+    area->Notify(sw::kWmMouseMove);
+    EXPECT_EQ(ShownTip(), "Free space");
+    EXPECT_EQ(moves, std::vector<std::string>{"Free space"}) << "the tip is sent before the event";
+    EXPECT_EQ(area->Calls.back().data.uFlags, static_cast<std::uint32_t>(sw::kNifTip));
+
+    const std::size_t calls = area->Calls.size();
+    tray->SetHint("Free space|long help");
+    area->Notify(sw::kWmMouseMove);
+    EXPECT_EQ(area->Calls.size(), calls) << "the same hint marks nothing";
+}
+
+TEST_F(TrayIconTest, TipIsCutToTheShellsLimit)
+{
+    const std::string longHint(200, 'x');
+    struct Case {
+        std::uint32_t shellVersion;
+        std::size_t limit;
+    };
+    for (Case c : {Case{0x60000, 127}, Case{0x40000, 63}}) {
+        area->ShellVersion = c.shellVersion;
+        MakeTray();
+        tray->SetHint(longHint);
+        area->Notify(sw::kWmMouseMove);
+        EXPECT_EQ(ShownTip(), std::string(c.limit, 'x'));
+        EXPECT_EQ(tray->Hint(), longHint) << "the property keeps the whole text";
+
+        // The same limit when the tip goes out with the icon itself.
+        tray->SetActive(false);
+        tray->SetActive(true);
+        EXPECT_EQ(ShownTip(), std::string(c.limit, 'x'));
+    }
+}
+
+TEST_F(TrayIconTest, OldShellJoinsLinesWithAHyphen)
+{
+    for (std::uint32_t version : {0x40000u, 0x60000u}) {
+        area->ShellVersion = version;
+        MakeTray();
+        tray->SetHint("C: 10 MB\r\nD: 20 MB\n");
+        area->Notify(sw::kWmMouseMove);
+        EXPECT_EQ(ShownTip(),
+                  version < 0x50000 ? "C: 10 MB - D: 20 MB\n" : "C: 10 MB\r\nD: 20 MB\n");
+    }
+}
+
+TEST_F(TrayIconTest, TaskbarRestartBringsBackTheIconWithTheTipLastSent)
+{
+    TBitmap image(4, 4);
+    TIcon icon;
+    icon.SetImage(image, clNone);
+    MakeTray();
+    tray->SetIcon(icon);
+    tray->SetHint("first");
+    area->Notify(sw::kWmMouseMove);
+    tray->SetHint("second");
+
+    area->RestartShell();
+    ASSERT_NE(area->ShownIcon(), nullptr);
+    EXPECT_EQ(ShownTip(), "first");
+    EXPECT_EQ(area->ShownIcon()->hIcon.width, 4);
+    EXPECT_EQ(area->ShownIcon()->uVersion, 3u);
+    area->Notify(sw::kWmMouseMove);
+    EXPECT_EQ(ShownTip(), "second");
+}
+
+TEST_F(TrayIconTest, SessionEndRemovesTheIconAndACancelledEndAddsItBack)
+{
+    MakeTray();
+    EXPECT_EQ(area->Send({sw::kWmQueryEndSession, 0, 0}), 1);
+    area->Send({sw::kWmEndSession, 1, 0});
+    EXPECT_EQ(area->ShownIcon(), nullptr);
+    area->Send({sw::kWmEndSession, 0, 0});
+    EXPECT_NE(area->ShownIcon(), nullptr);
+    EXPECT_EQ(area->Send({0x1234, 0, 0}), std::nullopt)
+        << "other messages get the default handling";
+}
+
+TEST_F(TrayIconTest, VisibilityWhileInactiveIsOnlyStored)
+{
+    MakeTray(kFormVisibility, false);
+    tray->SetVisibility(TrayVisibilities({tvAutoHideIcon}));
+    EXPECT_EQ(tray->Visibility(), TrayVisibilities({tvAutoHideIcon}));
+    EXPECT_TRUE(area->Calls.empty());
+    EXPECT_TRUE(area->TaskListRequests.empty());
+    EXPECT_TRUE(mainForm->Visible());
+    EXPECT_TRUE(Headless().AppWindowVisible());
+    EXPECT_FALSE(Headless().AppMinimized());
+}
+
+TEST_F(TrayIconTest, HideToTrayOfAMinimizedApplicationSkipsTheSnapStep)
+{
+    MakeTray(kFormVisibility | TrayVisibilities({tvVisibleTaskBar}));
+    tray->SetSnap(true);
+    Application().Minimize();
+    tray->HideToTray();
+    EXPECT_TRUE(mainForm->Visible()) << "the main form keeps its visibility";
+    EXPECT_TRUE(Application().ShowMainForm());
+    EXPECT_FALSE(Headless().AppWindowVisible());
+    EXPECT_FALSE(InVisibilities(tray->Visibility(), tvVisibleTaskBar));
+}
+
+TEST_F(TrayIconTest, AutoHideIconShowsTheIconOnlyWhileHidden)
+{
+    MakeTray(TrayVisibilities({tvVisibleTaskBar, tvAutoHideIcon}));
+    EXPECT_EQ(area->ShownIcon(), nullptr) << "a shown application has no icon";
+    tray->HideToTray();
+    EXPECT_NE(area->ShownIcon(), nullptr);
+    tray->RestoreFromTray();
+    EXPECT_EQ(area->ShownIcon(), nullptr);
+
+    tray->SetVisibility(TrayVisibilities({tvVisibleTaskBar}));
+    EXPECT_NE(area->ShownIcon(), nullptr) << "removing the option adds the icon";
+    tray->SetVisibility(TrayVisibilities({tvVisibleTaskBar, tvAutoHideIcon}));
+    EXPECT_EQ(area->ShownIcon(), nullptr);
+}
+
+TEST_F(TrayIconTest, LoadingWithoutTaskBarHidesUntilTheFormAddsIt)
+{
+    tray = std::make_unique<TJvTrayIcon>(nullptr, area);
+    tray->BeginLoading();
+    tray->SetActive(true);
+    tray->SetVisibility(kFormVisibility);
+    EXPECT_FALSE(tray->Active());
+    tray->EndLoading();
+    EXPECT_TRUE(tray->Active());
+    EXPECT_NE(area->ShownIcon(), nullptr);
+    EXPECT_FALSE(Application().ShowMainForm());
+    EXPECT_FALSE(Headless().AppWindowVisible());
+    EXPECT_FALSE(tray->AppIsShown()) << "hidden without being minimized";
+    EXPECT_FALSE(tray->AppIsMinimized());
+
+    tray->SetVisibility(kFormVisibility | TrayVisibilities({tvVisibleTaskBar}));
+    EXPECT_TRUE(Application().ShowMainForm());
+    EXPECT_TRUE(Headless().AppWindowVisible());
+    EXPECT_TRUE(tray->AppIsShown());
+}
+
+TEST_F(TrayIconTest, MinimizeCommandOnTheApplicationWindowHidesToTray)
+{
+    MakeTray(kFormVisibility | TrayVisibilities({tvVisibleTaskBar}));
+    TMessage other{WM_SYSCOMMAND, SC_RESTORE, 0, 0};
+    Application().Perform(other);
+    EXPECT_TRUE(Headless().AppWindowVisible());
+    TMessage minimize{WM_SYSCOMMAND, SC_MINIMIZE, 0, 0};
+    Application().Perform(minimize);
+    EXPECT_FALSE(Headless().AppWindowVisible());
+    EXPECT_TRUE(Headless().AppMinimized());
+
+    tray->RestoreFromTray();
+    tray->SetActive(false);
+    Application().Perform(minimize);
+    EXPECT_TRUE(Headless().AppWindowVisible()) << "the hook goes with the icon";
+}
+
+TEST_F(TrayIconTest, TaskListVisibilityFollowsTheOption)
+{
+    MakeTray(kFormVisibility | TrayVisibilities({tvVisibleTaskBar}));
+    tray->SetVisibility(TrayVisibilities({tvVisibleTaskBar}));
+    tray->SetVisibility(TrayVisibilities({tvVisibleTaskBar, tvAutoHide}));
+    tray->SetVisibility(TrayVisibilities({tvVisibleTaskBar, tvAutoHide, tvVisibleTaskList}));
+    EXPECT_EQ(area->TaskListRequests, (std::vector<bool>{false, true}));
+}
+
+TEST_F(TrayIconTest, FailingHandlerReachesTheErrorBox)
+{
+    MakeTray();
+    tray->OnMouseMove = [](TObject*, TShiftState, int, int) { throw std::runtime_error("boom"); };
+    area->Notify(sw::kWmMouseMove);
+    EXPECT_EQ(Headless().MessageCount(), 1);
+    EXPECT_EQ(Headless().LastMessageText(), "boom.");
+}
+
+TEST_F(TrayIconTest, FreedMenuIsForgotten)
+{
+    auto menu = std::make_unique<TPopupMenu>(nullptr);
+    MakeTray();
+    tray->SetPopupMenu(menu.get());
+    tray->SetDropDownMenu(menu.get());
+    menu.reset();
+    EXPECT_EQ(tray->PopupMenu(), nullptr);
+    EXPECT_EQ(tray->DropDownMenu(), nullptr);
+    area->Click(sw::kWmRButtonDown);
+    EXPECT_EQ(Headless().MenuCount(), 0);
+}
+
+TEST_F(TrayIconTest, LeftClickActionIsJudgedAfterOnClickAndOpensTheDropDownMenu)
+{
+    TPopupMenu menu(nullptr);
+    menu.Items()->Add(new TMenuItem(nullptr));
+    MakeTray(kFormVisibility | TrayVisibilities({tvVisibleTaskBar}));
+    tray->SetDropDownMenu(&menu);
+    // The handler hides the application itself; the click action then sees it hidden.
+    tray->OnClick = [this](TObject*, TMouseButton, TShiftState, int, int) { tray->HideToTray(); };
+    area->Pointer = {40, 50};
+    area->Click(sw::kWmLButtonDown);
+    Headless().AdvanceTime(500);
+    EXPECT_TRUE(tray->AppIsShown()) << "hidden by OnClick, restored by the click action";
+    EXPECT_EQ(Headless().MenuCount(), 1);
+    EXPECT_EQ(Headless().LastMenuPoint(), (TPoint{40, 50}));
+    EXPECT_EQ(area->ForegroundRequests.size(), 1u);
+    ASSERT_EQ(area->Posted.size(), 1u);
+    EXPECT_EQ(area->Posted[0].message.msg, sw::kWmNull);
+    tray->SetDropDownMenu(nullptr);
+}
+
+TEST_F(TrayIconTest, MouseDownAndUpAreReportedWhetherOrNotAClickFollows)
+{
+    MakeTray(TrayVisibilities({tvVisibleTaskBar}));
+    std::vector<std::string> events;
+    auto record = [&](const char* kind) {
+        return [&events, kind](TObject*, TMouseButton b, TShiftState s, int x, int y) {
+            events.push_back(std::string(kind) + " " + std::to_string(static_cast<int>(b)) + " " +
+                             std::to_string(s) + " " + std::to_string(x) + "," + std::to_string(y));
+        };
+    };
+    tray->OnMouseDown = record("down");
+    tray->OnMouseUp = record("up");
+    area->Pointer = {7, 8, false, true, false};
+    area->Notify(sw::kWmMButtonDown);
+    area->Notify(sw::kWmMButtonUp);
+    const std::string middle = std::to_string(static_cast<int>(TMouseButton::mbMiddle));
+    const std::string ctrl = std::to_string(ssCtrl);
+    EXPECT_EQ(events, (std::vector<std::string>{"down " + middle + " " + ctrl + " 7,8",
+                                                "up " + middle + " " + ctrl + " 7,8"}));
+    EXPECT_FALSE(area->TimerRunning(3));
+}
+
+TEST_F(TrayIconTest, KeyboardSelectionOpensTheContextMenu)
+{
+    TPopupMenu menu(nullptr);
+    menu.Items()->Add(new TMenuItem(nullptr));
+    MakeTray();
+    tray->SetPopupMenu(&menu);
+    area->Notify(sw::kNinKeySelect);
+    EXPECT_EQ(Headless().MenuCount(), 1);
+    tray->SetPopupMenu(nullptr);
+}
+
+TEST_F(TrayIconTest, DoubleClickHidesAShownApplicationWithMinimizeDbClick)
+{
+    MakeTray(TrayVisibilities({tvVisibleTaskBar, tvMinimizeDbClick}));
+    area->DoubleClick(sw::kWmLButtonDown);
+    EXPECT_FALSE(tray->AppIsShown());
+    EXPECT_FALSE(Headless().AppWindowVisible());
+    area->DoubleClick(sw::kWmRButtonDown);
+    EXPECT_FALSE(tray->AppIsShown()) << "only the left button acts";
+}
+
+TEST_F(TrayIconTest, VisibilityChangesMoveTheApplication)
+{
+    MakeTray(TrayVisibilities({tvVisibleTaskBar}));
+    tray->SetVisibility(TrayVisibilities({}));
+    EXPECT_FALSE(tray->AppIsShown()) << "taking away the taskbar option hides to the tray";
+    tray->SetVisibility(TrayVisibilities({tvVisibleTaskBar}));
+    EXPECT_TRUE(tray->AppIsShown());
+
+    // Auto-hide added while not shown hides again (the taskbar option goes with it).
+    Application().Minimize();
+    tray->SetVisibility(TrayVisibilities({tvVisibleTaskBar, tvAutoHide}));
+    EXPECT_FALSE(Headless().AppWindowVisible());
+    EXPECT_FALSE(InVisibilities(tray->Visibility(), tvVisibleTaskBar));
+}
+
+TEST_F(TrayIconTest, LoadingWithoutTaskListHidesFromTheTaskList)
+{
+    tray = std::make_unique<TJvTrayIcon>(nullptr, area);
+    tray->BeginLoading();
+    tray->SetActive(true);
+    tray->SetVisibility(TrayVisibilities({tvVisibleTaskBar}));
+    tray->EndLoading();
+    EXPECT_EQ(area->TaskListRequests, std::vector<bool>{false});
+    EXPECT_TRUE(Headless().AppWindowVisible());
+}
+
+TEST_F(TrayIconTest, FreedImageListGivesWayToTheFallbackIcon)
+{
+    TBitmap app(2, 2);
+    Application().Icon().SetImage(app, clNone);
+    auto icons = std::make_unique<TImageList>(nullptr);
+    icons->Add(TBitmap(16, 16));
+    MakeTray();
+    tray->SetIcons(icons.get());
+    EXPECT_EQ(area->ShownIcon()->hIcon.width, 16);
+    icons.reset();
+    EXPECT_EQ(tray->Icons(), nullptr);
+    EXPECT_EQ(area->ShownIcon()->hIcon.width, 2);
+    EXPECT_EQ(area->Calls.back().message, sw::kNimModify);
+    EXPECT_EQ(area->Calls.back().data.uFlags, static_cast<std::uint32_t>(sw::kNifIcon));
+}
+
+TEST_F(TrayIconTest, DestructionCancelsAPendingClickAndLeavesTheTaskList)
+{
+    MakeTray(TrayVisibilities({tvVisibleTaskBar, tvVisibleTaskList}));
+    RecordClicks();
+    area->Click(sw::kWmLButtonDown);
+    tray.reset();
+    Headless().AdvanceTime(1000);
+    EXPECT_TRUE(clicks.empty());
+    EXPECT_EQ(area->ShownIcon(), nullptr);
+    EXPECT_EQ(area->TaskListRequests, std::vector<bool>{false})
+        << "a tray icon freed while the program goes on takes it out of the task list";
+}
+
+TEST_F(TrayIconTest, ProgramEndLeavesTheTaskListAlone)
+{
+    auto* owned = new TJvTrayIcon(mainForm, area);
+    owned->SetVisibility(TrayVisibilities({tvVisibleTaskBar, tvVisibleTaskList}));
+    owned->SetActive(true);
+    Application().Terminate();
+    Application().Run();
+    EXPECT_EQ(area->ShownIcon(), nullptr);
+    EXPECT_TRUE(area->TaskListRequests.empty());
+}
+
+}  // namespace
