@@ -86,11 +86,7 @@ public:
     TCursor Cursor() const { return FCursor; }
     void SetCursor(TCursor cursor);
     // The cursor over a client point: Cursor, unless a control shows another over part of itself.
-    virtual TCursor CursorAt(TPoint client) const
-    {
-        (void)client;
-        return Cursor();
-    }
+    virtual TCursor CursorAt(TPoint /*client*/) const { return Cursor(); }
     TAlign Align() const { return FAlign; }
     void SetAlign(TAlign align) { FAlign = align; }
     bool AutoSize() const { return FAutoSize; }
@@ -155,23 +151,14 @@ protected:
     // The base keeps PointerInside (set before OnMouseEnter, cleared before OnMouseLeave).
     virtual void CMMouseEnter();
     virtual void CMMouseLeave();
-    virtual void CMHintShow(THintInfo& info) { (void)info; }
+    virtual void CMHintShow(THintInfo& /*info*/) { }
     // Alt+key accelerator; true when this control took it.
-    virtual bool CMDialogChar(char key)
-    {
-        (void)key;
-        return false;
-    }
+    virtual bool CMDialogChar(char /*key*/) { return false; }
     // A dialog key (Tab, Enter, Escape, arrows) the focused control did not want; true when
     // handled.
-    virtual bool CMDialogKey(std::uint16_t key, TShiftState shift)
-    {
-        (void)key;
-        (void)shift;
-        return false;
-    }
+    virtual bool CMDialogKey(std::uint16_t /*key*/, TShiftState /*shift*/) { return false; }
     // The form's focused control changed (also sent when default-button state may differ).
-    virtual void CMFocusChanged(TWinControl* focused) { (void)focused; }
+    virtual void CMFocusChanged(TWinControl* /*focused*/) { }
     // Lets a control that re-checks the pointer itself correct the hover flag.
     void SetPointerInside(bool inside) { FPointerInside = inside; }
 

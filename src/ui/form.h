@@ -87,13 +87,9 @@ public:
 protected:
     // `result` arrives as HTCLIENT (the toolkit's answer where no windowed child is under
     // `screen`); an override may change it, e.g. to HTCAPTION to drag the window by its body.
-    virtual void WMNCHitTest(TPoint screen, int& result)
-    {
-        (void)screen;
-        (void)result;
-    }
+    virtual void WMNCHitTest(TPoint /*screen*/, int& /*result*/) { }
     // A system-wide hotkey registered for this form's Handle() was pressed.
-    virtual void WMHotkey(int id) { (void)id; }
+    virtual void WMHotkey(int /*id*/) { }
     virtual void DoCreate();
     virtual void DoShow();
     virtual void DoHide();

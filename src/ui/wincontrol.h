@@ -54,12 +54,7 @@ protected:
     virtual void KeyPress(char& key);
     virtual void KeyUp(std::uint16_t& key, TShiftState shift);
     // True to receive `key` (Tab, Enter, Escape, an arrow) as a plain key instead of a dialog key.
-    virtual bool WantsKey(std::uint16_t key, TShiftState shift) const
-    {
-        (void)key;
-        (void)shift;
-        return false;
-    }
+    virtual bool WantsKey(std::uint16_t /*key*/, TShiftState /*shift*/) const { return false; }
 
     // Offer to the children in order; the first that takes it ends the search.
     bool CMDialogChar(char key) override;

@@ -160,7 +160,8 @@ TEST_P(JvSpecialProgressRampedTail, NarrowLastBlockIsRampedColumnByColumn)
     double r = GetRValue(from), g = GetGValue(from), bl = GetBValue(from);
     const int tailX = 1 + 10 * c.fullBlocks;
     for (int x = 1; x < tailX + c.tailWidth; ++x, r += dr, g += dg, bl += db) {
-        const TColor expected = x < tailX && x % 10 == 0 ? Back : RGB(Round(r), Round(g), Round(bl));
+        const TColor expected =
+            x < tailX && x % 10 == 0 ? Back : RGB(Round(r), Round(g), Round(bl));
         for (int y : {1, 7, 13})
             ASSERT_EQ(b.Pixel(x, y), expected) << x << "," << y;
     }

@@ -7,7 +7,7 @@ PlatformServices MakeNativeServices()
 {
     return {MakeWin32Drives(),   MakeWin32MemoryStatus(), MakeWin32ProfileFiles(),
             MakeWin32Registry(), MakeWin32Hotkeys(),      MakeWin32Paths(),
-            MakeWin32Locale(),   MakeNativeShell(),        MakeNativeNotifyArea()};
+            MakeWin32Locale(),   MakeNativeShell(),       MakeNativeNotifyArea()};
 }
 
 }  // namespace sw
