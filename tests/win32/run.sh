@@ -19,7 +19,7 @@ dos=$WINEPREFIX/dosdevices
 serial=1A2B3C4D
 
 wine_drive_type() {  # letter, type
-  timeout 60 wine reg add 'HKLM\Software\Wine\Drives' /v "$1:" /d "$2" /f >/dev/null 2>&1
+  timeout 60 wine reg add 'HKLM\Software\Wine\Drives' /v "$1:" /d "$2" /f /reg:64 >/dev/null 2>&1
 }
 
 cleanup() {
@@ -27,7 +27,7 @@ cleanup() {
   timeout 30 wineserver -w 2>/dev/null || true
   rm -f "$dos"/{m,n,o,p,q,r}:
   for letter in n o p; do
-    timeout 60 wine reg delete 'HKLM\Software\Wine\Drives' /v "$letter:" /f >/dev/null 2>&1 || true
+    timeout 60 wine reg delete 'HKLM\Software\Wine\Drives' /v "$letter:" /f /reg:64 >/dev/null 2>&1 || true
   done
   timeout 30 wineserver -w 2>/dev/null || true
   for dir in fixed readonly; do

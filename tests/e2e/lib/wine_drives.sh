@@ -36,7 +36,7 @@ e2e_drives_up() {
     fi
     ln -sfn "$area/$letter" "$dos/$letter:"
   done
-  timeout 60 wine regedit /S 'C:\e2e-setup.reg' >/dev/null 2>&1
+  timeout 60 wine reg import 'C:\e2e-setup.reg' /reg:64 >/dev/null 2>&1
   rm -f "$reg"
   # Only the drives above: Z: would be the whole host file system, other letters host figures.
   for entry in "$dos"/?:; do
