@@ -11,7 +11,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
-scripts/build.sh win64 spacewell bare_window gui_resources >/dev/null
+scripts/build.sh win32 spacewell bare_window gui_resources >/dev/null
 export SW_WINEPREFIX=$PWD/build/wineprefix-bench
 source scripts/wine-env.sh
 sw_start_x
@@ -20,8 +20,8 @@ sw_make_prefix
 bench=$WINEPREFIX/drive_c/bench
 mkdir -p "$bench"
 rm -f "$bench"/*.ini
-cp build/win64/src/spacewell.exe build/win64/bench/bare_window.exe \
-   build/win64/bench/gui_resources.exe "$bench/"
+cp build/win32/src/spacewell.exe build/win32/bench/bare_window.exe \
+   build/win32/bench/gui_resources.exe "$bench/"
 # SW_BENCH_EXE measures another build of spacewell.exe, e.g. the stripped one of the zip.
 if [ -n "${SW_BENCH_EXE:-}" ]; then cp "$SW_BENCH_EXE" "$bench/spacewell.exe"; fi
 # One wineserver for all runs, so each start pays only for itself; an earlier one may still be

@@ -20,7 +20,13 @@ install(FILES ${PROJECT_BINARY_DIR}/package/README.txt ${PROJECT_BINARY_DIR}/pac
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME spacewell)
 set(CPACK_PACKAGE_VENDOR "Spacewell developers")
-set(CPACK_PACKAGE_FILE_NAME spacewell-${PROJECT_VERSION}-win64)
+# Named after the build's processor: win32 for the shipped 32-bit program, win64 otherwise.
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  set(SW_PACKAGE_ARCH win32)
+else()
+  set(SW_PACKAGE_ARCH win64)
+endif()
+set(CPACK_PACKAGE_FILE_NAME spacewell-${PROJECT_VERSION}-${SW_PACKAGE_ARCH})
 # The files sit at the top of the zip: Windows' "Extract All" already makes a folder.
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
 # Debug information makes up most of the built exe; users need none of it.

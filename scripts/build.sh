@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Configures and builds one tree: "native" (Linux, tests and tools), "win64" (spacewell.exe and
-# the Win32 tests, cross-built with MinGW-w64), "tsan" (ThreadSanitizer), "asan" (Address- and
-# UndefinedBehaviorSanitizer) or "fuzz" (libFuzzer targets, clang).
-# Usage: scripts/build.sh native|win64|tsan|asan|fuzz [targets...]
+# Configures and builds one tree: "native" (Linux, tests and tools), "win32" (the shipped 32-bit
+# spacewell.exe and the Win32 tests, cross-built with MinGW-w64), "win64" (the same as a 64-bit
+# program), "tsan" (ThreadSanitizer), "asan" (Address- and UndefinedBehaviorSanitizer) or "fuzz"
+# (libFuzzer targets, clang). SPACEWELL_WERROR=ON in the environment makes warnings errors.
+# Usage: scripts/build.sh native|win32|win64|tsan|asan|fuzz [targets...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 # Lets ccache share objects between clones of the repository.
@@ -10,12 +11,14 @@ export CCACHE_BASEDIR=$PWD
 kind=$1; shift
 case "$kind" in
   native) extra=() ;;
+  win32)  extra=(-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake) ;;
   win64)  extra=(-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake) ;;
   tsan)   extra=(-DSPACEWELL_TSAN=ON) ;;
   asan)   extra=(-DSPACEWELL_ASAN=ON) ;;
   fuzz)   extra=(-DSPACEWELL_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++) ;;
-  *) echo "usage: $0 native|win64|tsan|asan|fuzz [targets...]" >&2; exit 2 ;;
+  *) echo "usage: $0 native|win32|win64|tsan|asan|fuzz [targets...]" >&2; exit 2 ;;
 esac
+extra+=(-DSPACEWELL_WERROR="${SPACEWELL_WERROR:-OFF}")
 cmake -S . -B "build/$kind" "${extra[@]}" >/dev/null
 if [ $# -gt 0 ]; then
   cmake --build "build/$kind" -j2 --target "$@"

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and every test level need, when any is missing.
 set -euo pipefail
-packages=(cmake make g++ ccache googletest libgtest-dev libpng-dev libbenchmark-dev
-          g++-mingw-w64-x86-64-posix wine wine64 fonts-wine xvfb xdotool x11-utils imagemagick
-          unzip)
+# The shipped program is 32-bit: MinGW-w64's i686 compiler and Wine's i386 half (wine32).
+packages=(cmake make g++ ccache clang-format googletest libgtest-dev libpng-dev libbenchmark-dev
+          g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine64 wine32:i386 fonts-wine
+          xvfb xdotool x11-utils imagemagick unzip fuse3 libfuse3-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -12,5 +13,6 @@ done
 echo "Installing: ${missing[*]}"
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo=sudo
+dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
 $sudo apt-get update -q
 DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -4,8 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
-scripts/build.sh win64 spacewell
-exe=$PWD/build/win64/src/spacewell.exe
+scripts/build.sh win32 spacewell
+exe=$PWD/build/win32/src/spacewell.exe
 export SW_WINEPREFIX=$PWD/build/wineprefix-run
 source scripts/wine-env.sh
 

@@ -1,18 +1,28 @@
 #!/usr/bin/env bash
-# Runs every test level: native unit tests (headless toolkit included), the threaded tests under
-# ThreadSanitizer, the native tests under Address- and UndefinedBehaviorSanitizer, a minute of
-# settings-file fuzzing, the Win32 services under Wine, and spacewell.exe end to end under Wine
-# in Xvfb.
+# Runs every test level: the house format, native unit tests (headless toolkit included), the
+# threaded tests under ThreadSanitizer, the native tests under Address- and
+# UndefinedBehaviorSanitizer, a minute of settings-file fuzzing, the Win32 services under Wine,
+# and spacewell.exe end to end under Wine in Xvfb. Every build treats a warning as an error.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
+export SPACEWELL_WERROR=ON
 
+# A level runs in a subshell of its own with errexit on (a test of its status would switch it
+# off), so a step that fails, set-up included, fails the level.
 passed=0; failed=0
 level() {
-  local name=$1; shift
+  local name=$1 rc; shift
   echo "== $name =="
-  if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "!! $name failed"; fi
+  set +e
+  (set -e; "$@")
+  rc=$?
+  set -e
+  if [ "$rc" -eq 0 ]; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "!! $name failed"; fi
 }
+
+# Every C++ file in the house style (.clang-format).
+format() { git ls-files '*.h' '*.cpp' | xargs clang-format --dry-run --Werror; }
 
 native() { scripts/build.sh native && ctest --test-dir build/native --output-on-failure -j2; }
 
@@ -36,7 +46,7 @@ asan() {
 fuzz() { bash fuzz/run.sh 60; }
 
 wine_level() {
-  scripts/build.sh win64 || return 1
+  scripts/build.sh win32
   source scripts/wine-env.sh
   sw_start_x
   sw_make_prefix
@@ -56,6 +66,7 @@ e2e() {
   return $rc
 }
 
+level "house format" format
 level "native unit tests" native
 level "timer threads under ThreadSanitizer" tsan
 level "native unit tests under AddressSanitizer and UndefinedBehaviorSanitizer" asan

@@ -34,6 +34,19 @@ std::optional<std::uint64_t> ParseDigits(const std::string& digits, int base, st
     return value;
 }
 
+// An optional sign and decimal digits within the 32-bit range.
+std::optional<int> ParseDecimal(const std::string& text)
+{
+    const bool signed_ = !text.empty() && (text[0] == '-' || text[0] == '+');
+    const bool negative = signed_ && text[0] == '-';
+    auto digits =
+        ParseDigits(text.substr(signed_ ? 1 : 0), 10, negative ? 2147483648u : 2147483647u);
+    if (!digits)
+        return std::nullopt;
+    const auto value = static_cast<std::int64_t>(*digits);
+    return static_cast<int>(negative ? -value : value);
+}
+
 }  // namespace
 
 EIniFileException::EIniFileException(const std::string& fileName)
@@ -43,29 +56,18 @@ EIniFileException::EIniFileException(const std::string& fileName)
 
 std::optional<int> ParseProfileInteger(const std::string& text)
 {
-    std::string rest = text;
-    bool negative = false;
-    if (!rest.empty() && (rest[0] == '-' || rest[0] == '+')) {
-        negative = rest[0] == '-';
-        rest.erase(0, 1);
-    }
+    // Hexadecimal only where the text starts with its prefix: "-$10" and "+0x10" are no numbers.
     // Hexadecimal texts cover all 32 bits, so "$FFFFFFFF" reads as -1.
     std::optional<std::uint64_t> hex;
-    if (!rest.empty() && rest[0] == '$') {
-        hex = ParseDigits(rest.substr(1), 16, 0xFFFFFFFFu);
-    } else if (rest.size() > 2 && rest[0] == '0' && (rest[1] == 'x' || rest[1] == 'X')) {
-        hex = ParseDigits(rest.substr(2), 16, 0xFFFFFFFFu);
-    } else {
-        auto dec = ParseDigits(rest, 10, negative ? 2147483648u : 2147483647u);
-        if (!dec)
-            return std::nullopt;
-        std::int64_t v = static_cast<std::int64_t>(*dec);
-        return static_cast<int>(negative ? -v : v);
-    }
+    if (!text.empty() && text[0] == '$')
+        hex = ParseDigits(text.substr(1), 16, 0xFFFFFFFFu);
+    else if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
+        hex = ParseDigits(text.substr(2), 16, 0xFFFFFFFFu);
+    else
+        return ParseDecimal(text);
     if (!hex)
         return std::nullopt;
-    auto v = static_cast<std::int32_t>(static_cast<std::uint32_t>(*hex));
-    return negative ? static_cast<int>(0u - static_cast<std::uint32_t>(v)) : v;
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(*hex));
 }
 
 int ReadProfileInteger(IProfile& profile, const std::string& section, const std::string& key,

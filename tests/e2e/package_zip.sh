@@ -19,9 +19,9 @@ trap cleanup EXIT
 trap 'exit 1' INT TERM
 
 version=$(sed -n 's/^project(Spacewell VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
-zip=build/spacewell-$version-win64.zip
+zip=build/spacewell-$version-win32.zip
 # A zip older than the exe or the files it carries is made again.
-if [ ! -f "$zip" ] || [ "$zip" -ot build/win64/src/spacewell.exe ] ||
+if [ ! -f "$zip" ] || [ "$zip" -ot build/win32/src/spacewell.exe ] ||
    [ "$zip" -ot docs/README.txt.in ] || [ "$zip" -ot LICENSE ]; then
   scripts/package.sh >/dev/null
 fi

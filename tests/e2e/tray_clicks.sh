@@ -5,7 +5,7 @@
 set -uo pipefail
 cd "$(dirname "$0")/../.."
 root=$PWD
-build=${SW_WIN64_BUILD:-build/win64}
+build=${SW_WINDOWS_BUILD:-build/win32}
 export SW_WINEPREFIX=$root/build/wineprefix-tray
 source scripts/wine-env.sh
 source tests/e2e/lib/checks.sh
@@ -19,7 +19,7 @@ cleanup() { sw_kill_wine; sw_stop_x; }
 trap cleanup EXIT
 trap 'exit 1' INT TERM
 
-[ -f "$exe" ] || scripts/build.sh win64 tray_probe >/dev/null
+[ -f "$exe" ] || scripts/build.sh win32 tray_probe >/dev/null
 [ -f "$exe" ] || { echo "tray_clicks: FAIL (tray_probe.exe is missing)"; exit 1; }
 rm -rf "$work"; mkdir -p "$work"
 sw_start_x || { echo "tray_clicks: FAIL (no Xvfb)"; exit 1; }

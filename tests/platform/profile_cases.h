@@ -136,6 +136,8 @@ TEST_P(ProfileCases, IntegerReadingRules)
         {"12abc", 7},       {"2147483647", 2147483647},
         {"2147483648", 7},  {"-2147483648", -2147483647 - 1},
         {"0x100000000", 7}, {" 42 ", 42},
+        {"+12", 12},        {"-$10", 7},
+        {"-0x10", 7},       {"+0x10", 7},
     };
     std::string text = "[OPTIONS]\r\n";
     for (std::size_t i = 0; i < std::size(cases); ++i)

@@ -1,6 +1,7 @@
 // A drive monitor refreshes all day: ten thousand refreshes by the "r" key must leave the main
-// window with the components and the heap in use it had after ten. Each scan replaces the rows
-// of the one before, so anything a refresh keeps shows up here as growth.
+// window with the components it had after ten, and the heap in use must not grow with the number
+// of refreshes. Each scan replaces the rows of the one before, so anything a refresh keeps shows
+// up here as growth.
 #include <gtest/gtest.h>
 
 #include <malloc.h>
@@ -83,7 +84,7 @@ void Refresh(int times)
         Headless().PressKey('R', 'r');
 }
 
-TEST(RefreshSoakTest, TenThousandRefreshesKeepComponentsAndHeapAsAfterTen)
+TEST(RefreshSoakTest, TenThousandRefreshesKeepTheComponentsAndDoNotGrowTheHeap)
 {
     UseHeadlessBackend();
     sw::FakePlatform platform;
@@ -101,11 +102,17 @@ TEST(RefreshSoakTest, TenThousandRefreshesKeepComponentsAndHeapAsAfterTen)
 
     Refresh(10);
     const int components = form->ComponentCount();
-    const std::size_t heap = HeapInUse();
-    Refresh(10000 - 10);
+    // Caches built once (fonts, glyph strips, a tick still in flight) settle in the first
+    // thousand; a leak of even one byte a refresh would add 9,000 bytes over the next 9,000.
+    Refresh(1000 - 10);
+    const std::size_t heapAfterThousand = HeapInUse();
+    Refresh(10000 - 1000);
+    const std::size_t heapAfterTenThousand = HeapInUse();
 
     EXPECT_EQ(form->ComponentCount(), components);
-    EXPECT_EQ(HeapInUse(), heap);
+    EXPECT_LE(heapAfterTenThousand, heapAfterThousand + 1024)
+        << "the heap grew with the refreshes: " << heapAfterThousand << " bytes after 1,000, "
+        << heapAfterTenThousand << " after 10,000";
     // Every refresh really ran and repainted the shown window.
     EXPECT_GT(Headless().Window(form->Handle())->presents, presentsBefore + 10000);
     EXPECT_EQ(form->MeterRows().size(), 10u);

@@ -13,7 +13,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 source scripts/wine-env.sh
-build=${SW_WIN64_BUILD:-build/win64}
+build=${SW_WINDOWS_BUILD:-build/win32}
 area=$WINEPREFIX-drives
 dos=$WINEPREFIX/dosdevices
 serial=1A2B3C4D
@@ -42,7 +42,10 @@ readonly_drive() {
   mkdir -p "$dir"
   local mounted=0
   mount -t tmpfs -o size=1m tmpfs "$dir" 2>/dev/null && mounted=1
-  [ "$mounted" = 1 ] || [ "$(id -u)" != 0 ] || return 0
+  if [ "$mounted" = 0 ] && [ "$(id -u)" = 0 ]; then
+    echo "no read-only drive: mount is refused and Wine running as root ignores permissions" >&2
+    return 0
+  fi
   mkdir -p "$dir/Space well"
   printf '[SETTINGS]\r\nLeft=10\r\n' > "$dir/Space well/spacewell.ini"
   if [ "$mounted" = 1 ]; then mount -o remount,ro "$dir"; else chmod -R a-w "$dir"; fi

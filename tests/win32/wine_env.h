@@ -30,7 +30,7 @@ inline std::string Root(char letter) { return std::string(1, letter) + ":\\"; }
 #define SW_REQUIRE_DRIVE(var, name)                                                                \
     auto var##Opt = WineDrive(name);                                                               \
     if (!var##Opt)                                                                                 \
-        GTEST_SKIP() << name << " is not set (run run.sh)";                                        \
+        FAIL() << name << " is not set: run.sh could not make that drive (its output says why)";   \
     const char var = *var##Opt
 
 }  // namespace sw
