@@ -12,7 +12,7 @@
 #include "gfx/bitmap.h"
 #include "gfx/canvas.h"
 #include "gfx/color.h"
-#include "platform/fake/fake_misc.h"
+#include "platform/fake/fake_shell.h"
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/headless/headless_backend.h"

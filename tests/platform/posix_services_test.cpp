@@ -54,6 +54,21 @@ TEST(NativeServicesTest, PathsAndLocale)
     EXPECT_NE(s.notifyArea, nullptr);
 }
 
+// A combination has one holder until it is freed, and a window's id names one registration.
+TEST(NativeServicesTest, HotkeyCombinationHasOneHolderUntilFreed)
+{
+    auto hotkeys = MakeNativeServices().hotkeys;
+    const unsigned ctrlAlt = kModControl | kModAlt;
+    EXPECT_TRUE(hotkeys->Register(10, 1, ctrlAlt, kVirtualKeyD));
+    EXPECT_FALSE(hotkeys->Register(20, 1, ctrlAlt, kVirtualKeyD));
+    EXPECT_FALSE(hotkeys->Register(10, 1, kModShift, kVirtualKeyD));
+    EXPECT_TRUE(hotkeys->Register(20, 1, kModShift, kVirtualKeyD));
+    EXPECT_FALSE(hotkeys->Unregister(30, 1));
+    EXPECT_TRUE(hotkeys->Unregister(10, 1));
+    EXPECT_FALSE(hotkeys->Unregister(10, 1));
+    EXPECT_TRUE(hotkeys->Register(30, 1, ctrlAlt, kVirtualKeyD));
+}
+
 class PosixRegistryTest : public testing::Test {
 protected:
     void SetUp() override

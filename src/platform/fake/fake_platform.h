@@ -4,11 +4,13 @@
 
 #include "platform/fake/fake_drives.h"
 #include "platform/fake/fake_hotkeys.h"
+#include "platform/fake/fake_locale.h"
 #include "platform/fake/fake_memory_status.h"
-#include "platform/fake/fake_misc.h"
 #include "platform/fake/fake_notify_area.h"
+#include "platform/fake/fake_paths.h"
 #include "platform/fake/fake_profile.h"
 #include "platform/fake/fake_registry.h"
+#include "platform/fake/fake_shell.h"
 #include "platform/services.h"
 
 namespace sw {

@@ -1,9 +1,9 @@
-// The POSIX set of services. There is no system-wide hotkey table to join here, so
-// registrations are kept in the process's own table.
-#include "platform/fake/fake_hotkeys.h"
+// The POSIX set of services.
 #include "platform/posix/posix_drives.h"
+#include "platform/posix/posix_hotkeys.h"
+#include "platform/posix/posix_locale.h"
 #include "platform/posix/posix_memory_status.h"
-#include "platform/posix/posix_misc.h"
+#include "platform/posix/posix_paths.h"
 #include "platform/posix/posix_profile.h"
 #include "platform/posix/posix_registry.h"
 #include "platform/services.h"
@@ -16,7 +16,7 @@ PlatformServices MakeNativeServices()
             std::make_shared<PosixMemoryStatus>(),
             std::make_shared<PosixProfileFiles>(),
             std::make_shared<PosixRegistry>(PosixRegistry::DefaultStoreFile()),
-            std::make_shared<FakeHotkeys>(),
+            std::make_shared<PosixHotkeys>(),
             std::make_shared<PosixPaths>(),
             std::make_shared<PosixLocale>(),
             MakeNativeShell(),

@@ -23,14 +23,14 @@ LRESULT CALLBACK TrayWindowMessage(HWND window, UINT msg, WPARAM wParam, LPARAM 
 
 void RegisterTrayWindowClass()
 {
-    static const bool registered = [] {
+    // Registered once per process; a failure shows as the window that cannot then be made.
+    [[maybe_unused]] static const bool registered = [] {
         WNDCLASSA windowClass{};
         windowClass.lpfnWndProc = TrayWindowMessage;
         windowClass.hInstance = GetModuleHandleA(nullptr);
         windowClass.lpszClassName = kWindowClass;
         return RegisterClassA(&windowClass) != 0;
     }();
-    (void)registered;
 }
 
 // A colour DIB and a monochrome mask turned into an icon handle the shell can copy.

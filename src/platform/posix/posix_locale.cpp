@@ -1,0 +1,21 @@
+// The decimal separator of the environment's LC_NUMERIC, read without switching the process's
+// own locale.
+#include "platform/posix/posix_locale.h"
+
+#include <langinfo.h>
+#include <locale.h>
+
+namespace sw {
+
+char PosixLocale::DecimalSeparator()
+{
+    locale_t user = newlocale(LC_NUMERIC_MASK, "", static_cast<locale_t>(nullptr));
+    if (!user)
+        return '.';
+    const char* radix = nl_langinfo_l(RADIXCHAR, user);
+    char separator = radix && radix[0] ? radix[0] : '.';
+    freelocale(user);
+    return separator;
+}
+
+}  // namespace sw
