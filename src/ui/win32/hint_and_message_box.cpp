@@ -34,6 +34,8 @@ void Win32Backend::ShowHintWindow(const std::string& text, TPoint screen, TColor
     FHintColor = color;
     FHintFont = font;
     HWND hwnd = H(FHintWindow);
+    // Also its title, where accessibility tools read a pop-up's text.
+    SetWindowTextA(hwnd, text.c_str());
     HDC dc = GetDC(hwnd);
     HFONT f = MakeFont(font);
     HGDIOBJ old = SelectObject(dc, f);

@@ -27,10 +27,14 @@ inline constexpr char kHintClass[] = "SpacewellHint";
 // Wakes the utility window to run work posted from other threads.
 inline constexpr UINT kRunPosted = WM_APP + 1;
 
-// Per form window: where its messages go, and whether a leave notification is requested.
+// Which area's leave notification a form window has asked for: the pointer over its client
+// area, or over a body whose hit test answers non-client.
+enum class Tracking { none, client, body };
+
+// Per form window: where its messages go, and the leave notification it waits for.
 struct FormWindow {
     IWindowHandler* handler = nullptr;
-    bool tracking = false;
+    Tracking tracking = Tracking::none;
 };
 
 // The one backend the window procedures report to.

@@ -5,6 +5,8 @@
 
 #include <windowsx.h>
 
+#include <optional>
+
 namespace win32ui {
 
 Win32Backend* gBackend = nullptr;
@@ -12,6 +14,42 @@ Win32Backend* gBackend = nullptr;
 namespace {
 
 TPoint PointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
+
+// The client point under a non-client message's screen point, when it lies in the client area:
+// there the hit test made the body a caption, which drags the window.
+std::optional<TPoint> BodyPoint(HWND hwnd, LPARAM lParam)
+{
+    POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    ScreenToClient(hwnd, &p);
+    RECT client;
+    GetClientRect(hwnd, &client);
+    if (PtInRect(&client, p) == FALSE)
+        return std::nullopt;
+    return TPoint{p.x, p.y};
+}
+
+// Asks for the leave notification of the area the pointer is in, unless it is already asked.
+void TrackLeave(FormWindow& fw, HWND hwnd, Tracking area)
+{
+    if (fw.tracking == area)
+        return;
+    TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, hwnd, 0};
+    if (area == Tracking::body)
+        track.dwFlags |= TME_NONCLIENT;
+    fw.tracking = TrackMouseEvent(&track) != FALSE ? area : Tracking::none;
+}
+
+// A leave of either kind also comes when the pointer only passes between the body and a
+// control that takes the mouse; the toolkit hears of a leave only once it left the window.
+void PointerLeft(IWindowHandler& h, FormWindow& fw, HWND hwnd, Tracking area)
+{
+    if (fw.tracking == area)
+        fw.tracking = Tracking::none;
+    POINT p;
+    GetCursorPos(&p);
+    if (WindowFromPoint(p) != hwnd)
+        h.WndMouseLeave();
+}
 
 TShiftState MouseShift(WPARAM wParam)
 {
@@ -59,16 +97,26 @@ LRESULT Dispatch(IWindowHandler& h, FormWindow& fw, HWND hwnd, UINT msg, WPARAM 
         }
         return TRUE;
     case WM_MOUSEMOVE:
-        if (!fw.tracking) {
-            TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, hwnd, 0};
-            fw.tracking = TrackMouseEvent(&track) != FALSE;
-        }
+        TrackLeave(fw, hwnd, Tracking::client);
         h.WndMouseMove(MouseShift(wParam), PointOf(lParam));
         return 0;
+    case WM_NCMOUSEMOVE:
+        if (auto client = BodyPoint(hwnd, lParam)) {
+            TrackLeave(fw, hwnd, Tracking::body);
+            h.WndMouseHover(*client);
+        }
+        break;
     case WM_MOUSELEAVE:
-        fw.tracking = false;
-        h.WndMouseLeave();
+        PointerLeft(h, fw, hwnd, Tracking::client);
         return 0;
+    case WM_NCMOUSELEAVE:
+        PointerLeft(h, fw, hwnd, Tracking::body);
+        break;
+    case WM_NCLBUTTONDOWN:
+        // The press starts dragging the window: no hint may show meanwhile.
+        if (BodyPoint(hwnd, lParam))
+            h.WndMouseLeave();
+        break;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN: {
