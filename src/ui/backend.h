@@ -36,6 +36,10 @@ public:
     virtual TCursor WndCursorAt(TPoint client) = 0;
     virtual void WndMouseDown(TMouseButton button, TShiftState shift, TPoint client) = 0;
     virtual void WndMouseMove(TShiftState shift, TPoint client) = 0;
+    // The pointer rests or moves over client area that the hit test gave to the frame (a body
+    // that drags the window): the controls there see it enter and leave and show their hints,
+    // but none of them gets a mouse move.
+    virtual void WndMouseHover(TPoint client) = 0;
     virtual void WndMouseUp(TMouseButton button, TShiftState shift, TPoint client) = 0;
     virtual void WndMouseLeave() = 0;
     virtual void WndKeyDown(std::uint16_t key, TShiftState shift) = 0;

@@ -436,6 +436,11 @@ void TForm::WndMouseMove(TShiftState shift, TPoint client)
     Application().Guard([&] { FInput->MouseMove(shift, client); });
 }
 
+void TForm::WndMouseHover(TPoint client)
+{
+    Application().Guard([&] { FInput->Hover(client); });
+}
+
 void TForm::WndMouseUp(TMouseButton button, TShiftState shift, TPoint client)
 {
     Application().Guard([&] { FInput->MouseUp(button, shift, client); });

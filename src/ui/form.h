@@ -108,6 +108,7 @@ private:
     TCursor WndCursorAt(TPoint client) override;
     void WndMouseDown(TMouseButton button, TShiftState shift, TPoint client) override;
     void WndMouseMove(TShiftState shift, TPoint client) override;
+    void WndMouseHover(TPoint client) override;
     void WndMouseUp(TMouseButton button, TShiftState shift, TPoint client) override;
     void WndMouseLeave() override;
     void WndKeyDown(std::uint16_t key, TShiftState shift) override;

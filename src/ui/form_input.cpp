@@ -82,10 +82,14 @@ void FormInput::MouseDown(TMouseButton button, TShiftState shift, TPoint client)
     target->MouseDown(button, shift, local.x, local.y);
 }
 
+void FormInput::Hover(TPoint client)
+{
+    SetHover(FForm.ClientRect().Contains(client) ? Hit(client, true) : nullptr);
+}
+
 void FormInput::MouseMove(TShiftState shift, TPoint client)
 {
-    bool inside = FForm.ClientRect().Contains(client);
-    SetHover(inside ? Hit(client, true) : nullptr);
+    Hover(client);
     TControl* target = FCapture != nullptr ? FCapture : Hit(client);
     TPoint local = Local(target, client);
     target->MouseMove(shift, local.x, local.y);

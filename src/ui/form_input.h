@@ -21,6 +21,8 @@ public:
 
     void MouseDown(TMouseButton button, TShiftState shift, TPoint client);
     void MouseMove(TShiftState shift, TPoint client);
+    // Enter, leave and the hint for the control under `client`, without a move.
+    void Hover(TPoint client);
     void MouseUp(TMouseButton button, TShiftState shift, TPoint client);
     void MouseLeave();
     // Sets the platform cursor for the control under `client`; returns its id.

@@ -1,6 +1,6 @@
 // The program as a user first sees it without a settings file: the designed window, one scan
 // with the default unit and caption model, rows with their captions and colours, the tooltip
-// text, and dragging the borderless window by its body.
+// text, the letters' serial hints, and dragging the borderless window by its body.
 #include "app_fixture.h"
 
 #include "controls/gauge_base.h"
@@ -138,6 +138,27 @@ TEST_F(FirstStartTest, DraggingTheBodyMovesTheWindow)
         EXPECT_EQ(w->params.bounds.left, start.x + 40);
         EXPECT_EQ(w->params.bounds.top, start.y + 30);
     }
+}
+
+TEST_F(FirstStartTest, ALetterShowsItsSerialAsAHintAndTheBodyStillDrags)
+{
+    const TPoint letter{523 + 11, 288 + 41};
+    Headless().MouseMove(letter);
+    Headless().AdvanceTime(600);
+    EXPECT_EQ(Headless().HintText(), "1A2B - 3C4D");
+    Headless().MouseMove({523 + 235, 288 + 16});
+    EXPECT_EQ(Headless().HintText(), "") << "leaving the letter hides it";
+    Headless().AdvanceTime(600);
+    EXPECT_EQ(Headless().HintText(), "Refresh [R]");
+
+    Headless().MouseMove(letter);
+    Headless().AdvanceTime(600);
+    Headless().MouseDown(letter);
+    EXPECT_EQ(Headless().HintText(), "") << "a drag by the letter hides it";
+    Headless().MouseMove({letter.x + 40, letter.y + 30});
+    Headless().MouseUp({letter.x + 40, letter.y + 30});
+    EXPECT_EQ(Form->Left(), 523 + 40);
+    EXPECT_EQ(Form->Top(), 288 + 30);
 }
 
 TEST_F(FirstStartTest, GigabytesChangeCaptionsAndTooltip)

@@ -3,7 +3,8 @@
 # notification area, driven with the real keyboard and mouse. Typed keys switch the unit and
 # the caption model and refresh (each capture equal to the headless snapshot after the same
 # keys); M hides to the tray and a left click on the tray icon brings the window back; Ctrl+Alt+D
-# hides and shows; the tray menu changes the transparency and "Exit" ends the program, which
+# hides and shows; hovering a drive letter shows its serial as a hint, as the "r" button shows
+# its own; the tray menu changes the transparency and "Exit" ends the program, which
 # leaves its settings file beside the executable; AutoStart writes and deletes the Run value; the
 # next start comes back where the window was left, with its transparency and caption model.
 set -uo pipefail
@@ -15,6 +16,8 @@ icon_x=1012 icon_y=758
 program=$WINEPREFIX/drive_c/Spacewell
 mkdir -p "$program"; rm -f "$program"/*
 cp "$exe" "$program/spacewell.exe"
+# D:, the first row, with a known serial for its letter's hint.
+echo 1A2B3C4D > "$area/d/.windows-serial"
 
 wine explorer /desktop=spacewell,1024x768 'C:\Spacewell\spacewell.exe' >"$work/wine.log" 2>&1 &
 win=$(e2e_wait_window) || exit 1
@@ -44,6 +47,16 @@ tray_menu() {
 }
 
 same_as_headless "the window with its four buttons as drawn headless" ""
+
+# The hint window carries its text as its title, so it can be found by what it says.
+hint_shown() {  # description, screen point to rest on, hint text
+  xdotool mousemove "$(($2 - 3))" "$3"; sleep 0.2; xdotool mousemove "$2" "$3"; sleep 1.5
+  if xdotool search --onlyvisible --name "^$4\$" >/dev/null 2>&1; then pass "$1"
+  else fail "$1: no window titled \"$4\""; fi
+}
+read -r left top _ < <(e2e_geometry "$win")
+hint_shown "hovering the letter D: shows its serial" $((left + 12)) $((top + 42)) '1A2B - 3C4D'
+hint_shown "hovering the \"r\" button shows its hint" $((left + 235)) $((top + 16)) 'Refresh \[R\]'
 type_keys g
 same_as_headless "G: gigabytes" g
 type_keys 1

@@ -181,6 +181,45 @@ TEST_F(InputTest, BodyDragsTheWindowWhileWindowedChildrenKeepTheirClicks)
     EXPECT_EQ(log, (Log{"pad:mouseenter", "pad:down@5,5", "pad:click", "pad:up@5,5"}));
 }
 
+TEST_F(InputTest, OverADraggingBodyWindowlessControlsStillHoverAndShowTheirHints)
+{
+    auto* drag = Application().CreateForm<DragForm>();
+    drag->SetBorderStyle(bsNone);
+    drag->SetBounds(400, 300, 100, 80);
+    auto* box = new Box(drag, drag, Bounds(0, 0, 50, 20), &log);
+    box->SetName("box");
+    box->SetHint("C: serial");
+    box->SetShowHint(true);
+    auto* pad = new Pad(drag, drag, Bounds(60, 0, 20, 20), &log);
+    pad->SetName("pad");
+    pad->SetHint("pad hint");
+    pad->SetShowHint(true);
+    drag->Show();
+    log.clear();
+
+    backend->MouseMove({410, 310});
+    backend->AdvanceTime(600);
+    EXPECT_EQ(backend->HintText(), "C: serial");
+    backend->MouseMove({465, 305});
+    EXPECT_EQ(backend->HintText(), "");
+    backend->AdvanceTime(600);
+    EXPECT_EQ(backend->HintText(), "pad hint") << "a windowed control's hint as before";
+    backend->MouseMove({420, 310});
+    backend->AdvanceTime(600);
+    EXPECT_EQ(backend->HintText(), "C: serial");
+
+    backend->MouseDown({420, 310});
+    EXPECT_EQ(backend->HintText(), "") << "dragging hides the hint";
+    backend->AdvanceTime(600);
+    backend->MouseMove({440, 350});
+    backend->MouseUp({440, 350});
+    EXPECT_EQ(backend->HintText(), "");
+    EXPECT_EQ(drag->Left(), 420);
+    EXPECT_EQ(drag->Top(), 340);
+    EXPECT_EQ(log, (Log{"box:enter", "box:leave", "pad:mouseenter", "pad:mouseleave", "box:enter",
+                        "box:leave"}));
+}
+
 TEST_F(InputTest, HintShowsAfterThePauseAndHidesOnLeave)
 {
     a->SetHint("Close [Q]|long text");

@@ -158,8 +158,12 @@ void HeadlessBackend::MouseMove(TPoint screen)
     WindowId target = FCapture != 0 ? FCapture : WindowAt(screen);
     TrackHover(WindowAt(screen));
     if (THeadlessWindow* w = Find(target)) {
-        w->handler->WndCursorAt(ToClient(target, screen));
-        w->handler->WndMouseMove(MouseShift(), ToClient(target, screen));
+        const TPoint client = ToClient(target, screen);
+        w->handler->WndCursorAt(client);
+        if (FCapture == 0 && w->handler->WndHitTest(screen) == HTCAPTION)
+            w->handler->WndMouseHover(client);
+        else
+            w->handler->WndMouseMove(MouseShift(), client);
     }
     ProcessMessages();
 }
@@ -176,6 +180,7 @@ void HeadlessBackend::MouseDown(TPoint screen, TMouseButton button)
     FButtons |= ButtonBit(button);
     if (FCapture == 0 && button == TMouseButton::mbLeft &&
         w->handler->WndHitTest(screen) == HTCAPTION) {
+        w->handler->WndMouseLeave();
         FDragging = target;
         FDragOffset = {screen.x - w->params.bounds.left, screen.y - w->params.bounds.top};
     } else {

@@ -48,8 +48,9 @@ public:
     void AdvanceTime(unsigned ms);
     std::uint32_t Now() const { return FNow; }
 
-    // Input at screen points. A left press where the form answers HTCAPTION drags the window
-    // by the pointer's offset until the release.
+    // Input at screen points, routed by the form's hit test as the platform does: a move where
+    // the form answers HTCAPTION only hovers, and a left press there ends the hover and drags
+    // the window by the pointer's offset until the release.
     void MouseMove(TPoint screen);
     void MouseDown(TPoint screen, TMouseButton button = TMouseButton::mbLeft);
     void MouseUp(TPoint screen, TMouseButton button = TMouseButton::mbLeft);

@@ -77,6 +77,7 @@ public:
 
 private:
     void RunPosted();
+    void FireTimer(int id);
 
     WindowId FAppWindow = 0;
     WindowId FUtilWindow = 0;

@@ -1,0 +1,45 @@
+// The application window: the taskbar button, its title and icon, minimize and restore.
+#include "ui/win32/win32_internal.h"
+
+using namespace win32ui;
+
+void Win32Backend::SetAppTitle(const std::string& title)
+{
+    SetWindowTextA(H(FAppWindow), title.c_str());
+}
+
+void Win32Backend::SetAppIcon(const TBitmap& image, TColor transparent)
+{
+    HICON icon = MakeIcon(image, transparent);
+    SendMessageA(H(FAppWindow), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SendMessageA(H(FAppWindow), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    if (FAppIcon != 0)
+        DestroyIcon(reinterpret_cast<HICON>(FAppIcon));
+    FAppIcon = reinterpret_cast<std::uintptr_t>(icon);
+}
+
+void Win32Backend::ShowAppWindow(bool visible, bool activate)
+{
+    ShowWindow(H(FAppWindow), !visible ? SW_HIDE : activate ? SW_SHOW : SW_SHOWNOACTIVATE);
+}
+
+bool Win32Backend::AppWindowIconic() { return IsIconic(H(FAppWindow)) != FALSE; }
+
+void Win32Backend::MinimizeApp() { ShowWindow(H(FAppWindow), SW_MINIMIZE); }
+
+void Win32Backend::RestoreApp() { ShowWindow(H(FAppWindow), SW_RESTORE); }
+
+bool Win32Backend::AppActive()
+{
+    DWORD pid = 0;
+    GetWindowThreadProcessId(GetForegroundWindow(), &pid);
+    return pid == GetCurrentProcessId();
+}
+
+std::intptr_t Win32Backend::AppMessage(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam)
+{
+    TMessage message{msg, wParam, lParam, 0};
+    if (FAppHandler != nullptr && FAppHandler->AppMessage(message))
+        return message.Result;
+    return DefWindowProcA(H(FAppWindow), msg, wParam, lParam);
+}

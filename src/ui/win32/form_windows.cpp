@@ -1,0 +1,123 @@
+// Form windows: created per form, placed, shown, blended and painted from its picture.
+#include "ui/win32/win32_internal.h"
+
+using namespace win32ui;
+
+WindowId Win32Backend::NewWindow(const TWindowParams& params, IWindowHandler* handler)
+{
+    DWORD style =
+        params.framed ? WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX : WS_POPUP;
+    DWORD exStyle = (params.toolWindow ? WS_EX_TOOLWINDOW : 0) |
+                    (params.topmost ? WS_EX_TOPMOST : 0) | (params.layered ? WS_EX_LAYERED : 0);
+    auto* fw = new FormWindow{handler};
+    const TRect& b = params.bounds;
+    HWND hwnd = CreateWindowExA(exStyle, kFormClass, params.caption.c_str(),
+                                style | WS_CLIPCHILDREN, b.left, b.top, b.Width(), b.Height(),
+                                H(FAppWindow), nullptr, GetModuleHandleA(nullptr), fw);
+    if (hwnd == nullptr) {
+        delete fw;
+        return 0;
+    }
+    if (params.layered)
+        SetLayeredWindowAttributes(hwnd, 0, params.alpha, LWA_ALPHA);
+    return Id(hwnd);
+}
+
+void Win32Backend::FreeWindow(WindowId window)
+{
+    HWND hwnd = H(window);
+    auto* fw = reinterpret_cast<FormWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    DestroyWindow(hwnd);
+    delete fw;
+    auto icon = FIcons.find(window);
+    if (icon != FIcons.end()) {
+        DestroyIcon(reinterpret_cast<HICON>(icon->second));
+        FIcons.erase(icon);
+    }
+}
+
+TRect Win32Backend::FrameMargins(const TWindowParams& params)
+{
+    if (!params.framed)
+        return {};
+    RECT r{0, 0, 0, 0};
+    AdjustWindowRectEx(&r, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, FALSE,
+                       params.toolWindow ? WS_EX_TOOLWINDOW : 0);
+    return {-r.left, -r.top, r.right, r.bottom};
+}
+
+void Win32Backend::SetWindowBounds(WindowId window, TRect screen)
+{
+    SetWindowPos(H(window), nullptr, screen.left, screen.top, screen.Width(), screen.Height(),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32Backend::SetWindowVisible(WindowId window, bool visible)
+{
+    ShowWindow(H(window), visible ? SW_SHOW : SW_HIDE);
+}
+
+void Win32Backend::SetWindowCaption(WindowId window, const std::string& caption)
+{
+    SetWindowTextA(H(window), caption.c_str());
+}
+
+void Win32Backend::SetWindowAlpha(WindowId window, bool layered, std::uint8_t alpha)
+{
+    HWND hwnd = H(window);
+    LONG_PTR ex = GetWindowLongPtrA(hwnd, GWL_EXSTYLE);
+    LONG_PTR wanted = layered ? ex | WS_EX_LAYERED : ex & ~static_cast<LONG_PTR>(WS_EX_LAYERED);
+    if (wanted != ex)
+        SetWindowLongPtrA(hwnd, GWL_EXSTYLE, wanted);
+    if (layered)
+        SetLayeredWindowAttributes(hwnd, 0, alpha, LWA_ALPHA);
+    else
+        RedrawWindow(hwnd, nullptr, nullptr,
+                     RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+void Win32Backend::SetWindowTopmost(WindowId window, bool topmost)
+{
+    SetWindowPos(H(window), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void Win32Backend::SetWindowIcon(WindowId window, const TBitmap& image, TColor transparent)
+{
+    HICON icon = MakeIcon(image, transparent);
+    if (icon == nullptr)
+        return;
+    SendMessageA(H(window), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SendMessageA(H(window), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    auto& slot = FIcons[window];
+    if (slot != 0)
+        DestroyIcon(reinterpret_cast<HICON>(slot));
+    slot = reinterpret_cast<std::uintptr_t>(icon);
+}
+
+void Win32Backend::Present(WindowId window, const TBitmap& image, TRect dirty)
+{
+    if (image.Empty())
+        return;
+    HWND hwnd = H(window);
+    std::vector<std::uint32_t> pixels = DibPixels(image);
+    BITMAPINFO info = DibHeader(image.Width(), image.Height());
+    HDC dc = GetDC(hwnd);
+    // Rows are counted from the top for a top-down DIB.
+    SetDIBitsToDevice(dc, dirty.left, dirty.top, static_cast<DWORD>(dirty.Width()),
+                      static_cast<DWORD>(dirty.Height()), dirty.left, image.Height() - dirty.bottom,
+                      0, static_cast<UINT>(image.Height()), pixels.data(), &info, DIB_RGB_COLORS);
+    ReleaseDC(hwnd, dc);
+    ValidateRect(hwnd, nullptr);
+}
+
+void Win32Backend::InvalidateWindow(WindowId window) { InvalidateRect(H(window), nullptr, FALSE); }
+
+void Win32Backend::SetForeground(WindowId window) { SetForegroundWindow(H(window)); }
+
+WindowId Win32Backend::Foreground() { return Id(GetForegroundWindow()); }
+
+void Win32Backend::SetCapture(WindowId window) { ::SetCapture(H(window)); }
+
+void Win32Backend::ReleaseCapture() { ::ReleaseCapture(); }

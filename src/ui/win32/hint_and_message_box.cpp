@@ -1,0 +1,81 @@
+// The message box, and the hint window: a small pop-up painted with the text of a hint.
+#include "ui/win32/win32_internal.h"
+
+using namespace win32ui;
+
+namespace {
+
+COLORREF ToColorRef(TColor c)
+{
+    TColor rgb = ColorToRGB(c);
+    return RGB(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
+}
+
+HFONT MakeFont(const TFontSpec& font)
+{
+    return CreateFontA(font.height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic,
+                       font.underline, font.strikeOut, static_cast<BYTE>(font.charset),
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH | FF_DONTCARE, font.name.c_str());
+}
+
+}  // namespace
+
+int Win32Backend::ShowMessageBox(const std::string& text, const std::string& caption,
+                                 unsigned style)
+{
+    return MessageBoxA(GetActiveWindow(), text.c_str(), caption.c_str(), style);
+}
+
+void Win32Backend::ShowHintWindow(const std::string& text, TPoint screen, TColor color,
+                                  const TFontSpec& font)
+{
+    FHintText = text;
+    FHintColor = color;
+    FHintFont = font;
+    HWND hwnd = H(FHintWindow);
+    // Also its title, where accessibility tools read a pop-up's text.
+    SetWindowTextA(hwnd, text.c_str());
+    HDC dc = GetDC(hwnd);
+    HFONT f = MakeFont(font);
+    HGDIOBJ old = SelectObject(dc, f);
+    RECT r{0, 0, 0, 0};
+    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r,
+              DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, old);
+    DeleteObject(f);
+    ReleaseDC(hwnd, dc);
+    SetWindowPos(hwnd, HWND_TOPMOST, screen.x, screen.y, r.right + 8, r.bottom + 4,
+                 SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+void Win32Backend::PaintHint()
+{
+    HWND hwnd = H(FHintWindow);
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd, &ps);
+    RECT r;
+    GetClientRect(hwnd, &r);
+    HBRUSH brush = CreateSolidBrush(ToColorRef(FHintColor));
+    FillRect(dc, &r, brush);
+    DeleteObject(brush);
+    HFONT f = MakeFont(FHintFont);
+    HGDIOBJ old = SelectObject(dc, f);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, ToColorRef(FHintFont.color));
+    r.left += 2;
+    r.top += 1;
+    DrawTextA(dc, FHintText.c_str(), static_cast<int>(FHintText.size()), &r,
+              DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, old);
+    DeleteObject(f);
+    EndPaint(hwnd, &ps);
+}
+
+void Win32Backend::HideHintWindow()
+{
+    if (IsWindowVisible(H(FHintWindow)))
+        ShowWindow(H(FHintWindow), SW_HIDE);
+    FHintText.clear();
+}

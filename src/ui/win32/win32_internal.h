@@ -1,0 +1,56 @@
+// What the Win32 backend's files share: handle conversions, the window classes and their
+// procedures' registration, the record kept per form window and the conversions of pictures
+// into GDI objects. Only this folder includes it.
+// The toolkit's headers come first: several of their constants share names with macros of
+// <windows.h>, which then only repeat the same values.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "ui/win32/win32_backend.h"
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+namespace win32ui {
+
+inline constexpr char kFormClass[] = "SpacewellForm";
+inline constexpr char kAppClass[] = "SpacewellApplication";
+inline constexpr char kUtilClass[] = "SpacewellUtility";
+inline constexpr char kHintClass[] = "SpacewellHint";
+// Wakes the utility window to run work posted from other threads.
+inline constexpr UINT kRunPosted = WM_APP + 1;
+
+// Which area's leave notification a form window has asked for: the pointer over its client
+// area, or over a body whose hit test answers non-client.
+enum class Tracking { none, client, body };
+
+// Per form window: where its messages go, and the leave notification it waits for.
+struct FormWindow {
+    IWindowHandler* handler = nullptr;
+    Tracking tracking = Tracking::none;
+};
+
+// The one backend the window procedures report to.
+extern Win32Backend* gBackend;
+
+inline HWND H(WindowId id) { return reinterpret_cast<HWND>(id); }
+inline WindowId Id(HWND hwnd) { return reinterpret_cast<WindowId>(hwnd); }
+
+// The classes of forms, the application window, the utility window and the hint window.
+void RegisterWindowClasses();
+
+// 0x00BBGGRR pixels as the top-down 32-bit DIB rows GDI expects.
+std::vector<std::uint32_t> DibPixels(const TBitmap& image);
+BITMAPINFO DibHeader(int width, int height);
+HBITMAP MakeDib(const TBitmap& image);
+// An icon, or a cursor with its hot spot when `hotSpot` is given.
+HICON MakeIcon(const TBitmap& image, TColor transparent, const TPoint* hotSpot = nullptr);
+
+}  // namespace win32ui
