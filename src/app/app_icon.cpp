@@ -1,14 +1,13 @@
 #include "app/app_icon.h"
 
+#include "app/palette.h"
 #include "gfx/canvas.h"
 #include "gfx/color.h"
 
 namespace {
 
 constexpr int kSize = 32;
-constexpr TColor kFrame = 0xB35900;
 constexpr TColor kRing = 0xFAE5CF;
-constexpr TColor kBody = 0xFFEEDD;
 
 // `from` at step 0 to `to` at step `steps`, channel by channel.
 TColor Mix(TColor from, TColor to, int step, int steps)
@@ -40,11 +39,11 @@ TBitmap SpacewellIconPicture()
 {
     TBitmap image(kSize, kSize);
     TCanvas& canvas = image.Canvas();
-    canvas.Brush = TBrush{kFrame, bsSolid};
+    canvas.Brush = TBrush{palette::kDarkBlue, bsSolid};
     canvas.FillRect({0, 0, kSize, kSize});
     canvas.Brush = TBrush{kRing, bsSolid};
     canvas.FillRect({1, 1, kSize - 1, kSize - 1});
-    canvas.Brush = TBrush{kBody, bsSolid};
+    canvas.Brush = TBrush{palette::kPaleBlue, bsSolid};
     canvas.FillRect({2, 2, kSize - 2, kSize - 2});
     Bar(image, 5, 0x008000, 0x00C000, true);
     Bar(image, 13, 0x0000FF, 0x00FFFF, false);

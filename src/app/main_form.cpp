@@ -5,6 +5,8 @@
 #include <utility>
 
 #include "app/app_icon.h"
+#include "app/bold_font.h"
+#include "app/palette.h"
 #include "app/pictures.h"
 #include "app/sky_button.h"
 #include "controls/tray_icon.h"
@@ -14,7 +16,7 @@
 #include "ui/timer.h"
 
 TForm1::TForm1(TComponent* owner, sw::PlatformServices services)
-    : TForm(owner), FServices(std::move(services)),
+    : TBodyDragForm(owner), FServices(std::move(services)),
       FScanner(*FServices.drives, [this](const sw::MeterRow& row) { AddMeterRow(row); })
 {
     SetName("Form1");
@@ -22,7 +24,7 @@ TForm1::TForm1(TComponent* owner, sw::PlatformServices services)
     SetBorderStyle(bsNone);
     SetBorderIcons(biSystemMenu | biMinimize);
     SetBounds(523, 288, 282, 154);
-    SetColor(0xFFEEDD);
+    SetColor(palette::kPaleBlue);
     SetAlphaBlend(true);
     SetAlphaBlendValue(200);
     SetKeyPreview(true);
@@ -51,36 +53,32 @@ void TForm1::CreateTitleBand()
     Label_Form->SetAutoSize(false);
     Label_Form->SetBounds(8, 8, 266, 16);
     Label_Form->SetCaption("Spacewell v.2");
-    Label_Form->SetColor(0xB35900);
+    Label_Form->SetColor(palette::kDarkBlue);
     Label_Form->SetParentColor(false);
-    TFontSpec titleFont;
+    TFontSpec titleFont = Bolded();
     titleFont.height = -13;
-    titleFont.bold = true;
-    titleFont.color = 0xFFEEDD;
+    titleFont.color = palette::kPaleBlue;
     Label_Form->SetFont(titleFont);
 
     Border_Form = new TVrBorder(this);
     Border_Form->SetName("Border_Form");
     Border_Form->SetParent(this);
     Border_Form->SetBounds(0, 0, 282, 50);
-    Border_Form->SetShadowColor(0xB35900);
-    Border_Form->SetHighlightColor(0xFFA851);
+    Border_Form->SetShadowColor(palette::kDarkBlue);
+    Border_Form->SetHighlightColor(palette::kLightBlue);
 }
 
 void TForm1::CreateButtons()
 {
-    TFontSpec titleFont;
-    titleFont.bold = true;
-
-    xButton = NewButton("xButton", Bounds(258, 9, 15, 15), "x", "Close [Q]");
+    xButton = NewSkyButton(*this, "xButton", Bounds(258, 9, 15, 15), "x", "Close [Q]");
     xButton->OnClick = [this](TObject* s) { xButtonClick(s); };
     xButton->OnKeyPress = [this](TObject* s, char& key) { xButtonKeyPress(s, key); };
 
-    xminButton = NewButton("xminButton", Bounds(243, 9, 15, 15), "_", "Minimize [M]");
+    xminButton = NewSkyButton(*this, "xminButton", Bounds(243, 9, 15, 15), "_", "Minimize [M]");
     xminButton->OnClick = [this](TObject* s) { xminButtonClick(s); };
     xminButton->OnKeyPress = [this](TObject* s, char& key) { xminButtonKeyPress(s, key); };
 
-    rButton = NewButton("rButton", Bounds(228, 9, 15, 15), "r", "Refresh [R]");
+    rButton = NewSkyButton(*this, "rButton", Bounds(228, 9, 15, 15), "r", "Refresh [R]");
     rButton->OnClick = [this](TObject* s) { rButtonClick(s); };
     rButton->OnKeyDown = [this](TObject* s, std::uint16_t& key, TShiftState shift) {
         rButtonKeyDown(s, key, shift);
@@ -88,11 +86,12 @@ void TForm1::CreateButtons()
     rButton->OnKeyPress = [this](TObject* s, char& key) { rButtonKeyPress(s, key); };
 
     for (TXiButton* button : {xButton, xminButton, rButton}) {
-        button->SetFont(titleFont);
+        button->SetFont(Bolded());
         button->SetShowHint(true);
     }
 
-    Button_ShowRAM = NewButton("Button_ShowRAM", Bounds(258, 30, 15, 42), ">>", "RAM Info");
+    Button_ShowRAM =
+        NewSkyButton(*this, "Button_ShowRAM", Bounds(258, 30, 15, 42), ">>", "RAM Info");
     Button_ShowRAM->SetGlyph(MemoryGlyphPicture());
     Button_ShowRAM->SetLayout(blGlyphTop);
     Button_ShowRAM->SetSpacing(1);
@@ -104,19 +103,6 @@ void TForm1::CreateButtons()
     xminButton->SetTabOrder(1);
     xButton->SetTabOrder(2);
     Button_ShowRAM->SetTabOrder(3);
-}
-
-// A title-band button in the window's sky colours.
-TXiButton* TForm1::NewButton(const char* name, TRect bounds, const char* caption, const char* hint)
-{
-    auto* button = new TXiButton(this);
-    button->SetName(name);
-    button->SetParent(this);
-    button->SetBoundsRect(bounds);
-    button->SetCaption(caption);
-    button->SetHint(hint);
-    DressSkyButton(*button);
-    return button;
 }
 
 void TForm1::CreateTrayIcon()
@@ -135,11 +121,4 @@ void TForm1::CreateTrayIcon()
     TrayIcon->OnMouseMove = [this](TObject* s, TShiftState shift, int x, int y) {
         TrayIconMouseMove(s, shift, x, y);
     };
-}
-
-void TForm1::WMNCHitTest(TPoint screen, int& result)
-{
-    TForm::WMNCHitTest(screen, result);
-    if (result == HTCLIENT)
-        result = HTCAPTION;
 }

@@ -6,19 +6,18 @@
 // The class is split by job: main_form.cpp (design), main_menu.cpp (tray menu and pictures),
 // main_lifecycle.cpp (creation, close, hide and show), main_reactions.cpp (keys, hotkey, tray
 // clicks, menu handlers), main_rows.cpp (scan and meter rows), main_settings.cpp (settings file
-// and autostart) and memory_slide.cpp (the ">>" button).
+// and autostart) and memory_slide.cpp (the ">>" button). It is the memory window's host.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "app/memory_host.h"
 #include "controls/tray_icon.h"
 #include "meter/drive_scanner.h"
 #include "platform/services.h"
-#include "ui/form.h"
 
-class TForm2;
 class TImageList;
 class TJvSpecialProgress;
 class TLabel;
@@ -28,7 +27,7 @@ class TTimer;
 class TVrBorder;
 class TXiButton;
 
-class TForm1 : public TForm {
+class TForm1 : public TBodyDragForm, public IMemoryWindowHost {
 public:
     TForm1(TComponent* owner, sw::PlatformServices services);
 
@@ -70,12 +69,15 @@ public:
     TMenuItem* Exit1 = nullptr;
 
     // The memory window, created by program start right after this one.
-    TForm2* Form2 = nullptr;
+    TMemoryWindow* Form2 = nullptr;
 
     // What the hotkey believes: true while the main window is shown.
     bool WindowShown = false;
-    // Set when the memory window is first slid open, never cleared.
-    bool MemoryWindowOpened = false;
+    // Set when the memory window is first slid open, never cleared: from then on it follows
+    // every change of transparency, open or closed.
+    bool MemoryWindowEverOpened = false;
+    // Whether the memory window is open now; the ">>"/"<<" caption shows it.
+    bool MemoryWindowOpen() const { return FMemoryWindowOpen; }
 
     // Creation and lifecycle.
     void FormCreate(TObject* sender);
@@ -88,10 +90,10 @@ public:
     void ShowTully1Click(TObject* sender);
     void Button_ShowRAMClick(TObject* sender);
     // The design's five-minute timer; its tick has nothing to do.
-    void Timer1Timer(TObject* sender) { (void)sender; }
+    void Timer1Timer(TObject* /*sender*/) { }
 
     // Reactions.
-    void HandleShortcutKey(char key);
+    void HandleShortcutKey(char key) override;
     void rButtonKeyPress(TObject* sender, char& key);
     void xminButtonKeyPress(TObject* sender, char& key);
     void xButtonKeyPress(TObject* sender, char& key);
@@ -119,9 +121,12 @@ public:
     void AutoStart1Click(TObject* sender);
     void WriteRunEntry(const std::string& name, const std::string& path, bool enable);
 
-    // What the memory window copies of this window's transparency.
-    bool MainAlphaBlend() const { return AlphaBlend(); }
-    int MainTransparency() const { return FTransparency; }
+    // What the memory window takes from this window.
+    TRect HostBounds() const override { return BoundsRect(); }
+    TColor HostColor() const override { return Color(); }
+    bool MainAlphaBlend() const override { return AlphaBlend(); }
+    int MainTransparency() const override { return FTransparency; }
+    void MemoryWindowClosed() override { SetMemoryWindowOpen(false); }
 
     // Walks the drives and rebuilds the meter rows; unit "GB" for gigabytes, else megabytes.
     void ScanDrives(const std::string& unit);
@@ -147,7 +152,6 @@ public:
     const std::vector<MeterRowControls>& MeterRows() const { return FRows; }
 
 protected:
-    void WMNCHitTest(TPoint screen, int& result) override;
     void WMHotkey(int id) override;
 
 private:
@@ -160,13 +164,13 @@ private:
 
     void CreateTitleBand();
     void CreateButtons();
-    TXiButton* NewButton(const char* name, TRect bounds, const char* caption, const char* hint);
     void CreateTrayIcon();
     void CreateTrayMenu();
     TMenuItem* NewItem(TMenuItem* parent, const char* name, const char* caption, int tag = 0);
     TMenuItem* NewRadioItem(TMenuItem* parent, const char* name, const char* caption, int tag,
                             TNotifyEvent onClick);
-    bool MemoryWindowOpen() const;
+    // The one place the open state changes, and with it the button's caption.
+    void SetMemoryWindowOpen(bool open);
     void SetMemoryWindowVisible(bool visible);
     void RemoveMeterRows();
     TLabel* NewRowLabel(const sw::MeterRow& row);
@@ -181,4 +185,5 @@ private:
     std::string FSizeUnit;
     std::string FTrayHint;
     std::vector<MeterRowControls> FRows;
+    bool FMemoryWindowOpen = false;
 };

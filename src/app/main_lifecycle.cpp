@@ -2,16 +2,13 @@
 // comes back, with the memory window following while it is open.
 #include "app/main_form.h"
 
-#include "app/memory_form.h"
 #include "controls/tray_icon.h"
-#include "controls/push_button.h"
 #include "ui/application.h"
 #include "ui/label.h"
 #include "ui/menus.h"
 
-void TForm1::FormCreate(TObject* sender)
+void TForm1::FormCreate(TObject* /*sender*/)
 {
-    (void)sender;
     Label_Form->SetHeight(17);
     if (SettingsFileExists()) {
         LoadSettings();
@@ -23,7 +20,7 @@ void TForm1::FormCreate(TObject* sender)
         ScanDrives(FSizeUnit);
     }
     ApplyStartMinimized();
-    MemoryWindowOpened = false;
+    MemoryWindowEverOpened = false;
     // Another program may hold the combination; the hotkey then simply does nothing.
     FServices.hotkeys->Register(Handle(), kHotkeyId, sw::kModAlt | sw::kModControl,
                                 sw::kVirtualKeyD);
@@ -41,25 +38,18 @@ void TForm1::ApplyStartMinimized()
 }
 
 // A settings file that cannot be written stops the close here, before the hotkey goes.
-void TForm1::FormClose(TObject* sender, TCloseAction& action)
+void TForm1::FormClose(TObject* /*sender*/, TCloseAction& /*action*/)
 {
-    (void)sender;
-    (void)action;
     SaveSettings();
     FServices.hotkeys->Unregister(Handle(), kHotkeyId);
 }
 
-void TForm1::xButtonClick(TObject* sender)
-{
-    (void)sender;
-    Close();
-}
+void TForm1::xButtonClick(TObject* /*sender*/) { Close(); }
 
 void TForm1::Exit1Click(TObject* sender) { xButtonClick(sender); }
 
-void TForm1::xminButtonClick(TObject* sender)
+void TForm1::xminButtonClick(TObject* /*sender*/)
 {
-    (void)sender;
     Application().Minimize();
     TrayIcon->HideToTray();
     WindowShown = false;
@@ -86,15 +76,11 @@ void TForm1::SetWindowShown(bool show)
     }
 }
 
-void TForm1::ShowTully1Click(TObject* sender)
+void TForm1::ShowTully1Click(TObject* /*sender*/)
 {
-    (void)sender;
     TrayIcon->RestoreFromTray();
     Application().BringToFront();
 }
-
-// The ">>" button's caption is the memory window's open or closed state.
-bool TForm1::MemoryWindowOpen() const { return Button_ShowRAM->Caption() == "<<"; }
 
 void TForm1::SetMemoryWindowVisible(bool visible)
 {

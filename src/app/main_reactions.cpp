@@ -4,7 +4,6 @@
 
 #include <cstdint>
 
-#include "app/memory_form.h"
 #include "app/transparency.h"
 #include "ui/menus.h"
 
@@ -112,7 +111,7 @@ void TForm1::ApplyTransparency()
         SetAlphaBlend(true);
         SetAlphaBlendValue(AlphaForTransparency(FTransparency));
     }
-    if (MemoryWindowOpened && Form2 != nullptr)
+    if (MemoryWindowEverOpened && Form2 != nullptr)
         Form2->SyncTransparency();
 }
 

@@ -2,6 +2,7 @@
 // shown drive in its slot, and hands its summary to the tray icon's tooltip.
 #include "app/main_form.h"
 
+#include "app/bold_font.h"
 #include "controls/progress_bar.h"
 #include "controls/tray_icon.h"
 #include "controls/border.h"
@@ -11,12 +12,6 @@
 namespace {
 
 constexpr int kSlotPitch = 22;
-
-TFontSpec Bolded(TFontSpec font)
-{
-    font.bold = true;
-    return font;
-}
 
 }  // namespace
 

@@ -47,9 +47,8 @@ std::string GigabyteText(std::int64_t kilobytes, char separator)
 
 }  // namespace
 
-void TForm2::Timer1Timer(TObject* sender)
+void TForm2::Timer1Timer(TObject* /*sender*/)
 {
-    (void)sender;
     // Each figure is its own query, in this order.
     const std::int64_t freePhys = SysInfo->Memory().FreePhysicalMemory() / 1024;
     const std::int64_t totalPhys = SysInfo->Memory().TotalPhysicalMemory() / 1024;

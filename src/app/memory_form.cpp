@@ -6,6 +6,8 @@
 #include <utility>
 
 #include "app/app_icon.h"
+#include "app/bold_font.h"
+#include "app/palette.h"
 #include "app/sky_button.h"
 #include "app/sys_info.h"
 #include "controls/link_label.h"
@@ -20,20 +22,6 @@
 #include "ui/timer.h"
 
 namespace {
-
-// Dark blue of the frame's shadow and the headings, light blue of its highlight, and the very
-// light blue of the headings' letters.
-constexpr TColor kDarkBlue = 0xB35900;
-constexpr TColor kLightBlue = 0xFFA851;
-constexpr TColor kPaleBlue = 0xFFEEDD;
-
-TFontSpec BoldFont(int height)
-{
-    TFontSpec font;
-    font.height = height;
-    font.bold = true;
-    return font;
-}
 
 // A one-pixel lowered ring in the system's shadow and highlight around a flat interior.
 void DesignGutterBevel(TVrBevel& bevel)
@@ -73,8 +61,8 @@ void DesignPalette(TVrPalette& palette, TColor low, TColor high)
 
 }  // namespace
 
-TForm2::TForm2(TComponent* owner, TForm1& main, sw::PlatformServices services)
-    : TForm(owner), FMain(main), FServices(std::move(services))
+TForm2::TForm2(TComponent* owner, IMemoryWindowHost& host, sw::PlatformServices services)
+    : TMemoryWindow(owner), FHost(host), FServices(std::move(services))
 {
     SetName("Form2");
     SetCaption("Form2");
@@ -107,8 +95,8 @@ void TForm2::CreateFigureLabels()
     Border_Form->SetName("Border_Form");
     Border_Form->SetParent(this);
     Border_Form->SetBounds(0, 0, 282, 50);
-    Border_Form->SetShadowColor(kDarkBlue);
-    Border_Form->SetHighlightColor(kLightBlue);
+    Border_Form->SetShadowColor(palette::kDarkBlue);
+    Border_Form->SetHighlightColor(palette::kLightBlue);
 
     Label_TOTAL = NewBoldLabel("Label_TOTAL", 16, 30, "TOTAL:");
     Label_VRAM_FREE = NewLabel("Label_VRAM_FREE", 80, 168, "VRAM Free");
@@ -164,9 +152,9 @@ void TForm2::CreateLink()
     font.height = -12;
     font.color = clBlue;
     Label_Product->SetFont(font);
-    font.bold = true;
-    font.underline = true;
-    Label_Product->SetHotTrackFont(font);
+    TFontSpec hotFont = Bolded(font);
+    hotFont.underline = true;
+    Label_Product->SetHotTrackFont(hotFont);
     Label_Product->SetHotTrack(true);
     Label_Product->SetAutoOpenURL(false);
     Label_Product->SetTransparent(true);
@@ -188,16 +176,10 @@ void TForm2::CreateGauges()
 
 void TForm2::CreateButtons()
 {
-    xButton = new TXiButton(this);
-    xButton->SetName("xButton");
-    xButton->SetParent(this);
-    xButton->SetBounds(258, 9, 15, 15);
-    xButton->SetCaption("x");
-    xButton->SetFont(BoldFont(-11));
-    xButton->SetHint("Close [Q]");
+    xButton = NewSkyButton(*this, "xButton", Bounds(258, 9, 15, 15), "x", "Close [Q]");
+    xButton->SetFont(Bolded());
     xButton->SetShowHint(true);
     xButton->SetParentShowHint(false);
-    DressSkyButton(*xButton);
     xButton->OnClick = [this](TObject* sender) { xButtonClick(sender); };
     xButton->OnKeyPress = [this](TObject* sender, char& key) { xButtonKeyPress(sender, key); };
 
@@ -230,7 +212,9 @@ TLabel* TForm2::NewBoldLabel(const char* name, int left, int top, const char* ca
                              int fontHeight)
 {
     TLabel* label = NewLabel(name, left, top, caption);
-    label->SetFont(BoldFont(fontHeight));
+    TFontSpec font = Bolded();
+    font.height = fontHeight;
+    label->SetFont(font);
     return label;
 }
 
@@ -242,10 +226,10 @@ TVrScrollText* TForm2::NewHeading(const char* name, int top, const char* caption
     heading->SetParent(this);
     heading->SetBounds(96, top, 70, 18);
     heading->SetCaption(caption);
-    TFontSpec font = BoldFont(-11);
-    font.color = kPaleBlue;
+    TFontSpec font = Bolded();
+    font.color = palette::kPaleBlue;
     heading->SetFont(font);
-    heading->SetColor(kDarkBlue);
+    heading->SetColor(palette::kDarkBlue);
     heading->SetThreaded(true);
     heading->SetScrollDirection(sdRightToLeft);
     heading->SetActive(true);

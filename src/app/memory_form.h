@@ -1,18 +1,17 @@
 // The memory window: a pop-out panel beside the main window with physical memory (total and
 // available, as text and on two track bars) and the process's virtual address space, refreshed
-// twice a second whether it is shown or not. It slides out from the main window's ">>" button,
-// takes that window's width, colour and transparency, drags by its body, and hands every key
-// typed in it to the main window.
+// twice a second whether it is shown or not. It slides out from its host's ">>" button (the
+// main window), takes the host's width, colour and transparency, drags by its body, and hands
+// every key typed in it to the host.
 //
 // Split by job: memory_form.cpp (design), memory_figures.cpp (the refresh),
 // memory_reactions.cpp (placement on show, transparency, clicks and keys); the slide itself
 // belongs to the main window's button (memory_slide.cpp).
 #pragma once
 
+#include "app/memory_host.h"
 #include "platform/services.h"
-#include "ui/form.h"
 
-class TForm1;
 class TImage;
 class TJvComputerInfoEx;
 class TJvLabel;
@@ -25,9 +24,9 @@ class TVrScrollText;
 class TVrTrackBar;
 class TXiButton;
 
-class TForm2 : public TForm {
+class TForm2 : public TMemoryWindow {
 public:
-    TForm2(TComponent* owner, TForm1& main, sw::PlatformServices services);
+    TForm2(TComponent* owner, IMemoryWindowHost& host, sw::PlatformServices services);
 
     // The controls in creation order: later ones paint over earlier ones.
     TVrBorder* Border_Form = nullptr;
@@ -53,8 +52,8 @@ public:
     TJvComputerInfoEx* SysInfo = nullptr;
     TTimer* Timer1 = nullptr;
 
-    // Copies the main window's transparency: blending and the alpha of its percentage.
-    void SyncTransparency();
+    // Copies the host's transparency: blending and the alpha of its percentage.
+    void SyncTransparency() override;
 
     void FormShow(TObject* sender);
     void Timer1Timer(TObject* sender);
@@ -63,10 +62,7 @@ public:
     void Label_ProductMouseDown(TObject* sender, TMouseButton button, TShiftState shift, int x,
                                 int y);
     // The check box is never enabled; its click has nothing to do.
-    void CB_RAMClick(TObject* sender) { (void)sender; }
-
-protected:
-    void WMNCHitTest(TPoint screen, int& result) override;
+    void CB_RAMClick(TObject* /*sender*/) { }
 
 private:
     void CreateFigureLabels();
@@ -81,6 +77,6 @@ private:
     TVrScrollText* NewHeading(const char* name, int top, const char* caption);
     TVrTrackBar* NewTrackBar(const char* name, int top);
 
-    TForm1& FMain;
+    IMemoryWindowHost& FHost;
     sw::PlatformServices FServices;
 };

@@ -2,7 +2,6 @@
 // holds the GUI thread for its pauses; the closing slide does not repaint between steps.
 #include "app/main_form.h"
 
-#include "app/memory_form.h"
 #include "controls/push_button.h"
 #include "ui/application.h"
 
@@ -21,7 +20,7 @@ void TForm1::Button_ShowRAMClick(TObject*)
             Application().Sleep(kSlidePauseMs);
         }
         Form2->Close();
-        Button_ShowRAM->SetCaption(">>");
+        SetMemoryWindowOpen(false);
     } else {
         Form2->Show();
         for (int i = 1; i <= 10; ++i) {
@@ -29,7 +28,14 @@ void TForm1::Button_ShowRAMClick(TObject*)
             Application().Sleep(kSlidePauseMs);
             Form2->Repaint();
         }
-        Button_ShowRAM->SetCaption("<<");
-        MemoryWindowOpened = true;
+        SetMemoryWindowOpen(true);
+        MemoryWindowEverOpened = true;
     }
+}
+
+// The caption tells the user the state; the state itself is never read back from it.
+void TForm1::SetMemoryWindowOpen(bool open)
+{
+    FMemoryWindowOpen = open;
+    Button_ShowRAM->SetCaption(open ? "<<" : ">>");
 }

@@ -1,12 +1,10 @@
 #include "app/pictures.h"
 
+#include "app/palette.h"
 #include "gfx/canvas.h"
 #include "gfx/color.h"
 
 namespace {
-
-constexpr TColor kBand = 0xB35900;
-constexpr TColor kBody = 0xFFEEDD;
 
 TBitmap Filled(int width, int height, TColor background)
 {
@@ -41,8 +39,8 @@ TBitmap ExitMenuPicture()
 TBitmap ShowMenuPicture()
 {
     TBitmap image = Filled(16, 16, clFuchsia);
-    Fill(image, {1, 2, 15, 14}, kBand);
-    Fill(image, {2, 6, 14, 13}, kBody);
+    Fill(image, {1, 2, 15, 14}, palette::kDarkBlue);
+    Fill(image, {2, 6, 14, 13}, palette::kPaleBlue);
     Fill(image, {3, 8, 12, 10}, clGreen);
     return image;
 }
@@ -50,13 +48,13 @@ TBitmap ShowMenuPicture()
 TBitmap MemoryGlyphPicture()
 {
     TBitmap image = Filled(9, 11, clWhite);
-    Fill(image, {2, 0, 7, 11}, kBand);
+    Fill(image, {2, 0, 7, 11}, palette::kDarkBlue);
     for (int y = 1; y < 11; y += 2) {
-        image.SetPixel(0, y, kBand);
-        image.SetPixel(1, y, kBand);
-        image.SetPixel(7, y, kBand);
-        image.SetPixel(8, y, kBand);
+        image.SetPixel(0, y, palette::kDarkBlue);
+        image.SetPixel(1, y, palette::kDarkBlue);
+        image.SetPixel(7, y, palette::kDarkBlue);
+        image.SetPixel(8, y, palette::kDarkBlue);
     }
-    Fill(image, {3, 1, 6, 3}, kBody);
+    Fill(image, {3, 1, 6, 3}, palette::kPaleBlue);
     return image;
 }

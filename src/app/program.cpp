@@ -19,6 +19,9 @@ TForm1* CreateMainWindow(sw::PlatformServices services)
     return main;
 }
 
+// Only this file makes the memory window, so only here is its class known for certain.
+TForm2& MemoryWindowOf(TForm1& main) { return static_cast<TForm2&>(*main.Form2); }
+
 int RunProgram(sw::PlatformServices services)
 {
     CreateMainWindow(std::move(services));

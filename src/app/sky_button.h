@@ -1,9 +1,16 @@
-// The sky-blue look of the title buttons, shared by the main window's buttons and the memory
-// window's close button.
+// The sky-blue title buttons, shared by the main window's buttons and the memory window's close
+// button.
 #pragma once
 
+#include "gfx/geometry.h"
+
+class TForm;
 class TXiButton;
 
 // Colours by state, the csSky scheme, flat, no gradient, hot-tracking, glyph left and
 // see-through.
 void DressSkyButton(TXiButton& button);
+
+// A sky button owned by `form` and placed on it at `bounds`, with its caption and hint.
+TXiButton* NewSkyButton(TForm& form, const char* name, TRect bounds, const char* caption,
+                        const char* hint);

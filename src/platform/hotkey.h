@@ -2,11 +2,9 @@
 // nothing outside the Windows backend sees a window type.
 #pragma once
 
-#include <cstdint>
+#include "platform/window_id.h"
 
 namespace sw {
-
-using WindowId = std::uintptr_t;
 
 // Modifier bits and a key code in the Win32 numbering.
 inline constexpr unsigned kModAlt = 0x1;

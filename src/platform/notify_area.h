@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-namespace sw {
+#include "platform/window_id.h"
 
-using WindowId = std::uintptr_t;
+namespace sw {
 
 // Shell_NotifyIcon operations and field flags, Win32 numbering.
 inline constexpr unsigned kNimAdd = 0;

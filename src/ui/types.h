@@ -8,10 +8,12 @@
 #include <functional>
 #include <string>
 
+#include "platform/window_id.h"
+
 class TObject;
 
-// A platform window, named by the value of its native handle (0 = none).
-using WindowId = std::uintptr_t;
+// The toolkit names a window as the platform services do.
+using sw::WindowId;
 
 enum class TMouseButton { mbLeft, mbRight, mbMiddle };
 

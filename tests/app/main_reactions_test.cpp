@@ -2,7 +2,6 @@
 // on its buttons, the hotkey, the tray icon's clicks and the menu's options.
 #include "app_fixture.h"
 
-#include "app/memory_form.h"
 #include "controls/tray_icon.h"
 #include "controls/push_button.h"
 #include "ui/imagelist.h"

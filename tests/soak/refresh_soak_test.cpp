@@ -96,8 +96,8 @@ TEST(RefreshSoakTest, TenThousandRefreshesKeepTheComponentsAndDoNotGrowTheHeap)
     ASSERT_TRUE(Headless().IsShown(form->Handle()));
     // The hidden memory window's headings tick on threads in real time, allocating as they
     // hand each tick over; stopped, the heap figures see the refreshes alone.
-    form->Form2->VrScrollText1->SetActive(false);
-    form->Form2->VrScrollText2->SetActive(false);
+    MemoryWindowOf(*form).VrScrollText1->SetActive(false);
+    MemoryWindowOf(*form).VrScrollText2->SetActive(false);
     const int presentsBefore = Headless().Window(form->Handle())->presents;
 
     Refresh(10);

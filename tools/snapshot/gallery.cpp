@@ -7,6 +7,8 @@
 #include <functional>
 #include <string>
 
+#include "app/bold_font.h"
+#include "app/palette.h"
 #include "controls/link_label.h"
 #include "controls/progress_bar.h"
 #include "controls/check_box.h"
@@ -22,8 +24,6 @@
 
 namespace {
 
-constexpr TColor WindowColor = 0xFFEEDD;
-constexpr TColor TitleColor = 0xB35900;
 constexpr int Pad = 4;
 
 enum class Look { Normal, Over, Pressed, Disabled, Focused };
@@ -42,7 +42,7 @@ TBitmap ButtonShot(const std::function<void(TXiButton&)>& style, Look look)
 {
     TXiButton probe(nullptr);
     style(probe);
-    Stage stage(probe.Width() + 2 * Pad, probe.Height() + 2 * Pad, WindowColor);
+    Stage stage(probe.Width() + 2 * Pad, probe.Height() + 2 * Pad, palette::kPaleBlue);
     auto* button = stage.Place<TXiButton>(Pad, Pad);
     style(*button);
     // A shown form focuses its first tab stop; only the looks that involve the focus keep it.
@@ -73,9 +73,7 @@ void TitleButton(TXiButton& button)
 {
     button.SetBounds(button.Left(), button.Top(), 15, 15);
     button.SetCaption("x");
-    TFontSpec font = button.Font();
-    font.bold = true;
-    button.SetFont(font);
+    button.SetFont(Bolded(button.Font()));
     button.SetColorScheme(csSky);
     button.SetCtl3D(false);
     button.SetGradient(false);
@@ -119,7 +117,7 @@ TBitmap BevelShot(const TVrBevel& bevel, int width, int height, TColor interior 
 {
     TBitmap picture(width, height);
     TCanvas& canvas = picture.Canvas();
-    canvas.Brush = TBrush{WindowColor, bsSolid};
+    canvas.Brush = TBrush{palette::kPaleBlue, bsSolid};
     canvas.FillRect(picture.BoundsRect());
     TRect rect = picture.BoundsRect();
     bevel.DrawBevel(canvas, rect);
@@ -141,7 +139,7 @@ void AddBevels(GallerySheet& sheet)
     sheet.Add("outlines inner/outer", BevelShot(inner, 100, 20));
     TVrBevel wide;
     wide.SetBorderWidth(2);
-    wide.SetBorderColor(TitleColor);
+    wide.SetBorderColor(palette::kDarkBlue);
     wide.SetOuterWidth(2);
     wide.SetInnerWidth(2);
     wide.SetOuterSpace(2);
@@ -158,7 +156,7 @@ void AddBevels(GallerySheet& sheet)
 TBitmap BorderShot(TVrBorderShape shape, TVrBorderStyle style, int width, int height,
                    TColor shadow = clGreen, TColor highlight = clLime)
 {
-    Stage stage(width + 2 * Pad, height + 2 * Pad, WindowColor);
+    Stage stage(width + 2 * Pad, height + 2 * Pad, palette::kPaleBlue);
     auto* border = stage.Place<TVrBorder>(Pad, Pad);
     border->SetWidth(width);
     border->SetHeight(height);
@@ -187,7 +185,8 @@ void AddBorders(GallerySheet& sheet)
             sheet.Add(name, BorderShot(shape, style, 50, 50));
         if (raised)
             sheet.Add("the forms' frame 282 x 50",
-                      BorderShot(TVrBorderShape::bsFrame, style, 282, 50, TitleColor, 0xFFA851));
+                      BorderShot(TVrBorderShape::bsFrame, style, 282, 50, palette::kDarkBlue,
+                                 palette::kLightBlue));
     }
 }
 
@@ -205,7 +204,7 @@ TBitmap TrackShot(const std::function<void(TVrTrackBar&)>& style, bool focused =
 {
     TVrTrackBar probe(nullptr);
     style(probe);
-    Stage stage(probe.Width() + 2 * Pad, probe.Height() + 2 * Pad, WindowColor);
+    Stage stage(probe.Width() + 2 * Pad, probe.Height() + 2 * Pad, palette::kPaleBlue);
     auto* bar = stage.Place<TVrTrackBar>(Pad, Pad);
     style(*bar);
     stage.Show();
@@ -250,7 +249,7 @@ void MemoryLevel(TVrLevelBar& bar)
 
 TBitmap LevelShot(const std::function<void(TVrLevelBar&)>& style, int position)
 {
-    Stage stage(200, 200, WindowColor);
+    Stage stage(200, 200, palette::kPaleBlue);
     auto* bar = stage.Place<TVrLevelBar>(Pad, Pad);
     style(*bar);
     stage.Show();
@@ -280,16 +279,15 @@ void AddLevelBars(GallerySheet& sheet)
 
 TBitmap ScrollShot(const std::string& caption, int ticks)
 {
-    Stage stage(70 + 2 * Pad, 18 + 2 * Pad, WindowColor);
+    Stage stage(70 + 2 * Pad, 18 + 2 * Pad, palette::kPaleBlue);
     auto* text = stage.Place<TVrScrollText>(Pad, Pad);
     text->SetScrollDirection(sdRightToLeft);
     text->SetCaption(caption);
-    TFontSpec font = text->Font();
-    font.bold = true;
+    TFontSpec font = Bolded(text->Font());
     font.height = -11;
-    font.color = 0xFFEEDD;
+    font.color = palette::kPaleBlue;
     text->SetFont(font);
-    text->SetColor(TitleColor);
+    text->SetColor(palette::kDarkBlue);
     stage.Show();
     for (int i = 0; i < ticks; ++i)
         text->Tick();
@@ -306,18 +304,17 @@ void AddScrollTexts(GallerySheet& sheet)
 
 TBitmap ProgressShot(const std::function<void(TJvSpecialProgress&)>& style)
 {
-    Stage stage(248 + 2 * Pad, 20 + 2 * Pad, WindowColor);
+    Stage stage(248 + 2 * Pad, 20 + 2 * Pad, palette::kPaleBlue);
     auto* bar = stage.Place<TJvSpecialProgress>(Pad, Pad);
     bar->SetBounds(Pad, Pad, 248, 20);
-    TFontSpec font = bar->Font();
-    font.bold = true;
+    TFontSpec font = Bolded(bar->Font());
     font.color = clWhite;
     bar->SetFont(font);
     bar->SetColor(clSilver);
     bar->SetParentColor(false);
     bar->SetBorderStyle(bsNone);
-    bar->SetStartColor(TitleColor);
-    bar->SetEndColor(TitleColor);
+    bar->SetStartColor(palette::kDarkBlue);
+    bar->SetEndColor(palette::kDarkBlue);
     bar->SetSolid(true);
     bar->SetTextOption(toCaption);
     bar->SetCaption("12.5 GB / 7.5 GB");
@@ -345,15 +342,14 @@ void AddProgressBars(GallerySheet& sheet)
 
 TBitmap LabelShot(bool hot)
 {
-    Stage stage(109 + 2 * Pad, 20 + 2 * Pad, WindowColor);
+    Stage stage(109 + 2 * Pad, 20 + 2 * Pad, palette::kPaleBlue);
     auto* label = stage.Place<TJvLabel>(Pad, Pad);
     label->SetCaption("Product Web Page");
     TFontSpec font = label->Font();
     font.color = clBlue;
     font.height = -12;
     label->SetFont(font);
-    TFontSpec hotFont = font;
-    hotFont.bold = true;
+    TFontSpec hotFont = Bolded(font);
     hotFont.underline = true;
     label->SetHotTrackFont(hotFont);
     label->SetHotTrack(true);
@@ -366,7 +362,7 @@ TBitmap LabelShot(bool hot)
 
 TBitmap CheckboxShot(bool checked, bool hot, bool focused = false)
 {
-    Stage stage(161 + 2 * Pad, 17 + 2 * Pad, WindowColor);
+    Stage stage(161 + 2 * Pad, 17 + 2 * Pad, palette::kPaleBlue);
     auto* box = stage.Place<TJvXPCheckbox>(Pad, Pad);
     box->SetCaption("Start Minimized");
     box->SetChecked(checked);

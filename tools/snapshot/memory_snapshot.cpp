@@ -26,7 +26,7 @@ int WriteMemorySnapshot(sw::FakePlatform& platform, const std::string& path)
     UseHeadlessBackend();
     TForm1* main = CreateMainWindow(platform.Services());
     main->Show();
-    TForm2& memory = *main->Form2;
+    TForm2& memory = MemoryWindowOf(*main);
     // Headings held still, so the same figures always give the same picture, each stepped by
     // hand until its text stands inside the strip.
     memory.VrScrollText1->SetActive(false);

@@ -1,0 +1,14 @@
+// A borderless window that the pointer drags by its body: both windows of the program are one.
+#pragma once
+
+#include "ui/form.h"
+
+class TBodyDragForm : public TForm {
+public:
+    using TForm::TForm;
+
+protected:
+    // Every hit on the client area counts as a hit on a title bar; windowed children keep their
+    // own clicks, as the toolkit answers them before this.
+    void WMNCHitTest(TPoint screen, int& result) override;
+};
