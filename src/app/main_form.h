@@ -138,7 +138,6 @@ public:
     int Transparency() const { return FTransparency; }
     const std::string& SizeUnit() const { return FSizeUnit; }
     const std::string& UnitSuffix() const { return FScanner.UnitSuffix(); }
-    const std::string& DriveKind() const { return FScanner.DriveKind(); }
     // The last scan's summary of free and total space, for the tray icon's tooltip.
     const std::string& TrayHint() const { return FTrayHint; }
     // The settings file: the executable's path with the extension ".ini".

@@ -95,21 +95,16 @@ TJvSpecialProgress* TForm1::NewRowBar(const sw::MeterRow& row)
 void TForm1::ApplyMeterCaption(TJvSpecialProgress& bar, const sw::MeterRow& row)
 {
     const char separator = FServices.locale->DecimalSeparator();
-    auto display = [&](const std::string& kind) {
-        return sw::MeterCaption(FModel, kind, row.Free, row.Used, row.Total, UnitSuffix(),
-                                FSizeUnit, separator);
-    };
-    if (row.Free != 0 && row.Total != 0) {
-        const sw::MeterDisplay general = display("");
+    const sw::MeterDisplay general = sw::ModelCaption(row, FModel, separator);
+    if (general.position) {
         bar.SetPosition(*general.position);
         if (general.caption)
             bar.SetCaption(*general.caption);
         CheckModelItem(FModel);
     }
-    if (row.Kind == "CD-ROM") {
-        const sw::MeterDisplay cd = display(row.Kind);
-        bar.SetCaption(*cd.caption);
-        if (cd.position)
-            bar.SetPosition(*cd.position);
+    if (const auto cd = sw::CdRomCaption(row, separator)) {
+        bar.SetCaption(*cd->caption);
+        if (cd->position)
+            bar.SetPosition(*cd->position);
     }
 }

@@ -9,38 +9,26 @@ namespace {
 
 constexpr double kCdReferenceMB = 703;
 
-std::optional<std::string> ModelCaption(int model, double free, double used, double total,
-                                        const Percentages& pct, const std::string& suffix, char sep)
+std::optional<std::string> ModelText(int model, const MeterRow& row, const Percentages& pct,
+                                     char sep)
 {
+    const std::string& suffix = row.UnitSuffix;
     const std::string head = "[Used, Free] = ";
     switch (model) {
     case 1:
         return head + IntText(pct.usedPct) + " %, " + IntText(pct.freePct) + " %;";
     case 2:
-        return head + IntText(pct.usedPct) + " %, " + RealText(free, sep) + suffix + ";";
+        return head + IntText(pct.usedPct) + " %, " + RealText(row.Free, sep) + suffix + ";";
     case 3:
-        return head + RealText(used, sep) + suffix + ", " + IntText(pct.freePct) + " %;";
+        return head + RealText(row.Used, sep) + suffix + ", " + IntText(pct.freePct) + " %;";
     case 4:
-        return head + RealText(used, sep) + suffix + ", " + RealText(free, sep) + suffix + ";";
+        return head + RealText(row.Used, sep) + suffix + ", " + RealText(row.Free, sep) + suffix +
+               ";";
     case 5:
-        return "[Total] = " + RealText(total, sep) + suffix + ";";
+        return "[Total] = " + RealText(row.Total, sep) + suffix + ";";
     default:
         return std::nullopt;
     }
-}
-
-void ApplyCdRules(MeterDisplay& display, double free, double used, double total,
-                  const std::string& suffix, const std::string& sizeUnit, char sep)
-{
-    if (free == 0 && total == 0) {
-        display.caption = "   NO DISC INSERTED !";
-        return;
-    }
-    display.caption = "   Disc is inserted ! [Used] = " + RealText(used, sep) + suffix + ";";
-    double reference = sizeUnit == "GB" ? MBToGB(kCdReferenceMB) : kCdReferenceMB;
-    display.position = static_cast<int>(Round(used / reference * 100));
-    if (used == total)
-        display.position = 100;
 }
 
 }  // namespace
@@ -53,18 +41,27 @@ Percentages DrivePercentages(double free, double used, double total)
             static_cast<int>(Round(free / total * 100))};
 }
 
-MeterDisplay MeterCaption(int model, const std::string& kind, double free, double used,
-                          double total, const std::string& unitSuffix, const std::string& sizeUnit,
-                          char decimalSeparator)
+MeterDisplay ModelCaption(const MeterRow& row, int model, char decimalSeparator)
 {
+    if (row.Free == 0 || row.Total == 0)
+        return {};
+    Percentages pct = DrivePercentages(row.Free, row.Used, row.Total);
+    return {ModelText(model, row, pct, decimalSeparator), pct.usedPct};
+}
+
+std::optional<MeterDisplay> CdRomCaption(const MeterRow& row, char decimalSeparator)
+{
+    if (row.Kind != "CD-ROM")
+        return std::nullopt;
+    if (row.Free == 0 && row.Total == 0)
+        return MeterDisplay{"   NO DISC INSERTED !", std::nullopt};
     MeterDisplay display;
-    if (free != 0 && total != 0) {
-        Percentages pct = DrivePercentages(free, used, total);
-        display.position = pct.usedPct;
-        display.caption = ModelCaption(model, free, used, total, pct, unitSuffix, decimalSeparator);
-    }
-    if (kind == "CD-ROM")
-        ApplyCdRules(display, free, used, total, unitSuffix, sizeUnit, decimalSeparator);
+    display.caption = "   Disc is inserted ! [Used] = " + RealText(row.Used, decimalSeparator) +
+                      row.UnitSuffix + ";";
+    double reference = row.UnitSuffix == " GB" ? MBToGB(kCdReferenceMB) : kCdReferenceMB;
+    display.position = static_cast<int>(Round(row.Used / reference * 100));
+    if (row.Used == row.Total)
+        display.position = 100;
     return display;
 }
 

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "meter/meter_row.h"
+
 namespace sw {
 
 // Caption models (FModel): 1 percentages, 2 percentage and value, 3 value and percentage,
@@ -27,9 +29,12 @@ struct MeterDisplay {
     std::optional<int> position;
 };
 
-// free, used, total in the scan's unit; unitSuffix " MB" or " GB"; sizeUnit "MB" or "GB".
-MeterDisplay MeterCaption(int model, const std::string& kind, double free, double used,
-                          double total, const std::string& unitSuffix, const std::string& sizeUnit,
-                          char decimalSeparator);
+// The general rule, for every kind: the caption of the model and the used share as position,
+// both only when Free and Total are non-zero; no caption for a model outside 1..5.
+MeterDisplay ModelCaption(const MeterRow& row, int model, char decimalSeparator);
+
+// A CD-ROM drive's caption and position, which take the general ones' place; nothing for the
+// other kinds. The disc is measured against a 703 MB CD in the row's unit.
+std::optional<MeterDisplay> CdRomCaption(const MeterRow& row, char decimalSeparator);
 
 }  // namespace sw

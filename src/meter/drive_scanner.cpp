@@ -2,6 +2,8 @@
 // row, so rows keep their places; other kinds take none.
 #include "meter/drive_scanner.h"
 
+#include <string_view>
+
 #include "meter/drive_measure.h"
 #include "meter/summary.h"
 #include "meter/units.h"
@@ -58,7 +60,7 @@ bool DriveScanner::Measure(char letter, Figures& figures)
     const KindInfo* kind = FindKind(type);
     if (!kind)
         return false;
-    FDriveKind = kind->text;
+    figures.kind = kind->text;
     figures.startColor = kind->startColor;
     figures.endColor = kind->endColor;
     if (type == kDriveFixed || type == kDriveRemote) {
@@ -99,9 +101,9 @@ std::string DriveScanner::ScanDrives(const std::string& unit, char decimalSepara
             } else {
                 FUnitSuffix = " MB";
             }
-            if (FDriveKind == "CD-ROM" || f.total > 0)
-                FAddMeterRow({letter, FDriveKind, FSerial, f.free, used, f.total, slot,
-                              f.startColor, f.endColor});
+            if (f.kind == std::string_view("CD-ROM") || f.total > 0)
+                FAddMeterRow({letter, f.kind, FSerial, f.free, used, f.total, slot, f.startColor,
+                              f.endColor, FUnitSuffix});
             ++slot;
         }
         if (f.free > 0)

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "meter/meter_row.h"
 #include "platform/drives.h"
 
 namespace sw {
@@ -19,19 +20,6 @@ inline constexpr std::uint32_t kClRed = 0x0000FF;
 inline constexpr std::uint32_t kClFuchsia = 0xFF00FF;
 inline constexpr std::uint32_t kClPurple = 0x800080;
 
-// The arguments of one AddMeterRow request, in their order.
-struct MeterRow {
-    char Letter = 'C';
-    std::string Kind;
-    std::string Serial;
-    double Free = 0;
-    double Used = 0;
-    double Total = 0;
-    int Slot = 0;
-    std::uint32_t StartColor = 0;
-    std::uint32_t EndColor = 0;
-};
-
 using AddMeterRowFn = std::function<void(const MeterRow&)>;
 
 class DriveScanner {
@@ -42,12 +30,13 @@ public:
     // and returns the tooltip text for the tray icon's Hint.
     std::string ScanDrives(const std::string& unit, char decimalSeparator);
 
-    // Kept from scan to scan, as the window keeps them.
+    // " MB" or " GB" from the latest drive of the four kinds; kept from scan to scan, empty
+    // before the first such drive ever.
     const std::string& UnitSuffix() const { return FUnitSuffix; }
-    const std::string& DriveKind() const { return FDriveKind; }
 
 private:
     struct Figures {
+        const char* kind = nullptr;
         double free = 0;
         double total = 0;
         std::uint32_t startColor = 0;
@@ -60,7 +49,6 @@ private:
     IDrives& FDrives;
     AddMeterRowFn FAddMeterRow;
     std::string FUnitSuffix;
-    std::string FDriveKind;
     std::string FSerial;
 };
 

@@ -7,6 +7,17 @@
 namespace sw {
 namespace {
 
+MeterRow Row(const char* kind, double free, double used, double total, const char* suffix)
+{
+    MeterRow row;
+    row.Kind = kind;
+    row.Free = free;
+    row.Used = used;
+    row.Total = total;
+    row.UnitSuffix = suffix;
+    return row;
+}
+
 struct ModelCase {
     int model;
     double free, used, total;
@@ -32,7 +43,7 @@ TEST(MeterCaptionTest, FiveModelsInMegabytesAndGigabytes)
     };
     for (const auto& c : cases) {
         MeterDisplay d =
-            MeterCaption(c.model, "FIXED", c.free, c.used, c.total, c.suffix, c.suffix + 1, '.');
+            ModelCaption(Row("FIXED", c.free, c.used, c.total, c.suffix), c.model, '.');
         SCOPED_TRACE(testing::Message() << "model " << c.model << c.suffix);
         EXPECT_EQ(d.position, 63);
         if (c.caption) {
@@ -45,16 +56,18 @@ TEST(MeterCaptionTest, FiveModelsInMegabytesAndGigabytes)
 
 TEST(MeterCaptionTest, UsesTheLocaleSeparator)
 {
-    MeterDisplay d = MeterCaption(4, "REMOTE", 14.458, 24.783, 39.241, " GB", "GB", ',');
+    MeterDisplay d = ModelCaption(Row("REMOTE", 14.458, 24.783, 39.241, " GB"), 4, ',');
     EXPECT_EQ(d.caption, "[Used, Free] = 24,783 GB, 14,458 GB;");
 }
 
 TEST(MeterCaptionTest, NothingFreeOrNothingTotalGivesNoCaptionAndNoPosition)
 {
     for (auto kind : {"FIXED", "REMOVABLE", "REMOTE"}) {
-        MeterDisplay full = MeterCaption(2, kind, 0, 500, 500, " MB", "MB", '.');
+        const MeterRow row = Row(kind, 0, 500, 500, " MB");
+        MeterDisplay full = ModelCaption(row, 2, '.');
         EXPECT_FALSE(full.caption) << kind;
         EXPECT_FALSE(full.position) << kind;
+        EXPECT_FALSE(CdRomCaption(row, '.')) << kind;
     }
 }
 
@@ -90,18 +103,19 @@ TEST(MeterCaptionTest, CdRomRules)
     };
     for (const auto& c : cases) {
         std::string suffix = std::string(" ") + c.unit;
-        MeterDisplay d = MeterCaption(2, "CD-ROM", c.free, c.used, c.total, suffix, c.unit, '.');
-        EXPECT_EQ(d.caption, c.caption) << c.name;
-        EXPECT_EQ(d.position, c.position) << c.name;
+        auto d = CdRomCaption(Row("CD-ROM", c.free, c.used, c.total, suffix.c_str()), '.');
+        ASSERT_TRUE(d) << c.name;
+        EXPECT_EQ(d->caption, c.caption) << c.name;
+        EXPECT_EQ(d->position, c.position) << c.name;
     }
 }
 
-TEST(MeterCaptionTest, CdRomCaptionReplacesEveryModel)
+TEST(MeterCaptionTest, CdRomHasAGeneralCaptionToReplaceInEveryModel)
 {
-    for (int model = 0; model <= 6; ++model) {
-        MeterDisplay d = MeterCaption(model, "CD-ROM", 400, 300, 700, " MB", "MB", '.');
-        EXPECT_EQ(d.caption, "   Disc is inserted ! [Used] = 300 MB;") << model;
-    }
+    const MeterRow disc = Row("CD-ROM", 400, 300, 700, " MB");
+    EXPECT_EQ(CdRomCaption(disc, '.')->caption, "   Disc is inserted ! [Used] = 300 MB;");
+    for (int model = 1; model <= kModelCount; ++model)
+        EXPECT_TRUE(ModelCaption(disc, model, '.').caption) << model;
 }
 
 TEST(SummaryTest, Entries)

@@ -53,7 +53,8 @@ TEST_F(ScanTest, FixedCdRemovableNetworkTakeSlotsInOrder)
     EXPECT_EQ(rows[2].Kind, "REMOTE");
     EXPECT_EQ(hint, "FS/TS ( MB): C: 14805/40183  F: 100/300  ");
     EXPECT_EQ(scanner.UnitSuffix(), " MB");
-    EXPECT_EQ(scanner.DriveKind(), "REMOTE");
+    for (const auto& r : rows)
+        EXPECT_EQ(r.UnitSuffix, " MB") << r.Letter;
 }
 
 TEST_F(ScanTest, RowCarriesFiguresAndColours)
@@ -111,6 +112,8 @@ TEST_F(ScanTest, GigabyteModeConvertsEachFigureOnItsOwn)
     EXPECT_DOUBLE_EQ(rows[1].Total, 0.687);
     EXPECT_EQ(hint, "FS/TS ( GB): C: 14/39  ");
     EXPECT_EQ(scanner.UnitSuffix(), " GB");
+    EXPECT_EQ(rows[0].UnitSuffix, " GB");
+    EXPECT_EQ(rows[1].UnitSuffix, " GB");
 }
 
 TEST_F(ScanTest, UsedIsConvertedFromMegabytesNotSubtracted)
@@ -167,7 +170,6 @@ TEST_F(ScanTest, FirstScanWithoutDrivesAndKeptSuffixAfterwards)
     scanner.ScanDrives("GB", '.');
     drives.Remove('C');
     EXPECT_EQ(scanner.ScanDrives("MB", '.'), "FS/TS ( GB): ");
-    EXPECT_EQ(scanner.DriveKind(), "FIXED");
 }
 
 TEST_F(ScanTest, SerialIsKeptFromTheDriveReadBefore)
