@@ -15,7 +15,8 @@
 
 TForm1::TForm1(TComponent* owner, sw::PlatformServices services)
     : TForm(owner), FServices(std::move(services)),
-      FScanner(*FServices.drives, [this](const sw::MeterRow& row) { AddMeterRow(row); })
+      FScanner(
+          FServices.drives, [this](const sw::MeterRow& row) { AddMeterRow(row); }, ScanHooks())
 {
     SetName("Form1");
     SetCaption("Spacewell");
