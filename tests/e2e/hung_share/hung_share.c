@@ -1,0 +1,86 @@
+/* A share that stops answering, for the end-to-end tests: an empty FUSE file system whose
+ * free-space question (statfs) blocks for as long as a flag file exists, as an offline network
+ * share keeps its callers waiting. Everything else answers at once. A caller that is interrupted
+ * (a process ending) gets EINTR, as from a real network file system.
+ *
+ * Usage: hung_share FLAG_FILE MOUNT_POINT [FUSE options]   (32 MiB in all, 24 MiB free) */
+#define FUSE_USE_VERSION 31
+#include <errno.h>
+#include <fuse.h>
+#include <signal.h>
+#include <string.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+static const char *flag_file;
+
+static int share_getattr(const char *path, struct stat *st, struct fuse_file_info *fi)
+{
+    (void)fi;
+    if (strcmp(path, "/") != 0)
+        return -ENOENT;
+    memset(st, 0, sizeof *st);
+    st->st_mode = S_IFDIR | 0755;
+    st->st_nlink = 2;
+    return 0;
+}
+
+static int share_readdir(const char *path, void *buf, fuse_fill_dir_t fill, off_t offset,
+                         struct fuse_file_info *fi, enum fuse_readdir_flags flags)
+{
+    (void)offset;
+    (void)fi;
+    (void)flags;
+    if (strcmp(path, "/") != 0)
+        return -ENOENT;
+    fill(buf, ".", NULL, 0, 0);
+    fill(buf, "..", NULL, 0, 0);
+    return 0;
+}
+
+static int share_statfs(const char *path, struct statvfs *st)
+{
+    (void)path;
+    while (access(flag_file, F_OK) == 0) {
+        if (fuse_interrupted())
+            return -EINTR;
+        usleep(20000);
+    }
+    memset(st, 0, sizeof *st);
+    st->f_bsize = st->f_frsize = 4096;
+    st->f_blocks = 8192;
+    st->f_bfree = st->f_bavail = 6144;
+    st->f_namemax = 255;
+    return 0;
+}
+
+/* Lets an interrupted caller's request end, so that a process can end while it waits here: the
+ * library signals the thread that serves the request, which only has to wake. */
+static void wake(int signal_number) { (void)signal_number; }
+
+static void *share_init(struct fuse_conn_info *conn, struct fuse_config *cfg)
+{
+    (void)conn;
+    cfg->intr = 1;
+    return NULL;
+}
+
+static const struct fuse_operations share_ops = {
+    .init = share_init,
+    .getattr = share_getattr,
+    .readdir = share_readdir,
+    .statfs = share_statfs,
+};
+
+int main(int argc, char *argv[])
+{
+    if (argc < 3)
+        return 2;
+    struct sigaction sa;
+    memset(&sa, 0, sizeof sa);
+    sa.sa_handler = wake;
+    sigaction(SIGUSR1, &sa, NULL);
+    flag_file = argv[1];
+    argv[1] = argv[0];
+    return fuse_main(argc - 1, argv + 1, &share_ops, NULL);
+}
