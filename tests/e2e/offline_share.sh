@@ -21,7 +21,7 @@ icon_x=1012 icon_y=758
 program=$WINEPREFIX/drive_c/Spacewell
 pattern='C:\\Spacewell\\spacewell.exe'
 
-gcc -Wall -Wextra -O2 -o "$fs" tests/e2e/hung_share/hung_share.c $(pkg-config fuse3 --cflags --libs) ||
+gcc -std=gnu2x -Wall -Wextra -O2 -o "$fs" tests/e2e/hung_share/hung_share.c $(pkg-config fuse3 --cflags --libs) ||
   e2e_abort "the hung share does not build"
 share_off() {
   rm -f "$flag"

@@ -4,7 +4,8 @@
  * asked_by_wine_server). A caller that is interrupted (a process ending) gets EINTR, as from a
  * real network file system.
  *
- * Usage: hung_share FLAG_FILE MOUNT_POINT [FUSE options]   (32 MiB in all, 24 MiB free) */
+ * Usage: hung_share FLAG_FILE MOUNT_POINT [FUSE options]   (32 MiB in all, 24 MiB free)
+ * Built as C23 (gcc -std=gnu2x), which lets unused parameters go unnamed. */
 #define FUSE_USE_VERSION 31
 #include <errno.h>
 #include <fuse.h>
@@ -14,11 +15,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-static const char *flag_file;
+static const char* flag_file;
 
-static int share_getattr(const char *path, struct stat *st, struct fuse_file_info *fi)
+static int share_getattr(const char* path, struct stat* st, struct fuse_file_info*)
 {
-    (void)fi;
     if (strcmp(path, "/") != 0)
         return -ENOENT;
     memset(st, 0, sizeof *st);
@@ -27,12 +27,9 @@ static int share_getattr(const char *path, struct stat *st, struct fuse_file_inf
     return 0;
 }
 
-static int share_readdir(const char *path, void *buf, fuse_fill_dir_t fill, off_t offset,
-                         struct fuse_file_info *fi, enum fuse_readdir_flags flags)
+static int share_readdir(const char* path, void* buf, fuse_fill_dir_t fill, off_t,
+                         struct fuse_file_info*, enum fuse_readdir_flags)
 {
-    (void)offset;
-    (void)fi;
-    (void)flags;
     if (strcmp(path, "/") != 0)
         return -ENOENT;
     fill(buf, ".", NULL, 0, 0);
@@ -47,7 +44,7 @@ static int asked_by_wine_server(void)
 {
     char path[64], name[32] = "";
     snprintf(path, sizeof path, "/proc/%d/comm", (int)fuse_get_context()->pid);
-    FILE *comm = fopen(path, "r");
+    FILE* comm = fopen(path, "r");
     if (comm) {
         if (!fgets(name, sizeof name, comm))
             name[0] = '\0';
@@ -56,9 +53,8 @@ static int asked_by_wine_server(void)
     return strncmp(name, "wineserver", 10) == 0;
 }
 
-static int share_statfs(const char *path, struct statvfs *st)
+static int share_statfs(const char*, struct statvfs* st)
 {
-    (void)path;
     while (access(flag_file, F_OK) == 0 && !asked_by_wine_server()) {
         if (fuse_interrupted())
             return -EINTR;
@@ -74,11 +70,10 @@ static int share_statfs(const char *path, struct statvfs *st)
 
 /* Lets an interrupted caller's request end, so that a process can end while it waits here: the
  * library signals the thread that serves the request, which only has to wake. */
-static void wake(int signal_number) { (void)signal_number; }
+static void wake(int) { }
 
-static void *share_init(struct fuse_conn_info *conn, struct fuse_config *cfg)
+static void* share_init(struct fuse_conn_info*, struct fuse_config* cfg)
 {
-    (void)conn;
     cfg->intr = 1;
     return NULL;
 }
@@ -90,7 +85,7 @@ static const struct fuse_operations share_ops = {
     .statfs = share_statfs,
 };
 
-int main(int argc, char *argv[])
+int main(int argc, char* argv[])
 {
     if (argc < 3)
         return 2;
