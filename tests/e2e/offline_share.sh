@@ -50,6 +50,7 @@ running() { pgrep -f "$pattern" >/dev/null; }
 # Starts the program and sets win and start_ms, the milliseconds to its window's appearance.
 start() {
   local t0 i
+  running && e2e_abort "the program of an earlier start is still running"
   t0=$(now) win=
   wine explorer /desktop=share,1024x768 'C:\Spacewell\spacewell.exe' >>"$work/wine.log" 2>&1 &
   for i in $(seq 600); do
@@ -65,12 +66,14 @@ type_keys() {
   xdotool mousemove 600 300 click 1; sleep 0.3
   xdotool windowfocus --sync "$win"; xdotool type --delay 50 "$1"
 }
-# Q, and the milliseconds until the program has ended (-1 after 10 s).
+# Q, and the milliseconds until the program has ended (-1 after 10 s, and then its Wine session
+# goes, so that the next start is a fresh one).
 quit_ms() {
   local t0 i
   type_keys q; t0=$(now)
   for i in $(seq 500); do running || { ms_since "$t0"; return; }; sleep 0.02; done
   echo -1
+  sw_kill_wine
 }
 # The headless snapshot of the test drives with N: answering; true when the window equals it.
 e2e_drive_table "$area" "$work/drives.txt"
@@ -119,8 +122,6 @@ xdotool mousemove $icon_x $icon_y click 1; sleep 1.5
 shown || fail "a left click on the tray icon brings the window back"
 ms=$(quit_ms)
 check "Q ends the program within 2 s" "$([ "$ms" -ge 0 ] && [ "$ms" -le 2000 ] && echo yes || echo "no, $ms ms")" yes
-# A program that did not end goes with its Wine session, so the next start is a fresh one.
-running && sw_kill_wine
 
 echo "N: hung at start, then answering"
 start
