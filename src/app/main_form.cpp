@@ -17,7 +17,8 @@
 
 TForm1::TForm1(TComponent* owner, sw::PlatformServices services)
     : TBodyDragForm(owner), FServices(std::move(services)),
-      FScanner(*FServices.drives, [this](const sw::MeterRow& row) { AddMeterRow(row); })
+      FScanner(
+          FServices.drives, [this](const sw::MeterRow& row) { AddMeterRow(row); }, ScanHooks())
 {
     SetName("Form1");
     SetCaption("Spacewell");

@@ -175,6 +175,8 @@ private:
     TLabel* NewRowLabel(const sw::MeterRow& row);
     TJvSpecialProgress* NewRowBar(const sw::MeterRow& row);
     void ApplyMeterCaption(TJvSpecialProgress& bar, const sw::MeterRow& row);
+    // How the scan's workers reach this window's thread with a late answer.
+    sw::GuiThreadHooks ScanHooks();
     bool SettingsFileExists() const;
 
     sw::PlatformServices FServices;

@@ -1,5 +1,6 @@
 // The drive scan's side of the main window: every scan replaces the meter rows, one row per
-// shown drive in its slot, and hands its summary to the tray icon's tooltip.
+// shown drive in its slot, and hands its summary to the tray icon's tooltip; a drive that answers
+// after its scan gave up on it brings a scan of its own.
 #include "app/main_form.h"
 
 #include "app/bold_font.h"
@@ -7,6 +8,7 @@
 #include "controls/tray_icon.h"
 #include "controls/border.h"
 #include "meter/caption.h"
+#include "ui/application.h"
 #include "ui/label.h"
 
 namespace {
@@ -14,6 +16,21 @@ namespace {
 constexpr int kSlotPitch = 22;
 
 }  // namespace
+
+sw::GuiThreadHooks TForm1::ScanHooks()
+{
+    sw::GuiThreadHooks hooks;
+    hooks.handOver = [](const std::function<void()>& work) { Application().Synchronize(work); };
+    hooks.runPending = [] { Application().CheckSynchronize(); };
+    hooks.now = [] { return CurrentBackend().TickCount(); };
+    // A drive that answered late shows up by itself: refreshed as R does while the window is
+    // shown, and scanned all the same while hidden so that the tooltip is current.
+    hooks.lateAnswerKept = [this](char) {
+        if (!Application().Terminated() && !Application().Destroying())
+            Application().Guard([this] { RefreshMeters(); });
+    };
+    return hooks;
+}
 
 void TForm1::ScanDrives(const std::string& unit)
 {
@@ -67,7 +84,7 @@ TLabel* TForm1::NewRowLabel(const sw::MeterRow& row)
     label->SetHeight(20);
     label->SetCaption(std::string(1, row.Letter) + ":");
     label->SetFont(Bolded(label->Font()));
-    label->SetHint(row.Serial);
+    label->SetHint(sw::LetterHint(row));
     label->SetShowHint(true);
     return label;
 }
@@ -91,7 +108,8 @@ TJvSpecialProgress* TForm1::NewRowBar(const sw::MeterRow& row)
     return bar;
 }
 
-// The general caption and position first, then the CD-ROM rules in their place.
+// The general caption and position first, then a special caption in their place (a CD-ROM
+// drive, or a drive that did not answer).
 void TForm1::ApplyMeterCaption(TJvSpecialProgress& bar, const sw::MeterRow& row)
 {
     const char separator = FServices.locale->DecimalSeparator();
@@ -102,9 +120,9 @@ void TForm1::ApplyMeterCaption(TJvSpecialProgress& bar, const sw::MeterRow& row)
             bar.SetCaption(*general.caption);
         CheckModelItem(FModel);
     }
-    if (const auto cd = sw::CdRomCaption(row, separator)) {
-        bar.SetCaption(*cd->caption);
-        if (cd->position)
-            bar.SetPosition(*cd->position);
+    if (const auto special = sw::SpecialCaption(row, separator)) {
+        bar.SetCaption(*special->caption);
+        if (special->position)
+            bar.SetPosition(*special->position);
     }
 }

@@ -1,4 +1,5 @@
-// The caption models and the CD-ROM rules, which measure a disc against a 703 MB CD.
+// The caption models, the CD-ROM rules, which measure a disc against a 703 MB CD, and the caption
+// of a drive that did not answer.
 #include "meter/caption.h"
 
 #include "meter/number_text.h"
@@ -49,8 +50,10 @@ MeterDisplay ModelCaption(const MeterRow& row, int model, char decimalSeparator)
     return {ModelText(model, row, pct, decimalSeparator), pct.usedPct};
 }
 
-std::optional<MeterDisplay> CdRomCaption(const MeterRow& row, char decimalSeparator)
+std::optional<MeterDisplay> SpecialCaption(const MeterRow& row, char decimalSeparator)
 {
+    if (!row.Responding)
+        return MeterDisplay{"   NOT RESPONDING !", std::nullopt};
     if (row.Kind != "CD-ROM")
         return std::nullopt;
     if (row.Free == 0 && row.Total == 0)
@@ -63,6 +66,11 @@ std::optional<MeterDisplay> CdRomCaption(const MeterRow& row, char decimalSepara
     if (row.Used == row.Total)
         display.position = 100;
     return display;
+}
+
+std::string LetterHint(const MeterRow& row)
+{
+    return row.Responding ? row.Serial : "The drive did not answer";
 }
 
 }  // namespace sw

@@ -1,5 +1,6 @@
-// What a meter bar shows for one drive: its caption in the chosen caption model and how far it
-// is filled, with the two special captions of CD-ROM drives.
+// What a meter row shows for one drive: the bar's caption in the chosen caption model and how far
+// it is filled, the special captions of CD-ROM drives and of drives that did not answer, and the
+// letter label's hint.
 #pragma once
 
 #include <optional>
@@ -33,8 +34,12 @@ struct MeterDisplay {
 // both only when Free and Total are non-zero; no caption for a model outside 1..5.
 MeterDisplay ModelCaption(const MeterRow& row, int model, char decimalSeparator);
 
-// A CD-ROM drive's caption and position, which take the general ones' place; nothing for the
-// other kinds. The disc is measured against a 703 MB CD in the row's unit.
-std::optional<MeterDisplay> CdRomCaption(const MeterRow& row, char decimalSeparator);
+// The caption and position that take the general ones' place: "   NOT RESPONDING !" for a drive
+// that did not answer in time; for a CD-ROM drive the disc rules, which measure the disc against
+// a 703 MB CD in the row's unit; nothing for the others.
+std::optional<MeterDisplay> SpecialCaption(const MeterRow& row, char decimalSeparator);
+
+// The hint of the row's letter label: the volume serial, or that the drive did not answer.
+std::string LetterHint(const MeterRow& row);
 
 }  // namespace sw

@@ -39,6 +39,37 @@ std::string VolumeSerialText(IDrives& drives, const std::string& root)
     return text;
 }
 
+DriveAnswer MeasureDrive(IDrives& drives, char letter, int type)
+{
+    const std::string root = std::string(1, letter) + ":\\";
+    const int number = letter - 'A' + 1;
+    DriveAnswer answer;
+    answer.type = type;
+    auto measureSpace = [&] {
+        answer.freeMB = DriveFreeMB(drives, number);
+        answer.totalMB = DriveTotalMB(drives, number);
+    };
+    if (type == kDriveFixed || type == kDriveRemote) {
+        answer.serial = VolumeSerialText(drives, root);
+        measureSpace();
+    } else if (type == kDriveCdrom) {
+        if (IsDiskPresent(drives, letter)) {
+            answer.serial = VolumeSerialText(drives, root);
+            if (drives.IsReadable(root))
+                measureSpace();
+        }
+    } else if (type == kDriveRemovable) {
+        // Read with dialogs off too: an empty drive must not ask the user to insert a disk.
+        {
+            ErrorModeSwitch quiet(drives);
+            answer.serial = VolumeSerialText(drives, root);
+        }
+        if (IsDiskPresent(drives, letter) && drives.IsReadable(root))
+            measureSpace();
+    }
+    return answer;
+}
+
 ErrorModeSwitch::ErrorModeSwitch(IDrives& drives)
     : FDrives(drives), FPrevious(drives.SetErrorMode(kSemFailCriticalErrors))
 {

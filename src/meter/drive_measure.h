@@ -1,7 +1,8 @@
 // Measuring one drive: its size in whole megabytes, whether a medium is present, and its
-// volume serial as text.
+// volume serial as text; and all of one letter's questions, as a scan's worker asks them.
 #pragma once
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -25,6 +26,20 @@ bool IsDiskPresent(IDrives& drives, char letter);
 
 // "1A2B - 3C4D" for the serial 0x1A2B3C4D; a failed query gives "0000 - 0000".
 std::string VolumeSerialText(IDrives& drives, const std::string& root);
+
+// One letter's answers: its kind (a kDrive* value), then for the four kinds the serial text,
+// when the serial was read, and the megabytes free and in all (0 when not measured).
+struct DriveAnswer {
+    int type = kDriveNoRootDir;
+    std::optional<std::string> serial;
+    double freeMB = 0;
+    double totalMB = 0;
+};
+
+// Asks what a drive of kind `type` needs, in the scan's order: fixed and network drives the
+// serial and the space; a CD-ROM drive the presence test, then the serial and, if readable, the
+// space; a removable drive the serial with dialogs off, then presence, readability and space.
+DriveAnswer MeasureDrive(IDrives& drives, char letter, int type);
 
 // Switches critical-error dialogs off for its lifetime and restores the previous mode.
 class ErrorModeSwitch {

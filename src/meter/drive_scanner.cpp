@@ -1,10 +1,9 @@
-// The scan's walk over the letters. A drive of the four kinds takes a slot even when it gets no
-// row, so rows keep their places; other kinds take none.
+// The scan's walk over the letters' answers. A drive of the four kinds takes a slot even when it
+// gets no row, so rows keep their places; other kinds take none.
 #include "meter/drive_scanner.h"
 
-#include <string_view>
+#include <utility>
 
-#include "meter/drive_measure.h"
 #include "meter/summary.h"
 #include "meter/units.h"
 
@@ -37,77 +36,72 @@ const KindInfo* FindKind(int driveType)
     }
 }
 
-std::string RootOf(char letter) { return std::string(1, letter) + ":\\"; }
+// A row request with what the kind alone decides.
+MeterRow KindRow(char letter, const KindInfo& kind)
+{
+    MeterRow row;
+    row.Letter = letter;
+    row.Kind = kind.text;
+    row.StartColor = kind.startColor;
+    row.EndColor = kind.endColor;
+    return row;
+}
 
 }  // namespace
 
-DriveScanner::DriveScanner(IDrives& drives, AddMeterRowFn addMeterRow)
-    : FDrives(drives), FAddMeterRow(std::move(addMeterRow))
+DriveScanner::DriveScanner(std::shared_ptr<IDrives> drives, AddMeterRowFn addMeterRow,
+                           GuiThreadHooks hooks)
+    : FAddMeterRow(std::move(addMeterRow)), FAsker(std::move(drives), std::move(hooks))
 {
 }
 
-void DriveScanner::MeasureSpace(char letter, Figures& figures)
+std::optional<MeterRow> DriveScanner::AnsweredRow(char letter, const DriveAnswer& answer)
 {
-    int number = letter - 'A' + 1;
-    figures.free = DriveFreeMB(FDrives, number);
-    figures.total = DriveTotalMB(FDrives, number);
-}
-
-bool DriveScanner::Measure(char letter, Figures& figures)
-{
-    const std::string root = RootOf(letter);
-    int type = FDrives.DriveType(root);
-    const KindInfo* kind = FindKind(type);
+    const KindInfo* kind = FindKind(answer.type);
     if (!kind)
-        return false;
-    figures.kind = kind->text;
-    figures.startColor = kind->startColor;
-    figures.endColor = kind->endColor;
-    if (type == kDriveFixed || type == kDriveRemote) {
-        FSerial = VolumeSerialText(FDrives, root);
-        MeasureSpace(letter, figures);
-    } else if (type == kDriveCdrom) {
-        if (IsDiskPresent(FDrives, letter)) {
-            FSerial = VolumeSerialText(FDrives, root);
-            if (FDrives.IsReadable(root))
-                MeasureSpace(letter, figures);
-        }
-    } else {
-        // Read with dialogs off too: an empty drive must not ask the user to insert a disk.
-        {
-            ErrorModeSwitch quiet(FDrives);
-            FSerial = VolumeSerialText(FDrives, root);
-        }
-        if (IsDiskPresent(FDrives, letter) && FDrives.IsReadable(root))
-            MeasureSpace(letter, figures);
-    }
-    return true;
+        return std::nullopt;
+    if (answer.serial)
+        FSerial = *answer.serial;
+    MeterRow row = KindRow(letter, *kind);
+    row.Serial = FSerial;
+    row.Free = answer.freeMB;
+    row.Total = answer.totalMB;
+    return row;
 }
 
 std::string DriveScanner::ScanDrives(const std::string& unit, char decimalSeparator)
 {
+    FAsker.AskAll(FReplies);
     std::string summary;
     int slot = 0;
     FSerial.clear();
     for (char letter = 'B'; letter <= 'Z'; ++letter) {
-        Figures f;
-        if (Measure(letter, f)) {
-            double used = f.total - f.free;
-            if (unit == "GB") {
-                f.free = MBToGB(f.free);
-                f.total = MBToGB(f.total);
-                used = MBToGB(used);
-                FUnitSuffix = " GB";
-            } else {
-                FUnitSuffix = " MB";
-            }
-            if (f.kind == std::string_view("CD-ROM") || f.total > 0)
-                FAddMeterRow({letter, f.kind, FSerial, f.free, used, f.total, slot, f.startColor,
-                              f.endColor, FUnitSuffix});
-            ++slot;
+        const LetterReply& reply = FReplies[letter - 'A'];
+        std::optional<MeterRow> row;
+        if (reply.answer) {
+            row = AnsweredRow(letter, *reply.answer);
+        } else if (const KindInfo* kind = FindKind(reply.lastKnownType)) {
+            // Late: the slot and colours of the kind it last said, and nothing measured.
+            row = KindRow(letter, *kind);
+            row->Responding = false;
         }
-        if (f.free > 0)
-            summary += SummaryEntry(letter, f.free, f.total, decimalSeparator);
+        if (!row)
+            continue;
+        row->Used = row->Total - row->Free;
+        if (unit == "GB") {
+            row->Free = MBToGB(row->Free);
+            row->Total = MBToGB(row->Total);
+            row->Used = MBToGB(row->Used);
+            FUnitSuffix = " GB";
+        } else {
+            FUnitSuffix = " MB";
+        }
+        row->Slot = slot++;
+        row->UnitSuffix = FUnitSuffix;
+        if (row->Kind == "CD-ROM" || row->Total > 0 || !row->Responding)
+            FAddMeterRow(*row);
+        if (row->Free > 0)
+            summary += SummaryEntry(letter, row->Free, row->Total, decimalSeparator);
     }
     return TooltipText(FUnitSuffix, summary);
 }

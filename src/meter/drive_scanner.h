@@ -1,12 +1,16 @@
 // The drive scan: walks the letters B..Z, classifies and measures each drive of the four kinds
 // (removable, fixed, network, CD-ROM), hands a row request for each drive to be shown to the
-// window's row builder, and builds the tooltip summary. It has no window code of its own.
+// window's row builder, and builds the tooltip summary. It has no window code of its own; the
+// drives are asked on workers (drive_asker.h), so a drive that does not answer never holds it.
 #pragma once
 
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <string>
 
+#include "meter/drive_asker.h"
 #include "meter/meter_row.h"
 #include "platform/drives.h"
 
@@ -24,10 +28,13 @@ using AddMeterRowFn = std::function<void(const MeterRow&)>;
 
 class DriveScanner {
 public:
-    DriveScanner(IDrives& drives, AddMeterRowFn addMeterRow);
+    // The hooks let late answers reach the GUI thread; without them they are dropped.
+    DriveScanner(std::shared_ptr<IDrives> drives, AddMeterRowFn addMeterRow,
+                 GuiThreadHooks hooks = {});
 
     // Runs the scan with the window's SizeUnit ("GB" for gigabytes, anything else megabytes)
-    // and returns the tooltip text for the tray icon's Hint.
+    // and returns the tooltip text for the tray icon's Hint. It waits for the drives at most
+    // kAnswerBudget; a late drive of the four kinds gets a row that says so, and no figures.
     std::string ScanDrives(const std::string& unit, char decimalSeparator);
 
     // " MB" or " GB" from the latest drive of the four kinds; kept from scan to scan, empty
@@ -35,19 +42,12 @@ public:
     const std::string& UnitSuffix() const { return FUnitSuffix; }
 
 private:
-    struct Figures {
-        const char* kind = nullptr;
-        double free = 0;
-        double total = 0;
-        std::uint32_t startColor = 0;
-        std::uint32_t endColor = 0;
-    };
-    // Measures a drive of the four kinds; false for any other kind.
-    bool Measure(char letter, Figures& figures);
-    void MeasureSpace(char letter, Figures& figures);
+    // The row request for a drive that answered, or none when its kind gets no slot.
+    std::optional<MeterRow> AnsweredRow(char letter, const DriveAnswer& answer);
 
-    IDrives& FDrives;
     AddMeterRowFn FAddMeterRow;
+    DriveAsker FAsker;
+    LetterReplies FReplies;
     std::string FUnitSuffix;
     std::string FSerial;
 };

@@ -20,6 +20,8 @@ struct MeterRow {
     std::uint32_t EndColor = 0;
     // " MB" or " GB": a space, then the unit of Free, Used and Total.
     std::string UnitSuffix;
+    // False for a drive that did not answer in time: no figures, a caption that says so.
+    bool Responding = true;
 };
 
 }  // namespace sw

@@ -1,5 +1,7 @@
 // Drive queries the meter needs for each letter, as plain values. Roots are "X:\" texts and
-// drive numbers count from 1 for A: to 26 for Z:, as the Windows calls take them.
+// drive numbers count from 1 for A: to 26 for Z:, as the Windows calls take them. The scan asks
+// each letter on a worker thread of its own, so an implementation answers several threads at
+// once, and any query may block for as long as its drive does not answer.
 #pragma once
 
 #include <cstdint>
@@ -42,7 +44,8 @@ public:
     // True when the drive answers a space query (a medium is present and readable).
     virtual bool IsReadable(const std::string& root) = 0;
     virtual VolumeSerialNumber VolumeSerial(const std::string& root) = 0;
-    // Sets the process's critical-error mode and returns the previous one.
+    // Sets the calling thread's critical-error mode and returns the previous one: a process-wide
+    // switch would race between the workers.
     virtual unsigned SetErrorMode(unsigned mode) = 0;
 };
 

@@ -67,7 +67,7 @@ TEST(MeterCaptionTest, NothingFreeOrNothingTotalGivesNoCaptionAndNoPosition)
         MeterDisplay full = ModelCaption(row, 2, '.');
         EXPECT_FALSE(full.caption) << kind;
         EXPECT_FALSE(full.position) << kind;
-        EXPECT_FALSE(CdRomCaption(row, '.')) << kind;
+        EXPECT_FALSE(SpecialCaption(row, '.')) << kind;
     }
 }
 
@@ -103,7 +103,7 @@ TEST(MeterCaptionTest, CdRomRules)
     };
     for (const auto& c : cases) {
         std::string suffix = std::string(" ") + c.unit;
-        auto d = CdRomCaption(Row("CD-ROM", c.free, c.used, c.total, suffix.c_str()), '.');
+        auto d = SpecialCaption(Row("CD-ROM", c.free, c.used, c.total, suffix.c_str()), '.');
         ASSERT_TRUE(d) << c.name;
         EXPECT_EQ(d->caption, c.caption) << c.name;
         EXPECT_EQ(d->position, c.position) << c.name;
@@ -113,7 +113,7 @@ TEST(MeterCaptionTest, CdRomRules)
 TEST(MeterCaptionTest, CdRomHasAGeneralCaptionToReplaceInEveryModel)
 {
     const MeterRow disc = Row("CD-ROM", 400, 300, 700, " MB");
-    EXPECT_EQ(CdRomCaption(disc, '.')->caption, "   Disc is inserted ! [Used] = 300 MB;");
+    EXPECT_EQ(SpecialCaption(disc, '.')->caption, "   Disc is inserted ! [Used] = 300 MB;");
     for (int model = 1; model <= kModelCount; ++model)
         EXPECT_TRUE(ModelCaption(disc, model, '.').caption) << model;
 }

@@ -1,6 +1,9 @@
 // Whole scans over fake drive tables: slots, rows, colours, summaries and kept state.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
+
 #include "meter/drive_scanner.h"
 #include "platform/fake/fake_drives.h"
 
@@ -23,9 +26,10 @@ FakeDrive Empty(int type)
 
 class ScanTest : public testing::Test {
 protected:
-    FakeDrives drives;
+    std::shared_ptr<FakeDrives> fake = std::make_shared<FakeDrives>();
+    FakeDrives& drives = *fake;
     std::vector<MeterRow> rows;
-    DriveScanner scanner{drives, [this](const MeterRow& r) { rows.push_back(r); }};
+    DriveScanner scanner{fake, [this](const MeterRow& r) { rows.push_back(r); }};
 
     std::string Letters() const
     {
@@ -222,6 +226,10 @@ TEST_F(ScanTest, RemovableSerialIsReadWithDialogsOff)
     EXPECT_EQ(drives.SerialsReadSilently(), "EF");
     EXPECT_EQ(drives.SerialsReadLoudly(), "C");
     EXPECT_EQ(drives.ErrorMode(), 0u);
+    // Each worker's switch was undone: as many restores to 0 as switches, after the test's own.
+    const std::vector<unsigned> calls = drives.ErrorModeCalls();
+    EXPECT_EQ(std::count(calls.begin(), calls.end(), 0u),
+              std::count(calls.begin(), calls.end(), kSemFailCriticalErrors) + 1);
     EXPECT_EQ(Letters(), "CF");
 }
 

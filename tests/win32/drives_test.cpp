@@ -87,7 +87,7 @@ TEST_F(Win32DrivesTest, ScanOverTheConfiguredDrives)
     SW_REQUIRE_DRIVE(stick, "SPACEWELL_WINE_REMOVABLE");
     SW_REQUIRE_DRIVE(net, "SPACEWELL_WINE_NETWORK");
     std::vector<MeterRow> rows;
-    DriveScanner scanner(drives, [&](const MeterRow& r) { rows.push_back(r); });
+    DriveScanner scanner(services.drives, [&](const MeterRow& r) { rows.push_back(r); });
     std::string hint = scanner.ScanDrives("MB", '.');
 
     auto row = [&](char letter) -> const MeterRow* {

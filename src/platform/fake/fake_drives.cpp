@@ -1,7 +1,9 @@
 // In-memory drive table behind the drive interface.
 #include "platform/fake/fake_drives.h"
 
+#include <algorithm>
 #include <cctype>
+#include <utility>
 
 namespace sw {
 namespace {
@@ -12,11 +14,61 @@ char RootLetter(const std::string& root)
                         : static_cast<char>(std::toupper(static_cast<unsigned char>(root[0])));
 }
 
+char LetterOf(int driveNumber) { return static_cast<char>('A' + driveNumber - 1); }
+
+void AddInOrder(std::string& letters, char letter)
+{
+    letters.insert(std::upper_bound(letters.begin(), letters.end(), letter), letter);
+}
+
 }  // namespace
 
-void FakeDrives::Set(char letter, const FakeDrive& drive) { FTable[letter] = drive; }
+void FakeDrives::Set(char letter, const FakeDrive& drive)
+{
+    std::lock_guard lock(FLock);
+    FTable[letter] = drive;
+}
 
-void FakeDrives::Remove(char letter) { FTable.erase(letter); }
+void FakeDrives::Remove(char letter)
+{
+    std::lock_guard lock(FLock);
+    FTable.erase(letter);
+}
+
+void FakeDrives::Hang(char letter, FakeHang what)
+{
+    std::lock_guard lock(FLock);
+    FHung[letter] = what;
+}
+
+void FakeDrives::Unhang(char letter)
+{
+    std::lock_guard lock(FLock);
+    FHung.erase(letter);
+    FUnhung.notify_all();
+}
+
+int FakeDrives::Waiting(char letter) const
+{
+    std::lock_guard lock(FLock);
+    auto it = FWaiting.find(letter);
+    return it == FWaiting.end() ? 0 : it->second;
+}
+
+std::unique_lock<std::mutex> FakeDrives::Ask(char letter, bool kindQuestion)
+{
+    std::unique_lock lock(FLock);
+    auto hangs = [&] {
+        auto it = FHung.find(letter);
+        return it != FHung.end() && !(kindQuestion && it->second == FakeHang::AfterKind);
+    };
+    if (hangs()) {
+        ++FWaiting[letter];
+        FUnhung.wait(lock, [&] { return !hangs(); });
+        --FWaiting[letter];
+    }
+    return lock;
+}
 
 const FakeDrive* FakeDrives::Find(char letter) const
 {
@@ -26,13 +78,15 @@ const FakeDrive* FakeDrives::Find(char letter) const
 
 int FakeDrives::DriveType(const std::string& root)
 {
+    auto lock = Ask(RootLetter(root), true);
     const FakeDrive* d = Find(RootLetter(root));
     return d ? d->type : kDriveNoRootDir;
 }
 
 DiskSpace FakeDrives::FreeAndTotalBytes(int driveNumber)
 {
-    const FakeDrive* d = Find(static_cast<char>('A' + driveNumber - 1));
+    auto lock = Ask(LetterOf(driveNumber), false);
+    const FakeDrive* d = Find(LetterOf(driveNumber));
     if (!d || !d->mediaPresent || d->spaceQueryFails)
         return {};
     return {d->freeBytes, d->totalBytes, true};
@@ -40,6 +94,7 @@ DiskSpace FakeDrives::FreeAndTotalBytes(int driveNumber)
 
 bool FakeDrives::IsReadable(const std::string& root)
 {
+    auto lock = Ask(RootLetter(root), false);
     const FakeDrive* d = Find(RootLetter(root));
     return d && d->mediaPresent && !d->spaceQueryFails && !d->unreadable;
 }
@@ -47,7 +102,9 @@ bool FakeDrives::IsReadable(const std::string& root)
 VolumeSerialNumber FakeDrives::VolumeSerial(const std::string& root)
 {
     char letter = RootLetter(root);
-    (FErrorMode & kSemFailCriticalErrors ? FSerialsReadSilently : FSerialsReadLoudly) += letter;
+    auto lock = Ask(letter, false);
+    const bool silent = FErrorModes[std::this_thread::get_id()] & kSemFailCriticalErrors;
+    AddInOrder(silent ? FSerialsReadSilently : FSerialsReadLoudly, letter);
     const FakeDrive* d = Find(letter);
     if (!d || d->serialFails || !d->mediaPresent)
         return {};
@@ -56,10 +113,34 @@ VolumeSerialNumber FakeDrives::VolumeSerial(const std::string& root)
 
 unsigned FakeDrives::SetErrorMode(unsigned mode)
 {
+    std::lock_guard lock(FLock);
     FErrorModeCalls.push_back(mode);
-    unsigned previous = FErrorMode;
-    FErrorMode = mode;
-    return previous;
+    return std::exchange(FErrorModes[std::this_thread::get_id()], mode);
+}
+
+unsigned FakeDrives::ErrorMode() const
+{
+    std::lock_guard lock(FLock);
+    auto it = FErrorModes.find(std::this_thread::get_id());
+    return it == FErrorModes.end() ? 0 : it->second;
+}
+
+std::vector<unsigned> FakeDrives::ErrorModeCalls() const
+{
+    std::lock_guard lock(FLock);
+    return FErrorModeCalls;
+}
+
+std::string FakeDrives::SerialsReadSilently() const
+{
+    std::lock_guard lock(FLock);
+    return FSerialsReadSilently;
+}
+
+std::string FakeDrives::SerialsReadLoudly() const
+{
+    std::lock_guard lock(FLock);
+    return FSerialsReadLoudly;
 }
 
 }  // namespace sw

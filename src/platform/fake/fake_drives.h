@@ -1,9 +1,14 @@
 // A drive table that tests fill in: kind, sizes, a missing medium, failing queries and serials
-// per letter, with every error-mode switch recorded.
+// per letter, with every error-mode switch recorded. A letter can be made to hang like an
+// offline share: its questions wait until the test lets them answer. Safe to ask from several
+// threads at once, as the scan's workers do.
 #pragma once
 
+#include <condition_variable>
 #include <map>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/drives.h"
@@ -21,11 +26,21 @@ struct FakeDrive {
     bool serialFails = false;
 };
 
+// Which questions of a hung letter wait: all of them, or all but the kind, which a system may
+// answer from its own table of drives.
+enum class FakeHang { Everything, AfterKind };
+
 class FakeDrives : public IDrives {
 public:
     // Letter 'A'..'Z'; letters never set report kDriveNoRootDir.
     void Set(char letter, const FakeDrive& drive);
     void Remove(char letter);
+    // From now on the letter's questions wait until Unhang; those already waiting go on waiting.
+    void Hang(char letter, FakeHang what = FakeHang::Everything);
+    // Lets every waiting and later question about the letter answer.
+    void Unhang(char letter);
+    // How many questions about the letter are waiting right now.
+    int Waiting(char letter) const;
 
     int DriveType(const std::string& root) override;
     DiskSpace FreeAndTotalBytes(int driveNumber) override;
@@ -33,19 +48,27 @@ public:
     VolumeSerialNumber VolumeSerial(const std::string& root) override;
     unsigned SetErrorMode(unsigned mode) override;
 
-    unsigned ErrorMode() const { return FErrorMode; }
-    // Every mode passed to SetErrorMode, in order.
-    const std::vector<unsigned>& ErrorModeCalls() const { return FErrorModeCalls; }
-    // Letters whose serial was read while critical errors were failing without a dialog.
-    const std::string& SerialsReadSilently() const { return FSerialsReadSilently; }
-    // Letters whose serial was read with the system's dialogs on.
-    const std::string& SerialsReadLoudly() const { return FSerialsReadLoudly; }
+    // The calling thread's mode.
+    unsigned ErrorMode() const;
+    // Every mode passed to SetErrorMode by any thread, in order.
+    std::vector<unsigned> ErrorModeCalls() const;
+    // Letters whose serial was read while critical errors were failing without a dialog, in
+    // letter order.
+    std::string SerialsReadSilently() const;
+    // Letters whose serial was read with the system's dialogs on, in letter order.
+    std::string SerialsReadLoudly() const;
 
 private:
+    // Waits while the letter hangs for this question; returns with the lock held.
+    std::unique_lock<std::mutex> Ask(char letter, bool kindQuestion);
     const FakeDrive* Find(char letter) const;
 
+    mutable std::mutex FLock;
+    std::condition_variable FUnhung;
     std::map<char, FakeDrive> FTable;
-    unsigned FErrorMode = 0;
+    std::map<char, FakeHang> FHung;
+    std::map<char, int> FWaiting;
+    std::map<std::thread::id, unsigned> FErrorModes;
     std::vector<unsigned> FErrorModeCalls;
     std::string FSerialsReadSilently;
     std::string FSerialsReadLoudly;

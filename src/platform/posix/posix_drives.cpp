@@ -75,16 +75,25 @@ std::optional<std::uint32_t> SerialFromUuid(const std::string& device)
 
 std::optional<LetterDrive> PosixDrives::Find(char letter)
 {
+    auto lookUp = [&]() -> std::optional<LetterDrive> {
+        for (const auto& d : FLetters)
+            if (d.letter == letter)
+                return d;
+        return std::nullopt;
+    };
     std::string mounts = ReadAll("/proc/self/mounts");
-    if (mounts != FMountsText) {
-        MountProbe probe{IsRemovableDevice, IsDirectory};
-        FLetters = AssignDriveLetters(ParseMounts(mounts), probe);
-        FMountsText = std::move(mounts);
+    {
+        std::lock_guard lock(FLock);
+        if (mounts == FMountsText)
+            return lookUp();
     }
-    for (const auto& d : FLetters)
-        if (d.letter == letter)
-            return d;
-    return std::nullopt;
+    // Worked out unlocked: the probe looks at every mount point, and one may hang.
+    MountProbe probe{IsRemovableDevice, IsDirectory};
+    std::vector<LetterDrive> letters = AssignDriveLetters(ParseMounts(mounts), probe);
+    std::lock_guard lock(FLock);
+    FLetters = std::move(letters);
+    FMountsText = std::move(mounts);
+    return lookUp();
 }
 
 int PosixDrives::DriveType(const std::string& root)
@@ -126,9 +135,8 @@ VolumeSerialNumber PosixDrives::VolumeSerial(const std::string& root)
 
 unsigned PosixDrives::SetErrorMode(unsigned mode)
 {
-    unsigned previous = FErrorMode;
-    FErrorMode = mode;
-    return previous;
+    thread_local unsigned errorMode = 0;
+    return std::exchange(errorMode, mode);
 }
 
 }  // namespace sw

@@ -4,6 +4,7 @@
 // the queries about its own letter and not those of every other one.
 #pragma once
 
+#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,12 +20,13 @@ public:
     DiskSpace FreeAndTotalBytes(int driveNumber) override;
     bool IsReadable(const std::string& root) override;
     VolumeSerialNumber VolumeSerial(const std::string& root) override;
-    // There are no critical-error dialogs here; the mode is only kept.
+    // There are no critical-error dialogs here; the mode is only kept, per thread.
     unsigned SetErrorMode(unsigned mode) override;
 
 private:
     std::optional<LetterDrive> Find(char letter);
-    unsigned FErrorMode = 0;
+    // Guards the letters worked out from the mount table, which every worker reads.
+    std::mutex FLock;
     std::string FMountsText;
     std::vector<LetterDrive> FLetters;
 };

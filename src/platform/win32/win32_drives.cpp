@@ -63,7 +63,12 @@ public:
         return {static_cast<std::uint32_t>(serial), ok != 0};
     }
 
-    unsigned SetErrorMode(unsigned mode) override { return ::SetErrorMode(mode); }
+    unsigned SetErrorMode(unsigned mode) override
+    {
+        DWORD previous = 0;
+        ::SetThreadErrorMode(mode, &previous);
+        return previous;
+    }
 
 private:
     GetDiskFreeSpaceExFn FGetDiskFreeSpaceEx = nullptr;

@@ -1,0 +1,201 @@
+// The letters' workers: a few threads that take queued letters one at a time, kept for the next
+// scan. Letters are bits in masks so that a scan allocates nothing. A worker stuck in the platform
+// holds only its own letter; the scan adds workers when every one of them is busy.
+#include "meter/drive_asker.h"
+
+#include <algorithm>
+#include <bit>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+#include <utility>
+
+namespace sw {
+namespace {
+
+// Idle workers a scan makes sure of: enough to ask the drives of a desk side by side.
+constexpr int kSpareWorkers = 4;
+// How often a waiting scan looks whether its letters still find a free worker.
+constexpr std::chrono::milliseconds kWorkerCheck{20};
+
+std::uint32_t Bit(int index) { return std::uint32_t{1} << index; }
+
+char LetterAt(int index) { return static_cast<char>('A' + index); }
+
+}  // namespace
+
+struct DriveAsker::Shared {
+    std::shared_ptr<IDrives> drives;
+    GuiThreadHooks hooks;
+
+    std::mutex lock;
+    std::condition_variable work;  // workers wait here for letters
+    std::condition_variable done;  // the scan and the closing asker wait here
+    std::uint32_t queued = 0;  // letters waiting for a worker
+    std::uint32_t busy = 0;  // queued letters and letters being asked
+    std::uint32_t awaited = 0;  // letters the open scan still waits for
+    std::array<DriveAnswer, 26> onTime;
+    std::array<int, 26> lastType{};  // kDriveUnknown until the letter says
+    int idle = 0;
+    int handingOver = 0;
+    bool closed = false;
+
+    // Touched on the GUI thread only.
+    struct Kept {
+        DriveAnswer answer;
+        std::uint32_t since = 0;
+    };
+    std::array<std::optional<Kept>, 26> kept;
+
+    void SpareWorkers(const std::shared_ptr<Shared>& self);
+    void Work(const std::shared_ptr<Shared>& self, std::unique_lock<std::mutex>& held);
+    DriveAnswer Ask(int index);
+    void HandOver(const std::shared_ptr<Shared>& self, std::unique_lock<std::mutex>& held,
+                  int index, const DriveAnswer& answer);
+    void Keep(int index, const DriveAnswer& answer);
+};
+
+// Called with the lock held.
+void DriveAsker::Shared::SpareWorkers(const std::shared_ptr<Shared>& self)
+{
+    const int wanted = std::min(std::popcount(queued), kSpareWorkers);
+    for (; idle < wanted; ++idle)
+        std::thread([self] {
+            std::unique_lock held(self->lock);
+            self->Work(self, held);
+        }).detach();
+}
+
+void DriveAsker::Shared::Work(const std::shared_ptr<Shared>& self,
+                              std::unique_lock<std::mutex>& held)
+{
+    for (;;) {
+        work.wait(held, [this] { return queued != 0 || closed; });
+        --idle;
+        if (closed)
+            return;
+        const int index = std::countr_zero(queued);
+        queued &= ~Bit(index);
+        held.unlock();
+        const DriveAnswer answer = Ask(index);
+        held.lock();
+        busy &= ~Bit(index);
+        if (awaited & Bit(index)) {
+            awaited &= ~Bit(index);
+            onTime[index] = answer;
+            done.notify_all();
+        } else {
+            HandOver(self, held, index, answer);
+        }
+        ++idle;
+    }
+}
+
+// Runs on a worker, unlocked.
+DriveAnswer DriveAsker::Shared::Ask(int index)
+{
+    const char letter = LetterAt(index);
+    const int type = drives->DriveType(std::string(1, letter) + ":\\");
+    {
+        std::lock_guard guard(lock);
+        lastType[index] = type;
+    }
+    return MeasureDrive(*drives, letter, type);
+}
+
+// A late answer: the GUI thread runs Keep while this worker waits, unlocked, for it to do so.
+void DriveAsker::Shared::HandOver(const std::shared_ptr<Shared>& self,
+                                  std::unique_lock<std::mutex>& held, int index,
+                                  const DriveAnswer& answer)
+{
+    if (closed || !hooks.handOver)
+        return;
+    ++handingOver;
+    held.unlock();
+    hooks.handOver([self, index, answer] { self->Keep(index, answer); });
+    held.lock();
+    --handingOver;
+    done.notify_all();
+}
+
+// On the GUI thread.
+void DriveAsker::Shared::Keep(int index, const DriveAnswer& answer)
+{
+    {
+        std::lock_guard guard(lock);
+        if (closed)
+            return;
+    }
+    kept[index] = Kept{answer, hooks.now()};
+    if (hooks.lateAnswerKept)
+        hooks.lateAnswerKept(LetterAt(index));
+}
+
+DriveAsker::DriveAsker(std::shared_ptr<IDrives> drives, GuiThreadHooks hooks)
+    : FShared(std::make_shared<Shared>())
+{
+    FShared->drives = std::move(drives);
+    FShared->hooks = std::move(hooks);
+    if (!FShared->hooks.now)
+        FShared->hooks.now = [] {
+            using namespace std::chrono;
+            return static_cast<std::uint32_t>(
+                duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+        };
+}
+
+DriveAsker::~DriveAsker()
+{
+    Shared& s = *FShared;
+    std::unique_lock held(s.lock);
+    s.closed = true;
+    s.work.notify_all();
+    // A worker handing over waits for this thread: run its work (which now does nothing).
+    while (s.handingOver > 0) {
+        held.unlock();
+        if (s.hooks.runPending)
+            s.hooks.runPending();
+        held.lock();
+        s.done.wait_for(held, std::chrono::milliseconds(1), [&] { return s.handingOver == 0; });
+    }
+}
+
+void DriveAsker::AskAll(LetterReplies& replies)
+{
+    const auto deadline = std::chrono::steady_clock::now() + kAnswerBudget;
+    Shared& s = *FShared;
+    const std::uint32_t now = s.hooks.now();
+    std::unique_lock held(s.lock);
+    std::uint32_t asked = 0;
+    for (int index = 'B' - 'A'; index <= 'Z' - 'A'; ++index) {
+        auto& kept = s.kept[index];
+        if (kept && now - kept->since >= kKeptForMs)
+            kept.reset();
+        replies[index] = {kept ? std::optional(kept->answer) : std::nullopt, s.lastType[index]};
+        if (!kept && !(s.busy & Bit(index)))
+            asked |= Bit(index);
+    }
+    s.queued |= asked;
+    s.busy |= asked;
+    s.awaited = asked;
+    s.SpareWorkers(FShared);
+    s.work.notify_all();
+    while (s.awaited != 0 && std::chrono::steady_clock::now() < deadline) {
+        s.done.wait_until(held, std::min(deadline, std::chrono::steady_clock::now() + kWorkerCheck),
+                          [&] { return s.awaited == 0; });
+        // Workers stuck on earlier letters must not leave the rest of the queue unasked.
+        s.SpareWorkers(FShared);
+        s.work.notify_all();
+    }
+    for (int index = 'B' - 'A'; index <= 'Z' - 'A'; ++index) {
+        if (!(asked & Bit(index)))
+            continue;
+        if (s.awaited & Bit(index))
+            replies[index] = {std::nullopt, s.lastType[index]};
+        else
+            replies[index] = {s.onTime[index], s.lastType[index]};
+    }
+    s.awaited = 0;
+}
+
+}  // namespace sw
