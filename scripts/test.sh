@@ -26,10 +26,11 @@ format() { git ls-files '*.h' '*.cpp' | xargs clang-format --dry-run --Werror; }
 
 native() { scripts/build.sh native && ctest --test-dir build/native --output-on-failure -j2; }
 
-# The scrolling text's worker threads, checked for data races.
+# The scrolling text's worker threads and the drive scan's workers, checked for data races.
 tsan() {
-  scripts/build.sh tsan test_controls &&
-    TSAN_OPTIONS=halt_on_error=1 build/tsan/tests/test_controls --gtest_filter='*Timer*:*ScrollText*'
+  scripts/build.sh tsan test_controls test_app
+  TSAN_OPTIONS=halt_on_error=1 build/tsan/tests/test_controls --gtest_filter='*Timer*:*ScrollText*'
+  TSAN_OPTIONS=halt_on_error=1 build/tsan/tests/test_app --gtest_filter='OfflineShare*'
 }
 
 # The native unit tests under AddressSanitizer and UndefinedBehaviorSanitizer. The soak is left
