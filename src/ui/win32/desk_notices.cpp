@@ -46,23 +46,30 @@ void Win32Backend::PostAppActivated()
     });
 }
 
+namespace {
+
+// Collects one monitor's work area, the primary monitor's in front.
+BOOL CALLBACK AddWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM data)
+{
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    if (GetMonitorInfoA(monitor, &info) != FALSE) {
+        auto& areas = *reinterpret_cast<std::vector<TRect>*>(data);
+        const RECT& r = info.rcWork;
+        const TRect area{r.left, r.top, r.right, r.bottom};
+        if (info.dwFlags & MONITORINFOF_PRIMARY)
+            areas.insert(areas.begin(), area);
+        else
+            areas.push_back(area);
+    }
+    return TRUE;
+}
+
+}  // namespace
+
 std::vector<TRect> Win32Backend::WorkAreas()
 {
     std::vector<TRect> areas;
-    auto add = [](HMONITOR monitor, HDC, LPRECT, LPARAM data) -> BOOL {
-        MONITORINFO info{};
-        info.cbSize = sizeof(info);
-        if (GetMonitorInfoA(monitor, &info) != FALSE) {
-            auto& list = *reinterpret_cast<std::vector<TRect>*>(data);
-            const RECT& r = info.rcWork;
-            const TRect area{r.left, r.top, r.right, r.bottom};
-            if (info.dwFlags & MONITORINFOF_PRIMARY)
-                list.insert(list.begin(), area);
-            else
-                list.push_back(area);
-        }
-        return TRUE;
-    };
-    EnumDisplayMonitors(nullptr, nullptr, add, reinterpret_cast<LPARAM>(&areas));
+    EnumDisplayMonitors(nullptr, nullptr, AddWorkArea, reinterpret_cast<LPARAM>(&areas));
     return areas;
 }
