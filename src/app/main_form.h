@@ -6,7 +6,8 @@
 // The class is split by job: main_form.cpp (design), main_menu.cpp (tray menu and pictures),
 // main_lifecycle.cpp (creation, close, hide and show), main_reactions.cpp (keys, hotkey, tray
 // clicks, menu handlers), main_rows.cpp (scan and meter rows), main_settings.cpp (settings file
-// and autostart) and memory_slide.cpp (the ">>" button). It is the memory window's host.
+// and autostart), main_desk.cpp (monitors and drives that change) and memory_slide.cpp (the
+// ">>" button). It is the memory window's host.
 #pragma once
 
 #include <cstdint>
@@ -92,6 +93,19 @@ public:
     // The design's five-minute timer; its tick has nothing to do.
     void Timer1Timer(TObject* /*sender*/) { }
 
+    // The desk changing under the program (main_desk.cpp; the session's end in
+    // main_lifecycle.cpp). At the session's end the settings are saved as a close saves them,
+    // silently when that fails, and the program ends.
+    void WMEndSession() override;
+    void WMDisplayChange() override;
+    // Drives came or went: one scan for the announcements of half a second.
+    void WMDeviceChange(bool arrival, std::uint32_t drives) override;
+    // Moves the main window, and the memory window while open, into the nearest monitor's work
+    // area when no part of it is on any; a window partly on screen stays where it is.
+    void KeepOnScreen();
+    // Waits for drive announcements to settle; made at the first one.
+    TTimer* VolumeTimer = nullptr;
+
     // Reactions.
     void HandleShortcutKey(char key) override;
     void rButtonKeyPress(TObject* sender, char& key);
@@ -140,8 +154,9 @@ public:
     const std::string& UnitSuffix() const { return FScanner.UnitSuffix(); }
     // The last scan's summary of free and total space, for the tray icon's tooltip.
     const std::string& TrayHint() const { return FTrayHint; }
-    // The settings file: the executable's path with the extension ".ini".
-    std::string SettingsFileName() const;
+    // The settings file chosen at creation: the executable's path with the extension ".ini"
+    // when that file can be written, else "spacewell.ini" in the user's "Spacewell" folder.
+    const std::string& SettingsFileName() const { return FSettingsFile; }
 
     struct MeterRowControls {
         TLabel* label;
@@ -178,6 +193,9 @@ private:
     // How the scan's workers reach this window's thread with a late answer.
     sw::GuiThreadHooks ScanHooks();
     bool SettingsFileExists() const;
+    bool UserSettingsFileExists() const;
+    std::string ExeSettingsFileName() const;
+    void ChooseSettingsFile();
 
     sw::PlatformServices FServices;
     sw::DriveScanner FScanner;
@@ -185,6 +203,7 @@ private:
     int FTransparency = 0;
     std::string FSizeUnit;
     std::string FTrayHint;
+    std::string FSettingsFile;
     std::vector<MeterRowControls> FRows;
     bool FMemoryWindowOpen = false;
 };

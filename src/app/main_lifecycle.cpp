@@ -1,6 +1,8 @@
-// The main window's life: what its creation does, how it closes, how it hides to the tray and
-// comes back, with the memory window following while it is open.
+// The main window's life: what its creation does, how it closes (also with the session), how it
+// hides to the tray and comes back, with the memory window following while it is open.
 #include "app/main_form.h"
+
+#include <exception>
 
 #include "controls/tray_icon.h"
 #include "ui/application.h"
@@ -10,8 +12,11 @@
 void TForm1::FormCreate(TObject* /*sender*/)
 {
     Label_Form->SetHeight(17);
+    ChooseSettingsFile();
     if (SettingsFileExists()) {
         LoadSettings();
+        // A place saved on a monitor that is gone would leave the window out of reach.
+        KeepOnScreen();
     } else {
         FSizeUnit = "MB";
         SetModel(2);
@@ -42,6 +47,17 @@ void TForm1::FormClose(TObject* /*sender*/, TCloseAction& /*action*/)
 {
     SaveSettings();
     FServices.hotkeys->Unregister(Handle(), kHotkeyId);
+}
+
+// Nobody is left to read an error box, and the session ends whatever happens here.
+void TForm1::WMEndSession()
+{
+    try {
+        SaveSettings();
+    } catch (const std::exception&) {
+    }
+    FServices.hotkeys->Unregister(Handle(), kHotkeyId);
+    Application().Terminate();
 }
 
 void TForm1::xButtonClick(TObject* /*sender*/) { Close(); }

@@ -1,5 +1,7 @@
-// The settings file beside the executable (position and options, read at creation and written
-// at every close) and the autostart value under the local machine's Run key.
+// The settings file (position and options, read at creation and written at every close): beside
+// the executable, or in the user's own folder when the program's folder cannot be written (an
+// install under Program Files without rights); and the autostart value under the Run key of the
+// local machine, or of the user when the machine's is refused.
 #include "app/main_form.h"
 
 #include <memory>
@@ -16,12 +18,42 @@ constexpr const char* kRunKey = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\
 constexpr const char* kRunValue = "Spacewell";
 // The settings are read when a file of this name lies beside the executable.
 constexpr const char* kFixedSettingsName = "OrvaneTully.ini";
+// The user's own copy: this folder in the user's application data, and this file in it.
+constexpr const char* kUserFolderName = "Spacewell";
+constexpr const char* kUserSettingsName = "spacewell.ini";
 
 std::size_t LastSeparator(const std::string& path) { return path.find_last_of("\\/"); }
 
+// Joins with the separator the folder already uses (a backslash when it shows none).
+std::string Join(const std::string& folder, const std::string& name)
+{
+    const std::size_t separator = LastSeparator(folder);
+    return folder + (separator == std::string::npos ? '\\' : folder[separator]) + name;
+}
+
+std::string FolderOf(const std::string& path)
+{
+    const std::size_t separator = LastSeparator(path);
+    return separator == std::string::npos ? "" : path.substr(0, separator);
+}
+
+// Writes (enable) or deletes the value under one root's Run key; false when the key could not
+// be opened or the value not set. The deletion's own result does not matter.
+bool ChangeRunValue(std::unique_ptr<sw::IRegistryKey> key, const std::string& name,
+                    const std::string& data, bool enable)
+{
+    if (!key)
+        return false;
+    const bool done = !enable || key->SetString(name, data);
+    if (!enable)
+        key->DeleteValue(name);
+    key->Close();
+    return done;
+}
+
 }  // namespace
 
-std::string TForm1::SettingsFileName() const
+std::string TForm1::ExeSettingsFileName() const
 {
     const std::string exe = FServices.paths->ExecutablePath();
     const std::size_t separator = LastSeparator(exe);
@@ -29,6 +61,21 @@ std::string TForm1::SettingsFileName() const
     const bool hasExtension =
         dot != std::string::npos && (separator == std::string::npos || dot > separator);
     return (hasExtension ? exe.substr(0, dot) : exe) + ".ini";
+}
+
+// A portable copy keeps its file beside it; only a folder that refuses the file sends it to
+// the user's folder.
+void TForm1::ChooseSettingsFile()
+{
+    FSettingsFile = ExeSettingsFileName();
+    const std::string userData = FServices.paths->UserDataFolder();
+    if (!userData.empty() && !FServices.paths->CanWriteFile(FSettingsFile))
+        FSettingsFile = Join(Join(userData, kUserFolderName), kUserSettingsName);
+}
+
+bool TForm1::UserSettingsFileExists() const
+{
+    return FSettingsFile != ExeSettingsFileName() && FServices.paths->FileExists(FSettingsFile);
 }
 
 // The fixed name triggers the load as designed; the file named after the executable does too,
@@ -39,14 +86,17 @@ bool TForm1::SettingsFileExists() const
     const std::size_t separator = LastSeparator(exe);
     const std::string folder = separator == std::string::npos ? "" : exe.substr(0, separator);
     const char slash = separator == std::string::npos ? '\\' : exe[separator];
-    return FServices.paths->FileExists(folder + slash + kFixedSettingsName) ||
-           FServices.paths->FileExists(SettingsFileName());
+    return UserSettingsFileExists() ||
+           FServices.paths->FileExists(folder + slash + kFixedSettingsName) ||
+           FServices.paths->FileExists(ExeSettingsFileName());
 }
 
 // The order matters: the first scan runs before the unit is known, the second after.
+// Until the user's file exists, the one beside the executable is read in its place.
 void TForm1::LoadSettings()
 {
-    const std::unique_ptr<sw::IProfile> file = FServices.profiles->Open(SettingsFileName());
+    const std::unique_ptr<sw::IProfile> file =
+        FServices.profiles->Open(UserSettingsFileExists() ? FSettingsFile : ExeSettingsFileName());
     SetTop(sw::ReadProfileInteger(*file, kSettings, "Top", Top()));
     SetLeft(sw::ReadProfileInteger(*file, kSettings, "Left", Left()));
     SetModel(sw::ReadProfileInteger(*file, kOptions, "Model", FModel));
@@ -63,10 +113,13 @@ void TForm1::LoadSettings()
         sw::ReadProfileBool(*file, kOptions, "AutoStart", AutoStart1->Checked()));
 }
 
-// Stops at the first key that cannot be written, raising the ini error.
+// Stops at the first key that cannot be written, raising the ini error. The user's folder is
+// made on the first save there; a folder that cannot be made shows as that write failing.
 void TForm1::SaveSettings()
 {
-    const std::unique_ptr<sw::IProfile> file = FServices.profiles->Open(SettingsFileName());
+    if (FSettingsFile != ExeSettingsFileName())
+        FServices.paths->CreateFolder(FolderOf(FSettingsFile));
+    const std::unique_ptr<sw::IProfile> file = FServices.profiles->Open(FSettingsFile);
     sw::WriteProfileInteger(*file, kSettings, "Left", Left());
     sw::WriteProfileInteger(*file, kSettings, "Top", Top());
     sw::WriteProfileInteger(*file, kOptions, "Model", FModel);
@@ -85,17 +138,16 @@ void TForm1::AutoStart1Click(TObject*)
     AutoStart1->SetChecked(!AutoStart1->Checked());
 }
 
-// A key that cannot be opened is reported like a value that cannot be set: either way nothing
-// starts the program at logon. Deleting a value that is not there is fine.
+// The machine's key first; where it is refused (a user without rights, as under UAC) the
+// user's own Run key starts the program at that user's logon. A deletion clears both, silently
+// where the value is absent. Only when neither key takes the change is it reported.
 void TForm1::WriteRunEntry(const std::string& name, const std::string& path, bool enable)
 {
-    const std::unique_ptr<sw::IRegistryKey> key =
-        FServices.registry->CreateLocalMachineKey(kRunKey);
-    if (!key)
+    sw::IRegistry& registry = *FServices.registry;
+    const std::string data = "\"" + path + "\"";
+    bool done = ChangeRunValue(registry.CreateLocalMachineKey(kRunKey), name, data, enable);
+    if (!done || !enable)
+        done = ChangeRunValue(registry.CreateCurrentUserKey(kRunKey), name, data, enable) || done;
+    if (!done)
         throw sw::ERegistryException(name);
-    if (enable)
-        sw::SetRegistryString(*key, name, "\"" + path + "\"");
-    else
-        key->DeleteValue(name);
-    key->Close();
 }

@@ -1,6 +1,6 @@
 // The registry operations the autostart entry needs: open-or-create a key under the local
-// machine root with full access, set a string value (stored with its terminating zero), delete
-// a value, close. Every result goes back to the caller.
+// machine root, or under the current user's, with full access, set a string value (stored with its
+// terminating zero), delete a value, close. Every result goes back to the caller.
 #pragma once
 
 #include <memory>
@@ -28,6 +28,8 @@ public:
     virtual ~IRegistry() = default;
     // path like "\SOFTWARE\Microsoft\Windows\CurrentVersion\Run"; null when it cannot be opened.
     virtual std::unique_ptr<IRegistryKey> CreateLocalMachineKey(const std::string& path) = 0;
+    // The same under the current user's root, which a user without rights may still write.
+    virtual std::unique_ptr<IRegistryKey> CreateCurrentUserKey(const std::string& path) = 0;
 };
 
 // Sets a string value or raises ERegistryException.

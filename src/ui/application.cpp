@@ -92,6 +92,7 @@ void TApplication::Reset()
     DestroyComponents();
     ClearDestroying();
     FMainForm = nullptr;
+    FActiveForm = nullptr;
     FTitle.clear();
     FIcon.Clear();
     FShowMainForm = true;
@@ -119,6 +120,8 @@ void TApplication::Notification(TComponent* component, TOperation operation)
     TComponent::Notification(component, operation);
     if (operation == opRemove && component == FMainForm)
         FMainForm = nullptr;
+    if (operation == opRemove && component == FActiveForm)
+        FActiveForm = nullptr;
 }
 
 void TApplication::Run()
@@ -132,6 +135,7 @@ void TApplication::Run()
         MarkDestroying();
         DestroyComponents();
         FMainForm = nullptr;
+        FActiveForm = nullptr;
     }
 }
 
@@ -222,6 +226,56 @@ bool TApplication::AppMessage(TMessage& message)
         }
     });
     return handled;
+}
+
+bool TApplication::AppQueryEndSession()
+{
+    bool agree = true;
+    Guard([&] { agree = FMainForm == nullptr || FMainForm->WMQueryEndSession(); });
+    return agree;
+}
+
+// Heard by several windows; the main form ends the program at the first.
+void TApplication::AppEndSession()
+{
+    if (!FTerminated && FMainForm != nullptr)
+        Guard([this] { FMainForm->WMEndSession(); });
+}
+
+void TApplication::AppDisplayChanged()
+{
+    if (FMainForm != nullptr)
+        Guard([this] { FMainForm->WMDisplayChange(); });
+}
+
+void TApplication::AppVolumeChanged(bool arrival, std::uint32_t drives)
+{
+    if (FMainForm != nullptr)
+        Guard([&] { FMainForm->WMDeviceChange(arrival, drives); });
+}
+
+// The focus goes back to the form that had it (else the main form, else any shown form) and
+// there to its focused control, as a click on the form would leave it. A minimized application
+// shows no form to take it.
+void TApplication::AppActivated()
+{
+    if (CurrentBackend().AppWindowIconic())
+        return;
+    TForm* target = FActiveForm != nullptr && FActiveForm->Visible() ? FActiveForm : nullptr;
+    if (target == nullptr && FMainForm != nullptr && FMainForm->Visible())
+        target = FMainForm;
+    for (TComponent* c : Components()) {
+        auto* form = dynamic_cast<TForm*>(c);
+        if (target == nullptr && form != nullptr && form->Visible())
+            target = form;
+    }
+    if (target == nullptr)
+        return;
+    Guard([target] {
+        CurrentBackend().SetForeground(target->Handle());
+        if (target->ActiveControl() == nullptr)
+            target->SelectFirst();
+    });
 }
 
 void TApplication::HandleException(const std::exception& error)

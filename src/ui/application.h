@@ -27,6 +27,7 @@ public:
     void SetCursor(TCursor cursor) { FCursor = cursor; }
     int Width() { return CurrentBackend().ScreenSize().cx; }
     int Height() { return CurrentBackend().ScreenSize().cy; }
+    std::vector<TRect> WorkAreas() { return CurrentBackend().WorkAreas(); }
     void Reset();
 
 private:
@@ -110,6 +111,9 @@ public:
     // Replaces the default error box when set.
     std::function<void(const std::exception& error)> OnException;
 
+    // A form became the active window; the application's own activation returns there.
+    void FormActivated(TForm* form) { FActiveForm = form; }
+
     // Frees every form and component and forgets all settings (tests start from here).
     void Reset();
     // Connects to the current backend's application window (SetBackend calls it).
@@ -120,10 +124,16 @@ protected:
 
 private:
     bool AppMessage(TMessage& message) override;
+    bool AppQueryEndSession() override;
+    void AppEndSession() override;
+    void AppDisplayChanged() override;
+    void AppVolumeChanged(bool arrival, std::uint32_t drives) override;
+    void AppActivated() override;
 
     std::string FTitle;
     TIcon FIcon;
     TForm* FMainForm = nullptr;
+    TForm* FActiveForm = nullptr;
     bool FShowMainForm = true;
     // Read by worker threads deciding whether to go on waiting.
     std::atomic<bool> FTerminated = false;

@@ -53,12 +53,24 @@ public:
     virtual void WndActivate(bool active) = 0;
 };
 
-// The application window's messages, offered to hooks first.
+// The application window's messages, offered to hooks first, and the notices the platform
+// gives the whole application, whichever of its windows heard them (so each may come twice).
 class IAppWindowHandler {
 public:
     virtual ~IAppWindowHandler() = default;
     // True when handled (then `message.Result` is the answer).
     virtual bool AppMessage(TMessage& message) = 0;
+    // The session is about to end (log-off, shut-down): true lets it.
+    virtual bool AppQueryEndSession() = 0;
+    // The session ends now: what must be kept is kept before this returns.
+    virtual void AppEndSession() = 0;
+    // Monitors were added, removed, resized or rearranged.
+    virtual void AppDisplayChanged() = 0;
+    // A drive letter's volume arrived or went away; bit 0 of `drives` is A:, bit 1 B:, ...
+    virtual void AppVolumeChanged(bool arrival, std::uint32_t drives) = 0;
+    // The application became the active one (taskbar button, Alt+Tab, its tray menu closing):
+    // the keyboard focus may sit on a window of its own that takes no keys.
+    virtual void AppActivated() = 0;
 };
 
 // One entry of a pop-up menu as the platform shows it.
@@ -127,6 +139,8 @@ public:
     virtual TShiftState KeyboardShift() = 0;
     virtual bool KeyPressed(std::uint16_t virtualKey) = 0;
     virtual TSize ScreenSize() = 0;
+    // Each monitor's work area (screen coordinates, without taskbars), the primary one first.
+    virtual std::vector<TRect> WorkAreas() = 0;
 
     // Message timers on the GUI thread; the id is never 0.
     virtual int StartTimer(unsigned intervalMs, std::function<void()> tick) = 0;

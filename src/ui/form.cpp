@@ -495,6 +495,8 @@ void TForm::WndActivate(bool active)
 {
     Application().Guard([&] {
         FActive = active;
+        if (active)
+            Application().FormActivated(this);
         if (active && OnActivate)
             OnActivate(this);
         if (!active && OnDeactivate)

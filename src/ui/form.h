@@ -74,6 +74,16 @@ public:
     // Composes into Image(); Repaint also presents it.
     void PaintImage();
 
+    // The platform's notices to the application, which passes them to its main form.
+    // The session is about to end: true lets it.
+    virtual bool WMQueryEndSession() { return true; }
+    // The session ends now: keep what must survive before returning.
+    virtual void WMEndSession() { }
+    // The monitors changed.
+    virtual void WMDisplayChange() { }
+    // A drive letter's volume arrived or went away (bit 0 of `drives` is A:).
+    virtual void WMDeviceChange(bool /*arrival*/, std::uint32_t /*drives*/) { }
+
     TNotifyEvent OnCreate;
     TNotifyEvent OnDestroy;
     TNotifyEvent OnShow;

@@ -80,8 +80,8 @@ TEST_F(SettingsTest, AFileWithOnlyAPositionLeavesTheOptionsAtZero)
 {
     IniFile("[SETTINGS]\r\nLeft=-3000\r\nTop=5000\r\n");
     Start();
-    EXPECT_EQ(Form->Left(), -3000) << "restored unchanged, off the screen";
-    EXPECT_EQ(Form->Top(), 5000);
+    EXPECT_EQ(Form->Left(), 0) << "brought back from off the screen into its nearest corner";
+    EXPECT_EQ(Form->Top(), Screen().Height() - Form->Height());
     EXPECT_EQ(Form->Model(), 0);
     EXPECT_EQ(Bar(0).Caption(), "") << "no model, no caption";
     EXPECT_TRUE(Form->N21->Checked()) << "the designed check stays";

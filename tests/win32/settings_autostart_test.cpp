@@ -1,7 +1,8 @@
 // The main window's settings file and autostart value on the real system: the program, started
 // from a folder whose path has a space in it, writes its settings with the private-profile calls,
-// is refused by a read-only file and stays open, and writes and deletes the quoted Run value,
-// reporting a Run key it may not write. Needs a display.
+// moves them to the user's folder when its own is read-only and stays open only when that is
+// read-only too, and writes and deletes the quoted Run value, under the user's Run key when the
+// machine's is locked, reporting only when both are. Needs a display.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -24,18 +25,27 @@ namespace {
 
 constexpr const char* kRunKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 
-// The system's paths, but for the executable, which is said to lie in a folder of the test's.
+// The system's paths, but for the executable, which is said to lie in a folder of the test's,
+// and the user's data folder, when the test names one.
 class ProgramPaths : public sw::IPaths {
 public:
-    ProgramPaths(std::string executable, std::shared_ptr<sw::IPaths> system)
-        : FExecutable(std::move(executable)), FSystem(std::move(system))
+    ProgramPaths(std::string executable, std::string userData, std::shared_ptr<sw::IPaths> system)
+        : FExecutable(std::move(executable)), FUserData(std::move(userData)),
+          FSystem(std::move(system))
     {
     }
     std::string ExecutablePath() override { return FExecutable; }
     bool FileExists(const std::string& path) override { return FSystem->FileExists(path); }
+    std::string UserDataFolder() override
+    {
+        return FUserData.empty() ? FSystem->UserDataFolder() : FUserData;
+    }
+    bool CanWriteFile(const std::string& path) override { return FSystem->CanWriteFile(path); }
+    bool CreateFolder(const std::string& path) override { return FSystem->CreateFolder(path); }
 
 private:
     std::string FExecutable;
+    std::string FUserData;
     std::shared_ptr<sw::IPaths> FSystem;
 };
 
@@ -44,11 +54,12 @@ protected:
     void TearDown() override { Application().Reset(); }
 
     // The program as started from `folder`, with the system's services.
-    void Start(const std::string& programFolder)
+    void Start(const std::string& programFolder, const std::string& userData = "")
     {
         folder = programFolder;
         sw::PlatformServices services = sw::MakeNativeServices();
-        services.paths = std::make_shared<ProgramPaths>(folder + "\\spacewell.exe", services.paths);
+        services.paths =
+            std::make_shared<ProgramPaths>(folder + "\\spacewell.exe", userData, services.paths);
         Application().OnException = [this](const std::exception& e) { errors += e.what(); };
         form = CreateMainWindow(services);
     }
@@ -77,12 +88,22 @@ std::string RunValue()
     return std::string(data, size) + (type == REG_SZ ? "" : " (not REG_SZ)");
 }
 
-// Only reading and the owner's right to change it back are left on the Run key.
-bool LockRunKey(const char* sddl)
+std::string UserRunValue()
+{
+    char data[MAX_PATH * 2] = {};
+    DWORD size = sizeof data;
+    if (RegGetValueA(HKEY_CURRENT_USER, kRunKey, "Spacewell", RRF_RT_REG_SZ, nullptr, data,
+                     &size) != ERROR_SUCCESS)
+        return "(none)";
+    return std::string(data, size);
+}
+
+// Only reading and the owner's right to change it back are left on the Run key of `root`.
+bool LockRunKey(HKEY root, const char* sddl)
 {
     HKEY h = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kRunKey, 0, READ_CONTROL | WRITE_DAC, &h) !=
-        ERROR_SUCCESS)
+    if (RegCreateKeyExA(root, kRunKey, 0, nullptr, 0, READ_CONTROL | WRITE_DAC, nullptr, &h,
+                        nullptr) != ERROR_SUCCESS)
         return false;
     PSECURITY_DESCRIPTOR sd = nullptr;
     ConvertStringSecurityDescriptorToSecurityDescriptorA(sddl, SDDL_REVISION_1, &sd, nullptr);
@@ -105,20 +126,45 @@ TEST_F(RealSettingsTest, CloseReplacesTheValuesInPlace)
               "Transparency=30\r\nGB=0\r\nOnTop=0\r\nMinimized=0\r\nAutoStart=0\r\n");
 }
 
-TEST_F(RealSettingsTest, AReadOnlyFileKeepsTheWindowOpenAndTheHotkeyHeld)
+// A program folder that cannot be written sends the settings to the user's folder, read from
+// beside the program only while the user's file does not exist yet.
+TEST_F(RealSettingsTest, AReadOnlyProgramFolderKeepsTheSettingsInTheUsersFolder)
 {
     using namespace sw;
     SW_REQUIRE_DRIVE(drive, "SPACEWELL_WINE_READONLY");
-    Start(sw::Root(drive) + "Space well");
+    const std::string userData = sw::ScratchDir() + "\\Roaming " + std::to_string(GetTickCount());
+    const std::string userIni = userData + "\\Spacewell\\spacewell.ini";
+    Start(sw::Root(drive) + "Space well", userData);
+    EXPECT_EQ(form->SettingsFileName(), userIni);
+    EXPECT_EQ(form->Left(), 10) << "read once from beside the program";
+    form->SetBounds(30, 40, form->Width(), form->Height());
+    Application().Guard([&] { form->Close(); });
+    EXPECT_EQ(errors, "");
+    EXPECT_TRUE(Application().Terminated());
+    EXPECT_EQ(sw::ReadFile(Ini()), "[SETTINGS]\r\nLeft=10\r\n");
+    EXPECT_NE(sw::ReadFile(userIni).find("Left=30\r\nTop=40\r\n"), std::string::npos);
+
+    Application().Reset();
+    Start(sw::Root(drive) + "Space well", userData);
+    EXPECT_EQ(form->Left(), 30) << "now from the user's file";
+}
+
+// Only when the user's folder cannot be written either does the close stop.
+TEST_F(RealSettingsTest, NoWritableFolderKeepsTheWindowOpenAndTheHotkeyHeld)
+{
+    using namespace sw;
+    SW_REQUIRE_DRIVE(drive, "SPACEWELL_WINE_READONLY");
+    const std::string userData = sw::Root(drive) + "Roaming";
+    Start(sw::Root(drive) + "Space well", userData);
     EXPECT_EQ(form->Left(), 10) << "read, since it is there";
     Application().Guard([&] { form->Close(); });
-    EXPECT_EQ(errors, "Unable to write to " + Ini());
+    EXPECT_EQ(errors, "Unable to write to " + userData + "\\Spacewell\\spacewell.ini");
     EXPECT_FALSE(Application().Terminated());
     EXPECT_EQ(sw::ReadFile(Ini()), "[SETTINGS]\r\nLeft=10\r\n");
     EXPECT_FALSE(RegisterHotKey(nullptr, 9, MOD_ALT | MOD_CONTROL, 'D')) << "still the program's";
 }
 
-TEST_F(RealSettingsTest, AutoStartWritesTheQuotedPathDeletesItAndReportsALockedKey)
+TEST_F(RealSettingsTest, AutoStartFallsBackToTheUsersKeyAndReportsOnlyWhenBothAreLocked)
 {
     StartInScratchFolder();
     form->AutoStart1Click(form->AutoStart1);
@@ -129,12 +175,25 @@ TEST_F(RealSettingsTest, AutoStartWritesTheQuotedPathDeletesItAndReportsALockedK
     EXPECT_FALSE(form->AutoStart1->Checked());
     EXPECT_EQ(errors, "");
 
-    ASSERT_TRUE(LockRunKey("D:P(A;;KR;;;WD)"));
+    // A refused machine-wide key sends the value to the user's key.
+    ASSERT_TRUE(LockRunKey(HKEY_LOCAL_MACHINE, "D:P(A;;KR;;;WD)"));
     Application().Guard([&] { form->AutoStart1Click(form->AutoStart1); });
-    EXPECT_TRUE(LockRunKey("D:P(A;;KA;;;WD)"));
+    EXPECT_EQ(errors, "");
+    EXPECT_TRUE(form->AutoStart1->Checked());
+    EXPECT_EQ(RunValue(), "(none)");
+    EXPECT_EQ(UserRunValue(), "\"" + folder + "\\spacewell.exe\"" + '\0');
+    Application().Guard([&] { form->AutoStart1Click(form->AutoStart1); });
+    EXPECT_EQ(UserRunValue(), "(none)");
+
+    // Neither key writable: reported, and the check mark stays.
+    ASSERT_TRUE(LockRunKey(HKEY_CURRENT_USER, "D:P(A;;KR;;;WD)"));
+    Application().Guard([&] { form->AutoStart1Click(form->AutoStart1); });
+    EXPECT_TRUE(LockRunKey(HKEY_CURRENT_USER, "D:P(A;;KA;;;WD)"));
+    EXPECT_TRUE(LockRunKey(HKEY_LOCAL_MACHINE, "D:P(A;;KA;;;WD)"));
     EXPECT_EQ(errors, "Failed to set data for 'Spacewell'");
     EXPECT_FALSE(form->AutoStart1->Checked());
     EXPECT_EQ(RunValue(), "(none)");
+    EXPECT_EQ(UserRunValue(), "(none)");
 }
 
 }  // namespace

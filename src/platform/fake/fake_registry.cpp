@@ -1,6 +1,7 @@
 // In-memory registry values with switchable refusals.
 #include "platform/fake/fake_registry.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace sw {
@@ -44,11 +45,28 @@ private:
     bool FClosed = false;
 };
 
+namespace {
+
+// The current user's keys are kept under a root prefix no local-machine path starts with.
+std::string UserPath(const std::string& path)
+{
+    return "HKEY_CURRENT_USER\\" + path.substr(std::min(path.find_first_not_of('\\'), path.size()));
+}
+
+}  // namespace
+
 std::unique_ptr<IRegistryKey> FakeRegistry::CreateLocalMachineKey(const std::string& path)
+{
+    if (DenyAccess || DenyMachineAccess)
+        return nullptr;
+    return std::make_unique<FakeRegistryKey>(*this, path);
+}
+
+std::unique_ptr<IRegistryKey> FakeRegistry::CreateCurrentUserKey(const std::string& path)
 {
     if (DenyAccess)
         return nullptr;
-    return std::make_unique<FakeRegistryKey>(*this, path);
+    return std::make_unique<FakeRegistryKey>(*this, UserPath(path));
 }
 
 std::string FakeRegistry::Id(const std::string& path, const std::string& name)
@@ -74,6 +92,18 @@ void FakeRegistry::SetValue(const std::string& path, const std::string& name,
                             const std::string& data)
 {
     FValues[Id(path, name)] = data;
+}
+
+std::optional<std::string> FakeRegistry::UserValue(const std::string& path,
+                                                   const std::string& name) const
+{
+    return Value(UserPath(path), name);
+}
+
+void FakeRegistry::SetUserValue(const std::string& path, const std::string& name,
+                                const std::string& data)
+{
+    SetValue(UserPath(path), name, data);
 }
 
 }  // namespace sw

@@ -1,9 +1,11 @@
-// The executable's path from /proc/self/exe, and a regular-file test.
+// The executable's path from /proc/self/exe, plain-file tests and the configuration folder.
 #include "platform/posix/posix_paths.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <vector>
 
 namespace sw {
@@ -19,6 +21,31 @@ bool PosixPaths::FileExists(const std::string& path)
 {
     struct stat st { };
     return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+std::string PosixPaths::UserDataFolder()
+{
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    if (config != nullptr && *config != '\0')
+        return config;
+    const char* home = std::getenv("HOME");
+    return home != nullptr && *home != '\0' ? std::string(home) + "/.config" : std::string();
+}
+
+// access() also answers for a read-only mount, where even root cannot write.
+bool PosixPaths::CanWriteFile(const std::string& path)
+{
+    if (access(path.c_str(), F_OK) == 0)
+        return access(path.c_str(), W_OK) == 0;
+    const std::string folder = std::filesystem::path(path).parent_path().string();
+    return access(folder.empty() ? "." : folder.c_str(), W_OK) == 0;
+}
+
+bool PosixPaths::CreateFolder(const std::string& path)
+{
+    std::error_code ec;
+    std::filesystem::create_directories(path, ec);
+    return std::filesystem::is_directory(path, ec);
 }
 
 }  // namespace sw

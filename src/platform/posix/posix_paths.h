@@ -1,4 +1,5 @@
-// Where the program lives on Linux: the executable behind /proc/self/exe.
+// Where the program lives on Linux: the executable behind /proc/self/exe, and the user's
+// configuration folder for files of its own.
 #pragma once
 
 #include "platform/paths.h"
@@ -9,6 +10,10 @@ class PosixPaths : public IPaths {
 public:
     std::string ExecutablePath() override;
     bool FileExists(const std::string& path) override;
+    // $XDG_CONFIG_HOME, else ~/.config.
+    std::string UserDataFolder() override;
+    bool CanWriteFile(const std::string& path) override;
+    bool CreateFolder(const std::string& path) override;
 };
 
 }  // namespace sw

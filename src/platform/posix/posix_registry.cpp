@@ -47,14 +47,32 @@ private:
 
 }  // namespace
 
+namespace {
+
+std::string WithoutLeadingBackslash(const std::string& path)
+{
+    return path.substr(std::min(path.find_first_not_of('\\'), path.size()));
+}
+
+}  // namespace
+
 std::unique_ptr<IRegistryKey> PosixRegistry::CreateLocalMachineKey(const std::string& path)
+{
+    return CreateKey(WithoutLeadingBackslash(path));
+}
+
+std::unique_ptr<IRegistryKey> PosixRegistry::CreateCurrentUserKey(const std::string& path)
+{
+    return CreateKey("HKEY_CURRENT_USER\\" + WithoutLeadingBackslash(path));
+}
+
+std::unique_ptr<IRegistryKey> PosixRegistry::CreateKey(const std::string& section)
 {
     fs::path folder = fs::path(FStoreFile).parent_path();
     std::error_code ec;
     fs::create_directories(folder, ec);
     if (ec || access(folder.c_str(), W_OK) != 0)
         return nullptr;
-    std::string section = path.substr(std::min(path.find_first_not_of('\\'), path.size()));
     return std::make_unique<PosixRegistryKey>(FStoreFile, section);
 }
 

@@ -1,4 +1,5 @@
-// Where the program lives: the module file name, and a plain-file test.
+// Where the program lives: the module file name, plain-file tests and the user's application
+// data folder.
 #include <windows.h>
 
 #include "platform/win32/win32_factories.h"
@@ -18,6 +19,35 @@ public:
     {
         DWORD attributes = GetFileAttributesA(path.c_str());
         return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    }
+    std::string UserDataFolder() override
+    {
+        char buffer[MAX_PATH * 4];
+        DWORD n = GetEnvironmentVariableA("APPDATA", buffer, sizeof buffer);
+        return n > 0 && n < sizeof buffer ? std::string(buffer, n) : std::string();
+    }
+    // Opening for writing is the only sure test: attributes and permissions say nothing about
+    // a folder under Program Files without rights, or a read-only medium.
+    bool CanWriteFile(const std::string& path) override
+    {
+        HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE && GetLastError() == ERROR_FILE_NOT_FOUND)
+            file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                               FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+        if (file == INVALID_HANDLE_VALUE)
+            return false;
+        CloseHandle(file);
+        return true;
+    }
+    bool CreateFolder(const std::string& path) override
+    {
+        const std::size_t separator = path.find_last_of("\\/");
+        if (separator != std::string::npos && separator > 2)
+            CreateFolder(path.substr(0, separator));
+        CreateDirectoryA(path.c_str(), nullptr);
+        DWORD attributes = GetFileAttributesA(path.c_str());
+        return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
     }
 };
 

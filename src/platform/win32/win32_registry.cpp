@@ -1,4 +1,4 @@
-// Registry keys under HKEY_LOCAL_MACHINE through advapi32.
+// Registry keys under HKEY_LOCAL_MACHINE or HKEY_CURRENT_USER through advapi32.
 #include <windows.h>
 
 #include "platform/win32/win32_factories.h"
@@ -37,17 +37,26 @@ private:
     HKEY FKey;
 };
 
+// The subkey may not start with a backslash; the path's leading one names the root.
+std::unique_ptr<IRegistryKey> CreateKey(HKEY root, const std::string& path)
+{
+    std::string subKey = path.substr(std::min(path.find_first_not_of('\\'), path.size()));
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(root, subKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
+                        nullptr, &key, nullptr) != ERROR_SUCCESS)
+        return nullptr;
+    return std::make_unique<Win32RegistryKey>(key);
+}
+
 class Win32Registry : public IRegistry {
 public:
     std::unique_ptr<IRegistryKey> CreateLocalMachineKey(const std::string& path) override
     {
-        // The subkey may not start with a backslash; the path's leading one names the root.
-        std::string subKey = path.substr(std::min(path.find_first_not_of('\\'), path.size()));
-        HKEY key = nullptr;
-        if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, subKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                            KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS)
-            return nullptr;
-        return std::make_unique<Win32RegistryKey>(key);
+        return CreateKey(HKEY_LOCAL_MACHINE, path);
+    }
+    std::unique_ptr<IRegistryKey> CreateCurrentUserKey(const std::string& path) override
+    {
+        return CreateKey(HKEY_CURRENT_USER, path);
     }
 };
 

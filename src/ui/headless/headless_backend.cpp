@@ -379,6 +379,48 @@ void HeadlessBackend::SetAppIcon(const TBitmap&, TColor) { }
 
 bool HeadlessBackend::AppActive() { return !FForeignForeground && FForeground != 0; }
 
+void HeadlessBackend::ActivateApp()
+{
+    WindowId old = FForeground;
+    FForeground = kAppWindow;
+    FForeignForeground = false;
+    if (THeadlessWindow* w = Find(old))
+        w->handler->WndActivate(false);
+    if (FAppHandler != nullptr)
+        FAppHandler->AppActivated();
+}
+
+bool HeadlessBackend::QueryEndSession()
+{
+    return FAppHandler == nullptr || FAppHandler->AppQueryEndSession();
+}
+
+void HeadlessBackend::EndSession()
+{
+    if (FAppHandler != nullptr)
+        FAppHandler->AppEndSession();
+}
+
+void HeadlessBackend::ChangeDisplay(std::vector<TRect> workAreas)
+{
+    FWorkAreas = std::move(workAreas);
+    if (FAppHandler != nullptr)
+        FAppHandler->AppDisplayChanged();
+}
+
+void HeadlessBackend::VolumeChange(bool arrival, std::uint32_t drives)
+{
+    if (FAppHandler != nullptr)
+        FAppHandler->AppVolumeChanged(arrival, drives);
+}
+
+std::vector<TRect> HeadlessBackend::WorkAreas()
+{
+    if (!FWorkAreas.empty())
+        return FWorkAreas;
+    return {Rect(0, 0, FScreenSize.cx, FScreenSize.cy)};
+}
+
 void HeadlessBackend::ClipCursor(const TRect* screen)
 {
     if (screen == nullptr)

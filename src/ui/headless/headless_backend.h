@@ -89,6 +89,18 @@ public:
     bool AppMinimized() const { return FAppMinimized; }
     // Simulates another program taking the foreground.
     void SetForeignForeground(bool foreign) { FForeignForeground = foreign; }
+    // The application window itself becomes the active one, as after a click on the taskbar
+    // button or Alt+Tab: it holds the keys until the application hands them on.
+    void ActivateApp();
+
+    // The platform's notices to the whole application, as log-off, a monitor change or a drive
+    // letter coming or going gives them. QueryEndSession returns the application's answer.
+    bool QueryEndSession();
+    void EndSession();
+    // The monitors' work areas are now `workAreas` (the primary first).
+    void ChangeDisplay(std::vector<TRect> workAreas);
+    void SetWorkAreas(std::vector<TRect> workAreas) { FWorkAreas = std::move(workAreas); }
+    void VolumeChange(bool arrival, std::uint32_t drives);
 
     // Message boxes are answered with IDOK and recorded.
     const std::string& LastMessageText() const { return FLastMessageText; }
@@ -138,6 +150,8 @@ public:
     TShiftState KeyboardShift() override { return FShift; }
     bool KeyPressed(std::uint16_t virtualKey) override;
     TSize ScreenSize() override { return FScreenSize; }
+    // One monitor the size of the screen unless the test gave others.
+    std::vector<TRect> WorkAreas() override;
     int StartTimer(unsigned intervalMs, std::function<void()> tick) override;
     void StopTimer(int id) override;
     int TrackPopupMenu(const std::vector<TMenuEntry>& items, TPoint screen) override;
@@ -207,6 +221,7 @@ private:
     std::vector<THeadlessCursor> FMadeCursors;
     std::optional<TRect> FClip;
     TSize FScreenSize{1280, 1024};
+    std::vector<TRect> FWorkAreas;
     std::thread::id FGuiThread;
     std::mutex FPostLock;
     std::deque<std::function<void()>> FPostQueue;

@@ -1,4 +1,5 @@
-// The application window: the taskbar button, its title and icon, minimize and restore.
+// The application window: the taskbar button, its title and icon, minimize and restore, and
+// the activation it takes.
 #include "ui/win32/win32_internal.h"
 
 using namespace win32ui;
@@ -38,6 +39,12 @@ bool Win32Backend::AppActive()
 
 std::intptr_t Win32Backend::AppMessage(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam)
 {
+    if (auto answer = DeskNotice(msg, wParam, lParam))
+        return *answer;
+    // The taskbar button and Alt+Tab activate this window, which takes no keys: the toolkit
+    // hands the focus on to a form.
+    if (msg == WM_SETFOCUS)
+        PostAppActivated();
     TMessage message{msg, wParam, lParam, 0};
     if (FAppHandler != nullptr && FAppHandler->AppMessage(message))
         return message.Result;

@@ -64,5 +64,9 @@ int Win32Backend::TrackPopupMenu(const std::vector<TMenuEntry>& items, TPoint sc
     DestroyMenu(menu);
     for (HBITMAP picture : pictures)
         DeleteObject(picture);
+    // A tray menu leaves the activation on the hidden window it was tracked for, which takes
+    // no keys: the toolkit hands it on to a form.
+    if (AppActive())
+        PostAppActivated();
     return command;
 }

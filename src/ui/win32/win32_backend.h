@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -53,6 +54,7 @@ public:
     TShiftState KeyboardShift() override;
     bool KeyPressed(std::uint16_t virtualKey) override;
     TSize ScreenSize() override;
+    std::vector<TRect> WorkAreas() override;
     int StartTimer(unsigned intervalMs, std::function<void()> tick) override;
     void StopTimer(int id) override;
     int TrackPopupMenu(const std::vector<TMenuEntry>& items, TPoint screen) override;
@@ -74,6 +76,13 @@ public:
     std::intptr_t UtilityMessage(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam);
     std::intptr_t AppMessage(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam);
     void PaintHint();
+    // Passes a notice meant for the whole application (session end, display and volume
+    // changes) to the toolkit, whichever window heard it; the answer, or none when the
+    // message is no such notice (or not one to answer) and goes on as usual.
+    std::optional<std::intptr_t> DeskNotice(unsigned msg, std::uintptr_t wParam,
+                                            std::intptr_t lParam);
+    // Tells the toolkit, once the activation under way is done, that the application is active.
+    void PostAppActivated();
 
 private:
     void RunPosted();

@@ -165,6 +165,13 @@ LRESULT Dispatch(IWindowHandler& h, FormWindow& fw, HWND hwnd, UINT msg, WPARAM 
     case WM_CLOSE:
         h.WndCloseRequest();
         return 0;
+    case WM_QUERYENDSESSION:
+    case WM_ENDSESSION:
+    case WM_DISPLAYCHANGE:
+    case WM_DEVICECHANGE:
+        if (auto answer = gBackend->DeskNotice(msg, wParam, lParam))
+            return *answer;
+        break;
     case WM_SYSCOMMAND:
         // Minimizing any form minimizes the application, as its taskbar button does.
         if ((wParam & 0xFFF0) == SC_MINIMIZE)

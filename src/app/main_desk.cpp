@@ -1,0 +1,49 @@
+// The main window on a desk that changes under it: monitors that go away or change size, and
+// drives that come and go while the program runs.
+#include "app/main_form.h"
+
+#include "app/screen_fit.h"
+#include "ui/application.h"
+#include "ui/timer.h"
+
+namespace {
+
+// Announcements closer together than this give one scan: a stick with several partitions, or
+// a share mapped while the system still reports the letter, announces itself more than once.
+constexpr unsigned kVolumeSettleMs = 500;
+
+// Moves `form` into the nearest work area when no part of it lies on any.
+void FitOnScreen(TForm& form, const std::vector<TRect>& workAreas)
+{
+    if (auto place = PlaceOnWorkArea(form.BoundsRect(), workAreas))
+        form.SetBounds(place->x, place->y, form.Width(), form.Height());
+}
+
+}  // namespace
+
+void TForm1::KeepOnScreen()
+{
+    const std::vector<TRect> workAreas = Screen().WorkAreas();
+    FitOnScreen(*this, workAreas);
+    if (MemoryWindowOpen() && Form2 != nullptr)
+        FitOnScreen(*Form2, workAreas);
+}
+
+void TForm1::WMDisplayChange() { KeepOnScreen(); }
+
+// The first announcement starts the wait; the ones during it add nothing. The scan runs as a
+// refresh does, also while the window is hidden, so that the tray's tooltip is current.
+void TForm1::WMDeviceChange(bool /*arrival*/, std::uint32_t /*drives*/)
+{
+    if (VolumeTimer == nullptr) {
+        VolumeTimer = new TTimer(this);
+        VolumeTimer->SetInterval(kVolumeSettleMs);
+        VolumeTimer->OnTimer = [this](TObject*) {
+            VolumeTimer->SetEnabled(false);
+            RefreshMeters();
+        };
+    } else if (VolumeTimer->Enabled()) {
+        return;
+    }
+    VolumeTimer->SetEnabled(true);
+}

@@ -1,0 +1,13 @@
+// Keeping a window reachable: one that lies wholly outside every monitor's work area (a monitor
+// unplugged, a resolution lowered since its place was saved) moves into the nearest one.
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "gfx/geometry.h"
+
+// The new top-left corner (screen coordinates) for `window`, as close to where it is as fits
+// in the work area nearest to it; none when some part of it is on a work area already, or
+// when there are no work areas. A window larger than the area keeps its top-left corner in it.
+std::optional<TPoint> PlaceOnWorkArea(const TRect& window, const std::vector<TRect>& workAreas);
