@@ -120,6 +120,8 @@ protected:
 
 private:
     bool AppMessage(TMessage& message) override;
+    // The forms it owns left the screen with the minimized application window, or came back.
+    void UpdateFormsOnScreen();
 
     std::string FTitle;
     TIcon FIcon;
