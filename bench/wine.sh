@@ -4,7 +4,8 @@
 #   startup  seconds from launch to a visible window, runs alternating with two bare Win32
 #            windows (bench/wine/bare_window.cpp): one that also links the same system
 #            libraries, reads the shell's version, adds a tray icon and opens the Run key (so
-#            only the program's own work differs), and a plain one; the ratios of the medians;
+#            only the program's own work differs), and a plain one (SW_BENCH_RUNS rounds, 7 by
+#            default); the ratios of the medians;
 #   soak     private memory, GDI/USER object and handle counts after start and after 1,000 and
 #            2,000 refreshes (the "r" key); Wine answers 0 for the object counts, so the
 #            memory is also read from Linux (private pages of the process, /proc/PID/smaps_rollup);
