@@ -1,17 +1,22 @@
 #!/usr/bin/env bash
 # spacewell.exe under Wine in Xvfb, measured as a user runs it. Prints figures, passes no
 # judgement:
-#   startup  seconds from launch to a visible window, five runs alternating with a bare Win32
-#            window (bench/wine/bare_window.cpp), and the ratio of the medians;
+#   startup  seconds from launch to a visible window, runs alternating with two bare Win32
+#            windows (bench/wine/bare_window.cpp): one that also links the same system
+#            libraries, reads the shell's version, adds a tray icon and opens the Run key (so
+#            only the program's own work differs), and a plain one (SW_BENCH_RUNS rounds, 7 by
+#            default); the ratios of the medians;
 #   soak     private memory, GDI/USER object and handle counts after start and after 1,000 and
 #            2,000 refreshes (the "r" key); Wine answers 0 for the object counts, so the
 #            memory is also read from Linux (private pages of the process, /proc/PID/smaps_rollup);
-#   idle     CPU used over 60 s while hidden in the tray, as a share of one core, per thread.
+#   idle     over 60 s while hidden in the tray: CPU as a share of one core, the program's and
+#            the wineserver's, and per thread the CPU and the wake-ups (the times it went to
+#            sleep and was woken: Linux's voluntary context switches).
 # Usage: bench/wine.sh [startup] [soak] [idle]   (all three when none is named)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
-scripts/build.sh win32 spacewell bare_window gui_resources >/dev/null
+scripts/build.sh win32 spacewell bare_window bare_system_window gui_resources >/dev/null
 export SW_WINEPREFIX=$PWD/build/wineprefix-bench
 source scripts/wine-env.sh
 sw_start_x
@@ -21,7 +26,7 @@ bench=$WINEPREFIX/drive_c/bench
 mkdir -p "$bench"
 rm -f "$bench"/*.ini
 cp build/win32/src/spacewell.exe build/win32/bench/bare_window.exe \
-   build/win32/bench/gui_resources.exe "$bench/"
+   build/win32/bench/bare_system_window.exe build/win32/bench/gui_resources.exe "$bench/"
 # SW_BENCH_EXE measures another build of spacewell.exe, e.g. the stripped one of the zip.
 if [ -n "${SW_BENCH_EXE:-}" ]; then cp "$SW_BENCH_EXE" "$bench/spacewell.exe"; fi
 # One wineserver for all runs, so each start pays only for itself; an earlier one may still be
@@ -35,12 +40,12 @@ launch() {
   local start end
   start=$(date +%s%N)
   wine "C:\\bench\\$1.exe" >/dev/null 2>&1 &
-  # Polled every 10 ms: xdotool's own --sync waits half a second between looks.
+  # Polled every 5 ms: xdotool's own --sync waits half a second between looks.
   local tries=0
   until xdotool search --onlyvisible --name "^$2\$" >/dev/null 2>&1; do
     tries=$((tries + 1))
-    [ "$tries" -lt 3000 ] || { echo "$1.exe showed no window within 30 s" >&2; exit 1; }
-    sleep 0.01
+    [ "$tries" -lt 6000 ] || { echo "$1.exe showed no window within 30 s" >&2; exit 1; }
+    sleep 0.005
   done
   end=$(date +%s%N)
   awk -v ns=$((end - start)) 'BEGIN { printf "%.3f\n", ns / 1e9 }'
@@ -61,18 +66,23 @@ type_on() {  # WINDOW KEYS: activates the window by its title band, then types
 }
 
 startup() {
-  local i own=() bare=()
-  launch spacewell Spacewell >/dev/null; stop spacewell  # warms the disk cache for both
-  for i in 1 2 3 4 5; do
+  local i own=() libs=() bare=() runs=${SW_BENCH_RUNS:-7}
+  launch spacewell Spacewell >/dev/null; stop spacewell  # warms the disk cache for all three
+  for i in $(seq "$runs"); do
     own+=("$(launch spacewell Spacewell)"); stop spacewell
+    libs+=("$(launch bare_system_window Bare)"); stop bare_system_window
     bare+=("$(launch bare_window Bare)"); stop bare_window
   done
-  local m_own m_bare
+  local m_own m_libs m_bare
   m_own=$(printf '%s\n' "${own[@]}" | median)
+  m_libs=$(printf '%s\n' "${libs[@]}" | median)
   m_bare=$(printf '%s\n' "${bare[@]}" | median)
-  echo "startup: spacewell.exe ${own[*]} s (median $m_own)"
-  echo "startup: bare window   ${bare[*]} s (median $m_bare)"
-  awk -v a="$m_own" -v b="$m_bare" 'BEGIN { printf "startup: ratio of the medians %.2f\n", a / b }'
+  echo "startup: spacewell.exe                ${own[*]} s (median $m_own)"
+  echo "startup: bare window, same libraries  ${libs[*]} s (median $m_libs)"
+  echo "startup: bare window                  ${bare[*]} s (median $m_bare)"
+  awk -v a="$m_own" -v l="$m_libs" -v b="$m_bare" 'BEGIN {
+    printf "startup: ratio of the medians %.2f against the same libraries, %.2f against bare\n",
+           a / l, a / b }'
 }
 
 # private_kib PID: the process's private pages as Linux counts them.
@@ -92,24 +102,44 @@ soak() {
   stop spacewell
 }
 
+# prefix_server: the wineserver of this prefix (others may run on the machine); it works in a
+# folder named after the prefix's device and inode.
+prefix_server() {
+  local dir p
+  dir=$(printf 'server-%x-%x' $(stat -c '%d %i' "$WINEPREFIX"))
+  for p in $(pgrep wineserver); do
+    if [ "$(basename "$(readlink "/proc/$p/cwd")")" = "$dir" ]; then echo "$p"; fi
+  done
+}
+# wakeups DIR: how often a process or thread went to sleep and was woken again.
+wakeups() { awk '/^voluntary_ctxt_switches:/ { print $2 }' "$1/status"; }
+
 idle() {
   launch spacewell Spacewell >/dev/null
-  local win pid before after task
+  local win pid server before after server_before server_after task
   win=$(xdotool search --onlyvisible --name '^Spacewell$' | head -n 1)
   type_on "$win" m
   sleep 3
   pid=$(pid_of)
-  declare -A start
-  for task in /proc/"$pid"/task/*; do start[$task]=$(cpu_ticks "$task"); done
+  server=$(prefix_server)
+  declare -A start woke
+  for task in /proc/"$pid"/task/*; do
+    start[$task]=$(cpu_ticks "$task")
+    woke[$task]=$(wakeups "$task")
+  done
   before=$(cpu_ticks "/proc/$pid")
+  server_before=$(cpu_ticks "/proc/$server")
   sleep 60
   after=$(cpu_ticks "/proc/$pid")
-  awk -v t=$((after - before)) -v hz="$ticks" \
-    'BEGIN { printf "idle: %.2f %% of one core over 60 s hidden in the tray\n", 100 * t / hz / 60 }'
+  server_after=$(cpu_ticks "/proc/$server")
+  awk -v t=$((after - before)) -v s=$((server_after - server_before)) -v hz="$ticks" 'BEGIN {
+    printf "idle: %.2f %% of one core over 60 s hidden in the tray", 100 * t / hz / 60
+    printf " (and the wineserver %.2f %%)\n", 100 * s / hz / 60 }'
   for task in /proc/"$pid"/task/*; do
     [ -n "${start[$task]:-}" ] || continue
-    local used=$(($(cpu_ticks "$task") - start[$task]))
-    [ "$used" -gt 0 ] && echo "idle:   thread $(basename "$task") ($(cat "$task/comm")): $used ticks"
+    echo "idle:   thread $(basename "$task") ($(cat "$task/comm")):" \
+      "$(($(cpu_ticks "$task") - start[$task])) ticks," \
+      "$(($(wakeups "$task") - woke[$task])) wake-ups"
   done
   stop spacewell
 }

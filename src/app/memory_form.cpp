@@ -232,8 +232,19 @@ TVrScrollText* TForm2::NewHeading(const char* name, int top, const char* caption
     heading->SetColor(palette::kDarkBlue);
     heading->SetThreaded(true);
     heading->SetScrollDirection(sdRightToLeft);
+    // The window starts hidden: the worker waits parked until it shows.
+    heading->Timer().SetPaused(true);
     heading->SetActive(true);
     return heading;
+}
+
+// Headings nobody can see would only wake their workers and the GUI thread: they are paused
+// while the window is closed or hidden with the minimized application, and go on from where
+// they stood when it shows again.
+void TForm2::CMOnScreenChanged()
+{
+    VrScrollText1->Timer().SetPaused(!OnScreen());
+    VrScrollText2->Timer().SetPaused(!OnScreen());
 }
 
 TVrTrackBar* TForm2::NewTrackBar(const char* name, int top)

@@ -64,6 +64,9 @@ public:
     // The check box is never enabled; its click has nothing to do.
     void CB_RAMClick(TObject* /*sender*/) { }
 
+protected:
+    void CMOnScreenChanged() override;
+
 private:
     void CreateFigureLabels();
     void CreateHeadingsAndPicture();

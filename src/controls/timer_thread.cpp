@@ -171,9 +171,18 @@ void TVrTimer::Loaded()
     UpdateTimer();
 }
 
+void TVrTimer::SetPaused(bool value)
+{
+    if (value == FPaused)
+        return;
+    FPaused = value;
+    if (FCreated)
+        RunUnlessPaused();
+}
+
 void TVrTimer::DoTimer()
 {
-    if (!FEnabled || !OnTimer)
+    if (!FEnabled || FPaused || !OnTimer)
         return;
     try {
         OnTimer(this);
@@ -196,29 +205,42 @@ void TVrTimer::UpdateTimer()
         }
         FCreated = true;
     }
+    FTicking = FInterval != 0 && FEnabled && OnTimer;
     if (FTimerType == ttSystem)
         UpdateSystemTimer();
     else
         UpdateThreadTimer();
+    RunUnlessPaused();
 }
 
 void TVrTimer::UpdateSystemTimer()
 {
     FSystemTimer->SetEnabled(false);
-    if (FInterval == 0 || !FEnabled || !OnTimer)
-        return;
-    FSystemTimer->SetInterval(FInterval);
-    FSystemTimer->SetEnabled(true);
+    if (FTicking)
+        FSystemTimer->SetInterval(FInterval);
 }
 
 void TVrTimer::UpdateThreadTimer()
 {
     FThread->Park();
     FThread->SetInterval(FInterval);
-    if (FInterval == 0 || !FEnabled || !OnTimer)
-        return;
-    FThread->SetPriority(FPriority);
-    FThread->Resume();
+    if (FTicking)
+        FThread->SetPriority(FPriority);
+}
+
+// Switching the timer off leaves its worker running (the ticks are ignored), so only what the
+// last UpdateTimer decided counts here, not Enabled as it is now.
+void TVrTimer::RunUnlessPaused()
+{
+    const bool run = FTicking && !FPaused;
+    if (FSystemTimer)
+        FSystemTimer->SetEnabled(run);
+    if (FThread) {
+        if (run)
+            FThread->Resume();
+        else
+            FThread->Park();
+    }
 }
 
 void TVrTimer::StopTimer()
@@ -228,4 +250,5 @@ void TVrTimer::StopTimer()
     FSystemTimer.reset();
     FThread.reset();
     FCreated = false;
+    FTicking = false;
 }

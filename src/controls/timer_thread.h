@@ -84,6 +84,12 @@ public:
     TThreadPriority Priority() const { return FPriority; }
     void SetPriority(TThreadPriority value);
 
+    // While paused nothing wakes: a thread timer's worker sits parked and a message timer is
+    // stopped; a tick already on its way is dropped. Resuming picks up with the same worker,
+    // interval and settings.
+    bool Paused() const { return FPaused; }
+    void SetPaused(bool value);
+
     // The worker of a running or parked thread timer, else nullptr.
     TVrTimerThread* Thread() const { return FThread.get(); }
 
@@ -100,11 +106,16 @@ private:
     void UpdateTimer();
     void UpdateSystemTimer();
     void UpdateThreadTimer();
+    // Lets the worker or message timer run when the timer ticks and is not paused.
+    void RunUnlessPaused();
     void StopTimer();
 
     std::atomic<bool> FEnabled = true;
     unsigned FInterval = 1000;
     std::atomic<bool> FSyncEvent = true;
+    std::atomic<bool> FPaused = false;
+    // What the last UpdateTimer decided: interval, enabled and handler all there.
+    bool FTicking = false;
     TVrTimerType FTimerType = ttThread;
     TThreadPriority FPriority = tpNormal;
     bool FCreated = false;

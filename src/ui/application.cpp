@@ -157,6 +157,7 @@ void TApplication::Minimize()
     if (backend.AppWindowIconic())
         return;
     backend.MinimizeApp();
+    UpdateFormsOnScreen();
     if (OnMinimize)
         OnMinimize(this);
 }
@@ -167,8 +168,16 @@ void TApplication::Restore()
     if (!backend.AppWindowIconic())
         return;
     backend.RestoreApp();
+    UpdateFormsOnScreen();
     if (OnRestore)
         OnRestore(this);
+}
+
+void TApplication::UpdateFormsOnScreen()
+{
+    for (TComponent* c : Components())
+        if (auto* form = dynamic_cast<TForm*>(c))
+            form->UpdateOnScreen();
 }
 
 void TApplication::BringToFront()

@@ -129,6 +129,8 @@ private:
     void AppDisplayChanged() override;
     void AppVolumeChanged(bool arrival, std::uint32_t drives) override;
     void AppActivated() override;
+    // The forms it owns left the screen with the minimized application window, or came back.
+    void UpdateFormsOnScreen();
 
     std::string FTitle;
     TIcon FIcon;

@@ -242,8 +242,19 @@ void TForm::SetVisible(bool visible)
         if (FHandle != 0)
             CurrentBackend().SetWindowVisible(FHandle, false);
     }
+    UpdateOnScreen();
     if (Owner() == &Application())
         Application().UpdateVisible();
+}
+
+// The application's window owns the forms: minimized, it takes them off the screen with it.
+void TForm::UpdateOnScreen()
+{
+    const bool onScreen = FVisible && !CurrentBackend().AppWindowIconic();
+    if (onScreen == FOnScreen)
+        return;
+    FOnScreen = onScreen;
+    CMOnScreenChanged();
 }
 
 void TForm::DoShow()

@@ -52,6 +52,8 @@ public:
     void SetClientHeight(int v) override;
 
     void SetVisible(bool visible) override;
+    // On the screen: visible, and not hidden with the application's minimized window.
+    bool OnScreen() const { return FOnScreen; }
     // Asks OnCloseQuery and OnClose; caHide hides, and closing the main form ends the application.
     void Close();
     void BringToFront();
@@ -103,12 +105,16 @@ protected:
     virtual void DoCreate();
     virtual void DoShow();
     virtual void DoHide();
+    // The form came onto the screen or left it: it was shown or hidden, or the application was
+    // minimized or restored with it.
+    virtual void CMOnScreenChanged() { }
     virtual void DoClose(TCloseAction& action);
     virtual bool CloseQuery();
     void CMColorChanged() override;
     void CMTextChanged() override;
 
 private:
+    friend class TApplication;
     friend class TControl;
     friend class TWinControl;
     friend class FormInput;
@@ -137,6 +143,7 @@ private:
     // A control is being freed or removed: drop every reference to it.
     void ControlGone(TControl* control);
     void UpdateIcon();
+    void UpdateOnScreen();
 
     WindowId FHandle = 0;
     TFormBorderStyle FBorderStyle = bsSizeable;
@@ -148,6 +155,7 @@ private:
     TIcon FIcon;
     int FModalResult = 0;
     bool FActive = false;
+    bool FOnScreen = false;
     bool FDirty = false;
     TWinControl* FActiveControl = nullptr;
     TBitmap FImage;

@@ -104,6 +104,39 @@ TEST_F(VrTimerThread, DisabledTimerKeepsItsWorkerButIgnoresTicks)
     ASSERT_TRUE(PumpUntil([&] { return ticks > stopped; }));
 }
 
+// Paused, the worker parks (no wake-ups) whatever else changes meanwhile; resumed, the same
+// worker ticks again. A timer switched off keeps running its worker after the pause, as before.
+TEST_F(VrTimerThread, PausedTimerParksItsWorkerUntilResumed)
+{
+    TVrTimer timer(nullptr);
+    timer.SetPaused(true);
+    Start(timer, 5);
+    TVrTimerThread* const worker = timer.Thread();
+    ASSERT_NE(worker, nullptr);
+    ASSERT_TRUE(PumpUntil([&] { return worker->Parked(); }));
+    timer.SetInterval(4);
+    PumpFor(50ms);
+    EXPECT_EQ(ticks, 0);
+    EXPECT_TRUE(worker->Parked());
+
+    timer.SetPaused(false);
+    ASSERT_TRUE(PumpUntil([&] { return ticks >= 2; }));
+    EXPECT_EQ(timer.Thread(), worker);
+    EXPECT_EQ(worker->Interval(), 4u);
+
+    timer.SetPaused(true);
+    ASSERT_TRUE(PumpUntil([&] { return worker->Parked(); }));
+    const int parked = ticks;
+    PumpFor(50ms);
+    EXPECT_EQ(ticks, parked) << "a tick on its way when paused is dropped";
+
+    timer.SetEnabled(false);
+    timer.SetPaused(false);
+    EXPECT_TRUE(PumpUntil([&] { return !worker->Parked(); }));
+    PumpFor(20ms);
+    EXPECT_EQ(ticks, parked);
+}
+
 TEST_F(VrTimerThread, HandlerErrorsGoToTheErrorBoxAndTicksContinue)
 {
     std::atomic<int> errors = 0;
