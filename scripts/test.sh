@@ -30,7 +30,7 @@ native() { scripts/build.sh native && ctest --test-dir build/native --output-on-
 tsan() {
   scripts/build.sh tsan test_controls test_app
   TSAN_OPTIONS=halt_on_error=1 build/tsan/tests/test_controls --gtest_filter='*Timer*:*ScrollText*'
-  TSAN_OPTIONS=halt_on_error=1 build/tsan/tests/test_app --gtest_filter='OfflineShare*'
+  TSAN_OPTIONS=halt_on_error=1 build/tsan/tests/test_app --gtest_filter='OfflineShare*:HiddenScrollText*'
 }
 
 # The native unit tests under AddressSanitizer and UndefinedBehaviorSanitizer. The soak is left
