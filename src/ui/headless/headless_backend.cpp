@@ -388,6 +388,8 @@ void HeadlessBackend::MinimizeApp()
         if (w.visible) {
             w.visible = false;
             w.hiddenWithApp = true;
+            if (FForeground == id)
+                FForeground = 0;
             if (FHover == id)
                 TrackHover(0);
         }
