@@ -93,12 +93,23 @@ TEST_F(ApplicationTest, MinimizeHidesTheFormsAndHooksSeeTheSystemCommand)
     TForm* main = ShownForm();
     std::vector<std::string> log;
     Application().OnMinimize = [&](TObject*) { log.push_back("minimized"); };
+    TForm* hiddenMeanwhile = ShownForm();
+    TForm* shownMeanwhile = Application().CreateForm<TForm>();
     Application().Minimize();
     EXPECT_TRUE(Application().IsApplicationWindowIconic());
     EXPECT_FALSE(backend->IsShown(main->Handle()));
+    EXPECT_FALSE(backend->IsShown(hiddenMeanwhile->Handle()));
     EXPECT_TRUE(main->Visible());
+    EXPECT_EQ(backend->Foreground(), WindowId{0}) << "keys reach no hidden window";
+    // Hidden by the program while minimized, a window stays hidden at the restore; one shown
+    // meanwhile appears at once.
+    hiddenMeanwhile->Hide();
+    shownMeanwhile->Show();
+    EXPECT_TRUE(backend->IsShown(shownMeanwhile->Handle()));
     Application().Restore();
     EXPECT_TRUE(backend->IsShown(main->Handle()));
+    EXPECT_FALSE(backend->IsShown(hiddenMeanwhile->Handle()));
+    EXPECT_TRUE(backend->IsShown(shownMeanwhile->Handle()));
 
     int id = Application().HookMainWindow([&](TMessage& m) {
         if (m.Msg == WM_SYSCOMMAND && (m.WParam & 0xFFF0) == SC_MINIMIZE) {

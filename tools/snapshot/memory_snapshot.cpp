@@ -12,9 +12,12 @@
 
 namespace {
 
-constexpr std::int64_t GiB = std::int64_t(1024) * 1024 * 1024;
-// A 64-bit process's user-mode address space, less the 64 KB at either end.
-constexpr std::int64_t kAddressSpace = 0x7FFFFFFE0000;
+constexpr std::int64_t MiB = std::int64_t(1024) * 1024;
+constexpr std::int64_t GiB = 1024 * MiB;
+// The shipped 32-bit program's user-mode address space: 2 GB less the 64 KB at either end.
+constexpr std::int64_t kAddressSpace = 0x7FFE0000;
+// What the running program itself has of it in use: code, heap, stacks, mapped libraries.
+constexpr std::int64_t kAddressSpaceInUse = 75 * MiB;
 // Steps that bring a heading's text in from the right edge of its strip.
 constexpr int kHeadingTicks = 60;
 
@@ -22,7 +25,7 @@ constexpr int kHeadingTicks = 60;
 
 int WriteMemorySnapshot(sw::FakePlatform& platform, const std::string& path)
 {
-    platform.memory->Status = {8 * GiB, 3 * GiB, kAddressSpace, kAddressSpace - 2 * GiB};
+    platform.memory->Status = {8 * GiB, 3 * GiB, kAddressSpace, kAddressSpace - kAddressSpaceInUse};
     UseHeadlessBackend();
     TForm1* main = CreateMainWindow(platform.Services());
     main->Show();

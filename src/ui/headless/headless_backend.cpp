@@ -57,7 +57,7 @@ WindowId HeadlessBackend::WindowByCaption(const std::string& caption) const
 bool HeadlessBackend::IsShown(WindowId id) const
 {
     const THeadlessWindow* w = Window(id);
-    return w != nullptr && w->visible && !FAppMinimized;
+    return w != nullptr && w->visible;
 }
 
 std::vector<WindowId> HeadlessBackend::ZOrder() const
@@ -306,7 +306,11 @@ void HeadlessBackend::SetWindowBounds(WindowId window, TRect screen)
 void HeadlessBackend::SetWindowVisible(WindowId window, bool visible)
 {
     THeadlessWindow* w = Find(window);
-    if (w == nullptr || w->visible == visible)
+    if (w == nullptr)
+        return;
+    // Shown or hidden by the program, it no longer waits for the restore.
+    w->hiddenWithApp = false;
+    if (w->visible == visible)
         return;
     w->visible = visible;
     if (!visible && FForeground == window)
@@ -376,6 +380,30 @@ void HeadlessBackend::SetForeground(WindowId window)
 WindowId HeadlessBackend::Foreground() { return FForeignForeground ? 0 : FForeground; }
 
 void HeadlessBackend::SetAppIcon(const TBitmap&, TColor) { }
+
+void HeadlessBackend::MinimizeApp()
+{
+    FAppMinimized = true;
+    for (auto& [id, w] : FWindows)
+        if (w.visible) {
+            w.visible = false;
+            w.hiddenWithApp = true;
+            if (FForeground == id)
+                FForeground = 0;
+            if (FHover == id)
+                TrackHover(0);
+        }
+}
+
+void HeadlessBackend::RestoreApp()
+{
+    FAppMinimized = false;
+    for (auto& [id, w] : FWindows)
+        if (w.hiddenWithApp) {
+            w.visible = true;
+            w.hiddenWithApp = false;
+        }
+}
 
 bool HeadlessBackend::AppActive() { return !FForeignForeground && FForeground != 0; }
 

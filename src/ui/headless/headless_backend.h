@@ -21,7 +21,10 @@ struct THeadlessWindow {
     WindowId id = 0;
     IWindowHandler* handler = nullptr;
     TWindowParams params;  // caption, bounds, topmost, layered, alpha as last set
-    bool visible = false;
+    bool visible = false;  // on screen
+    // Hidden by the application's minimize and shown again by its restore, as the platform
+    // does with the windows the application window owns.
+    bool hiddenWithApp = false;
     TBitmap image;  // what Present copied, client size
     int presents = 0;  // how many Present calls reached it
     bool paintPending = false;
@@ -77,7 +80,8 @@ public:
     const THeadlessWindow* Window(WindowId id) const;
     std::vector<WindowId> Windows() const;
     WindowId WindowByCaption(const std::string& caption) const;
-    // On screen: visible, and not hidden by a minimized application.
+    // On screen, as a user sees it: a minimized application's windows are hidden until it is
+    // restored, but one shown meanwhile appears at once.
     bool IsShown(WindowId id) const;
     // Visible windows bottom to top (topmost ones last) on `background`, alpha-blended when asked.
     TBitmap Screenshot(TColor background = clBlack, bool blend = false) const;
@@ -138,8 +142,8 @@ public:
     void SetAppIcon(const TBitmap& image, TColor transparent) override;
     void ShowAppWindow(bool visible, bool) override { FAppVisible = visible; }
     bool AppWindowIconic() override { return FAppMinimized; }
-    void MinimizeApp() override { FAppMinimized = true; }
-    void RestoreApp() override { FAppMinimized = false; }
+    void MinimizeApp() override;
+    void RestoreApp() override;
     bool AppActive() override;
     TPoint CursorPos() override { return FPointer; }
     void SetCursorPos(TPoint screen) override { FPointer = screen; }
