@@ -67,7 +67,7 @@ tray_menu() {
 
 # 1. A read-only program folder: Q quits, the settings go to the user's folder and come back.
 mkdir -p "$readonly_dir"
-if mount -t tmpfs -o size=4m tmpfs "$readonly_dir" 2>/dev/null; then
+if mount -t tmpfs -o size=64m tmpfs "$readonly_dir" 2>/dev/null; then
   cp "$exe" "$readonly_dir/spacewell.exe"
   printf '[SETTINGS]\r\nLeft=100\r\nTop=120\r\n' > "$readonly_dir/spacewell.ini"
   mount -o remount,ro "$readonly_dir"
@@ -114,8 +114,8 @@ else
 fi
 
 # 4. A refused machine-wide Run key: AutoStart writes under the user's key.
-value() {  # root key, view option
-  timeout 60 wine reg query "$1\\Software\\Microsoft\\Windows\\CurrentVersion\\Run" /v Spacewell $2 \
+value() {  # root key, then the registry view option if any
+  timeout 60 wine reg query "$1\\Software\\Microsoft\\Windows\\CurrentVersion\\Run" /v Spacewell "${@:2}" \
     2>/dev/null | tr -d '\r' | awk '$1 == "Spacewell" { $1 = $2 = ""; sub(/^ +/, ""); print }'
 }
 check "the machine's Run key is locked" "$(helper lockrun)" locked
