@@ -4,6 +4,7 @@
 
 #include <string_view>
 
+#include "meter/caption.h"
 #include "meter/drive_measure.h"
 #include "meter/summary.h"
 #include "meter/units.h"
@@ -101,13 +102,14 @@ std::string DriveScanner::ScanDrives(const std::string& unit, char decimalSepara
             } else {
                 FUnitSuffix = " MB";
             }
+            const MeterRow row{letter,  f.kind, FSerial,      f.free,     used,
+                               f.total, slot,   f.startColor, f.endColor, FUnitSuffix};
             if (f.kind == std::string_view("CD-ROM") || f.total > 0)
-                FAddMeterRow({letter, f.kind, FSerial, f.free, used, f.total, slot, f.startColor,
-                              f.endColor, FUnitSuffix});
+                FAddMeterRow(row);
             ++slot;
+            if (f.free > 0 || IsFullDrive(row))
+                summary += SummaryEntry(letter, f.free, f.total, decimalSeparator);
         }
-        if (f.free > 0)
-            summary += SummaryEntry(letter, f.free, f.total, decimalSeparator);
     }
     return TooltipText(FUnitSuffix, summary);
 }
