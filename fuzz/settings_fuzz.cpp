@@ -1,7 +1,8 @@
 // Bad settings files. Each input is taken as the text of the settings file: first read and
 // edited by the ini rules the settings use, then the whole main window is created headlessly
-// over it and closed, which reads every setting and writes them all back into the same text.
-// Nothing may crash, trip a sanitizer or hang, and what is written must read back.
+// over it, the memory window slid open beside it and back (its place follows the main window's,
+// wherever the file put that), and the program closed, which writes every setting back into the
+// same text. Nothing may crash, trip a sanitizer or hang, and what is written must read back.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -56,7 +57,8 @@ void ReadAndEdit(const std::string& text)
     }
 }
 
-// The program started as spacewell.exe starts it, with one fixed drive, then closed.
+// The program started as spacewell.exe starts it, with one fixed drive, the memory window opened
+// and closed, then the program closed.
 void StartAndClose(const std::string& text)
 {
     UseHeadlessBackend();
@@ -72,6 +74,10 @@ void StartAndClose(const std::string& text)
 
     TForm1* form = CreateMainWindow(platform.Services());
     Application().Run();
+    form->Button_ShowRAMClick(form);
+    form->Button_ShowRAMClick(form);
+    if (form->MemoryWindowOpen())
+        Fail("the memory window did not close", kKeys[0]);
     form->Close();
     const auto saved = platform.profiles->Open(kSettingsFile);
     if (sw::ReadProfileInteger(*saved, "SETTINGS", "Left", form->Left() + 1) != form->Left())

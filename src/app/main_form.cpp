@@ -41,6 +41,8 @@ TForm1::TForm1(TComponent* owner, sw::PlatformServices services)
     CreateTrayIcon();
     OnCreate = [this](TObject* sender) { FormCreate(sender); };
     OnClose = [this](TObject* sender, TCloseAction& action) { FormClose(sender, action); };
+    OnShow = [this](TObject* sender) { FormShow(sender); };
+    OnHide = [this](TObject* sender) { FormHide(sender); };
     OnKeyDown = [this](TObject* sender, std::uint16_t& key, TShiftState shift) {
         FormKeyDown(sender, key, shift);
     };

@@ -90,6 +90,12 @@ public:
     void SetWindowShown(bool show);
     void ShowTully1Click(TObject* sender);
     void Button_ShowRAMClick(TObject* sender);
+    // The open memory window appears and goes with this window, whichever way it does.
+    void FormShow(TObject* sender);
+    void FormHide(TObject* sender);
+    // A second start of the program asked for this window: shown as the hotkey shows a hidden
+    // one, brought to the front when already shown.
+    void ShowForSecondStart();
     // The design's five-minute timer; its tick has nothing to do.
     void Timer1Timer(TObject* /*sender*/) { }
 
@@ -140,7 +146,7 @@ public:
     TColor HostColor() const override { return Color(); }
     bool MainAlphaBlend() const override { return AlphaBlend(); }
     int MainTransparency() const override { return FTransparency; }
-    void MemoryWindowClosed() override { SetMemoryWindowOpen(false); }
+    void MemoryWindowClosed() override;
 
     // Walks the drives and rebuilds the meter rows; unit "GB" for gigabytes, else megabytes.
     void ScanDrives(const std::string& unit);
@@ -186,6 +192,8 @@ private:
     // The one place the open state changes, and with it the button's caption.
     void SetMemoryWindowOpen(bool open);
     void SetMemoryWindowVisible(bool visible);
+    // The window is about to appear: its figures are read afresh, as R reads them.
+    void RefreshBeforeShowing();
     void RemoveMeterRows();
     TLabel* NewRowLabel(const sw::MeterRow& row);
     TJvSpecialProgress* NewRowBar(const sw::MeterRow& row);

@@ -4,6 +4,7 @@
 
 #include <exception>
 
+#include "app/transparency.h"
 #include "controls/tray_icon.h"
 #include "ui/application.h"
 #include "ui/label.h"
@@ -21,7 +22,7 @@ void TForm1::FormCreate(TObject* /*sender*/)
         FSizeUnit = "MB";
         SetModel(2);
         // Checked in the menu only: the window keeps its designed alpha until one is chosen.
-        SetTransparency(30);
+        SetTransparency(kDefaultTransparency);
         ScanDrives(FSizeUnit);
     }
     ApplyStartMinimized();
@@ -64,29 +65,27 @@ void TForm1::xButtonClick(TObject* /*sender*/) { Close(); }
 
 void TForm1::Exit1Click(TObject* sender) { xButtonClick(sender); }
 
+// The open memory window goes with this one through FormHide.
 void TForm1::xminButtonClick(TObject* /*sender*/)
 {
     Application().Minimize();
     TrayIcon->HideToTray();
     WindowShown = false;
     Hide();
-    if (MemoryWindowOpen())
-        SetMemoryWindowVisible(false);
 }
 
+// The open memory window follows through FormShow and FormHide, also when the tray icon's own
+// click action hides or restores this window after this sequence.
 void TForm1::SetWindowShown(bool show)
 {
     if (show) {
+        RefreshBeforeShowing();
         Show();
-        if (MemoryWindowOpen())
-            SetMemoryWindowVisible(false);
         TrayIcon->RestoreFromTray();
         Application().BringToFront();
     } else {
         ScanDrives(FSizeUnit);
         Hide();
-        if (MemoryWindowOpen())
-            SetMemoryWindowVisible(true);
         Application().Minimize();
         TrayIcon->HideToTray();
     }
@@ -94,8 +93,37 @@ void TForm1::SetWindowShown(bool show)
 
 void TForm1::ShowTully1Click(TObject* /*sender*/)
 {
+    RefreshBeforeShowing();
     TrayIcon->RestoreFromTray();
     Application().BringToFront();
+}
+
+void TForm1::ShowForSecondStart()
+{
+    if (!Visible()) {
+        SetWindowShown(true);
+        WindowShown = true;
+    } else {
+        Application().BringToFront();
+    }
+}
+
+void TForm1::RefreshBeforeShowing()
+{
+    if (!Visible())
+        rButtonClick(this);
+}
+
+void TForm1::FormShow(TObject* /*sender*/)
+{
+    if (MemoryWindowOpen())
+        SetMemoryWindowVisible(true);
+}
+
+void TForm1::FormHide(TObject* /*sender*/)
+{
+    if (MemoryWindowOpen())
+        SetMemoryWindowVisible(false);
 }
 
 void TForm1::SetMemoryWindowVisible(bool visible)

@@ -6,6 +6,7 @@
 
 #include <memory>
 
+#include "app/transparency.h"
 #include "platform/profile.h"
 #include "platform/registry.h"
 #include "ui/menus.h"
@@ -101,7 +102,8 @@ void TForm1::LoadSettings()
     SetLeft(sw::ReadProfileInteger(*file, kSettings, "Left", Left()));
     SetModel(sw::ReadProfileInteger(*file, kOptions, "Model", FModel));
     RefreshMeters();
-    SetTransparency(sw::ReadProfileInteger(*file, kOptions, "Transparency", FTransparency));
+    SetTransparency(TransparencyOrDefault(
+        sw::ReadProfileInteger(*file, kOptions, "Transparency", FTransparency)));
     ApplyTransparency();
     GB1->SetChecked(sw::ReadProfileBool(*file, kOptions, "GB", GB1->Checked()));
     GB1Click(this);

@@ -85,6 +85,7 @@ TForm2::TForm2(TComponent* owner, IMemoryWindowHost& host, sw::PlatformServices 
     Timer1->SetInterval(500);
     Timer1->OnTimer = [this](TObject* sender) { Timer1Timer(sender); };
     OnShow = [this](TObject* sender) { FormShow(sender); };
+    OnClose = [this](TObject* sender, TCloseAction& action) { FormClose(sender, action); };
 }
 
 // The frame and the labels up to the first heading; the level bar sits between the two groups

@@ -56,6 +56,8 @@ public:
     void SyncTransparency() override;
 
     void FormShow(TObject* sender);
+    // Every close, by the own button, the host's slide or the platform (Alt+F4), tells the host.
+    void FormClose(TObject* sender, TCloseAction& action);
     void Timer1Timer(TObject* sender);
     void xButtonClick(TObject* sender);
     void xButtonKeyPress(TObject* sender, char& key);

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "app/memory_form.h"
+#include "app/memory_place.h"
 #include "app/transparency.h"
 #include "controls/border.h"
-#include "meter/units.h"
 
 namespace {
 
@@ -25,15 +25,17 @@ void TForm2::FormShow(TObject* /*sender*/)
     const TRect host = FHost.HostBounds();
     SetHeight(kShownHeight);
     SetWidth(host.Width());
-    SetTop(host.top);
     SetColor(FHost.HostColor());
     Border_Form->SetHeight(kShownHeight);
     Border_Form->SetWidth(Width());
-    const int hostHeight = host.Height();
-    if (hostHeight > kShownHeight)
-        SetTop(Top() + static_cast<int>(sw::Round((hostHeight - kShownHeight) / 2.0)));
-    else
-        SetTop(Top() - static_cast<int>(sw::Round((kShownHeight - hostHeight) / 2.0)));
+    SetTop(CentredTop(host.top, host.Height(), kShownHeight, WorkAreaAround(host)));
+}
+
+// Alt+F4 and every other close lands here, as the own close button does: the host's button
+// then reads ">>" again.
+void TForm2::FormClose(TObject* /*sender*/, TCloseAction& /*action*/)
+{
+    FHost.MemoryWindowClosed();
 }
 
 // At 0 % blending goes off first, then follows the host's switch (which 0 % has turned off
@@ -52,11 +54,7 @@ void TForm2::SyncTransparency()
 }
 
 // Hides at once, without the slide.
-void TForm2::xButtonClick(TObject* /*sender*/)
-{
-    Close();
-    FHost.MemoryWindowClosed();
-}
+void TForm2::xButtonClick(TObject* /*sender*/) { Close(); }
 
 void TForm2::xButtonKeyPress(TObject* /*sender*/, char& key) { FHost.HandleShortcutKey(key); }
 
@@ -64,5 +62,5 @@ void TForm2::xButtonKeyPress(TObject* /*sender*/, char& key) { FHost.HandleShort
 void TForm2::Label_ProductMouseDown(TObject* /*sender*/, TMouseButton /*button*/,
                                     TShiftState /*shift*/, int /*x*/, int /*y*/)
 {
-    FServices.shell->ShellOpen("open", kProductPage, "");
+    FServices.shell->ShellOpen(Handle(), "open", kProductPage, "");
 }

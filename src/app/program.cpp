@@ -22,9 +22,18 @@ TForm1* CreateMainWindow(sw::PlatformServices services)
 // Only this file makes the memory window, so only here is its class known for certain.
 TForm2& MemoryWindowOf(TForm1& main) { return static_cast<TForm2&>(*main.Form2); }
 
-int RunProgram(sw::PlatformServices services)
+int RunProgram(sw::PlatformServices services, sw::ISingleInstance& instance)
 {
+    if (!instance.ClaimFirst()) {
+        instance.AskFirstToShow();
+        return 0;
+    }
     CreateMainWindow(std::move(services));
+    // Asked for the main window of the moment: none once the program is ending.
+    instance.OnShowRequest([] {
+        if (auto* main = dynamic_cast<TForm1*>(Application().MainForm()))
+            Application().Guard([main] { main->ShowForSecondStart(); });
+    });
     Application().Run();
     return 0;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/services.h"
+#include "platform/single_instance.h"
 
 class TForm1;
 class TForm2;
@@ -14,5 +15,8 @@ TForm1* CreateMainWindow(sw::PlatformServices services);
 // The memory window CreateMainWindow made beside `main`, for tests and tools that look inside it.
 TForm2& MemoryWindowOf(TForm1& main);
 
-// CreateMainWindow, then the message loop until the main window closes.
-int RunProgram(sw::PlatformServices services);
+// CreateMainWindow, then the message loop until the main window closes; while it runs, a later
+// start's request shows the main window. When `instance` finds a copy already running, this
+// start only asks that copy to show its window and returns at once: no window, no tray icon,
+// no settings written.
+int RunProgram(sw::PlatformServices services, sw::ISingleInstance& instance);

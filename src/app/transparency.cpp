@@ -9,3 +9,8 @@ std::uint8_t AlphaForTransparency(int percent)
     const auto fade = static_cast<std::int64_t>(std::trunc(product / 100.0));
     return static_cast<std::uint8_t>((255 - fade) & 0xFF);
 }
+
+int TransparencyOrDefault(int percent)
+{
+    return percent >= 0 && percent <= kMostTransparency ? percent : kDefaultTransparency;
+}

@@ -236,7 +236,7 @@ void TJvCustomLabel::Click()
         return;
     if (!FShell)
         FShell = sw::MakeNativeShell();
-    FShell->ShellOpen("open", FURL, "");
+    FShell->ShellOpen(0, "open", FURL, "");
 }
 
 void TJvCustomLabel::MouseEnter()

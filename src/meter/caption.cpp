@@ -34,6 +34,11 @@ std::optional<std::string> ModelText(int model, const MeterRow& row, const Perce
 
 }  // namespace
 
+bool IsFullDrive(const MeterRow& row)
+{
+    return row.Free == 0 && row.Total > 0 && row.Kind != "CD-ROM";
+}
+
 Percentages DrivePercentages(double free, double used, double total)
 {
     if (free == 0 || total == 0)
@@ -44,6 +49,10 @@ Percentages DrivePercentages(double free, double used, double total)
 
 MeterDisplay ModelCaption(const MeterRow& row, int model, char decimalSeparator)
 {
+    if (IsFullDrive(row)) {
+        const Percentages full{static_cast<int>(Round(row.Used / row.Total * 100)), 0};
+        return {ModelText(model, row, full, decimalSeparator), 100};
+    }
     if (row.Free == 0 || row.Total == 0)
         return {};
     Percentages pct = DrivePercentages(row.Free, row.Used, row.Total);

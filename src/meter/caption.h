@@ -30,8 +30,13 @@ struct MeterDisplay {
     std::optional<int> position;
 };
 
+// Less than 1 MiB free on a drive that has a size: a CD-ROM disc has its own rules, any other
+// drive shows full, with nothing free, rather than as the empty bar of an unknown size.
+bool IsFullDrive(const MeterRow& row);
+
 // The general rule, for every kind: the caption of the model and the used share as position,
-// both only when Free and Total are non-zero; no caption for a model outside 1..5.
+// both only when Free and Total are non-zero, or position 100 and nothing free for a full
+// drive; no caption for a model outside 1..5.
 MeterDisplay ModelCaption(const MeterRow& row, int model, char decimalSeparator);
 
 // The caption and position that take the general ones' place: "   NOT RESPONDING !" for a drive

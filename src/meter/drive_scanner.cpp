@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "meter/caption.h"
 #include "meter/summary.h"
 #include "meter/units.h"
 
@@ -100,7 +101,7 @@ std::string DriveScanner::ScanDrives(const std::string& unit, char decimalSepara
         row->UnitSuffix = FUnitSuffix;
         if (row->Kind == "CD-ROM" || row->Total > 0 || !row->Responding)
             FAddMeterRow(*row);
-        if (row->Free > 0)
+        if (row->Free > 0 || IsFullDrive(*row))
             summary += SummaryEntry(letter, row->Free, row->Total, decimalSeparator);
     }
     return TooltipText(FUnitSuffix, summary);

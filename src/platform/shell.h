@@ -4,13 +4,16 @@
 #include <memory>
 #include <string>
 
+#include "platform/window_id.h"
+
 namespace sw {
 
 class IShell {
 public:
     virtual ~IShell() = default;
-    // False when the shell refused; callers that do not care may ignore it.
-    virtual bool ShellOpen(const std::string& verb, const std::string& target,
+    // False when the shell refused; callers that do not care may ignore it. `parent` (0: none)
+    // owns any window the shell shows on the way, such as an error message.
+    virtual bool ShellOpen(WindowId parent, const std::string& verb, const std::string& target,
                            const std::string& params) = 0;
 };
 

@@ -48,13 +48,14 @@ public:
 
     TForm* MainForm() const { return FMainForm; }
     // Creates a form owned by the application, finishes its creation (OnCreate) and makes the
-    // first one the main form.
+    // first one the main form. It becomes the main form only once created: what its OnCreate
+    // does (a tray icon's restore) must not show it before the message loop starts.
     template <class T, class... Args> T* CreateForm(Args&&... args)
     {
         T* form = new T(this, std::forward<Args>(args)...);
+        Guard([&] { form->AfterConstruction(); });
         if (FMainForm == nullptr)
             FMainForm = form;
-        Guard([&] { form->AfterConstruction(); });
         return form;
     }
 

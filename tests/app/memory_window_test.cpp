@@ -171,6 +171,7 @@ TEST_F(MemoryWindowTest, DragsByItsBodyAndOpensTheProductPageFromItsHiddenLink)
     ASSERT_EQ(Platform.shell->Calls.size(), 1u);
     EXPECT_EQ(Platform.shell->Calls[0].verb, "open");
     EXPECT_EQ(Platform.shell->Calls[0].target, "www.example.com/software.php?prodid=7");
+    EXPECT_EQ(Platform.shell->Calls[0].parent, Panel->Handle()) << "owned by the memory window";
 }
 
 TEST_F(MemoryWindowTest, ShowsItsFrameHeadingsPictureGaugesAndCloseButton)

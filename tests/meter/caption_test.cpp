@@ -60,15 +60,45 @@ TEST(MeterCaptionTest, UsesTheLocaleSeparator)
     EXPECT_EQ(d.caption, "[Used, Free] = 24,783 GB, 14,458 GB;");
 }
 
-TEST(MeterCaptionTest, NothingFreeOrNothingTotalGivesNoCaptionAndNoPosition)
+TEST(MeterCaptionTest, NothingTotalGivesNoCaptionAndNoPosition)
 {
     for (auto kind : {"FIXED", "REMOVABLE", "REMOTE"}) {
-        const MeterRow row = Row(kind, 0, 500, 500, " MB");
-        MeterDisplay full = ModelCaption(row, 2, '.');
-        EXPECT_FALSE(full.caption) << kind;
-        EXPECT_FALSE(full.position) << kind;
+        const MeterRow row = Row(kind, 0, 0, 0, " MB");
+        MeterDisplay none = ModelCaption(row, 2, '.');
+        EXPECT_FALSE(none.caption) << kind;
+        EXPECT_FALSE(none.position) << kind;
         EXPECT_FALSE(SpecialCaption(row, '.')) << kind;
     }
+}
+
+// Less than 1 MiB free: full, in every model, with nothing free; a disc keeps its own rules.
+TEST(MeterCaptionTest, AFullDriveShowsFullWithNothingFree)
+{
+    const char* const captions[] = {
+        nullptr,
+        "[Used, Free] = 100 %, 0 %;",
+        "[Used, Free] = 100 %, 0 MB;",
+        "[Used, Free] = 500 MB, 0 %;",
+        "[Used, Free] = 500 MB, 0 MB;",
+        "[Total] = 500 MB;",
+        nullptr,
+    };
+    for (auto kind : {"FIXED", "REMOVABLE", "REMOTE"})
+        for (int model = 0; model <= kModelCount + 1; ++model) {
+            SCOPED_TRACE(testing::Message() << kind << " model " << model);
+            const MeterRow row = Row(kind, 0, 500, 500, " MB");
+            MeterDisplay full = ModelCaption(row, model, '.');
+            EXPECT_EQ(full.position, 100);
+            if (captions[model]) {
+                EXPECT_EQ(full.caption, captions[model]);
+            } else {
+                EXPECT_FALSE(full.caption);
+            }
+            EXPECT_FALSE(SpecialCaption(row, '.'));
+        }
+    EXPECT_EQ(ModelCaption(Row("FIXED", 0, 0.488, 0.488, " GB"), 2, ',').caption,
+              "[Used, Free] = 100 %, 0 GB;");
+    EXPECT_FALSE(ModelCaption(Row("CD-ROM", 0, 650, 650, " MB"), 2, '.').position);
 }
 
 TEST(DrivePercentagesTest, RoundedEachOnItsOwn)

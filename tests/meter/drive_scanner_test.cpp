@@ -140,13 +140,22 @@ TEST_F(ScanTest, AnyUnitOtherThanGBIsMegabytes)
     }
 }
 
-TEST_F(ScanTest, LessThanOneMegabyteFreeGetsARowButNoEntry)
+// A full drive of any kind but CD-ROM keeps its tooltip entry with nothing free; a full disc
+// and an empty CD drive get none.
+TEST_F(ScanTest, LessThanOneMegabyteFreeGetsARowAndAnEntryOfNothingFree)
 {
+    drives.Set('B', {kDriveRemovable, 0, 2 * kMiB});
     drives.Set('C', {kDriveFixed, kMiB - 1, 500 * kMiB});
-    EXPECT_EQ(scanner.ScanDrives("MB", '.'), "FS/TS ( MB): ");
-    ASSERT_EQ(rows.size(), 1u);
-    EXPECT_EQ(rows[0].Free, 0);
-    EXPECT_EQ(rows[0].Used, 500);
+    drives.Set('D', Drive(kDriveRemote, 0, 64));
+    drives.Set('E', Drive(kDriveCdrom, 0, 650));
+    drives.Set('F', Empty(kDriveCdrom));
+    drives.Set('G', Drive(kDriveFixed, 3, 10));
+    EXPECT_EQ(scanner.ScanDrives("MB", '.'), "FS/TS ( MB): B: 0/2  C: 0/500  D: 0/64  G: 3/10  ");
+    ASSERT_EQ(Letters(), "BCDEFG");
+    EXPECT_EQ(rows[1].Free, 0);
+    EXPECT_EQ(rows[1].Used, 500);
+    rows.clear();
+    EXPECT_EQ(scanner.ScanDrives("GB", '.'), "FS/TS ( GB): B: 0/0  C: 0/0  D: 0/0  G: 0/0  ");
 }
 
 TEST_F(ScanTest, FailedQueryGivesNoRowButKeepsTheSlot)

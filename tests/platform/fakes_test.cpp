@@ -56,8 +56,9 @@ TEST(FakePlatformTest, ServicesShareTheFakesState)
     EXPECT_EQ(s.locale->DecimalSeparator(), ',');
     EXPECT_EQ(s.memory->Read().totalPhys, 8LL << 30);
     EXPECT_EQ(fake.memory->Reads, 1);
-    s.shell->ShellOpen("open", "example.org/software.php?prodid=7", "");
+    s.shell->ShellOpen(0x42, "open", "example.org/software.php?prodid=7", "");
     ASSERT_EQ(fake.shell->Calls.size(), 1u);
+    EXPECT_EQ(fake.shell->Calls[0].parent, 0x42u);
     EXPECT_EQ(fake.shell->Calls[0].target, "example.org/software.php?prodid=7");
     fake.notifyArea->DoubleClickMs = 320;
     ASSERT_NE(s.notifyArea, nullptr);

@@ -9,5 +9,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     InstallGdiFontEngine();
     InstallWin32SystemColors();
-    return RunProgram(sw::MakeNativeServices());
+    const auto instance = sw::MakeWin32SingleInstance();
+    return RunProgram(sw::MakeNativeServices(), *instance);
 }

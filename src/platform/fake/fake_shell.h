@@ -9,6 +9,7 @@
 namespace sw {
 
 struct ShellOpenCall {
+    WindowId parent = 0;
     std::string verb;
     std::string target;
     std::string params;
@@ -19,10 +20,10 @@ public:
     std::vector<ShellOpenCall> Calls;
     bool Succeeds = true;
 
-    bool ShellOpen(const std::string& verb, const std::string& target,
+    bool ShellOpen(WindowId parent, const std::string& verb, const std::string& target,
                    const std::string& params) override
     {
-        Calls.push_back({verb, target, params});
+        Calls.push_back({parent, verb, target, params});
         return Succeeds;
     }
 };

@@ -12,7 +12,7 @@ extern char** environ;
 
 namespace sw {
 
-bool PosixShell::ShellOpen(const std::string& verb, const std::string& target,
+bool PosixShell::ShellOpen(WindowId /*parent*/, const std::string& verb, const std::string& target,
                            const std::string& params)
 {
     if (verb != "open")

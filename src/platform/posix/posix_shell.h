@@ -5,10 +5,11 @@
 
 namespace sw {
 
-// "open" hands the target to xdg-open without waiting for it; other verbs are refused.
+// "open" hands the target to xdg-open without waiting for it; other verbs are refused. The
+// opener has no owner window to take.
 class PosixShell : public IShell {
 public:
-    bool ShellOpen(const std::string& verb, const std::string& target,
+    bool ShellOpen(WindowId parent, const std::string& verb, const std::string& target,
                    const std::string& params) override;
 };
 

@@ -9,12 +9,12 @@ namespace {
 
 class Win32Shell : public IShell {
 public:
-    bool ShellOpen(const std::string& verb, const std::string& target,
+    bool ShellOpen(WindowId parent, const std::string& verb, const std::string& target,
                    const std::string& params) override
     {
         // Results above 32 mean success.
         auto result = reinterpret_cast<INT_PTR>(
-            ShellExecuteA(nullptr, verb.c_str(), target.c_str(),
+            ShellExecuteA(reinterpret_cast<HWND>(parent), verb.c_str(), target.c_str(),
                           params.empty() ? nullptr : params.c_str(), nullptr, SW_SHOWNORMAL));
         return result > 32;
     }
