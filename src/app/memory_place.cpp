@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "app/screen_fit.h"
 #include "meter/units.h"
 #include "ui/application.h"
 
@@ -13,9 +14,10 @@ constexpr int kSlideGap = 10;
 
 }  // namespace
 
-TRect WorkAreaAround(const TRect& /*window*/)
+TRect WorkAreaAround(const TRect& window)
 {
-    return Bounds(0, 0, Screen().Width(), Screen().Height());
+    return NearestWorkArea(window, Screen().WorkAreas())
+        .value_or(Bounds(0, 0, Screen().Width(), Screen().Height()));
 }
 
 int SaturatedInt(std::int64_t value)

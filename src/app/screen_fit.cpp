@@ -33,22 +33,26 @@ int Fit(int from, int length, int areaFrom, int areaTo)
 
 }  // namespace
 
-std::optional<TPoint> PlaceOnWorkArea(const TRect& window, const std::vector<TRect>& workAreas)
+std::optional<TRect> NearestWorkArea(const TRect& window, const std::vector<TRect>& workAreas)
 {
-    const TRect* nearest = nullptr;
+    std::optional<TRect> nearest;
     std::int64_t best = std::numeric_limits<std::int64_t>::max();
     for (const TRect& area : workAreas) {
         if (area.IsEmpty())
             continue;
-        if (!window.Intersect(area).IsEmpty())
-            return std::nullopt;
         const std::int64_t distance = SquaredDistance(window, area);
         if (distance < best) {
             best = distance;
-            nearest = &area;
+            nearest = area;
         }
     }
-    if (nearest == nullptr)
+    return nearest;
+}
+
+std::optional<TPoint> PlaceOnWorkArea(const TRect& window, const std::vector<TRect>& workAreas)
+{
+    const std::optional<TRect> nearest = NearestWorkArea(window, workAreas);
+    if (!nearest || !window.Intersect(*nearest).IsEmpty())
         return std::nullopt;
     return TPoint{Fit(window.left, window.Width(), nearest->left, nearest->right),
                   Fit(window.top, window.Height(), nearest->top, nearest->bottom)};

@@ -7,6 +7,9 @@
 
 #include "gfx/geometry.h"
 
+// The work area nearest to `window` (one it lies on, if any); none when there are no work areas.
+std::optional<TRect> NearestWorkArea(const TRect& window, const std::vector<TRect>& workAreas);
+
 // The new top-left corner (screen coordinates) for `window`, as close to where it is as fits
 // in the work area nearest to it; none when some part of it is on a work area already, or
 // when there are no work areas. A window larger than the area keeps its top-left corner in it.

@@ -148,13 +148,14 @@ TEST_F(UserStoriesTest, AnOpenMemoryWindowFollowsTheMainWindowByEveryRoad)
     EXPECT_EQ(OnScreen(), "none");
     Hotkey();
     EXPECT_EQ(OnScreen(), "main+memory");
+    EXPECT_EQ(Scans(), scans + 2) << "the hotkey shows figures read as it shows";
 
     // The tray icon takes both away, and brings both back with fresh figures.
     ClickTray();
     EXPECT_EQ(OnScreen(), "none");
     Fixed('C', 40000, 30000);
     ClickTray();
-    EXPECT_EQ(Scans(), scans + 2);
+    EXPECT_EQ(Scans(), scans + 3);
     EXPECT_EQ(Caption(), "[Used, Free] = 25 %, 30000 MB;");
     EXPECT_EQ(OnScreen(), "main+memory");
     EXPECT_TRUE(Form->WindowShown);
