@@ -1,6 +1,6 @@
 // The POSIX set of services.
 #include "platform/posix/posix_drives.h"
-#include "platform/posix/posix_hotkeys.h"
+#include "platform/hotkey_table.h"
 #include "platform/posix/posix_locale.h"
 #include "platform/posix/posix_memory_status.h"
 #include "platform/posix/posix_paths.h"
@@ -16,7 +16,7 @@ PlatformServices MakeNativeServices()
             std::make_shared<PosixMemoryStatus>(),
             std::make_shared<PosixProfileFiles>(),
             std::make_shared<PosixRegistry>(PosixRegistry::DefaultStoreFile()),
-            std::make_shared<PosixHotkeys>(),
+            std::make_shared<HotkeyTable>(),
             std::make_shared<PosixPaths>(),
             std::make_shared<PosixLocale>(),
             MakeNativeShell(),

@@ -1,11 +1,11 @@
-// The in-memory hotkey table.
-#include "platform/fake/fake_hotkeys.h"
+// The process's own hotkey table.
+#include "platform/hotkey_table.h"
 
 #include <algorithm>
 
 namespace sw {
 
-bool FakeHotkeys::Register(WindowId window, int id, unsigned modifiers, unsigned virtualKey)
+bool HotkeyTable::Register(WindowId window, int id, unsigned modifiers, unsigned virtualKey)
 {
     bool taken = std::any_of(FRegistrations.begin(), FRegistrations.end(), [&](const auto& r) {
         return (r.window == window && r.id == id) ||
@@ -17,7 +17,7 @@ bool FakeHotkeys::Register(WindowId window, int id, unsigned modifiers, unsigned
     return true;
 }
 
-bool FakeHotkeys::Unregister(WindowId window, int id)
+bool HotkeyTable::Unregister(WindowId window, int id)
 {
     auto it = std::find_if(FRegistrations.begin(), FRegistrations.end(),
                            [&](const auto& r) { return r.window == window && r.id == id; });
@@ -27,7 +27,7 @@ bool FakeHotkeys::Unregister(WindowId window, int id)
     return true;
 }
 
-std::optional<HotkeyRegistration> FakeHotkeys::Holder(unsigned modifiers, unsigned virtualKey) const
+std::optional<HotkeyRegistration> HotkeyTable::Holder(unsigned modifiers, unsigned virtualKey) const
 {
     for (const auto& r : FRegistrations)
         if (r.modifiers == modifiers && r.virtualKey == virtualKey)
