@@ -98,6 +98,13 @@ read -r left top width height < <(e2e_geometry "$win")
 inside=no
 [ "$left" -ge 0 ] && [ "$top" -ge 0 ] && [ $((left + width)) -le 1024 ] && [ $((top + height)) -le 768 ] && inside=yes
 check "Left=5000, Top=5000 starts wholly inside the desktop ($left,$top ${width}x$height)" "$inside" yes
+# Fitted into the corner, the window covers the tray icon: drag it by its title band to the
+# middle of the desktop, so that the tray menu below opens where a user would click.
+xdotool mousemove $((left + 100)) $((top + 12)) mousedown 1
+for step in 1 2 3 4 5 6; do
+  xdotool mousemove $((left + 100 - 60 * step)) $((top + 12 - 50 * step)); sleep 0.1
+done
+xdotool mouseup 1; sleep 0.5
 
 # 3. A new drive: a tmpfs mapped to K: while the program runs, announced by a broadcast.
 mkdir -p "$new_drive"
