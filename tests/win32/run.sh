@@ -63,7 +63,7 @@ if mount -t tmpfs -o size=64m tmpfs "$area/fixed" 2>/dev/null; then
   dd if=/dev/zero of="$area/fixed/data" bs=1M count=16 status=none
   export SPACEWELL_WINE_FIXED_TOTAL_MB=64 SPACEWELL_WINE_FIXED_FREE_MB=48
 else
-  echo "tmpfs mount refused: the fixed drive is checked by relations only"
+  echo "tmpfs mount refused: the fixed drive's exact sizes cannot be checked (that test fails)"
   unset SPACEWELL_WINE_FIXED_TOTAL_MB SPACEWELL_WINE_FIXED_FREE_MB
 fi
 echo "$serial" > "$area/serial/.windows-serial"
