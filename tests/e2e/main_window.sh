@@ -111,6 +111,7 @@ ini=$program/spacewell.ini
 check "the settings file keeps model 1" "$(grep -a '^Model=' "$ini" 2>/dev/null | tr -d '\r')" Model=1
 check "the settings file keeps 50 %" "$(grep -a '^Transparency=' "$ini" 2>/dev/null | tr -d '\r')" Transparency=50
 
+e2e_wait_desktop_gone
 wine explorer /desktop=spacewell,1024x768 'C:\Spacewell\spacewell.exe' >"$work/wine-again.log" 2>&1 &
 win=$(e2e_wait_window) || exit 1
 sleep 1

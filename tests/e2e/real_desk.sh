@@ -34,6 +34,7 @@ cleanup_desk() {
 trap cleanup_desk EXIT
 
 start() {  # Windows path of the exe
+  e2e_wait_desktop_gone
   wine explorer /desktop=desk,1024x768 "$1" >>"$work/wine.log" 2>&1 &
   win=$(e2e_wait_window) || exit 1
   sleep 1

@@ -29,8 +29,20 @@ e2e_abort() { echo "$E2E_NAME: FAIL ($1)" >&2; exit 1; }
 e2e_wait_window() {
   local win
   win=$(timeout 30 xdotool search --sync --onlyvisible --name '^Spacewell$' 2>/dev/null | head -n 1)
-  [ -n "$win" ] || e2e_abort "no window named Spacewell within 30 s"
-  echo "$win"
+  [ -n "$win" ] && { echo "$win"; return 0; }
+  if pgrep -f 'spacewell\.exe' >/dev/null; then
+    e2e_abort "no window named Spacewell within 30 s, though spacewell.exe runs"
+  fi
+  e2e_abort "no window named Spacewell within 30 s: spacewell.exe is not running"
+}
+
+# e2e_wait_desktop_gone: waits up to 10 s for the last virtual desktop to close. It lingers a
+# moment after its last program ends; a start in that moment lands in a closing desktop and
+# never shows its window.
+e2e_wait_desktop_gone() {
+  local _
+  for _ in $(seq 20); do pgrep -f 'explorer\.exe /desktop' >/dev/null || return 0; sleep 0.5; done
+  return 1
 }
 
 [ -x "$snapshot" ] || scripts/build.sh native snapshot >/dev/null
