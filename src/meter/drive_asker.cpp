@@ -1,6 +1,6 @@
-// The letters' workers: a few threads that take queued letters one at a time, kept for the next
-// scan. Letters are bits in masks so that a scan allocates nothing. A worker stuck in the platform
-// holds only its own letter; the scan adds workers when every one of them is busy.
+// The letters' workers: threads that take queued letters one at a time, kept for the next scan.
+// Letters are bits in masks so that a scan allocates nothing. A worker stuck in the platform
+// holds only its own letter; the scan adds a worker whenever letters wait and none is free.
 #include "meter/drive_asker.h"
 
 #include <algorithm>
@@ -13,8 +13,10 @@
 namespace sw {
 namespace {
 
-// Idle workers a scan makes sure of: enough to ask the drives of a desk side by side.
-constexpr int kSpareWorkers = 4;
+// Idle workers a scan makes sure of. One: the platform answers most letters at once, and a
+// thread costs more to start than a desk's letters cost to ask; a letter that holds its worker
+// brings in another at the next check.
+constexpr int kSpareWorkers = 1;
 // How often a waiting scan looks whether its letters still find a free worker.
 constexpr std::chrono::milliseconds kWorkerCheck{20};
 

@@ -59,6 +59,33 @@ void Pump(const std::function<bool()>& done)
     }
 }
 
+// At start the tray icon hides, minimizes, shows and restores the application before any form
+// shows. The taskbar window keeps those steps to itself and goes on screen where they ended,
+// once a form shows; from then on each step goes on screen at once. Run alone by its own test
+// entry, since nothing may have shown before it.
+TEST(UiWin32FirstShow, DISABLED_ApplicationWindowStepsBeforeTheFirstFormGoOnScreenAsOne)
+{
+    HWND app = reinterpret_cast<HWND>(Application().Handle());
+    Application().HideApplicationWindow();
+    Application().Minimize();
+    EXPECT_TRUE(Application().IsApplicationWindowIconic());
+    EXPECT_FALSE(IsWindowVisible(app));
+    Application().ShowApplicationWindow();
+    Application().Restore();
+    EXPECT_FALSE(Application().IsApplicationWindowIconic());
+    EXPECT_FALSE(IsWindowVisible(app));
+
+    auto* form = Application().CreateForm<BodyDragForm>();
+    form->Show();
+    EXPECT_TRUE(IsWindowVisible(app));
+    EXPECT_FALSE(IsIconic(app));
+    Application().Minimize();
+    EXPECT_TRUE(IsIconic(app));
+    Application().Restore();
+    EXPECT_FALSE(IsIconic(app));
+    Application().Reset();
+}
+
 TEST(UiWin32, AlphaFormWithAChildPaintsHitTestsAndCloses)
 {
     Application().SetTitle("Spacewell v.1");

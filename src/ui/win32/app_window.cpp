@@ -21,14 +21,53 @@ void Win32Backend::SetAppIcon(const TBitmap& image, TColor transparent)
 
 void Win32Backend::ShowAppWindow(bool visible, bool activate)
 {
+    if (FAppWindowOffScreen) {
+        FAppWindowOffScreen->visible = visible;
+        // A show that does not activate also restores a minimized window.
+        if (visible && !activate)
+            FAppWindowOffScreen->iconic = false;
+        return;
+    }
     ShowWindow(H(FAppWindow), !visible ? SW_HIDE : activate ? SW_SHOW : SW_SHOWNOACTIVATE);
 }
 
-bool Win32Backend::AppWindowIconic() { return IsIconic(H(FAppWindow)) != FALSE; }
+bool Win32Backend::AppWindowIconic()
+{
+    if (FAppWindowOffScreen)
+        return FAppWindowOffScreen->iconic;
+    return IsIconic(H(FAppWindow)) != FALSE;
+}
 
-void Win32Backend::MinimizeApp() { ShowWindow(H(FAppWindow), SW_MINIMIZE); }
+void Win32Backend::MinimizeApp()
+{
+    if (FAppWindowOffScreen)
+        *FAppWindowOffScreen = {true, true};
+    else
+        ShowWindow(H(FAppWindow), SW_MINIMIZE);
+}
 
-void Win32Backend::RestoreApp() { ShowWindow(H(FAppWindow), SW_RESTORE); }
+void Win32Backend::RestoreApp()
+{
+    if (FAppWindowOffScreen)
+        *FAppWindowOffScreen = {true, false};
+    else
+        ShowWindow(H(FAppWindow), SW_RESTORE);
+}
+
+// The state kept so far goes on screen in one step; from now on every change goes there at once.
+void Win32Backend::PutAppWindowOnScreen()
+{
+    if (!FAppWindowOffScreen)
+        return;
+    const AppWindowState state = *FAppWindowOffScreen;
+    FAppWindowOffScreen.reset();
+    if (state.iconic)
+        ShowWindow(H(FAppWindow), SW_SHOWMINNOACTIVE);
+    if (state.visible && !state.iconic)
+        ShowWindow(H(FAppWindow), SW_SHOW);
+    else if (!state.visible && state.iconic)
+        ShowWindow(H(FAppWindow), SW_HIDE);
+}
 
 bool Win32Backend::AppActive()
 {

@@ -24,6 +24,7 @@ HFONT MakeFont(const TFontSpec& font)
 int Win32Backend::ShowMessageBox(const std::string& text, const std::string& caption,
                                  unsigned style)
 {
+    PutAppWindowOnScreen();
     return MessageBoxA(GetActiveWindow(), text.c_str(), caption.c_str(), style);
 }
 

@@ -9,6 +9,7 @@ void Win32Backend::Run()
     // Only a quit asked for while this loop runs ends it; the application decides whether to
     // enter it at all.
     FQuitRequested = false;
+    PutAppWindowOnScreen();
     MSG msg;
     while (!FQuitRequested && GetMessageA(&msg, nullptr, 0, 0) > 0) {
         TranslateMessage(&msg);
@@ -27,6 +28,7 @@ void Win32Backend::QuitLoop()
 
 void Win32Backend::ProcessMessages()
 {
+    PutAppWindowOnScreen();
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
         TranslateMessage(&msg);

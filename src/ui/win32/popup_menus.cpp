@@ -55,6 +55,7 @@ void AppendEntries(HMENU menu, const std::vector<TMenuEntry>& items, std::vector
 
 int Win32Backend::TrackPopupMenu(const std::vector<TMenuEntry>& items, TPoint screen)
 {
+    PutAppWindowOnScreen();
     HMENU menu = CreatePopupMenu();
     std::vector<HBITMAP> pictures;
     AppendEntries(menu, items, pictures);

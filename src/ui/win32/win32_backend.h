@@ -86,9 +86,18 @@ public:
 
 private:
     void RunPosted();
+    void PutAppWindowOnScreen();
     void FireTimer(int id);
 
     WindowId FAppWindow = 0;
+    // The application window's state until the program first shows a window or runs a message
+    // loop. At start the tray icon minimizes, shows and restores it only to end where one plain
+    // show would, and each step on screen costs a round trip to the window system.
+    struct AppWindowState {
+        bool visible = false;
+        bool iconic = false;
+    };
+    std::optional<AppWindowState> FAppWindowOffScreen = AppWindowState{};
     WindowId FUtilWindow = 0;
     WindowId FHintWindow = 0;
     IAppWindowHandler* FAppHandler = nullptr;
