@@ -20,6 +20,8 @@ TForm1::TForm1(TComponent* owner, sw::PlatformServices services)
       FScanner(
           FServices.drives, [this](const sw::MeterRow& row) { AddMeterRow(row); }, ScanHooks())
 {
+    // The drives answer while the window is built; the scan in FormCreate takes their answers.
+    FScanner.AskAhead();
     SetName("Form1");
     SetCaption("Spacewell");
     SetBorderStyle(bsNone);

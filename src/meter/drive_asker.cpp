@@ -36,6 +36,8 @@ struct DriveAsker::Shared {
     std::uint32_t queued = 0;  // letters waiting for a worker
     std::uint32_t busy = 0;  // queued letters and letters being asked
     std::uint32_t awaited = 0;  // letters the open scan still waits for
+    std::uint32_t ahead = 0;  // letters asked ahead of a scan, not answered yet
+    std::uint32_t early = 0;  // letters answered ahead of a scan, in onTime
     std::array<DriveAnswer, 26> onTime;
     std::array<int, 26> lastType{};  // kDriveUnknown until the letter says
     int idle = 0;
@@ -50,6 +52,7 @@ struct DriveAsker::Shared {
     std::array<std::optional<Kept>, 26> kept;
 
     void SpareWorkers(const std::shared_ptr<Shared>& self);
+    std::uint32_t Queue(std::uint32_t now);
     void Work(const std::shared_ptr<Shared>& self, std::unique_lock<std::mutex>& held);
     DriveAnswer Ask(int index);
     void HandOver(const std::shared_ptr<Shared>& self, std::unique_lock<std::mutex>& held,
@@ -86,6 +89,10 @@ void DriveAsker::Shared::Work(const std::shared_ptr<Shared>& self,
             awaited &= ~Bit(index);
             onTime[index] = answer;
             done.notify_all();
+        } else if (ahead & Bit(index)) {
+            ahead &= ~Bit(index);
+            early |= Bit(index);
+            onTime[index] = answer;
         } else {
             HandOver(self, held, index, answer);
         }
@@ -162,24 +169,36 @@ DriveAsker::~DriveAsker()
     }
 }
 
+// Called with the lock held, on the GUI thread: drops kept answers that are no longer fresh and
+// queues every letter that has neither a fresh kept answer, nor questions running, nor an
+// answer given ahead. Returns the letters queued.
+std::uint32_t DriveAsker::Shared::Queue(std::uint32_t now)
+{
+    std::uint32_t asked = 0;
+    for (int index = 'B' - 'A'; index <= 'Z' - 'A'; ++index) {
+        auto& answer = kept[index];
+        if (answer && now - answer->since >= kKeptForMs)
+            answer.reset();
+        if (!answer && !((busy | early) & Bit(index)))
+            asked |= Bit(index);
+    }
+    queued |= asked;
+    busy |= asked;
+    return asked;
+}
+
 void DriveAsker::AskAll(LetterReplies& replies)
 {
     const auto deadline = std::chrono::steady_clock::now() + kAnswerBudget;
     Shared& s = *FShared;
-    const std::uint32_t now = s.hooks.now();
     std::unique_lock held(s.lock);
-    std::uint32_t asked = 0;
+    s.awaited = s.Queue(s.hooks.now()) | s.ahead;
+    const std::uint32_t asked = s.awaited | s.early;
+    s.ahead = 0;
     for (int index = 'B' - 'A'; index <= 'Z' - 'A'; ++index) {
-        auto& kept = s.kept[index];
-        if (kept && now - kept->since >= kKeptForMs)
-            kept.reset();
+        const auto& kept = s.kept[index];
         replies[index] = {kept ? std::optional(kept->answer) : std::nullopt, s.lastType[index]};
-        if (!kept && !(s.busy & Bit(index)))
-            asked |= Bit(index);
     }
-    s.queued |= asked;
-    s.busy |= asked;
-    s.awaited = asked;
     s.SpareWorkers(FShared);
     s.work.notify_all();
     while (s.awaited != 0 && std::chrono::steady_clock::now() < deadline) {
@@ -198,6 +217,16 @@ void DriveAsker::AskAll(LetterReplies& replies)
             replies[index] = {s.onTime[index], s.lastType[index]};
     }
     s.awaited = 0;
+    s.early = 0;
+}
+
+void DriveAsker::AskAhead()
+{
+    Shared& s = *FShared;
+    std::lock_guard held(s.lock);
+    s.ahead |= s.Queue(s.hooks.now());
+    s.SpareWorkers(FShared);
+    s.work.notify_all();
 }
 
 }  // namespace sw

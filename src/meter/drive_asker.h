@@ -3,6 +3,7 @@
 // by then is late. Its worker goes on waiting for the platform; when the answer comes, the worker
 // hands it to the GUI thread, which keeps it for kKeptFor as the letter's fresh answer and is
 // told, so it can scan again. A letter whose questions are still running is not asked again.
+// The letters can also be asked ahead of a scan, so that their answers are in when it comes.
 //
 // Workers own the state they share with the asker, so the asker can go (the program end) while a
 // worker is stuck in the platform: the worker finds it gone when it returns and touches nothing
@@ -56,7 +57,12 @@ public:
 
     // Asks every letter from B to Z that has neither a fresh kept answer nor questions still
     // running, and waits until they have answered or kAnswerBudget has passed since the call.
+    // A letter asked ahead is waited for too, or taken as it answered ahead.
     void AskAll(LetterReplies& replies);
+
+    // Asks every letter from B to Z that AskAll would ask, and returns at once. The next AskAll
+    // takes these answers, so it should follow within moments (as the first scan at start does).
+    void AskAhead();
 
 private:
     struct Shared;

@@ -37,6 +37,9 @@ public:
     // kAnswerBudget; a late drive of the four kinds gets a row that says so, and no figures.
     std::string ScanDrives(const std::string& unit, char decimalSeparator);
 
+    // Asks the drives now, for a scan that follows within moments.
+    void AskAhead() { FAsker.AskAhead(); }
+
     // " MB" or " GB" from the latest drive of the four kinds; kept from scan to scan, empty
     // before the first such drive ever.
     const std::string& UnitSuffix() const { return FUnitSuffix; }

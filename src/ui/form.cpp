@@ -225,9 +225,16 @@ void TForm::SetVisible(bool visible)
     FVisible = visible;
     if (visible) {
         Handle();
-        if (FActiveControl == nullptr)
-            SelectFirst();
-        DoShow();
+        FShowing = true;
+        try {
+            if (FActiveControl == nullptr)
+                SelectFirst();
+            DoShow();
+        } catch (...) {
+            FShowing = false;
+            throw;
+        }
+        FShowing = false;
         if (!FVisible)
             return;
         PaintImage();
@@ -371,7 +378,7 @@ void TForm::Invalidate()
 
 void TForm::Repaint()
 {
-    if (FHandle == 0 || !FVisible)
+    if (FHandle == 0 || !FVisible || FShowing)
         return;
     PaintImage();
     CurrentBackend().Present(FHandle, FImage, FImage.BoundsRect());
@@ -382,6 +389,8 @@ void TForm::RepaintControl(TControl* control)
 {
     // A pending invalidation still repaints everything later; until then the rest of the
     // picture stays as last composed.
+    if (FShowing)
+        return;
     TRect client = ClientRect();
     if (FImage.Empty() || FImage.Width() != client.Width() || FImage.Height() != client.Height()) {
         Repaint();

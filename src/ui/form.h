@@ -156,6 +156,9 @@ private:
     int FModalResult = 0;
     bool FActive = false;
     bool FOnScreen = false;
+    // Set while SetVisible runs the show handlers: it paints and presents once itself after
+    // them, so their repaints would only present to a window not yet shown.
+    bool FShowing = false;
     bool FDirty = false;
     TWinControl* FActiveControl = nullptr;
     TBitmap FImage;

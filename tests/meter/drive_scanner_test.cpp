@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <memory>
+#include <thread>
 
 #include "meter/drive_scanner.h"
 #include "platform/fake/fake_drives.h"
@@ -252,6 +254,34 @@ TEST_F(ScanTest, CdWithDiscIsMeasured)
     EXPECT_EQ(rows[0].Total, 650);
     EXPECT_EQ(rows[0].Used, 650);
     EXPECT_EQ(rows[0].Serial, "CAFE - 0001");
+}
+
+// At start the drives are asked while the window is built: the first scan takes what they said
+// then and waits for a letter still answering; the scan after it asks every letter afresh.
+TEST_F(ScanTest, AnswersAskedAheadServeTheNextScanOnly)
+{
+    drives.Set('C', Drive(kDriveFixed, 100, 200));
+    drives.Set('D', Drive(kDriveFixed, 300, 400));
+    drives.Hang('D');
+    scanner.AskAhead();
+    for (int i = 0; i < 2000 && drives.Waiting('D') == 0; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    ASSERT_EQ(drives.Waiting('D'), 1) << "D was never asked ahead";
+    drives.Set('C', Drive(kDriveFixed, 50, 200));
+    std::thread answer([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        drives.Unhang('D');
+    });
+    scanner.ScanDrives("MB", '.');
+    answer.join();
+    ASSERT_EQ(Letters(), "CD");
+    EXPECT_EQ(rows[0].Free, 100);
+    EXPECT_EQ(rows[1].Free, 300);
+
+    rows.clear();
+    scanner.ScanDrives("MB", '.');
+    ASSERT_EQ(Letters(), "CD");
+    EXPECT_EQ(rows[0].Free, 50);
 }
 
 }  // namespace

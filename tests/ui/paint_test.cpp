@@ -38,6 +38,26 @@ TEST_F(PaintTest, WindowlessChildrenPaintInCreationOrderUnderWindowedOnes)
         EXPECT_EQ(image.Pixel(c.p.x, c.p.y), c.expected) << c.p.x << "," << c.p.y;
 }
 
+// A show handler that repaints (a scan replacing rows, a focus moving) paints nothing yet: the
+// window is composed and presented once, with the handler's change, as it shows.
+TEST_F(PaintTest, AShowHandlersRepaintsWaitForTheOnePresentOfTheShow)
+{
+    auto* form = Application().CreateForm<TForm>();
+    form->SetBounds(0, 0, 200, 100);
+    auto* box = new Box(form, form, Bounds(0, 0, 10, 10));
+    form->OnShow = [&](TObject*) {
+        box->SetColor(clRed);
+        box->Repaint();
+        form->Repaint();
+    };
+    form->Show();
+    EXPECT_EQ(backend->Window(form->Handle())->presents, 1);
+    EXPECT_EQ(backend->Window(form->Handle())->image.Pixel(5, 5), clRed);
+    box->SetColor(clLime);
+    box->Repaint();
+    EXPECT_EQ(backend->Window(form->Handle())->presents, 2);
+}
+
 TEST_F(PaintTest, InvalidatePaintsFromTheQueueRepaintAtOnce)
 {
     TForm* form = ShownForm();

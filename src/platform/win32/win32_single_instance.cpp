@@ -1,7 +1,7 @@
-// The running copy is known by a named mutex in the user's session. It keeps a hidden window of
-// its own class; a later start finds that window by its class and posts it the show request,
-// after allowing the running copy to take the foreground, which a background process may not
-// do on its own.
+// The running copy is known by a named mutex in the user's session. It keeps a message-only
+// window of its own class (nothing on the desktop, so nothing for the window system to make); a
+// later start finds that window by its class and posts it the show request, after allowing the
+// running copy to take the foreground, which a background process may not do on its own.
 #include <windows.h>
 
 #include <utility>
@@ -40,7 +40,7 @@ public:
 
     void AskFirstToShow() override
     {
-        HWND running = FindWindowA(kListenerClass, nullptr);
+        HWND running = FindWindowExA(HWND_MESSAGE, nullptr, kListenerClass, nullptr);
         if (running == nullptr)
             return;
         AllowSetForegroundWindow(ASFW_ANY);
@@ -63,8 +63,8 @@ private:
         windowClass.hInstance = GetModuleHandleA(nullptr);
         windowClass.lpszClassName = kListenerClass;
         RegisterClassA(&windowClass);
-        FWindow = CreateWindowExA(WS_EX_TOOLWINDOW, kListenerClass, "", WS_POPUP, 0, 0, 0, 0,
-                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        FWindow = CreateWindowExA(0, kListenerClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
         if (FWindow)
             SetWindowLongPtrA(FWindow, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     }

@@ -34,7 +34,7 @@ void Win32Backend::ShowHintWindow(const std::string& text, TPoint screen, TColor
     FHintText = text;
     FHintColor = color;
     FHintFont = font;
-    HWND hwnd = H(FHintWindow);
+    HWND hwnd = H(HintWindow());
     // Also its title, where accessibility tools read a pop-up's text.
     SetWindowTextA(hwnd, text.c_str());
     HDC dc = GetDC(hwnd);
@@ -53,7 +53,7 @@ void Win32Backend::ShowHintWindow(const std::string& text, TPoint screen, TColor
 
 void Win32Backend::PaintHint()
 {
-    HWND hwnd = H(FHintWindow);
+    HWND hwnd = H(HintWindow());
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd, &ps);
     RECT r;
@@ -76,7 +76,7 @@ void Win32Backend::PaintHint()
 
 void Win32Backend::HideHintWindow()
 {
-    if (IsWindowVisible(H(FHintWindow)))
+    if (FHintWindow != 0 && IsWindowVisible(H(FHintWindow)))
         ShowWindow(H(FHintWindow), SW_HIDE);
     FHintText.clear();
 }

@@ -1,6 +1,6 @@
-// The backend's lifetime: the window classes and the three windows of its own (the
-// application's taskbar window, the utility window and the hint window), and what it still
-// holds when it goes.
+// The backend's lifetime: the window classes and the windows of its own (the application's
+// taskbar window, the utility window, and the hint window once a hint first shows), and what
+// it still holds when it goes.
 #include "ui/win32/win32_internal.h"
 
 #include <memory>
@@ -19,9 +19,17 @@ Win32Backend::Win32Backend() : FGuiThread(GetCurrentThreadId())
         nullptr, instance, nullptr));
     FUtilWindow = Id(CreateWindowExA(0, kUtilClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                                      instance, nullptr));
-    FHintWindow =
-        Id(CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kHintClass, "", WS_POPUP | WS_BORDER,
-                           0, 0, 0, 0, nullptr, nullptr, instance, nullptr));
+}
+
+// Made on first use: a window costs a round trip to the window system, and most runs never
+// show a hint.
+WindowId Win32Backend::HintWindow()
+{
+    if (FHintWindow == 0)
+        FHintWindow = Id(CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kHintClass, "",
+                                         WS_POPUP | WS_BORDER, 0, 0, 0, 0, nullptr, nullptr,
+                                         GetModuleHandleA(nullptr), nullptr));
+    return FHintWindow;
 }
 
 Win32Backend::~Win32Backend()
@@ -34,7 +42,8 @@ Win32Backend::~Win32Backend()
         DestroyIcon(reinterpret_cast<HICON>(FAppIcon));
     for (std::uintptr_t cursor : FCursors)
         DestroyCursor(reinterpret_cast<HCURSOR>(cursor));
-    DestroyWindow(H(FHintWindow));
+    if (FHintWindow != 0)
+        DestroyWindow(H(FHintWindow));
     DestroyWindow(H(FUtilWindow));
     DestroyWindow(H(FAppWindow));
     if (gBackend == this)

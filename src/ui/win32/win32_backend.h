@@ -87,6 +87,7 @@ public:
 private:
     void RunPosted();
     void PutAppWindowOnScreen();
+    WindowId HintWindow();
     void FireTimer(int id);
 
     WindowId FAppWindow = 0;
