@@ -12,13 +12,14 @@ export SPACEWELL_WERROR=ON
 # off), so a step that fails, set-up included, fails the level.
 passed=0; failed=0
 level() {
-  local name=$1 rc; shift
+  local name=$1 rc began=$SECONDS; shift
   echo "== $name =="
   set +e
   (set -e; "$@")
   rc=$?
   set -e
   if [ "$rc" -eq 0 ]; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "!! $name failed"; fi
+  echo "-- $name: $((SECONDS - began)) s"
 }
 
 # Every C++ file in the house style (.clang-format).
@@ -62,7 +63,9 @@ e2e() {
   local rc=0 t
   for t in tests/e2e/*.sh; do
     [ -e "$t" ] || continue
+    local began=$SECONDS
     bash "$t" || rc=1
+    echo "-- $(basename "$t" .sh): $((SECONDS - began)) s"
   done
   return $rc
 }
