@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # spacewell.exe under Wine in Xvfb, measured as a user runs it. Prints figures, passes no
 # judgement:
-#   startup  seconds from launch to a visible window, runs alternating with two bare Win32
+#   startup  seconds from launch to the window's map, runs alternating with two bare Win32
 #            windows (bench/wine/bare_window.cpp): one that also links the same system
 #            libraries, reads the shell's version, adds a tray icon and opens the Run key (so
-#            only the program's own work differs), and a plain one (SW_BENCH_RUNS rounds, 7 by
+#            only the program's own work differs), and a plain one (SW_BENCH_RUNS rounds, 21 by
 #            default); the ratios of the medians;
 #   soak     private memory, GDI/USER object and handle counts after start and after 1,000 and
 #            2,000 refreshes (the "r" key); Wine answers 0 for the object counts, so the
@@ -17,17 +17,23 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
 scripts/build.sh win32 spacewell bare_window bare_system_window gui_resources >/dev/null
+scripts/build.sh native map_wait >/dev/null
+map_wait=$PWD/build/native/bench/map_wait
+work=$(mktemp -d)
 export SW_WINEPREFIX=$PWD/build/wineprefix-bench
 source scripts/wine-env.sh
 sw_start_x
-trap 'sw_kill_wine; sw_stop_x' EXIT
+trap 'sw_kill_wine; sw_stop_x; rm -rf "$work"' EXIT
 sw_make_prefix
 bench=$WINEPREFIX/drive_c/bench
 mkdir -p "$bench"
 rm -f "$bench"/*.ini
-cp build/win32/src/spacewell.exe build/win32/bench/bare_window.exe \
-   build/win32/bench/bare_system_window.exe build/win32/bench/gui_resources.exe "$bench/"
-# SW_BENCH_EXE measures another build of spacewell.exe, e.g. the stripped one of the zip.
+# Stripped, as the zip ships them: the debug sections would be loaded with the image.
+for exe in build/win32/src/spacewell.exe build/win32/bench/bare_window.exe \
+           build/win32/bench/bare_system_window.exe build/win32/bench/gui_resources.exe; do
+  i686-w64-mingw32-strip -o "$bench/$(basename "$exe")" "$exe"
+done
+# SW_BENCH_EXE measures another build of spacewell.exe.
 if [ -n "${SW_BENCH_EXE:-}" ]; then cp "$SW_BENCH_EXE" "$bench/spacewell.exe"; fi
 # One wineserver for all runs, so each start pays only for itself; an earlier one may still be
 # on its way out.
@@ -35,19 +41,18 @@ timeout 30 wineserver -w || true
 wineserver -p
 ticks=$(getconf CLK_TCK)
 
-# launch NAME TITLE: starts C:\bench\NAME.exe and waits for its window; prints the seconds.
+# launch NAME TITLE: starts C:\bench\NAME.exe and waits for its window to be mapped; prints the
+# seconds. The X server's map event marks the moment: no poller takes the CPU from the start.
 launch() {
-  local start end
+  local start end waiter
+  : > "$work/map.txt"
+  "$map_wait" "$2" 30 > "$work/map.txt" &
+  waiter=$!
+  until grep -q ready "$work/map.txt"; do sleep 0.01; done
   start=$(date +%s%N)
   wine "C:\\bench\\$1.exe" >/dev/null 2>&1 &
-  # Polled every 5 ms: xdotool's own --sync waits half a second between looks.
-  local tries=0
-  until xdotool search --onlyvisible --name "^$2\$" >/dev/null 2>&1; do
-    tries=$((tries + 1))
-    [ "$tries" -lt 6000 ] || { echo "$1.exe showed no window within 30 s" >&2; exit 1; }
-    sleep 0.005
-  done
-  end=$(date +%s%N)
+  wait "$waiter" || { echo "$1.exe showed no window within 30 s" >&2; exit 1; }
+  end=$(tail -n 1 "$work/map.txt")
   awk -v ns=$((end - start)) 'BEGIN { printf "%.3f\n", ns / 1e9 }'
 }
 # stop NAME: ends the program and waits until it is gone.
@@ -66,7 +71,7 @@ type_on() {  # WINDOW KEYS: activates the window by its title band, then types
 }
 
 startup() {
-  local i own=() libs=() bare=() runs=${SW_BENCH_RUNS:-7}
+  local i own=() libs=() bare=() runs=${SW_BENCH_RUNS:-21}
   launch spacewell Spacewell >/dev/null; stop spacewell  # warms the disk cache for all three
   for i in $(seq "$runs"); do
     own+=("$(launch spacewell Spacewell)"); stop spacewell

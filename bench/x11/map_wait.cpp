@@ -1,0 +1,62 @@
+// Waits until a window with the given title is mapped on the X display and prints the wall-clock
+// time of that moment in nanoseconds. It prints "ready" once it listens, so that the program to
+// be timed can start after it; it waits at most the given seconds (30 by default). It sleeps
+// until the X server reports a map, so it takes no time from the program it times.
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <poll.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+bool Named(Display* display, Window window, const char* title)
+{
+    char* name = nullptr;
+    const bool same =
+        XFetchName(display, window, &name) != 0 && name != nullptr && std::strcmp(name, title) == 0;
+    if (name != nullptr)
+        XFree(name);
+    return same;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    using namespace std::chrono;
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: map_wait TITLE [SECONDS]\n");
+        return 2;
+    }
+    Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr) {
+        std::fprintf(stderr, "map_wait: no X display\n");
+        return 2;
+    }
+    // Top-level windows without a window manager are the root's children.
+    XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
+    XSync(display, False);
+    std::puts("ready");
+    std::fflush(stdout);
+    const auto deadline = steady_clock::now() + seconds(argc > 2 ? std::atoi(argv[2]) : 30);
+    pollfd connection{ConnectionNumber(display), POLLIN, 0};
+    while (steady_clock::now() < deadline) {
+        while (XPending(display) > 0) {
+            XEvent event;
+            XNextEvent(display, &event);
+            if (event.type == MapNotify && Named(display, event.xmap.window, argv[1])) {
+                const auto now = system_clock::now().time_since_epoch();
+                std::printf("%lld\n",
+                            static_cast<long long>(duration_cast<nanoseconds>(now).count()));
+                return 0;
+            }
+        }
+        poll(&connection, 1, 100);
+    }
+    std::fprintf(stderr, "map_wait: no window named %s was mapped\n", argv[1]);
+    return 1;
+}
