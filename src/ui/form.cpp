@@ -363,9 +363,12 @@ void TForm::ControlGone(TControl* control)
         }
 }
 
+// A form shows its icon only in its caption: forms are owned by the application window, which
+// carries the taskbar button. A borderless form would hand the platform a picture that appears
+// nowhere, at a round trip to the window system under Wine.
 void TForm::UpdateIcon()
 {
-    if (FHandle != 0 && !FIcon.Empty())
+    if (FHandle != 0 && !FIcon.Empty() && FBorderStyle != bsNone)
         CurrentBackend().SetWindowIcon(FHandle, FIcon.Image(), FIcon.TransparentColor());
 }
 

@@ -143,6 +143,17 @@ TEST_F(ApplicationTest, ApplicationWindowShowsHidesAndCarriesTheTitle)
     EXPECT_TRUE(backend->AppWindowVisible());
 }
 
+// The application window carries the taskbar button, so a form shows its icon only in its own
+// caption: a borderless form keeps it from the platform until it gains a caption.
+TEST_F(ApplicationTest, OnlyACaptionedFormHandsItsIconToThePlatform)
+{
+    TForm* form = ShownForm();
+    form->Icon().SetImage(TBitmap(16, 16), clNone);
+    EXPECT_TRUE(backend->Window(form->Handle())->icon.Empty());
+    form->SetBorderStyle(bsSingle);
+    EXPECT_FALSE(backend->Window(form->Handle())->icon.Empty());
+}
+
 TEST_F(ApplicationTest, BringToFrontActivatesTheMainForm)
 {
     TForm* main = ShownForm();

@@ -60,12 +60,13 @@ void Pump(const std::function<bool()>& done)
 }
 
 // At start the tray icon hides, minimizes, shows and restores the application before any form
-// shows. The taskbar window keeps those steps to itself and goes on screen where they ended,
-// once a form shows; from then on each step goes on screen at once. Run alone by its own test
-// entry, since nothing may have shown before it.
+// shows. The taskbar window keeps those steps to itself and goes on screen where they ended once
+// the message loop runs, after the main form; from then on each step goes on screen at once.
+// Run alone by its own test entry, since nothing may have shown before it.
 TEST(UiWin32FirstShow, DISABLED_ApplicationWindowStepsBeforeTheFirstFormGoOnScreenAsOne)
 {
     HWND app = reinterpret_cast<HWND>(Application().Handle());
+    Application().Icon().SetImage(TBitmap(16, 16), clNone);
     Application().HideApplicationWindow();
     Application().Minimize();
     EXPECT_TRUE(Application().IsApplicationWindowIconic());
@@ -77,7 +78,11 @@ TEST(UiWin32FirstShow, DISABLED_ApplicationWindowStepsBeforeTheFirstFormGoOnScre
 
     auto* form = Application().CreateForm<BodyDragForm>();
     form->Show();
+    EXPECT_FALSE(IsWindowVisible(app));
+    EXPECT_EQ(SendMessageA(app, WM_GETICON, ICON_BIG, 0), 0);
+    Application().ProcessMessages();
     EXPECT_TRUE(IsWindowVisible(app));
+    EXPECT_NE(SendMessageA(app, WM_GETICON, ICON_BIG, 0), 0);
     EXPECT_FALSE(IsIconic(app));
     Application().Minimize();
     EXPECT_TRUE(IsIconic(app));

@@ -11,12 +11,18 @@ void Win32Backend::SetAppTitle(const std::string& title)
 
 void Win32Backend::SetAppIcon(const TBitmap& image, TColor transparent)
 {
-    HICON icon = MakeIcon(image, transparent);
-    SendMessageA(H(FAppWindow), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    SendMessageA(H(FAppWindow), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    const auto icon = reinterpret_cast<std::uintptr_t>(MakeIcon(image, transparent));
+    if (!FAppWindowOffScreen)
+        SendAppIcon(icon);
     if (FAppIcon != 0)
         DestroyIcon(reinterpret_cast<HICON>(FAppIcon));
-    FAppIcon = reinterpret_cast<std::uintptr_t>(icon);
+    FAppIcon = icon;
+}
+
+void Win32Backend::SendAppIcon(std::uintptr_t icon)
+{
+    SendMessageA(H(FAppWindow), WM_SETICON, ICON_BIG, static_cast<LPARAM>(icon));
+    SendMessageA(H(FAppWindow), WM_SETICON, ICON_SMALL, static_cast<LPARAM>(icon));
 }
 
 void Win32Backend::ShowAppWindow(bool visible, bool activate)
@@ -54,17 +60,20 @@ void Win32Backend::RestoreApp()
         ShowWindow(H(FAppWindow), SW_RESTORE);
 }
 
-// The state kept so far goes on screen in one step; from now on every change goes there at once.
+// The icon and the state kept so far go on screen in one step; from now on every change goes
+// there at once. A form shown at start has taken the activation: the taskbar button only shows.
 void Win32Backend::PutAppWindowOnScreen()
 {
     if (!FAppWindowOffScreen)
         return;
     const AppWindowState state = *FAppWindowOffScreen;
     FAppWindowOffScreen.reset();
+    if (FAppIcon != 0)
+        SendAppIcon(FAppIcon);
     if (state.iconic)
         ShowWindow(H(FAppWindow), SW_SHOWMINNOACTIVE);
     if (state.visible && !state.iconic)
-        ShowWindow(H(FAppWindow), SW_SHOW);
+        ShowWindow(H(FAppWindow), SW_SHOWNA);
     else if (!state.visible && state.iconic)
         ShowWindow(H(FAppWindow), SW_HIDE);
 }

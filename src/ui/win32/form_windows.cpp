@@ -55,8 +55,6 @@ void Win32Backend::SetWindowBounds(WindowId window, TRect screen)
 
 void Win32Backend::SetWindowVisible(WindowId window, bool visible)
 {
-    if (visible)
-        PutAppWindowOnScreen();
     ShowWindow(H(window), visible ? SW_SHOW : SW_HIDE);
 }
 

@@ -87,13 +87,15 @@ public:
 private:
     void RunPosted();
     void PutAppWindowOnScreen();
+    void SendAppIcon(std::uintptr_t icon);
     WindowId HintWindow();
     void FireTimer(int id);
 
     WindowId FAppWindow = 0;
-    // The application window's state until the program first shows a window or runs a message
-    // loop. At start the tray icon minimizes, shows and restores it only to end where one plain
-    // show would, and each step on screen costs a round trip to the window system.
+    // The application window's state (and icon) until the program first runs a message loop,
+    // menu or message box. At start the tray icon minimizes, shows and restores it only to end
+    // where one plain show would, and each step on screen costs a round trip to the window
+    // system; the main window, which the user waits for, goes on screen first.
     struct AppWindowState {
         bool visible = false;
         bool iconic = false;
