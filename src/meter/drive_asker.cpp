@@ -14,10 +14,10 @@ namespace sw {
 namespace {
 
 // Idle workers a scan makes sure of. One: the platform answers most letters at once, and a
-// thread costs more to start than a desk's letters cost to ask; a letter that holds its worker
-// brings in another at the next check.
+// thread costs more to start than a desk's letters cost to ask.
 constexpr int kSpareWorkers = 1;
-// How often a waiting scan looks whether its letters still find a free worker.
+// A queue that has not moved for this long has every worker held by a drive: the waiting scan
+// then adds one. Workers stay for later scans, so a queue that is merely slow adds none.
 constexpr std::chrono::milliseconds kWorkerCheck{20};
 
 std::uint32_t Bit(int index) { return std::uint32_t{1} << index; }
@@ -201,12 +201,20 @@ void DriveAsker::AskAll(LetterReplies& replies)
     }
     s.SpareWorkers(FShared);
     s.work.notify_all();
+    std::uint32_t seen = s.queued;
+    auto moved = std::chrono::steady_clock::now();
     while (s.awaited != 0 && std::chrono::steady_clock::now() < deadline) {
         s.done.wait_until(held, std::min(deadline, std::chrono::steady_clock::now() + kWorkerCheck),
                           [&] { return s.awaited == 0; });
-        // Workers stuck on earlier letters must not leave the rest of the queue unasked.
-        s.SpareWorkers(FShared);
-        s.work.notify_all();
+        const auto now = std::chrono::steady_clock::now();
+        if (s.queued != seen) {
+            seen = s.queued;
+            moved = now;
+        } else if (s.queued != 0 && now - moved >= kWorkerCheck) {
+            s.SpareWorkers(FShared);
+            s.work.notify_all();
+            moved = now;
+        }
     }
     for (int index = 'B' - 'A'; index <= 'Z' - 'A'; ++index) {
         if (!(asked & Bit(index)))

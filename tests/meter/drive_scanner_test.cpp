@@ -284,5 +284,28 @@ TEST_F(ScanTest, AnswersAskedAheadServeTheNextScanOnly)
     EXPECT_EQ(rows[0].Free, 50);
 }
 
+// A thread costs more to start than a desk's letters cost to ask: scans share one worker, and a
+// hung letter brings in one more for the rest, not one for every scan that follows. (Bounds, not
+// exact counts: a loaded machine may hold a worker long enough to add one.)
+TEST_F(ScanTest, ScansShareTheirWorkersAndAHungLetterAddsOne)
+{
+    drives.Set('C', Drive(kDriveFixed, 100, 200));
+    drives.Set('D', Drive(kDriveFixed, 300, 400));
+    for (int i = 0; i < 20; ++i)
+        scanner.ScanDrives("MB", '.');
+    const int shared = drives.AskingThreads();
+    EXPECT_LE(shared, 2);
+
+    drives.Hang('C');
+    for (int i = 0; i < 5; ++i) {
+        rows.clear();
+        scanner.ScanDrives("MB", '.');
+    }
+    EXPECT_LE(drives.AskingThreads(), shared + 2);
+    ASSERT_EQ(Letters(), "CD");
+    EXPECT_EQ(rows[1].Free, 300);
+    drives.Unhang('C');
+}
+
 }  // namespace
 }  // namespace sw

@@ -55,9 +55,16 @@ int FakeDrives::Waiting(char letter) const
     return it == FWaiting.end() ? 0 : it->second;
 }
 
+int FakeDrives::AskingThreads() const
+{
+    std::lock_guard lock(FLock);
+    return static_cast<int>(FAskingThreads.size());
+}
+
 std::unique_lock<std::mutex> FakeDrives::Ask(char letter, bool kindQuestion)
 {
     std::unique_lock lock(FLock);
+    FAskingThreads.insert(std::this_thread::get_id());
     auto hangs = [&] {
         auto it = FHung.find(letter);
         return it != FHung.end() && !(kindQuestion && it->second == FakeHang::AfterKind);

@@ -7,6 +7,7 @@
 #include <condition_variable>
 #include <map>
 #include <mutex>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
@@ -41,6 +42,8 @@ public:
     void Unhang(char letter);
     // How many questions about the letter are waiting right now.
     int Waiting(char letter) const;
+    // How many different threads have asked any question so far.
+    int AskingThreads() const;
 
     int DriveType(const std::string& root) override;
     DiskSpace FreeAndTotalBytes(int driveNumber) override;
@@ -68,6 +71,7 @@ private:
     std::map<char, FakeDrive> FTable;
     std::map<char, FakeHang> FHung;
     std::map<char, int> FWaiting;
+    std::set<std::thread::id> FAskingThreads;
     std::map<std::thread::id, unsigned> FErrorModes;
     std::vector<unsigned> FErrorModeCalls;
     std::string FSerialsReadSilently;
