@@ -99,6 +99,10 @@ read -r left top width height < <(e2e_geometry "$win")
 inside=no
 [ "$left" -ge 0 ] && [ "$top" -ge 0 ] && [ $((left + width)) -le 1024 ] && [ $((top + height)) -le 768 ] && inside=yes
 check "Left=5000, Top=5000 starts wholly inside the desktop ($left,$top ${width}x$height)" "$inside" yes
+# The taskbar button, left of the fitted window: an empty stretch of taskbar has one colour.
+import -window root "$work/taskbar.png"
+colours=$(convert "$work/taskbar.png" -crop 160x16+62+750 +repage -format %k info:)
+check "the taskbar shows the program's button ($colours colours where it stands)" "$((colours > 1))" 1
 # Fitted into the corner, the window covers the tray icon: drag it by its title band to the
 # middle of the desktop, so that the tray menu below opens where a user would click.
 xdotool mousemove $((left + 100)) $((top + 12)) mousedown 1

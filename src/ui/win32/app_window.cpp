@@ -61,7 +61,7 @@ void Win32Backend::RestoreApp()
 }
 
 // The icon and the state kept so far go on screen in one step; from now on every change goes
-// there at once. A form shown at start has taken the activation: the taskbar button only shows.
+// there at once. The show activates: Wine's taskbar adds a button only for a window that does.
 void Win32Backend::PutAppWindowOnScreen()
 {
     if (!FAppWindowOffScreen)
@@ -73,7 +73,7 @@ void Win32Backend::PutAppWindowOnScreen()
     if (state.iconic)
         ShowWindow(H(FAppWindow), SW_SHOWMINNOACTIVE);
     if (state.visible && !state.iconic)
-        ShowWindow(H(FAppWindow), SW_SHOWNA);
+        ShowWindow(H(FAppWindow), SW_SHOW);
     else if (!state.visible && state.iconic)
         ShowWindow(H(FAppWindow), SW_HIDE);
 }
