@@ -53,6 +53,8 @@ struct DriveAsker::Shared {
 
     void SpareWorkers(const std::shared_ptr<Shared>& self);
     std::uint32_t Queue(std::uint32_t now);
+    void AwaitAnswers(const std::shared_ptr<Shared>& self, std::unique_lock<std::mutex>& held,
+                      std::chrono::steady_clock::time_point deadline);
     void Work(const std::shared_ptr<Shared>& self, std::unique_lock<std::mutex>& held);
     DriveAnswer Ask(int index);
     void HandOver(const std::shared_ptr<Shared>& self, std::unique_lock<std::mutex>& held,
@@ -187,6 +189,32 @@ std::uint32_t DriveAsker::Shared::Queue(std::uint32_t now)
     return asked;
 }
 
+// Called with the lock held, on the GUI thread: waits until every awaited letter has answered or
+// the deadline has passed, adding a worker whenever the queue stands still.
+void DriveAsker::Shared::AwaitAnswers(const std::shared_ptr<Shared>& self,
+                                      std::unique_lock<std::mutex>& held,
+                                      std::chrono::steady_clock::time_point deadline)
+{
+    using std::chrono::steady_clock;
+    SpareWorkers(self);
+    work.notify_all();
+    std::uint32_t seen = queued;
+    auto moved = steady_clock::now();
+    while (awaited != 0 && steady_clock::now() < deadline) {
+        done.wait_until(held, std::min(deadline, steady_clock::now() + kWorkerCheck),
+                        [this] { return awaited == 0; });
+        const auto now = steady_clock::now();
+        if (queued != seen) {
+            seen = queued;
+            moved = now;
+        } else if (queued != 0 && now - moved >= kWorkerCheck) {
+            SpareWorkers(self);
+            work.notify_all();
+            moved = now;
+        }
+    }
+}
+
 void DriveAsker::AskAll(LetterReplies& replies)
 {
     const auto deadline = std::chrono::steady_clock::now() + kAnswerBudget;
@@ -199,23 +227,7 @@ void DriveAsker::AskAll(LetterReplies& replies)
         const auto& kept = s.kept[index];
         replies[index] = {kept ? std::optional(kept->answer) : std::nullopt, s.lastType[index]};
     }
-    s.SpareWorkers(FShared);
-    s.work.notify_all();
-    std::uint32_t seen = s.queued;
-    auto moved = std::chrono::steady_clock::now();
-    while (s.awaited != 0 && std::chrono::steady_clock::now() < deadline) {
-        s.done.wait_until(held, std::min(deadline, std::chrono::steady_clock::now() + kWorkerCheck),
-                          [&] { return s.awaited == 0; });
-        const auto now = std::chrono::steady_clock::now();
-        if (s.queued != seen) {
-            seen = s.queued;
-            moved = now;
-        } else if (s.queued != 0 && now - moved >= kWorkerCheck) {
-            s.SpareWorkers(FShared);
-            s.work.notify_all();
-            moved = now;
-        }
-    }
+    s.AwaitAnswers(FShared, held, deadline);
     for (int index = 'B' - 'A'; index <= 'Z' - 'A'; ++index) {
         if (!(asked & Bit(index)))
             continue;
