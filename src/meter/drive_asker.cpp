@@ -1,6 +1,6 @@
 // The letters' workers: threads that take queued letters one at a time, kept for the next scan.
 // Letters are bits in masks so that a scan allocates nothing. A worker stuck in the platform
-// holds only its own letter; the scan adds a worker whenever letters wait and none is free.
+// holds only its own letter; the scan adds a worker when letters have waited a while for one.
 #include "meter/drive_asker.h"
 
 #include <algorithm>

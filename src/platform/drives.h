@@ -1,7 +1,7 @@
 // Drive queries the meter needs for each letter, as plain values. Roots are "X:\" texts and
 // drive numbers count from 1 for A: to 26 for Z:, as the Windows calls take them. The scan asks
-// each letter on a worker thread of its own, so an implementation answers several threads at
-// once, and any query may block for as long as its drive does not answer.
+// the letters on worker threads, so an implementation answers several threads at once, and any
+// query may block for as long as its drive does not answer.
 #pragma once
 
 #include <cstdint>
