@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Instructions per refresh of the main window (BM_RefreshTenDrives), counted by callgrind so the
 # figure does not depend on the machine's speed or load. Callgrind counts only inside
-# TForm1::ScanDrives and writes one profile per call; the script prints the median call.
+# TMainWindow::ScanDrives and writes one profile per call; the script prints the median call.
 # Usage: bench/instructions.sh [build-dir]   (default build/native, built here when needed)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -17,7 +17,7 @@ if [ "$build" = build/native ]; then
   scripts/build.sh native spacewell_bench >/dev/null
 fi
 
-scan='TForm1::ScanDrives(std::__cxx11::basic_string<char, std::char_traits<char>, std::allocator<char> > const&)'
+scan='TMainWindow::ScanDrives(std::__cxx11::basic_string<char, std::char_traits<char>, std::allocator<char> > const&)'
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 valgrind --tool=callgrind --callgrind-out-file="$out/cg" --toggle-collect="$scan" \

@@ -42,7 +42,7 @@ void BM_RefreshTenDrives(benchmark::State& state)
 {
     UseHeadlessBackend();
     sw::FakePlatform platform = BusyMachine();
-    TForm1* form = CreateMainWindow(platform.Services());
+    TMainWindow* form = CreateMainWindow(platform.Services());
     // The window shows when the message loop starts, as in the program; a refresh of a hidden
     // window would skip every repaint.
     Application().Run();

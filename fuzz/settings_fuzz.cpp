@@ -72,7 +72,7 @@ void StartAndClose(const std::string& text)
     drive.freeBytes = std::int64_t{14805} << 20;
     platform.drives->Set('C', drive);
 
-    TForm1* form = CreateMainWindow(platform.Services());
+    TMainWindow* form = CreateMainWindow(platform.Services());
     Application().Run();
     form->Button_ShowRAMClick(form);
     form->Button_ShowRAMClick(form);

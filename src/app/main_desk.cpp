@@ -21,19 +21,19 @@ void FitOnScreen(TForm& form, const std::vector<TRect>& workAreas)
 
 }  // namespace
 
-void TForm1::KeepOnScreen()
+void TMainWindow::KeepOnScreen()
 {
     const std::vector<TRect> workAreas = Screen().WorkAreas();
     FitOnScreen(*this, workAreas);
-    if (MemoryWindowOpen() && Form2 != nullptr)
-        FitOnScreen(*Form2, workAreas);
+    if (MemoryWindowOpen() && MemoryPanel != nullptr)
+        FitOnScreen(*MemoryPanel, workAreas);
 }
 
-void TForm1::WMDisplayChange() { KeepOnScreen(); }
+void TMainWindow::WMDisplayChange() { KeepOnScreen(); }
 
 // The first announcement starts the wait; the ones during it add nothing. The scan runs as a
 // refresh does, also while the window is hidden, so that the tray's tooltip is current.
-void TForm1::WMDeviceChange(bool /*arrival*/, std::uint32_t /*drives*/)
+void TMainWindow::WMDeviceChange(bool /*arrival*/, std::uint32_t /*drives*/)
 {
     if (VolumeTimer == nullptr) {
         VolumeTimer = new TTimer(this);

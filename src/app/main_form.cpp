@@ -15,14 +15,14 @@
 #include "ui/label.h"
 #include "ui/timer.h"
 
-TForm1::TForm1(TComponent* owner, sw::PlatformServices services)
+TMainWindow::TMainWindow(TComponent* owner, sw::PlatformServices services)
     : TBodyDragForm(owner), FServices(std::move(services)),
       FScanner(
           FServices.drives, [this](const sw::MeterRow& row) { AddMeterRow(row); }, ScanHooks())
 {
     // The drives answer while the window is built; the scan in FormCreate takes their answers.
     FScanner.AskAhead();
-    SetName("Form1");
+    SetName("MainWindow");
     SetCaption("Spacewell");
     SetBorderStyle(bsNone);
     SetBorderIcons(biSystemMenu | biMinimize);
@@ -50,7 +50,7 @@ TForm1::TForm1(TComponent* owner, sw::PlatformServices services)
     };
 }
 
-void TForm1::CreateTitleBand()
+void TMainWindow::CreateTitleBand()
 {
     Label_Form = new TLabel(this);
     Label_Form->SetName("Label_Form");
@@ -73,7 +73,7 @@ void TForm1::CreateTitleBand()
     Border_Form->SetHighlightColor(palette::kLightBlue);
 }
 
-void TForm1::CreateButtons()
+void TMainWindow::CreateButtons()
 {
     xButton = NewSkyButton(*this, "xButton", Bounds(258, 9, 15, 15), "x", "Close [Q]");
     xButton->OnClick = [this](TObject* s) { xButtonClick(s); };
@@ -110,7 +110,7 @@ void TForm1::CreateButtons()
     Button_ShowRAM->SetTabOrder(3);
 }
 
-void TForm1::CreateTrayIcon()
+void TMainWindow::CreateTrayIcon()
 {
     TrayIcon = new TJvTrayIcon(this, FServices.notifyArea);
     TrayIcon->SetName("TrayIcon");

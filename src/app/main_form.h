@@ -28,9 +28,9 @@ class TTimer;
 class TVrBorder;
 class TXiButton;
 
-class TForm1 : public TBodyDragForm, public IMemoryWindowHost {
+class TMainWindow : public TBodyDragForm, public IMemoryWindowHost {
 public:
-    TForm1(TComponent* owner, sw::PlatformServices services);
+    TMainWindow(TComponent* owner, sw::PlatformServices services);
 
     TLabel* Label_Form = nullptr;
     TVrBorder* Border_Form = nullptr;
@@ -70,7 +70,7 @@ public:
     TMenuItem* Exit1 = nullptr;
 
     // The memory window, created by program start right after this one.
-    TMemoryWindow* Form2 = nullptr;
+    TMemoryWindow* MemoryPanel = nullptr;
 
     // What the hotkey believes: true while the main window is shown.
     bool WindowShown = false;

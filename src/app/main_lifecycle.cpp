@@ -10,7 +10,7 @@
 #include "ui/label.h"
 #include "ui/menus.h"
 
-void TForm1::FormCreate(TObject* /*sender*/)
+void TMainWindow::FormCreate(TObject* /*sender*/)
 {
     Label_Form->SetHeight(17);
     ChooseSettingsFile();
@@ -34,7 +34,7 @@ void TForm1::FormCreate(TObject* /*sender*/)
 
 // The tray icon hid the application while loading, finding no taskbar in its visibility; giving
 // it the taskbar back restores the application, so the window shows when the loop starts.
-void TForm1::ApplyStartMinimized()
+void TMainWindow::ApplyStartMinimized()
 {
     WindowShown = !StartMinimized1->Checked();
     if (StartMinimized1->Checked())
@@ -44,14 +44,14 @@ void TForm1::ApplyStartMinimized()
 }
 
 // A settings file that cannot be written stops the close here, before the hotkey goes.
-void TForm1::FormClose(TObject* /*sender*/, TCloseAction& /*action*/)
+void TMainWindow::FormClose(TObject* /*sender*/, TCloseAction& /*action*/)
 {
     SaveSettings();
     FServices.hotkeys->Unregister(Handle(), kHotkeyId);
 }
 
 // Nobody is left to read an error box, and the session ends whatever happens here.
-void TForm1::WMEndSession()
+void TMainWindow::WMEndSession()
 {
     try {
         SaveSettings();
@@ -61,12 +61,12 @@ void TForm1::WMEndSession()
     Application().Terminate();
 }
 
-void TForm1::xButtonClick(TObject* /*sender*/) { Close(); }
+void TMainWindow::xButtonClick(TObject* /*sender*/) { Close(); }
 
-void TForm1::Exit1Click(TObject* sender) { xButtonClick(sender); }
+void TMainWindow::Exit1Click(TObject* sender) { xButtonClick(sender); }
 
 // The open memory window goes with this one through FormHide.
-void TForm1::xminButtonClick(TObject* /*sender*/)
+void TMainWindow::xminButtonClick(TObject* /*sender*/)
 {
     Application().Minimize();
     TrayIcon->HideToTray();
@@ -76,7 +76,7 @@ void TForm1::xminButtonClick(TObject* /*sender*/)
 
 // The open memory window follows through FormShow and FormHide, also when the tray icon's own
 // click action hides or restores this window after this sequence.
-void TForm1::SetWindowShown(bool show)
+void TMainWindow::SetWindowShown(bool show)
 {
     if (show) {
         RefreshBeforeShowing();
@@ -91,14 +91,14 @@ void TForm1::SetWindowShown(bool show)
     }
 }
 
-void TForm1::ShowTully1Click(TObject* /*sender*/)
+void TMainWindow::ShowTully1Click(TObject* /*sender*/)
 {
     RefreshBeforeShowing();
     TrayIcon->RestoreFromTray();
     Application().BringToFront();
 }
 
-void TForm1::ShowForSecondStart()
+void TMainWindow::ShowForSecondStart()
 {
     if (!Visible()) {
         SetWindowShown(true);
@@ -108,26 +108,26 @@ void TForm1::ShowForSecondStart()
     }
 }
 
-void TForm1::RefreshBeforeShowing()
+void TMainWindow::RefreshBeforeShowing()
 {
     if (!Visible())
         rButtonClick(this);
 }
 
-void TForm1::FormShow(TObject* /*sender*/)
+void TMainWindow::FormShow(TObject* /*sender*/)
 {
     if (MemoryWindowOpen())
         SetMemoryWindowVisible(true);
 }
 
-void TForm1::FormHide(TObject* /*sender*/)
+void TMainWindow::FormHide(TObject* /*sender*/)
 {
     if (MemoryWindowOpen())
         SetMemoryWindowVisible(false);
 }
 
-void TForm1::SetMemoryWindowVisible(bool visible)
+void TMainWindow::SetMemoryWindowVisible(bool visible)
 {
-    if (Form2 != nullptr)
-        Form2->SetVisible(visible);
+    if (MemoryPanel != nullptr)
+        MemoryPanel->SetVisible(visible);
 }

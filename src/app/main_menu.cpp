@@ -8,7 +8,7 @@
 #include "ui/imagelist.h"
 #include "ui/menus.h"
 
-void TForm1::CreateTrayMenu()
+void TMainWindow::CreateTrayMenu()
 {
     ImageList1 = new TImageList(this);
     ImageList1->SetName("ImageList1");
@@ -67,7 +67,7 @@ void TForm1::CreateTrayMenu()
     Exit1->OnClick = [this](TObject* s) { Exit1Click(s); };
 }
 
-TMenuItem* TForm1::NewItem(TMenuItem* parent, const char* name, const char* caption, int tag)
+TMenuItem* TMainWindow::NewItem(TMenuItem* parent, const char* name, const char* caption, int tag)
 {
     auto* item = new TMenuItem(this);
     item->SetName(name);
@@ -77,7 +77,7 @@ TMenuItem* TForm1::NewItem(TMenuItem* parent, const char* name, const char* capt
     return item;
 }
 
-TMenuItem* TForm1::NewRadioItem(TMenuItem* parent, const char* name, const char* caption, int tag,
+TMenuItem* TMainWindow::NewRadioItem(TMenuItem* parent, const char* name, const char* caption, int tag,
                                 TNotifyEvent onClick)
 {
     TMenuItem* item = NewItem(parent, name, caption, tag);

@@ -23,7 +23,7 @@ void CheckFirstTagged(TMenuItem& menu, int tag)
 
 }  // namespace
 
-void TForm1::HandleShortcutKey(char key)
+void TMainWindow::HandleShortcutKey(char key)
 {
     switch (key) {
     case 'R':
@@ -56,54 +56,54 @@ void TForm1::HandleShortcutKey(char key)
     }
 }
 
-void TForm1::rButtonKeyPress(TObject*, char& key) { HandleShortcutKey(key); }
-void TForm1::xminButtonKeyPress(TObject*, char& key) { HandleShortcutKey(key); }
-void TForm1::xButtonKeyPress(TObject*, char& key) { HandleShortcutKey(key); }
-void TForm1::Button_ShowRAMKeyPress(TObject*, char& key) { HandleShortcutKey(key); }
+void TMainWindow::rButtonKeyPress(TObject*, char& key) { HandleShortcutKey(key); }
+void TMainWindow::xminButtonKeyPress(TObject*, char& key) { HandleShortcutKey(key); }
+void TMainWindow::xButtonKeyPress(TObject*, char& key) { HandleShortcutKey(key); }
+void TMainWindow::Button_ShowRAMKeyPress(TObject*, char& key) { HandleShortcutKey(key); }
 
-void TForm1::rButtonKeyDown(TObject* sender, std::uint16_t& key, TShiftState)
+void TMainWindow::rButtonKeyDown(TObject* sender, std::uint16_t& key, TShiftState)
 {
     if (key == kF5)
         rButtonClick(sender);
 }
 
-void TForm1::FormKeyDown(TObject*, std::uint16_t&, TShiftState) { }
+void TMainWindow::FormKeyDown(TObject*, std::uint16_t&, TShiftState) { }
 
-void TForm1::rButtonClick(TObject*) { ScanDrives(FSizeUnit); }
+void TMainWindow::rButtonClick(TObject*) { ScanDrives(FSizeUnit); }
 
-void TForm1::GB1Click(TObject* sender)
+void TMainWindow::GB1Click(TObject* sender)
 {
     FSizeUnit = GB1->Checked() ? "GB" : "MB";
     rButtonClick(sender);
 }
 
-void TForm1::OnTop1Click(TObject*) { SetFormStyle(OnTop1->Checked() ? fsStayOnTop : fsNormal); }
+void TMainWindow::OnTop1Click(TObject*) { SetFormStyle(OnTop1->Checked() ? fsStayOnTop : fsNormal); }
 
-void TForm1::N01Click(TObject* sender)
+void TMainWindow::N01Click(TObject* sender)
 {
     SetTransparency(static_cast<int>(static_cast<TMenuItem*>(sender)->Tag()));
     ApplyTransparency();
 }
 
-void TForm1::N11Click(TObject* sender)
+void TMainWindow::N11Click(TObject* sender)
 {
     SetModel(static_cast<int>(static_cast<TMenuItem*>(sender)->Tag()));
     RefreshMeters();
 }
 
-void TForm1::SetModel(int value)
+void TMainWindow::SetModel(int value)
 {
     FModel = value;
     CheckFirstTagged(*Model1, value);
 }
 
-void TForm1::SetTransparency(int value)
+void TMainWindow::SetTransparency(int value)
 {
     FTransparency = value;
     CheckFirstTagged(*Transparency1, value);
 }
 
-void TForm1::ApplyTransparency()
+void TMainWindow::ApplyTransparency()
 {
     if (FTransparency == 0) {
         SetAlphaBlend(false);
@@ -111,20 +111,20 @@ void TForm1::ApplyTransparency()
         SetAlphaBlend(true);
         SetAlphaBlendValue(AlphaForTransparency(FTransparency));
     }
-    if (MemoryWindowEverOpened && Form2 != nullptr)
-        Form2->SyncTransparency();
+    if (MemoryWindowEverOpened && MemoryPanel != nullptr)
+        MemoryPanel->SyncTransparency();
 }
 
-void TForm1::CheckModelItem(int model)
+void TMainWindow::CheckModelItem(int model)
 {
     TMenuItem* items[] = {N11, N21, N31, N41, N51};
     if (model >= 1 && model <= 5)
         items[model - 1]->SetChecked(true);
 }
 
-void TForm1::RefreshMeters() { ScanDrives(FSizeUnit); }
+void TMainWindow::RefreshMeters() { ScanDrives(FSizeUnit); }
 
-void TForm1::WMHotkey(int id)
+void TMainWindow::WMHotkey(int id)
 {
     if (id != kHotkeyId)
         return;
@@ -134,7 +134,7 @@ void TForm1::WMHotkey(int id)
 
 // Only the left button counts; the tray icon then runs its own click action (hide a shown
 // application, restore a hidden one) after this.
-void TForm1::TrayIconClick(TObject*, TMouseButton button, TShiftState, int, int)
+void TMainWindow::TrayIconClick(TObject*, TMouseButton button, TShiftState, int, int)
 {
     if (button != TMouseButton::mbLeft)
         return;
@@ -142,4 +142,4 @@ void TForm1::TrayIconClick(TObject*, TMouseButton button, TShiftState, int, int)
     WindowShown = !WindowShown;
 }
 
-void TForm1::TrayIconMouseMove(TObject*, TShiftState, int, int) { }
+void TMainWindow::TrayIconMouseMove(TObject*, TShiftState, int, int) { }

@@ -17,7 +17,7 @@ constexpr int kSlotPitch = 22;
 
 }  // namespace
 
-sw::GuiThreadHooks TForm1::ScanHooks()
+sw::GuiThreadHooks TMainWindow::ScanHooks()
 {
     sw::GuiThreadHooks hooks;
     hooks.handOver = [](const std::function<void()>& work) { Application().Synchronize(work); };
@@ -32,7 +32,7 @@ sw::GuiThreadHooks TForm1::ScanHooks()
     return hooks;
 }
 
-void TForm1::ScanDrives(const std::string& unit)
+void TMainWindow::ScanDrives(const std::string& unit)
 {
     RemoveMeterRows();
     FTrayHint = FScanner.ScanDrives(unit, FServices.locale->DecimalSeparator());
@@ -40,7 +40,7 @@ void TForm1::ScanDrives(const std::string& unit)
 }
 
 // Rows of an earlier scan would pile up beneath the new ones, each bar keeping its own image.
-void TForm1::RemoveMeterRows()
+void TMainWindow::RemoveMeterRows()
 {
     if (FRows.empty())
         return;
@@ -52,7 +52,7 @@ void TForm1::RemoveMeterRows()
     Invalidate();
 }
 
-void TForm1::AddMeterRow(const sw::MeterRow& row)
+void TMainWindow::AddMeterRow(const sw::MeterRow& row)
 {
     TLabel* label = NewRowLabel(row);
     TJvSpecialProgress* bar = NewRowBar(row);
@@ -74,7 +74,7 @@ void TForm1::AddMeterRow(const sw::MeterRow& row)
     Repaint();
 }
 
-TLabel* TForm1::NewRowLabel(const sw::MeterRow& row)
+TLabel* TMainWindow::NewRowLabel(const sw::MeterRow& row)
 {
     auto* label = new TLabel(this);
     label->SetParent(this);
@@ -89,7 +89,7 @@ TLabel* TForm1::NewRowLabel(const sw::MeterRow& row)
     return label;
 }
 
-TJvSpecialProgress* TForm1::NewRowBar(const sw::MeterRow& row)
+TJvSpecialProgress* TMainWindow::NewRowBar(const sw::MeterRow& row)
 {
     auto* bar = new TJvSpecialProgress(this);
     bar->SetParent(this);
@@ -110,7 +110,7 @@ TJvSpecialProgress* TForm1::NewRowBar(const sw::MeterRow& row)
 
 // The general caption and position first, then a special caption in their place (a CD-ROM
 // drive, or a drive that did not answer).
-void TForm1::ApplyMeterCaption(TJvSpecialProgress& bar, const sw::MeterRow& row)
+void TMainWindow::ApplyMeterCaption(TJvSpecialProgress& bar, const sw::MeterRow& row)
 {
     const char separator = FServices.locale->DecimalSeparator();
     const sw::MeterDisplay general = sw::ModelCaption(row, FModel, separator);

@@ -54,7 +54,7 @@ bool ChangeRunValue(std::unique_ptr<sw::IRegistryKey> key, const std::string& na
 
 }  // namespace
 
-std::string TForm1::ExeSettingsFileName() const
+std::string TMainWindow::ExeSettingsFileName() const
 {
     const std::string exe = FServices.paths->ExecutablePath();
     const std::size_t separator = LastSeparator(exe);
@@ -66,7 +66,7 @@ std::string TForm1::ExeSettingsFileName() const
 
 // A portable copy keeps its file beside it; only a folder that refuses the file sends it to
 // the user's folder.
-void TForm1::ChooseSettingsFile()
+void TMainWindow::ChooseSettingsFile()
 {
     FSettingsFile = ExeSettingsFileName();
     const std::string userData = FServices.paths->UserDataFolder();
@@ -74,14 +74,14 @@ void TForm1::ChooseSettingsFile()
         FSettingsFile = Join(Join(userData, kUserFolderName), kUserSettingsName);
 }
 
-bool TForm1::UserSettingsFileExists() const
+bool TMainWindow::UserSettingsFileExists() const
 {
     return FSettingsFile != ExeSettingsFileName() && FServices.paths->FileExists(FSettingsFile);
 }
 
 // The fixed name triggers the load as designed; the file named after the executable does too,
 // or a program renamed from the fixed name would write settings it never reads back.
-bool TForm1::SettingsFileExists() const
+bool TMainWindow::SettingsFileExists() const
 {
     const std::string exe = FServices.paths->ExecutablePath();
     const std::size_t separator = LastSeparator(exe);
@@ -94,7 +94,7 @@ bool TForm1::SettingsFileExists() const
 
 // The order matters: the first scan runs before the unit is known, the second after.
 // Until the user's file exists, the one beside the executable is read in its place.
-void TForm1::LoadSettings()
+void TMainWindow::LoadSettings()
 {
     const std::unique_ptr<sw::IProfile> file =
         FServices.profiles->Open(UserSettingsFileExists() ? FSettingsFile : ExeSettingsFileName());
@@ -117,7 +117,7 @@ void TForm1::LoadSettings()
 
 // Stops at the first key that cannot be written, raising the ini error. The user's folder is
 // made on the first save there; a folder that cannot be made shows as that write failing.
-void TForm1::SaveSettings()
+void TMainWindow::SaveSettings()
 {
     if (FSettingsFile != ExeSettingsFileName())
         FServices.paths->CreateFolder(FolderOf(FSettingsFile));
@@ -133,7 +133,7 @@ void TForm1::SaveSettings()
 }
 
 // The check mark moves only once the registry did what it says.
-void TForm1::AutoStart1Click(TObject*)
+void TMainWindow::AutoStart1Click(TObject*)
 {
     const bool enable = !AutoStart1->Checked();
     WriteRunEntry(kRunValue, FServices.paths->ExecutablePath(), enable);
@@ -143,7 +143,7 @@ void TForm1::AutoStart1Click(TObject*)
 // The machine's key first; where it is refused (a user without rights, as under UAC) the
 // user's own Run key starts the program at that user's logon. A deletion clears both, silently
 // where the value is absent. Only when neither key takes the change is it reported.
-void TForm1::WriteRunEntry(const std::string& name, const std::string& path, bool enable)
+void TMainWindow::WriteRunEntry(const std::string& name, const std::string& path, bool enable)
 {
     sw::IRegistry& registry = *FServices.registry;
     const std::string data = "\"" + path + "\"";

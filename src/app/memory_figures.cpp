@@ -47,7 +47,7 @@ std::string GigabyteText(std::int64_t kilobytes, char separator)
 
 }  // namespace
 
-void TForm2::Timer1Timer(TObject* /*sender*/)
+void TMemoryPanel::Timer1Timer(TObject* /*sender*/)
 {
     // Each figure is its own query, in this order.
     const std::int64_t freePhys = SysInfo->Memory().FreePhysicalMemory() / 1024;

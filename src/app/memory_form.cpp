@@ -61,10 +61,10 @@ void DesignPalette(TVrPalette& palette, TColor low, TColor high)
 
 }  // namespace
 
-TForm2::TForm2(TComponent* owner, IMemoryWindowHost& host, sw::PlatformServices services)
+TMemoryPanel::TMemoryPanel(TComponent* owner, IMemoryWindowHost& host, sw::PlatformServices services)
     : TMemoryWindow(owner), FHost(host), FServices(std::move(services))
 {
-    SetName("Form2");
+    SetName("MemoryPanel");
     SetCaption("Form2");
     SetBorderStyle(bsNone);
     SetBounds(650, 360, 285, 362);
@@ -90,7 +90,7 @@ TForm2::TForm2(TComponent* owner, IMemoryWindowHost& host, sw::PlatformServices 
 
 // The frame and the labels up to the first heading; the level bar sits between the two groups
 // of labels in the creation order.
-void TForm2::CreateFigureLabels()
+void TMemoryPanel::CreateFigureLabels()
 {
     Border_Form = new TVrBorder(this);
     Border_Form->SetName("Border_Form");
@@ -121,7 +121,7 @@ void TForm2::CreateFigureLabels()
     Label2 = NewBoldLabel("Label2", 16, 168, "Available:");
 }
 
-void TForm2::CreateHeadingsAndPicture()
+void TMemoryPanel::CreateHeadingsAndPicture()
 {
     VrScrollText2 = NewHeading("VrScrollText2", 128, "Virtual MEMORY");
 
@@ -136,7 +136,7 @@ void TForm2::CreateHeadingsAndPicture()
 }
 
 // The product page link: hidden, its page opened by the window's own mouse-down handler.
-void TForm2::CreateLink()
+void TMemoryPanel::CreateLink()
 {
     Label_Product = new TJvLabel(this);
     Label_Product->SetName("Label_Product");
@@ -167,7 +167,7 @@ void TForm2::CreateLink()
 }
 
 // Read-only gauges in tenths of a gigabyte: total ticks below the track, available above.
-void TForm2::CreateGauges()
+void TMemoryPanel::CreateGauges()
 {
     TB_TOTAL = NewTrackBar("TB_TOTAL", 48);
     TB_TOTAL->SetTickMarks(TVrTickMarks::tmBottomRight);
@@ -175,7 +175,7 @@ void TForm2::CreateGauges()
     TB_Available->SetTickMarks(TVrTickMarks::tmTopLeft);
 }
 
-void TForm2::CreateButtons()
+void TMemoryPanel::CreateButtons()
 {
     xButton = NewSkyButton(*this, "xButton", Bounds(258, 9, 15, 15), "x", "Close [Q]");
     xButton->SetFont(Bolded());
@@ -198,7 +198,7 @@ void TForm2::CreateButtons()
     CB_RAM->OnClick = [this](TObject* sender) { CB_RAMClick(sender); };
 }
 
-TLabel* TForm2::NewLabel(const char* name, int left, int top, const char* caption)
+TLabel* TMemoryPanel::NewLabel(const char* name, int left, int top, const char* caption)
 {
     auto* label = new TLabel(this);
     label->SetName(name);
@@ -209,7 +209,7 @@ TLabel* TForm2::NewLabel(const char* name, int left, int top, const char* captio
     return label;
 }
 
-TLabel* TForm2::NewBoldLabel(const char* name, int left, int top, const char* caption,
+TLabel* TMemoryPanel::NewBoldLabel(const char* name, int left, int top, const char* caption,
                              int fontHeight)
 {
     TLabel* label = NewLabel(name, left, top, caption);
@@ -220,7 +220,7 @@ TLabel* TForm2::NewBoldLabel(const char* name, int left, int top, const char* ca
 }
 
 // A heading that scrolls right to left from its own worker thread: pale letters on dark blue.
-TVrScrollText* TForm2::NewHeading(const char* name, int top, const char* caption)
+TVrScrollText* TMemoryPanel::NewHeading(const char* name, int top, const char* caption)
 {
     auto* heading = new TVrScrollText(this);
     heading->SetName(name);
@@ -242,13 +242,13 @@ TVrScrollText* TForm2::NewHeading(const char* name, int top, const char* caption
 // Headings nobody can see would only wake their workers and the GUI thread: they are paused
 // while the window is closed or hidden with the minimized application, and go on from where
 // they stood when it shows again.
-void TForm2::CMOnScreenChanged()
+void TMemoryPanel::CMOnScreenChanged()
 {
     VrScrollText1->Timer().SetPaused(!OnScreen());
     VrScrollText2->Timer().SetPaused(!OnScreen());
 }
 
-TVrTrackBar* TForm2::NewTrackBar(const char* name, int top)
+TVrTrackBar* TMemoryPanel::NewTrackBar(const char* name, int top)
 {
     auto* bar = new TVrTrackBar(this);
     bar->SetName(name);

@@ -24,9 +24,9 @@ class TVrScrollText;
 class TVrTrackBar;
 class TXiButton;
 
-class TForm2 : public TMemoryWindow {
+class TMemoryPanel : public TMemoryWindow {
 public:
-    TForm2(TComponent* owner, IMemoryWindowHost& host, sw::PlatformServices services);
+    TMemoryPanel(TComponent* owner, IMemoryWindowHost& host, sw::PlatformServices services);
 
     // The controls in creation order: later ones paint over earlier ones.
     TVrBorder* Border_Form = nullptr;

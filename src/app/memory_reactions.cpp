@@ -20,7 +20,7 @@ const std::string kProductPage = "www.example.com/software.php?prodid=7";
 
 // Every time the window becomes visible: the host's width, colour and top, centred vertically
 // on it. The left edge is the slide's business.
-void TForm2::FormShow(TObject* /*sender*/)
+void TMemoryPanel::FormShow(TObject* /*sender*/)
 {
     const TRect host = FHost.HostBounds();
     SetHeight(kShownHeight);
@@ -33,7 +33,7 @@ void TForm2::FormShow(TObject* /*sender*/)
 
 // Alt+F4 and every other close lands here, as the own close button does: the host's button
 // then reads ">>" again.
-void TForm2::FormClose(TObject* /*sender*/, TCloseAction& /*action*/)
+void TMemoryPanel::FormClose(TObject* /*sender*/, TCloseAction& /*action*/)
 {
     FHost.MemoryWindowClosed();
 }
@@ -41,7 +41,7 @@ void TForm2::FormClose(TObject* /*sender*/, TCloseAction& /*action*/)
 // At 0 % blending goes off first, then follows the host's switch (which 0 % has turned off
 // too); otherwise the alpha is worked out from the percentage, not copied, so a host still at
 // its designed alpha gives a different value here.
-void TForm2::SyncTransparency()
+void TMemoryPanel::SyncTransparency()
 {
     const int percent = FHost.MainTransparency();
     if (percent == 0) {
@@ -54,12 +54,12 @@ void TForm2::SyncTransparency()
 }
 
 // Hides at once, without the slide.
-void TForm2::xButtonClick(TObject* /*sender*/) { Close(); }
+void TMemoryPanel::xButtonClick(TObject* /*sender*/) { Close(); }
 
-void TForm2::xButtonKeyPress(TObject* /*sender*/, char& key) { FHost.HandleShortcutKey(key); }
+void TMemoryPanel::xButtonKeyPress(TObject* /*sender*/, char& key) { FHost.HandleShortcutKey(key); }
 
 // The shell's answer does not matter: a page that fails to open shows nothing.
-void TForm2::Label_ProductMouseDown(TObject* /*sender*/, TMouseButton /*button*/,
+void TMemoryPanel::Label_ProductMouseDown(TObject* /*sender*/, TMouseButton /*button*/,
                                     TShiftState /*shift*/, int /*x*/, int /*y*/)
 {
     FServices.shell->ShellOpen(Handle(), "open", kProductPage, "");

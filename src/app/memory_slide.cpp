@@ -15,24 +15,24 @@ constexpr unsigned kSlidePauseMs = 5;
 }  // namespace
 
 // Out to the right of this window, or to its left where the right has no room on the screen.
-void TForm1::Button_ShowRAMClick(TObject*)
+void TMainWindow::Button_ShowRAMClick(TObject*)
 {
-    Form2->SyncTransparency();
+    MemoryPanel->SyncTransparency();
     if (MemoryWindowOpen()) {
         for (int i = 1; i <= 20; ++i) {
-            Form2->SetLeft(SaturatedInt(std::int64_t{Form2->Left()} - i));
+            MemoryPanel->SetLeft(SaturatedInt(std::int64_t{MemoryPanel->Left()} - i));
             Application().Sleep(kSlidePauseMs);
         }
-        Form2->Close();
+        MemoryPanel->Close();
         SetMemoryWindowOpen(false);
     } else {
-        Form2->Show();
+        MemoryPanel->Show();
         const bool toTheRight =
-            RoomRightOf(BoundsRect(), Form2->Width(), WorkAreaAround(BoundsRect()));
+            RoomRightOf(BoundsRect(), MemoryPanel->Width(), WorkAreaAround(BoundsRect()));
         for (int i = 1; i <= 10; ++i) {
-            Form2->SetLeft(SlideOutLeft(Left(), Width(), Form2->Width(), toTheRight, i));
+            MemoryPanel->SetLeft(SlideOutLeft(Left(), Width(), MemoryPanel->Width(), toTheRight, i));
             Application().Sleep(kSlidePauseMs);
-            Form2->Repaint();
+            MemoryPanel->Repaint();
         }
         SetMemoryWindowOpen(true);
         MemoryWindowEverOpened = true;
@@ -41,7 +41,7 @@ void TForm1::Button_ShowRAMClick(TObject*)
 
 // The closed panel took the keyboard with it: a shown main window gets it back, on the button
 // that had the focus, so the keys work again at once.
-void TForm1::MemoryWindowClosed()
+void TMainWindow::MemoryWindowClosed()
 {
     SetMemoryWindowOpen(false);
     if (!Visible())
@@ -52,7 +52,7 @@ void TForm1::MemoryWindowClosed()
 }
 
 // The caption tells the user the state; the state itself is never read back from it.
-void TForm1::SetMemoryWindowOpen(bool open)
+void TMainWindow::SetMemoryWindowOpen(bool open)
 {
     FMemoryWindowOpen = open;
     Button_ShowRAM->SetCaption(open ? "<<" : ">>");

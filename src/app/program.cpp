@@ -9,18 +9,18 @@
 #include "controls/gauge_base.h"
 #include "ui/application.h"
 
-TForm1* CreateMainWindow(sw::PlatformServices services)
+TMainWindow* CreateMainWindow(sw::PlatformServices services)
 {
     Application().SetTitle("Spacewell v.1");
     Application().Icon().SetImage(SpacewellIconPicture(), clNone);
     RegisterVrCursors();
-    TForm1* main = Application().CreateForm<TForm1>(services);
-    main->Form2 = Application().CreateForm<TForm2>(*main, std::move(services));
+    TMainWindow* main = Application().CreateForm<TMainWindow>(services);
+    main->MemoryPanel = Application().CreateForm<TMemoryPanel>(*main, std::move(services));
     return main;
 }
 
 // Only this file makes the memory window, so only here is its class known for certain.
-TForm2& MemoryWindowOf(TForm1& main) { return static_cast<TForm2&>(*main.Form2); }
+TMemoryPanel& MemoryWindowOf(TMainWindow& main) { return static_cast<TMemoryPanel&>(*main.MemoryPanel); }
 
 int RunProgram(sw::PlatformServices services, sw::ISingleInstance& instance)
 {
@@ -31,7 +31,7 @@ int RunProgram(sw::PlatformServices services, sw::ISingleInstance& instance)
     CreateMainWindow(std::move(services));
     // Asked for the main window of the moment: none once the program is ending.
     instance.OnShowRequest([] {
-        if (auto* main = dynamic_cast<TForm1*>(Application().MainForm()))
+        if (auto* main = dynamic_cast<TMainWindow*>(Application().MainForm()))
             Application().Guard([main] { main->ShowForSecondStart(); });
     });
     Application().Run();

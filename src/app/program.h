@@ -5,15 +5,15 @@
 #include "platform/services.h"
 #include "platform/single_instance.h"
 
-class TForm1;
-class TForm2;
+class TMainWindow;
+class TMemoryPanel;
 
 // Titles the application and creates the main window on `services`, then the hidden memory
 // window; the main window has run its creation (its drive scans) when this returns.
-TForm1* CreateMainWindow(sw::PlatformServices services);
+TMainWindow* CreateMainWindow(sw::PlatformServices services);
 
 // The memory window CreateMainWindow made beside `main`, for tests and tools that look inside it.
-TForm2& MemoryWindowOf(TForm1& main);
+TMemoryPanel& MemoryWindowOf(TMainWindow& main);
 
 // CreateMainWindow, then the message loop until the main window closes; while it runs, a later
 // start's request shows the main window. When `instance` finds a copy already running, this

@@ -57,7 +57,7 @@ protected:
 
     // Starts the program as spacewell.exe does: the main window shows unless its creation
     // left only the tray icon.
-    TForm1& Start()
+    TMainWindow& Start()
     {
         Form = CreateMainWindow(Platform.Services());
         Application().Run();
@@ -101,5 +101,5 @@ protected:
     TLabel& Letter(int row) { return *Form->MeterRows().at(row).label; }
 
     sw::FakePlatform Platform;
-    TForm1* Form = nullptr;
+    TMainWindow* Form = nullptr;
 };

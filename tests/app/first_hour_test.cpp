@@ -15,7 +15,7 @@ namespace {
 
 class FirstHourTest : public MainWindowTest {
 protected:
-    TForm2& Panel() { return MemoryWindowOf(*Form); }
+    TMemoryPanel& Panel() { return MemoryWindowOf(*Form); }
     bool MainVisible() { return Headless().Window(Form->Handle())->visible; }
     bool PanelVisible() { return Headless().Window(Panel().Handle())->visible; }
     // Both windows on the screen, or both off it.
@@ -180,7 +180,7 @@ TEST_F(FirstHourTest, ASecondStartShowsTheRunningCopyAndEnds)
     sw::FakeSingleInstance instance;
     Fixed('C', 40000, 10000);
     RunProgram(Platform.Services(), instance);
-    Form = dynamic_cast<TForm1*>(Application().MainForm());
+    Form = dynamic_cast<TMainWindow*>(Application().MainForm());
     ASSERT_NE(Form, nullptr);
     Headless().TypeChar('m');
     ASSERT_FALSE(Shown());

@@ -35,7 +35,7 @@ struct CountedHeading {
 
 class HiddenScrollTextHeadings : public MainWindowTest {
 protected:
-    TForm2& Panel() { return MemoryWindowOf(*Form); }
+    TMemoryPanel& Panel() { return MemoryWindowOf(*Form); }
     void ClickShowRAM() { Form->Button_ShowRAM->Click(); }
     bool PanelShown() { return Headless().IsShown(Panel().Handle()); }
 

@@ -214,7 +214,7 @@ TEST_F(MainReactionsTest, AnOpenMemoryWindowGoesToTheTrayAndComesBackWithTheMain
 {
     Form->Button_ShowRAM->Click();
     ASSERT_EQ(Form->Button_ShowRAM->Caption(), "<<");
-    auto memoryShown = [&] { return Headless().IsShown(Form->Form2->Handle()); };
+    auto memoryShown = [&] { return Headless().IsShown(Form->MemoryPanel->Handle()); };
     ASSERT_TRUE(memoryShown());
 
     ClickTray();

@@ -10,7 +10,7 @@ namespace {
 
 class MemoryBesideMainTest : public MainWindowTest {
 protected:
-    TForm2& Panel() { return MemoryWindowOf(*Form); }
+    TMemoryPanel& Panel() { return MemoryWindowOf(*Form); }
     void ClickShowRAM() { Form->Button_ShowRAM->Click(); }
     bool PanelShown() { return Headless().IsShown(Panel().Handle()); }
     const THeadlessWindow& PanelWindow() { return *Headless().Window(Panel().Handle()); }

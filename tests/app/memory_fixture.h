@@ -50,10 +50,10 @@ protected:
         Platform.memory->Status = {totalPhys, availPhys, totalVirtual, availVirtual};
     }
 
-    TForm2& Start()
+    TMemoryPanel& Start()
     {
         Host = Application().CreateForm<StubHost>();
-        Panel = Application().CreateForm<TForm2>(*Host, Platform.Services());
+        Panel = Application().CreateForm<TMemoryPanel>(*Host, Platform.Services());
         return *Panel;
     }
     // What the host's button does before its slide: the transparency, then the show.
@@ -76,5 +76,5 @@ protected:
 
     sw::FakePlatform Platform;
     StubHost* Host = nullptr;
-    TForm2* Panel = nullptr;
+    TMemoryPanel* Panel = nullptr;
 };

@@ -15,7 +15,7 @@ namespace {
 
 constexpr const char* kNotResponding = "   NOT RESPONDING !";
 
-using MeterRowControls = TForm1::MeterRowControls;
+using MeterRowControls = TMainWindow::MeterRowControls;
 
 class OfflineShareTest : public MainWindowTest {
 protected:

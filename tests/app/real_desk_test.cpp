@@ -191,7 +191,7 @@ TEST_F(RealDeskTest, AWindowWithNoPartOnAnyMonitorComesBackToTheNearest)
     Headless().ChangeDisplay({desk, right});
     Form->SetBounds(1500, 200, Form->Width(), Form->Height());
     Form->Button_ShowRAMClick(Form->Button_ShowRAM);
-    TForm& memory = *Form->Form2;
+    TForm& memory = *Form->MemoryPanel;
     ASSERT_TRUE(Headless().IsShown(memory.Handle()));
     EXPECT_GT(memory.Left(), 1500);
     Headless().ChangeDisplay({desk});

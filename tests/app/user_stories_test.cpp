@@ -25,7 +25,7 @@ protected:
         Fixed('C', 40000, 10000);
     }
 
-    TForm2& Panel() { return MemoryWindowOf(*Form); }
+    TMemoryPanel& Panel() { return MemoryWindowOf(*Form); }
     bool PanelShown() { return Headless().IsShown(Panel().Handle()); }
     const TWindowParams& MainParams() { return Headless().Window(Form->Handle())->params; }
     const TWindowParams& PanelParams() { return Headless().Window(Panel().Handle())->params; }

@@ -91,7 +91,7 @@ TEST(RefreshSoakTest, TenThousandRefreshesKeepTheComponentsAndDoNotGrowTheHeap)
     TenDrives(*platform.drives);
     sw::PlatformServices services = platform.Services();
     services.drives = std::make_shared<UnloggedDrives>(platform.drives);
-    TForm1* form = CreateMainWindow(services);
+    TMainWindow* form = CreateMainWindow(services);
     Application().Run();
     ASSERT_TRUE(Headless().IsShown(form->Handle()));
     // The hidden memory window's headings tick on worker threads in real time, and a stopped

@@ -74,7 +74,7 @@ protected:
 
     std::string folder;
     std::string errors;
-    TForm1* form = nullptr;
+    TMainWindow* form = nullptr;
 };
 
 std::string RunValue()

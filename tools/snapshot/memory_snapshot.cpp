@@ -27,9 +27,9 @@ int WriteMemorySnapshot(sw::FakePlatform& platform, const std::string& path)
 {
     platform.memory->Status = {8 * GiB, 3 * GiB, kAddressSpace, kAddressSpace - kAddressSpaceInUse};
     UseHeadlessBackend();
-    TForm1* main = CreateMainWindow(platform.Services());
+    TMainWindow* main = CreateMainWindow(platform.Services());
     main->Show();
-    TForm2& memory = MemoryWindowOf(*main);
+    TMemoryPanel& memory = MemoryWindowOf(*main);
     // Headings held still, so the same figures always give the same picture, each stepped by
     // hand until its text stands inside the strip.
     memory.VrScrollText1->SetActive(false);

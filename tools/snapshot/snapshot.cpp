@@ -77,7 +77,7 @@ int main(int argc, char** argv)
     if (memory)
         return WriteMemorySnapshot(platform, outPath);
     UseHeadlessBackend();
-    TForm1* form = CreateMainWindow(platform.Services());
+    TMainWindow* form = CreateMainWindow(platform.Services());
     form->Show();
     for (char key : keys)
         Headless().TypeChar(key);
