@@ -15,7 +15,7 @@ void BM_ScrollTextTick(benchmark::State& state)
     auto* form = Application().CreateForm<TForm>();
     form->SetBorderStyle(bsNone);
     form->SetBounds(0, 0, 282, 212);
-    auto* heading = new TVrScrollText(form);
+    auto* heading = new TScrollText(form);
     heading->SetParent(form);
     heading->SetBounds(96, 128, 70, 18);
     heading->SetThreaded(false);

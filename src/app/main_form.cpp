@@ -65,7 +65,7 @@ void TMainWindow::CreateTitleBand()
     titleFont.color = palette::kPaleBlue;
     Label_Form->SetFont(titleFont);
 
-    Border_Form = new TVrBorder(this);
+    Border_Form = new TBorder(this);
     Border_Form->SetName("Border_Form");
     Border_Form->SetParent(this);
     Border_Form->SetBounds(0, 0, 282, 50);
@@ -90,7 +90,7 @@ void TMainWindow::CreateButtons()
     };
     rButton->OnKeyPress = [this](TObject* s, char& key) { rButtonKeyPress(s, key); };
 
-    for (TXiButton* button : {xButton, xminButton, rButton}) {
+    for (TPushButton* button : {xButton, xminButton, rButton}) {
         button->SetFont(Bolded());
         button->SetShowHint(true);
     }
@@ -112,7 +112,7 @@ void TMainWindow::CreateButtons()
 
 void TMainWindow::CreateTrayIcon()
 {
-    TrayIcon = new TJvTrayIcon(this, FServices.notifyArea);
+    TrayIcon = new TTrayIcon(this, FServices.notifyArea);
     TrayIcon->SetName("TrayIcon");
     TrayIcon->SetActive(true);
     TrayIcon->SetIconIndex(0);

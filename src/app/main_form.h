@@ -20,26 +20,26 @@
 #include "platform/services.h"
 
 class TImageList;
-class TJvSpecialProgress;
+class TGradientBar;
 class TLabel;
 class TMenuItem;
 class TPopupMenu;
 class TTimer;
-class TVrBorder;
-class TXiButton;
+class TBorder;
+class TPushButton;
 
 class TMainWindow : public TBodyDragForm, public IMemoryWindowHost {
 public:
     TMainWindow(TComponent* owner, sw::PlatformServices services);
 
     TLabel* Label_Form = nullptr;
-    TVrBorder* Border_Form = nullptr;
-    TXiButton* xButton = nullptr;
-    TXiButton* xminButton = nullptr;
-    TXiButton* rButton = nullptr;
-    TXiButton* Button_ShowRAM = nullptr;
+    TBorder* Border_Form = nullptr;
+    TPushButton* xButton = nullptr;
+    TPushButton* xminButton = nullptr;
+    TPushButton* rButton = nullptr;
+    TPushButton* Button_ShowRAM = nullptr;
     TTimer* Timer1 = nullptr;
-    TJvTrayIcon* TrayIcon = nullptr;
+    TTrayIcon* TrayIcon = nullptr;
     TPopupMenu* TrayMenu = nullptr;
     TImageList* ImageList1 = nullptr;
 
@@ -166,7 +166,7 @@ public:
 
     struct MeterRowControls {
         TLabel* label;
-        TJvSpecialProgress* bar;
+        TGradientBar* bar;
     };
     // The rows of the latest scan, in the order they were made.
     const std::vector<MeterRowControls>& MeterRows() const { return FRows; }
@@ -196,8 +196,8 @@ private:
     void RefreshBeforeShowing();
     void RemoveMeterRows();
     TLabel* NewRowLabel(const sw::MeterRow& row);
-    TJvSpecialProgress* NewRowBar(const sw::MeterRow& row);
-    void ApplyMeterCaption(TJvSpecialProgress& bar, const sw::MeterRow& row);
+    TGradientBar* NewRowBar(const sw::MeterRow& row);
+    void ApplyMeterCaption(TGradientBar& bar, const sw::MeterRow& row);
     // How the scan's workers reach this window's thread with a late answer.
     sw::GuiThreadHooks ScanHooks();
     bool SettingsFileExists() const;

@@ -77,8 +77,8 @@ TMenuItem* TMainWindow::NewItem(TMenuItem* parent, const char* name, const char*
     return item;
 }
 
-TMenuItem* TMainWindow::NewRadioItem(TMenuItem* parent, const char* name, const char* caption, int tag,
-                                TNotifyEvent onClick)
+TMenuItem* TMainWindow::NewRadioItem(TMenuItem* parent, const char* name, const char* caption,
+                                     int tag, TNotifyEvent onClick)
 {
     TMenuItem* item = NewItem(parent, name, caption, tag);
     item->SetAutoCheck(true);

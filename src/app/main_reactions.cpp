@@ -77,7 +77,10 @@ void TMainWindow::GB1Click(TObject* sender)
     rButtonClick(sender);
 }
 
-void TMainWindow::OnTop1Click(TObject*) { SetFormStyle(OnTop1->Checked() ? fsStayOnTop : fsNormal); }
+void TMainWindow::OnTop1Click(TObject*)
+{
+    SetFormStyle(OnTop1->Checked() ? fsStayOnTop : fsNormal);
+}
 
 void TMainWindow::N01Click(TObject* sender)
 {

@@ -55,7 +55,7 @@ void TMainWindow::RemoveMeterRows()
 void TMainWindow::AddMeterRow(const sw::MeterRow& row)
 {
     TLabel* label = NewRowLabel(row);
-    TJvSpecialProgress* bar = NewRowBar(row);
+    TGradientBar* bar = NewRowBar(row);
     FRows.push_back({label, bar});
 
     // The order of these settings decides when the bar rebuilds its picture.
@@ -89,9 +89,9 @@ TLabel* TMainWindow::NewRowLabel(const sw::MeterRow& row)
     return label;
 }
 
-TJvSpecialProgress* TMainWindow::NewRowBar(const sw::MeterRow& row)
+TGradientBar* TMainWindow::NewRowBar(const sw::MeterRow& row)
 {
-    auto* bar = new TJvSpecialProgress(this);
+    auto* bar = new TGradientBar(this);
     bar->SetParent(this);
     bar->SetLeft(26);
     bar->SetTop(kSlotPitch * row.Slot + 30);
@@ -110,7 +110,7 @@ TJvSpecialProgress* TMainWindow::NewRowBar(const sw::MeterRow& row)
 
 // The general caption and position first, then a special caption in their place (a CD-ROM
 // drive, or a drive that did not answer).
-void TMainWindow::ApplyMeterCaption(TJvSpecialProgress& bar, const sw::MeterRow& row)
+void TMainWindow::ApplyMeterCaption(TGradientBar& bar, const sw::MeterRow& row)
 {
     const char separator = FServices.locale->DecimalSeparator();
     const sw::MeterDisplay general = sw::ModelCaption(row, FModel, separator);

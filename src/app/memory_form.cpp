@@ -24,36 +24,36 @@
 namespace {
 
 // A one-pixel lowered ring in the system's shadow and highlight around a flat interior.
-void DesignGutterBevel(TVrBevel& bevel)
+void DesignGutterBevel(TBevel& bevel)
 {
     bevel.SetInnerShadow(clBtnShadow);
     bevel.SetInnerHighlight(clBtnHighlight);
     bevel.SetInnerWidth(1);
-    bevel.SetInnerStyle(TVrBevelStyle::bsNone);
+    bevel.SetInnerStyle(TBevelStyle::bsNone);
     bevel.SetInnerSpace(0);
     bevel.SetInnerColor(clBtnFace);
     bevel.SetOuterShadow(clBtnShadow);
     bevel.SetOuterHighlight(clBtnHighlight);
-    bevel.SetOuterStyle(TVrBevelStyle::bsLowered);
-    bevel.SetOuterOutline(TVrBevelOutlineStyle::osNone);
+    bevel.SetOuterStyle(TBevelStyle::bsLowered);
+    bevel.SetOuterOutline(TBevelOutlineStyle::osNone);
 }
 
 // No rings, only a black band of two pixels and a one-pixel gap around the segments.
-void DesignLevelBevel(TVrBevel& bevel)
+void DesignLevelBevel(TBevel& bevel)
 {
     bevel.SetInnerShadow(clBtnShadow);
     bevel.SetInnerHighlight(clBtnHighlight);
     bevel.SetInnerWidth(2);
-    bevel.SetInnerStyle(TVrBevelStyle::bsNone);
+    bevel.SetInnerStyle(TBevelStyle::bsNone);
     bevel.SetInnerSpace(1);
     bevel.SetInnerColor(clBlack);
     bevel.SetOuterShadow(clBtnShadow);
     bevel.SetOuterHighlight(clBtnHighlight);
-    bevel.SetOuterStyle(TVrBevelStyle::bsNone);
-    bevel.SetOuterOutline(TVrBevelOutlineStyle::osNone);
+    bevel.SetOuterStyle(TBevelStyle::bsNone);
+    bevel.SetOuterOutline(TBevelOutlineStyle::osNone);
 }
 
-void DesignPalette(TVrPalette& palette, TColor low, TColor high)
+void DesignPalette(TGaugePalette& palette, TColor low, TColor high)
 {
     palette.SetLow(low);
     palette.SetHigh(high);
@@ -61,7 +61,8 @@ void DesignPalette(TVrPalette& palette, TColor low, TColor high)
 
 }  // namespace
 
-TMemoryPanel::TMemoryPanel(TComponent* owner, IMemoryWindowHost& host, sw::PlatformServices services)
+TMemoryPanel::TMemoryPanel(TComponent* owner, IMemoryWindowHost& host,
+                           sw::PlatformServices services)
     : TMemoryWindow(owner), FHost(host), FServices(std::move(services))
 {
     SetName("MemoryPanel");
@@ -78,7 +79,7 @@ TMemoryPanel::TMemoryPanel(TComponent* owner, IMemoryWindowHost& host, sw::Platf
     CreateLink();
     CreateGauges();
     CreateButtons();
-    SysInfo = new TJvComputerInfoEx(this, FServices.memory);
+    SysInfo = new TSystemInfo(this, FServices.memory);
     SysInfo->SetName("SysInfo");
     Timer1 = new TTimer(this);
     Timer1->SetName("Timer1");
@@ -92,7 +93,7 @@ TMemoryPanel::TMemoryPanel(TComponent* owner, IMemoryWindowHost& host, sw::Platf
 // of labels in the creation order.
 void TMemoryPanel::CreateFigureLabels()
 {
-    Border_Form = new TVrBorder(this);
+    Border_Form = new TBorder(this);
     Border_Form->SetName("Border_Form");
     Border_Form->SetParent(this);
     Border_Form->SetBounds(0, 0, 282, 50);
@@ -105,7 +106,7 @@ void TMemoryPanel::CreateFigureLabels()
     Label_AVLB = NewBoldLabel("Label_AVLB", 16, 85, "Available:");
     VrScrollText1 = NewHeading("VrScrollText1", 8, "MEMORY");
 
-    LB_AVLB = new TVrLevelBar(this);
+    LB_AVLB = new TLevelBar(this);
     LB_AVLB->SetName("LB_AVLB");
     LB_AVLB->SetParent(this);
     LB_AVLB->SetBounds(212, 214, 25, 145);
@@ -138,7 +139,7 @@ void TMemoryPanel::CreateHeadingsAndPicture()
 // The product page link: hidden, its page opened by the window's own mouse-down handler.
 void TMemoryPanel::CreateLink()
 {
-    Label_Product = new TJvLabel(this);
+    Label_Product = new TLinkLabel(this);
     Label_Product->SetName("Label_Product");
     Label_Product->SetParent(this);
     Label_Product->SetShell(FServices.shell);
@@ -170,9 +171,9 @@ void TMemoryPanel::CreateLink()
 void TMemoryPanel::CreateGauges()
 {
     TB_TOTAL = NewTrackBar("TB_TOTAL", 48);
-    TB_TOTAL->SetTickMarks(TVrTickMarks::tmBottomRight);
+    TB_TOTAL->SetTickMarks(TTickMarks::tmBottomRight);
     TB_Available = NewTrackBar("TB_Available", 104);
-    TB_Available->SetTickMarks(TVrTickMarks::tmTopLeft);
+    TB_Available->SetTickMarks(TTickMarks::tmTopLeft);
 }
 
 void TMemoryPanel::CreateButtons()
@@ -184,7 +185,7 @@ void TMemoryPanel::CreateButtons()
     xButton->OnClick = [this](TObject* sender) { xButtonClick(sender); };
     xButton->OnKeyPress = [this](TObject* sender, char& key) { xButtonKeyPress(sender, key); };
 
-    CB_RAM = new TJvXPCheckbox(this);
+    CB_RAM = new TCheckBox(this);
     CB_RAM->SetName("CB_RAM");
     CB_RAM->SetParent(this);
     CB_RAM->SetBounds(16, 188, 121, 17);
@@ -210,7 +211,7 @@ TLabel* TMemoryPanel::NewLabel(const char* name, int left, int top, const char* 
 }
 
 TLabel* TMemoryPanel::NewBoldLabel(const char* name, int left, int top, const char* caption,
-                             int fontHeight)
+                                   int fontHeight)
 {
     TLabel* label = NewLabel(name, left, top, caption);
     TFontSpec font = Bolded();
@@ -220,9 +221,9 @@ TLabel* TMemoryPanel::NewBoldLabel(const char* name, int left, int top, const ch
 }
 
 // A heading that scrolls right to left from its own worker thread: pale letters on dark blue.
-TVrScrollText* TMemoryPanel::NewHeading(const char* name, int top, const char* caption)
+TScrollText* TMemoryPanel::NewHeading(const char* name, int top, const char* caption)
 {
-    auto* heading = new TVrScrollText(this);
+    auto* heading = new TScrollText(this);
     heading->SetName(name);
     heading->SetParent(this);
     heading->SetBounds(96, top, 70, 18);
@@ -248,9 +249,9 @@ void TMemoryPanel::CMOnScreenChanged()
     VrScrollText2->Timer().SetPaused(!OnScreen());
 }
 
-TVrTrackBar* TMemoryPanel::NewTrackBar(const char* name, int top)
+TTrackBar* TMemoryPanel::NewTrackBar(const char* name, int top)
 {
-    auto* bar = new TVrTrackBar(this);
+    auto* bar = new TTrackBar(this);
     bar->SetName(name);
     bar->SetParent(this);
     bar->SetBounds(8, top, 201, 25);

@@ -13,43 +13,43 @@
 #include "platform/services.h"
 
 class TImage;
-class TJvComputerInfoEx;
-class TJvLabel;
-class TJvXPCheckbox;
+class TSystemInfo;
+class TLinkLabel;
+class TCheckBox;
 class TLabel;
 class TTimer;
-class TVrBorder;
-class TVrLevelBar;
-class TVrScrollText;
-class TVrTrackBar;
-class TXiButton;
+class TBorder;
+class TLevelBar;
+class TScrollText;
+class TTrackBar;
+class TPushButton;
 
 class TMemoryPanel : public TMemoryWindow {
 public:
     TMemoryPanel(TComponent* owner, IMemoryWindowHost& host, sw::PlatformServices services);
 
     // The controls in creation order: later ones paint over earlier ones.
-    TVrBorder* Border_Form = nullptr;
+    TBorder* Border_Form = nullptr;
     TLabel* Label_TOTAL = nullptr;
     TLabel* Label_VRAM_FREE = nullptr;
     TLabel* Label_VRAM_TOTAL = nullptr;
     TLabel* Label_AVLB = nullptr;
-    TVrScrollText* VrScrollText1 = nullptr;
-    TVrLevelBar* LB_AVLB = nullptr;
+    TScrollText* VrScrollText1 = nullptr;
+    TLevelBar* LB_AVLB = nullptr;
     TLabel* Label_RamFree = nullptr;
     TLabel* Label_RamTotal = nullptr;
     TLabel* Label1 = nullptr;
     TLabel* Label2 = nullptr;
-    TVrScrollText* VrScrollText2 = nullptr;
+    TScrollText* VrScrollText2 = nullptr;
     TImage* Image1 = nullptr;
     TLabel* Label_GB_Available = nullptr;
     TLabel* Label_GB_Total = nullptr;
-    TJvLabel* Label_Product = nullptr;
-    TVrTrackBar* TB_TOTAL = nullptr;
-    TVrTrackBar* TB_Available = nullptr;
-    TXiButton* xButton = nullptr;
-    TJvXPCheckbox* CB_RAM = nullptr;
-    TJvComputerInfoEx* SysInfo = nullptr;
+    TLinkLabel* Label_Product = nullptr;
+    TTrackBar* TB_TOTAL = nullptr;
+    TTrackBar* TB_Available = nullptr;
+    TPushButton* xButton = nullptr;
+    TCheckBox* CB_RAM = nullptr;
+    TSystemInfo* SysInfo = nullptr;
     TTimer* Timer1 = nullptr;
 
     // Copies the host's transparency: blending and the alpha of its percentage.
@@ -79,8 +79,8 @@ private:
     TLabel* NewLabel(const char* name, int left, int top, const char* caption);
     TLabel* NewBoldLabel(const char* name, int left, int top, const char* caption,
                          int fontHeight = -11);
-    TVrScrollText* NewHeading(const char* name, int top, const char* caption);
-    TVrTrackBar* NewTrackBar(const char* name, int top);
+    TScrollText* NewHeading(const char* name, int top, const char* caption);
+    TTrackBar* NewTrackBar(const char* name, int top);
 
     IMemoryWindowHost& FHost;
     sw::PlatformServices FServices;

@@ -60,7 +60,7 @@ void TMemoryPanel::xButtonKeyPress(TObject* /*sender*/, char& key) { FHost.Handl
 
 // The shell's answer does not matter: a page that fails to open shows nothing.
 void TMemoryPanel::Label_ProductMouseDown(TObject* /*sender*/, TMouseButton /*button*/,
-                                    TShiftState /*shift*/, int /*x*/, int /*y*/)
+                                          TShiftState /*shift*/, int /*x*/, int /*y*/)
 {
     FServices.shell->ShellOpen(Handle(), "open", kProductPage, "");
 }

@@ -30,7 +30,8 @@ void TMainWindow::Button_ShowRAMClick(TObject*)
         const bool toTheRight =
             RoomRightOf(BoundsRect(), MemoryPanel->Width(), WorkAreaAround(BoundsRect()));
         for (int i = 1; i <= 10; ++i) {
-            MemoryPanel->SetLeft(SlideOutLeft(Left(), Width(), MemoryPanel->Width(), toTheRight, i));
+            MemoryPanel->SetLeft(
+                SlideOutLeft(Left(), Width(), MemoryPanel->Width(), toTheRight, i));
             Application().Sleep(kSlidePauseMs);
             MemoryPanel->Repaint();
         }

@@ -13,14 +13,17 @@ TMainWindow* CreateMainWindow(sw::PlatformServices services)
 {
     Application().SetTitle("Spacewell v.1");
     Application().Icon().SetImage(SpacewellIconPicture(), clNone);
-    RegisterVrCursors();
+    RegisterGaugeCursors();
     TMainWindow* main = Application().CreateForm<TMainWindow>(services);
     main->MemoryPanel = Application().CreateForm<TMemoryPanel>(*main, std::move(services));
     return main;
 }
 
 // Only this file makes the memory window, so only here is its class known for certain.
-TMemoryPanel& MemoryWindowOf(TMainWindow& main) { return static_cast<TMemoryPanel&>(*main.MemoryPanel); }
+TMemoryPanel& MemoryWindowOf(TMainWindow& main)
+{
+    return static_cast<TMemoryPanel&>(*main.MemoryPanel);
+}
 
 int RunProgram(sw::PlatformServices services, sw::ISingleInstance& instance)
 {

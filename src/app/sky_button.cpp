@@ -7,7 +7,7 @@
 namespace {
 
 // Face, gradient, dark, light, border, text for each state; then the focus rectangle.
-constexpr TColor kSkyColors[XiColorCount] = {
+constexpr TColor kSkyColors[ButtonColorCount] = {
     0xFFE0C1, 0x37BEFF, 0xFFA953, 0xFFECD9, palette::kDarkBlue, clBlack,  // normal
     0xFFCD9B, clWhite,  0xFFB164, 0xFFE4CA, palette::kDarkBlue, clBlack,  // pointer over
     0xFFC082, clWhite,  0xFFD3A8, 0xFF9122, palette::kDarkBlue, clBlack,  // pressed
@@ -19,9 +19,9 @@ constexpr TColor kSkyColors[XiColorCount] = {
 
 // The colours go first and the scheme's name last, since any single colour change marks the
 // scheme custom.
-void DressSkyButton(TXiButton& button)
+void DressSkyButton(TPushButton& button)
 {
-    for (int i = 0; i < XiColorCount; ++i)
+    for (int i = 0; i < ButtonColorCount; ++i)
         button.SetSchemeColor(i, kSkyColors[i]);
     button.SetColorScheme(csSky);
     button.SetCtl3D(false);
@@ -32,10 +32,10 @@ void DressSkyButton(TXiButton& button)
     button.SetSpacing(4);
 }
 
-TXiButton* NewSkyButton(TForm& form, const char* name, TRect bounds, const char* caption,
-                        const char* hint)
+TPushButton* NewSkyButton(TForm& form, const char* name, TRect bounds, const char* caption,
+                          const char* hint)
 {
-    auto* button = new TXiButton(&form);
+    auto* button = new TPushButton(&form);
     button->SetName(name);
     button->SetParent(&form);
     button->SetBoundsRect(bounds);

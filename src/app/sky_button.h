@@ -5,12 +5,12 @@
 #include "gfx/geometry.h"
 
 class TForm;
-class TXiButton;
+class TPushButton;
 
 // Colours by state, the csSky scheme, flat, no gradient, hot-tracking, glyph left and
 // see-through.
-void DressSkyButton(TXiButton& button);
+void DressSkyButton(TPushButton& button);
 
 // A sky button owned by `form` and placed on it at `bounds`, with its caption and hint.
-TXiButton* NewSkyButton(TForm& form, const char* name, TRect bounds, const char* caption,
-                        const char* hint);
+TPushButton* NewSkyButton(TForm& form, const char* name, TRect bounds, const char* caption,
+                          const char* hint);

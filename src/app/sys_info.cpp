@@ -7,14 +7,14 @@ EReadOnlyProperty::EReadOnlyProperty()
 {
 }
 
-TJvComputerInfoEx::TJvComputerInfoEx(TComponent* owner, std::shared_ptr<sw::IMemoryStatus> source)
+TSystemInfo::TSystemInfo(TComponent* owner, std::shared_ptr<sw::IMemoryStatus> source)
     : TComponent(owner), FSource(std::move(source))
 {
 }
 
-TJvMemInfo& TJvComputerInfoEx::Memory()
+TMemoryInfo& TSystemInfo::Memory()
 {
     if (!FMemory)
-        FMemory = std::make_unique<TJvMemInfo>(*FSource);
+        FMemory = std::make_unique<TMemoryInfo>(*FSource);
     return *FMemory;
 }

@@ -15,9 +15,9 @@ struct EReadOnlyProperty : std::runtime_error {
 };
 
 // Holds no figures of its own; each getter is one query of the memory status, in bytes.
-class TJvMemInfo : public TObject {
+class TMemoryInfo : public TObject {
 public:
-    explicit TJvMemInfo(sw::IMemoryStatus& source) : FSource(source) { }
+    explicit TMemoryInfo(sw::IMemoryStatus& source) : FSource(source) { }
 
     std::int64_t TotalPhysicalMemory() const { return FSource.Read().totalPhys; }
     std::int64_t FreePhysicalMemory() const { return FSource.Read().availPhys; }
@@ -34,17 +34,17 @@ private:
 };
 
 // The system information component; of its information groups only the memory one is built.
-class TJvComputerInfoEx : public TComponent {
+class TSystemInfo : public TComponent {
 public:
-    TJvComputerInfoEx(TComponent* owner, std::shared_ptr<sw::IMemoryStatus> source);
+    TSystemInfo(TComponent* owner, std::shared_ptr<sw::IMemoryStatus> source);
 
     // Made on the first read and kept until the component goes.
-    TJvMemInfo& Memory();
+    TMemoryInfo& Memory();
     bool ReadOnly() const { return FReadOnly; }
     void SetReadOnly(bool value) { FReadOnly = value; }
 
 private:
     std::shared_ptr<sw::IMemoryStatus> FSource;
-    std::unique_ptr<TJvMemInfo> FMemory;
+    std::unique_ptr<TMemoryInfo> FMemory;
     bool FReadOnly = true;
 };

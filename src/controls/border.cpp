@@ -9,9 +9,9 @@ constexpr TColor SpacerOutlineColor = 0xFFD8CE;
 
 }  // namespace
 
-TVrBorder::TVrBorder(TComponent* owner) : TVrGraphicControl(owner) { SetBounds(0, 0, 50, 50); }
+TBorder::TBorder(TComponent* owner) : TGaugeGraphicControl(owner) { SetBounds(0, 0, 50, 50); }
 
-template <class T> void TVrBorder::Change(T& field, T value)
+template <class T> void TBorder::Change(T& field, T value)
 {
     if (field == value)
         return;
@@ -19,14 +19,14 @@ template <class T> void TVrBorder::Change(T& field, T value)
     Invalidate();
 }
 
-void TVrBorder::SetShape(TVrBorderShape value) { Change(FShape, value); }
-void TVrBorder::SetStyle(TVrBorderStyle value) { Change(FStyle, value); }
-void TVrBorder::SetShadowColor(TColor value) { Change(FShadowColor, value); }
-void TVrBorder::SetHighlightColor(TColor value) { Change(FHighlightColor, value); }
+void TBorder::SetShape(TBorderShape value) { Change(FShape, value); }
+void TBorder::SetStyle(TBorderEdgeStyle value) { Change(FStyle, value); }
+void TBorder::SetShadowColor(TColor value) { Change(FShadowColor, value); }
+void TBorder::SetHighlightColor(TColor value) { Change(FHighlightColor, value); }
 
 // Top/left from (L,B) up and across, bottom/right from (R,T) down and back: (L,B) keeps the
 // top/left colour and (R,T) takes the bottom/right one.
-void TVrBorder::DrawBevelRect(const TRect& r, TColor topLeft, TColor bottomRight)
+void TBorder::DrawBevelRect(const TRect& r, TColor topLeft, TColor bottomRight)
 {
     TCanvas& canvas = Canvas();
     canvas.Pen.color = topLeft;
@@ -37,7 +37,7 @@ void TVrBorder::DrawBevelRect(const TRect& r, TColor topLeft, TColor bottomRight
     canvas.Polyline(lower);
 }
 
-void TVrBorder::DrawLine(TPoint from, TPoint to, TColor color)
+void TBorder::DrawLine(TPoint from, TPoint to, TColor color)
 {
     TCanvas& canvas = Canvas();
     canvas.Pen.color = color;
@@ -45,12 +45,12 @@ void TVrBorder::DrawLine(TPoint from, TPoint to, TColor color)
     canvas.LineTo(to.x, to.y);
 }
 
-void TVrBorder::Paint()
+void TBorder::Paint()
 {
     TCanvas& canvas = Canvas();
     const int w = Width();
     const int h = Height();
-    if (FShape == TVrBorderShape::bsSpacer) {
+    if (FShape == TBorderShape::bsSpacer) {
         if (IsDesigning()) {
             canvas.Pen = TPen{SpacerOutlineColor, 1, psDot, pmXor};
             canvas.Brush.style = bsClear;
@@ -59,34 +59,34 @@ void TVrBorder::Paint()
         return;
     }
     canvas.Pen.width = 1;
-    const bool raised = FStyle == TVrBorderStyle::bsRaised;
+    const bool raised = FStyle == TBorderEdgeStyle::bsRaised;
     const TColor first = raised ? FHighlightColor : FShadowColor;
     const TColor second = raised ? FShadowColor : FHighlightColor;
     switch (FShape) {
-    case TVrBorderShape::bsBox:
+    case TBorderShape::bsBox:
         DrawBevelRect({0, 0, w - 1, h - 1}, first, second);
         break;
-    case TVrBorderShape::bsFrame:
+    case TBorderShape::bsFrame:
         DrawBevelRect({1, 1, w - 1, h - 1}, second, second);
         DrawBevelRect({0, 0, w - 2, h - 2}, first, first);
         break;
-    case TVrBorderShape::bsTopLine:
+    case TBorderShape::bsTopLine:
         DrawLine({0, 0}, {w, 0}, first);
         DrawLine({0, 1}, {w, 1}, second);
         break;
-    case TVrBorderShape::bsBottomLine:
+    case TBorderShape::bsBottomLine:
         DrawLine({0, h - 2}, {w, h - 2}, first);
         DrawLine({0, h - 1}, {w, h - 1}, second);
         break;
-    case TVrBorderShape::bsLeftLine:
+    case TBorderShape::bsLeftLine:
         DrawLine({0, 0}, {0, h}, first);
         DrawLine({1, 0}, {1, h}, second);
         break;
-    case TVrBorderShape::bsRightLine:
+    case TBorderShape::bsRightLine:
         DrawLine({w - 2, 0}, {w - 2, h}, first);
         DrawLine({w - 1, 0}, {w - 1, h}, second);
         break;
-    case TVrBorderShape::bsSpacer:
+    case TBorderShape::bsSpacer:
         break;
     }
 }

@@ -1,10 +1,10 @@
-// TVrBorder: a windowless two-colour etched frame, box or edge line; the area inside shows
+// TBorder: a windowless two-colour etched frame, box or edge line; the area inside shows
 // whatever its parent painted.
 #pragma once
 
 #include "controls/gauge_base.h"
 
-enum class TVrBorderShape {
+enum class TBorderShape {
     bsBox,
     bsFrame,
     bsTopLine,
@@ -13,17 +13,17 @@ enum class TVrBorderShape {
     bsRightLine,
     bsSpacer
 };
-enum class TVrBorderStyle { bsLowered, bsRaised };
+enum class TBorderEdgeStyle { bsLowered, bsRaised };
 
-class TVrBorder : public TVrGraphicControl {
+class TBorder : public TGaugeGraphicControl {
 public:
-    explicit TVrBorder(TComponent* owner);
+    explicit TBorder(TComponent* owner);
 
-    TVrBorderShape Shape() const { return FShape; }
-    void SetShape(TVrBorderShape value);
+    TBorderShape Shape() const { return FShape; }
+    void SetShape(TBorderShape value);
     // Raised: highlight first (top/left), lowered: shadow first.
-    TVrBorderStyle Style() const { return FStyle; }
-    void SetStyle(TVrBorderStyle value);
+    TBorderEdgeStyle Style() const { return FStyle; }
+    void SetStyle(TBorderEdgeStyle value);
     TColor ShadowColor() const { return FShadowColor; }
     void SetShadowColor(TColor value);
     TColor HighlightColor() const { return FHighlightColor; }
@@ -37,8 +37,8 @@ private:
     void DrawBevelRect(const TRect& r, TColor topLeft, TColor bottomRight);
     void DrawLine(TPoint from, TPoint to, TColor color);
 
-    TVrBorderShape FShape = TVrBorderShape::bsFrame;
-    TVrBorderStyle FStyle = TVrBorderStyle::bsRaised;
+    TBorderShape FShape = TBorderShape::bsFrame;
+    TBorderEdgeStyle FStyle = TBorderEdgeStyle::bsRaised;
     TColor FShadowColor = clGreen;
     TColor FHighlightColor = clLime;
 };

@@ -13,7 +13,7 @@ constexpr TColor kBoxFrameOfficeHover = 0x663300;
 constexpr TColor kOfficeHoverFill = 0xD6BEB5;
 constexpr TColor kOfficePressedFill = 0xCC9999;
 constexpr TColor kTickXP = 0x21A621;
-constexpr int kFaceSize = TJvXPCustomCheckControl::MarkBoxSize - 2;
+constexpr int kFaceSize = TCustomCheckControl::MarkBoxSize - 2;
 
 void Line(TCanvas& canvas, int x1, int y1, int x2, int y2)
 {
@@ -23,14 +23,14 @@ void Line(TCanvas& canvas, int x1, int y1, int x2, int y2)
 
 }  // namespace
 
-TJvXPCustomCheckControl::TJvXPCustomCheckControl(TComponent* owner) : TJvXPCustomStyleControl(owner)
+TCustomCheckControl::TCustomCheckControl(TComponent* owner) : TXPStyleControl(owner)
 {
     SetControlStyle(ControlStyle() & ~csDoubleClicks);
     SetTabStop(true);
     SetBounds(Left(), Top(), 161, 17);
 }
 
-void TJvXPCustomCheckControl::SetChecked(bool value)
+void TCustomCheckControl::SetChecked(bool value)
 {
     if (value == FChecked)
         return;
@@ -38,7 +38,7 @@ void TJvXPCustomCheckControl::SetChecked(bool value)
     Invalidate();
 }
 
-void TJvXPCustomCheckControl::SetSpacing(std::uint8_t value)
+void TCustomCheckControl::SetSpacing(std::uint8_t value)
 {
     if (value == FSpacing)
         return;
@@ -46,7 +46,7 @@ void TJvXPCustomCheckControl::SetSpacing(std::uint8_t value)
     Invalidate();
 }
 
-void TJvXPCustomCheckControl::SetBoundLines(TJvXPBoundLines value)
+void TCustomCheckControl::SetBoundLines(TBoundLines value)
 {
     if (value == FBoundLines)
         return;
@@ -54,28 +54,28 @@ void TJvXPCustomCheckControl::SetBoundLines(TJvXPBoundLines value)
     Invalidate();
 }
 
-void TJvXPCustomCheckControl::Click()
+void TCustomCheckControl::Click()
 {
     SetChecked(!FChecked);
-    TJvXPCustomStyleControl::Click();
+    TXPStyleControl::Click();
 }
 
-void TJvXPCustomCheckControl::DrawBuffer(TCanvas& canvas)
+void TCustomCheckControl::DrawBuffer(TCanvas& canvas)
 {
     const TRect client = ClientRect();
     canvas.Brush = {Color(), bsSolid};
     canvas.FillRect(client);
     if (FBoundLines != 0)
         DrawBoundLines(canvas, client);
-    if (InVisualState(TJvXPStateItem::HasFocus))
+    if (InVisualState(TXPStateItem::HasFocus))
         canvas.DrawFocusRect(client);
     PaintCheckMark(canvas, client);
     DrawCaption(canvas, client);
 }
 
-void TJvXPCustomCheckControl::DrawBoundLines(TCanvas& canvas, const TRect& r)
+void TCustomCheckControl::DrawBoundLines(TCanvas& canvas, const TRect& r)
 {
-    canvas.Pen = {EffectiveTheme() == TJvXPTheme::WindowsXP ? kBoundLineXP : kBoundLineOffice};
+    canvas.Pen = {EffectiveTheme() == TXPTheme::WindowsXP ? kBoundLineXP : kBoundLineOffice};
     if (FBoundLines & BoundLineBit(blLeft))
         Line(canvas, r.left, r.top, r.left, r.bottom - 1);
     if (FBoundLines & BoundLineBit(blTop))
@@ -88,7 +88,7 @@ void TJvXPCustomCheckControl::DrawBoundLines(TCanvas& canvas, const TRect& r)
 
 // Vertically centred beside the box; a disabled caption is embossed: highlight one pixel
 // down and right, shadow colour on top.
-void TJvXPCustomCheckControl::DrawCaption(TCanvas& canvas, const TRect& client)
+void TCustomCheckControl::DrawCaption(TCanvas& canvas, const TRect& client)
 {
     canvas.SetBkMode(bkTransparent);
     canvas.Font = Font();
@@ -112,31 +112,31 @@ void TJvXPCustomCheckControl::DrawCaption(TCanvas& canvas, const TRect& client)
     canvas.DrawText(rect, caption, flags);
 }
 
-TJvXPCheckbox::TJvXPCheckbox(TComponent* owner) : TJvXPCustomCheckControl(owner) { BuildFaces(); }
+TCheckBox::TCheckBox(TComponent* owner) : TCustomCheckControl(owner) { BuildFaces(); }
 
-void TJvXPCheckbox::Resize()
+void TCheckBox::Resize()
 {
-    TJvXPCustomCheckControl::Resize();
+    TCustomCheckControl::Resize();
     BuildFaces();
     Invalidate();
 }
 
-void TJvXPCheckbox::BuildFaces()
+void TCheckBox::BuildFaces()
 {
     for (TBitmap* face : {&FFaceNormal, &FFacePressed, &FFaceHover})
         face->SetSize(kFaceSize, kFaceSize);
-    JvXPCreateGradientRect(FFaceNormal, clWhite, 0xE7EBEF, false);
-    JvXPCreateGradientRect(FFacePressed, 0xC6CFD6, 0xEBF3F7, true);
-    JvXPCreateGradientRect(FFaceHover, 0xCEF3FF, 0x0096E7, true);
+    CreateGradientRect(FFaceNormal, clWhite, 0xE7EBEF, false);
+    CreateGradientRect(FFacePressed, 0xC6CFD6, 0xEBF3F7, true);
+    CreateGradientRect(FFaceHover, 0xCEF3FF, 0x0096E7, true);
 }
 
-void TJvXPCheckbox::PaintCheckMark(TCanvas& canvas, const TRect& client)
+void TCheckBox::PaintCheckMark(TCanvas& canvas, const TRect& client)
 {
     const int x0 = client.left + 2;
     const int y0 = (client.Height() - MarkBoxSize) / 2;
-    const bool over = InVisualState(TJvXPStateItem::PointerOver);
-    const bool pressed = InVisualState(TJvXPStateItem::ButtonPressed);
-    const bool office = EffectiveTheme() == TJvXPTheme::OfficeXP;
+    const bool over = InVisualState(TXPStateItem::PointerOver);
+    const bool pressed = InVisualState(TXPStateItem::ButtonPressed);
+    const bool office = EffectiveTheme() == TXPTheme::OfficeXP;
     canvas.Pen = {office && over ? kBoxFrameOfficeHover : kBoxFrame};
     canvas.Brush = {Color(), bsSolid};
     canvas.Rectangle(x0, y0, x0 + MarkBoxSize, y0 + MarkBoxSize);
@@ -158,7 +158,7 @@ void TJvXPCheckbox::PaintCheckMark(TCanvas& canvas, const TRect& client)
     }
     if (!Checked())
         return;
-    TBitmap tick = LoadJvXPBitmapResource("JvXPCheckboxCHECKBOX");
+    TBitmap tick = LoadCheckBoxBitmap("CheckBoxTick");
     const bool recolour = !office || (pressed && over);
     const TColor tickColor = office ? clWhite : kTickXP;
     for (int y = 0; recolour && y < tick.Height(); ++y)

@@ -8,26 +8,23 @@
 #include "controls/xp_control_base.h"
 #include "gfx/bitmap.h"
 
-enum TJvXPBoundLine { blLeft, blTop, blRight, blBottom };
-// A set of TJvXPBoundLine: bit n for the value of ordinal n.
-using TJvXPBoundLines = std::uint8_t;
+enum TBoundLine { blLeft, blTop, blRight, blBottom };
+// A set of TBoundLine: bit n for the value of ordinal n.
+using TBoundLines = std::uint8_t;
 
-constexpr TJvXPBoundLines BoundLineBit(TJvXPBoundLine line)
-{
-    return static_cast<TJvXPBoundLines>(1u << line);
-}
+constexpr TBoundLines BoundLineBit(TBoundLine line) { return static_cast<TBoundLines>(1u << line); }
 
 // The check logic and the painting around the box; the box itself is PaintCheckMark's.
-class TJvXPCustomCheckControl : public TJvXPCustomStyleControl {
+class TCustomCheckControl : public TXPStyleControl {
 public:
-    explicit TJvXPCustomCheckControl(TComponent* owner);
+    explicit TCustomCheckControl(TComponent* owner);
 
     bool Checked() const { return FChecked; }
     virtual void SetChecked(bool value);
     std::uint8_t Spacing() const { return FSpacing; }
     virtual void SetSpacing(std::uint8_t value);
-    TJvXPBoundLines BoundLines() const { return FBoundLines; }
-    virtual void SetBoundLines(TJvXPBoundLines value);
+    TBoundLines BoundLines() const { return FBoundLines; }
+    virtual void SetBoundLines(TBoundLines value);
 
     // Toggles, then runs the toolkit's click handling (OnClick).
     void Click() override;
@@ -44,12 +41,12 @@ private:
 
     bool FChecked = false;
     std::uint8_t FSpacing = 3;
-    TJvXPBoundLines FBoundLines = 0;
+    TBoundLines FBoundLines = 0;
 };
 
-class TJvXPCheckbox : public TJvXPCustomCheckControl {
+class TCheckBox : public TCustomCheckControl {
 public:
-    explicit TJvXPCheckbox(TComponent* owner);
+    explicit TCheckBox(TComponent* owner);
 
     // The box faces, (13 - 2) pixels square, rebuilt at every size change.
     const TBitmap& FaceNormal() const { return FFaceNormal; }

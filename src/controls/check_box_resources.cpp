@@ -20,9 +20,9 @@ TBitmap CheckboxTick()
 
 }  // namespace
 
-TBitmap LoadJvXPBitmapResource(std::string_view name)
+TBitmap LoadCheckBoxBitmap(std::string_view name)
 {
-    if (name == "JvXPCheckboxCHECKBOX")
+    if (name == "CheckBoxTick")
         return CheckboxTick();
     return TBitmap();
 }

@@ -6,5 +6,5 @@
 
 #include "gfx/bitmap.h"
 
-// The bitmap resource of that name ("JvXPCheckboxCHECKBOX"); empty for an unknown name.
-TBitmap LoadJvXPBitmapResource(std::string_view name);
+// The bitmap resource of that name ("CheckBoxTick"); empty for an unknown name.
+TBitmap LoadCheckBoxBitmap(std::string_view name);

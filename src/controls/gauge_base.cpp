@@ -13,20 +13,20 @@
 #include "ui/backend.h"
 #include "ui/errors.h"
 
-void TVrPersistent::EndUpdate()
+void TGaugePersistent::EndUpdate()
 {
     if (FUpdateCount > 0)
         --FUpdateCount;
     NotifyChange();
 }
 
-void TVrPersistent::NotifyChange()
+void TGaugePersistent::NotifyChange()
 {
     if (FUpdateCount == 0 && OnChange)
         OnChange(this);
 }
 
-template <class T> void TVrBevel::Change(T& field, T value)
+template <class T> void TBevel::Change(T& field, T value)
 {
     if (field == value)
         return;
@@ -34,25 +34,25 @@ template <class T> void TVrBevel::Change(T& field, T value)
     NotifyChange();
 }
 
-void TVrBevel::SetBorderWidth(int value) { Change(FBorderWidth, std::max(value, 0)); }
-void TVrBevel::SetBorderColor(TColor value) { Change(FBorderColor, value); }
-void TVrBevel::SetOuterOutline(TVrBevelOutlineStyle value) { Change(FOuterOutline, value); }
-void TVrBevel::SetOuterStyle(TVrBevelStyle value) { Change(FOuterStyle, value); }
-void TVrBevel::SetOuterWidth(int value) { Change(FOuterWidth, std::max(value, 1)); }
-void TVrBevel::SetOuterShadow(TColor value) { Change(FOuterShadow, value); }
-void TVrBevel::SetOuterHighlight(TColor value) { Change(FOuterHighlight, value); }
-void TVrBevel::SetOuterSpace(int value) { Change(FOuterSpace, std::max(value, 0)); }
-void TVrBevel::SetOuterColor(TColor value) { Change(FOuterColor, value); }
-void TVrBevel::SetInnerOutline(TVrBevelOutlineStyle value) { Change(FInnerOutline, value); }
-void TVrBevel::SetInnerStyle(TVrBevelStyle value) { Change(FInnerStyle, value); }
-void TVrBevel::SetInnerWidth(int value) { Change(FInnerWidth, std::max(value, 1)); }
-void TVrBevel::SetInnerShadow(TColor value) { Change(FInnerShadow, value); }
-void TVrBevel::SetInnerHighlight(TColor value) { Change(FInnerHighlight, value); }
-void TVrBevel::SetInnerSpace(int value) { Change(FInnerSpace, std::max(value, 0)); }
-void TVrBevel::SetInnerColor(TColor value) { Change(FInnerColor, value); }
-void TVrBevel::SetVisible(bool value) { Change(FVisible, value); }
+void TBevel::SetBorderWidth(int value) { Change(FBorderWidth, std::max(value, 0)); }
+void TBevel::SetBorderColor(TColor value) { Change(FBorderColor, value); }
+void TBevel::SetOuterOutline(TBevelOutlineStyle value) { Change(FOuterOutline, value); }
+void TBevel::SetOuterStyle(TBevelStyle value) { Change(FOuterStyle, value); }
+void TBevel::SetOuterWidth(int value) { Change(FOuterWidth, std::max(value, 1)); }
+void TBevel::SetOuterShadow(TColor value) { Change(FOuterShadow, value); }
+void TBevel::SetOuterHighlight(TColor value) { Change(FOuterHighlight, value); }
+void TBevel::SetOuterSpace(int value) { Change(FOuterSpace, std::max(value, 0)); }
+void TBevel::SetOuterColor(TColor value) { Change(FOuterColor, value); }
+void TBevel::SetInnerOutline(TBevelOutlineStyle value) { Change(FInnerOutline, value); }
+void TBevel::SetInnerStyle(TBevelStyle value) { Change(FInnerStyle, value); }
+void TBevel::SetInnerWidth(int value) { Change(FInnerWidth, std::max(value, 1)); }
+void TBevel::SetInnerShadow(TColor value) { Change(FInnerShadow, value); }
+void TBevel::SetInnerHighlight(TColor value) { Change(FInnerHighlight, value); }
+void TBevel::SetInnerSpace(int value) { Change(FInnerSpace, std::max(value, 0)); }
+void TBevel::SetInnerColor(TColor value) { Change(FInnerColor, value); }
+void TBevel::SetVisible(bool value) { Change(FVisible, value); }
 
-void TVrBevel::Assign(const TVrBevel& source)
+void TBevel::Assign(const TBevel& source)
 {
     BeginUpdate();
     SetBorderWidth(source.FBorderWidth);
@@ -84,32 +84,32 @@ void DrawFlatRing(TCanvas& canvas, TRect& rect, TColor color, int width)
 
 void DrawOutline(TCanvas& canvas, TRect& rect) { DrawFlatRing(canvas, rect, clBlack, 1); }
 
-void DrawStyledRing(TCanvas& canvas, TRect& rect, TVrBevelStyle style, TColor highlight,
+void DrawStyledRing(TCanvas& canvas, TRect& rect, TBevelStyle style, TColor highlight,
                     TColor shadow, int width)
 {
-    if (style == TVrBevelStyle::bsRaised)
+    if (style == TBevelStyle::bsRaised)
         DrawFrame3D(canvas, rect, highlight, shadow, width);
-    else if (style == TVrBevelStyle::bsLowered)
+    else if (style == TBevelStyle::bsLowered)
         DrawFrame3D(canvas, rect, shadow, highlight, width);
 }
 
 }  // namespace
 
-void TVrBevel::DrawBevel(TCanvas& canvas, TRect& rect) const
+void TBevel::DrawBevel(TCanvas& canvas, TRect& rect) const
 {
     if (!FVisible)
         return;
     DrawFlatRing(canvas, rect, FBorderColor, FBorderWidth);
-    if (FOuterOutline == TVrBevelOutlineStyle::osOuter)
+    if (FOuterOutline == TBevelOutlineStyle::osOuter)
         DrawOutline(canvas, rect);
     DrawStyledRing(canvas, rect, FOuterStyle, FOuterHighlight, FOuterShadow, FOuterWidth);
-    if (FOuterOutline == TVrBevelOutlineStyle::osInner)
+    if (FOuterOutline == TBevelOutlineStyle::osInner)
         DrawOutline(canvas, rect);
     DrawFlatRing(canvas, rect, FOuterColor, FOuterSpace);
-    if (FInnerOutline == TVrBevelOutlineStyle::osOuter)
+    if (FInnerOutline == TBevelOutlineStyle::osOuter)
         DrawOutline(canvas, rect);
     DrawStyledRing(canvas, rect, FInnerStyle, FInnerHighlight, FInnerShadow, FInnerWidth);
-    if (FInnerOutline == TVrBevelOutlineStyle::osInner)
+    if (FInnerOutline == TBevelOutlineStyle::osInner)
         DrawOutline(canvas, rect);
     DrawFlatRing(canvas, rect, FInnerColor, FInnerSpace);
 }
@@ -126,30 +126,30 @@ int CheckedInt(long double value)
 
 }  // namespace
 
-int TVrBevel::TotalWidth() const
+int TBevel::TotalWidth() const
 {
     if (!FVisible)
         return 0;
     long long total = static_cast<long long>(FBorderWidth) + FInnerSpace + FOuterSpace;
-    if (FInnerOutline != TVrBevelOutlineStyle::osNone)
+    if (FInnerOutline != TBevelOutlineStyle::osNone)
         ++total;
-    if (FOuterOutline != TVrBevelOutlineStyle::osNone)
+    if (FOuterOutline != TBevelOutlineStyle::osNone)
         ++total;
-    if (FInnerStyle != TVrBevelStyle::bsNone)
+    if (FInnerStyle != TBevelStyle::bsNone)
         total += FInnerWidth;
-    if (FOuterStyle != TVrBevelStyle::bsNone)
+    if (FOuterStyle != TBevelStyle::bsNone)
         total += FOuterWidth;
     return CheckedInt(total);
 }
 
-void TVrBevel::ShrinkToInterior(TRect& rect) const
+void TBevel::ShrinkToInterior(TRect& rect) const
 {
     const long long total = TotalWidth();
     rect = TRect{CheckedInt(rect.left + total), CheckedInt(rect.top + total),
                  CheckedInt(rect.right - total), CheckedInt(rect.bottom - total)};
 }
 
-void TVrPalette::SetLow(TColor value)
+void TGaugePalette::SetLow(TColor value)
 {
     if (FLow == value)
         return;
@@ -157,7 +157,7 @@ void TVrPalette::SetLow(TColor value)
     NotifyChange();
 }
 
-void TVrPalette::SetHigh(TColor value)
+void TGaugePalette::SetHigh(TColor value)
 {
     if (FHigh == value)
         return;
@@ -165,7 +165,7 @@ void TVrPalette::SetHigh(TColor value)
     NotifyChange();
 }
 
-void TVrPalette::Assign(const TVrPalette& source)
+void TGaugePalette::Assign(const TGaugePalette& source)
 {
     BeginUpdate();
     SetLow(source.FLow);
@@ -212,26 +212,26 @@ int PercentOfValue(int value, int whole)
     return CheckedInt(std::trunc(value * 100.0L / whole));
 }
 
-void RegisterVrCursors()
+void RegisterGaugeCursors()
 {
-    std::uintptr_t& handle = Screen().Cursors(crVrHandPoint);
+    std::uintptr_t& handle = Screen().Cursors(crGaugeHandPoint);
     if (handle != 0)
         return;
-    const TVrCursorResource& hand = LoadVrCursorResource("VRCURSORHANDPOINT");
-    const TBitmap picture = VrCursorPicture(hand);
+    const TCursorResource& hand = LoadGaugeCursor("VRCURSORHANDPOINT");
+    const TBitmap picture = CursorPicture(hand);
     handle = CurrentBackend().MakeCursor(picture, picture.TransparentColor, hand.hotSpot);
     // A platform that cannot make it still shows a hand: its own.
     if (handle == 0)
         handle = CurrentBackend().LoadStockCursor(crHandPoint);
 }
 
-template <class TBase> void TVrControl<TBase>::RequestRepaint()
+template <class TBase> void TGaugeControl<TBase>::RequestRepaint()
 {
     if (!IsLoading())
         this->Repaint();
 }
 
-template <class TBase> void TVrImageControl<TBase>::ClearImage()
+template <class TBase> void TGaugeImageControl<TBase>::ClearImage()
 {
     FImage.SetSize(this->Width(), this->Height());
     TCanvas& canvas = FImage.Canvas();
@@ -241,36 +241,36 @@ template <class TBase> void TVrImageControl<TBase>::ClearImage()
 }
 
 // Puts the finished picture on the control's screen canvas in one copy.
-template <class TBase> void TVrImageControl<TBase>::Paint()
+template <class TBase> void TGaugeImageControl<TBase>::Paint()
 {
     const TRect area{0, 0, this->Width(), this->Height()};
     this->Canvas().CopyRect(area, FImage, area);
 }
 
-template class TVrControl<TGraphicControl>;
-template class TVrControl<TCustomControl>;
-template class TVrImageControl<TGraphicControl>;
-template class TVrImageControl<TCustomControl>;
+template class TGaugeControl<TGraphicControl>;
+template class TGaugeControl<TCustomControl>;
+template class TGaugeImageControl<TGraphicControl>;
+template class TGaugeImageControl<TCustomControl>;
 
-TVrChangeLink::~TVrChangeLink()
+TChangeLink::~TChangeLink()
 {
     if (FSender)
         FSender->RemoveLink(*this);
 }
 
-TVrSharedComponent::~TVrSharedComponent()
+TSharedComponent::~TSharedComponent()
 {
     while (!FLinks.empty())
         RemoveLink(*FLinks.back());
 }
 
-void TVrSharedComponent::InsertLink(TVrChangeLink& link)
+void TSharedComponent::InsertLink(TChangeLink& link)
 {
     link.FSender = this;
     FLinks.push_back(&link);
 }
 
-void TVrSharedComponent::RemoveLink(TVrChangeLink& link)
+void TSharedComponent::RemoveLink(TChangeLink& link)
 {
     const auto found = std::find(FLinks.begin(), FLinks.end(), &link);
     if (found == FLinks.end())
@@ -279,29 +279,29 @@ void TVrSharedComponent::RemoveLink(TVrChangeLink& link)
     FLinks.erase(found);
 }
 
-void TVrSharedComponent::NotifyLinks()
+void TSharedComponent::NotifyLinks()
 {
     // A handler may unregister its link, so walk a copy.
-    const std::vector<TVrChangeLink*> links = FLinks;
-    for (TVrChangeLink* link : links)
+    const std::vector<TChangeLink*> links = FLinks;
+    for (TChangeLink* link : links)
         if (link->OnChange)
             link->OnChange(link->FSender);
 }
 
-const TBitmap* TVrBitmaps::Bitmap(int index) const
+const TBitmap* TGaugeBitmaps::Bitmap(int index) const
 {
     if (index < 0 || index >= Count())
         return nullptr;
     return &FBitmaps[static_cast<std::size_t>(index)];
 }
 
-void TVrBitmaps::Add(const TBitmap& bitmap)
+void TGaugeBitmaps::Add(const TBitmap& bitmap)
 {
     FBitmaps.push_back(bitmap);
     NotifyChange();
 }
 
-void TVrBitmaps::Clear()
+void TGaugeBitmaps::Clear()
 {
     BeginUpdate();
     FBitmaps.clear();
@@ -343,7 +343,7 @@ std::vector<TBitmap> ReadBitmaps(std::istream& in)
 
 }  // namespace
 
-void TVrBitmaps::LoadFromStream(std::istream& in)
+void TGaugeBitmaps::LoadFromStream(std::istream& in)
 {
     BeginUpdate();
     FBitmaps.clear();
@@ -356,7 +356,7 @@ void TVrBitmaps::LoadFromStream(std::istream& in)
     EndUpdate();
 }
 
-void TVrBitmaps::SaveToStream(std::ostream& out) const
+void TGaugeBitmaps::SaveToStream(std::ostream& out) const
 {
     PutU32(out, kBitmapsSignature);
     PutU32(out, static_cast<std::uint32_t>(Count()));
@@ -364,7 +364,7 @@ void TVrBitmaps::SaveToStream(std::ostream& out) const
         WriteBitmapStream(out, bitmap);
 }
 
-TVrBitmapList::TVrBitmapList(TComponent* owner) : TVrSharedComponent(owner)
+TBitmapList::TBitmapList(TComponent* owner) : TSharedComponent(owner)
 {
     FBitmaps.OnChange = [this](TObject*) {
         NotifyLinks();

@@ -21,20 +21,20 @@
 #include "ui/wincontrol.h"
 
 // The version text every component of the family publishes.
-inline const std::string VrVersion = "1.3";
+inline const std::string GaugeVersion = "1.3";
 
 // Cursor id of the family's hand-point cursor in the toolkit's cursor table.
-constexpr TCursor crVrHandPoint = 99;
-// Puts the built-in hand-point cursor into the cursor table as crVrHandPoint; repeat calls
+constexpr TCursor crGaugeHandPoint = 99;
+// Puts the built-in hand-point cursor into the cursor table as crGaugeHandPoint; repeat calls
 // do nothing. The family's controls call it when created.
-void RegisterVrCursors();
+void RegisterGaugeCursors();
 
-enum class TVrOrientation { voVertical, voHorizontal };
-enum class TVrProgressStyle { psBottomLeft, psTopRight };
+enum class TGaugeOrientation { voVertical, voHorizontal };
+enum class TGaugeProgressStyle { psBottomLeft, psTopRight };
 
 // A sub-object of a control (bevel, palette, bitmap list) that tells its owner about every
 // effective change; grouped changes inside BeginUpdate/EndUpdate tell it once.
-class TVrPersistent : public TObject {
+class TGaugePersistent : public TObject {
 public:
     void BeginUpdate() { ++FUpdateCount; }
     // The outermost call notifies, even when nothing changed; extra calls never go below 0.
@@ -50,21 +50,21 @@ private:
     int FUpdateCount = 0;
 };
 
-enum class TVrBevelStyle { bsNone, bsLowered, bsRaised };
-enum class TVrBevelOutlineStyle { osOuter, osInner, osNone };
+enum class TBevelStyle { bsNone, bsLowered, bsRaised };
+enum class TBevelOutlineStyle { osOuter, osInner, osNone };
 
 // Nested frame rings drawn around a gauge, from the outside in: border, outline, 3-D ring,
 // outline, space, then the same for the inner half.
-class TVrBevel : public TVrPersistent {
+class TBevel : public TGaugePersistent {
 public:
     int BorderWidth() const { return FBorderWidth; }
     void SetBorderWidth(int value);
     TColor BorderColor() const { return FBorderColor; }
     void SetBorderColor(TColor value);
-    TVrBevelOutlineStyle OuterOutline() const { return FOuterOutline; }
-    void SetOuterOutline(TVrBevelOutlineStyle value);
-    TVrBevelStyle OuterStyle() const { return FOuterStyle; }
-    void SetOuterStyle(TVrBevelStyle value);
+    TBevelOutlineStyle OuterOutline() const { return FOuterOutline; }
+    void SetOuterOutline(TBevelOutlineStyle value);
+    TBevelStyle OuterStyle() const { return FOuterStyle; }
+    void SetOuterStyle(TBevelStyle value);
     int OuterWidth() const { return FOuterWidth; }
     void SetOuterWidth(int value);
     TColor OuterShadow() const { return FOuterShadow; }
@@ -75,10 +75,10 @@ public:
     void SetOuterSpace(int value);
     TColor OuterColor() const { return FOuterColor; }
     void SetOuterColor(TColor value);
-    TVrBevelOutlineStyle InnerOutline() const { return FInnerOutline; }
-    void SetInnerOutline(TVrBevelOutlineStyle value);
-    TVrBevelStyle InnerStyle() const { return FInnerStyle; }
-    void SetInnerStyle(TVrBevelStyle value);
+    TBevelOutlineStyle InnerOutline() const { return FInnerOutline; }
+    void SetInnerOutline(TBevelOutlineStyle value);
+    TBevelStyle InnerStyle() const { return FInnerStyle; }
+    void SetInnerStyle(TBevelStyle value);
     int InnerWidth() const { return FInnerWidth; }
     void SetInnerWidth(int value);
     TColor InnerShadow() const { return FInnerShadow; }
@@ -93,7 +93,7 @@ public:
     void SetVisible(bool value);
 
     // Copies all seventeen properties with one notification at the end.
-    void Assign(const TVrBevel& source);
+    void Assign(const TBevel& source);
     // Draws the rings on `rect` and leaves it shrunk to the unpainted interior.
     void DrawBevel(TCanvas& canvas, TRect& rect) const;
     // Shrinks `rect` by TotalWidth() on every side without drawing.
@@ -106,15 +106,15 @@ private:
 
     int FBorderWidth = 0;
     TColor FBorderColor = clBtnFace;
-    TVrBevelOutlineStyle FOuterOutline = TVrBevelOutlineStyle::osOuter;
-    TVrBevelStyle FOuterStyle = TVrBevelStyle::bsRaised;
+    TBevelOutlineStyle FOuterOutline = TBevelOutlineStyle::osOuter;
+    TBevelStyle FOuterStyle = TBevelStyle::bsRaised;
     int FOuterWidth = 1;
     TColor FOuterShadow = clBtnShadow;
     TColor FOuterHighlight = clBtnHighlight;
     int FOuterSpace = 0;
     TColor FOuterColor = clBtnFace;
-    TVrBevelOutlineStyle FInnerOutline = TVrBevelOutlineStyle::osNone;
-    TVrBevelStyle FInnerStyle = TVrBevelStyle::bsLowered;
+    TBevelOutlineStyle FInnerOutline = TBevelOutlineStyle::osNone;
+    TBevelStyle FInnerStyle = TBevelStyle::bsLowered;
     int FInnerWidth = 1;
     TColor FInnerShadow = clBtnShadow;
     TColor FInnerHighlight = clBtnHighlight;
@@ -124,14 +124,14 @@ private:
 };
 
 // The unlit (Low) and lit (High) colour of one zone of a segment gauge.
-class TVrPalette : public TVrPersistent {
+class TGaugePalette : public TGaugePersistent {
 public:
     TColor Low() const { return FLow; }
     void SetLow(TColor value);
     TColor High() const { return FHigh; }
     void SetHigh(TColor value);
 
-    void Assign(const TVrPalette& source);
+    void Assign(const TGaugePalette& source);
     // Low for an index of 0 or below (unlit), High above (lit).
     TColor ColorFor(int index) const { return index <= 0 ? FLow : FHigh; }
 
@@ -153,11 +153,11 @@ int PercentOfValue(int value, int whole);
 
 // The family's base over a toolkit control (windowless or windowed, hence one template with
 // two names below): a repaint request that paints at once, unless the form is loading.
-template <class TBase> class TVrControl : public TBase {
+template <class TBase> class TGaugeControl : public TBase {
 public:
-    explicit TVrControl(TComponent* owner) : TBase(owner) { }
+    explicit TGaugeControl(TComponent* owner) : TBase(owner) { }
 
-    const std::string& Version() const { return VrVersion; }
+    const std::string& Version() const { return GaugeVersion; }
     bool IsDesigning() const { return this->Designing(); }
     bool IsLoading() const { return this->Loading(); }
 
@@ -175,9 +175,9 @@ protected:
 
 // A base that draws into its own Image and puts it on the screen in one copy. A
 // descendant's Paint() calls ClearImage(), draws on ImageCanvas() and ends with the base Paint().
-template <class TBase> class TVrImageControl : public TVrControl<TBase> {
+template <class TBase> class TGaugeImageControl : public TGaugeControl<TBase> {
 public:
-    explicit TVrImageControl(TComponent* owner) : TVrControl<TBase>(owner) { }
+    explicit TGaugeImageControl(TComponent* owner) : TGaugeControl<TBase>(owner) { }
 
     // The picture of the last paint.
     const TBitmap& Image() const { return FImage; }
@@ -193,62 +193,62 @@ private:
 };
 
 // The members are built once, in gauge_base.cpp, for the two toolkit bases.
-extern template class TVrControl<TGraphicControl>;
-extern template class TVrControl<TCustomControl>;
-extern template class TVrImageControl<TGraphicControl>;
-extern template class TVrImageControl<TCustomControl>;
+extern template class TGaugeControl<TGraphicControl>;
+extern template class TGaugeControl<TCustomControl>;
+extern template class TGaugeImageControl<TGraphicControl>;
+extern template class TGaugeImageControl<TCustomControl>;
 
-using TVrGraphicControl = TVrControl<TGraphicControl>;
-using TVrGraphicImageControl = TVrImageControl<TGraphicControl>;
-using TVrCustomControl = TVrControl<TCustomControl>;
-using TVrCustomImageControl = TVrImageControl<TCustomControl>;
+using TGaugeGraphicControl = TGaugeControl<TGraphicControl>;
+using TGaugeGraphicImageControl = TGaugeImageControl<TGraphicControl>;
+using TGaugeCustomControl = TGaugeControl<TCustomControl>;
+using TGaugeCustomImageControl = TGaugeImageControl<TCustomControl>;
 
 // Non-visual component of the family.
-class TVrComponent : public TComponent {
+class TGaugeComponent : public TComponent {
 public:
-    explicit TVrComponent(TComponent* owner) : TComponent(owner) { }
-    const std::string& Version() const { return VrVersion; }
+    explicit TGaugeComponent(TComponent* owner) : TComponent(owner) { }
+    const std::string& Version() const { return GaugeVersion; }
 };
 
-class TVrSharedComponent;
+class TSharedComponent;
 
 // A client's subscription to a shared component's changes.
-class TVrChangeLink {
+class TChangeLink {
 public:
-    TVrChangeLink() = default;
-    ~TVrChangeLink();
-    TVrChangeLink(const TVrChangeLink&) = delete;
-    TVrChangeLink& operator=(const TVrChangeLink&) = delete;
+    TChangeLink() = default;
+    ~TChangeLink();
+    TChangeLink(const TChangeLink&) = delete;
+    TChangeLink& operator=(const TChangeLink&) = delete;
 
     // The shared component this link is registered with, or nullptr.
-    TVrSharedComponent* Sender() const { return FSender; }
-    std::function<void(TVrSharedComponent* sender)> OnChange;
+    TSharedComponent* Sender() const { return FSender; }
+    std::function<void(TSharedComponent* sender)> OnChange;
 
 private:
-    friend class TVrSharedComponent;
-    TVrSharedComponent* FSender = nullptr;
+    friend class TSharedComponent;
+    TSharedComponent* FSender = nullptr;
 };
 
 // A component several controls share; it tells every registered link about its changes.
-class TVrSharedComponent : public TVrComponent {
+class TSharedComponent : public TGaugeComponent {
 public:
-    explicit TVrSharedComponent(TComponent* owner) : TVrComponent(owner) { }
+    explicit TSharedComponent(TComponent* owner) : TGaugeComponent(owner) { }
     // Unregisters all links, last first.
-    ~TVrSharedComponent() override;
+    ~TSharedComponent() override;
 
-    void InsertLink(TVrChangeLink& link);
-    void RemoveLink(TVrChangeLink& link);
+    void InsertLink(TChangeLink& link);
+    void RemoveLink(TChangeLink& link);
 
 protected:
     // Calls each link's OnChange in registration order.
     void NotifyLinks();
 
 private:
-    std::vector<TVrChangeLink*> FLinks;
+    std::vector<TChangeLink*> FLinks;
 };
 
 // An owned list of bitmaps.
-class TVrBitmaps : public TVrPersistent {
+class TGaugeBitmaps : public TGaugePersistent {
 public:
     int Count() const { return static_cast<int>(FBitmaps.size()); }
     // The bitmap at `index`, or nullptr when out of range.
@@ -269,11 +269,11 @@ private:
 };
 
 // A shared list of pictures that controls pick from by index.
-class TVrBitmapList : public TVrSharedComponent {
+class TBitmapList : public TSharedComponent {
 public:
-    explicit TVrBitmapList(TComponent* owner);
+    explicit TBitmapList(TComponent* owner);
 
-    TVrBitmaps& Bitmaps() { return FBitmaps; }
+    TGaugeBitmaps& Bitmaps() { return FBitmaps; }
     // The picture at `index`, or nullptr when out of range.
     const TBitmap* GetBitmap(int index) const { return FBitmaps.Bitmap(index); }
 
@@ -281,5 +281,5 @@ public:
     TNotifyEvent OnChange;
 
 private:
-    TVrBitmaps FBitmaps;
+    TGaugeBitmaps FBitmaps;
 };

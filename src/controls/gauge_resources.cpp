@@ -47,7 +47,7 @@ std::vector<std::string> VerticalThumbRows()
     return rows;
 }
 
-const TVrCursorResource HandPoint{
+const TCursorResource HandPoint{
     {
         ".....KK.........", "....KWWK........", "....KWWK........", "....KWWK........",
         "....KWWK........", "....KWWKKK......", "....KWWKWWKKK...", "....KWWKWWKWWKK.",
@@ -60,7 +60,7 @@ const TVrCursorResource HandPoint{
 
 }  // namespace
 
-TBitmap LoadVrBitmapResource(std::string_view name)
+TBitmap LoadGaugeBitmap(std::string_view name)
 {
     if (name == "VRTB_HORI")
         return BitmapFromRows(HorizontalThumbRows());
@@ -69,13 +69,13 @@ TBitmap LoadVrBitmapResource(std::string_view name)
     return TBitmap();
 }
 
-const TVrCursorResource& LoadVrCursorResource(std::string_view name)
+const TCursorResource& LoadGaugeCursor(std::string_view name)
 {
-    static const TVrCursorResource none;
+    static const TCursorResource none;
     return name == "VRCURSORHANDPOINT" ? HandPoint : none;
 }
 
-TBitmap VrCursorPicture(const TVrCursorResource& cursor)
+TBitmap CursorPicture(const TCursorResource& cursor)
 {
     if (cursor.rows.empty())
         return TBitmap();

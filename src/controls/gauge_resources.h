@@ -10,15 +10,15 @@
 #include "gfx/geometry.h"
 
 // The bitmap resource of that name ("VRTB_HORI", "VRTB_VERT"); empty for an unknown name.
-TBitmap LoadVrBitmapResource(std::string_view name);
+TBitmap LoadGaugeBitmap(std::string_view name);
 
 // A two-colour cursor picture: rows of 'K' (black), 'W' (white) and '.' (transparent).
-struct TVrCursorResource {
+struct TCursorResource {
     std::vector<std::string> rows;
     TPoint hotSpot;
 };
 
 // The cursor resource of that name ("VRCURSORHANDPOINT"); no rows for an unknown name.
-const TVrCursorResource& LoadVrCursorResource(std::string_view name);
+const TCursorResource& LoadGaugeCursor(std::string_view name);
 // The cursor's picture: black and white on its transparent colour (Transparent is set).
-TBitmap VrCursorPicture(const TVrCursorResource& cursor);
+TBitmap CursorPicture(const TCursorResource& cursor);

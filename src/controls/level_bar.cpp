@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-TVrLevelBar::TVrLevelBar(TComponent* owner) : TVrGraphicImageControl(owner)
+TLevelBar::TLevelBar(TComponent* owner) : TGaugeGraphicImageControl(owner)
 {
     SetControlStyle(ControlStyle() | csOpaque);
     SetParentColor(false);
@@ -13,7 +13,7 @@ TVrLevelBar::TVrLevelBar(TComponent* owner) : TVrGraphicImageControl(owner)
     FPalette2.SetHigh(clYellow);
     FPalette3.SetLow(clMaroon);
     FPalette3.SetHigh(clRed);
-    FBevel.SetInnerStyle(TVrBevelStyle::bsLowered);
+    FBevel.SetInnerStyle(TBevelStyle::bsLowered);
     FBevel.SetInnerWidth(2);
     FBevel.SetInnerColor(clBlack);
     const auto repaint = [this](TObject*) { RequestRepaint(); };
@@ -24,7 +24,7 @@ TVrLevelBar::TVrLevelBar(TComponent* owner) : TVrGraphicImageControl(owner)
     SetBounds(Left(), Top(), 20, 170);
 }
 
-void TVrLevelBar::SetPosition(int value)
+void TLevelBar::SetPosition(int value)
 {
     value = std::min(std::max(value, FMinValue), FMaxValue);
     if (value == FPosition)
@@ -39,7 +39,7 @@ void TVrLevelBar::SetPosition(int value)
         OnMaxValue(this);
 }
 
-void TVrLevelBar::SetMinValue(int value)
+void TLevelBar::SetMinValue(int value)
 {
     if (value == FMinValue || value >= FMaxValue)
         return;
@@ -50,7 +50,7 @@ void TVrLevelBar::SetMinValue(int value)
         RequestRepaint();
 }
 
-void TVrLevelBar::SetMaxValue(int value)
+void TLevelBar::SetMaxValue(int value)
 {
     if (value == FMaxValue || value <= FMinValue)
         return;
@@ -61,7 +61,7 @@ void TVrLevelBar::SetMaxValue(int value)
         RequestRepaint();
 }
 
-void TVrLevelBar::SetPercent1(int value)
+void TLevelBar::SetPercent1(int value)
 {
     value = std::clamp(value, 0, 100);
     if (value == FPercent1)
@@ -72,7 +72,7 @@ void TVrLevelBar::SetPercent1(int value)
     RequestRepaint();
 }
 
-void TVrLevelBar::SetPercent2(int value)
+void TLevelBar::SetPercent2(int value)
 {
     value = std::clamp(value, 0, 100);
     if (value == FPercent2 || value + FPercent1 > 100)
@@ -81,7 +81,7 @@ void TVrLevelBar::SetPercent2(int value)
     RequestRepaint();
 }
 
-void TVrLevelBar::SetOrientation(TVrOrientation value)
+void TLevelBar::SetOrientation(TGaugeOrientation value)
 {
     if (value == FOrientation)
         return;
@@ -91,17 +91,17 @@ void TVrLevelBar::SetOrientation(TVrOrientation value)
     RequestRepaint();
 }
 
-void TVrLevelBar::SetSpacing(int value) { Change(FSpacing, value); }
-void TVrLevelBar::SetStyle(TVrProgressStyle value) { Change(FStyle, value); }
+void TLevelBar::SetSpacing(int value) { Change(FSpacing, value); }
+void TLevelBar::SetStyle(TGaugeProgressStyle value) { Change(FStyle, value); }
 
-void TVrLevelBar::SetTickHeight(int value)
+void TLevelBar::SetTickHeight(int value)
 {
     if (value <= 0)
         return;
     Change(FTickHeight, value);
 }
 
-TRect TVrLevelBar::InteriorOfClient() const
+TRect TLevelBar::InteriorOfClient() const
 {
     TRect area = ClientRect();
     FBevel.ShrinkToInterior(area);
@@ -110,13 +110,13 @@ TRect TVrLevelBar::InteriorOfClient() const
 
 // Keeps the segment area current between paints, so a bevel change before the first paint
 // grows the bar around its real interior instead of around an empty rectangle.
-void TVrLevelBar::Resize()
+void TLevelBar::Resize()
 {
     FSegmentArea = InteriorOfClient();
-    TVrGraphicImageControl::Resize();
+    TGaugeGraphicImageControl::Resize();
 }
 
-void TVrLevelBar::LayoutSegments()
+void TLevelBar::LayoutSegments()
 {
     FSegmentPitch = FTickHeight + FSpacing;
     FSegmentArea = InteriorOfClient();
@@ -134,19 +134,19 @@ void TVrLevelBar::LayoutSegments()
         SetBounds(Left(), Top(), 2 * FSegmentArea.left + length, Height());
 }
 
-TRect TVrLevelBar::SegmentRect(int k) const
+TRect TLevelBar::SegmentRect(int k) const
 {
     const int n = FSegmentCount;
     const TRect& area = FSegmentArea;
     switch (FOrientation) {
-    case TVrOrientation::voVertical: {
-        const int top = FStyle == TVrProgressStyle::psBottomLeft
+    case TGaugeOrientation::voVertical: {
+        const int top = FStyle == TGaugeProgressStyle::psBottomLeft
                             ? area.top + (n - 1 - k) * FSegmentPitch
                             : area.bottom - FTickHeight - (n - 1 - k) * FSegmentPitch;
         return {area.left, top, area.right, top + FTickHeight};
     }
-    case TVrOrientation::voHorizontal: {
-        const int left = FStyle == TVrProgressStyle::psBottomLeft
+    case TGaugeOrientation::voHorizontal: {
+        const int left = FStyle == TGaugeProgressStyle::psBottomLeft
                              ? area.left + k * FSegmentPitch
                              : area.right - FTickHeight - k * FSegmentPitch;
         return {left, area.top, left + FTickHeight, area.bottom};
@@ -155,7 +155,7 @@ TRect TVrLevelBar::SegmentRect(int k) const
     return {};
 }
 
-void TVrLevelBar::DrawSegments()
+void TLevelBar::DrawSegments()
 {
     const int n = FSegmentCount;
     const int lit = PercentOf(PercentOfValue(FPosition - FMinValue, FMaxValue - FMinValue), n);
@@ -164,23 +164,23 @@ void TVrLevelBar::DrawSegments()
     TCanvas& canvas = ImageCanvas();
     canvas.Brush.style = bsSolid;
     for (int k = 0; k < n; ++k) {
-        const TVrPalette& palette = k < zone1 ? FPalette1 : k < zone12 ? FPalette2 : FPalette3;
+        const TGaugePalette& palette = k < zone1 ? FPalette1 : k < zone12 ? FPalette2 : FPalette3;
         canvas.Brush.color = palette.ColorFor(k < lit ? 1 : 0);
         canvas.FillRect(SegmentRect(k));
     }
 }
 
-void TVrLevelBar::Paint()
+void TLevelBar::Paint()
 {
     LayoutSegments();
     ClearImage();
     TRect client = ClientRect();
     FBevel.DrawBevel(ImageCanvas(), client);
     DrawSegments();
-    TVrGraphicImageControl::Paint();
+    TGaugeGraphicImageControl::Paint();
 }
 
-void TVrLevelBar::BevelChanged()
+void TLevelBar::BevelChanged()
 {
     if (IsLoading())
         return;

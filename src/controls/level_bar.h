@@ -1,12 +1,12 @@
-// TVrLevelBar: an LED-style bar graph. Thin segments inside a bevel, lit from the base up to
+// TLevelBar: an LED-style bar graph. Thin segments inside a bevel, lit from the base up to
 // the level of Position, each coloured by its zone (low, middle, top) as lit or unlit.
 #pragma once
 
 #include "controls/gauge_base.h"
 
-class TVrLevelBar : public TVrGraphicImageControl {
+class TLevelBar : public TGaugeGraphicImageControl {
 public:
-    explicit TVrLevelBar(TComponent* owner);
+    explicit TLevelBar(TComponent* owner);
 
     int MinValue() const { return FMinValue; }
     // Ignored unless below MaxValue.
@@ -23,25 +23,25 @@ public:
     // Share of the segments in zone 2; refused when Percent1 + Percent2 would exceed 100.
     int Percent2() const { return FPercent2; }
     void SetPercent2(int value);
-    TVrPalette& Palette1() { return FPalette1; }
-    void SetPalette1(const TVrPalette& value) { FPalette1.Assign(value); }
-    TVrPalette& Palette2() { return FPalette2; }
-    void SetPalette2(const TVrPalette& value) { FPalette2.Assign(value); }
-    TVrPalette& Palette3() { return FPalette3; }
-    void SetPalette3(const TVrPalette& value) { FPalette3.Assign(value); }
+    TGaugePalette& Palette1() { return FPalette1; }
+    void SetPalette1(const TGaugePalette& value) { FPalette1.Assign(value); }
+    TGaugePalette& Palette2() { return FPalette2; }
+    void SetPalette2(const TGaugePalette& value) { FPalette2.Assign(value); }
+    TGaugePalette& Palette3() { return FPalette3; }
+    void SetPalette3(const TGaugePalette& value) { FPalette3.Assign(value); }
     // A change resizes the bar around its unchanged segment area.
-    TVrBevel& Bevel() { return FBevel; }
-    void SetBevel(const TVrBevel& value) { FBevel.Assign(value); }
-    TVrOrientation Orientation() const { return FOrientation; }
+    TBevel& Bevel() { return FBevel; }
+    void SetBevel(const TBevel& value) { FBevel.Assign(value); }
+    TGaugeOrientation Orientation() const { return FOrientation; }
     // Also swaps width and height, unless loading.
-    void SetOrientation(TVrOrientation value);
+    void SetOrientation(TGaugeOrientation value);
     int Spacing() const { return FSpacing; }
     void SetSpacing(int value);
     // Ignored unless positive.
     int TickHeight() const { return FTickHeight; }
     void SetTickHeight(int value);
-    TVrProgressStyle Style() const { return FStyle; }
-    void SetStyle(TVrProgressStyle value);
+    TGaugeProgressStyle Style() const { return FStyle; }
+    void SetStyle(TGaugeProgressStyle value);
     // Stored only.
     int Step() const { return FStep; }
     void SetStep(int value) { FStep = value; }
@@ -61,7 +61,7 @@ protected:
     void Resize() override;
 
 private:
-    bool Vertical() const { return FOrientation == TVrOrientation::voVertical; }
+    bool Vertical() const { return FOrientation == TGaugeOrientation::voVertical; }
     TRect InteriorOfClient() const;
     void LayoutSegments();
     void DrawSegments();
@@ -73,14 +73,14 @@ private:
     int FPosition = 0;
     int FPercent1 = 60;
     int FPercent2 = 25;
-    TVrPalette FPalette1;
-    TVrPalette FPalette2;
-    TVrPalette FPalette3;
-    TVrBevel FBevel;
-    TVrOrientation FOrientation = TVrOrientation::voVertical;
+    TGaugePalette FPalette1;
+    TGaugePalette FPalette2;
+    TGaugePalette FPalette3;
+    TBevel FBevel;
+    TGaugeOrientation FOrientation = TGaugeOrientation::voVertical;
     int FSpacing = 1;
     int FTickHeight = 1;
-    TVrProgressStyle FStyle = TVrProgressStyle::psBottomLeft;
+    TGaugeProgressStyle FStyle = TGaugeProgressStyle::psBottomLeft;
     int FStep = 10;
 
     int FSegmentPitch = 2;

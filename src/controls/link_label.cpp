@@ -13,9 +13,9 @@
 
 namespace {
 
-constexpr TJvTrackFontOptions kDefaultTrackFontOptions = TrackFontOption(hoFollowFont) |
-                                                         TrackFontOption(hoPreserveColor) |
-                                                         TrackFontOption(hoPreserveStyle);
+constexpr TTrackFontOptions kDefaultTrackFontOptions = TrackFontOption(hoFollowFont) |
+                                                       TrackFontOption(hoPreserveColor) |
+                                                       TrackFontOption(hoPreserveStyle);
 
 TRect ShadowRect(TRect rect, TShadowPosition position, int size)
 {
@@ -40,7 +40,7 @@ TRect Union(const TRect& a, const TRect& b)
 
 }  // namespace
 
-TJvCustomLabel::TJvCustomLabel(TComponent* owner)
+TCustomLinkLabel::TCustomLinkLabel(TComponent* owner)
     : TExtGraphicControl(owner), FHotTrackFontOptions(kDefaultTrackFontOptions)
 {
     SetControlStyle(ControlStyle() | csOpaque);
@@ -48,27 +48,27 @@ TJvCustomLabel::TJvCustomLabel(TComponent* owner)
     SetBounds(Left(), Top(), 65, 17);
 }
 
-void TJvCustomLabel::Loaded()
+void TCustomLinkLabel::Loaded()
 {
     TExtGraphicControl::Loaded();
     AdjustSize();
 }
 
-void TJvCustomLabel::Notification(TComponent* component, TOperation operation)
+void TCustomLinkLabel::Notification(TComponent* component, TOperation operation)
 {
     TExtGraphicControl::Notification(component, operation);
     if (operation == opRemove && component == FFocusControl)
         FFocusControl = nullptr;
 }
 
-void TJvCustomLabel::Changed(bool extentChanged)
+void TCustomLinkLabel::Changed(bool extentChanged)
 {
     if (extentChanged)
         AdjustSize();
     Invalidate();
 }
 
-void TJvCustomLabel::SetHotTrackFont(const TFontSpec& font)
+void TCustomLinkLabel::SetHotTrackFont(const TFontSpec& font)
 {
     if (font == FHotTrackFont)
         return;
@@ -77,7 +77,7 @@ void TJvCustomLabel::SetHotTrackFont(const TFontSpec& font)
         Invalidate();
 }
 
-void TJvCustomLabel::SetHotTrackFontOptions(TJvTrackFontOptions options)
+void TCustomLinkLabel::SetHotTrackFontOptions(TTrackFontOptions options)
 {
     if (options == FHotTrackFontOptions)
         return;
@@ -86,9 +86,9 @@ void TJvCustomLabel::SetHotTrackFontOptions(TJvTrackFontOptions options)
 }
 
 // Copies the attributes of Font that the options do not preserve into the hot font.
-void TJvCustomLabel::FollowFont()
+void TCustomLinkLabel::FollowFont()
 {
-    const auto keeps = [this](TJvTrackFontOption option) {
+    const auto keeps = [this](TTrackFontOption option) {
         return (FHotTrackFontOptions & TrackFontOption(option)) != 0;
     };
     if (!keeps(hoFollowFont))
@@ -112,7 +112,7 @@ void TJvCustomLabel::FollowFont()
     SetHotTrackFont(hot);
 }
 
-void TJvCustomLabel::SetTransparent(bool value)
+void TCustomLinkLabel::SetTransparent(bool value)
 {
     if (value == Transparent())
         return;
@@ -120,7 +120,7 @@ void TJvCustomLabel::SetTransparent(bool value)
     Invalidate();
 }
 
-void TJvCustomLabel::SetAlignment(TAlignment value)
+void TCustomLinkLabel::SetAlignment(TAlignment value)
 {
     if (value == FAlignment)
         return;
@@ -128,7 +128,7 @@ void TJvCustomLabel::SetAlignment(TAlignment value)
     Changed(false);
 }
 
-void TJvCustomLabel::SetLayout(TTextLayout value)
+void TCustomLinkLabel::SetLayout(TTextLayout value)
 {
     if (value == FLayout)
         return;
@@ -136,7 +136,7 @@ void TJvCustomLabel::SetLayout(TTextLayout value)
     Changed(false);
 }
 
-void TJvCustomLabel::SetWordWrap(bool value)
+void TCustomLinkLabel::SetWordWrap(bool value)
 {
     if (value == FWordWrap)
         return;
@@ -144,7 +144,7 @@ void TJvCustomLabel::SetWordWrap(bool value)
     Changed(true);
 }
 
-void TJvCustomLabel::SetTextEllipsis(TJvTextEllipsis value)
+void TCustomLinkLabel::SetTextEllipsis(TTextEllipsis value)
 {
     if (value == FTextEllipsis)
         return;
@@ -152,7 +152,7 @@ void TJvCustomLabel::SetTextEllipsis(TJvTextEllipsis value)
     Changed(false);
 }
 
-void TJvCustomLabel::SetShowAccelChar(bool value)
+void TCustomLinkLabel::SetShowAccelChar(bool value)
 {
     if (value == FShowAccelChar)
         return;
@@ -160,7 +160,7 @@ void TJvCustomLabel::SetShowAccelChar(bool value)
     Changed(true);
 }
 
-void TJvCustomLabel::SetShadowColor(TColor value)
+void TCustomLinkLabel::SetShadowColor(TColor value)
 {
     if (value == FShadowColor)
         return;
@@ -168,7 +168,7 @@ void TJvCustomLabel::SetShadowColor(TColor value)
     Changed(false);
 }
 
-void TJvCustomLabel::SetShadowSize(std::uint8_t value)
+void TCustomLinkLabel::SetShadowSize(std::uint8_t value)
 {
     if (value == FShadowSize)
         return;
@@ -176,7 +176,7 @@ void TJvCustomLabel::SetShadowSize(std::uint8_t value)
     Changed(true);
 }
 
-void TJvCustomLabel::SetShadowPos(TShadowPosition value)
+void TCustomLinkLabel::SetShadowPos(TShadowPosition value)
 {
     if (value == FShadowPos)
         return;
@@ -184,7 +184,7 @@ void TJvCustomLabel::SetShadowPos(TShadowPosition value)
     Changed(false);
 }
 
-void TJvCustomLabel::SetMargin(int value)
+void TCustomLinkLabel::SetMargin(int value)
 {
     value = std::max(value, 0);
     if (value == FMargin)
@@ -193,7 +193,7 @@ void TJvCustomLabel::SetMargin(int value)
     Changed(true);
 }
 
-void TJvCustomLabel::SetFrameColor(TColor value)
+void TCustomLinkLabel::SetFrameColor(TColor value)
 {
     if (value == FFrameColor)
         return;
@@ -202,7 +202,7 @@ void TJvCustomLabel::SetFrameColor(TColor value)
 }
 
 // The corner cut must leave straight sides: at least 0, less than half the height.
-void TJvCustomLabel::SetRoundedFrame(int value)
+void TCustomLinkLabel::SetRoundedFrame(int value)
 {
     if (value == FRoundedFrame || value < 0 || value >= Height() / 2)
         return;
@@ -210,7 +210,7 @@ void TJvCustomLabel::SetRoundedFrame(int value)
     Changed(false);
 }
 
-void TJvCustomLabel::SetFocusControl(TWinControl* control)
+void TCustomLinkLabel::SetFocusControl(TWinControl* control)
 {
     if (control == FFocusControl)
         return;
@@ -221,7 +221,7 @@ void TJvCustomLabel::SetFocusControl(TWinControl* control)
         FreeNotification(control);
 }
 
-void TJvCustomLabel::SetShowFocus(bool value)
+void TCustomLinkLabel::SetShowFocus(bool value)
 {
     if (value == FShowFocus)
         return;
@@ -229,7 +229,7 @@ void TJvCustomLabel::SetShowFocus(bool value)
     Changed(false);
 }
 
-void TJvCustomLabel::Click()
+void TCustomLinkLabel::Click()
 {
     TExtGraphicControl::Click();
     if (!FAutoOpenURL || FURL.empty())
@@ -239,14 +239,14 @@ void TJvCustomLabel::Click()
     FShell->ShellOpen(0, "open", FURL, "");
 }
 
-void TJvCustomLabel::MouseEnter()
+void TCustomLinkLabel::MouseEnter()
 {
     TExtGraphicControl::MouseEnter();
     EngageHotFont();
 }
 
 // The hot font takes over only for an enabled label while the application is in the foreground.
-void TJvCustomLabel::EngageHotFont()
+void TCustomLinkLabel::EngageHotFont()
 {
     if (!FHot && PointerInside() && Enabled() && Application().Active() && FHotTrack) {
         FHot = true;
@@ -255,7 +255,7 @@ void TJvCustomLabel::EngageHotFont()
 }
 
 // The hot font goes before the leave is announced, so the repaint that follows uses Font.
-void TJvCustomLabel::MouseLeave()
+void TCustomLinkLabel::MouseLeave()
 {
     if (FHot) {
         FHot = false;
@@ -264,14 +264,14 @@ void TJvCustomLabel::MouseLeave()
     TExtGraphicControl::MouseLeave();
 }
 
-void TJvCustomLabel::FontChanged()
+void TCustomLinkLabel::FontChanged()
 {
     TExtGraphicControl::FontChanged();
     FollowFont();
 }
 
 // Hovered: enabled, under the cursor (a disabled label counts), and the application active.
-void TJvCustomLabel::CheckHover()
+void TCustomLinkLabel::CheckHover()
 {
     TForm* form = ParentForm();
     if (form == nullptr)
@@ -292,33 +292,33 @@ void TJvCustomLabel::CheckHover()
     form->SetHoverControl(hovered ? this : nullptr);
 }
 
-void TJvCustomLabel::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
+void TCustomLinkLabel::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
     TExtGraphicControl::MouseDown(button, shift, x, y);
     if (button == TMouseButton::mbRight)
         CheckHover();
 }
 
-void TJvCustomLabel::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
+void TCustomLinkLabel::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 {
     TExtGraphicControl::MouseUp(button, shift, x, y);
     CheckHover();
 }
 
-void TJvCustomLabel::EnabledChanged()
+void TCustomLinkLabel::EnabledChanged()
 {
     TExtGraphicControl::EnabledChanged();
     CheckHover();
 }
 
-void TJvCustomLabel::VisibleChanged()
+void TCustomLinkLabel::VisibleChanged()
 {
     TExtGraphicControl::VisibleChanged();
     if (Visible())
         CheckHover();
 }
 
-bool TJvCustomLabel::CMDialogChar(char key)
+bool TCustomLinkLabel::CMDialogChar(char key)
 {
     if (!FShowAccelChar || !FFocusControl || !IsAccel(key, Caption()) || !FFocusControl->CanFocus())
         return false;
@@ -326,7 +326,7 @@ bool TJvCustomLabel::CMDialogChar(char key)
     return true;
 }
 
-void TJvCustomLabel::CMFocusChanged(TWinControl* focused)
+void TCustomLinkLabel::CMFocusChanged(TWinControl* focused)
 {
     TExtGraphicControl::CMFocusChanged(focused);
     const bool targetFocused = FFocusControl != nullptr && focused == FFocusControl;
@@ -337,9 +337,9 @@ void TJvCustomLabel::CMFocusChanged(TWinControl* focused)
         Invalidate();
 }
 
-unsigned TJvCustomLabel::TextFormat() const { return CaptionFormat(FAlignment, FWordWrap); }
+unsigned TCustomLinkLabel::TextFormat() const { return CaptionFormat(FAlignment, FWordWrap); }
 
-int TJvCustomLabel::DoDrawText(TRect& rect, unsigned flags)
+int TCustomLinkLabel::DoDrawText(TRect& rect, unsigned flags)
 {
     const bool measuring = (flags & DT_CALCRECT) != 0;
     const std::string text = CaptionForDrawText(Caption(), FShowAccelChar, flags);
@@ -375,7 +375,7 @@ int TJvCustomLabel::DoDrawText(TRect& rect, unsigned flags)
     return height + shadowSize;
 }
 
-void TJvCustomLabel::DrawRoundedFrame(TCanvas& canvas)
+void TCustomLinkLabel::DrawRoundedFrame(TCanvas& canvas)
 {
     const int r = FRoundedFrame;
     const int right = Width() - 1;
@@ -403,7 +403,7 @@ void TJvCustomLabel::DrawRoundedFrame(TCanvas& canvas)
     canvas.SetPixel(r, 0, FFrameColor);
 }
 
-void TJvCustomLabel::Paint()
+void TCustomLinkLabel::Paint()
 {
     TCanvas& canvas = Canvas();
     const TRect client = ClientRect();
@@ -438,7 +438,7 @@ void TJvCustomLabel::Paint()
 
 // Fits the bounds to the text plus the margins and a pixel each side; right-aligned text
 // keeps its right edge.
-void TJvCustomLabel::AdjustSize()
+void TCustomLinkLabel::AdjustSize()
 {
     if (!AutoSize() || Loading())
         return;

@@ -17,8 +17,8 @@
 class TWinControl;
 
 enum TShadowPosition { spLeftTop, spLeftBottom, spRightBottom, spRightTop };
-enum TJvTextEllipsis { teNone, teWordEllipsis, tePathEllipsis, teEndEllipsis };
-enum TJvTrackFontOption {
+enum TTextEllipsis { teNone, teWordEllipsis, tePathEllipsis, teEndEllipsis };
+enum TTrackFontOption {
     hoFollowFont,
     hoPreserveCharSet,
     hoPreserveColor,
@@ -27,24 +27,24 @@ enum TJvTrackFontOption {
     hoPreservePitch,
     hoPreserveStyle,
 };
-// A set of TJvTrackFontOption: bit n for the value of ordinal n.
-using TJvTrackFontOptions = std::uint8_t;
+// A set of TTrackFontOption: bit n for the value of ordinal n.
+using TTrackFontOptions = std::uint8_t;
 
-constexpr TJvTrackFontOptions TrackFontOption(TJvTrackFontOption option)
+constexpr TTrackFontOptions TrackFontOption(TTrackFontOption option)
 {
-    return static_cast<TJvTrackFontOptions>(1u << option);
+    return static_cast<TTrackFontOptions>(1u << option);
 }
 
-class TJvCustomLabel : public TExtGraphicControl {
+class TCustomLinkLabel : public TExtGraphicControl {
 public:
-    explicit TJvCustomLabel(TComponent* owner);
+    explicit TCustomLinkLabel(TComponent* owner);
 
     bool HotTrack() const { return FHotTrack; }
     void SetHotTrack(bool value) { FHotTrack = value; }
     const TFontSpec& HotTrackFont() const { return FHotTrackFont; }
     void SetHotTrackFont(const TFontSpec& font);
-    TJvTrackFontOptions HotTrackFontOptions() const { return FHotTrackFontOptions; }
-    void SetHotTrackFontOptions(TJvTrackFontOptions options);
+    TTrackFontOptions HotTrackFontOptions() const { return FHotTrackFontOptions; }
+    void SetHotTrackFontOptions(TTrackFontOptions options);
     bool AutoOpenURL() const { return FAutoOpenURL; }
     void SetAutoOpenURL(bool value) { FAutoOpenURL = value; }
     const std::string& URL() const { return FURL; }
@@ -60,8 +60,8 @@ public:
     void SetLayout(TTextLayout value);
     bool WordWrap() const { return FWordWrap; }
     void SetWordWrap(bool value);
-    TJvTextEllipsis TextEllipsis() const { return FTextEllipsis; }
-    void SetTextEllipsis(TJvTextEllipsis value);
+    TTextEllipsis TextEllipsis() const { return FTextEllipsis; }
+    void SetTextEllipsis(TTextEllipsis value);
     bool ShowAccelChar() const { return FShowAccelChar; }
     void SetShowAccelChar(bool value);
     TColor ShadowColor() const { return FShadowColor; }
@@ -116,14 +116,14 @@ private:
     // The focus control has the focus, so the focus rectangle shows.
     bool FTargetFocused = false;
     TFontSpec FHotTrackFont;
-    TJvTrackFontOptions FHotTrackFontOptions = 0;
+    TTrackFontOptions FHotTrackFontOptions = 0;
     bool FAutoOpenURL = true;
     std::string FURL;
     std::shared_ptr<sw::IShell> FShell;
     TAlignment FAlignment = taLeftJustify;
     TTextLayout FLayout = tlTop;
     bool FWordWrap = false;
-    TJvTextEllipsis FTextEllipsis = teNone;
+    TTextEllipsis FTextEllipsis = teNone;
     bool FShowAccelChar = true;
     TColor FShadowColor = clBtnHighlight;
     std::uint8_t FShadowSize = 0;
@@ -135,7 +135,7 @@ private:
     bool FShowFocus = false;
 };
 
-class TJvLabel : public TJvCustomLabel {
+class TLinkLabel : public TCustomLinkLabel {
 public:
-    explicit TJvLabel(TComponent* owner) : TJvCustomLabel(owner) { }
+    explicit TLinkLabel(TComponent* owner) : TCustomLinkLabel(owner) { }
 };

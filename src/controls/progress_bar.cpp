@@ -101,21 +101,21 @@ std::string FormatWithInteger(const std::string& format, int value)
 
 }  // namespace
 
-TJvSpecialProgress::TJvSpecialProgress(TComponent* owner) : TExtGraphicControl(owner)
+TGradientBar::TGradientBar(TComponent* owner) : TExtGraphicControl(owner)
 {
     SetControlStyle(ControlStyle() | csOpaque);
     SetBounds(Left(), Top(), 150, 15);
     FBuffer.Canvas().Font = Font();
 }
 
-int TJvSpecialProgress::Percent() const
+int TGradientBar::Percent() const
 {
     if (FMaximum == FMinimum)
         return 0;
     return static_cast<int>(std::int64_t(FPosition - FMinimum) * 100 / (FMaximum - FMinimum));
 }
 
-void TJvSpecialProgress::SetPosition(int value)
+void TGradientBar::SetPosition(int value)
 {
     value = std::clamp(value, FMinimum, FMaximum);
     if (value == FPosition)
@@ -126,7 +126,7 @@ void TJvSpecialProgress::SetPosition(int value)
 }
 
 // A bound set past the other one stops at it; Position is kept inside the resulting range.
-void TJvSpecialProgress::SetMaximum(int value)
+void TGradientBar::SetMaximum(int value)
 {
     if (value == FMaximum)
         return;
@@ -136,7 +136,7 @@ void TJvSpecialProgress::SetMaximum(int value)
     RangeChanged(oldPercent);
 }
 
-void TJvSpecialProgress::SetMinimum(int value)
+void TGradientBar::SetMinimum(int value)
 {
     if (value == FMinimum)
         return;
@@ -148,20 +148,20 @@ void TJvSpecialProgress::SetMinimum(int value)
 
 // Only a text that shows the percentage needs a new picture for a new value; a changed fill
 // is caught by ComputeFill.
-void TJvSpecialProgress::RangeChanged(int oldPercent)
+void TGradientBar::RangeChanged(int oldPercent)
 {
     FDirty = (FTextOption == toFormat || FTextOption == toPercent) && Percent() != oldPercent;
     ComputeFill();
     Rebuild();
 }
 
-void TJvSpecialProgress::MarkDirtyAndRebuild()
+void TGradientBar::MarkDirtyAndRebuild()
 {
     FDirty = true;
     Rebuild();
 }
 
-void TJvSpecialProgress::SetStartColor(TColor value)
+void TGradientBar::SetStartColor(TColor value)
 {
     if (value == FStartColor)
         return;
@@ -170,7 +170,7 @@ void TJvSpecialProgress::SetStartColor(TColor value)
     MarkDirtyAndRebuild();
 }
 
-void TJvSpecialProgress::SetEndColor(TColor value)
+void TGradientBar::SetEndColor(TColor value)
 {
     if (value == FEndColor)
         return;
@@ -179,7 +179,7 @@ void TJvSpecialProgress::SetEndColor(TColor value)
     MarkDirtyAndRebuild();
 }
 
-void TJvSpecialProgress::SetSolid(bool value)
+void TGradientBar::SetSolid(bool value)
 {
     if (value == FSolid)
         return;
@@ -189,7 +189,7 @@ void TJvSpecialProgress::SetSolid(bool value)
     Rebuild();
 }
 
-void TJvSpecialProgress::SetGradientBlocks(bool value)
+void TGradientBar::SetGradientBlocks(bool value)
 {
     if (value == FGradientBlocks)
         return;
@@ -198,7 +198,7 @@ void TJvSpecialProgress::SetGradientBlocks(bool value)
         MarkDirtyAndRebuild();
 }
 
-void TJvSpecialProgress::SetTextOption(TJvTextOption value)
+void TGradientBar::SetTextOption(TBarTextOption value)
 {
     if (value == FTextOption)
         return;
@@ -206,7 +206,7 @@ void TJvSpecialProgress::SetTextOption(TJvTextOption value)
     MarkDirtyAndRebuild();
 }
 
-void TJvSpecialProgress::SetTextCentered(bool value)
+void TGradientBar::SetTextCentered(bool value)
 {
     if (value == FTextCentered)
         return;
@@ -215,7 +215,7 @@ void TJvSpecialProgress::SetTextCentered(bool value)
         MarkDirtyAndRebuild();
 }
 
-void TJvSpecialProgress::SetBorderStyle(TBorderStyle value)
+void TGradientBar::SetBorderStyle(TBorderStyle value)
 {
     if (value == FBorderStyle)
         return;
@@ -223,13 +223,13 @@ void TJvSpecialProgress::SetBorderStyle(TBorderStyle value)
     MarkDirtyAndRebuild();
 }
 
-void TJvSpecialProgress::ColorChanged()
+void TGradientBar::ColorChanged()
 {
     TExtGraphicControl::ColorChanged();
     MarkDirtyAndRebuild();
 }
 
-void TJvSpecialProgress::FontChanged()
+void TGradientBar::FontChanged()
 {
     TExtGraphicControl::FontChanged();
     FBuffer.Canvas().Font = Font();
@@ -237,21 +237,21 @@ void TJvSpecialProgress::FontChanged()
         MarkDirtyAndRebuild();
 }
 
-void TJvSpecialProgress::TextChanged()
+void TGradientBar::TextChanged()
 {
     if (FTextOption == toCaption || FTextOption == toFormat)
         MarkDirtyAndRebuild();
     TExtGraphicControl::TextChanged();
 }
 
-void TJvSpecialProgress::Loaded()
+void TGradientBar::Loaded()
 {
     TExtGraphicControl::Loaded();
     ComputeFill();
     Rebuild();
 }
 
-void TJvSpecialProgress::ComputeFill()
+void TGradientBar::ComputeFill()
 {
     const int w = Width();
     if (Loading() || FMaximum == FMinimum || w < 2)
@@ -267,7 +267,7 @@ void TJvSpecialProgress::ComputeFill()
 
 // Whole blocks of BlockPitch, plus one more when the leftover is more than half of the room
 // for it; that last block is narrow when it meets the inner right edge.
-int TJvSpecialProgress::ComputeBlocks(int rawFill)
+int TGradientBar::ComputeBlocks(int rawFill)
 {
     const int inner = Width() - 2;
     FBlockPitch = 2 * Height() / 3;
@@ -285,7 +285,7 @@ int TJvSpecialProgress::ComputeBlocks(int rawFill)
     return FBlockCount * FBlockPitch;
 }
 
-void TJvSpecialProgress::Rebuild()
+void TGradientBar::Rebuild()
 {
     if (!FDirty || Loading())
         return;
@@ -298,7 +298,7 @@ void TJvSpecialProgress::Rebuild()
         Repaint();
 }
 
-void TJvSpecialProgress::DrawImage()
+void TGradientBar::DrawImage()
 {
     TCanvas& canvas = FBuffer.Canvas();
     if (FSolid)
@@ -311,7 +311,7 @@ void TJvSpecialProgress::DrawImage()
 }
 
 // Each column's colour comes from its index, so no rounding error accumulates.
-void TJvSpecialProgress::DrawRamp(TCanvas& canvas)
+void TGradientBar::DrawRamp(TCanvas& canvas)
 {
     const int h = Height();
     if (FFillWidth == 0)
@@ -333,7 +333,7 @@ void TJvSpecialProgress::DrawRamp(TCanvas& canvas)
 
 // The colour of every column from x = 1 (blocks, the gaps between them in Color, the narrow
 // last block) is worked out first, then all rows are painted from it at once.
-void TJvSpecialProgress::DrawBlocks(TCanvas& canvas)
+void TGradientBar::DrawBlocks(TCanvas& canvas)
 {
     if (FFillWidth == 0 || FBlockPitch == 0)
         return;
@@ -371,14 +371,14 @@ void TJvSpecialProgress::DrawBlocks(TCanvas& canvas)
     canvas.FillColumns({1, 1, right, Height() - 1}, columns);
 }
 
-void TJvSpecialProgress::DrawRemainder(TCanvas& canvas)
+void TGradientBar::DrawRemainder(TCanvas& canvas)
 {
     const int inner = Width() - 2;
     if (FFillWidth < inner)
         FillBand(canvas, FFillWidth + 1, inner - FFillWidth, Height(), Color());
 }
 
-std::string TJvSpecialProgress::DisplayText() const
+std::string TGradientBar::DisplayText() const
 {
     switch (FTextOption) {
     case toCaption:
@@ -394,7 +394,7 @@ std::string TJvSpecialProgress::DisplayText() const
 }
 
 // Centred on the filled part (or the whole width), never starting left of x = 0.
-void TJvSpecialProgress::DrawCaption(TCanvas& canvas)
+void TGradientBar::DrawCaption(TCanvas& canvas)
 {
     if (FTextOption == toNoText)
         return;
@@ -407,7 +407,7 @@ void TJvSpecialProgress::DrawCaption(TCanvas& canvas)
     canvas.TextOut(x, y, text);
 }
 
-void TJvSpecialProgress::DrawFrame(TCanvas& canvas)
+void TGradientBar::DrawFrame(TCanvas& canvas)
 {
     TRect r{0, 0, Width(), Height()};
     if (FBorderStyle != bsSingle) {
@@ -422,7 +422,7 @@ void TJvSpecialProgress::DrawFrame(TCanvas& canvas)
 }
 
 // A resize since the last rebuild is noticed here and rebuilt before the copy.
-void TJvSpecialProgress::Paint()
+void TGradientBar::Paint()
 {
     const int w = Width();
     const int h = Height();

@@ -11,14 +11,14 @@
 #include "gfx/color.h"
 #include "ui/types.h"
 
-enum TJvTextOption { toCaption, toFormat, toNoText, toPercent };
+enum TBarTextOption { toCaption, toFormat, toNoText, toPercent };
 
 // The bar uses only bsNone (flat frame in Color) and bsSingle (sunken 3-D frame).
 using TBorderStyle = TFormBorderStyle;
 
-class TJvSpecialProgress : public TExtGraphicControl {
+class TGradientBar : public TExtGraphicControl {
 public:
-    explicit TJvSpecialProgress(TComponent* owner);
+    explicit TGradientBar(TComponent* owner);
 
     int Minimum() const { return FMinimum; }
     void SetMinimum(int value);
@@ -36,8 +36,8 @@ public:
     void SetSolid(bool value);
     bool GradientBlocks() const { return FGradientBlocks; }
     void SetGradientBlocks(bool value);
-    TJvTextOption TextOption() const { return FTextOption; }
-    void SetTextOption(TJvTextOption value);
+    TBarTextOption TextOption() const { return FTextOption; }
+    void SetTextOption(TBarTextOption value);
     bool TextCentered() const { return FTextCentered; }
     void SetTextCentered(bool value);
     TBorderStyle BorderStyle() const { return FBorderStyle; }
@@ -83,7 +83,7 @@ private:
     TColor FEndColor = clBlack;
     bool FSolid = false;
     bool FGradientBlocks = false;
-    TJvTextOption FTextOption = toNoText;
+    TBarTextOption FTextOption = toNoText;
     bool FTextCentered = false;
     TBorderStyle FBorderStyle = bsNone;
 

@@ -16,7 +16,7 @@ constexpr int SchemeCount = 12;
 constexpr TColor Keep = 0xFFFFFFFF;
 
 // One row per colour index, one column per built-in scheme (csNeoDesert .. csSilver).
-constexpr TColor SchemeColors[XiColorCount][SchemeCount] = {
+constexpr TColor SchemeColors[ButtonColorCount][SchemeCount] = {
     // ColorFace
     {0xC6ECFF, 0xFFEEDD, 0xDDF9E8, 0xF3F3F3, 0xE8E8FF, 0xF0FFFF, 0x95DDFF, 0x98EBB7, 0xFFE0C1,
      0xA8FFFF, 0xC6C6FF, 0xE0E0E0},
@@ -183,19 +183,19 @@ void DrawVerticalRamp(TCanvas& canvas, TRect r, TColor from, TColor to)
 
 }  // namespace
 
-TXiButton::TXiButton(TComponent* owner) : TCustomControl(owner)
+TPushButton::TPushButton(TComponent* owner) : TCustomControl(owner)
 {
     // A quick second press is a second click, as on any push button, not a double click.
     SetControlStyle((ControlStyle() | csOpaque) & ~csDoubleClicks);
     SetBounds(Left(), Top(), 75, 25);
     SetTabStop(true);
     SetColorScheme(csNeoDesert);
-    FColors[XiColorsPerState + xpGrad] = 0xFFFFFF;
-    FColors[2 * XiColorsPerState + xpGrad] = 0xFFFFFF;
-    FColors[XiDisabledColors + xpGrad] = 0xFFFFFF;
+    FColors[ButtonColorsPerState + xpGrad] = 0xFFFFFF;
+    FColors[2 * ButtonColorsPerState + xpGrad] = 0xFFFFFF;
+    FColors[ButtonDisabledColors + xpGrad] = 0xFFFFFF;
 }
 
-void TXiButton::SetSchemeColor(int index, TColor value)
+void TPushButton::SetSchemeColor(int index, TColor value)
 {
     FColors[index] = value;
     SetColorScheme(csCustom);
@@ -204,11 +204,11 @@ void TXiButton::SetSchemeColor(int index, TColor value)
 
 // Every colour setter switches the scheme to csCustom, so the requested scheme is stored
 // again at the end.
-void TXiButton::SetColorScheme(TColorScheme scheme)
+void TPushButton::SetColorScheme(TColorScheme scheme)
 {
     FColorScheme = scheme;
     if (scheme != csCustom) {
-        for (int i = 0; i < XiColorCount; ++i)
+        for (int i = 0; i < ButtonColorCount; ++i)
             if (SchemeColors[i][scheme] != Keep)
                 SetSchemeColor(i, SchemeColors[i][scheme]);
         SetGradient(SchemeGradient[scheme]);
@@ -217,130 +217,130 @@ void TXiButton::SetColorScheme(TColorScheme scheme)
     FColorScheme = scheme;
 }
 
-void TXiButton::SetGradient(bool value)
+void TPushButton::SetGradient(bool value)
 {
     FGradient = value;
     Invalidate();
 }
 
-void TXiButton::SetCtl3D(bool value)
+void TPushButton::SetCtl3D(bool value)
 {
     FCtl3D = value;
     Invalidate();
 }
 
-void TXiButton::SetLayout(TButtonLayout value)
+void TPushButton::SetLayout(TButtonLayout value)
 {
     FLayout = value;
     Invalidate();
 }
 
-void TXiButton::SetGlyph(const TBitmap& glyph)
+void TPushButton::SetGlyph(const TBitmap& glyph)
 {
     FGlyph = glyph;
     Invalidate();
 }
 
-void TXiButton::SetSpacing(int value)
+void TPushButton::SetSpacing(int value)
 {
     FSpacing = value;
     Invalidate();
 }
 
-void TXiButton::SetTransparentGlyph(bool value)
+void TPushButton::SetTransparentGlyph(bool value)
 {
     FTransparentGlyph = value;
     Invalidate();
 }
 
-void TXiButton::SetDefault(bool value)
+void TPushButton::SetDefault(bool value)
 {
     FDefault = value;
     if (TForm* form = ParentForm())
         form->NotifyFocusChanged();
 }
 
-void TXiButton::SetState(TXiButtonState state)
+void TPushButton::SetState(TPushButtonState state)
 {
     FButtonState = state;
     Repaint();
 }
 
-void TXiButton::Click()
+void TPushButton::Click()
 {
     if (Parent() != nullptr)
         if (TForm* form = ParentForm())
             form->SetModalResult(FModalResult);
-    SetState(TXiButtonState::bsNormal);
+    SetState(TPushButtonState::bsNormal);
     TCustomControl::Click();
 }
 
-void TXiButton::CMMouseEnter()
+void TPushButton::CMMouseEnter()
 {
     TCustomControl::CMMouseEnter();
     if (Designing() || !FHotTrack)
         return;
-    SetState(FMouseHeld ? TXiButtonState::bsPressed : TXiButtonState::bsOver);
+    SetState(FMouseHeld ? TPushButtonState::bsPressed : TPushButtonState::bsOver);
 }
 
-void TXiButton::CMMouseLeave()
+void TPushButton::CMMouseLeave()
 {
     TCustomControl::CMMouseLeave();
-    SetState(TXiButtonState::bsNormal);
+    SetState(TPushButtonState::bsNormal);
 }
 
-void TXiButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
+void TPushButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
     TCustomControl::MouseDown(button, shift, x, y);
     if (button != TMouseButton::mbLeft)
         return;
     FMouseHeld = true;
-    FButtonState = TXiButtonState::bsPressed;
+    FButtonState = TPushButtonState::bsPressed;
     if (TabStop() && CanFocus())
         SetFocus();
     Repaint();
 }
 
 // A release on the outermost left column or top row counts as outside.
-void TXiButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
+void TPushButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 {
     TCustomControl::MouseUp(button, shift, x, y);
     FMouseHeld = false;
     if (x > 0 && x < Width() && y > 0 && y < Height())
-        FButtonState = FHotTrack ? TXiButtonState::bsOver : TXiButtonState::bsNormal;
+        FButtonState = FHotTrack ? TPushButtonState::bsOver : TPushButtonState::bsNormal;
     Repaint();
 }
 
 // The form offers Enter as a dialog key after this, so Enter clicks here only when the
 // dialog-key path will not.
-void TXiButton::KeyDown(std::uint16_t& key, TShiftState shift)
+void TPushButton::KeyDown(std::uint16_t& key, TShiftState shift)
 {
     if (key == VK_SPACE)
-        FButtonState = TXiButtonState::bsPressed;
+        FButtonState = TPushButtonState::bsPressed;
     if (key == VK_RETURN && !ClicksOnDialogKey(key, shift))
         Click();
     Repaint();
     TCustomControl::KeyDown(key, shift);
 }
 
-void TXiButton::KeyUp(std::uint16_t& key, TShiftState shift)
+void TPushButton::KeyUp(std::uint16_t& key, TShiftState shift)
 {
     if (key == VK_SPACE) {
-        SetState(TXiButtonState::bsNormal);
+        SetState(TPushButtonState::bsNormal);
         Click();
     }
     TCustomControl::KeyUp(key, shift);
 }
 
 // Enter when focused or the default button, Escape when the cancel button.
-bool TXiButton::ClicksOnDialogKey(std::uint16_t key, TShiftState shift) const
+bool TPushButton::ClicksOnDialogKey(std::uint16_t key, TShiftState shift) const
 {
     const bool modifiers = (shift & (ssShift | ssCtrl | ssAlt)) != 0;
     const bool ours = (key == VK_RETURN && (FFocused || FDefault)) || (key == VK_ESCAPE && FCancel);
     return ours && !modifiers && CanFocus();
 }
 
-bool TXiButton::CMDialogKey(std::uint16_t key, TShiftState shift)
+bool TPushButton::CMDialogKey(std::uint16_t key, TShiftState shift)
 {
     if (ClicksOnDialogKey(key, shift)) {
         Click();
@@ -349,7 +349,7 @@ bool TXiButton::CMDialogKey(std::uint16_t key, TShiftState shift)
     return TCustomControl::CMDialogKey(key, shift);
 }
 
-bool TXiButton::CMDialogChar(char key)
+bool TPushButton::CMDialogChar(char key)
 {
     if (IsAccel(key, Caption()) && Enabled()) {
         Click();
@@ -358,54 +358,54 @@ bool TXiButton::CMDialogChar(char key)
     return TCustomControl::CMDialogChar(key);
 }
 
-void TXiButton::DoEnter()
+void TPushButton::DoEnter()
 {
     FFocused = true;
     Repaint();
     TCustomControl::DoEnter();
 }
 
-void TXiButton::DoExit()
+void TPushButton::DoExit()
 {
     FFocused = false;
-    SetState(TXiButtonState::bsNormal);
+    SetState(TPushButtonState::bsNormal);
     TCustomControl::DoExit();
 }
 
-void TXiButton::CMTextChanged()
+void TPushButton::CMTextChanged()
 {
     TCustomControl::CMTextChanged();
     Invalidate();
 }
 
-void TXiButton::CMFontChanged()
+void TPushButton::CMFontChanged()
 {
     TCustomControl::CMFontChanged();
     Invalidate();
 }
 
-void TXiButton::CMEnabledChanged()
+void TPushButton::CMEnabledChanged()
 {
     TCustomControl::CMEnabledChanged();
     Invalidate();
 }
 
-void TXiButton::Paint()
+void TPushButton::Paint()
 {
     const TBitmap image = PaintImage();
     Canvas().Draw(0, 0, image);
 }
 
-TBitmap TXiButton::PaintImage()
+TBitmap TPushButton::PaintImage()
 {
     const int w = Width();
     const int h = Height();
     TBitmap image(w, h);
     TCanvas& canvas = image.Canvas();
     const int first =
-        Enabled() ? static_cast<int>(FButtonState) * XiColorsPerState : XiDisabledColors;
+        Enabled() ? static_cast<int>(FButtonState) * ButtonColorsPerState : ButtonDisabledColors;
     const TColor* set = &FColors[first];
-    const bool pressed = FButtonState == TXiButtonState::bsPressed;
+    const bool pressed = FButtonState == TPushButtonState::bsPressed;
 
     canvas.Brush = {set[xpFace], bsSolid};
     canvas.Pen = TPen{};
@@ -449,7 +449,7 @@ TBitmap TXiButton::PaintImage()
         canvas.LineTo(1, h - 2);
     }
     if (FFocused) {
-        canvas.Pen.color = FColors[XiColorFocusRect];
+        canvas.Pen.color = FColors[ButtonFocusRectColor];
         canvas.Rectangle(3, 3, w - 3, h - 3);
     }
     return image;

@@ -31,19 +31,19 @@ enum TColorScheme {
 
 enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 
-enum class TXiButtonState { bsNormal, bsOver, bsPressed };
+enum class TPushButtonState { bsNormal, bsOver, bsPressed };
 
 // The colours are indexed: six per state (Face, Grad, Dark, Light, Border, Text) for normal,
 // over, pressed and disabled, then the focus rectangle.
-constexpr int XiColorsPerState = 6;
-constexpr int XiColorCount = 25;
-enum TXiColorPart { xpFace, xpGrad, xpDark, xpLight, xpBorder, xpText };
-constexpr int XiDisabledColors = 18;
-constexpr int XiColorFocusRect = 24;
+constexpr int ButtonColorsPerState = 6;
+constexpr int ButtonColorCount = 25;
+enum TButtonColorPart { xpFace, xpGrad, xpDark, xpLight, xpBorder, xpText };
+constexpr int ButtonDisabledColors = 18;
+constexpr int ButtonFocusRectColor = 24;
 
-class TXiButton : public TCustomControl {
+class TPushButton : public TCustomControl {
 public:
-    explicit TXiButton(TComponent* owner);
+    explicit TPushButton(TComponent* owner);
 
     // Any single colour change makes the scheme csCustom.
     TColor SchemeColor(int index) const { return FColors[index]; }
@@ -124,7 +124,7 @@ public:
     int ModalResult() const { return FModalResult; }
     void SetModalResult(int value) { FModalResult = value; }
 
-    TXiButtonState ButtonState() const { return FButtonState; }
+    TPushButtonState ButtonState() const { return FButtonState; }
     bool MouseHeld() const { return FMouseHeld; }
     // The button's own record of holding the input focus.
     bool HasFocus() const { return FFocused; }
@@ -151,10 +151,10 @@ protected:
     bool CMDialogChar(char key) override;
 
 private:
-    void SetState(TXiButtonState state);
+    void SetState(TPushButtonState state);
     bool ClicksOnDialogKey(std::uint16_t key, TShiftState shift) const;
 
-    std::array<TColor, XiColorCount> FColors{};
+    std::array<TColor, ButtonColorCount> FColors{};
     TColorScheme FColorScheme = csNeoDesert;
     bool FGradient = false;
     bool FCtl3D = true;
@@ -166,7 +166,7 @@ private:
     bool FCancel = false;
     bool FDefault = false;
     int FModalResult = 0;
-    TXiButtonState FButtonState = TXiButtonState::bsNormal;
+    TPushButtonState FButtonState = TPushButtonState::bsNormal;
     bool FMouseHeld = false;
     bool FFocused = false;
 };

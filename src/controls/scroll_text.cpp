@@ -42,8 +42,8 @@ TColor BlendColor(TColor c1, TColor c2, int steps, int index)
                BlendChannel(GetBValue(a), GetBValue(b), i, steps));
 }
 
-TVrScrollText::TVrScrollText(TComponent* owner)
-    : TVrGraphicImageControl(owner), FTimer(std::make_unique<TVrTimer>(nullptr))
+TScrollText::TScrollText(TComponent* owner)
+    : TGaugeGraphicImageControl(owner), FTimer(std::make_unique<TThreadTimer>(nullptr))
 {
     FTimer->SetEnabled(false);
     FTimer->SetInterval(50);
@@ -53,9 +53,9 @@ TVrScrollText::TVrScrollText(TComponent* owner)
     FScrollOffset = -Width();
 }
 
-TVrScrollText::~TVrScrollText() { FTimer.reset(); }
+TScrollText::~TScrollText() { FTimer.reset(); }
 
-void TVrScrollText::SetActive(bool value)
+void TScrollText::SetActive(bool value)
 {
     if (value == FActive)
         return;
@@ -64,16 +64,16 @@ void TVrScrollText::SetActive(bool value)
         FTimer->SetEnabled(value);
 }
 
-void TVrScrollText::SetThreaded(bool value) { FTimer->SetTimerType(value ? ttThread : ttSystem); }
+void TScrollText::SetThreaded(bool value) { FTimer->SetTimerType(value ? ttThread : ttSystem); }
 
-void TVrScrollText::SetInterval(int value)
+void TScrollText::SetInterval(int value)
 {
     if (value < 0)
         throw ERangeError();
     FTimer->SetInterval(static_cast<unsigned>(value));
 }
 
-void TVrScrollText::SetScrollDirection(TScrollDirection value)
+void TScrollText::SetScrollDirection(TScrollDirection value)
 {
     if (value == FScrollDirection)
         return;
@@ -83,7 +83,7 @@ void TVrScrollText::SetScrollDirection(TScrollDirection value)
     BuildImages();
 }
 
-void TVrScrollText::SetEdgeWidth(int value)
+void TScrollText::SetEdgeWidth(int value)
 {
     if (value == FEdgeWidth)
         return;
@@ -91,7 +91,7 @@ void TVrScrollText::SetEdgeWidth(int value)
     BuildImages();
 }
 
-void TVrScrollText::SetEdgeStyle(TEdgeStyle value)
+void TScrollText::SetEdgeStyle(TEdgeStyle value)
 {
     if (value == FEdgeStyle)
         return;
@@ -100,7 +100,7 @@ void TVrScrollText::SetEdgeStyle(TEdgeStyle value)
 }
 
 // A pass ends when the text has left at the far edge; it then enters again from the start.
-void TVrScrollText::Tick()
+void TScrollText::Tick()
 {
     if (Enabled()) {
         const int wrapped = Width() - FTextStrip.Width();
@@ -117,7 +117,7 @@ void TVrScrollText::Tick()
     RequestRepaint();
 }
 
-void TVrScrollText::BuildImages()
+void TScrollText::BuildImages()
 {
     if (IsLoading())
         return;
@@ -129,7 +129,7 @@ void TVrScrollText::BuildImages()
 }
 
 // The caption in the key colour, one control width of blank margin on each side.
-void TVrScrollText::BuildTextStrip()
+void TScrollText::BuildTextStrip()
 {
     TCanvas& canvas = FTextStrip.Canvas();
     canvas.Font = Font();
@@ -148,7 +148,7 @@ void TVrScrollText::BuildTextStrip()
 }
 
 // Font colour inside, fading to Color over EdgeWidth columns at the chosen edges.
-void TVrScrollText::BuildEdges()
+void TScrollText::BuildEdges()
 {
     FEdgeBitmap.SetSize(Width(), Height());
     TCanvas& canvas = FEdgeBitmap.Canvas();
@@ -169,40 +169,40 @@ void TVrScrollText::BuildEdges()
     }
 }
 
-void TVrScrollText::Paint()
+void TScrollText::Paint()
 {
     ClearImage();
     ImageCanvas().Draw(0, 0, FEdgeBitmap);
     ImageCanvas().Draw(FScrollOffset, 0, FTextStrip);
-    TVrGraphicImageControl::Paint();
+    TGaugeGraphicImageControl::Paint();
 }
 
-void TVrScrollText::Loaded()
+void TScrollText::Loaded()
 {
-    TVrGraphicImageControl::Loaded();
+    TGaugeGraphicImageControl::Loaded();
     BuildImages();
 }
 
-void TVrScrollText::Resize()
+void TScrollText::Resize()
 {
-    TVrGraphicImageControl::Resize();
+    TGaugeGraphicImageControl::Resize();
     BuildImages();
 }
 
-void TVrScrollText::CMFontChanged()
+void TScrollText::CMFontChanged()
 {
-    TVrGraphicImageControl::CMFontChanged();
+    TGaugeGraphicImageControl::CMFontChanged();
     BuildImages();
 }
 
-void TVrScrollText::CMColorChanged()
+void TScrollText::CMColorChanged()
 {
-    TVrGraphicImageControl::CMColorChanged();
+    TGaugeGraphicImageControl::CMColorChanged();
     BuildImages();
 }
 
-void TVrScrollText::CMTextChanged()
+void TScrollText::CMTextChanged()
 {
-    TVrGraphicImageControl::CMTextChanged();
+    TGaugeGraphicImageControl::CMTextChanged();
     BuildImages();
 }

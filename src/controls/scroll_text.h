@@ -18,11 +18,11 @@ enum TEdgeStyle { esLeft, esRight, esBoth };
 // each channel rounded to the nearest integer with halves away from zero. One step gives c1.
 TColor BlendColor(TColor c1, TColor c2, int steps, int index);
 
-class TVrScrollText : public TVrGraphicImageControl {
+class TScrollText : public TGaugeGraphicImageControl {
 public:
-    explicit TVrScrollText(TComponent* owner);
+    explicit TScrollText(TComponent* owner);
     // Stops the timer (and its worker) before the bitmaps go.
-    ~TVrScrollText() override;
+    ~TScrollText() override;
 
     bool Active() const { return FActive; }
     void SetActive(bool value);
@@ -44,7 +44,7 @@ public:
     int ScrollOffset() const { return FScrollOffset; }
     const TBitmap& TextStrip() const { return FTextStrip; }
     const TBitmap& EdgeBitmap() const { return FEdgeBitmap; }
-    TVrTimer& Timer() { return *FTimer; }
+    TThreadTimer& Timer() { return *FTimer; }
 
     // One timer step: move (when enabled) and repaint.
     void Tick();
@@ -62,7 +62,7 @@ private:
     void BuildTextStrip();
     void BuildEdges();
 
-    std::unique_ptr<TVrTimer> FTimer;
+    std::unique_ptr<TThreadTimer> FTimer;
     TBitmap FTextStrip;
     TBitmap FEdgeBitmap;
     bool FActive = false;

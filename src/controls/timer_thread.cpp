@@ -7,12 +7,12 @@
 
 #include "ui/application.h"
 
-TVrTimerThread::TVrTimerThread(TVrTimer& timer) : FTimer(timer)
+TTimerThread::TTimerThread(TThreadTimer& timer) : FTimer(timer)
 {
     FThread = std::thread([this] { Execute(); });
 }
 
-TVrTimerThread::~TVrTimerThread()
+TTimerThread::~TTimerThread()
 {
     Terminate();
     // The worker may be waiting for the GUI thread (this one) to run its tick.
@@ -27,39 +27,39 @@ TVrTimerThread::~TVrTimerThread()
     FThread.join();
 }
 
-unsigned TVrTimerThread::Interval() const
+unsigned TTimerThread::Interval() const
 {
     std::lock_guard lock(FLock);
     return FInterval;
 }
 
-void TVrTimerThread::SetInterval(unsigned ms)
+void TTimerThread::SetInterval(unsigned ms)
 {
     std::lock_guard lock(FLock);
     FInterval = ms;
 }
 
-void TVrTimerThread::Park()
+void TTimerThread::Park()
 {
     std::lock_guard lock(FLock);
     FParkRequested = true;
     FChanged.notify_all();
 }
 
-void TVrTimerThread::Resume()
+void TTimerThread::Resume()
 {
     std::lock_guard lock(FLock);
     FParkRequested = false;
     FChanged.notify_all();
 }
 
-bool TVrTimerThread::Parked() const
+bool TTimerThread::Parked() const
 {
     std::lock_guard lock(FLock);
     return FParked;
 }
 
-void TVrTimerThread::Terminate()
+void TTimerThread::Terminate()
 {
     std::lock_guard lock(FLock);
     FTerminated = true;
@@ -68,7 +68,7 @@ void TVrTimerThread::Terminate()
     FChanged.notify_all();
 }
 
-void TVrTimerThread::Execute()
+void TTimerThread::Execute()
 {
     std::unique_lock lock(FLock);
     while (WaitWhileParked(lock)) {
@@ -82,7 +82,7 @@ void TVrTimerThread::Execute()
     FChanged.notify_all();
 }
 
-bool TVrTimerThread::WaitWhileParked(std::unique_lock<std::mutex>& lock)
+bool TTimerThread::WaitWhileParked(std::unique_lock<std::mutex>& lock)
 {
     if (FParkRequested) {
         FParked = true;
@@ -94,7 +94,7 @@ bool TVrTimerThread::WaitWhileParked(std::unique_lock<std::mutex>& lock)
 }
 
 // A park request ends the wait early, like the event, and neither delivers a tick.
-bool TVrTimerThread::WaitForTick(std::unique_lock<std::mutex>& lock)
+bool TTimerThread::WaitForTick(std::unique_lock<std::mutex>& lock)
 {
     const bool woken = FChanged.wait_for(lock, std::chrono::milliseconds(FInterval), [this] {
         return FWakeEvent || FParkRequested || FTerminated;
@@ -105,9 +105,9 @@ bool TVrTimerThread::WaitForTick(std::unique_lock<std::mutex>& lock)
 
 // The tick itself never runs under the lock, so the GUI thread can park or end the worker
 // meanwhile.
-void TVrTimerThread::DeliverTick()
+void TTimerThread::DeliverTick()
 {
-    TVrTimer& timer = FTimer;
+    TThreadTimer& timer = FTimer;
     if (timer.SyncEvent()) {
         Application().Synchronize([&timer] {
             if (!Application().Terminated())
@@ -118,17 +118,17 @@ void TVrTimerThread::DeliverTick()
     }
 }
 
-TVrTimer::TVrTimer(TComponent* owner) : TVrComponent(owner) { }
+TThreadTimer::TThreadTimer(TComponent* owner) : TGaugeComponent(owner) { }
 
 // Ticks still on their way see Enabled false; OnTimer is dropped once the worker has ended.
-TVrTimer::~TVrTimer()
+TThreadTimer::~TThreadTimer()
 {
     FEnabled = false;
     StopTimer();
     OnTimer = nullptr;
 }
 
-void TVrTimer::SetEnabled(bool value)
+void TThreadTimer::SetEnabled(bool value)
 {
     if (value == FEnabled)
         return;
@@ -137,7 +137,7 @@ void TVrTimer::SetEnabled(bool value)
         UpdateTimer();
 }
 
-void TVrTimer::SetInterval(unsigned ms)
+void TThreadTimer::SetInterval(unsigned ms)
 {
     if (ms == FInterval)
         return;
@@ -146,7 +146,7 @@ void TVrTimer::SetInterval(unsigned ms)
         UpdateTimer();
 }
 
-void TVrTimer::SetTimerType(TVrTimerType value)
+void TThreadTimer::SetTimerType(TThreadTimerType value)
 {
     if (value == FTimerType)
         return;
@@ -156,7 +156,7 @@ void TVrTimer::SetTimerType(TVrTimerType value)
         UpdateTimer();
 }
 
-void TVrTimer::SetPriority(TThreadPriority value)
+void TThreadTimer::SetPriority(TThreadPriority value)
 {
     if (value == FPriority)
         return;
@@ -165,13 +165,13 @@ void TVrTimer::SetPriority(TThreadPriority value)
         UpdateTimer();
 }
 
-void TVrTimer::Loaded()
+void TThreadTimer::Loaded()
 {
-    TVrComponent::Loaded();
+    TGaugeComponent::Loaded();
     UpdateTimer();
 }
 
-void TVrTimer::SetPaused(bool value)
+void TThreadTimer::SetPaused(bool value)
 {
     if (value == FPaused)
         return;
@@ -180,7 +180,7 @@ void TVrTimer::SetPaused(bool value)
         RunUnlessPaused();
 }
 
-void TVrTimer::DoTimer()
+void TThreadTimer::DoTimer()
 {
     if (!FEnabled || FPaused || !OnTimer)
         return;
@@ -191,13 +191,13 @@ void TVrTimer::DoTimer()
     }
 }
 
-void TVrTimer::UpdateTimer()
+void TThreadTimer::UpdateTimer()
 {
     if (Designing())
         return;
     if (!FCreated) {
         if (FTimerType == ttThread) {
-            FThread = std::make_unique<TVrTimerThread>(*this);
+            FThread = std::make_unique<TTimerThread>(*this);
         } else {
             FSystemTimer = std::make_unique<TTimer>(nullptr);
             FSystemTimer->SetEnabled(false);
@@ -213,14 +213,14 @@ void TVrTimer::UpdateTimer()
     RunUnlessPaused();
 }
 
-void TVrTimer::UpdateSystemTimer()
+void TThreadTimer::UpdateSystemTimer()
 {
     FSystemTimer->SetEnabled(false);
     if (FTicking)
         FSystemTimer->SetInterval(FInterval);
 }
 
-void TVrTimer::UpdateThreadTimer()
+void TThreadTimer::UpdateThreadTimer()
 {
     FThread->Park();
     FThread->SetInterval(FInterval);
@@ -230,7 +230,7 @@ void TVrTimer::UpdateThreadTimer()
 
 // Switching the timer off leaves its worker running (the ticks are ignored), so only what the
 // last UpdateTimer decided counts here, not Enabled as it is now.
-void TVrTimer::RunUnlessPaused()
+void TThreadTimer::RunUnlessPaused()
 {
     const bool run = FTicking && !FPaused;
     if (FSystemTimer)
@@ -243,7 +243,7 @@ void TVrTimer::RunUnlessPaused()
     }
 }
 
-void TVrTimer::StopTimer()
+void TThreadTimer::StopTimer()
 {
     if (!FCreated)
         return;

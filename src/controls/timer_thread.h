@@ -14,21 +14,21 @@
 #include "ui/timer.h"
 #include "ui/types.h"
 
-enum TVrTimerType { ttThread, ttSystem };
+enum TThreadTimerType { ttThread, ttSystem };
 
 enum TThreadPriority { tpIdle, tpLowest, tpLower, tpNormal, tpHigher, tpHighest, tpTimeCritical };
 
-class TVrTimer;
+class TThreadTimer;
 
 // The worker of a thread timer. It is created parked; the GUI thread resumes and parks it.
 // Parking takes effect between waits, never while a tick is being delivered.
-class TVrTimerThread {
+class TTimerThread {
 public:
-    explicit TVrTimerThread(TVrTimer& timer);
+    explicit TTimerThread(TThreadTimer& timer);
     // Ends the worker and waits for it, running pending GUI work meanwhile.
-    ~TVrTimerThread();
-    TVrTimerThread(const TVrTimerThread&) = delete;
-    TVrTimerThread& operator=(const TVrTimerThread&) = delete;
+    ~TTimerThread();
+    TTimerThread(const TTimerThread&) = delete;
+    TTimerThread& operator=(const TTimerThread&) = delete;
 
     unsigned Interval() const;
     void SetInterval(unsigned ms);
@@ -50,7 +50,7 @@ private:
     void DeliverTick();
     void Terminate();
 
-    TVrTimer& FTimer;
+    TThreadTimer& FTimer;
     mutable std::mutex FLock;
     std::condition_variable FChanged;
     // The auto-reset wake event: cleared by the wait that sees it.
@@ -64,10 +64,10 @@ private:
     std::thread FThread;
 };
 
-class TVrTimer : public TVrComponent {
+class TThreadTimer : public TGaugeComponent {
 public:
-    explicit TVrTimer(TComponent* owner);
-    ~TVrTimer() override;
+    explicit TThreadTimer(TComponent* owner);
+    ~TThreadTimer() override;
 
     // While false, ticks still arrive but are ignored.
     bool Enabled() const { return FEnabled; }
@@ -78,8 +78,8 @@ public:
     // Thread timer: run the tick on the GUI thread (true) or on the worker (false).
     bool SyncEvent() const { return FSyncEvent; }
     void SetSyncEvent(bool value) { FSyncEvent = value; }
-    TVrTimerType TimerType() const { return FTimerType; }
-    void SetTimerType(TVrTimerType value);
+    TThreadTimerType TimerType() const { return FTimerType; }
+    void SetTimerType(TThreadTimerType value);
     // Kept for the worker; threads of the standard library have no portable priority.
     TThreadPriority Priority() const { return FPriority; }
     void SetPriority(TThreadPriority value);
@@ -91,7 +91,7 @@ public:
     void SetPaused(bool value);
 
     // The worker of a running or parked thread timer, else nullptr.
-    TVrTimerThread* Thread() const { return FThread.get(); }
+    TTimerThread* Thread() const { return FThread.get(); }
 
     // Assign before enabling: the worker reads it through DoTimer.
     TNotifyEvent OnTimer;
@@ -116,9 +116,9 @@ private:
     std::atomic<bool> FPaused = false;
     // What the last UpdateTimer decided: interval, enabled and handler all there.
     bool FTicking = false;
-    TVrTimerType FTimerType = ttThread;
+    TThreadTimerType FTimerType = ttThread;
     TThreadPriority FPriority = tpNormal;
     bool FCreated = false;
-    std::unique_ptr<TVrTimerThread> FThread;
+    std::unique_ptr<TTimerThread> FThread;
     std::unique_ptr<TTimer> FSystemTimer;
 };

@@ -19,19 +19,19 @@ constexpr TShiftState AnyModifierOrButton = ssShift | ssAlt | ssCtrl | ssLeft | 
 
 }  // namespace
 
-TVrTrackBar::TVrTrackBar(TComponent* owner) : TVrCustomImageControl(owner)
+TTrackBar::TTrackBar(TComponent* owner) : TGaugeCustomImageControl(owner)
 {
-    RegisterVrCursors();
+    RegisterGaugeCursors();
     SetControlStyle(ControlStyle() | csOpaque);
     SetTabStop(false);
-    FGutterBevel.SetInnerStyle(TVrBevelStyle::bsNone);
+    FGutterBevel.SetInnerStyle(TBevelStyle::bsNone);
     FGutterBevel.SetInnerSpace(0);
-    FGutterBevel.SetInnerOutline(TVrBevelOutlineStyle::osNone);
-    FGutterBevel.SetOuterStyle(TVrBevelStyle::bsLowered);
+    FGutterBevel.SetInnerOutline(TBevelOutlineStyle::osNone);
+    FGutterBevel.SetOuterStyle(TBevelStyle::bsLowered);
     FGutterBevel.SetOuterSpace(0);
-    FGutterBevel.SetOuterOutline(TVrBevelOutlineStyle::osNone);
+    FGutterBevel.SetOuterOutline(TBevelOutlineStyle::osNone);
     FGutterBevel.OnChange = [this](TObject*) { RequestRepaint(); };
-    FBitmapListLink.OnChange = [this](TVrSharedComponent*) {
+    FBitmapListLink.OnChange = [this](TSharedComponent*) {
         LoadThumb();
         RequestRepaint();
     };
@@ -39,9 +39,9 @@ TVrTrackBar::TVrTrackBar(TComponent* owner) : TVrCustomImageControl(owner)
     SetBounds(Left(), Top(), 175, 45);
 }
 
-TVrTrackBar::~TVrTrackBar() { ReleaseCursorClip(); }
+TTrackBar::~TTrackBar() { ReleaseCursorClip(); }
 
-void TVrTrackBar::SetPosition(int value)
+void TTrackBar::SetPosition(int value)
 {
     value = std::min(std::max(value, FMinValue), FMaxValue);
     if (value == FPosition)
@@ -52,7 +52,7 @@ void TVrTrackBar::SetPosition(int value)
         OnChange(this);
 }
 
-void TVrTrackBar::SetMinValue(int value)
+void TTrackBar::SetMinValue(int value)
 {
     if (value == FMinValue)
         return;
@@ -63,7 +63,7 @@ void TVrTrackBar::SetMinValue(int value)
         RequestRepaint();
 }
 
-void TVrTrackBar::SetMaxValue(int value)
+void TTrackBar::SetMaxValue(int value)
 {
     if (value == FMaxValue)
         return;
@@ -74,7 +74,7 @@ void TVrTrackBar::SetMaxValue(int value)
         RequestRepaint();
 }
 
-void TVrTrackBar::SetOrientation(TVrOrientation value)
+void TTrackBar::SetOrientation(TGaugeOrientation value)
 {
     if (value == FOrientation)
         return;
@@ -85,20 +85,20 @@ void TVrTrackBar::SetOrientation(TVrOrientation value)
     RequestRepaint();
 }
 
-void TVrTrackBar::SetStyle(TVrProgressStyle value) { Change(FStyle, value); }
-void TVrTrackBar::SetOptions(TVrTrackBarOptions value) { Change(FOptions, value); }
-void TVrTrackBar::SetFrequency(int value) { Change(FFrequency, value); }
-void TVrTrackBar::SetBorderWidth(int value) { Change(FBorderWidth, value); }
-void TVrTrackBar::SetGutterWidth(int value) { Change(FGutterWidth, value); }
-void TVrTrackBar::SetGutterColor(TColor value) { Change(FGutterColor, value); }
-void TVrTrackBar::SetTickMarks(TVrTickMarks value) { Change(FTickMarks, value); }
-void TVrTrackBar::SetTickColor(TColor value) { Change(FTickColor, value); }
-void TVrTrackBar::SetBackImageIndex(int value) { Change(FBackImageIndex, value); }
-void TVrTrackBar::SetScaleOffset(int value) { Change(FScaleOffset, value); }
-void TVrTrackBar::SetFocusColor(TColor value) { Change(FFocusColor, value); }
-void TVrTrackBar::SetFocusOffset(int value) { Change(FFocusOffset, value); }
+void TTrackBar::SetStyle(TGaugeProgressStyle value) { Change(FStyle, value); }
+void TTrackBar::SetOptions(TTrackBarOptions value) { Change(FOptions, value); }
+void TTrackBar::SetFrequency(int value) { Change(FFrequency, value); }
+void TTrackBar::SetBorderWidth(int value) { Change(FBorderWidth, value); }
+void TTrackBar::SetGutterWidth(int value) { Change(FGutterWidth, value); }
+void TTrackBar::SetGutterColor(TColor value) { Change(FGutterColor, value); }
+void TTrackBar::SetTickMarks(TTickMarks value) { Change(FTickMarks, value); }
+void TTrackBar::SetTickColor(TColor value) { Change(FTickColor, value); }
+void TTrackBar::SetBackImageIndex(int value) { Change(FBackImageIndex, value); }
+void TTrackBar::SetScaleOffset(int value) { Change(FScaleOffset, value); }
+void TTrackBar::SetFocusColor(TColor value) { Change(FFocusColor, value); }
+void TTrackBar::SetFocusOffset(int value) { Change(FFocusOffset, value); }
 
-void TVrTrackBar::SetThumbImageIndex(int value)
+void TTrackBar::SetThumbImageIndex(int value)
 {
     if (value == FThumbImageIndex)
         return;
@@ -107,7 +107,7 @@ void TVrTrackBar::SetThumbImageIndex(int value)
     RequestRepaint();
 }
 
-void TVrTrackBar::SetThumbStates(int value)
+void TTrackBar::SetThumbStates(int value)
 {
     value = std::clamp(value, 1, 4);
     if (value == FThumbStates)
@@ -118,7 +118,7 @@ void TVrTrackBar::SetThumbStates(int value)
     RequestRepaint();
 }
 
-void TVrTrackBar::SetBitmapList(TVrBitmapList* value)
+void TTrackBar::SetBitmapList(TBitmapList* value)
 {
     // The link is taken out and put back even for the same list, moving it to the end of the
     // list's notification order.
@@ -135,9 +135,9 @@ void TVrTrackBar::SetBitmapList(TVrBitmapList* value)
     RequestRepaint();
 }
 
-void TVrTrackBar::Notification(TComponent* component, TOperation operation)
+void TTrackBar::Notification(TComponent* component, TOperation operation)
 {
-    TVrCustomImageControl::Notification(component, operation);
+    TGaugeCustomImageControl::Notification(component, operation);
     // The list has already dropped its links; only forget it and fall back to the built-in thumb.
     if (operation == opRemove && component == FBitmapList) {
         FBitmapList = nullptr;
@@ -146,39 +146,39 @@ void TVrTrackBar::Notification(TComponent* component, TOperation operation)
     }
 }
 
-void TVrTrackBar::Loaded()
+void TTrackBar::Loaded()
 {
-    TVrCustomImageControl::Loaded();
+    TGaugeCustomImageControl::Loaded();
     LoadThumb();
 }
 
-void TVrTrackBar::Resize()
+void TTrackBar::Resize()
 {
     CentreThumb();
     RequestRepaint();
-    TVrCustomImageControl::Resize();
+    TGaugeCustomImageControl::Resize();
 }
 
-TRect TVrTrackBar::InnerRect() const
+TRect TTrackBar::InnerRect() const
 {
     TRect inner = ClientRect();
     inner.Inflate(-FBorderWidth, -FBorderWidth);
     return inner;
 }
 
-int TVrTrackBar::TrackStart() const
+int TTrackBar::TrackStart() const
 {
     const TRect inner = InnerRect();
     return std::max(0, Horizontal() ? inner.left : inner.top);
 }
 
-int TVrTrackBar::TrackLength() const
+int TTrackBar::TrackLength() const
 {
     const TRect inner = InnerRect();
     return Horizontal() ? inner.Width() - FThumbWidth : inner.Height() - FThumbHeight;
 }
 
-int TVrTrackBar::ValueToPixel(int value) const
+int TTrackBar::ValueToPixel(int value) const
 {
     const long double range = static_cast<long double>(FMaxValue) - FMinValue;
     // An empty range puts every value at the start instead of dividing by zero.
@@ -186,14 +186,14 @@ int TVrTrackBar::ValueToPixel(int value) const
         range == 0 ? 0.0L : (static_cast<long double>(value) - FMinValue) / range;
     int pixel = TrackStart() + RoundEven(TrackLength() * ratio);
     const TRect inner = InnerRect();
-    if (!Horizontal() && FStyle == TVrProgressStyle::psBottomLeft)
+    if (!Horizontal() && FStyle == TGaugeProgressStyle::psBottomLeft)
         pixel = inner.top + inner.bottom - pixel - FThumbHeight;
-    else if (Horizontal() && FStyle == TVrProgressStyle::psTopRight)
+    else if (Horizontal() && FStyle == TGaugeProgressStyle::psTopRight)
         pixel = inner.left + inner.right - pixel - FThumbWidth;
     return pixel;
 }
 
-int TVrTrackBar::PixelToValue(int pixel) const
+int TTrackBar::PixelToValue(int pixel) const
 {
     if (!Horizontal())
         pixel = ClientHeight() - pixel - FThumbHeight;
@@ -201,30 +201,30 @@ int TVrTrackBar::PixelToValue(int pixel) const
     const long double range = static_cast<long double>(FMaxValue) - FMinValue;
     // A track without room for the thumb to move reads as its minimum.
     int value = length == 0 ? 0 : RoundEven((pixel - TrackStart()) * range / length);
-    if (FOptions.Contains(TVrTrackBarOption::toFixedPoints) && FFrequency != 0)
+    if (FOptions.Contains(TTrackBarOption::toFixedPoints) && FFrequency != 0)
         value = RoundEven(static_cast<long double>(value) / FFrequency) * FFrequency;
     return std::min(std::max(value, 0) + FMinValue, FMaxValue);
 }
 
-TRect TVrTrackBar::ThumbRect() const
+TRect TTrackBar::ThumbRect() const
 {
     return Bounds(FThumbLeft, FThumbTop, FThumbWidth, FThumbHeight);
 }
 
-void TVrTrackBar::LoadThumb()
+void TTrackBar::LoadThumb()
 {
     FThumbBitmap = TBitmap();
     if (FBitmapList)
         if (const TBitmap* picture = FBitmapList->GetBitmap(FThumbImageIndex))
             FThumbBitmap = *picture;
     if (FThumbBitmap.Empty())
-        FThumbBitmap = LoadVrBitmapResource(Horizontal() ? "VRTB_HORI" : "VRTB_VERT");
+        FThumbBitmap = LoadGaugeBitmap(Horizontal() ? "VRTB_HORI" : "VRTB_VERT");
     FThumbHeight = FThumbBitmap.Height();
     FThumbWidth = FThumbBitmap.Width() / FThumbStates;
     CentreThumb();
 }
 
-void TVrTrackBar::CentreThumb()
+void TTrackBar::CentreThumb()
 {
     if (Horizontal())
         FThumbTop = (Height() - FThumbHeight) / 2;
@@ -232,7 +232,7 @@ void TVrTrackBar::CentreThumb()
         FThumbLeft = (Width() - FThumbWidth) / 2;
 }
 
-TRect TVrTrackBar::GutterRect() const
+TRect TTrackBar::GutterRect() const
 {
     if (Horizontal())
         return Bounds(FBorderWidth, (ClientHeight() - FGutterWidth) / 2,
@@ -241,7 +241,7 @@ TRect TVrTrackBar::GutterRect() const
                   ClientHeight() - 2 * FBorderWidth);
 }
 
-void TVrTrackBar::Paint()
+void TTrackBar::Paint()
 {
     ClearImage();
     TCanvas& canvas = ImageCanvas();
@@ -255,10 +255,9 @@ void TVrTrackBar::Paint()
     }
     canvas.Pen.color = FTickColor;
     TRect gutter = GutterRect();
-    const bool topLeft =
-        FTickMarks == TVrTickMarks::tmBoth || FTickMarks == TVrTickMarks::tmTopLeft;
+    const bool topLeft = FTickMarks == TTickMarks::tmBoth || FTickMarks == TTickMarks::tmTopLeft;
     const bool bottomRight =
-        FTickMarks == TVrTickMarks::tmBoth || FTickMarks == TVrTickMarks::tmBottomRight;
+        FTickMarks == TTickMarks::tmBoth || FTickMarks == TTickMarks::tmBottomRight;
     if (topLeft)
         DrawTicks((Horizontal() ? gutter.top : gutter.left) - FScaleOffset, -4, -3);
     if (bottomRight)
@@ -278,12 +277,12 @@ void TVrTrackBar::Paint()
     }
     (Horizontal() ? FThumbLeft : FThumbTop) = ValueToPixel(FPosition);
     DrawThumb();
-    TVrCustomImageControl::Paint();
+    TGaugeCustomImageControl::Paint();
 }
 
 // The smallest multiple k of Frequency whose ticks lie at least 4 pixels apart (or as far
 // apart as the track allows). Spacing only grows with k, so a bisection finds it.
-int TVrTrackBar::TickStepMultiple() const
+int TTrackBar::TickStepMultiple() const
 {
     const long double range = static_cast<long double>(FMaxValue) - FMinValue;
     const int length = TrackLength();
@@ -305,7 +304,7 @@ int TVrTrackBar::TickStepMultiple() const
     return static_cast<int>(low);
 }
 
-void TVrTrackBar::DrawTicks(int base, int endLength, int otherLength)
+void TTrackBar::DrawTicks(int base, int endLength, int otherLength)
 {
     // Ticks need a positive step between marks.
     if (FFrequency <= 0)
@@ -331,7 +330,7 @@ void TVrTrackBar::DrawTicks(int base, int endLength, int otherLength)
     }
 }
 
-void TVrTrackBar::DrawThumb()
+void TTrackBar::DrawThumb()
 {
     int frame = 0;
     if (!Enabled())
@@ -346,7 +345,7 @@ void TVrTrackBar::DrawThumb()
         return;
     const TRect source = Bounds(frame * FThumbWidth, 0, FThumbWidth, FThumbHeight);
     TCanvas& canvas = ImageCanvas();
-    if (FOptions.Contains(TVrTrackBarOption::toThumbOpaque)) {
+    if (FOptions.Contains(TTrackBarOption::toThumbOpaque)) {
         canvas.CopyRect(ThumbRect(), FThumbBitmap, source);
         return;
     }
@@ -357,25 +356,25 @@ void TVrTrackBar::DrawThumb()
     canvas.Draw(FThumbLeft, FThumbTop, picture);
 }
 
-int TVrTrackBar::ValueAtPixel(int pixel) const
+int TTrackBar::ValueAtPixel(int pixel) const
 {
     const int value = PixelToValue(pixel);
-    return FStyle == TVrProgressStyle::psTopRight ? FMaxValue - value + FMinValue : value;
+    return FStyle == TGaugeProgressStyle::psTopRight ? FMaxValue - value + FMinValue : value;
 }
 
-void TVrTrackBar::MoveToPixel(int pixel)
+void TTrackBar::MoveToPixel(int pixel)
 {
     const int start = TrackStart();
     const int end = start + TrackLength();
     pixel = std::clamp(pixel, start, std::max(start, end));
-    if (FOptions.Contains(TVrTrackBarOption::toFixedPoints))
+    if (FOptions.Contains(TTrackBarOption::toFixedPoints))
         pixel = std::clamp(ValueToPixel(ValueAtPixel(pixel)), start, std::max(start, end));
     SetPosition(ValueAtPixel(pixel));
 }
 
-void TVrTrackBar::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
+void TTrackBar::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
-    TVrCustomImageControl::MouseDown(button, shift, x, y);
+    TGaugeCustomImageControl::MouseDown(button, shift, x, y);
     if (button != TMouseButton::mbLeft)
         return;
     if (TabStop())
@@ -383,28 +382,28 @@ void TVrTrackBar::MouseDown(TMouseButton button, TShiftState shift, int x, int y
     if (ThumbRect().Contains({x, y})) {
         FDragging = true;
         FGrabOffset = Horizontal() ? x - FThumbLeft : y - FThumbTop;
-        if (FOptions.Contains(TVrTrackBarOption::toMouseClip)) {
+        if (FOptions.Contains(TTrackBarOption::toMouseClip)) {
             const TPoint topLeft = ClientToScreen({0, 0});
             const TRect screen = Bounds(topLeft.x, topLeft.y, ClientWidth(), ClientHeight());
             CurrentBackend().ClipCursor(&screen);
             FCursorClipped = true;
         }
         RequestRepaint();
-    } else if (FOptions.Contains(TVrTrackBarOption::toActiveClick)) {
+    } else if (FOptions.Contains(TTrackBarOption::toActiveClick)) {
         MoveToPixel(Horizontal() ? x - FThumbWidth / 2 : y - FThumbHeight / 2);
     }
 }
 
-void TVrTrackBar::MouseMove(TShiftState shift, int x, int y)
+void TTrackBar::MouseMove(TShiftState shift, int x, int y)
 {
-    TVrCustomImageControl::MouseMove(shift, x, y);
+    TGaugeCustomImageControl::MouseMove(shift, x, y);
     if (FDragging)
         MoveToPixel((Horizontal() ? x : y) - FGrabOffset);
     else
         UpdateThumbHot(x, y);
 }
 
-void TVrTrackBar::UpdateThumbHot(int x, int y)
+void TTrackBar::UpdateThumbHot(int x, int y)
 {
     const bool overThumb = ThumbRect().Contains({x, y});
     if (overThumb == FThumbHot)
@@ -413,17 +412,17 @@ void TVrTrackBar::UpdateThumbHot(int x, int y)
     RequestRepaint();
 }
 
-TCursor TVrTrackBar::CursorAt(TPoint client) const
+TCursor TTrackBar::CursorAt(TPoint client) const
 {
-    if (!IsDesigning() && FOptions.Contains(TVrTrackBarOption::toHandPoint) &&
+    if (!IsDesigning() && FOptions.Contains(TTrackBarOption::toHandPoint) &&
         (FDragging || ThumbRect().Contains(client)))
-        return crVrHandPoint;
-    return TVrCustomImageControl::CursorAt(client);
+        return crGaugeHandPoint;
+    return TGaugeCustomImageControl::CursorAt(client);
 }
 
-void TVrTrackBar::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
+void TTrackBar::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 {
-    TVrCustomImageControl::MouseUp(button, shift, x, y);
+    TGaugeCustomImageControl::MouseUp(button, shift, x, y);
     if (FDragging) {
         FDragging = false;
         RequestRepaint();
@@ -431,7 +430,7 @@ void TVrTrackBar::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
     ReleaseCursorClip();
 }
 
-void TVrTrackBar::ReleaseCursorClip()
+void TTrackBar::ReleaseCursorClip()
 {
     if (!FCursorClipped)
         return;
@@ -439,10 +438,10 @@ void TVrTrackBar::ReleaseCursorClip()
     FCursorClipped = false;
 }
 
-void TVrTrackBar::KeyDown(std::uint16_t& key, TShiftState shift)
+void TTrackBar::KeyDown(std::uint16_t& key, TShiftState shift)
 {
     if ((shift & AnyModifierOrButton) == 0) {
-        const int sign = FStyle == TVrProgressStyle::psTopRight ? -1 : 1;
+        const int sign = FStyle == TGaugeProgressStyle::psTopRight ? -1 : 1;
         const int step = sign * FFrequency;
         if (key == VK_HOME)
             SetPosition(FMaxValue);
@@ -457,34 +456,34 @@ void TVrTrackBar::KeyDown(std::uint16_t& key, TShiftState shift)
         else if (!Horizontal() && key == VK_DOWN)
             SetPosition(FPosition - step);
     }
-    TVrCustomImageControl::KeyDown(key, shift);
+    TGaugeCustomImageControl::KeyDown(key, shift);
 }
 
-bool TVrTrackBar::WantsKey(std::uint16_t key, TShiftState) const
+bool TTrackBar::WantsKey(std::uint16_t key, TShiftState) const
 {
     return key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN;
 }
 
-void TVrTrackBar::DoEnter()
+void TTrackBar::DoEnter()
 {
-    TVrCustomImageControl::DoEnter();
+    TGaugeCustomImageControl::DoEnter();
     if (!FHasFocus) {
         FHasFocus = true;
         RequestRepaint();
     }
 }
 
-void TVrTrackBar::DoExit()
+void TTrackBar::DoExit()
 {
-    TVrCustomImageControl::DoExit();
+    TGaugeCustomImageControl::DoExit();
     if (FHasFocus) {
         FHasFocus = false;
         RequestRepaint();
     }
 }
 
-void TVrTrackBar::CMEnabledChanged()
+void TTrackBar::CMEnabledChanged()
 {
-    TVrCustomImageControl::CMEnabledChanged();
+    TGaugeCustomImageControl::CMEnabledChanged();
     RequestRepaint();
 }

@@ -1,4 +1,4 @@
-// TVrTrackBar: an owner-drawn, double-buffered slider. A sunken gutter with tick marks on one
+// TTrackBar: an owner-drawn, double-buffered slider. A sunken gutter with tick marks on one
 // or both sides and a bitmap thumb that shows an integer between MinValue and MaxValue; an
 // enabled bar can be dragged, clicked and moved with the keys.
 #pragma once
@@ -8,9 +8,9 @@
 
 #include "controls/gauge_base.h"
 
-enum class TVrTickMarks { tmNone, tmBoth, tmBottomRight, tmTopLeft };
+enum class TTickMarks { tmNone, tmBoth, tmBottomRight, tmTopLeft };
 
-enum class TVrTrackBarOption {
+enum class TTrackBarOption {
     toActiveClick,
     toMouseClip,
     toHandPoint,
@@ -19,29 +19,29 @@ enum class TVrTrackBarOption {
 };
 
 // A set of track bar options.
-class TVrTrackBarOptions {
+class TTrackBarOptions {
 public:
-    constexpr TVrTrackBarOptions() = default;
-    constexpr TVrTrackBarOptions(std::initializer_list<TVrTrackBarOption> options)
+    constexpr TTrackBarOptions() = default;
+    constexpr TTrackBarOptions(std::initializer_list<TTrackBarOption> options)
     {
-        for (TVrTrackBarOption option : options)
+        for (TTrackBarOption option : options)
             FBits |= Bit(option);
     }
-    constexpr bool Contains(TVrTrackBarOption option) const { return (FBits & Bit(option)) != 0; }
-    friend bool operator==(const TVrTrackBarOptions&, const TVrTrackBarOptions&) = default;
+    constexpr bool Contains(TTrackBarOption option) const { return (FBits & Bit(option)) != 0; }
+    friend bool operator==(const TTrackBarOptions&, const TTrackBarOptions&) = default;
 
 private:
-    static constexpr unsigned Bit(TVrTrackBarOption option)
+    static constexpr unsigned Bit(TTrackBarOption option)
     {
         return 1u << static_cast<unsigned>(option);
     }
     unsigned FBits = 0;
 };
 
-class TVrTrackBar : public TVrCustomImageControl {
+class TTrackBar : public TGaugeCustomImageControl {
 public:
-    explicit TVrTrackBar(TComponent* owner);
-    ~TVrTrackBar() override;
+    explicit TTrackBar(TComponent* owner);
+    ~TTrackBar() override;
 
     int MinValue() const { return FMinValue; }
     void SetMinValue(int value);
@@ -50,25 +50,25 @@ public:
     // Clamped into MinValue..MaxValue.
     int Position() const { return FPosition; }
     void SetPosition(int value);
-    TVrOrientation Orientation() const { return FOrientation; }
+    TGaugeOrientation Orientation() const { return FOrientation; }
     // Also swaps width and height, unless loading.
-    void SetOrientation(TVrOrientation value);
-    TVrProgressStyle Style() const { return FStyle; }
-    void SetStyle(TVrProgressStyle value);
-    TVrTrackBarOptions Options() const { return FOptions; }
-    void SetOptions(TVrTrackBarOptions value);
+    void SetOrientation(TGaugeOrientation value);
+    TGaugeProgressStyle Style() const { return FStyle; }
+    void SetStyle(TGaugeProgressStyle value);
+    TTrackBarOptions Options() const { return FOptions; }
+    void SetOptions(TTrackBarOptions value);
     int Frequency() const { return FFrequency; }
     void SetFrequency(int value);
     int BorderWidth() const { return FBorderWidth; }
     void SetBorderWidth(int value);
-    TVrBevel& GutterBevel() { return FGutterBevel; }
-    void SetGutterBevel(const TVrBevel& value) { FGutterBevel.Assign(value); }
+    TBevel& GutterBevel() { return FGutterBevel; }
+    void SetGutterBevel(const TBevel& value) { FGutterBevel.Assign(value); }
     int GutterWidth() const { return FGutterWidth; }
     void SetGutterWidth(int value);
     TColor GutterColor() const { return FGutterColor; }
     void SetGutterColor(TColor value);
-    TVrTickMarks TickMarks() const { return FTickMarks; }
-    void SetTickMarks(TVrTickMarks value);
+    TTickMarks TickMarks() const { return FTickMarks; }
+    void SetTickMarks(TTickMarks value);
     TColor TickColor() const { return FTickColor; }
     void SetTickColor(TColor value);
     // Thumb frames side by side in the thumb image, 1..4: normal, disabled, dragging, hot.
@@ -78,8 +78,8 @@ public:
     void SetBackImageIndex(int value);
     int ThumbImageIndex() const { return FThumbImageIndex; }
     void SetThumbImageIndex(int value);
-    TVrBitmapList* BitmapList() const { return FBitmapList; }
-    void SetBitmapList(TVrBitmapList* value);
+    TBitmapList* BitmapList() const { return FBitmapList; }
+    void SetBitmapList(TBitmapList* value);
     int ScaleOffset() const { return FScaleOffset; }
     void SetScaleOffset(int value);
     TColor FocusColor() const { return FFocusColor; }
@@ -117,7 +117,7 @@ protected:
     TCursor CursorAt(TPoint client) const override;
 
 private:
-    bool Horizontal() const { return FOrientation == TVrOrientation::voHorizontal; }
+    bool Horizontal() const { return FOrientation == TGaugeOrientation::voHorizontal; }
     TRect InnerRect() const;
     int TrackStart() const;
     int TrackLength() const;
@@ -136,22 +136,22 @@ private:
     int FMinValue = 0;
     int FMaxValue = 100;
     int FPosition = 0;
-    TVrOrientation FOrientation = TVrOrientation::voHorizontal;
-    TVrProgressStyle FStyle = TVrProgressStyle::psBottomLeft;
-    TVrTrackBarOptions FOptions{TVrTrackBarOption::toActiveClick, TVrTrackBarOption::toMouseClip,
-                                TVrTrackBarOption::toHandPoint, TVrTrackBarOption::toThumbOpaque};
+    TGaugeOrientation FOrientation = TGaugeOrientation::voHorizontal;
+    TGaugeProgressStyle FStyle = TGaugeProgressStyle::psBottomLeft;
+    TTrackBarOptions FOptions{TTrackBarOption::toActiveClick, TTrackBarOption::toMouseClip,
+                              TTrackBarOption::toHandPoint, TTrackBarOption::toThumbOpaque};
     int FFrequency = 10;
     int FBorderWidth = 10;
-    TVrBevel FGutterBevel;
+    TBevel FGutterBevel;
     int FGutterWidth = 9;
     TColor FGutterColor = clBlack;
-    TVrTickMarks FTickMarks = TVrTickMarks::tmBoth;
+    TTickMarks FTickMarks = TTickMarks::tmBoth;
     TColor FTickColor = clBlack;
     int FThumbStates = 1;
     int FBackImageIndex = -1;
     int FThumbImageIndex = -1;
-    TVrBitmapList* FBitmapList = nullptr;
-    TVrChangeLink FBitmapListLink;
+    TBitmapList* FBitmapList = nullptr;
+    TChangeLink FBitmapListLink;
     int FScaleOffset = 5;
     TColor FFocusColor = clBlack;
     int FFocusOffset = 0;

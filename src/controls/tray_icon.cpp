@@ -75,7 +75,7 @@ std::string ReplaceLineBreaks(const std::string& text)
 
 }  // namespace
 
-TJvTrayIcon::TJvTrayIcon(TComponent* owner, std::shared_ptr<sw::INotifyArea> area)
+TTrayIcon::TTrayIcon(TComponent* owner, std::shared_ptr<sw::INotifyArea> area)
     : TComponent(owner), FArea(area ? std::move(area) : sw::DefaultNotifyArea())
 {
     FIcon.OnChange = [this](TObject*) { RefreshCurrentIcon(); };
@@ -85,7 +85,7 @@ TJvTrayIcon::TJvTrayIcon(TComponent* owner, std::shared_ptr<sw::INotifyArea> are
     FTaskbarCreatedMessage = FArea->TaskbarCreatedMessage();
 }
 
-TJvTrayIcon::~TJvTrayIcon()
+TTrayIcon::~TTrayIcon()
 {
     FWindow->KillTimer(kClickTimer);
     FWindow->KillTimer(kBalloonTimer);
@@ -96,22 +96,22 @@ TJvTrayIcon::~TJvTrayIcon()
     FWindow.reset();
 }
 
-bool TJvTrayIcon::NewShell() const { return FArea->ShellFileVersion() >= sw::kNewShellVersion; }
+bool TTrayIcon::NewShell() const { return FArea->ShellFileVersion() >= sw::kNewShellVersion; }
 
-std::size_t TJvTrayIcon::TipLimit() const { return NewShell() ? 127 : 63; }
+std::size_t TTrayIcon::TipLimit() const { return NewShell() ? 127 : 63; }
 
-std::string TJvTrayIcon::ShortHint() const
+std::string TTrayIcon::ShortHint() const
 {
     return FHint.substr(0, FHint.find('|')).substr(0, TipLimit());
 }
 
-void TJvTrayIcon::Send(unsigned message, unsigned flags)
+void TTrayIcon::Send(unsigned message, unsigned flags)
 {
     FTrayData.uFlags = flags;
     FWindow->NotifyIcon(message, FTrayData);
 }
 
-void TJvTrayIcon::Loaded()
+void TTrayIcon::Loaded()
 {
     TComponent::Loaded();
     RefreshCurrentIcon();
@@ -127,7 +127,7 @@ void TJvTrayIcon::Loaded()
         SetTaskListVisible(false);
 }
 
-void TJvTrayIcon::Notification(TComponent* component, TOperation operation)
+void TTrayIcon::Notification(TComponent* component, TOperation operation)
 {
     TComponent::Notification(component, operation);
     if (operation != opRemove)
@@ -140,7 +140,7 @@ void TJvTrayIcon::Notification(TComponent* component, TOperation operation)
         SetIcons(nullptr);
 }
 
-void TJvTrayIcon::SetActive(bool value)
+void TTrayIcon::SetActive(bool value)
 {
     if (Loading()) {
         FActiveAfterLoad = value;
@@ -150,7 +150,7 @@ void TJvTrayIcon::SetActive(bool value)
         ChangeActive(value);
 }
 
-void TJvTrayIcon::ChangeActive(bool value)
+void TTrayIcon::ChangeActive(bool value)
 {
     FActive = value;
     if (value) {
@@ -171,7 +171,7 @@ void TJvTrayIcon::ChangeActive(bool value)
     }
 }
 
-void TJvTrayIcon::FillTrayData()
+void TTrayIcon::FillTrayData()
 {
     const bool newShell = NewShell();
     FTrayData.cbSize = newShell ? sw::kNewShellDataSize : sw::kOldShellDataSize;
@@ -187,7 +187,7 @@ void TJvTrayIcon::FillTrayData()
     FTrayData.uFlags = 0;
 }
 
-void TJvTrayIcon::AddIcon()
+void TTrayIcon::AddIcon()
 {
     if (Has(IconInTray) || !FActive || (Visible(tvAutoHideIcon) && AppIsShown()))
         return;
@@ -199,7 +199,7 @@ void TJvTrayIcon::AddIcon()
         StartAnimation();
 }
 
-void TJvTrayIcon::RemoveIcon()
+void TTrayIcon::RemoveIcon()
 {
     if (!Has(IconInTray))
         return;
@@ -208,7 +208,7 @@ void TJvTrayIcon::RemoveIcon()
     Send(sw::kNimDelete, 0);
 }
 
-void TJvTrayIcon::RefreshCurrentIcon()
+void TTrayIcon::RefreshCurrentIcon()
 {
     if (Loading())
         return;
@@ -221,7 +221,7 @@ void TJvTrayIcon::RefreshCurrentIcon()
         UseIcon(Application().Icon());
 }
 
-void TJvTrayIcon::UseIcon(const TIcon& source)
+void TTrayIcon::UseIcon(const TIcon& source)
 {
     FShownIcon.Assign(source);
     FTrayData.hIcon = ImageOf(FShownIcon);
@@ -229,7 +229,7 @@ void TJvTrayIcon::UseIcon(const TIcon& source)
         Send(sw::kNimModify, sw::kNifIcon);
 }
 
-void TJvTrayIcon::SetIconIndex(int value)
+void TTrayIcon::SetIconIndex(int value)
 {
     if (value == FIconIndex)
         return;
@@ -237,7 +237,7 @@ void TJvTrayIcon::SetIconIndex(int value)
     RefreshCurrentIcon();
 }
 
-void TJvTrayIcon::SetIcons(TImageList* value)
+void TTrayIcon::SetIcons(TImageList* value)
 {
     if (value == FIcons)
         return;
@@ -246,7 +246,7 @@ void TJvTrayIcon::SetIcons(TImageList* value)
     RefreshCurrentIcon();
 }
 
-void TJvTrayIcon::SetDropDownMenu(TPopupMenu* value)
+void TTrayIcon::SetDropDownMenu(TPopupMenu* value)
 {
     if (value == FDropDownMenu)
         return;
@@ -254,7 +254,7 @@ void TJvTrayIcon::SetDropDownMenu(TPopupMenu* value)
     FDropDownMenu = value;
 }
 
-void TJvTrayIcon::SetPopupMenu(TPopupMenu* value)
+void TTrayIcon::SetPopupMenu(TPopupMenu* value)
 {
     if (value == FPopupMenu)
         return;
@@ -264,7 +264,7 @@ void TJvTrayIcon::SetPopupMenu(TPopupMenu* value)
 
 // Asks to hear when `next` is freed and stops listening to `previous` unless another property
 // still refers to it.
-void TJvTrayIcon::Watch(TComponent* previous, TComponent* next)
+void TTrayIcon::Watch(TComponent* previous, TComponent* next)
 {
     FreeNotification(next);
     const int uses = (previous == FIcons) + (previous == FPopupMenu) + (previous == FDropDownMenu);
@@ -272,7 +272,7 @@ void TJvTrayIcon::Watch(TComponent* previous, TComponent* next)
         RemoveFreeNotification(previous);
 }
 
-void TJvTrayIcon::SetHint(const std::string& value)
+void TTrayIcon::SetHint(const std::string& value)
 {
     const std::string text = NewShell() ? value : ReplaceLineBreaks(value);
     if (text == FHint)
@@ -281,7 +281,7 @@ void TJvTrayIcon::SetHint(const std::string& value)
     Include(TipStale);
 }
 
-void TJvTrayIcon::SetAnimated(bool value)
+void TTrayIcon::SetAnimated(bool value)
 {
     FAnimated = value;
     if (value && Has(IconInTray))
@@ -290,7 +290,7 @@ void TJvTrayIcon::SetAnimated(bool value)
         StopAnimation();
 }
 
-void TJvTrayIcon::SetDelay(unsigned value)
+void TTrayIcon::SetDelay(unsigned value)
 {
     FDelay = value;
     if (Has(AnimationRunning)) {
@@ -299,13 +299,13 @@ void TJvTrayIcon::SetDelay(unsigned value)
     }
 }
 
-void TJvTrayIcon::StartAnimation()
+void TTrayIcon::StartAnimation()
 {
     Include(AnimationRunning);
     FWindow->SetTimer(kAnimationTimer, FDelay);
 }
 
-void TJvTrayIcon::StopAnimation()
+void TTrayIcon::StopAnimation()
 {
     if (!Has(AnimationRunning))
         return;
@@ -313,7 +313,7 @@ void TJvTrayIcon::StopAnimation()
     FWindow->KillTimer(kAnimationTimer);
 }
 
-void TJvTrayIcon::AnimationStep()
+void TTrayIcon::AnimationStep()
 {
     int next = FIconIndex + 1;
     if (next < 0 || !FIcons || next >= FIcons->Count())
@@ -323,8 +323,8 @@ void TJvTrayIcon::AnimationStep()
         OnAnimate(this, FIconIndex);
 }
 
-void TJvTrayIcon::BalloonHint(const std::string& title, const std::string& text, TBalloonType kind,
-                              unsigned timeoutMs)
+void TTrayIcon::BalloonHint(const std::string& title, const std::string& text, TBalloonType kind,
+                            unsigned timeoutMs)
 {
     if (!NewShell() || !Has(IconInTray))
         return;
@@ -340,7 +340,7 @@ void TJvTrayIcon::BalloonHint(const std::string& title, const std::string& text,
         OnBalloonShow(this);
 }
 
-void TJvTrayIcon::HideBalloon()
+void TTrayIcon::HideBalloon()
 {
     FWindow->KillTimer(kBalloonTimer);
     if (Has(IconInTray)) {
@@ -352,11 +352,11 @@ void TJvTrayIcon::HideBalloon()
         OnBalloonHide(this);
 }
 
-bool TJvTrayIcon::AppIsMinimized() const { return Application().IsApplicationWindowIconic(); }
+bool TTrayIcon::AppIsMinimized() const { return Application().IsApplicationWindowIconic(); }
 
-bool TJvTrayIcon::AppIsShown() const { return !Has(AppHiddenUnminimized) && !AppIsMinimized(); }
+bool TTrayIcon::AppIsShown() const { return !Has(AppHiddenUnminimized) && !AppIsMinimized(); }
 
-void TJvTrayIcon::HideToTray()
+void TTrayIcon::HideToTray()
 {
     if (AppIsShown()) {
         if (FSnap) {
@@ -372,7 +372,7 @@ void TJvTrayIcon::HideToTray()
         AddIcon();
 }
 
-void TJvTrayIcon::RestoreFromTray()
+void TTrayIcon::RestoreFromTray()
 {
     if (Has(AppHiddenUnminimized)) {
         Exclude(AppHiddenUnminimized);
@@ -389,7 +389,7 @@ void TJvTrayIcon::RestoreFromTray()
 }
 
 // Sees the application window's messages; never claims one, so the minimize still happens.
-bool TJvTrayIcon::AppWindowHook(TMessage& message)
+bool TTrayIcon::AppWindowHook(TMessage& message)
 {
     if (message.Msg == WM_SYSCOMMAND && message.WParam == SC_MINIMIZE && Visible(tvAutoHide) &&
         FActive)
@@ -397,7 +397,7 @@ bool TJvTrayIcon::AppWindowHook(TMessage& message)
     return false;
 }
 
-void TJvTrayIcon::SetVisibility(TTrayVisibilities value)
+void TTrayIcon::SetVisibility(TTrayVisibilities value)
 {
     if (value == FVisibility)
         return;
@@ -419,7 +419,7 @@ void TJvTrayIcon::SetVisibility(TTrayVisibilities value)
         AddIcon();
 }
 
-void TJvTrayIcon::SetTaskListVisible(bool value)
+void TTrayIcon::SetTaskListVisible(bool value)
 {
     if (value == FTaskListVisible)
         return;
@@ -428,7 +428,7 @@ void TJvTrayIcon::SetTaskListVisible(bool value)
 }
 
 // Nothing escapes to the window system: a failing handler ends up in the error box.
-std::optional<std::intptr_t> TJvTrayIcon::TrayWindowProc(const sw::TrayMessage& message)
+std::optional<std::intptr_t> TTrayIcon::TrayWindowProc(const sw::TrayMessage& message)
 {
     try {
         return HandleTrayMessage(message);
@@ -438,7 +438,7 @@ std::optional<std::intptr_t> TJvTrayIcon::TrayWindowProc(const sw::TrayMessage& 
     }
 }
 
-std::optional<std::intptr_t> TJvTrayIcon::HandleTrayMessage(const sw::TrayMessage& message)
+std::optional<std::intptr_t> TTrayIcon::HandleTrayMessage(const sw::TrayMessage& message)
 {
     switch (message.msg) {
     case sw::kWmQueryEndSession:
@@ -472,7 +472,7 @@ std::optional<std::intptr_t> TJvTrayIcon::HandleTrayMessage(const sw::TrayMessag
     return std::nullopt;
 }
 
-std::intptr_t TJvTrayIcon::HandleNotification(unsigned notification)
+std::intptr_t TTrayIcon::HandleNotification(unsigned notification)
 {
     const sw::TrayPointerState pointer = FArea->PointerState();
     const TShiftState shift = ShiftOf(pointer);
@@ -528,7 +528,7 @@ std::intptr_t TJvTrayIcon::HandleNotification(unsigned notification)
     return 0;
 }
 
-void TJvTrayIcon::MoveHandling(TShiftState shift, int x, int y)
+void TTrayIcon::MoveHandling(TShiftState shift, int x, int y)
 {
     if (Has(TipStale)) {
         Exclude(TipStale);
@@ -540,14 +540,14 @@ void TJvTrayIcon::MoveHandling(TShiftState shift, int x, int y)
         OnMouseMove(this, shift, x, y);
 }
 
-void TJvTrayIcon::ButtonDownHandling(TMouseButton button, TShiftState shift, int x, int y)
+void TTrayIcon::ButtonDownHandling(TMouseButton button, TShiftState shift, int x, int y)
 {
     Include(ButtonDown);
     if (OnMouseDown)
         OnMouseDown(this, button, shift, x, y);
 }
 
-bool TJvTrayIcon::ClickWorthWaiting(TMouseButton button) const
+bool TTrayIcon::ClickWorthWaiting(TMouseButton button) const
 {
     if (OnClick)
         return true;
@@ -555,7 +555,7 @@ bool TJvTrayIcon::ClickWorthWaiting(TMouseButton button) const
            (FDropDownMenu || Visible(tvRestoreClick) || Visible(tvMinimizeClick));
 }
 
-void TJvTrayIcon::ButtonUpHandling(TMouseButton button, TShiftState shift, int x, int y)
+void TTrayIcon::ButtonUpHandling(TMouseButton button, TShiftState shift, int x, int y)
 {
     if (Has(ButtonDown)) {
         Exclude(ButtonDown);
@@ -574,7 +574,7 @@ void TJvTrayIcon::ButtonUpHandling(TMouseButton button, TShiftState shift, int x
         ContextMenuAt(x, y);
 }
 
-void TJvTrayIcon::DoubleClickHandling(TMouseButton button, TShiftState shift, int x, int y)
+void TTrayIcon::DoubleClickHandling(TMouseButton button, TShiftState shift, int x, int y)
 {
     if (Has(ClickPending)) {
         Exclude(ClickPending);
@@ -601,7 +601,7 @@ void TJvTrayIcon::DoubleClickHandling(TMouseButton button, TShiftState shift, in
     }
 }
 
-void TJvTrayIcon::DeferredClick()
+void TTrayIcon::DeferredClick()
 {
     FWindow->KillTimer(kClickTimer);
     if (!Has(ClickPending))
@@ -610,7 +610,7 @@ void TJvTrayIcon::DeferredClick()
     ClickHandling(FSavedClick);
 }
 
-void TJvTrayIcon::ClickHandling(const TSavedClick& click)
+void TTrayIcon::ClickHandling(const TSavedClick& click)
 {
     if (OnClick)
         OnClick(this, click.button, click.shift, click.x, click.y);
@@ -626,7 +626,7 @@ void TJvTrayIcon::ClickHandling(const TSavedClick& click)
     }
 }
 
-void TJvTrayIcon::ContextMenuAt(int x, int y)
+void TTrayIcon::ContextMenuAt(int x, int y)
 {
     bool handled = false;
     if (OnContextPopup)
@@ -637,7 +637,7 @@ void TJvTrayIcon::ContextMenuAt(int x, int y)
 
 // The hidden window takes the foreground so the menu closes on a click elsewhere; the empty
 // message afterwards lets the system finish that switch.
-void TJvTrayIcon::OpenMenu(TPopupMenu* menu, int x, int y)
+void TTrayIcon::OpenMenu(TPopupMenu* menu, int x, int y)
 {
     FWindow->SetForeground();
     menu->Popup(x, y);

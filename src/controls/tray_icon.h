@@ -55,11 +55,11 @@ enum TBalloonType { btNone, btError, btInfo, btWarning };
 using TAnimateEvent = std::function<void(TObject* sender, int imageIndex)>;
 using TContextPopupEvent = std::function<void(TObject* sender, TPoint mousePos, bool& handled)>;
 
-class TJvTrayIcon : public TComponent {
+class TTrayIcon : public TComponent {
 public:
     // Without a service the process's default notification area is used.
-    explicit TJvTrayIcon(TComponent* owner, std::shared_ptr<sw::INotifyArea> area = nullptr);
-    ~TJvTrayIcon() override;
+    explicit TTrayIcon(TComponent* owner, std::shared_ptr<sw::INotifyArea> area = nullptr);
+    ~TTrayIcon() override;
 
     bool Active() const { return FActive; }
     void SetActive(bool value);

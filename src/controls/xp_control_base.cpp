@@ -13,20 +13,20 @@ namespace {
 
 // Everything an XP control repaints after; moves, resizes, border and parent-font changes
 // are left out.
-constexpr TJvXPRepaintEvents kXPRepaintEvents =
-    RepaintEventBit(TJvXPRepaintEvent::CaptionChanged) |
-    RepaintEventBit(TJvXPRepaintEvent::EnabledChanged) |
-    RepaintEventBit(TJvXPRepaintEvent::FocusChanged) |
-    RepaintEventBit(TJvXPRepaintEvent::MouseDown) | RepaintEventBit(TJvXPRepaintEvent::MouseEnter) |
-    RepaintEventBit(TJvXPRepaintEvent::MouseLeave) | RepaintEventBit(TJvXPRepaintEvent::MouseUp) |
-    RepaintEventBit(TJvXPRepaintEvent::ParentColorChanged);
+constexpr TXPRepaintEvents kXPRepaintEvents =
+    RepaintEventBit(TXPRepaintEvent::CaptionChanged) |
+    RepaintEventBit(TXPRepaintEvent::EnabledChanged) |
+    RepaintEventBit(TXPRepaintEvent::FocusChanged) | RepaintEventBit(TXPRepaintEvent::MouseDown) |
+    RepaintEventBit(TXPRepaintEvent::MouseEnter) | RepaintEventBit(TXPRepaintEvent::MouseLeave) |
+    RepaintEventBit(TXPRepaintEvent::MouseUp) |
+    RepaintEventBit(TXPRepaintEvent::ParentColorChanged);
 
 constexpr int kGradientBands = 16;
 constexpr int kStripWidth = 16;
 
-TJvXPVisualState StateBit(TJvXPStateItem item)
+TXPVisualState StateBit(TXPStateItem item)
 {
-    return static_cast<TJvXPVisualState>(1u << static_cast<unsigned>(item));
+    return static_cast<TXPVisualState>(1u << static_cast<unsigned>(item));
 }
 
 int Channel(int start, int stop, int band)
@@ -62,7 +62,7 @@ void FillRows(TCanvas& canvas, int top, int bottom, TColor color)
 
 }  // namespace
 
-void JvXPCreateGradientRect(TBitmap& bitmap, TColor start, TColor stop, bool dithered)
+void CreateGradientRect(TBitmap& bitmap, TColor start, TColor stop, bool dithered)
 {
     const int width = bitmap.Width();
     const int height = bitmap.Height();
@@ -97,32 +97,32 @@ void JvXPCreateGradientRect(TBitmap& bitmap, TColor start, TColor stop, bool dit
     }
 }
 
-TJvXPCustomControl::TJvXPCustomControl(TComponent* owner)
-    : TExtCustomControl(owner), FVisualState(StateBit(TJvXPStateItem::Normal)),
+TXPControl::TXPControl(TComponent* owner)
+    : TExtCustomControl(owner), FVisualState(StateBit(TXPStateItem::Normal)),
       FRepaintOn(kXPRepaintEvents)
 {
     SetControlStyle(ControlStyle() | csOpaque);
 }
 
-bool TJvXPCustomControl::InVisualState(TJvXPStateItem item) const
+bool TXPControl::InVisualState(TXPStateItem item) const
 {
     return (FVisualState & StateBit(item)) != 0;
 }
 
-void TJvXPCustomControl::IncludeState(TJvXPStateItem item) { FVisualState |= StateBit(item); }
+void TXPControl::IncludeState(TXPStateItem item) { FVisualState |= StateBit(item); }
 
-void TJvXPCustomControl::ExcludeState(TJvXPStateItem item)
+void TXPControl::ExcludeState(TXPStateItem item)
 {
-    FVisualState &= static_cast<TJvXPVisualState>(~StateBit(item));
+    FVisualState &= static_cast<TXPVisualState>(~StateBit(item));
 }
 
-void TJvXPCustomControl::RepaintAfter(TJvXPRepaintEvent event)
+void TXPControl::RepaintAfter(TXPRepaintEvent event)
 {
     if (FRepaintOn & RepaintEventBit(event))
         Invalidate();
 }
 
-void TJvXPCustomControl::Paint()
+void TXPControl::Paint()
 {
     const TRect client = ClientRect();
     if (client.IsEmpty())
@@ -137,79 +137,79 @@ void TJvXPCustomControl::Paint()
     Canvas().CopyRect(client, FBuffer, client);
 }
 
-void TJvXPCustomControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
+void TXPControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
     TExtCustomControl::MouseDown(button, shift, x, y);
     if (button == TMouseButton::mbLeft) {
         FLeftButtonHeld = true;
         if (!Focused() && CanFocus())
             SetFocus();
-        IncludeState(TJvXPStateItem::ButtonPressed);
+        IncludeState(TXPStateItem::ButtonPressed);
     }
-    RepaintAfter(TJvXPRepaintEvent::MouseDown);
+    RepaintAfter(TXPRepaintEvent::MouseDown);
 }
 
-void TJvXPCustomControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
+void TXPControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 {
     TExtCustomControl::MouseUp(button, shift, x, y);
     if (FLeftButtonHeld) {
         FLeftButtonHeld = false;
-        ExcludeState(TJvXPStateItem::ButtonPressed);
+        ExcludeState(TXPStateItem::ButtonPressed);
     }
-    RepaintAfter(TJvXPRepaintEvent::MouseUp);
+    RepaintAfter(TXPRepaintEvent::MouseUp);
 }
 
-void TJvXPCustomControl::MouseEnter()
+void TXPControl::MouseEnter()
 {
     if (!Designing())
-        IncludeState(TJvXPStateItem::PointerOver);
+        IncludeState(TXPStateItem::PointerOver);
     TExtCustomControl::MouseEnter();
-    RepaintAfter(TJvXPRepaintEvent::MouseEnter);
+    RepaintAfter(TXPRepaintEvent::MouseEnter);
 }
 
-void TJvXPCustomControl::MouseLeave()
+void TXPControl::MouseLeave()
 {
     if (!Designing())
-        ExcludeState(TJvXPStateItem::PointerOver);
+        ExcludeState(TXPStateItem::PointerOver);
     TExtCustomControl::MouseLeave();
-    RepaintAfter(TJvXPRepaintEvent::MouseLeave);
+    RepaintAfter(TXPRepaintEvent::MouseLeave);
 }
 
-void TJvXPCustomControl::FocusChanged(TWinControl* focused)
+void TXPControl::FocusChanged(TWinControl* focused)
 {
     TExtCustomControl::FocusChanged(focused);
-    const bool hadFocus = InVisualState(TJvXPStateItem::HasFocus);
+    const bool hadFocus = InVisualState(TXPStateItem::HasFocus);
     if (Focused()) {
-        IncludeState(TJvXPStateItem::HasFocus);
+        IncludeState(TXPStateItem::HasFocus);
     } else {
-        ExcludeState(TJvXPStateItem::HasFocus);
-        ExcludeState(TJvXPStateItem::ButtonPressed);
+        ExcludeState(TXPStateItem::HasFocus);
+        ExcludeState(TXPStateItem::ButtonPressed);
     }
     // Every control hears of every focus move; only a change of its own focus repaints it.
-    if (hadFocus != InVisualState(TJvXPStateItem::HasFocus))
-        RepaintAfter(TJvXPRepaintEvent::FocusChanged);
+    if (hadFocus != InVisualState(TXPStateItem::HasFocus))
+        RepaintAfter(TXPRepaintEvent::FocusChanged);
 }
 
-void TJvXPCustomControl::EnabledChanged()
+void TXPControl::EnabledChanged()
 {
     TExtCustomControl::EnabledChanged();
-    RepaintAfter(TJvXPRepaintEvent::EnabledChanged);
+    RepaintAfter(TXPRepaintEvent::EnabledChanged);
 }
 
-void TJvXPCustomControl::TextChanged()
+void TXPControl::TextChanged()
 {
     TExtCustomControl::TextChanged();
-    RepaintAfter(TJvXPRepaintEvent::CaptionChanged);
+    RepaintAfter(TXPRepaintEvent::CaptionChanged);
 }
 
-void TJvXPCustomControl::ParentColorChanged()
+void TXPControl::ParentColorChanged()
 {
     TExtCustomControl::ParentColorChanged();
-    RepaintAfter(TJvXPRepaintEvent::ParentColorChanged);
+    RepaintAfter(TXPRepaintEvent::ParentColorChanged);
 }
 
 // Alt plus the caption's "&" letter, or the letter alone while focused, clicks the control.
-bool TJvXPCustomControl::CMDialogChar(char key)
+bool TXPControl::CMDialogChar(char key)
 {
     if (IsAccel(key, Caption()) && CanFocus()) {
         if (Focused() || CurrentBackend().KeyPressed(VK_MENU)) {
@@ -220,7 +220,7 @@ bool TJvXPCustomControl::CMDialogChar(char key)
     return TExtCustomControl::CMDialogChar(key);
 }
 
-void TJvXPStyle::SetTheme(TJvXPTheme theme)
+void TXPStyle::SetTheme(TXPTheme theme)
 {
     if (theme == FTheme)
         return;
@@ -229,7 +229,7 @@ void TJvXPStyle::SetTheme(TJvXPTheme theme)
         OnChange(this);
 }
 
-void TJvXPStyle::SetUseStyleManager(bool value)
+void TXPStyle::SetUseStyleManager(bool value)
 {
     if (value == FUseStyleManager)
         return;
@@ -238,7 +238,7 @@ void TJvXPStyle::SetUseStyleManager(bool value)
         OnChange(this);
 }
 
-TJvXPCustomStyleControl::TJvXPCustomStyleControl(TComponent* owner) : TJvXPCustomControl(owner)
+TXPStyleControl::TXPStyleControl(TComponent* owner) : TXPControl(owner)
 {
     FStyle.OnChange = [this](TObject*) { Invalidate(); };
 }

@@ -11,14 +11,14 @@
 #include "gfx/canvas.h"
 #include "gfx/color.h"
 
-enum class TJvXPTheme { WindowsXP, OfficeXP };
+enum class TXPTheme { WindowsXP, OfficeXP };
 
 // One flag of a control's drawing state.
-enum class TJvXPStateItem { Normal, PointerOver, ButtonPressed, HasFocus };
-using TJvXPVisualState = std::uint8_t;
+enum class TXPStateItem { Normal, PointerOver, ButtonPressed, HasFocus };
+using TXPVisualState = std::uint8_t;
 
 // Events after which a control may repaint itself.
-enum class TJvXPRepaintEvent {
+enum class TXPRepaintEvent {
     BorderChanged,
     CaptionChanged,
     EnabledChanged,
@@ -33,26 +33,26 @@ enum class TJvXPRepaintEvent {
     PositionChanged,
     Resized,
 };
-using TJvXPRepaintEvents = std::uint16_t;
+using TXPRepaintEvents = std::uint16_t;
 
-constexpr TJvXPRepaintEvents RepaintEventBit(TJvXPRepaintEvent event)
+constexpr TXPRepaintEvents RepaintEventBit(TXPRepaintEvent event)
 {
-    return static_cast<TJvXPRepaintEvents>(1u << static_cast<unsigned>(event));
+    return static_cast<TXPRepaintEvents>(1u << static_cast<unsigned>(event));
 }
 
 // Fills `bitmap` (already sized) from `start` at the top to `stop` at the bottom in 16 bands.
 // Dithering gives each band's first rows some pixels of the band above; only the first 16
 // columns are computed and then repeated across the width.
-void JvXPCreateGradientRect(TBitmap& bitmap, TColor start, TColor stop, bool dithered);
+void CreateGradientRect(TBitmap& bitmap, TColor start, TColor stop, bool dithered);
 
-class TJvXPCustomControl : public TExtCustomControl {
+class TXPControl : public TExtCustomControl {
 public:
-    explicit TJvXPCustomControl(TComponent* owner);
+    explicit TXPControl(TComponent* owner);
 
-    TJvXPVisualState VisualState() const { return FVisualState; }
-    bool InVisualState(TJvXPStateItem item) const;
-    TJvXPRepaintEvents RepaintOn() const { return FRepaintOn; }
-    void SetRepaintOn(TJvXPRepaintEvents events) { FRepaintOn = events; }
+    TXPVisualState VisualState() const { return FVisualState; }
+    bool InVisualState(TXPStateItem item) const;
+    TXPRepaintEvents RepaintOn() const { return FRepaintOn; }
+    void SetRepaintOn(TXPRepaintEvents events) { FRepaintOn = events; }
 
     // The picture the last paint produced, client-sized.
     const TBitmap& Buffer() const { return FBuffer; }
@@ -72,40 +72,40 @@ protected:
     void ParentColorChanged() override;
     bool CMDialogChar(char key) override;
 
-    void RepaintAfter(TJvXPRepaintEvent event);
-    void IncludeState(TJvXPStateItem item);
-    void ExcludeState(TJvXPStateItem item);
+    void RepaintAfter(TXPRepaintEvent event);
+    void IncludeState(TXPStateItem item);
+    void ExcludeState(TXPStateItem item);
 
 private:
-    TJvXPVisualState FVisualState = 0;
-    TJvXPRepaintEvents FRepaintOn = 0;
+    TXPVisualState FVisualState = 0;
+    TXPRepaintEvents FRepaintOn = 0;
     bool FLeftButtonHeld = false;
     TBitmap FBuffer;
 };
 
 // The look of a control; a change repaints the control that owns it.
-class TJvXPStyle : public TObject {
+class TXPStyle : public TObject {
 public:
-    TJvXPTheme Theme() const { return FTheme; }
-    void SetTheme(TJvXPTheme theme);
+    TXPTheme Theme() const { return FTheme; }
+    void SetTheme(TXPTheme theme);
     bool UseStyleManager() const { return FUseStyleManager; }
     void SetUseStyleManager(bool value);
 
     TNotifyEvent OnChange;
 
 private:
-    TJvXPTheme FTheme = TJvXPTheme::WindowsXP;
+    TXPTheme FTheme = TXPTheme::WindowsXP;
     bool FUseStyleManager = true;
 };
 
-class TJvXPCustomStyleControl : public TJvXPCustomControl {
+class TXPStyleControl : public TXPControl {
 public:
-    explicit TJvXPCustomStyleControl(TComponent* owner);
+    explicit TXPStyleControl(TComponent* owner);
 
-    TJvXPStyle& Style() { return FStyle; }
+    TXPStyle& Style() { return FStyle; }
     // No shared style manager exists in this program, so the style's own theme applies.
-    TJvXPTheme EffectiveTheme() const { return FStyle.Theme(); }
+    TXPTheme EffectiveTheme() const { return FStyle.Theme(); }
 
 private:
-    TJvXPStyle FStyle;
+    TXPStyle FStyle;
 };

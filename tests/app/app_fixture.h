@@ -97,7 +97,7 @@ protected:
 
     bool Shown() const { return Headless().IsShown(Form->Handle()); }
 
-    TJvSpecialProgress& Bar(int row) { return *Form->MeterRows().at(row).bar; }
+    TGradientBar& Bar(int row) { return *Form->MeterRows().at(row).bar; }
     TLabel& Letter(int row) { return *Form->MeterRows().at(row).label; }
 
     sw::FakePlatform Platform;

@@ -17,7 +17,7 @@ using namespace std::chrono_literals;
 
 // One heading with its ticks counted as they run on the GUI thread.
 struct CountedHeading {
-    explicit CountedHeading(TVrScrollText& heading)
+    explicit CountedHeading(TScrollText& heading)
         : Heading(heading), Worker(heading.Timer().Thread())
     {
         TNotifyEvent tick = heading.Timer().OnTimer;
@@ -28,8 +28,8 @@ struct CountedHeading {
     }
     bool Parked() const { return Heading.Timer().Thread()->Parked(); }
 
-    TVrScrollText& Heading;
-    TVrTimerThread* const Worker;
+    TScrollText& Heading;
+    TTimerThread* const Worker;
     std::atomic<int> Ticks = 0;
 };
 

@@ -45,7 +45,7 @@ std::string Checked(const std::vector<TMenuEntry>& items)
 TEST_F(MainReactionsTest, ButtonsStandInTheTitleBandAndOverTheFirstRows)
 {
     struct Expected {
-        TXiButton* button;
+        TPushButton* button;
         TRect bounds;
         const char* caption;
         const char* hint;
@@ -114,7 +114,7 @@ TEST_F(MainReactionsTest, TrayMenuAsDesigned)
 
 TEST_F(MainReactionsTest, LettersWorkOnEveryButtonAndF5OnlyOnTheRefreshButton)
 {
-    for (TXiButton* button :
+    for (TPushButton* button :
          {Form->rButton, Form->xminButton, Form->xButton, Form->Button_ShowRAM}) {
         SCOPED_TRACE(button->Caption());
         button->SetFocus();

@@ -32,7 +32,7 @@ TEST_F(FirstStartTest, TheWindowIsTheDesignedBorderlessStrip)
 {
     EXPECT_EQ(Headless().AppTitle(), "Spacewell v.1");
     EXPECT_EQ(Application().MainForm(), Form);
-    EXPECT_NE(Headless().MadeCursor(Screen().Cursors(crVrHandPoint)), nullptr)
+    EXPECT_NE(Headless().MadeCursor(Screen().Cursors(crGaugeHandPoint)), nullptr)
         << "the hand cursor is there from the start";
     EXPECT_EQ(Application().Icon().Image().Pixel(0, 0), 0xB35900u) << "the program's own icon";
     EXPECT_EQ(Form->Icon().Image().Pixel(16, 5), 0x008000u);

@@ -188,7 +188,7 @@ TEST_F(MemoryWindowTest, ShowsItsFrameHeadingsPictureGaugesAndCloseButton)
     EXPECT_EQ(PanelPixel(240, 130), 0xB35900u) << "the program's picture";
     EXPECT_EQ(PanelPixel(265, 21), 0xFFE0C1u) << "close button face";
     // Thumbs at 4.0 and 2.0 GB: their black outline where the track bars put them.
-    for (TVrTrackBar* bar : {Panel->TB_TOTAL, Panel->TB_Available}) {
+    for (TTrackBar* bar : {Panel->TB_TOTAL, Panel->TB_Available}) {
         const TRect thumb = bar->ThumbRect();
         EXPECT_EQ(PanelPixel(bar->Left() + thumb.left, bar->Top() + thumb.top), clBlack);
     }

@@ -11,13 +11,13 @@ constexpr std::int64_t kGiB = 1024LL * 1024 * 1024;
 
 struct SysInfoTest : testing::Test {
     std::shared_ptr<sw::FakeMemoryStatus> memory = std::make_shared<sw::FakeMemoryStatus>();
-    TJvComputerInfoEx SysInfo{nullptr, memory};
+    TSystemInfo SysInfo{nullptr, memory};
 };
 
 TEST_F(SysInfoTest, MemoryIsMadeOnceAndKept)
 {
     EXPECT_TRUE(SysInfo.ReadOnly());
-    TJvMemInfo* first = &SysInfo.Memory();
+    TMemoryInfo* first = &SysInfo.Memory();
     EXPECT_EQ(&SysInfo.Memory(), first);
     EXPECT_EQ(memory->Reads, 0);
 }
@@ -39,7 +39,7 @@ TEST_F(SysInfoTest, EachFigureIsItsOwnQueryAtFullWidth)
 TEST_F(SysInfoTest, AssigningAFigureIsRefused)
 {
     memory->Status.totalPhys = 4 * kGiB;
-    TJvMemInfo& info = SysInfo.Memory();
+    TMemoryInfo& info = SysInfo.Memory();
     try {
         info.SetTotalPhysicalMemory(1);
         FAIL() << "assignment accepted";
@@ -54,7 +54,7 @@ TEST(SysInfoOwnership, FreedWithItsOwner)
 {
     auto memory = std::make_shared<sw::FakeMemoryStatus>();
     auto* owner = new TComponent(nullptr);
-    auto* info = new TJvComputerInfoEx(owner, memory);
+    auto* info = new TSystemInfo(owner, memory);
     info->SetName("SysInfo");
     EXPECT_EQ(owner->FindComponent("SysInfo"), info);
     delete owner;

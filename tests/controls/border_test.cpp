@@ -21,11 +21,11 @@ using Expectation = std::function<TColor(int x, int y)>;
 
 }  // namespace
 
-class VrBorderTest : public VrFormTest {
+class BorderTest : public GaugeFormTest {
 protected:
-    TVrBorder* MakeBorder(int w, int h)
+    TBorder* MakeBorder(int w, int h)
     {
-        auto* border = new TVrBorder(Form.get());
+        auto* border = new TBorder(Form.get());
         border->SetParent(Form.get());
         border->SetBounds(0, 0, w, h);
         return border;
@@ -56,21 +56,21 @@ protected:
     }
 };
 
-TEST_F(VrBorderTest, DefaultIsA50x50RaisedGreenLimeFrame)
+TEST_F(BorderTest, DefaultIsA50x50RaisedGreenLimeFrame)
 {
-    auto* border = new TVrBorder(Form.get());
+    auto* border = new TBorder(Form.get());
     border->SetParent(Form.get());
     ShowForm();
     EXPECT_EQ(border->BoundsRect(), Bounds(0, 0, 50, 50));
-    EXPECT_EQ(border->Shape(), TVrBorderShape::bsFrame);
-    EXPECT_EQ(border->Style(), TVrBorderStyle::bsRaised);
+    EXPECT_EQ(border->Shape(), TBorderShape::bsFrame);
+    EXPECT_EQ(border->Style(), TBorderEdgeStyle::bsRaised);
     EXPECT_EQ(border->Version(), "1.3");
     ExpectPicture(50, 50, Frame(50, 50, clLime, clGreen));
 }
 
-TEST_F(VrBorderTest, TheFormsFrameLeavesTwoCornersUntouched)
+TEST_F(BorderTest, TheFormsFrameLeavesTwoCornersUntouched)
 {
-    TVrBorder* border = MakeBorder(282, 50);
+    TBorder* border = MakeBorder(282, 50);
     border->SetShadowColor(0xB35900);
     border->SetHighlightColor(0xFFA851);
     ShowForm();
@@ -82,12 +82,12 @@ TEST_F(VrBorderTest, TheFormsFrameLeavesTwoCornersUntouched)
     EXPECT_EQ(Pixel(280, 48), 0xFFA851u);
 }
 
-TEST_F(VrBorderTest, EveryShapeInBothStyles)
+TEST_F(BorderTest, EveryShapeInBothStyles)
 {
     constexpr int w = 12, h = 9;
     constexpr TColor shadow = 0x000011, highlight = 0x0000EE;
     struct Case {
-        TVrBorderShape shape;
+        TBorderShape shape;
         std::function<Expectation(TColor first, TColor second)> picture;
     };
     const auto lines = [](std::function<int(int x, int y)> which) {
@@ -98,7 +98,7 @@ TEST_F(VrBorderTest, EveryShapeInBothStyles)
         };
     };
     const std::vector<Case> cases{
-        {TVrBorderShape::bsBox,
+        {TBorderShape::bsBox,
          [](TColor first, TColor second) -> Expectation {
              return [=](int x, int y) {
                  if (!OnOutline(x, y, {0, 0, w - 1, h - 1}))
@@ -107,48 +107,48 @@ TEST_F(VrBorderTest, EveryShapeInBothStyles)
                  return bottomRight ? second : first;
              };
          }},
-        {TVrBorderShape::bsFrame,
+        {TBorderShape::bsFrame,
          [](TColor first, TColor second) { return Frame(w, h, first, second); }},
-        {TVrBorderShape::bsTopLine, lines([](int, int y) { return y == 0   ? 1
-                                                                  : y == 1 ? 2
-                                                                           : 0; })},
-        {TVrBorderShape::bsBottomLine, lines([](int, int y) {
+        {TBorderShape::bsTopLine, lines([](int, int y) { return y == 0   ? 1
+                                                                : y == 1 ? 2
+                                                                         : 0; })},
+        {TBorderShape::bsBottomLine, lines([](int, int y) {
              return y == h - 2 ? 1 : y == h - 1 ? 2 : 0;
          })},
-        {TVrBorderShape::bsLeftLine, lines([](int x, int) { return x == 0   ? 1
-                                                                   : x == 1 ? 2
-                                                                            : 0; })},
-        {TVrBorderShape::bsRightLine, lines([](int x, int) {
+        {TBorderShape::bsLeftLine, lines([](int x, int) { return x == 0   ? 1
+                                                                 : x == 1 ? 2
+                                                                          : 0; })},
+        {TBorderShape::bsRightLine, lines([](int x, int) {
              return x == w - 2 ? 1 : x == w - 1 ? 2 : 0;
          })},
-        {TVrBorderShape::bsSpacer, lines([](int, int) { return 0; })},
+        {TBorderShape::bsSpacer, lines([](int, int) { return 0; })},
     };
-    TVrBorder* border = MakeBorder(w, h);
+    TBorder* border = MakeBorder(w, h);
     border->SetShadowColor(shadow);
     border->SetHighlightColor(highlight);
     ShowForm();
     for (const Case& c : cases) {
         SCOPED_TRACE(static_cast<int>(c.shape));
         border->SetShape(c.shape);
-        border->SetStyle(TVrBorderStyle::bsRaised);
+        border->SetStyle(TBorderEdgeStyle::bsRaised);
         ExpectPicture(w, h, c.picture(highlight, shadow));
-        border->SetStyle(TVrBorderStyle::bsLowered);
+        border->SetStyle(TBorderEdgeStyle::bsLowered);
         ExpectPicture(w, h, c.picture(shadow, highlight));
     }
 }
 
-TEST_F(VrBorderTest, TopLineOnAOnePixelBorderClipsTheSecondLine)
+TEST_F(BorderTest, TopLineOnAOnePixelBorderClipsTheSecondLine)
 {
-    TVrBorder* border = MakeBorder(10, 1);
-    border->SetShape(TVrBorderShape::bsTopLine);
+    TBorder* border = MakeBorder(10, 1);
+    border->SetShape(TBorderShape::bsTopLine);
     ShowForm();
     EXPECT_EQ(Pixel(5, 0), clLime);
     EXPECT_EQ(Pixel(5, 1), FormColor);
 }
 
-TEST_F(VrBorderTest, SettersInvalidateInsteadOfRepaintingAtOnce)
+TEST_F(BorderTest, SettersInvalidateInsteadOfRepaintingAtOnce)
 {
-    TVrBorder* border = MakeBorder(50, 50);
+    TBorder* border = MakeBorder(50, 50);
     ShowForm();
     const THeadlessWindow* window = Backend->Window(Form->Handle());
     ASSERT_NE(window, nullptr);
@@ -160,9 +160,9 @@ TEST_F(VrBorderTest, SettersInvalidateInsteadOfRepaintingAtOnce)
     EXPECT_EQ(Pixel(49, 49), clRed);
 }
 
-TEST_F(VrBorderTest, SettersGivenTheSameValueDoNotInvalidate)
+TEST_F(BorderTest, SettersGivenTheSameValueDoNotInvalidate)
 {
-    TVrBorder* border = MakeBorder(50, 50);
+    TBorder* border = MakeBorder(50, 50);
     ShowForm();
     Backend->ProcessMessages();
     const THeadlessWindow* window = Backend->Window(Form->Handle());
@@ -173,10 +173,10 @@ TEST_F(VrBorderTest, SettersGivenTheSameValueDoNotInvalidate)
         std::function<void()> same, changed;
     };
     const std::vector<Case> cases{
-        {"Shape", [&] { border->SetShape(TVrBorderShape::bsFrame); },
-         [&] { border->SetShape(TVrBorderShape::bsBox); }},
-        {"Style", [&] { border->SetStyle(TVrBorderStyle::bsRaised); },
-         [&] { border->SetStyle(TVrBorderStyle::bsLowered); }},
+        {"Shape", [&] { border->SetShape(TBorderShape::bsFrame); },
+         [&] { border->SetShape(TBorderShape::bsBox); }},
+        {"Style", [&] { border->SetStyle(TBorderEdgeStyle::bsRaised); },
+         [&] { border->SetStyle(TBorderEdgeStyle::bsLowered); }},
         {"ShadowColor", [&] { border->SetShadowColor(clGreen); },
          [&] { border->SetShadowColor(clRed); }},
         {"HighlightColor", [&] { border->SetHighlightColor(clLime); },

@@ -20,7 +20,7 @@ constexpr TColor kBoxColor = 0x304050;
 constexpr TColor kFrame = 0x845118;
 constexpr TColor kTick = 0x21A621;
 
-class JvXPCheckboxTest : public ::testing::Test {
+class CheckBoxTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -28,13 +28,13 @@ protected:
         form = Application().CreateForm<TForm>();
         form->SetBorderStyle(bsNone);
         form->SetBounds(0, 0, 200, 60);
-        box = new TJvXPCheckbox(form);
+        box = new TCheckBox(form);
         box->SetParent(form);
         // The memory window's place and size.
         box->SetBounds(16, 20, 121, 17);
         box->SetCaption("Show RAM in Tray");
         box->SetColor(kBoxColor);
-        other = new TJvXPCheckbox(form);
+        other = new TCheckBox(form);
         other->SetParent(form);
         other->SetBounds(16, 40, 121, 17);
         form->Show();
@@ -49,13 +49,13 @@ protected:
     }
 
     TForm* form = nullptr;
-    TJvXPCheckbox* box = nullptr;
-    TJvXPCheckbox* other = nullptr;
+    TCheckBox* box = nullptr;
+    TCheckBox* other = nullptr;
 };
 
-TEST(JvXPResources, TickIsSevenBySevenBlackOnSilver)
+TEST(CheckBoxResources, TickIsSevenBySevenBlackOnSilver)
 {
-    const TBitmap tick = LoadJvXPBitmapResource("JvXPCheckboxCHECKBOX");
+    const TBitmap tick = LoadCheckBoxBitmap("CheckBoxTick");
     ASSERT_EQ(tick.Width(), 7);
     ASSERT_EQ(tick.Height(), 7);
     EXPECT_EQ(tick.Pixel(6, 0), clBlack);
@@ -63,12 +63,12 @@ TEST(JvXPResources, TickIsSevenBySevenBlackOnSilver)
     EXPECT_EQ(tick.Pixel(0, 2), clBlack);
     EXPECT_EQ(tick.Pixel(2, 3), clSilver);
     EXPECT_EQ(tick.Pixel(2, 6), clBlack);
-    EXPECT_TRUE(LoadJvXPBitmapResource("NOSUCH").Empty());
+    EXPECT_TRUE(LoadCheckBoxBitmap("NOSUCH").Empty());
 }
 
-TEST(JvXPGradient, FacesAreFixedPictures)
+TEST(XPGradient, FacesAreFixedPictures)
 {
-    TJvXPCheckbox box(nullptr);
+    TCheckBox box(nullptr);
     struct Case {
         const TBitmap* face;
         int row;
@@ -89,10 +89,10 @@ TEST(JvXPGradient, FacesAreFixedPictures)
     }
 }
 
-TEST(JvXPGradient, DitheringRepeatsTheFirstSixteenColumns)
+TEST(XPGradient, DitheringRepeatsTheFirstSixteenColumns)
 {
     TBitmap wide(40, 60);
-    JvXPCreateGradientRect(wide, clBlack, clWhite, true);
+    CreateGradientRect(wide, clBlack, clWhite, true);
     for (int y = 0; y < 60; ++y)
         for (int x = 16; x < 40; ++x)
             ASSERT_EQ(wide.Pixel(x, y), wide.Pixel(x % 16, y)) << x << "," << y;
@@ -100,7 +100,7 @@ TEST(JvXPGradient, DitheringRepeatsTheFirstSixteenColumns)
     EXPECT_EQ(wide.Pixel(0, 59), clWhite);
 }
 
-TEST_F(JvXPCheckboxTest, BoxFacesByState)
+TEST_F(CheckBoxTest, BoxFacesByState)
 {
     // The box: 13 x 13 at (2, 2) for a 17-pixel-high control.
     EXPECT_EQ(Pixel(2, 2), kFrame);
@@ -110,7 +110,7 @@ TEST_F(JvXPCheckboxTest, BoxFacesByState)
     EXPECT_EQ(Pixel(13, 13), 0xE7EBEFu);
 
     Headless().MouseMove({16 + 8, 20 + 8});
-    ASSERT_TRUE(box->InVisualState(TJvXPStateItem::PointerOver));
+    ASSERT_TRUE(box->InVisualState(TXPStateItem::PointerOver));
     EXPECT_EQ(Pixel(3, 3), 0xCEF3FFu) << "hover ring";
     EXPECT_EQ(Pixel(4, 4), 0xFFFFFFu);
     EXPECT_EQ(Pixel(12, 12), 0xECEFF2u) << "the normal face's row 8: copied, not stretched";
@@ -124,7 +124,7 @@ TEST_F(JvXPCheckboxTest, BoxFacesByState)
     EXPECT_EQ(Pixel(5, 5), 0xFCFCFDu) << "silver is transparent: the face's row 1 shows";
 }
 
-TEST_F(JvXPCheckboxTest, CaptionStartsAtTwentyAndIsCentred)
+TEST_F(CheckBoxTest, CaptionStartsAtTwentyAndIsCentred)
 {
     other->SetFocus();
     form->PaintImage();
@@ -142,7 +142,7 @@ TEST_F(JvXPCheckboxTest, CaptionStartsAtTwentyAndIsCentred)
     EXPECT_LE(ink.bottom, 15);
 }
 
-TEST_F(JvXPCheckboxTest, DisabledCaptionIsEmbossed)
+TEST_F(CheckBoxTest, DisabledCaptionIsEmbossed)
 {
     box->SetEnabled(false);
     const TColor shadow = ColorToRGB(clBtnShadow);
@@ -167,7 +167,7 @@ TEST_F(JvXPCheckboxTest, DisabledCaptionIsEmbossed)
     EXPECT_FALSE(box->Checked()) << "a disabled box ignores the mouse";
 }
 
-TEST_F(JvXPCheckboxTest, TwoQuickClicksToggleTwice)
+TEST_F(CheckBoxTest, TwoQuickClicksToggleTwice)
 {
     int clicks = 0;
     box->OnClick = [&](TObject*) { ++clicks; };
@@ -177,35 +177,35 @@ TEST_F(JvXPCheckboxTest, TwoQuickClicksToggleTwice)
     EXPECT_FALSE(box->Checked());
 }
 
-TEST_F(JvXPCheckboxTest, KeysDoNotToggle)
+TEST_F(CheckBoxTest, KeysDoNotToggle)
 {
     box->SetFocus();
     ASSERT_TRUE(box->Focused());
-    ASSERT_TRUE(box->InVisualState(TJvXPStateItem::HasFocus));
+    ASSERT_TRUE(box->InVisualState(TXPStateItem::HasFocus));
     Headless().PressKey(VK_SPACE, ' ');
     Headless().PressKey(VK_RETURN, '\r');
     EXPECT_FALSE(box->Checked());
 }
 
-TEST_F(JvXPCheckboxTest, PressReleasedOutsideChangesNothing)
+TEST_F(CheckBoxTest, PressReleasedOutsideChangesNothing)
 {
     Headless().MouseDown({16 + 8, 20 + 8});
-    EXPECT_TRUE(box->InVisualState(TJvXPStateItem::ButtonPressed));
+    EXPECT_TRUE(box->InVisualState(TXPStateItem::ButtonPressed));
     EXPECT_TRUE(box->Focused()) << "a press takes the focus";
     Headless().MouseUp({180, 5});
     EXPECT_FALSE(box->Checked());
-    EXPECT_FALSE(box->InVisualState(TJvXPStateItem::ButtonPressed));
+    EXPECT_FALSE(box->InVisualState(TXPStateItem::ButtonPressed));
 }
 
-TEST_F(JvXPCheckboxTest, FocusMovingAwayClearsFocusAndPress)
+TEST_F(CheckBoxTest, FocusMovingAwayClearsFocusAndPress)
 {
     box->SetFocus();
     other->SetFocus();
-    EXPECT_FALSE(box->InVisualState(TJvXPStateItem::HasFocus));
-    EXPECT_TRUE(other->InVisualState(TJvXPStateItem::HasFocus));
+    EXPECT_FALSE(box->InVisualState(TXPStateItem::HasFocus));
+    EXPECT_TRUE(other->InVisualState(TXPStateItem::HasFocus));
 }
 
-TEST_F(JvXPCheckboxTest, AcceleratorClicksTheBox)
+TEST_F(CheckBoxTest, AcceleratorClicksTheBox)
 {
     box->SetCaption("&Show RAM");
     Headless().KeyDown(VK_MENU, ssAlt);
@@ -214,7 +214,7 @@ TEST_F(JvXPCheckboxTest, AcceleratorClicksTheBox)
     EXPECT_TRUE(box->Checked());
 }
 
-TEST_F(JvXPCheckboxTest, AcceleratorWithoutAltOnlyWhileFocused)
+TEST_F(CheckBoxTest, AcceleratorWithoutAltOnlyWhileFocused)
 {
     box->SetCaption("&Show RAM");
     other->SetFocus();
@@ -229,7 +229,7 @@ TEST_F(JvXPCheckboxTest, AcceleratorWithoutAltOnlyWhileFocused)
 
 // The gradient's row colours: band i of 16 runs from i * H / 16, rounded to nearest with
 // halves to even, to the next band's start.
-TEST(JvXPGradient, BandsStartAtRoundedSixteenthsOfTheHeight)
+TEST(XPGradient, BandsStartAtRoundedSixteenthsOfTheHeight)
 {
     struct Case {
         int height;
@@ -250,7 +250,7 @@ TEST(JvXPGradient, BandsStartAtRoundedSixteenthsOfTheHeight)
     };
     for (const Case& c : cases) {
         TBitmap bitmap(20, c.height);
-        JvXPCreateGradientRect(bitmap, clBlack, clWhite, c.dithered);
+        CreateGradientRect(bitmap, clBlack, clWhite, c.dithered);
         ASSERT_EQ(c.rows.size(), static_cast<std::size_t>(c.height));
         for (int y = 0; y < c.height; ++y) {
             const int grey = 17 * c.rows[y];
@@ -262,11 +262,11 @@ TEST(JvXPGradient, BandsStartAtRoundedSixteenthsOfTheHeight)
     }
 }
 
-TEST(JvXPGradient, BandColoursAreRoundedPerChannel)
+TEST(XPGradient, BandColoursAreRoundedPerChannel)
 {
     // One row per band; channels rising and falling by amounts that do not divide by 15.
     TBitmap bitmap(16, 16);
-    JvXPCreateGradientRect(bitmap, RGB(10, 255, 0), RGB(110, 155, 200), false);
+    CreateGradientRect(bitmap, RGB(10, 255, 0), RGB(110, 155, 200), false);
     struct Case {
         int band;
         TColor color;
@@ -277,14 +277,14 @@ TEST(JvXPGradient, BandColoursAreRoundedPerChannel)
         EXPECT_EQ(bitmap.Pixel(3, c.band), c.color) << "band " << c.band;
 }
 
-TEST(JvXPGradient, TallDitheringStaysInEachBandsFirstRows)
+TEST(XPGradient, TallDitheringStaysInEachBandsFirstRows)
 {
     // 100 rows: band starts, and 100 div 15 + 1 = 7 dithered rows per band at offsets 0..5.
     constexpr int kHeight = 100;
     constexpr int kDitherReach = kHeight / 15;
     const int starts[] = {0, 6, 12, 19, 25, 31, 38, 44, 50, 56, 62, 69, 75, 81, 88, 94, kHeight};
     TBitmap bitmap(16, kHeight);
-    JvXPCreateGradientRect(bitmap, clBlack, clWhite, true);
+    CreateGradientRect(bitmap, clBlack, clWhite, true);
     const auto grey = [](int band) { return RGB(17 * band, 17 * band, 17 * band); };
     for (int band = 0; band < 16; ++band)
         for (int y = starts[band]; y < starts[band + 1]; ++y) {
@@ -302,7 +302,7 @@ TEST(JvXPGradient, TallDitheringStaysInEachBandsFirstRows)
         }
 }
 
-TEST_F(JvXPCheckboxTest, CaptionMovesWithSpacing)
+TEST_F(CheckBoxTest, CaptionMovesWithSpacing)
 {
     other->SetFocus();
     for (int spacing : {0, 3, 10, 40}) {
@@ -317,7 +317,7 @@ TEST_F(JvXPCheckboxTest, CaptionMovesWithSpacing)
     }
 }
 
-TEST_F(JvXPCheckboxTest, FocusRectangleOutlinesTheControlWhileFocused)
+TEST_F(CheckBoxTest, FocusRectangleOutlinesTheControlWhileFocused)
 {
     // Every other pixel of the client area's edges is inverted.
     const TColor dot = kBoxColor ^ 0xFFFFFF;

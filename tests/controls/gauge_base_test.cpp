@@ -52,7 +52,7 @@ void ExpectRing(const TBitmap& b, int ring, TColor topLeft, TColor bottomRight)
 
 }  // namespace
 
-TEST(VrPercent, PercentOfTruncatesBelowTheExactShare)
+TEST(GaugePercent, PercentOfTruncatesBelowTheExactShare)
 {
     struct Case {
         int percent, whole, expected;
@@ -64,14 +64,14 @@ TEST(VrPercent, PercentOfTruncatesBelowTheExactShare)
         EXPECT_EQ(PercentOf(c.percent, c.whole), c.expected) << c.percent << " of " << c.whole;
 }
 
-TEST(VrPercent, ResultsBeyond32BitsRaiseErrors)
+TEST(GaugePercent, ResultsBeyond32BitsRaiseErrors)
 {
     EXPECT_THROW(PercentOf(300, 2000000000), ERangeError);
     EXPECT_THROW(PercentOfValue(2000000000, 1), EIntOverflow);
     EXPECT_THROW(PercentOfValue(-2000000000, 1), EIntOverflow);
 }
 
-TEST(VrPercent, PercentOfValueTruncatesAndGuardsZero)
+TEST(GaugePercent, PercentOfValueTruncatesAndGuardsZero)
 {
     struct Case {
         int value, whole, expected;
@@ -83,7 +83,7 @@ TEST(VrPercent, PercentOfValueTruncatesAndGuardsZero)
         EXPECT_EQ(PercentOfValue(c.value, c.whole), c.expected) << c.value << " of " << c.whole;
 }
 
-TEST(VrFrame3D, CornersTakeTheBottomColourAndTheRectShrinks)
+TEST(Frame3D, CornersTakeTheBottomColourAndTheRectShrinks)
 {
     TBitmap b = MarkedBitmap(6, 5);
     TRect r = b.BoundsRect();
@@ -98,7 +98,7 @@ TEST(VrFrame3D, CornersTakeTheBottomColourAndTheRectShrinks)
     EXPECT_EQ(b.Pixel(1, 1), Marker);
 }
 
-TEST(VrFrame3D, WidthZeroDrawsAndShrinksNothing)
+TEST(Frame3D, WidthZeroDrawsAndShrinksNothing)
 {
     TBitmap b = MarkedBitmap(4, 4);
     TRect r = b.BoundsRect();
@@ -107,10 +107,10 @@ TEST(VrFrame3D, WidthZeroDrawsAndShrinksNothing)
     EXPECT_EQ(CountPixels(b, Marker), 16);
 }
 
-TEST(VrBevel, DefaultBevelOn100x20)
+TEST(GaugeBevel, DefaultBevelOn100x20)
 {
     TBitmap b = MarkedBitmap(100, 20);
-    TVrBevel bevel;
+    TBevel bevel;
     TRect r = b.BoundsRect();
     bevel.DrawBevel(b.Canvas(), r);
     EXPECT_EQ(r, Bounds(4, 4, 92, 12));
@@ -129,10 +129,10 @@ TEST(VrBevel, DefaultBevelOn100x20)
     EXPECT_EQ(shrunk, r);
 }
 
-TEST(VrBevel, InvisibleDrawsAndShrinksNothing)
+TEST(GaugeBevel, InvisibleDrawsAndShrinksNothing)
 {
     TBitmap b = MarkedBitmap(30, 30);
-    TVrBevel bevel;
+    TBevel bevel;
     bevel.SetVisible(false);
     TRect r = b.BoundsRect();
     bevel.DrawBevel(b.Canvas(), r);
@@ -142,9 +142,9 @@ TEST(VrBevel, InvisibleDrawsAndShrinksNothing)
     EXPECT_EQ(CountPixels(b, Marker), 900);
 }
 
-TEST(VrBevel, EachOutlineAddsOnePixelAndDrawingMatchesShrinking)
+TEST(GaugeBevel, EachOutlineAddsOnePixelAndDrawingMatchesShrinking)
 {
-    using O = TVrBevelOutlineStyle;
+    using O = TBevelOutlineStyle;
     struct Case {
         O outer, inner;
         int total, blackRings;
@@ -155,7 +155,7 @@ TEST(VrBevel, EachOutlineAddsOnePixelAndDrawingMatchesShrinking)
                                   {O::osOuter, O::osInner, 5, 2}};
     for (const Case& c : cases) {
         TBitmap b = MarkedBitmap(40, 40);
-        TVrBevel bevel;
+        TBevel bevel;
         bevel.SetOuterOutline(c.outer);
         bevel.SetInnerOutline(c.inner);
         TRect drawn = b.BoundsRect();
@@ -172,9 +172,9 @@ TEST(VrBevel, EachOutlineAddsOnePixelAndDrawingMatchesShrinking)
     }
 }
 
-TEST(VrBevel, RingArithmeticBeyond32BitsIsAnOverflow)
+TEST(GaugeBevel, RingArithmeticBeyond32BitsIsAnOverflow)
 {
-    TVrBevel bevel;
+    TBevel bevel;
     bevel.SetBorderWidth(std::numeric_limits<int>::max());
     EXPECT_THROW(bevel.TotalWidth(), EIntOverflow);
     bevel.SetBorderWidth(1000);
@@ -182,17 +182,17 @@ TEST(VrBevel, RingArithmeticBeyond32BitsIsAnOverflow)
     EXPECT_THROW(bevel.ShrinkToInterior(r), EIntOverflow);
 }
 
-TEST(VrBevel, WidthsAndSpacesStackInOrder)
+TEST(GaugeBevel, WidthsAndSpacesStackInOrder)
 {
     TBitmap b = MarkedBitmap(40, 40);
-    TVrBevel bevel;
+    TBevel bevel;
     bevel.SetBorderWidth(2);
     bevel.SetBorderColor(clRed);
-    bevel.SetOuterOutline(TVrBevelOutlineStyle::osInner);
+    bevel.SetOuterOutline(TBevelOutlineStyle::osInner);
     bevel.SetOuterWidth(2);
     bevel.SetOuterSpace(1);
     bevel.SetOuterColor(clBlue);
-    bevel.SetInnerStyle(TVrBevelStyle::bsNone);
+    bevel.SetInnerStyle(TBevelStyle::bsNone);
     bevel.SetInnerSpace(2);
     bevel.SetInnerColor(clYellow);
     TRect r = b.BoundsRect();
@@ -211,9 +211,9 @@ TEST(VrBevel, WidthsAndSpacesStackInOrder)
     EXPECT_EQ(r.left, 8);
 }
 
-TEST(VrBevel, SettersNotifyOnlyOnChangeAndClampTheirRanges)
+TEST(GaugeBevel, SettersNotifyOnlyOnChangeAndClampTheirRanges)
 {
-    TVrBevel bevel;
+    TBevel bevel;
     int notified = 0;
     bevel.OnChange = [&](TObject* sender) {
         EXPECT_EQ(sender, &bevel);
@@ -231,9 +231,9 @@ TEST(VrBevel, SettersNotifyOnlyOnChangeAndClampTheirRanges)
     EXPECT_EQ(notified, 1);
 }
 
-TEST(VrBevel, UpdateBracketsNotifyOnceAndNeverGoBelowZero)
+TEST(GaugeBevel, UpdateBracketsNotifyOnceAndNeverGoBelowZero)
 {
-    TVrBevel bevel;
+    TBevel bevel;
     int notified = 0;
     bevel.OnChange = [&](TObject*) { ++notified; };
     bevel.BeginUpdate();
@@ -250,42 +250,42 @@ TEST(VrBevel, UpdateBracketsNotifyOnceAndNeverGoBelowZero)
     EXPECT_EQ(notified, 3);
 }
 
-TEST(VrBevel, AssignCopiesEverythingWithOneNotification)
+TEST(GaugeBevel, AssignCopiesEverythingWithOneNotification)
 {
-    TVrBevel source;
+    TBevel source;
     source.SetBorderWidth(3);
     source.SetBorderColor(clRed);
-    source.SetOuterOutline(TVrBevelOutlineStyle::osInner);
-    source.SetOuterStyle(TVrBevelStyle::bsLowered);
+    source.SetOuterOutline(TBevelOutlineStyle::osInner);
+    source.SetOuterStyle(TBevelStyle::bsLowered);
     source.SetOuterWidth(2);
     source.SetOuterShadow(clNavy);
     source.SetOuterHighlight(clAqua);
     source.SetOuterSpace(4);
     source.SetOuterColor(clTeal);
-    source.SetInnerOutline(TVrBevelOutlineStyle::osOuter);
-    source.SetInnerStyle(TVrBevelStyle::bsRaised);
+    source.SetInnerOutline(TBevelOutlineStyle::osOuter);
+    source.SetInnerStyle(TBevelStyle::bsRaised);
     source.SetInnerWidth(5);
     source.SetInnerShadow(clMaroon);
     source.SetInnerHighlight(clLime);
     source.SetInnerSpace(6);
     source.SetInnerColor(clPurple);
     source.SetVisible(false);
-    TVrBevel target;
+    TBevel target;
     int notified = 0;
     target.OnChange = [&](TObject*) { ++notified; };
     target.Assign(source);
     EXPECT_EQ(notified, 1);
     EXPECT_EQ(target.BorderWidth(), 3);
     EXPECT_EQ(target.BorderColor(), clRed);
-    EXPECT_EQ(target.OuterOutline(), TVrBevelOutlineStyle::osInner);
-    EXPECT_EQ(target.OuterStyle(), TVrBevelStyle::bsLowered);
+    EXPECT_EQ(target.OuterOutline(), TBevelOutlineStyle::osInner);
+    EXPECT_EQ(target.OuterStyle(), TBevelStyle::bsLowered);
     EXPECT_EQ(target.OuterWidth(), 2);
     EXPECT_EQ(target.OuterShadow(), clNavy);
     EXPECT_EQ(target.OuterHighlight(), clAqua);
     EXPECT_EQ(target.OuterSpace(), 4);
     EXPECT_EQ(target.OuterColor(), clTeal);
-    EXPECT_EQ(target.InnerOutline(), TVrBevelOutlineStyle::osOuter);
-    EXPECT_EQ(target.InnerStyle(), TVrBevelStyle::bsRaised);
+    EXPECT_EQ(target.InnerOutline(), TBevelOutlineStyle::osOuter);
+    EXPECT_EQ(target.InnerStyle(), TBevelStyle::bsRaised);
     EXPECT_EQ(target.InnerWidth(), 5);
     EXPECT_EQ(target.InnerShadow(), clMaroon);
     EXPECT_EQ(target.InnerHighlight(), clLime);
@@ -294,9 +294,9 @@ TEST(VrBevel, AssignCopiesEverythingWithOneNotification)
     EXPECT_FALSE(target.Visible());
 }
 
-TEST(VrPalette, ColorForPicksLowAtOrBelowZero)
+TEST(GaugePalette, ColorForPicksLowAtOrBelowZero)
 {
-    TVrPalette palette;
+    TGaugePalette palette;
     EXPECT_EQ(palette.Low(), clGreen);
     EXPECT_EQ(palette.High(), clLime);
     struct Case {
@@ -307,16 +307,16 @@ TEST(VrPalette, ColorForPicksLowAtOrBelowZero)
         EXPECT_EQ(palette.ColorFor(c.index), c.expected) << c.index;
 }
 
-TEST(VrPalette, SettersAndAssignNotify)
+TEST(GaugePalette, SettersAndAssignNotify)
 {
-    TVrPalette palette;
+    TGaugePalette palette;
     int notified = 0;
     palette.OnChange = [&](TObject*) { ++notified; };
     palette.SetLow(clGreen);
     EXPECT_EQ(notified, 0);
     palette.SetHigh(clRed);
     EXPECT_EQ(notified, 1);
-    TVrPalette other;
+    TGaugePalette other;
     other.SetLow(clNavy);
     other.SetHigh(clAqua);
     palette.Assign(other);
@@ -325,14 +325,14 @@ TEST(VrPalette, SettersAndAssignNotify)
     EXPECT_EQ(palette.High(), clAqua);
 }
 
-TEST(VrSharedComponent, LinksAreToldInOrderAndReleasedOnDestruction)
+TEST(SharedComponent, LinksAreToldInOrderAndReleasedOnDestruction)
 {
-    TVrChangeLink first, second;
+    TChangeLink first, second;
     std::vector<int> calls;  // 1, 2: the links; 0: the list's own OnChange
-    first.OnChange = [&](TVrSharedComponent*) { calls.push_back(1); };
-    second.OnChange = [&](TVrSharedComponent*) { calls.push_back(2); };
+    first.OnChange = [&](TSharedComponent*) { calls.push_back(1); };
+    second.OnChange = [&](TSharedComponent*) { calls.push_back(2); };
     {
-        TVrBitmapList list(nullptr);
+        TBitmapList list(nullptr);
         list.OnChange = [&](TObject* sender) {
             EXPECT_EQ(sender, &list);
             calls.push_back(0);
@@ -350,22 +350,22 @@ TEST(VrSharedComponent, LinksAreToldInOrderAndReleasedOnDestruction)
     EXPECT_EQ(second.Sender(), nullptr);
 }
 
-TEST(VrSharedComponent, ALinkLeavesItsListWhenDestroyed)
+TEST(SharedComponent, ALinkLeavesItsListWhenDestroyed)
 {
-    TVrBitmapList list(nullptr);
+    TBitmapList list(nullptr);
     int calls = 0;
     {
-        TVrChangeLink link;
-        link.OnChange = [&](TVrSharedComponent*) { ++calls; };
+        TChangeLink link;
+        link.OnChange = [&](TSharedComponent*) { ++calls; };
         list.InsertLink(link);
     }
     list.Bitmaps().Add(TBitmap(1, 1));
     EXPECT_EQ(calls, 0);
 }
 
-TEST(VrBitmapList, LookupByIndexStoresCopies)
+TEST(GaugeBitmapList, LookupByIndexStoresCopies)
 {
-    TVrBitmapList list(nullptr);
+    TBitmapList list(nullptr);
     TBitmap picture(4, 3);
     picture.SetPixel(1, 1, clRed);
     list.Bitmaps().Add(picture);
@@ -377,9 +377,9 @@ TEST(VrBitmapList, LookupByIndexStoresCopies)
     EXPECT_EQ(list.Version(), "1.3");
 }
 
-TEST(VrResources, BuiltInThumbs)
+TEST(GaugeResources, BuiltInThumbs)
 {
-    const TBitmap hori = LoadVrBitmapResource("VRTB_HORI");
+    const TBitmap hori = LoadGaugeBitmap("VRTB_HORI");
     ASSERT_EQ(hori.Width(), 9);
     ASSERT_EQ(hori.Height(), 17);
     EXPECT_EQ(hori.Pixel(4, 0), clBlack);
@@ -390,7 +390,7 @@ TEST(VrResources, BuiltInThumbs)
     EXPECT_EQ(hori.Pixel(4, 15), clGray);
     EXPECT_EQ(hori.Pixel(0, 16), clBlack);
 
-    const TBitmap vert = LoadVrBitmapResource("VRTB_VERT");
+    const TBitmap vert = LoadGaugeBitmap("VRTB_VERT");
     ASSERT_EQ(vert.Width(), 17);
     ASSERT_EQ(vert.Height(), 9);
     EXPECT_EQ(vert.Pixel(8, 1), clWhite);
@@ -400,46 +400,46 @@ TEST(VrResources, BuiltInThumbs)
     EXPECT_EQ(vert.Pixel(2, 7), clGray);
     EXPECT_EQ(vert.Pixel(16, 4), clBlack);
 
-    EXPECT_TRUE(LoadVrBitmapResource("NOSUCH").Empty());
+    EXPECT_TRUE(LoadGaugeBitmap("NOSUCH").Empty());
 }
 
-TEST(VrResources, HandCursorPointsWithItsFingertip)
+TEST(GaugeResources, HandCursorPointsWithItsFingertip)
 {
-    const TVrCursorResource& hand = LoadVrCursorResource("VRCURSORHANDPOINT");
+    const TCursorResource& hand = LoadGaugeCursor("VRCURSORHANDPOINT");
     ASSERT_FALSE(hand.rows.empty());
     EXPECT_EQ(hand.rows[hand.hotSpot.y][hand.hotSpot.x], 'K');
     for (const auto& row : hand.rows)
         EXPECT_EQ(row.size(), hand.rows.front().size());
-    EXPECT_TRUE(LoadVrCursorResource("NOSUCH").rows.empty());
+    EXPECT_TRUE(LoadGaugeCursor("NOSUCH").rows.empty());
 }
 
-TEST(VrResources, HandCursorPictureIsSeeThroughAroundTheHand)
+TEST(GaugeResources, HandCursorPictureIsSeeThroughAroundTheHand)
 {
-    const TVrCursorResource& hand = LoadVrCursorResource("VRCURSORHANDPOINT");
-    const TBitmap picture = VrCursorPicture(hand);
+    const TCursorResource& hand = LoadGaugeCursor("VRCURSORHANDPOINT");
+    const TBitmap picture = CursorPicture(hand);
     ASSERT_EQ(picture.Width(), static_cast<int>(hand.rows.front().size()));
     ASSERT_EQ(picture.Height(), static_cast<int>(hand.rows.size()));
     EXPECT_TRUE(picture.Transparent);
     EXPECT_EQ(picture.Pixel(0, 0), picture.TransparentColor);
     EXPECT_EQ(picture.Pixel(hand.hotSpot.x, hand.hotSpot.y), clBlack);
     EXPECT_EQ(picture.Pixel(5, 1), clWhite);
-    EXPECT_TRUE(VrCursorPicture(LoadVrCursorResource("NOSUCH")).Empty());
+    EXPECT_TRUE(CursorPicture(LoadGaugeCursor("NOSUCH")).Empty());
 }
 
-TEST(VrCursors, HandPointIsMadeOnceFromTheBuiltInPicture)
+TEST(GaugeCursors, HandPointIsMadeOnceFromTheBuiltInPicture)
 {
     auto owned = std::make_unique<HeadlessBackend>();
     HeadlessBackend* backend = owned.get();
     SetBackend(std::move(owned));
     Screen().Reset();
-    RegisterVrCursors();
-    const std::uintptr_t handle = Screen().Cursors(crVrHandPoint);
+    RegisterGaugeCursors();
+    const std::uintptr_t handle = Screen().Cursors(crGaugeHandPoint);
     const THeadlessCursor* made = backend->MadeCursor(handle);
     ASSERT_NE(made, nullptr);
-    const TVrCursorResource& hand = LoadVrCursorResource("VRCURSORHANDPOINT");
+    const TCursorResource& hand = LoadGaugeCursor("VRCURSORHANDPOINT");
     EXPECT_EQ(made->hotSpot, hand.hotSpot);
     EXPECT_EQ(made->image.Pixel(0, 0), made->transparent);
     EXPECT_EQ(made->image.Pixel(5, 1), clWhite);
-    RegisterVrCursors();
-    EXPECT_EQ(Screen().Cursors(crVrHandPoint), handle);
+    RegisterGaugeCursors();
+    EXPECT_EQ(Screen().Cursors(crGaugeHandPoint), handle);
 }

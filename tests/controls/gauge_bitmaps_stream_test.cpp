@@ -19,7 +19,7 @@ TBitmap Filled(int width, int height, TColor color)
     return b;
 }
 
-std::string Saved(const TVrBitmaps& bitmaps)
+std::string Saved(const TGaugeBitmaps& bitmaps)
 {
     std::ostringstream out;
     bitmaps.SaveToStream(out);
@@ -31,17 +31,17 @@ struct CountedList {
     CountedList()
     {
         list.Bitmaps().Add(TBitmap(9, 9));
-        link.OnChange = [this](TVrSharedComponent*) { ++notified; };
+        link.OnChange = [this](TSharedComponent*) { ++notified; };
         list.InsertLink(link);
     }
-    TVrBitmapList list{nullptr};
-    TVrChangeLink link;
+    TBitmapList list{nullptr};
+    TChangeLink link;
     int notified = 0;
 };
 
-TEST(VrBitmapsStream, StartsWithSignatureAndCount)
+TEST(GaugeBitmapsStream, StartsWithSignatureAndCount)
 {
-    TVrBitmaps bitmaps;
+    TGaugeBitmaps bitmaps;
     EXPECT_EQ(Saved(bitmaps), std::string("\x62\x54\x35\x00\x00\x00\x00\x00", 8));
     bitmaps.Add(TBitmap(1, 1));
     bitmaps.Add(TBitmap(2, 1));
@@ -51,9 +51,9 @@ TEST(VrBitmapsStream, StartsWithSignatureAndCount)
     EXPECT_EQ(bytes.size(), 8u + (54 + 4) + (54 + 8));
 }
 
-TEST(VrBitmapsStream, RoundTripReplacesTheListAndNotifiesOnce)
+TEST(GaugeBitmapsStream, RoundTripReplacesTheListAndNotifiesOnce)
 {
-    TVrBitmaps source;
+    TGaugeBitmaps source;
     source.Add(Filled(3, 2, clRed));
     source.Add(Filled(5, 4, 0x203040));
     CountedList target;
@@ -73,9 +73,9 @@ TEST(VrBitmapsStream, RoundTripReplacesTheListAndNotifiesOnce)
     }
 }
 
-TEST(VrBitmapsStream, BadStreamsLeaveTheListEmptyAfterOneNotification)
+TEST(GaugeBitmapsStream, BadStreamsLeaveTheListEmptyAfterOneNotification)
 {
-    TVrBitmaps two;
+    TGaugeBitmaps two;
     two.Add(TBitmap(2, 2));
     two.Add(TBitmap(3, 3));
     const std::string good = Saved(two);
@@ -111,7 +111,7 @@ TEST(VrBitmapsStream, BadStreamsLeaveTheListEmptyAfterOneNotification)
     }
 }
 
-TEST(VrBitmapsStream, AddAndClearEachNotifyOnce)
+TEST(GaugeBitmapsStream, AddAndClearEachNotifyOnce)
 {
     CountedList target;
     target.list.Bitmaps().Add(TBitmap(1, 1));

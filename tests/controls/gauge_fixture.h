@@ -13,7 +13,7 @@
 #include "ui/form.h"
 #include "ui/headless/headless_backend.h"
 
-class VrFormTest : public ::testing::Test {
+class GaugeFormTest : public ::testing::Test {
 protected:
     static constexpr TColor FormColor = 0x123456;
 

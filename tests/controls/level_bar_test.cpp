@@ -10,21 +10,21 @@
 #include "controls/level_bar.h"
 #include "gauge_fixture.h"
 
-class VrLevelBarTest : public VrFormTest {
+class LevelBarTest : public GaugeFormTest {
 protected:
     // LB_AVLB's bevel: only a one-pixel ring in the (black) inner colour.
-    TVrLevelBar* MakeMemoryBar()
+    TLevelBar* MakeMemoryBar()
     {
-        auto* bar = new TVrLevelBar(Form.get());
+        auto* bar = new TLevelBar(Form.get());
         bar->SetParent(Form.get());
         bar->SetBounds(0, 0, 25, 145);
-        TVrBevel& bevel = bar->Bevel();
+        TBevel& bevel = bar->Bevel();
         bevel.SetInnerWidth(2);
-        bevel.SetInnerStyle(TVrBevelStyle::bsNone);
+        bevel.SetInnerStyle(TBevelStyle::bsNone);
         bevel.SetInnerSpace(1);
         bevel.SetInnerColor(clBlack);
-        bevel.SetOuterStyle(TVrBevelStyle::bsNone);
-        bevel.SetOuterOutline(TVrBevelOutlineStyle::osNone);
+        bevel.SetOuterStyle(TBevelStyle::bsNone);
+        bevel.SetOuterOutline(TBevelOutlineStyle::osNone);
         bar->Palette2().SetLow(clOlive);
         bar->Palette2().SetHigh(clYellow);
         bar->Palette3().SetLow(clMaroon);
@@ -45,7 +45,7 @@ protected:
     }
 
     // One letter per segment from k = 0 (the base), segment k read at `first` + k * `step`.
-    static std::string Segments(const TVrLevelBar* bar, TPoint first, TPoint step)
+    static std::string Segments(const TLevelBar* bar, TPoint first, TPoint step)
     {
         std::string letters;
         for (int k = 0; k < bar->SegmentCount(); ++k)
@@ -64,9 +64,9 @@ protected:
     }
 };
 
-TEST_F(VrLevelBarTest, Defaults)
+TEST_F(LevelBarTest, Defaults)
 {
-    auto* bar = new TVrLevelBar(Form.get());
+    auto* bar = new TLevelBar(Form.get());
     EXPECT_EQ(bar->Width(), 20);
     EXPECT_EQ(bar->Height(), 170);
     EXPECT_EQ(bar->Color(), clBlack);
@@ -76,9 +76,9 @@ TEST_F(VrLevelBarTest, Defaults)
     EXPECT_EQ(bar->Bevel().TotalWidth(), 5);
 }
 
-TEST_F(VrLevelBarTest, MemoryWindowBarLayoutAndLitCounts)
+TEST_F(LevelBarTest, MemoryWindowBarLayoutAndLitCounts)
 {
-    TVrLevelBar* bar = MakeMemoryBar();
+    TLevelBar* bar = MakeMemoryBar();
     ShowForm();
     EXPECT_EQ(bar->SegmentArea(), (TRect{1, 1, 24, 144}));
     EXPECT_EQ(bar->SegmentPitch(), 2);
@@ -103,9 +103,9 @@ TEST_F(VrLevelBarTest, MemoryWindowBarLayoutAndLitCounts)
     EXPECT_EQ(Pixel(25, 143), FormColor);
 }
 
-TEST_F(VrLevelBarTest, DefaultBarSnapsTo169)
+TEST_F(LevelBarTest, DefaultBarSnapsTo169)
 {
-    auto* bar = new TVrLevelBar(Form.get());
+    auto* bar = new TLevelBar(Form.get());
     bar->SetParent(Form.get());
     ShowForm();
     EXPECT_EQ(bar->SegmentCount(), 80);
@@ -121,28 +121,28 @@ TEST_F(VrLevelBarTest, DefaultBarSnapsTo169)
     EXPECT_EQ(Pixel(5, 169), FormColor);
 }
 
-TEST_F(VrLevelBarTest, EveryOrientationAndStylePutsSegmentZeroAtTheBase)
+TEST_F(LevelBarTest, EveryOrientationAndStylePutsSegmentZeroAtTheBase)
 {
-    TVrLevelBar* bar = MakeMemoryBar();
+    TLevelBar* bar = MakeMemoryBar();
     ShowForm();
     bar->SetPosition(50);
     const std::string lit = Zones(36);
     EXPECT_EQ(Segments(bar, {12, 143}, {0, -2}), lit);
-    bar->SetStyle(TVrProgressStyle::psTopRight);
+    bar->SetStyle(TGaugeProgressStyle::psTopRight);
     EXPECT_EQ(Segments(bar, {12, 1}, {0, 2}), lit);
-    bar->SetOrientation(TVrOrientation::voHorizontal);
+    bar->SetOrientation(TGaugeOrientation::voHorizontal);
     EXPECT_EQ(bar->Width(), 145);
     EXPECT_EQ(bar->Height(), 25);
     EXPECT_EQ(bar->SegmentCount(), 72);
     EXPECT_EQ(Segments(bar, {143, 12}, {-2, 0}), lit);
-    bar->SetStyle(TVrProgressStyle::psBottomLeft);
+    bar->SetStyle(TGaugeProgressStyle::psBottomLeft);
     EXPECT_EQ(Segments(bar, {1, 12}, {2, 0}), lit);
     EXPECT_EQ(bar->Image().Pixel(2, 12), clBlack);
 }
 
-TEST_F(VrLevelBarTest, ThickerSegmentsAndWiderSpacing)
+TEST_F(LevelBarTest, ThickerSegmentsAndWiderSpacing)
 {
-    TVrLevelBar* bar = MakeMemoryBar();
+    TLevelBar* bar = MakeMemoryBar();
     bar->SetTickHeight(3);
     bar->SetSpacing(2);
     ShowForm();
@@ -152,9 +152,9 @@ TEST_F(VrLevelBarTest, ThickerSegmentsAndWiderSpacing)
     EXPECT_EQ(bar->TickHeight(), 3);
 }
 
-TEST_F(VrLevelBarTest, PercentSharesNeverExceed100)
+TEST_F(LevelBarTest, PercentSharesNeverExceed100)
 {
-    auto* bar = new TVrLevelBar(Form.get());
+    auto* bar = new TLevelBar(Form.get());
     ShowForm();
     bar->SetPercent1(90);
     EXPECT_EQ(bar->Percent1(), 75);
@@ -165,9 +165,9 @@ TEST_F(VrLevelBarTest, PercentSharesNeverExceed100)
     EXPECT_EQ(bar->Percent2(), 40);
 }
 
-TEST_F(VrLevelBarTest, RangeSettersRefuseAnEmptyRange)
+TEST_F(LevelBarTest, RangeSettersRefuseAnEmptyRange)
 {
-    auto* bar = new TVrLevelBar(Form.get());
+    auto* bar = new TLevelBar(Form.get());
     ShowForm();
     bar->SetMinValue(100);
     EXPECT_EQ(bar->MinValue(), 0);
@@ -183,9 +183,9 @@ TEST_F(VrLevelBarTest, RangeSettersRefuseAnEmptyRange)
     EXPECT_EQ(bar->Position(), 20);
 }
 
-TEST_F(VrLevelBarTest, NotificationsInOrder)
+TEST_F(LevelBarTest, NotificationsInOrder)
 {
-    auto* bar = new TVrLevelBar(Form.get());
+    auto* bar = new TLevelBar(Form.get());
     ShowForm();
     std::vector<std::string> calls;
     bar->OnChange = [&](TObject*) { calls.push_back("change"); };
@@ -202,46 +202,46 @@ TEST_F(VrLevelBarTest, NotificationsInOrder)
     EXPECT_EQ(calls.size(), 5u);
 }
 
-TEST_F(VrLevelBarTest, BevelChangeGrowsTheBarAroundItsSegments)
+TEST_F(LevelBarTest, BevelChangeGrowsTheBarAroundItsSegments)
 {
-    TVrLevelBar* bar = MakeMemoryBar();
+    TLevelBar* bar = MakeMemoryBar();
     ShowForm();
-    bar->Bevel().SetOuterStyle(TVrBevelStyle::bsRaised);
+    bar->Bevel().SetOuterStyle(TBevelStyle::bsRaised);
     EXPECT_EQ(bar->Width(), 27);
     EXPECT_EQ(bar->Height(), 147);
     EXPECT_EQ(bar->SegmentArea(), (TRect{2, 2, 25, 145}));
     EXPECT_EQ(bar->SegmentCount(), 72);
     EXPECT_EQ(bar->Image().Pixel(0, 50), ColorToRGB(clBtnHighlight));
 
-    TVrBevel plain;
-    plain.SetOuterOutline(TVrBevelOutlineStyle::osNone);
-    plain.SetOuterStyle(TVrBevelStyle::bsNone);
-    plain.SetInnerStyle(TVrBevelStyle::bsNone);
+    TBevel plain;
+    plain.SetOuterOutline(TBevelOutlineStyle::osNone);
+    plain.SetOuterStyle(TBevelStyle::bsNone);
+    plain.SetInnerStyle(TBevelStyle::bsNone);
     plain.SetInnerSpace(0);
     bar->SetBevel(plain);
     EXPECT_EQ(bar->Width(), 23);
     EXPECT_EQ(bar->Height(), 143);
 }
 
-TEST_F(VrLevelBarTest, BevelChangeBeforeTheFirstPaintKeepsTheInterior)
+TEST_F(LevelBarTest, BevelChangeBeforeTheFirstPaintKeepsTheInterior)
 {
-    auto* bar = new TVrLevelBar(Form.get());
+    auto* bar = new TLevelBar(Form.get());
     Form->AfterConstruction();
     bar->Bevel().SetInnerWidth(1);
     EXPECT_EQ(bar->Width(), 18);
     EXPECT_EQ(bar->Height(), 168);
 }
 
-TEST_F(VrLevelBarTest, PaletteChangeRepaints)
+TEST_F(LevelBarTest, PaletteChangeRepaints)
 {
-    TVrLevelBar* bar = MakeMemoryBar();
+    TLevelBar* bar = MakeMemoryBar();
     ShowForm();
     bar->SetPosition(10);
     bar->Palette1().SetHigh(clAqua);
     EXPECT_EQ(bar->Image().Pixel(12, 143), clAqua);
 }
 
-TEST_F(VrLevelBarTest, HorizontalBarSnapsItsWidthToWholeSegments)
+TEST_F(LevelBarTest, HorizontalBarSnapsItsWidthToWholeSegments)
 {
     // Default bevel, 5 pixels of rings on each side; the bars are 20 high.
     struct Case {
@@ -253,12 +253,12 @@ TEST_F(VrLevelBarTest, HorizontalBarSnapsItsWidthToWholeSegments)
         {170, 3, 2, 32, 168},  // (160 + 2) div 5, 10 + 32 x 5 - 2
         {171, 2, 0, 80, 170},  // 161 div 2, 10 + 80 x 2
     };
-    std::vector<TVrLevelBar*> bars;
+    std::vector<TLevelBar*> bars;
     int top = 0;
     for (const Case& c : cases) {
-        auto* bar = new TVrLevelBar(Form.get());
+        auto* bar = new TLevelBar(Form.get());
         bar->SetParent(Form.get());
-        bar->SetOrientation(TVrOrientation::voHorizontal);
+        bar->SetOrientation(TGaugeOrientation::voHorizontal);
         bar->SetBounds(0, top, c.width, 20);
         bar->SetTickHeight(c.tickHeight);
         bar->SetSpacing(c.spacing);
@@ -269,7 +269,7 @@ TEST_F(VrLevelBarTest, HorizontalBarSnapsItsWidthToWholeSegments)
     const TColor shadow = ColorToRGB(clBtnShadow);
     for (std::size_t i = 0; i < cases.size(); ++i) {
         const Case& c = cases[i];
-        const TVrLevelBar* bar = bars[i];
+        const TLevelBar* bar = bars[i];
         SCOPED_TRACE(c.width);
         EXPECT_EQ(bar->SegmentCount(), c.count);
         EXPECT_EQ(bar->Width(), c.snapped);
@@ -288,9 +288,9 @@ TEST_F(VrLevelBarTest, HorizontalBarSnapsItsWidthToWholeSegments)
     }
 }
 
-TEST_F(VrLevelBarTest, PercentOneIsNotCutBackWhileLoading)
+TEST_F(LevelBarTest, PercentOneIsNotCutBackWhileLoading)
 {
-    TVrLevelBar* bar = MakeMemoryBar();
+    TLevelBar* bar = MakeMemoryBar();
     bar->SetPercent1(90);
     EXPECT_EQ(bar->Percent1(), 90);
     bar->SetPercent2(30);  // refused even while loading: 90 + 30 > 100
@@ -303,9 +303,9 @@ TEST_F(VrLevelBarTest, PercentOneIsNotCutBackWhileLoading)
     EXPECT_EQ(Segments(bar, {12, 143}, {0, -2}), std::string(64, 'G') + std::string(8, 'Y'));
 }
 
-TEST_F(VrLevelBarTest, PictureIsRedrawnBeforeTheNotificationsRun)
+TEST_F(LevelBarTest, PictureIsRedrawnBeforeTheNotificationsRun)
 {
-    TVrLevelBar* bar = MakeMemoryBar();
+    TLevelBar* bar = MakeMemoryBar();
     ShowForm();
     const THeadlessWindow* window = Backend->Window(Form->Handle());
     ASSERT_NE(window, nullptr);

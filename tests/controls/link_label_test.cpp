@@ -62,7 +62,7 @@ bool SamePicture(const TBitmap& a, const TBitmap& b)
     return true;
 }
 
-class JvLabelTest : public ::testing::Test {
+class LinkLabelTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -71,7 +71,7 @@ protected:
         form->SetBorderStyle(bsNone);
         form->SetBounds(0, 0, 300, 100);
         form->SetColor(kFormColor);
-        label = new TJvLabel(form);
+        label = new TLinkLabel(form);
         label->SetParent(form);
         // The memory window's values.
         label->SetCaption("Product Web Page");
@@ -122,10 +122,10 @@ protected:
     }
 
     TForm* form = nullptr;
-    TJvLabel* label = nullptr;
+    TLinkLabel* label = nullptr;
 };
 
-TEST_F(JvLabelTest, HotFontShowsWhileThePointerIsOverTheLabel)
+TEST_F(LinkLabelTest, HotFontShowsWhileThePointerIsOverTheLabel)
 {
     const TBitmap normal = Picture();
     Headless().MouseMove({50, 40});
@@ -144,7 +144,7 @@ TEST_F(JvLabelTest, HotFontShowsWhileThePointerIsOverTheLabel)
               InkBounds(normal, normal.BoundsRect(), kLabelColor));
 }
 
-TEST_F(JvLabelTest, HotFontNeedsTheForegroundAndHotTrack)
+TEST_F(LinkLabelTest, HotFontNeedsTheForegroundAndHotTrack)
 {
     const TRect normalInk = [&] {
         const TBitmap p = Picture();
@@ -163,7 +163,7 @@ TEST_F(JvLabelTest, HotFontNeedsTheForegroundAndHotTrack)
     EXPECT_EQ(InkBounds(picture, picture.BoundsRect(), kLabelColor), normalInk);
 }
 
-TEST_F(JvLabelTest, HotFontFollowsTheNormalFontByItsOptions)
+TEST_F(LinkLabelTest, HotFontFollowsTheNormalFontByItsOptions)
 {
     TFontSpec font = label->Font();
     font.height = -16;
@@ -182,7 +182,7 @@ TEST_F(JvLabelTest, HotFontFollowsTheNormalFontByItsOptions)
     EXPECT_FALSE(label->HotTrackFont().bold);
 }
 
-TEST_F(JvLabelTest, DisabledLabelDrawsGreyTextWithAHighlightShadow)
+TEST_F(LinkLabelTest, DisabledLabelDrawsGreyTextWithAHighlightShadow)
 {
     TFontSpec font = label->Font();
     font.color = clBlack;
@@ -208,7 +208,7 @@ TEST_F(JvLabelTest, DisabledLabelDrawsGreyTextWithAHighlightShadow)
     EXPECT_GT(glyphPixels, 50);
 }
 
-TEST_F(JvLabelTest, RoundedFrameMustStayBelowHalfTheHeight)
+TEST_F(LinkLabelTest, RoundedFrameMustStayBelowHalfTheHeight)
 {
     struct Case {
         int value;
@@ -220,7 +220,7 @@ TEST_F(JvLabelTest, RoundedFrameMustStayBelowHalfTheHeight)
     }
 }
 
-TEST_F(JvLabelTest, RoundedFrameCutsTheCorners)
+TEST_F(LinkLabelTest, RoundedFrameCutsTheCorners)
 {
     label->SetCaption("");
     label->SetFrameColor(clRed);
@@ -242,7 +242,7 @@ TEST_F(JvLabelTest, RoundedFrameCutsTheCorners)
     EXPECT_EQ(square.Pixel(1, 1), kLabelColor);
 }
 
-TEST_F(JvLabelTest, MarginIsNeverNegativeAndKeepsTextOffTheEdges)
+TEST_F(LinkLabelTest, MarginIsNeverNegativeAndKeepsTextOffTheEdges)
 {
     label->SetMargin(-5);
     EXPECT_EQ(label->Margin(), 0);
@@ -254,7 +254,7 @@ TEST_F(JvLabelTest, MarginIsNeverNegativeAndKeepsTextOffTheEdges)
     EXPECT_GE(ink.top, 6);
 }
 
-TEST_F(JvLabelTest, AlignmentAndLayoutPlaceTheText)
+TEST_F(LinkLabelTest, AlignmentAndLayoutPlaceTheText)
 {
     label->SetCaption("Go");
     label->SetBounds(20, 30, 100, 40);
@@ -297,7 +297,7 @@ TEST_F(JvLabelTest, AlignmentAndLayoutPlaceTheText)
     }
 }
 
-TEST_F(JvLabelTest, AutoSizeFitsTheTextPlusAPixelEachSide)
+TEST_F(LinkLabelTest, AutoSizeFitsTheTextPlusAPixelEachSide)
 {
     label->SetCaption("MEMORY");
     TFontSpec font;
@@ -310,7 +310,7 @@ TEST_F(JvLabelTest, AutoSizeFitsTheTextPlusAPixelEachSide)
     EXPECT_EQ(label->Height(), 13 + 4);
 }
 
-TEST_F(JvLabelTest, ClickOpensTheUrlOnlyWhenAsked)
+TEST_F(LinkLabelTest, ClickOpensTheUrlOnlyWhenAsked)
 {
     auto shell = std::make_shared<sw::FakeShell>();
     label->SetShell(shell);
@@ -334,7 +334,7 @@ TEST_F(JvLabelTest, ClickOpensTheUrlOnlyWhenAsked)
     EXPECT_EQ(clicks, 3);
 }
 
-TEST_F(JvLabelTest, EnablingUnderThePointerSwitchesToTheHotFont)
+TEST_F(LinkLabelTest, EnablingUnderThePointerSwitchesToTheHotFont)
 {
     label->SetEnabled(false);
     Headless().MouseMove({50, 40});
@@ -347,7 +347,7 @@ TEST_F(JvLabelTest, EnablingUnderThePointerSwitchesToTheHotFont)
     EXPECT_LT(LongestRun(Picture(), ColorToRGB(clGrayText)), 20) << "normal font, greyed";
 }
 
-TEST_F(JvLabelTest, ShadowIsOffsetTowardsItsPosition)
+TEST_F(LinkLabelTest, ShadowIsOffsetTowardsItsPosition)
 {
     constexpr TColor kShadow = clYellow;
     constexpr int kSize = 2;
@@ -389,7 +389,7 @@ TEST_F(JvLabelTest, ShadowIsOffsetTowardsItsPosition)
     }
 }
 
-TEST_F(JvLabelTest, TransparentLabelFillsNoBackground)
+TEST_F(LinkLabelTest, TransparentLabelFillsNoBackground)
 {
     label->SetTransparent(true);
     struct Case {
@@ -409,7 +409,7 @@ TEST_F(JvLabelTest, TransparentLabelFillsNoBackground)
     }
 }
 
-TEST_F(JvLabelTest, WithoutAccelCharTheAmpersandShows)
+TEST_F(LinkLabelTest, WithoutAccelCharTheAmpersandShows)
 {
     label->SetCaption("&&Product");
     const TBitmap literal = Picture();
@@ -423,7 +423,7 @@ TEST_F(JvLabelTest, WithoutAccelCharTheAmpersandShows)
               InkBounds(prefixed, prefixed.BoundsRect(), kLabelColor).Width());
 }
 
-TEST_F(JvLabelTest, ButtonUpRechecksTheHover)
+TEST_F(LinkLabelTest, ButtonUpRechecksTheHover)
 {
     for (TMouseButton button :
          {TMouseButton::mbLeft, TMouseButton::mbRight, TMouseButton::mbMiddle}) {
@@ -444,7 +444,7 @@ TEST_F(JvLabelTest, ButtonUpRechecksTheHover)
     }
 }
 
-TEST_F(JvLabelTest, RightPressRechecksTheHoverButALeftPressDoesNot)
+TEST_F(LinkLabelTest, RightPressRechecksTheHoverButALeftPressDoesNot)
 {
     Headless().MouseMove({50, 40});
     ASSERT_TRUE(HotFontShows());
@@ -467,7 +467,7 @@ TEST_F(JvLabelTest, RightPressRechecksTheHoverButALeftPressDoesNot)
     EXPECT_FALSE(HotFontShows());
 }
 
-TEST_F(JvLabelTest, BecomingVisibleUnderThePointerRechecksTheHover)
+TEST_F(LinkLabelTest, BecomingVisibleUnderThePointerRechecksTheHover)
 {
     label->SetVisible(false);
     Headless().MouseMove({50, 40});
@@ -487,7 +487,7 @@ TEST_F(JvLabelTest, BecomingVisibleUnderThePointerRechecksTheHover)
     EXPECT_FALSE(HotFontShows());
 }
 
-TEST_F(JvLabelTest, AControlOverTheLabelAtThePointerMeansNotHovered)
+TEST_F(LinkLabelTest, AControlOverTheLabelAtThePointerMeansNotHovered)
 {
     struct Case {
         const char* what;
@@ -508,7 +508,7 @@ TEST_F(JvLabelTest, AControlOverTheLabelAtThePointerMeansNotHovered)
         if (c.windowed) {
             sibling = new TWinControl(form);
         } else {
-            auto* other = new TJvLabel(form);
+            auto* other = new TLinkLabel(form);
             other->SetAutoSize(false);
             sibling = other;
         }
@@ -522,7 +522,7 @@ TEST_F(JvLabelTest, AControlOverTheLabelAtThePointerMeansNotHovered)
     }
 }
 
-TEST_F(JvLabelTest, AcceleratorMovesTheFocusToTheFocusControl)
+TEST_F(LinkLabelTest, AcceleratorMovesTheFocusToTheFocusControl)
 {
     TWinControl* target = AddFocusable(30);
     TWinControl* elsewhere = AddFocusable(60);
@@ -545,7 +545,7 @@ TEST_F(JvLabelTest, AcceleratorMovesTheFocusToTheFocusControl)
     }
 }
 
-TEST_F(JvLabelTest, FocusRectangleShowsWhileTheFocusControlHasTheFocus)
+TEST_F(LinkLabelTest, FocusRectangleShowsWhileTheFocusControlHasTheFocus)
 {
     TWinControl* target = AddFocusable(30);
     TWinControl* elsewhere = AddFocusable(60);
@@ -570,7 +570,7 @@ TEST_F(JvLabelTest, FocusRectangleShowsWhileTheFocusControlHasTheFocus)
     EXPECT_EQ(dots(Shown()), 0) << "and again when it loses it";
 }
 
-TEST_F(JvLabelTest, MarginMovesRightAlignedTextInFromTheRight)
+TEST_F(LinkLabelTest, MarginMovesRightAlignedTextInFromTheRight)
 {
     label->SetCaption("Go");
     label->SetAlignment(taRightJustify);
@@ -590,7 +590,7 @@ TEST_F(JvLabelTest, MarginMovesRightAlignedTextInFromTheRight)
     }
 }
 
-TEST_F(JvLabelTest, ClickRunsOnClickBeforeOpeningAndIgnoresAFailedOpen)
+TEST_F(LinkLabelTest, ClickRunsOnClickBeforeOpeningAndIgnoresAFailedOpen)
 {
     auto shell = std::make_shared<sw::FakeShell>();
     shell->Succeeds = false;

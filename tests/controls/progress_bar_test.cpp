@@ -20,26 +20,26 @@ namespace {
 constexpr TColor Back = 0x123456;
 
 // Counts the rebuilds that actually draw.
-class CountingBar : public TJvSpecialProgress {
+class CountingBar : public TGradientBar {
 public:
-    using TJvSpecialProgress::TJvSpecialProgress;
+    using TGradientBar::TGradientBar;
     int draws = 0;
 
 protected:
     void DrawImage() override
     {
         ++draws;
-        TJvSpecialProgress::DrawImage();
+        TGradientBar::DrawImage();
     }
 };
 
-class JvSpecialProgress : public ::testing::Test {
+class GradientBar : public ::testing::Test {
 protected:
     void SetUp() override { UseHeadlessBackend(); }
     void TearDown() override { Application().Reset(); }
 
     // The main window's bar: 248 x 20, solid, silver, white bold text.
-    static void MakeRowBar(TJvSpecialProgress& bar)
+    static void MakeRowBar(TGradientBar& bar)
     {
         bar.SetBounds(26, 30, 248, 20);
         TFontSpec font = bar.Font();
@@ -70,13 +70,12 @@ struct BlocksCase {
     int tailWidth;  // 0: no narrow last block
 };
 
-class JvSpecialProgressBlocks : public JvSpecialProgress,
-                                public ::testing::WithParamInterface<BlocksCase> { };
+class GradientBarBlocks : public GradientBar, public ::testing::WithParamInterface<BlocksCase> { };
 
-TEST_P(JvSpecialProgressBlocks, BlocksGapsAndRemainderOfTheDefaultBar)
+TEST_P(GradientBarBlocks, BlocksGapsAndRemainderOfTheDefaultBar)
 {
     const BlocksCase c = GetParam();
-    TJvSpecialProgress bar(nullptr);
+    TGradientBar bar(nullptr);
     bar.SetColor(Back);
     bar.SetPosition(c.position);
     ASSERT_EQ(bar.FillWidth(), c.fillWidth);
@@ -108,14 +107,14 @@ TEST_P(JvSpecialProgressBlocks, BlocksGapsAndRemainderOfTheDefaultBar)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Positions, JvSpecialProgressBlocks,
+INSTANTIATE_TEST_SUITE_P(Positions, GradientBarBlocks,
                          ::testing::Values(BlocksCase{50, 70, 7, 0}, BlocksCase{58, 80, 8, 0},
                                            BlocksCase{59, 90, 9, 0}, BlocksCase{97, 140, 14, 0},
                                            BlocksCase{98, 148, 14, 8}));
 
-TEST_F(JvSpecialProgress, GradientBlocksRampEveryColumnAndSkipTheGap)
+TEST_F(GradientBar, GradientBlocksRampEveryColumnAndSkipTheGap)
 {
-    TJvSpecialProgress bar(nullptr);
+    TGradientBar bar(nullptr);
     bar.SetGradientBlocks(true);
     bar.SetPosition(50);
     const auto grey = [](double v) { return RGB(Round(v), Round(v), Round(v)); };
@@ -134,17 +133,17 @@ struct RampedTailCase {
     int tailWidth;
 };
 
-class JvSpecialProgressRampedTail : public JvSpecialProgress,
-                                    public ::testing::WithParamInterface<RampedTailCase> { };
+class GradientBarRampedTail : public GradientBar,
+                              public ::testing::WithParamInterface<RampedTailCase> { };
 
 // Every column, gaps included, moves the running channels one step along the ramp; the narrow
 // last block goes on from where the full blocks left off, one colour per column.
-TEST_P(JvSpecialProgressRampedTail, NarrowLastBlockIsRampedColumnByColumn)
+TEST_P(GradientBarRampedTail, NarrowLastBlockIsRampedColumnByColumn)
 {
     const RampedTailCase c = GetParam();
     constexpr TColor from = RGB(10, 250, 0);
     constexpr TColor to = RGB(250, 10, 128);
-    TJvSpecialProgress bar(nullptr);
+    TGradientBar bar(nullptr);
     bar.SetBounds(0, 0, c.width, 15);
     bar.SetColor(Back);
     bar.SetStartColor(from);
@@ -173,13 +172,13 @@ TEST_P(JvSpecialProgressRampedTail, NarrowLastBlockIsRampedColumnByColumn)
 
 // 150 wide at 98: 14 blocks and 8 columns to spare; 95 wide at 99: raw fill 92, 9 blocks and
 // 3 columns to spare, less than twice the leftover of 2.
-INSTANTIATE_TEST_SUITE_P(Tails, JvSpecialProgressRampedTail,
+INSTANTIATE_TEST_SUITE_P(Tails, GradientBarRampedTail,
                          ::testing::Values(RampedTailCase{150, 98, 148, 14, 8},
                                            RampedTailCase{95, 99, 93, 9, 3}));
 
-TEST_F(JvSpecialProgress, EqualColoursFillEveryBlockAlikeAndKeepTheGaps)
+TEST_F(GradientBar, EqualColoursFillEveryBlockAlikeAndKeepTheGaps)
 {
-    TJvSpecialProgress bar(nullptr);
+    TGradientBar bar(nullptr);
     bar.SetColor(Back);
     bar.SetEndColor(clWhite);
     bar.SetPosition(98);
@@ -187,9 +186,9 @@ TEST_F(JvSpecialProgress, EqualColoursFillEveryBlockAlikeAndKeepTheGaps)
         EXPECT_EQ(bar.Buffer().Pixel(x, 3), x % 10 == 0 && x <= 140 ? Back : clWhite) << x;
 }
 
-TEST_F(JvSpecialProgress, RowBarAtFiftyRampsColumnsOneToHundredTwentyThree)
+TEST_F(GradientBar, RowBarAtFiftyRampsColumnsOneToHundredTwentyThree)
 {
-    TJvSpecialProgress bar(nullptr);
+    TGradientBar bar(nullptr);
     MakeRowBar(bar);
     bar.SetPosition(50);
     ASSERT_EQ(bar.FillWidth(), 123);
@@ -211,9 +210,9 @@ TEST_F(JvSpecialProgress, RowBarAtFiftyRampsColumnsOneToHundredTwentyThree)
     }
 }
 
-TEST_F(JvSpecialProgress, RampRoundsHalvesToEven)
+TEST_F(GradientBar, RampRoundsHalvesToEven)
 {
-    TJvSpecialProgress bar(nullptr);
+    TGradientBar bar(nullptr);
     bar.SetBounds(0, 0, 4, 5);
     bar.SetStartColor(RGB(0, 0, 0));
     bar.SetEndColor(RGB(1, 3, 5));
@@ -224,9 +223,9 @@ TEST_F(JvSpecialProgress, RampRoundsHalvesToEven)
     EXPECT_EQ(bar.Buffer().Pixel(2, 2), RGB(0, 2, 2));
 }
 
-TEST_F(JvSpecialProgress, SingleBorderDrawsThreeSunkenRings)
+TEST_F(GradientBar, SingleBorderDrawsThreeSunkenRings)
 {
-    TJvSpecialProgress bar(nullptr);
+    TGradientBar bar(nullptr);
     bar.SetBorderStyle(bsSingle);
     const TBitmap& b = bar.Buffer();
     EXPECT_EQ(b.Pixel(0, 0), ColorToRGB(clBtnFace));
@@ -240,7 +239,7 @@ TEST_F(JvSpecialProgress, SingleBorderDrawsThreeSunkenRings)
 
 // The bar with the text drawn on top must equal the bar without text plus the text drawn
 // at the expected origin.
-void ExpectTextAt(const TJvSpecialProgress& withText, const TJvSpecialProgress& without,
+void ExpectTextAt(const TGradientBar& withText, const TGradientBar& without,
                   const std::string& text, int expectedX)
 {
     TBitmap expected = without.Buffer();
@@ -255,11 +254,11 @@ void ExpectTextAt(const TJvSpecialProgress& withText, const TJvSpecialProgress& 
             ASSERT_EQ(withText.Buffer().Pixel(x, y), expected.Pixel(x, y)) << x << "," << y;
 }
 
-TEST_F(JvSpecialProgress, CaptionIsCentredOnTheFillOrStartsAtZero)
+TEST_F(GradientBar, CaptionIsCentredOnTheFillOrStartsAtZero)
 {
     for (int position : {0, 10, 50, 100}) {
-        TJvSpecialProgress bar(nullptr), plain(nullptr);
-        for (TJvSpecialProgress* b : {&bar, &plain}) {
+        TGradientBar bar(nullptr), plain(nullptr);
+        for (TGradientBar* b : {&bar, &plain}) {
             MakeRowBar(*b);
             b->SetPosition(position);
         }
@@ -271,10 +270,10 @@ TEST_F(JvSpecialProgress, CaptionIsCentredOnTheFillOrStartsAtZero)
     }
 }
 
-TEST_F(JvSpecialProgress, CentredTextUsesTheWholeWidth)
+TEST_F(GradientBar, CentredTextUsesTheWholeWidth)
 {
-    TJvSpecialProgress bar(nullptr), plain(nullptr);
-    for (TJvSpecialProgress* b : {&bar, &plain}) {
+    TGradientBar bar(nullptr), plain(nullptr);
+    for (TGradientBar* b : {&bar, &plain}) {
         MakeRowBar(*b);
         b->SetPosition(10);
     }
@@ -284,10 +283,10 @@ TEST_F(JvSpecialProgress, CentredTextUsesTheWholeWidth)
     ExpectTextAt(bar, plain, "10%", (248 - width) / 2);
 }
 
-TEST_F(JvSpecialProgress, FormatCaptionTakesThePercentage)
+TEST_F(GradientBar, FormatCaptionTakesThePercentage)
 {
-    TJvSpecialProgress formatted(nullptr), literal(nullptr);
-    for (TJvSpecialProgress* b : {&formatted, &literal}) {
+    TGradientBar formatted(nullptr), literal(nullptr);
+    for (TGradientBar* b : {&formatted, &literal}) {
         MakeRowBar(*b);
         b->SetPosition(42);
     }
@@ -303,7 +302,7 @@ TEST_F(JvSpecialProgress, FormatCaptionTakesThePercentage)
     EXPECT_THROW(formatted.SetCaption("%d and %d"), std::runtime_error);
 }
 
-TEST_F(JvSpecialProgress, PositionChangeRebuildsOnlyWhenThePictureChanges)
+TEST_F(GradientBar, PositionChangeRebuildsOnlyWhenThePictureChanges)
 {
     CountingBar bar(nullptr);
     bar.SetBounds(0, 0, 50, 15);
@@ -324,7 +323,7 @@ TEST_F(JvSpecialProgress, PositionChangeRebuildsOnlyWhenThePictureChanges)
     EXPECT_EQ(bar.draws, percentBefore + 1);
 }
 
-TEST_F(JvSpecialProgress, SettersThatDoNotAlterThePictureDoNotRebuild)
+TEST_F(GradientBar, SettersThatDoNotAlterThePictureDoNotRebuild)
 {
     CountingBar bar(nullptr);
     bar.SetPosition(30);
@@ -343,11 +342,11 @@ TEST_F(JvSpecialProgress, SettersThatDoNotAlterThePictureDoNotRebuild)
     EXPECT_EQ(bar.draws, before + 3);
 }
 
-TEST_F(JvSpecialProgress, FontChangeRebuildsOnlyWhenTextIsShown)
+TEST_F(GradientBar, FontChangeRebuildsOnlyWhenTextIsShown)
 {
     CountingBar bar(nullptr);
-    TJvSpecialProgress plain(nullptr);
-    for (TJvSpecialProgress* b : {static_cast<TJvSpecialProgress*>(&bar), &plain}) {
+    TGradientBar plain(nullptr);
+    for (TGradientBar* b : {static_cast<TGradientBar*>(&bar), &plain}) {
         MakeRowBar(*b);
         b->SetPosition(60);
     }
@@ -375,10 +374,10 @@ TEST_F(JvSpecialProgress, FontChangeRebuildsOnlyWhenTextIsShown)
     ExpectTextAt(bar, plain, text, std::max((bar.FillWidth() - TextWidth(yellow, text)) / 2, 0));
 }
 
-TEST_F(JvSpecialProgress, CaptionChangeRebuildsOnlyWhenTheCaptionIsDrawn)
+TEST_F(GradientBar, CaptionChangeRebuildsOnlyWhenTheCaptionIsDrawn)
 {
     const struct {
-        TJvTextOption option;
+        TBarTextOption option;
         const char* first;
         const char* second;
         int rebuilds;
@@ -407,7 +406,7 @@ TEST_F(JvSpecialProgress, CaptionChangeRebuildsOnlyWhenTheCaptionIsDrawn)
     }
 }
 
-TEST_F(JvSpecialProgress, LoadingDefersEverythingToOneRebuild)
+TEST_F(GradientBar, LoadingDefersEverythingToOneRebuild)
 {
     CountingBar bar(nullptr);
     bar.BeginLoading();
@@ -423,9 +422,9 @@ TEST_F(JvSpecialProgress, LoadingDefersEverythingToOneRebuild)
     EXPECT_EQ(bar.FillWidth(), 74);
 }
 
-TEST_F(JvSpecialProgress, RangeClampsPositionAndBounds)
+TEST_F(GradientBar, RangeClampsPositionAndBounds)
 {
-    TJvSpecialProgress bar(nullptr);
+    TGradientBar bar(nullptr);
     bar.SetPosition(150);
     EXPECT_EQ(bar.Position(), 100);
     bar.SetPosition(-4);
@@ -441,11 +440,11 @@ TEST_F(JvSpecialProgress, RangeClampsPositionAndBounds)
     EXPECT_EQ(bar.Percent(), 0);
 }
 
-class JvSpecialProgressOnForm : public JvSpecialProgress {
+class GradientBarOnForm : public GradientBar {
 protected:
     void SetUp() override
     {
-        JvSpecialProgress::SetUp();
+        GradientBar::SetUp();
         form = Application().CreateForm<TForm>();
         form->SetBorderStyle(bsNone);
         form->SetBounds(0, 0, 200, 60);
@@ -455,7 +454,7 @@ protected:
     TForm* form = nullptr;
 };
 
-TEST_F(JvSpecialProgressOnForm, InheritedColourRebuildsWithTheParentsColour)
+TEST_F(GradientBarOnForm, InheritedColourRebuildsWithTheParentsColour)
 {
     auto* inherits = new CountingBar(form);
     auto* own = new CountingBar(form);
@@ -482,10 +481,10 @@ TEST_F(JvSpecialProgressOnForm, InheritedColourRebuildsWithTheParentsColour)
     EXPECT_EQ(own->Buffer().Pixel(100, 7), clYellow);
 }
 
-TEST_F(JvSpecialProgressOnForm, InheritedFontRebuildsOnlyWhenTextIsShown)
+TEST_F(GradientBarOnForm, InheritedFontRebuildsOnlyWhenTextIsShown)
 {
     const struct {
-        TJvTextOption option;
+        TBarTextOption option;
         int rebuilds;
     } cases[] = {{toNoText, 0}, {toCaption, 1}, {toPercent, 1}};
     std::vector<CountingBar*> bars;
@@ -511,7 +510,7 @@ TEST_F(JvSpecialProgressOnForm, InheritedFontRebuildsOnlyWhenTextIsShown)
     }
 }
 
-TEST_F(JvSpecialProgressOnForm, PaintNoticesAResizeAndRebuilds)
+TEST_F(GradientBarOnForm, PaintNoticesAResizeAndRebuilds)
 {
     auto* bar = new CountingBar(form);
     bar->SetParent(form);
@@ -528,9 +527,9 @@ TEST_F(JvSpecialProgressOnForm, PaintNoticesAResizeAndRebuilds)
     EXPECT_EQ(form->Image().Pixel(10 + 60, 10 + 5), clYellow);
 }
 
-TEST_F(JvSpecialProgressOnForm, TinyBarsPaintNothing)
+TEST_F(GradientBarOnForm, TinyBarsPaintNothing)
 {
-    auto* bar = new TJvSpecialProgress(form);
+    auto* bar = new TGradientBar(form);
     bar->SetParent(form);
     bar->SetColor(clYellow);
     bar->SetBounds(10, 10, 2, 15);
@@ -542,20 +541,20 @@ TEST_F(JvSpecialProgressOnForm, TinyBarsPaintNothing)
     EXPECT_EQ(bar->Buffer().Width(), 2);  // nothing to rebuild at size 0
 }
 
-class JvSpecialProgressSystemColors : public JvSpecialProgress {
+class GradientBarSystemColors : public GradientBar {
 protected:
     void TearDown() override
     {
         SetSystemColorTable(std::function<TColor(int)>{});
-        JvSpecialProgress::TearDown();
+        GradientBar::TearDown();
     }
 };
 
 // Start and end colours are resolved when set and keep that RGB through a later change of the
 // system colours; the bar's own Color is resolved whenever the picture is drawn.
-TEST_F(JvSpecialProgressSystemColors, RampColoursKeepTheRgbTheyHadWhenSet)
+TEST_F(GradientBarSystemColors, RampColoursKeepTheRgbTheyHadWhenSet)
 {
-    TJvSpecialProgress bar(nullptr);
+    TGradientBar bar(nullptr);
     bar.SetBounds(0, 0, 100, 10);
     bar.SetColor(clBtnFace);
     bar.SetSolid(true);
@@ -589,7 +588,7 @@ TEST_F(JvSpecialProgressSystemColors, RampColoursKeepTheRgbTheyHadWhenSet)
     EXPECT_EQ(b.Pixel(0, 0), changed[0x18]);
 
     // Set again now, the same system colour takes the changed table's RGB.
-    TJvSpecialProgress later(nullptr);
+    TGradientBar later(nullptr);
     later.SetBounds(0, 0, 100, 10);
     later.SetSolid(true);
     later.SetStartColor(clBackground);

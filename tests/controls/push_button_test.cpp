@@ -20,14 +20,14 @@ namespace {
 constexpr TPoint At{20, 10};  // the small button's top-left on the form (= screen)
 
 // Exposes the face picture.
-class TestButton : public TXiButton {
+class TestButton : public TPushButton {
 public:
-    using TXiButton::CMMouseEnter;
-    using TXiButton::PaintImage;
-    using TXiButton::TXiButton;
+    using TPushButton::CMMouseEnter;
+    using TPushButton::PaintImage;
+    using TPushButton::TPushButton;
 };
 
-class XiButton : public ::testing::Test {
+class PushButton : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -65,9 +65,9 @@ protected:
     int clicks = 0;
 };
 
-TEST_F(XiButton, ConstructorAppliesNeoDesertWithWhiteStateGradients)
+TEST_F(PushButton, ConstructorAppliesNeoDesertWithWhiteStateGradients)
 {
-    TXiButton button(nullptr);
+    TPushButton button(nullptr);
     EXPECT_EQ(button.Width(), 75);
     EXPECT_EQ(button.Height(), 25);
     EXPECT_EQ(button.ColorScheme(), csNeoDesert);
@@ -82,9 +82,9 @@ TEST_F(XiButton, ConstructorAppliesNeoDesertWithWhiteStateGradients)
     EXPECT_EQ(button.ColorFocusRect(), 0x4080FFu);
 }
 
-TEST_F(XiButton, SingleColourMakesCustomAndPlainSchemeKeepsTheGradColours)
+TEST_F(PushButton, SingleColourMakesCustomAndPlainSchemeKeepsTheGradColours)
 {
-    TXiButton button(nullptr);
+    TPushButton button(nullptr);
     button.SetColorGrad(0x010203);
     EXPECT_EQ(button.ColorScheme(), csCustom);
     button.SetColorScheme(csSky);
@@ -112,7 +112,7 @@ struct StateColours {
     TColor border;
 };
 
-TEST_F(XiButton, EachStatePaintsItsFaceAtOnce)
+TEST_F(PushButton, EachStatePaintsItsFaceAtOnce)
 {
     TestButton* button = TitleButton();
     const StateColours normal{"normal", 0xFFE0C1, 0xB35900};
@@ -126,10 +126,10 @@ TEST_F(XiButton, EachStatePaintsItsFaceAtOnce)
     };
     expectState(normal);
     backend->MouseMove({At.x + 7, At.y + 7});
-    EXPECT_EQ(button->ButtonState(), TXiButtonState::bsOver);
+    EXPECT_EQ(button->ButtonState(), TPushButtonState::bsOver);
     expectState(over);
     backend->MouseDown({At.x + 7, At.y + 7});
-    EXPECT_EQ(button->ButtonState(), TXiButtonState::bsPressed);
+    EXPECT_EQ(button->ButtonState(), TPushButtonState::bsPressed);
     expectState(pressed);
     backend->MouseUp({At.x + 7, At.y + 7});
     EXPECT_EQ(clicks, 1);
@@ -137,12 +137,12 @@ TEST_F(XiButton, EachStatePaintsItsFaceAtOnce)
     // Disabled paints the disabled set whatever the state.
     button->SetEnabled(false);
     button->CMMouseEnter();
-    EXPECT_EQ(button->ButtonState(), TXiButtonState::bsOver);
+    EXPECT_EQ(button->ButtonState(), TPushButtonState::bsOver);
     expectState({"disabled", 0xE2E2E2, 0xC4C4C4});
 }
 
 // With no glyph the layout and spacing leave the caption centred: bold "x" (6 wide) at x 4..9.
-TEST_F(XiButton, CaptionWithoutGlyphStaysCentred)
+TEST_F(PushButton, CaptionWithoutGlyphStaysCentred)
 {
     TitleButton();
     int minX = 15, maxX = -1;
@@ -157,7 +157,7 @@ TEST_F(XiButton, CaptionWithoutGlyphStaysCentred)
     EXPECT_LE(minX, maxX);
 }
 
-TEST_F(XiButton, FocusRectangleRunsFromThreeToEleven)
+TEST_F(PushButton, FocusRectangleRunsFromThreeToEleven)
 {
     TestButton* button = TitleButton();
     button->SetFocus();
@@ -175,7 +175,7 @@ TEST_F(XiButton, FocusRectangleRunsFromThreeToEleven)
 }
 
 // The pressed caption is the normal caption moved one pixel right and down.
-TEST_F(XiButton, PressedCaptionMovesByOnePixel)
+TEST_F(PushButton, PressedCaptionMovesByOnePixel)
 {
     TestButton* button = TitleButton();
     button->SetTabStop(false);  // no focus rectangle over the caption
@@ -192,7 +192,7 @@ TEST_F(XiButton, PressedCaptionMovesByOnePixel)
     EXPECT_GT(black, 0);
 }
 
-TEST_F(XiButton, TallButtonPlacesGlyphAboveTheCaption)
+TEST_F(PushButton, TallButtonPlacesGlyphAboveTheCaption)
 {
     auto* button = new TestButton(form);
     button->SetParent(form);
@@ -235,7 +235,7 @@ TEST_F(XiButton, TallButtonPlacesGlyphAboveTheCaption)
             ASSERT_EQ(image.Pixel(x, y), expected.Pixel(x, y)) << x << "," << y;
 }
 
-TEST_F(XiButton, GradientRampsFromFaceDownTowardsGrad)
+TEST_F(PushButton, GradientRampsFromFaceDownTowardsGrad)
 {
     TestButton button(nullptr);
     button.SetBounds(0, 0, 20, 10);
@@ -252,53 +252,53 @@ TEST_F(XiButton, GradientRampsFromFaceDownTowardsGrad)
     EXPECT_NO_THROW(button.PaintImage());
 }
 
-TEST_F(XiButton, HoldingPressedAcrossLeaveAndReturnAndReleasingOutside)
+TEST_F(PushButton, HoldingPressedAcrossLeaveAndReturnAndReleasingOutside)
 {
     TestButton* button = TitleButton();
     backend->MouseMove({At.x + 7, At.y + 7});
     backend->MouseDown({At.x + 7, At.y + 7});
     backend->MouseMove({At.x + 40, At.y + 7});
-    EXPECT_EQ(button->ButtonState(), TXiButtonState::bsNormal);
+    EXPECT_EQ(button->ButtonState(), TPushButtonState::bsNormal);
     backend->MouseMove({At.x + 8, At.y + 8});
-    EXPECT_EQ(button->ButtonState(), TXiButtonState::bsPressed);
+    EXPECT_EQ(button->ButtonState(), TPushButtonState::bsPressed);
     backend->MouseMove({At.x + 40, At.y + 7});
     backend->MouseUp({At.x + 40, At.y + 7});
-    EXPECT_EQ(button->ButtonState(), TXiButtonState::bsNormal);
+    EXPECT_EQ(button->ButtonState(), TPushButtonState::bsNormal);
     EXPECT_FALSE(button->MouseHeld());
     EXPECT_EQ(clicks, 0);
 }
 
-TEST_F(XiButton, WithoutHotTrackTheMouseNeverShowsOver)
+TEST_F(PushButton, WithoutHotTrackTheMouseNeverShowsOver)
 {
     TestButton* button = TitleButton();
     button->SetHotTrack(false);
     backend->MouseMove({At.x + 7, At.y + 7});
-    EXPECT_EQ(button->ButtonState(), TXiButtonState::bsNormal);
+    EXPECT_EQ(button->ButtonState(), TPushButtonState::bsNormal);
     backend->MouseDown({At.x + 7, At.y + 7});
     backend->MouseUp({At.x + 7, At.y + 7});
-    EXPECT_EQ(button->ButtonState(), TXiButtonState::bsNormal);
+    EXPECT_EQ(button->ButtonState(), TPushButtonState::bsNormal);
     EXPECT_EQ(clicks, 1);
 }
 
-TEST_F(XiButton, TwoQuickClicksAreTwoClicks)
+TEST_F(PushButton, TwoQuickClicksAreTwoClicks)
 {
     TestButton* button = TitleButton();
     backend->Click({At.x + 7, At.y + 7});
     backend->Click({At.x + 7, At.y + 7});
     EXPECT_EQ(clicks, 2);
-    EXPECT_EQ(button->ButtonState(), TXiButtonState::bsOver);
+    EXPECT_EQ(button->ButtonState(), TPushButtonState::bsOver);
 }
 
-TEST_F(XiButton, SpaceClicksOnReleaseAndEnterOnPress)
+TEST_F(PushButton, SpaceClicksOnReleaseAndEnterOnPress)
 {
     TestButton* button = TitleButton();
     button->SetFocus();
     backend->KeyDown(VK_SPACE);
-    EXPECT_EQ(button->ButtonState(), TXiButtonState::bsPressed);
+    EXPECT_EQ(button->ButtonState(), TPushButtonState::bsPressed);
     EXPECT_EQ(Screen(1, 1), 0xFFC082u);
     EXPECT_EQ(clicks, 0);
     backend->KeyUp(VK_SPACE);
-    EXPECT_EQ(button->ButtonState(), TXiButtonState::bsNormal);
+    EXPECT_EQ(button->ButtonState(), TPushButtonState::bsNormal);
     EXPECT_EQ(clicks, 1);
 
     backend->KeyDown(VK_RETURN);
@@ -308,7 +308,7 @@ TEST_F(XiButton, SpaceClicksOnReleaseAndEnterOnPress)
     EXPECT_EQ(clicks, 3);
 }
 
-TEST_F(XiButton, EscapeClicksOnlyTheCancelButton)
+TEST_F(PushButton, EscapeClicksOnlyTheCancelButton)
 {
     TestButton* button = TitleButton();
     button->SetFocus();
@@ -321,7 +321,7 @@ TEST_F(XiButton, EscapeClicksOnlyTheCancelButton)
     EXPECT_EQ(clicks, 1);
 }
 
-TEST_F(XiButton, DefaultButtonTakesEnterFromAnotherFocusedControl)
+TEST_F(PushButton, DefaultButtonTakesEnterFromAnotherFocusedControl)
 {
     TitleButton();
     auto* other = new TestButton(form);
@@ -344,7 +344,7 @@ TEST_F(XiButton, DefaultButtonTakesEnterFromAnotherFocusedControl)
     EXPECT_EQ(clicks, 0);
 }
 
-TEST_F(XiButton, AcceleratorClicksWhileEnabled)
+TEST_F(PushButton, AcceleratorClicksWhileEnabled)
 {
     TestButton* button = TitleButton("&Go");
     backend->KeyDown('G', ssAlt);
@@ -356,7 +356,7 @@ TEST_F(XiButton, AcceleratorClicksWhileEnabled)
     EXPECT_EQ(clicks, 1);
 }
 
-TEST_F(XiButton, ClickHandsTheModalResultToTheForm)
+TEST_F(PushButton, ClickHandsTheModalResultToTheForm)
 {
     TestButton* button = TitleButton();
     button->SetModalResult(2);
@@ -377,7 +377,7 @@ struct LineColours {
 // A 6 x 5 button shows every rule of the inner lines: each leaves out its end point, Light runs
 // up the left column and along the top row, Dark down the right column (taking the top-right
 // corner from Light) and back along the bottom row.
-TEST_F(XiButton, InnerLinesOfEachStateOnASmallButton)
+TEST_F(PushButton, InnerLinesOfEachStateOnASmallButton)
 {
     auto* button = new TestButton(form);
     button->SetParent(form);
@@ -401,10 +401,10 @@ TEST_F(XiButton, InnerLinesOfEachStateOnASmallButton)
     };
     expectFace({"normal", 0xFFE0C1, 0xFFECD9, 0xFFA953, 0xB35900});
     backend->MouseMove({At.x + 2, At.y + 2});
-    ASSERT_EQ(button->ButtonState(), TXiButtonState::bsOver);
+    ASSERT_EQ(button->ButtonState(), TPushButtonState::bsOver);
     expectFace({"over", 0xFFCD9B, 0xFFE4CA, 0xFFB164, 0xB35900});
     backend->MouseDown({At.x + 2, At.y + 2});
-    ASSERT_EQ(button->ButtonState(), TXiButtonState::bsPressed);
+    ASSERT_EQ(button->ButtonState(), TPushButtonState::bsPressed);
     // Pressed swaps the shades: the light line is the darker one.
     expectFace({"pressed", 0xFFC082, 0xFF9122, 0xFFD3A8, 0xB35900});
     button->SetEnabled(false);
@@ -414,7 +414,7 @@ TEST_F(XiButton, InnerLinesOfEachStateOnASmallButton)
 
 // The title button with the lines on: Light at x = 1 for y 2..13 and y = 1 for x 1..12, Dark at
 // x = 13 for y 1..12 and y = 13 for x 2..13.
-TEST_F(XiButton, InnerLinesOnATitleButton)
+TEST_F(PushButton, InnerLinesOnATitleButton)
 {
     TestButton* button = TitleButton();
     button->SetCtl3D(true);
@@ -507,10 +507,10 @@ struct GlyphCase {
     TPoint textAt;
 };
 
-TEST_F(XiButton, GlyphAndCaptionPlacementPerLayout)
+TEST_F(PushButton, GlyphAndCaptionPlacementPerLayout)
 {
     TBitmap scratch(1, 1);
-    scratch.Canvas().Font = TXiButton(nullptr).Font();
+    scratch.Canvas().Font = TPushButton(nullptr).Font();
     ASSERT_EQ(scratch.Canvas().TextExtent("OK"), (TSize{15, 13}));
     const GlyphCase cases[] = {
         // gy = (30 - 7) / 2 = 11, gx = 22 - 4 - 2 - 0 = 16, tx = 22 + 4 + 2 = 28: the glyph
@@ -541,7 +541,7 @@ TEST_F(XiButton, GlyphAndCaptionPlacementPerLayout)
         TestButton* button = GlyphButton(form, c.layout, c.spacing, c.glyph);
         if (c.pressed) {
             backend->MouseDown({At.x + 30, At.y + 15});
-            ASSERT_EQ(button->ButtonState(), TXiButtonState::bsPressed) << c.name;
+            ASSERT_EQ(button->ButtonState(), TPushButtonState::bsPressed) << c.name;
         }
         const TColor face = c.pressed ? 0xFFC082 : 0xFFE0C1;
         ExpectInsideEqual(button->PaintImage(),
@@ -554,7 +554,7 @@ TEST_F(XiButton, GlyphAndCaptionPlacementPerLayout)
 }
 
 // The key colour is the glyph's own top-left pixel; without TransparentGlyph it is drawn too.
-TEST_F(XiButton, OpaqueGlyphShowsItsKeyColour)
+TEST_F(PushButton, OpaqueGlyphShowsItsKeyColour)
 {
     TestButton* button = GlyphButton(form, blGlyphLeft, 4, {9, 7});
     ASSERT_TRUE(button->TransparentGlyph());
@@ -582,7 +582,7 @@ struct FocusLoss {
 };
 
 // However the button got pressed, the focus leaving it shows the normal face again.
-TEST_F(XiButton, LosingTheFocusShowsTheNormalFace)
+TEST_F(PushButton, LosingTheFocusShowsTheNormalFace)
 {
     auto spaceDown = [this] { backend->KeyDown(VK_SPACE); };
     auto mouseDown = [this] { backend->MouseDown({At.x + 7, At.y + 7}); };
@@ -600,12 +600,12 @@ TEST_F(XiButton, LosingTheFocusShowsTheNormalFace)
         other->SetBounds(60, 10, 15, 15);
         button->SetFocus();
         c.press();
-        ASSERT_EQ(button->ButtonState(), TXiButtonState::bsPressed) << c.name;
+        ASSERT_EQ(button->ButtonState(), TPushButtonState::bsPressed) << c.name;
         ASSERT_EQ(Screen(1, 1), 0xFFC082u) << c.name;
         c.moveFocus(other);
         ASSERT_TRUE(other->Focused()) << c.name;
         EXPECT_FALSE(button->HasFocus()) << c.name;
-        EXPECT_EQ(button->ButtonState(), TXiButtonState::bsNormal) << c.name;
+        EXPECT_EQ(button->ButtonState(), TPushButtonState::bsNormal) << c.name;
         EXPECT_EQ(Screen(1, 1), 0xFFE0C1u) << c.name;
         EXPECT_EQ(Screen(3, 3), 0xFFE0C1u) << c.name << ": focus rectangle left behind";
         EXPECT_EQ(clicks, 0) << c.name;
@@ -618,32 +618,32 @@ TEST_F(XiButton, LosingTheFocusShowsTheNormalFace)
 struct Release {
     const char* name;
     TPoint at;  // in the button
-    TXiButtonState state;
+    TPushButtonState state;
 };
 
 // Released on the outermost left column or top row the press counts as ended outside; the
 // right column and the bottom row are still inside.
-TEST_F(XiButton, ReleaseOnTheLeftColumnOrTopRowLeavesTheStateNormal)
+TEST_F(PushButton, ReleaseOnTheLeftColumnOrTopRowLeavesTheStateNormal)
 {
     TestButton* button = TitleButton();
     const Release cases[] = {
-        {"left column", {0, 7}, TXiButtonState::bsNormal},
-        {"top row", {7, 0}, TXiButtonState::bsNormal},
-        {"top-left corner", {0, 0}, TXiButtonState::bsNormal},
-        {"next to the corner", {1, 1}, TXiButtonState::bsOver},
-        {"right column", {14, 7}, TXiButtonState::bsOver},
-        {"bottom row", {7, 14}, TXiButtonState::bsOver},
+        {"left column", {0, 7}, TPushButtonState::bsNormal},
+        {"top row", {7, 0}, TPushButtonState::bsNormal},
+        {"top-left corner", {0, 0}, TPushButtonState::bsNormal},
+        {"next to the corner", {1, 1}, TPushButtonState::bsOver},
+        {"right column", {14, 7}, TPushButtonState::bsOver},
+        {"bottom row", {7, 14}, TPushButtonState::bsOver},
     };
     for (const Release& c : cases) {
         backend->AdvanceTime(1000);  // each press a single click, not the second of a double
         backend->MouseMove({At.x + 7, At.y + 7});
         backend->MouseDown({At.x + 7, At.y + 7});
         backend->MouseMove({At.x + c.at.x, At.y + c.at.y});
-        ASSERT_EQ(button->ButtonState(), TXiButtonState::bsPressed) << c.name;
+        ASSERT_EQ(button->ButtonState(), TPushButtonState::bsPressed) << c.name;
         backend->MouseUp({At.x + c.at.x, At.y + c.at.y});
         EXPECT_FALSE(button->MouseHeld()) << c.name;
         EXPECT_EQ(button->ButtonState(), c.state) << c.name;
-        const TColor face = c.state == TXiButtonState::bsOver ? 0xFFCD9B : 0xFFE0C1;
+        const TColor face = c.state == TPushButtonState::bsOver ? 0xFFCD9B : 0xFFE0C1;
         EXPECT_EQ(Screen(1, 2), face) << c.name;
         backend->MouseMove({At.x + 60, At.y + 40});
     }
@@ -658,7 +658,7 @@ struct KeyRoute {
 
 // The focused button handles Space and Enter itself, yet the form's key preview, the button's
 // key events and its character events see every key as for any other control.
-TEST_F(XiButton, KeysAndCharactersStillReachThePreviewAndTheHandlers)
+TEST_F(PushButton, KeysAndCharactersStillReachThePreviewAndTheHandlers)
 {
     TestButton* button = TitleButton();
     std::vector<std::string> log;

@@ -28,9 +28,9 @@ constexpr TColor Letters = 0xFFEEDD;
 
 // A scrolling text that counts its repaint requests (one per build and one per tick) and
 // those made off the thread that created it.
-class CountingScrollText : public TVrScrollText {
+class CountingScrollText : public TScrollText {
 public:
-    using TVrScrollText::TVrScrollText;
+    using TScrollText::TScrollText;
 
     std::atomic<int> requests = 0;
     std::atomic<int> foreign = 0;
@@ -41,7 +41,7 @@ protected:
         if (std::this_thread::get_id() != FCreator)
             ++foreign;
         ++requests;
-        TVrScrollText::RequestRepaint();
+        TScrollText::RequestRepaint();
     }
 
 private:
@@ -54,15 +54,15 @@ struct BlendCase {
     TColor expected;
 };
 
-class VrBlendColor : public ::testing::TestWithParam<BlendCase> { };
+class ScrollTextBlend : public ::testing::TestWithParam<BlendCase> { };
 
-TEST_P(VrBlendColor, BlendsChannelsWithRoundedSteps)
+TEST_P(ScrollTextBlend, BlendsChannelsWithRoundedSteps)
 {
     const BlendCase c = GetParam();
     EXPECT_EQ(BlendColor(c.c1, c.c2, c.steps, c.index), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Examples, VrBlendColor,
+INSTANTIATE_TEST_SUITE_P(Examples, ScrollTextBlend,
                          ::testing::Values(BlendCase{Heading, Letters, 15, 1, Heading},
                                            BlendCase{Heading, Letters, 15, 8, RGB(111, 164, 217)},
                                            BlendCase{Heading, Letters, 15, 15, Letters},
@@ -76,13 +76,13 @@ INSTANTIATE_TEST_SUITE_P(Examples, VrBlendColor,
                                            BlendCase{Heading, Letters, 1, 1, Heading},
                                            BlendCase{clBtnFace, clWhite, 2, 1, 0xC0C0C0}));
 
-class VrScrollText : public ::testing::Test {
+class ScrollText : public ::testing::Test {
 protected:
     void SetUp() override { UseHeadlessBackend(); }
     void TearDown() override { Application().Reset(); }
 
     // A memory-window heading: bold, light letters on dark blue, moving right to left.
-    static void MakeHeading(TVrScrollText& text, const std::string& caption)
+    static void MakeHeading(TScrollText& text, const std::string& caption)
     {
         TFontSpec font = text.Font();
         font.bold = true;
@@ -93,15 +93,15 @@ protected:
         text.SetCaption(caption);
     }
 
-    static int CaptionWidth(const TVrScrollText& text)
+    static int CaptionWidth(const TScrollText& text)
     {
         return text.TextStrip().Width() - 2 * text.Width();
     }
 };
 
-TEST_F(VrScrollText, DefaultsAndAnEmptyCaption)
+TEST_F(ScrollText, DefaultsAndAnEmptyCaption)
 {
-    TVrScrollText text(nullptr);
+    TScrollText text(nullptr);
     EXPECT_EQ(text.Width(), 70);
     EXPECT_EQ(text.Height(), 18);
     EXPECT_EQ(text.ScrollOffset(), -70);
@@ -113,9 +113,9 @@ TEST_F(VrScrollText, DefaultsAndAnEmptyCaption)
     EXPECT_EQ(text.TextStrip().Height(), 18);
 }
 
-TEST_F(VrScrollText, RightToLeftTextWrapsAfterItsWidthPlusTheControlWidth)
+TEST_F(ScrollText, RightToLeftTextWrapsAfterItsWidthPlusTheControlWidth)
 {
-    TVrScrollText text(nullptr);
+    TScrollText text(nullptr);
     MakeHeading(text, "Virtual MEMORY");
     ASSERT_EQ(text.ScrollOffset(), 0);
     const int w = CaptionWidth(text);
@@ -127,9 +127,9 @@ TEST_F(VrScrollText, RightToLeftTextWrapsAfterItsWidthPlusTheControlWidth)
     EXPECT_EQ(text.ScrollOffset(), 0);
 }
 
-TEST_F(VrScrollText, LeftToRightTextRestartsBeyondTheLeftEdge)
+TEST_F(ScrollText, LeftToRightTextRestartsBeyondTheLeftEdge)
 {
-    TVrScrollText text(nullptr);
+    TScrollText text(nullptr);
     MakeHeading(text, "MEMORY");
     text.SetScrollDirection(sdLeftToRight);
     const int start = 70 - text.TextStrip().Width();
@@ -142,9 +142,9 @@ TEST_F(VrScrollText, LeftToRightTextRestartsBeyondTheLeftEdge)
     EXPECT_EQ(text.ScrollOffset(), start);
 }
 
-TEST_F(VrScrollText, DisabledControlFreezesTheText)
+TEST_F(ScrollText, DisabledControlFreezesTheText)
 {
-    TVrScrollText text(nullptr);
+    TScrollText text(nullptr);
     MakeHeading(text, "MEMORY");
     text.Tick();
     text.SetEnabled(false);
@@ -153,9 +153,9 @@ TEST_F(VrScrollText, DisabledControlFreezesTheText)
     EXPECT_EQ(text.ScrollOffset(), -1);
 }
 
-TEST_F(VrScrollText, LettersUseAKeyColourOtherThanTheirOwn)
+TEST_F(ScrollText, LettersUseAKeyColourOtherThanTheirOwn)
 {
-    TVrScrollText text(nullptr);
+    TScrollText text(nullptr);
     MakeHeading(text, "MEMORY");
     EXPECT_TRUE(text.TextStrip().Transparent);
     EXPECT_EQ(text.TextStrip().TransparentColor, clGreen);
@@ -181,9 +181,9 @@ TEST_F(VrScrollText, LettersUseAKeyColourOtherThanTheirOwn)
     EXPECT_GT(keyed, 0);
 }
 
-TEST_F(VrScrollText, EdgesFadeFromBackgroundToLetterColour)
+TEST_F(ScrollText, EdgesFadeFromBackgroundToLetterColour)
 {
-    TVrScrollText text(nullptr);
+    TScrollText text(nullptr);
     MakeHeading(text, "MEMORY");
     const TBitmap& edges = text.EdgeBitmap();
     for (int i = 0; i < 15; ++i) {
@@ -201,21 +201,21 @@ TEST_F(VrScrollText, EdgesFadeFromBackgroundToLetterColour)
     EXPECT_EQ(text.EdgeBitmap().Pixel(1, 9), Letters);
 }
 
-TEST_F(VrScrollText, NegativeIntervalIsARangeError)
+TEST_F(ScrollText, NegativeIntervalIsARangeError)
 {
-    TVrScrollText text(nullptr);
+    TScrollText text(nullptr);
     EXPECT_THROW(text.SetInterval(-1), ERangeError);
     text.SetInterval(0);
     EXPECT_EQ(text.Timer().Interval(), 0u);
 }
 
-TEST_F(VrScrollText, PictureShowsLettersOnlyWhereTheStripLetsTheEdgesThrough)
+TEST_F(ScrollText, PictureShowsLettersOnlyWhereTheStripLetsTheEdgesThrough)
 {
     TForm* form = Application().CreateForm<TForm>();
     form->SetBorderStyle(bsNone);
     form->SetBounds(0, 0, 200, 40);
     form->Show();
-    auto* text = new TVrScrollText(form);
+    auto* text = new TScrollText(form);
     text->SetParent(form);
     text->SetBounds(96, 8, 70, 18);
     MakeHeading(*text, "MEMORY");
@@ -238,9 +238,9 @@ TEST_F(VrScrollText, PictureShowsLettersOnlyWhereTheStripLetsTheEdgesThrough)
     EXPECT_GT(lit, 0);
 }
 
-TEST_F(VrScrollText, MessageTimerScrollsOnTheGuiClock)
+TEST_F(ScrollText, MessageTimerScrollsOnTheGuiClock)
 {
-    TVrScrollText text(nullptr);
+    TScrollText text(nullptr);
     MakeHeading(text, "MEMORY");
     text.SetThreaded(false);
     EXPECT_FALSE(text.Threaded());
@@ -253,7 +253,7 @@ TEST_F(VrScrollText, MessageTimerScrollsOnTheGuiClock)
     EXPECT_EQ(text.ScrollOffset(), -3);
 }
 
-TEST_F(VrScrollText, ThreadedScrollingRunsItsTicksOnTheGuiThread)
+TEST_F(ScrollText, ThreadedScrollingRunsItsTicksOnTheGuiThread)
 {
     CountingScrollText text(nullptr);
     MakeHeading(text, "MEMORY");
@@ -269,7 +269,7 @@ TEST_F(VrScrollText, ThreadedScrollingRunsItsTicksOnTheGuiThread)
     EXPECT_EQ(text.foreign, 0);
 }
 
-TEST_F(VrScrollText, InactiveTextKeepsItsWorkerAwakeButStandsStill)
+TEST_F(ScrollText, InactiveTextKeepsItsWorkerAwakeButStandsStill)
 {
     CountingScrollText text(nullptr);
     MakeHeading(text, "MEMORY");
@@ -292,7 +292,7 @@ TEST_F(VrScrollText, InactiveTextKeepsItsWorkerAwakeButStandsStill)
     EXPECT_EQ(text.foreign, 0);
 }
 
-TEST_F(VrScrollText, ZeroIntervalParksTheWorker)
+TEST_F(ScrollText, ZeroIntervalParksTheWorker)
 {
     CountingScrollText text(nullptr);
     MakeHeading(text, "MEMORY");
@@ -316,9 +316,9 @@ TEST_F(VrScrollText, ZeroIntervalParksTheWorker)
 }  // namespace
 
 // A heading placed on a form while it loads, in the order the memory window's form sets it.
-using VrScrollTextOnForm = VrFormTest;
+using ScrollTextOnForm = GaugeFormTest;
 
-TEST_F(VrScrollTextOnForm, LoadingBuildsOnceAndTheTextEntersFromTheRight)
+TEST_F(ScrollTextOnForm, LoadingBuildsOnceAndTheTextEntersFromTheRight)
 {
     auto* text = new CountingScrollText(Form.get());
     text->SetParent(Form.get());

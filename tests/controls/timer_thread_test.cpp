@@ -20,13 +20,13 @@ namespace {
 
 using namespace std::chrono_literals;
 
-class VrTimerThread : public ::testing::Test {
+class TimerThread : public ::testing::Test {
 protected:
     void SetUp() override { UseHeadlessBackend(); }
     void TearDown() override { Application().Reset(); }
 
     // A thread timer of `ms` that counts its ticks and checks they run on this thread.
-    void Start(TVrTimer& timer, unsigned ms)
+    void Start(TThreadTimer& timer, unsigned ms)
     {
         timer.SetEnabled(false);
         timer.SetInterval(ms);
@@ -43,18 +43,18 @@ protected:
     std::atomic<int> foreign = 0;
 };
 
-TEST_F(VrTimerThread, TicksRunOnTheGuiThreadThroughSynchronize)
+TEST_F(TimerThread, TicksRunOnTheGuiThreadThroughSynchronize)
 {
-    TVrTimer timer(nullptr);
+    TThreadTimer timer(nullptr);
     Start(timer, 5);
     ASSERT_NE(timer.Thread(), nullptr);
     ASSERT_TRUE(PumpUntil([&] { return ticks >= 3; }));
     EXPECT_EQ(foreign, 0);
 }
 
-TEST_F(VrTimerThread, WorkerTicksOnItsOwnThreadWithoutSyncEvent)
+TEST_F(TimerThread, WorkerTicksOnItsOwnThreadWithoutSyncEvent)
 {
-    TVrTimer timer(nullptr);
+    TThreadTimer timer(nullptr);
     timer.SetSyncEvent(false);
     Start(timer, 5);
     // No pumping: the ticks do not need the GUI thread.
@@ -65,9 +65,9 @@ TEST_F(VrTimerThread, WorkerTicksOnItsOwnThreadWithoutSyncEvent)
     EXPECT_GE(foreign, 3);
 }
 
-TEST_F(VrTimerThread, ZeroIntervalLeavesTheWorkerParked)
+TEST_F(TimerThread, ZeroIntervalLeavesTheWorkerParked)
 {
-    TVrTimer timer(nullptr);
+    TThreadTimer timer(nullptr);
     Start(timer, 0);
     ASSERT_NE(timer.Thread(), nullptr);
     ASSERT_TRUE(PumpUntil([&] { return timer.Thread()->Parked(); }));
@@ -78,18 +78,18 @@ TEST_F(VrTimerThread, ZeroIntervalLeavesTheWorkerParked)
     ASSERT_TRUE(PumpUntil([&] { return ticks >= 1; }));
 }
 
-TEST_F(VrTimerThread, WithoutHandlerTheWorkerStaysParked)
+TEST_F(TimerThread, WithoutHandlerTheWorkerStaysParked)
 {
-    TVrTimer timer(nullptr);
+    TThreadTimer timer(nullptr);
     timer.SetInterval(5);
     timer.SetPriority(tpHigher);
     ASSERT_NE(timer.Thread(), nullptr);
     EXPECT_TRUE(PumpUntil([&] { return timer.Thread()->Parked(); }));
 }
 
-TEST_F(VrTimerThread, DisabledTimerKeepsItsWorkerButIgnoresTicks)
+TEST_F(TimerThread, DisabledTimerKeepsItsWorkerButIgnoresTicks)
 {
-    TVrTimer timer(nullptr);
+    TThreadTimer timer(nullptr);
     Start(timer, 5);
     ASSERT_TRUE(PumpUntil([&] { return ticks >= 1; }));
     timer.SetEnabled(false);
@@ -106,12 +106,12 @@ TEST_F(VrTimerThread, DisabledTimerKeepsItsWorkerButIgnoresTicks)
 
 // Paused, the worker parks (no wake-ups) whatever else changes meanwhile; resumed, the same
 // worker ticks again. A timer switched off keeps running its worker after the pause, as before.
-TEST_F(VrTimerThread, PausedTimerParksItsWorkerUntilResumed)
+TEST_F(TimerThread, PausedTimerParksItsWorkerUntilResumed)
 {
-    TVrTimer timer(nullptr);
+    TThreadTimer timer(nullptr);
     timer.SetPaused(true);
     Start(timer, 5);
-    TVrTimerThread* const worker = timer.Thread();
+    TTimerThread* const worker = timer.Thread();
     ASSERT_NE(worker, nullptr);
     ASSERT_TRUE(PumpUntil([&] { return worker->Parked(); }));
     timer.SetInterval(4);
@@ -137,14 +137,14 @@ TEST_F(VrTimerThread, PausedTimerParksItsWorkerUntilResumed)
     EXPECT_EQ(ticks, parked);
 }
 
-TEST_F(VrTimerThread, HandlerErrorsGoToTheErrorBoxAndTicksContinue)
+TEST_F(TimerThread, HandlerErrorsGoToTheErrorBoxAndTicksContinue)
 {
     std::atomic<int> errors = 0;
     Application().OnException = [&](const std::exception& error) {
         EXPECT_STREQ(error.what(), "tick failed");
         ++errors;
     };
-    TVrTimer timer(nullptr);
+    TThreadTimer timer(nullptr);
     timer.SetEnabled(false);
     timer.SetInterval(5);
     timer.OnTimer = [&](TObject*) {
@@ -156,9 +156,9 @@ TEST_F(VrTimerThread, HandlerErrorsGoToTheErrorBoxAndTicksContinue)
     EXPECT_GE(errors, 2);
 }
 
-TEST_F(VrTimerThread, DestructionStopsAWorkerThatWaitsForTheGuiThread)
+TEST_F(TimerThread, DestructionStopsAWorkerThatWaitsForTheGuiThread)
 {
-    auto timer = std::make_unique<TVrTimer>(nullptr);
+    auto timer = std::make_unique<TThreadTimer>(nullptr);
     Start(*timer, 1);
     // Without pumping, the worker soon blocks handing a tick to this thread.
     std::this_thread::sleep_for(30ms);
@@ -169,9 +169,9 @@ TEST_F(VrTimerThread, DestructionStopsAWorkerThatWaitsForTheGuiThread)
     EXPECT_EQ(atStop, 0);
 }
 
-TEST_F(VrTimerThread, ChangingTheTimerTypeStopsTheWorker)
+TEST_F(TimerThread, ChangingTheTimerTypeStopsTheWorker)
 {
-    TVrTimer timer(nullptr);
+    TThreadTimer timer(nullptr);
     Start(timer, 5);
     ASSERT_TRUE(PumpUntil([&] { return ticks >= 1; }));
     timer.SetTimerType(ttSystem);
@@ -186,12 +186,12 @@ TEST_F(VrTimerThread, ChangingTheTimerTypeStopsTheWorker)
     ASSERT_TRUE(PumpUntil([&] { return ticks > before + 4; }));
 }
 
-TEST(VrTimerSystem, MessageTimerFollowsIntervalAndEnabled)
+TEST(ThreadTimerSystem, MessageTimerFollowsIntervalAndEnabled)
 {
     HeadlessBackend& backend = UseHeadlessBackend();
     int ticks = 0;
     {
-        TVrTimer timer(nullptr);
+        TThreadTimer timer(nullptr);
         timer.SetTimerType(ttSystem);
         timer.OnTimer = [&](TObject*) { ++ticks; };
         timer.SetInterval(100);

@@ -51,11 +51,11 @@ TBitmap FrameStrip(std::initializer_list<TColor> colors)
 
 }  // namespace
 
-class VrTrackBarTest : public VrFormTest {
+class TrackBarTest : public GaugeFormTest {
 protected:
-    TVrTrackBar* MakeMemoryBar(TVrTickMarks ticks)
+    TTrackBar* MakeMemoryBar(TTickMarks ticks)
     {
-        auto* bar = new TVrTrackBar(Form.get());
+        auto* bar = new TTrackBar(Form.get());
         bar->SetParent(Form.get());
         bar->SetBounds(BarLeft, BarTop, 201, 25);
         bar->SetGutterWidth(10);
@@ -64,31 +64,31 @@ protected:
     }
 
     // Pixels of the bar's last picture, in its client coordinates.
-    static TColor At(const TVrTrackBar* bar, int x, int y) { return bar->Image().Pixel(x, y); }
+    static TColor At(const TTrackBar* bar, int x, int y) { return bar->Image().Pixel(x, y); }
 
-    void Press(TVrTrackBar* bar, int x, int y) { Backend->MouseDown(bar->ClientToScreen({x, y})); }
-    void Move(TVrTrackBar* bar, int x, int y) { Backend->MouseMove(bar->ClientToScreen({x, y})); }
-    void Release(TVrTrackBar* bar, int x, int y) { Backend->MouseUp(bar->ClientToScreen({x, y})); }
+    void Press(TTrackBar* bar, int x, int y) { Backend->MouseDown(bar->ClientToScreen({x, y})); }
+    void Move(TTrackBar* bar, int x, int y) { Backend->MouseMove(bar->ClientToScreen({x, y})); }
+    void Release(TTrackBar* bar, int x, int y) { Backend->MouseUp(bar->ClientToScreen({x, y})); }
 };
 
-TEST_F(VrTrackBarTest, Defaults)
+TEST_F(TrackBarTest, Defaults)
 {
-    auto* bar = new TVrTrackBar(Form.get());
+    auto* bar = new TTrackBar(Form.get());
     EXPECT_EQ(bar->Width(), 175);
     EXPECT_EQ(bar->Height(), 45);
     EXPECT_FALSE(bar->TabStop());
-    EXPECT_TRUE(bar->Options().Contains(TVrTrackBarOption::toThumbOpaque));
-    EXPECT_FALSE(bar->Options().Contains(TVrTrackBarOption::toFixedPoints));
+    EXPECT_TRUE(bar->Options().Contains(TTrackBarOption::toThumbOpaque));
+    EXPECT_FALSE(bar->Options().Contains(TTrackBarOption::toFixedPoints));
     EXPECT_EQ(bar->ThumbWidth(), 9);
     EXPECT_EQ(bar->ThumbHeight(), 17);
-    EXPECT_EQ(bar->GutterBevel().OuterStyle(), TVrBevelStyle::bsLowered);
+    EXPECT_EQ(bar->GutterBevel().OuterStyle(), TBevelStyle::bsLowered);
     EXPECT_EQ(bar->GutterBevel().TotalWidth(), 1);
-    EXPECT_NE(Screen().Cursors(crVrHandPoint), 0u);
+    EXPECT_NE(Screen().Cursors(crGaugeHandPoint), 0u);
 }
 
-TEST_F(VrTrackBarTest, MemoryWindowGaugeAt39)
+TEST_F(TrackBarTest, MemoryWindowGaugeAt39)
 {
-    TVrTrackBar* bar = MakeMemoryBar(TVrTickMarks::tmBottomRight);
+    TTrackBar* bar = MakeMemoryBar(TTickMarks::tmBottomRight);
     bar->SetEnabled(false);
     ShowForm();
     bar->SetPosition(39);
@@ -127,9 +127,9 @@ TEST_F(VrTrackBarTest, MemoryWindowGaugeAt39)
     EXPECT_EQ(Pixel(BarLeft - 1, BarTop + 10), FormColor);
 }
 
-TEST_F(VrTrackBarTest, TopLeftTicksEndAtRowOne)
+TEST_F(TrackBarTest, TopLeftTicksEndAtRowOne)
 {
-    TVrTrackBar* bar = MakeMemoryBar(TVrTickMarks::tmTopLeft);
+    TTrackBar* bar = MakeMemoryBar(TTickMarks::tmTopLeft);
     ShowForm();
     EXPECT_EQ(BlackColumnsInRow(bar->Image(), 0), MemoryTickXs);
     EXPECT_EQ(BlackColumnsInRow(bar->Image(), 1), MemoryTickXs);
@@ -137,9 +137,9 @@ TEST_F(VrTrackBarTest, TopLeftTicksEndAtRowOne)
     EXPECT_TRUE(BlackColumnsInRow(bar->Image(), 22).empty());
 }
 
-TEST_F(VrTrackBarTest, EndTicksAreOnePixelLonger)
+TEST_F(TrackBarTest, EndTicksAreOnePixelLonger)
 {
-    auto* bar = new TVrTrackBar(Form.get());
+    auto* bar = new TTrackBar(Form.get());
     bar->SetParent(Form.get());
     bar->SetPosition(50);
     ShowForm();
@@ -158,9 +158,9 @@ TEST_F(VrTrackBarTest, EndTicksAreOnePixelLonger)
     EXPECT_EQ(At(bar, middle, 35), FormColor);
 }
 
-TEST_F(VrTrackBarTest, DenseTicksSkipValueSteps)
+TEST_F(TrackBarTest, DenseTicksSkipValueSteps)
 {
-    TVrTrackBar* bar = MakeMemoryBar(TVrTickMarks::tmBottomRight);
+    TTrackBar* bar = MakeMemoryBar(TTickMarks::tmBottomRight);
     bar->SetFrequency(1);
     ShowForm();
     const std::vector<int> xs = BlackColumnsInRow(bar->Image(), 22);
@@ -170,9 +170,9 @@ TEST_F(VrTrackBarTest, DenseTicksSkipValueSteps)
     EXPECT_EQ(xs.back(), 186);
 }
 
-TEST_F(VrTrackBarTest, ValueToPixelAndBackInEveryOrientationAndStyle)
+TEST_F(TrackBarTest, ValueToPixelAndBackInEveryOrientationAndStyle)
 {
-    TVrTrackBar* bar = MakeMemoryBar(TVrTickMarks::tmBoth);
+    TTrackBar* bar = MakeMemoryBar(TTickMarks::tmBoth);
     ShowForm();
     struct Case {
         int value, pixel;
@@ -184,29 +184,29 @@ TEST_F(VrTrackBarTest, ValueToPixelAndBackInEveryOrientationAndStyle)
     EXPECT_EQ(bar->PixelToValue(0), 0);
     EXPECT_EQ(bar->PixelToValue(400), 100);
 
-    bar->SetStyle(TVrProgressStyle::psTopRight);
+    bar->SetStyle(TGaugeProgressStyle::psTopRight);
     EXPECT_EQ(bar->ValueToPixel(0), 182);
     EXPECT_EQ(bar->ValueToPixel(39), 115);
 
-    bar->SetOrientation(TVrOrientation::voVertical);
+    bar->SetOrientation(TGaugeOrientation::voVertical);
     EXPECT_EQ(bar->Width(), 25);
     EXPECT_EQ(bar->Height(), 201);
     EXPECT_EQ(bar->ThumbWidth(), 17);
     EXPECT_EQ(bar->ThumbHeight(), 9);
     EXPECT_EQ(bar->ThumbRect().left, 4);
     EXPECT_EQ(bar->ValueToPixel(0), 10);  // top is the minimum with psTopRight
-    bar->SetStyle(TVrProgressStyle::psBottomLeft);
+    bar->SetStyle(TGaugeProgressStyle::psBottomLeft);
     EXPECT_EQ(bar->ValueToPixel(0), 182);
     EXPECT_EQ(bar->ValueToPixel(100), 10);
     EXPECT_EQ(bar->PixelToValue(182), 0);
     EXPECT_EQ(bar->PixelToValue(10), 100);
 }
 
-TEST_F(VrTrackBarTest, VerticalBarDrawsItsThumbAndTicksAcross)
+TEST_F(TrackBarTest, VerticalBarDrawsItsThumbAndTicksAcross)
 {
-    TVrTrackBar* bar = MakeMemoryBar(TVrTickMarks::tmBottomRight);
+    TTrackBar* bar = MakeMemoryBar(TTickMarks::tmBottomRight);
     ShowForm();
-    bar->SetOrientation(TVrOrientation::voVertical);
+    bar->SetOrientation(TGaugeOrientation::voVertical);
     bar->SetPosition(100);
     EXPECT_EQ(bar->ThumbRect(), Bounds(4, 10, 17, 9));
     EXPECT_EQ(At(bar, 4, 10), clBlack);
@@ -217,9 +217,9 @@ TEST_F(VrTrackBarTest, VerticalBarDrawsItsThumbAndTicksAcross)
     EXPECT_EQ(At(bar, 21, 186), FormColor);
 }
 
-TEST_F(VrTrackBarTest, PositionClampsAndNotifiesOnlyOnChange)
+TEST_F(TrackBarTest, PositionClampsAndNotifiesOnlyOnChange)
 {
-    TVrTrackBar* bar = MakeMemoryBar(TVrTickMarks::tmBoth);
+    TTrackBar* bar = MakeMemoryBar(TTickMarks::tmBoth);
     int changes = 0;
     bar->OnChange = [&](TObject* sender) {
         EXPECT_EQ(sender, bar);
@@ -244,16 +244,16 @@ TEST_F(VrTrackBarTest, PositionClampsAndNotifiesOnlyOnChange)
     EXPECT_EQ(changes, 5);
 }
 
-TEST_F(VrTrackBarTest, ThumbFramesComeFromTheBitmapList)
+TEST_F(TrackBarTest, ThumbFramesComeFromTheBitmapList)
 {
-    auto* list = new TVrBitmapList(Form.get());
+    auto* list = new TBitmapList(Form.get());
     TBitmap frames(10, 4);
     frames.Canvas().Brush.color = clRed;
     frames.Canvas().FillRect({0, 0, 5, 4});
     frames.Canvas().Brush.color = clBlue;
     frames.Canvas().FillRect({5, 0, 10, 4});
     list->Bitmaps().Add(frames);
-    TVrTrackBar* bar = MakeMemoryBar(TVrTickMarks::tmNone);
+    TTrackBar* bar = MakeMemoryBar(TTickMarks::tmNone);
     bar->SetBitmapList(list);
     bar->SetThumbImageIndex(0);
     bar->SetThumbStates(2);
@@ -269,24 +269,24 @@ TEST_F(VrTrackBarTest, ThumbFramesComeFromTheBitmapList)
     EXPECT_EQ(bar->ThumbHeight(), 17);
 }
 
-TEST_F(VrTrackBarTest, ThumbWithoutOpaqueOptionLeavesItsOutlineTransparent)
+TEST_F(TrackBarTest, ThumbWithoutOpaqueOptionLeavesItsOutlineTransparent)
 {
-    TVrTrackBar* bar = MakeMemoryBar(TVrTickMarks::tmNone);
-    bar->SetOptions({TVrTrackBarOption::toActiveClick});
+    TTrackBar* bar = MakeMemoryBar(TTickMarks::tmNone);
+    bar->SetOptions({TTrackBarOption::toActiveClick});
     bar->SetPosition(39);
     ShowForm();
     EXPECT_EQ(At(bar, 80, 4), FormColor);
     EXPECT_EQ(At(bar, 78, 5), clWhite);
 }
 
-TEST_F(VrTrackBarTest, BackgroundPictureIsStretchedOverTheClientArea)
+TEST_F(TrackBarTest, BackgroundPictureIsStretchedOverTheClientArea)
 {
-    auto* list = new TVrBitmapList(Form.get());
+    auto* list = new TBitmapList(Form.get());
     TBitmap back(2, 2);
     back.Canvas().Brush.color = clPurple;
     back.Canvas().FillRect(back.BoundsRect());
     list->Bitmaps().Add(back);
-    TVrTrackBar* bar = MakeMemoryBar(TVrTickMarks::tmNone);
+    TTrackBar* bar = MakeMemoryBar(TTickMarks::tmNone);
     bar->SetBitmapList(list);
     bar->SetBackImageIndex(0);
     ShowForm();
@@ -294,9 +294,9 @@ TEST_F(VrTrackBarTest, BackgroundPictureIsStretchedOverTheClientArea)
     EXPECT_EQ(At(bar, 200, 24), clPurple);
 }
 
-TEST_F(VrTrackBarTest, ClickJumpsAndDragFollowsWithTheCursorConfined)
+TEST_F(TrackBarTest, ClickJumpsAndDragFollowsWithTheCursorConfined)
 {
-    TVrTrackBar* bar = MakeMemoryBar(TVrTickMarks::tmBoth);
+    TTrackBar* bar = MakeMemoryBar(TTickMarks::tmBoth);
     ShowForm();
     Press(bar, 150, 12);
     EXPECT_EQ(bar->Position(), 79);  // PixelToValue(146)
@@ -318,28 +318,28 @@ TEST_F(VrTrackBarTest, ClickJumpsAndDragFollowsWithTheCursorConfined)
     EXPECT_EQ(bar->Position(), 0);
 }
 
-TEST_F(VrTrackBarTest, HandCursorOverTheThumbOnly)
+TEST_F(TrackBarTest, HandCursorOverTheThumbOnly)
 {
-    TVrTrackBar* bar = MakeMemoryBar(TVrTickMarks::tmBoth);
+    TTrackBar* bar = MakeMemoryBar(TTickMarks::tmBoth);
     ShowForm();
     Move(bar, 14, 12);
-    EXPECT_EQ(Backend->CurrentCursor(), Screen().Cursors(crVrHandPoint));
+    EXPECT_EQ(Backend->CurrentCursor(), Screen().Cursors(crGaugeHandPoint));
     Move(bar, 100, 12);
     EXPECT_EQ(Backend->CurrentCursor(), Screen().Cursors(crArrow));
     // The published property never changes; the hand stays through a drag off the thumb.
     EXPECT_EQ(bar->Cursor(), crDefault);
     Press(bar, 14, 12);
     Move(bar, 250, 12);
-    EXPECT_EQ(Backend->CurrentCursor(), Screen().Cursors(crVrHandPoint));
+    EXPECT_EQ(Backend->CurrentCursor(), Screen().Cursors(crGaugeHandPoint));
     Release(bar, 250, 12);
-    bar->SetOptions({TVrTrackBarOption::toActiveClick});
+    bar->SetOptions({TTrackBarOption::toActiveClick});
     Move(bar, bar->ThumbRect().left + 1, 12);
     EXPECT_EQ(Backend->CurrentCursor(), Screen().Cursors(crArrow));
 }
 
-TEST_F(VrTrackBarTest, KeysStepByFrequency)
+TEST_F(TrackBarTest, KeysStepByFrequency)
 {
-    TVrTrackBar* bar = MakeMemoryBar(TVrTickMarks::tmBoth);
+    TTrackBar* bar = MakeMemoryBar(TTickMarks::tmBoth);
     bar->SetTabStop(true);
     ShowForm();
     bar->SetFocus();
@@ -354,21 +354,21 @@ TEST_F(VrTrackBarTest, KeysStepByFrequency)
     EXPECT_EQ(bar->Position(), 90);
     Backend->KeyDown(VK_END);
     EXPECT_EQ(bar->Position(), 0);
-    bar->SetStyle(TVrProgressStyle::psTopRight);
+    bar->SetStyle(TGaugeProgressStyle::psTopRight);
     Backend->KeyDown(VK_LEFT);
     EXPECT_EQ(bar->Position(), 10);
-    bar->SetOrientation(TVrOrientation::voVertical);
+    bar->SetOrientation(TGaugeOrientation::voVertical);
     Backend->KeyDown(VK_DOWN);
     EXPECT_EQ(bar->Position(), 20);
 }
 
-TEST_F(VrTrackBarTest, FocusFrameFollowsTheFocus)
+TEST_F(TrackBarTest, FocusFrameFollowsTheFocus)
 {
-    TVrTrackBar* bar = MakeMemoryBar(TVrTickMarks::tmNone);
+    TTrackBar* bar = MakeMemoryBar(TTickMarks::tmNone);
     bar->SetTabStop(true);
     bar->SetFocusColor(clRed);
     bar->SetFocusOffset(2);
-    auto* other = new TVrTrackBar(Form.get());
+    auto* other = new TTrackBar(Form.get());
     other->SetParent(Form.get());
     other->SetBounds(0, 100, 175, 45);
     other->SetTabStop(true);
@@ -386,10 +386,10 @@ TEST_F(VrTrackBarTest, FocusFrameFollowsTheFocus)
     EXPECT_EQ(At(bar, 0, 0), FormColor);
 }
 
-TEST_F(VrTrackBarTest, FixedPointsSnapToFrequency)
+TEST_F(TrackBarTest, FixedPointsSnapToFrequency)
 {
-    TVrTrackBar* bar = MakeMemoryBar(TVrTickMarks::tmBoth);
-    bar->SetOptions({TVrTrackBarOption::toActiveClick, TVrTrackBarOption::toFixedPoints});
+    TTrackBar* bar = MakeMemoryBar(TTickMarks::tmBoth);
+    bar->SetOptions({TTrackBarOption::toActiveClick, TTrackBarOption::toFixedPoints});
     ShowForm();
     EXPECT_EQ(bar->PixelToValue(77), 40);
     EXPECT_EQ(bar->PixelToValue(86), 40);
@@ -398,31 +398,31 @@ TEST_F(VrTrackBarTest, FixedPointsSnapToFrequency)
     EXPECT_EQ(bar->ThumbRect().left, 148);
 }
 
-TEST_F(VrTrackBarTest, MirroredStyleReadsClicksFromTheRight)
+TEST_F(TrackBarTest, MirroredStyleReadsClicksFromTheRight)
 {
-    TVrTrackBar* bar = MakeMemoryBar(TVrTickMarks::tmBoth);
-    bar->SetStyle(TVrProgressStyle::psTopRight);
+    TTrackBar* bar = MakeMemoryBar(TTickMarks::tmBoth);
+    bar->SetStyle(TGaugeProgressStyle::psTopRight);
     ShowForm();
     Press(bar, 150, 12);
     EXPECT_EQ(bar->Position(), 21);
     EXPECT_EQ(bar->ThumbRect().left, 146);
 }
 
-TEST_F(VrTrackBarTest, NothingPaintsWhileTheFormLoads)
+TEST_F(TrackBarTest, NothingPaintsWhileTheFormLoads)
 {
-    TVrTrackBar* bar = MakeMemoryBar(TVrTickMarks::tmBoth);
+    TTrackBar* bar = MakeMemoryBar(TTickMarks::tmBoth);
     bar->SetPosition(50);
     EXPECT_TRUE(bar->Image().Empty());
     ShowForm();
     EXPECT_EQ(bar->ThumbRect().left, 96);
 }
 
-TEST_F(VrTrackBarTest, FourFrameThumbFollowsHoverDragAndEnabled)
+TEST_F(TrackBarTest, FourFrameThumbFollowsHoverDragAndEnabled)
 {
     // Frames: normal, disabled, dragging, hot.
-    auto* list = new TVrBitmapList(Form.get());
+    auto* list = new TBitmapList(Form.get());
     list->Bitmaps().Add(FrameStrip({clRed, clBlue, clYellow, clPurple}));
-    TVrTrackBar* bar = MakeMemoryBar(TVrTickMarks::tmNone);
+    TTrackBar* bar = MakeMemoryBar(TTickMarks::tmNone);
     bar->SetBitmapList(list);
     bar->SetThumbImageIndex(0);
     bar->SetThumbStates(4);
@@ -455,10 +455,10 @@ TEST_F(VrTrackBarTest, FourFrameThumbFollowsHoverDragAndEnabled)
     EXPECT_EQ(bar->ThumbRect().left, 58);
 }
 
-TEST_F(VrTrackBarTest, ChangesOfTheSharedListReloadTheThumb)
+TEST_F(TrackBarTest, ChangesOfTheSharedListReloadTheThumb)
 {
-    auto* list = new TVrBitmapList(Form.get());
-    TVrTrackBar* bar = MakeMemoryBar(TVrTickMarks::tmNone);
+    auto* list = new TBitmapList(Form.get());
+    TTrackBar* bar = MakeMemoryBar(TTickMarks::tmNone);
     bar->SetBitmapList(list);
     bar->SetThumbImageIndex(0);
     ShowForm();
@@ -472,7 +472,7 @@ TEST_F(VrTrackBarTest, ChangesOfTheSharedListReloadTheThumb)
     EXPECT_EQ(At(bar, 10, 4), FormColor);  // the built-in thumb's corner is gone
 
     // Replacing the list's contents (from a stream) reloads it again.
-    TVrBitmaps replacement;
+    TGaugeBitmaps replacement;
     replacement.Add(Solid(4, 7, clBlue));
     std::stringstream stream;
     replacement.SaveToStream(stream);
@@ -487,9 +487,9 @@ TEST_F(VrTrackBarTest, ChangesOfTheSharedListReloadTheThumb)
     EXPECT_EQ(At(bar, 11, 5), clWhite);
 }
 
-TEST_F(VrTrackBarTest, PictureIsRedrawnBeforeOnChangeRuns)
+TEST_F(TrackBarTest, PictureIsRedrawnBeforeOnChangeRuns)
 {
-    TVrTrackBar* bar = MakeMemoryBar(TVrTickMarks::tmNone);
+    TTrackBar* bar = MakeMemoryBar(TTickMarks::tmNone);
     ShowForm();
     const THeadlessWindow* window = Backend->Window(Form->Handle());
     ASSERT_NE(window, nullptr);
@@ -524,9 +524,9 @@ TEST_F(VrTrackBarTest, PictureIsRedrawnBeforeOnChangeRuns)
     }
 }
 
-TEST_F(VrTrackBarTest, UnchangedValuesNeitherRepaintNorNotify)
+TEST_F(TrackBarTest, UnchangedValuesNeitherRepaintNorNotify)
 {
-    TVrTrackBar* bar = MakeMemoryBar(TVrTickMarks::tmBoth);
+    TTrackBar* bar = MakeMemoryBar(TTickMarks::tmBoth);
     bar->SetPosition(100);
     ShowForm();
     Backend->ProcessMessages();
@@ -534,7 +534,7 @@ TEST_F(VrTrackBarTest, UnchangedValuesNeitherRepaintNorNotify)
     ASSERT_NE(window, nullptr);
     int changes = 0;
     bar->OnChange = [&](TObject*) { ++changes; };
-    const TVrTrackBarOptions options = bar->Options();
+    const TTrackBarOptions options = bar->Options();
     struct Case {
         std::string what;
         std::function<void()> act;
@@ -544,14 +544,14 @@ TEST_F(VrTrackBarTest, UnchangedValuesNeitherRepaintNorNotify)
         {"Position clamped to the current one", [&] { bar->SetPosition(250); }},
         {"MinValue", [&] { bar->SetMinValue(0); }},
         {"MaxValue", [&] { bar->SetMaxValue(100); }},
-        {"Orientation", [&] { bar->SetOrientation(TVrOrientation::voHorizontal); }},
-        {"Style", [&] { bar->SetStyle(TVrProgressStyle::psBottomLeft); }},
+        {"Orientation", [&] { bar->SetOrientation(TGaugeOrientation::voHorizontal); }},
+        {"Style", [&] { bar->SetStyle(TGaugeProgressStyle::psBottomLeft); }},
         {"Options", [&] { bar->SetOptions(options); }},
         {"Frequency", [&] { bar->SetFrequency(10); }},
         {"BorderWidth", [&] { bar->SetBorderWidth(10); }},
         {"GutterWidth", [&] { bar->SetGutterWidth(10); }},
         {"GutterColor", [&] { bar->SetGutterColor(clBlack); }},
-        {"TickMarks", [&] { bar->SetTickMarks(TVrTickMarks::tmBoth); }},
+        {"TickMarks", [&] { bar->SetTickMarks(TTickMarks::tmBoth); }},
         {"TickColor", [&] { bar->SetTickColor(clBlack); }},
         {"ThumbStates", [&] { bar->SetThumbStates(1); }},
         {"ThumbImageIndex", [&] { bar->SetThumbImageIndex(-1); }},
@@ -575,17 +575,17 @@ TEST_F(VrTrackBarTest, UnchangedValuesNeitherRepaintNorNotify)
     EXPECT_EQ(changes, 1);
 }
 
-TEST_F(VrTrackBarTest, OrientationAndThumbStatesWhileLoading)
+TEST_F(TrackBarTest, OrientationAndThumbStatesWhileLoading)
 {
-    auto* list = new TVrBitmapList(Form.get());
+    auto* list = new TBitmapList(Form.get());
     list->Bitmaps().Add(FrameStrip({clRed, clBlue, clYellow, clPurple}));
-    auto* bar = new TVrTrackBar(Form.get());
+    auto* bar = new TTrackBar(Form.get());
     bar->SetParent(Form.get());
     // As a form stores a vertical bar: its own size, then the orientation.
     bar->SetBounds(BarLeft, BarTop, 25, 201);
     bar->SetGutterWidth(10);
-    bar->SetTickMarks(TVrTickMarks::tmNone);
-    bar->SetOrientation(TVrOrientation::voVertical);
+    bar->SetTickMarks(TTickMarks::tmNone);
+    bar->SetOrientation(TGaugeOrientation::voVertical);
     EXPECT_EQ(bar->BoundsRect(), Bounds(BarLeft, BarTop, 25, 201));
     bar->SetBitmapList(list);
     bar->SetThumbImageIndex(0);

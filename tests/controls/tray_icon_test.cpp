@@ -48,9 +48,9 @@ protected:
         Application().Reset();
     }
 
-    TJvTrayIcon& MakeTray(TTrayVisibilities visibility = kFormVisibility, bool active = true)
+    TTrayIcon& MakeTray(TTrayVisibilities visibility = kFormVisibility, bool active = true)
     {
-        tray = std::make_unique<TJvTrayIcon>(nullptr, area);
+        tray = std::make_unique<TTrayIcon>(nullptr, area);
         tray->SetVisibility(visibility);
         tray->SetActive(active);
         return *tray;
@@ -76,7 +76,7 @@ protected:
     }
 
     std::shared_ptr<sw::FakeNotifyArea> area = std::make_shared<sw::FakeNotifyArea>();
-    std::unique_ptr<TJvTrayIcon> tray;
+    std::unique_ptr<TTrayIcon> tray;
     TForm* mainForm = nullptr;
     std::vector<ClickRecord> clicks;
 };
@@ -460,7 +460,7 @@ TEST_F(TrayIconTest, AutoHideIconShowsTheIconOnlyWhileHidden)
 
 TEST_F(TrayIconTest, LoadingWithoutTaskBarHidesUntilTheFormAddsIt)
 {
-    tray = std::make_unique<TJvTrayIcon>(nullptr, area);
+    tray = std::make_unique<TTrayIcon>(nullptr, area);
     tray->BeginLoading();
     tray->SetActive(true);
     tray->SetVisibility(kFormVisibility);
@@ -607,7 +607,7 @@ TEST_F(TrayIconTest, VisibilityChangesMoveTheApplication)
 
 TEST_F(TrayIconTest, LoadingWithoutTaskListHidesFromTheTaskList)
 {
-    tray = std::make_unique<TJvTrayIcon>(nullptr, area);
+    tray = std::make_unique<TTrayIcon>(nullptr, area);
     tray->BeginLoading();
     tray->SetActive(true);
     tray->SetVisibility(TrayVisibilities({tvVisibleTaskBar}));
@@ -647,7 +647,7 @@ TEST_F(TrayIconTest, DestructionCancelsAPendingClickAndLeavesTheTaskList)
 
 TEST_F(TrayIconTest, ProgramEndLeavesTheTaskListAlone)
 {
-    auto* owned = new TJvTrayIcon(mainForm, area);
+    auto* owned = new TTrayIcon(mainForm, area);
     owned->SetVisibility(TrayVisibilities({tvVisibleTaskBar, tvVisibleTaskList}));
     owned->SetActive(true);
     Application().Terminate();

@@ -100,7 +100,7 @@ TEST(RefreshSoakTest, TenThousandRefreshesKeepTheComponentsAndDoNotGrowTheHeap)
     // the two workers were doing at the moment of reading. Taken off their threads, the
     // headings wait for a clock the soak never moves, and the heap figures see the refreshes
     // alone.
-    for (TVrScrollText* heading :
+    for (TScrollText* heading :
          {MemoryWindowOf(*form).VrScrollText1, MemoryWindowOf(*form).VrScrollText2}) {
         heading->SetActive(false);
         heading->SetThreaded(false);

@@ -49,8 +49,8 @@ public:
         AddLinkAndCheckbox();
     }
 
-    TVrScrollText* heading = nullptr;
-    TVrLevelBar* level = nullptr;
+    TScrollText* heading = nullptr;
+    TLevelBar* level = nullptr;
 
 private:
     template <class T> T* Place(TPoint at, int width, int height)
@@ -63,14 +63,14 @@ private:
 
     void AddBorder()
     {
-        auto* border = Place<TVrBorder>({0, 0}, 282, 50);
+        auto* border = Place<TBorder>({0, 0}, 282, 50);
         border->SetShadowColor(TitleColor);
         border->SetHighlightColor(0xFFA851);
     }
 
     void AddHeading()
     {
-        heading = Place<TVrScrollText>(HeadingAt, 70, 18);
+        heading = Place<TScrollText>(HeadingAt, 70, 18);
         heading->SetThreaded(true);
         heading->SetScrollDirection(sdRightToLeft);
         heading->SetActive(true);
@@ -84,28 +84,28 @@ private:
 
     void AddTrackBar()
     {
-        auto* bar = Place<TVrTrackBar>(TrackAt, 201, 25);
+        auto* bar = Place<TTrackBar>(TrackAt, 201, 25);
         bar->SetPosition(39);
         bar->SetGutterWidth(10);
-        bar->SetTickMarks(TVrTickMarks::tmBottomRight);
+        bar->SetTickMarks(TTickMarks::tmBottomRight);
         bar->SetEnabled(false);
     }
 
     void AddLevelBar()
     {
-        level = Place<TVrLevelBar>(LevelAt, 25, 145);
-        TVrBevel& bevel = level->Bevel();
-        bevel.SetInnerStyle(TVrBevelStyle::bsNone);
+        level = Place<TLevelBar>(LevelAt, 25, 145);
+        TBevel& bevel = level->Bevel();
+        bevel.SetInnerStyle(TBevelStyle::bsNone);
         bevel.SetInnerSpace(1);
         bevel.SetInnerColor(clBlack);
-        bevel.SetOuterStyle(TVrBevelStyle::bsNone);
-        bevel.SetOuterOutline(TVrBevelOutlineStyle::osNone);
+        bevel.SetOuterStyle(TBevelStyle::bsNone);
+        bevel.SetOuterOutline(TBevelOutlineStyle::osNone);
         level->SetPosition(50);
     }
 
     void AddButton()
     {
-        auto* button = Place<TXiButton>(ButtonAt, 15, 15);
+        auto* button = Place<TPushButton>(ButtonAt, 15, 15);
         button->SetCaption("x");
         button->SetColorScheme(csSky);
         button->SetCtl3D(false);
@@ -115,7 +115,7 @@ private:
 
     void AddProgress()
     {
-        auto* bar = Place<TJvSpecialProgress>(ProgressAt, 200, 20);
+        auto* bar = Place<TGradientBar>(ProgressAt, 200, 20);
         bar->SetColor(clSilver);
         bar->SetParentColor(false);
         bar->SetBorderStyle(bsNone);
@@ -127,10 +127,10 @@ private:
 
     void AddLinkAndCheckbox()
     {
-        auto* link = Place<TJvLabel>({16, 100}, 109, 20);
+        auto* link = Place<TLinkLabel>({16, 100}, 109, 20);
         link->SetCaption("Product Web Page");
         link->SetHotTrack(true);
-        auto* box = Place<TJvXPCheckbox>({16, 130}, 161, 17);
+        auto* box = Place<TCheckBox>({16, 130}, 161, 17);
         box->SetCaption("Start Minimized");
         box->SetChecked(true);
     }

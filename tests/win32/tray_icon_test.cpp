@@ -20,7 +20,7 @@ class Win32TrayIconTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        tray = std::make_unique<TJvTrayIcon>(nullptr);
+        tray = std::make_unique<TTrayIcon>(nullptr);
         tray->SetVisibility(TrayVisibilities({tvVisibleTaskBar, tvVisibleTaskList}));
         tray->SetHint("Spacewell|the drive meter");
         tray->OnClick = [this](TObject*, TMouseButton b, TShiftState, int, int) {
@@ -61,7 +61,7 @@ protected:
         return Shell_NotifyIconA(NIM_MODIFY, &data) != FALSE;
     }
 
-    std::unique_ptr<TJvTrayIcon> tray;
+    std::unique_ptr<TTrayIcon> tray;
     HWND hidden = nullptr;
     std::vector<Event> events;
 };

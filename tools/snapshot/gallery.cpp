@@ -38,12 +38,12 @@ const struct {
              {Look::Focused, "focused"}};
 
 // A button made by `style` on its own stage, brought into `look` by pointer, focus or Enabled.
-TBitmap ButtonShot(const std::function<void(TXiButton&)>& style, Look look)
+TBitmap ButtonShot(const std::function<void(TPushButton&)>& style, Look look)
 {
-    TXiButton probe(nullptr);
+    TPushButton probe(nullptr);
     style(probe);
     Stage stage(probe.Width() + 2 * Pad, probe.Height() + 2 * Pad, palette::kPaleBlue);
-    auto* button = stage.Place<TXiButton>(Pad, Pad);
+    auto* button = stage.Place<TPushButton>(Pad, Pad);
     style(*button);
     // A shown form focuses its first tab stop; only the looks that involve the focus keep it.
     button->SetTabStop(look == Look::Pressed || look == Look::Focused);
@@ -69,7 +69,7 @@ TBitmap ButtonShot(const std::function<void(TXiButton&)>& style, Look look)
     return stage.Shot();
 }
 
-void TitleButton(TXiButton& button)
+void TitleButton(TPushButton& button)
 {
     button.SetBounds(button.Left(), button.Top(), 15, 15);
     button.SetCaption("x");
@@ -80,7 +80,7 @@ void TitleButton(TXiButton& button)
 }
 
 // The memory button; its picture is a stand-in, a grey module on black (black is transparent).
-void MemoryButton(TXiButton& button)
+void MemoryButton(TPushButton& button)
 {
     button.SetBounds(button.Left(), button.Top(), 15, 42);
     button.SetCaption(">>");
@@ -97,23 +97,23 @@ void MemoryButton(TXiButton& button)
     button.SetGlyph(glyph);
 }
 
-void DefaultButton(TXiButton& button) { button.SetCaption("&Button"); }
+void DefaultButton(TPushButton& button) { button.SetCaption("&Button"); }
 
 void AddButtons(GallerySheet& sheet)
 {
-    sheet.Row("TXiButton: title button (csSky, 15 x 15, flat)");
+    sheet.Row("TPushButton: title button (csSky, 15 x 15, flat)");
     for (const auto& [look, name] : Looks)
         sheet.Add(name, ButtonShot(TitleButton, look));
-    sheet.Row("TXiButton: memory button (csSky, 15 x 42, glyph on top, stand-in glyph)");
+    sheet.Row("TPushButton: memory button (csSky, 15 x 42, glyph on top, stand-in glyph)");
     for (const auto& [look, name] : Looks)
         sheet.Add(name, ButtonShot(MemoryButton, look));
-    sheet.Row("TXiButton: default (csNeoDesert, 75 x 25, gradient, 3-D)");
+    sheet.Row("TPushButton: default (csNeoDesert, 75 x 25, gradient, 3-D)");
     for (const auto& [look, name] : Looks)
         sheet.Add(name, ButtonShot(DefaultButton, look));
 }
 
 // A bevel drawn on a bare bitmap in the window colour; the interior is filled when asked.
-TBitmap BevelShot(const TVrBevel& bevel, int width, int height, TColor interior = clNone)
+TBitmap BevelShot(const TBevel& bevel, int width, int height, TColor interior = clNone)
 {
     TBitmap picture(width, height);
     TCanvas& canvas = picture.Canvas();
@@ -130,14 +130,14 @@ TBitmap BevelShot(const TVrBevel& bevel, int width, int height, TColor interior 
 
 void AddBevels(GallerySheet& sheet)
 {
-    sheet.Row("TVrBevel");
-    TVrBevel plain;
+    sheet.Row("TBevel");
+    TBevel plain;
     sheet.Add("default 100 x 20", BevelShot(plain, 100, 20));
-    TVrBevel inner;
-    inner.SetOuterOutline(TVrBevelOutlineStyle::osInner);
-    inner.SetInnerOutline(TVrBevelOutlineStyle::osOuter);
+    TBevel inner;
+    inner.SetOuterOutline(TBevelOutlineStyle::osInner);
+    inner.SetInnerOutline(TBevelOutlineStyle::osOuter);
     sheet.Add("outlines inner/outer", BevelShot(inner, 100, 20));
-    TVrBevel wide;
+    TBevel wide;
     wide.SetBorderWidth(2);
     wide.SetBorderColor(palette::kDarkBlue);
     wide.SetOuterWidth(2);
@@ -145,19 +145,19 @@ void AddBevels(GallerySheet& sheet)
     wide.SetOuterSpace(2);
     wide.SetOuterColor(clWhite);
     sheet.Add("border 2, rings 2, space 2", BevelShot(wide, 100, 30));
-    TVrBevel gutter;
-    gutter.SetInnerStyle(TVrBevelStyle::bsNone);
+    TBevel gutter;
+    gutter.SetInnerStyle(TBevelStyle::bsNone);
     gutter.SetInnerSpace(0);
-    gutter.SetOuterStyle(TVrBevelStyle::bsLowered);
-    gutter.SetOuterOutline(TVrBevelOutlineStyle::osNone);
+    gutter.SetOuterStyle(TBevelStyle::bsLowered);
+    gutter.SetOuterOutline(TBevelOutlineStyle::osNone);
     sheet.Add("memory gutter 181 x 10", BevelShot(gutter, 181, 10, clBlack));
 }
 
-TBitmap BorderShot(TVrBorderShape shape, TVrBorderStyle style, int width, int height,
+TBitmap BorderShot(TBorderShape shape, TBorderEdgeStyle style, int width, int height,
                    TColor shadow = clGreen, TColor highlight = clLime)
 {
     Stage stage(width + 2 * Pad, height + 2 * Pad, palette::kPaleBlue);
-    auto* border = stage.Place<TVrBorder>(Pad, Pad);
+    auto* border = stage.Place<TBorder>(Pad, Pad);
     border->SetWidth(width);
     border->SetHeight(height);
     border->SetShape(shape);
@@ -171,27 +171,27 @@ TBitmap BorderShot(TVrBorderShape shape, TVrBorderStyle style, int width, int he
 void AddBorders(GallerySheet& sheet)
 {
     const struct {
-        TVrBorderShape shape;
+        TBorderShape shape;
         const char* name;
-    } shapes[] = {{TVrBorderShape::bsBox, "box"},       {TVrBorderShape::bsFrame, "frame"},
-                  {TVrBorderShape::bsTopLine, "top"},   {TVrBorderShape::bsBottomLine, "bottom"},
-                  {TVrBorderShape::bsLeftLine, "left"}, {TVrBorderShape::bsRightLine, "right"},
-                  {TVrBorderShape::bsSpacer, "spacer"}};
-    for (TVrBorderStyle style : {TVrBorderStyle::bsRaised, TVrBorderStyle::bsLowered}) {
-        const bool raised = style == TVrBorderStyle::bsRaised;
-        sheet.Row(std::string("TVrBorder ") + (raised ? "raised" : "lowered") +
+    } shapes[] = {{TBorderShape::bsBox, "box"},       {TBorderShape::bsFrame, "frame"},
+                  {TBorderShape::bsTopLine, "top"},   {TBorderShape::bsBottomLine, "bottom"},
+                  {TBorderShape::bsLeftLine, "left"}, {TBorderShape::bsRightLine, "right"},
+                  {TBorderShape::bsSpacer, "spacer"}};
+    for (TBorderEdgeStyle style : {TBorderEdgeStyle::bsRaised, TBorderEdgeStyle::bsLowered}) {
+        const bool raised = style == TBorderEdgeStyle::bsRaised;
+        sheet.Row(std::string("TBorder ") + (raised ? "raised" : "lowered") +
                   ", 50 x 50, green/lime");
         for (const auto& [shape, name] : shapes)
             sheet.Add(name, BorderShot(shape, style, 50, 50));
         if (raised)
             sheet.Add("the forms' frame 282 x 50",
-                      BorderShot(TVrBorderShape::bsFrame, style, 282, 50, palette::kDarkBlue,
+                      BorderShot(TBorderShape::bsFrame, style, 282, 50, palette::kDarkBlue,
                                  palette::kLightBlue));
     }
 }
 
 // A track bar as the memory window places it: 201 x 25, gutter 10, disabled.
-void MemoryTrack(TVrTrackBar& bar, int position, TVrTickMarks ticks)
+void MemoryTrack(TTrackBar& bar, int position, TTickMarks ticks)
 {
     bar.SetBounds(bar.Left(), bar.Top(), 201, 25);
     bar.SetGutterWidth(10);
@@ -200,12 +200,12 @@ void MemoryTrack(TVrTrackBar& bar, int position, TVrTickMarks ticks)
     bar.SetPosition(position);
 }
 
-TBitmap TrackShot(const std::function<void(TVrTrackBar&)>& style, bool focused = false)
+TBitmap TrackShot(const std::function<void(TTrackBar&)>& style, bool focused = false)
 {
-    TVrTrackBar probe(nullptr);
+    TTrackBar probe(nullptr);
     style(probe);
     Stage stage(probe.Width() + 2 * Pad, probe.Height() + 2 * Pad, palette::kPaleBlue);
-    auto* bar = stage.Place<TVrTrackBar>(Pad, Pad);
+    auto* bar = stage.Place<TTrackBar>(Pad, Pad);
     style(*bar);
     stage.Show();
     if (focused) {
@@ -217,40 +217,39 @@ TBitmap TrackShot(const std::function<void(TVrTrackBar&)>& style, bool focused =
 
 void AddTrackBars(GallerySheet& sheet)
 {
-    sheet.Row("TVrTrackBar: memory window 201 x 25 (disabled), default 175 x 45, vertical");
+    sheet.Row("TTrackBar: memory window 201 x 25 (disabled), default 175 x 45, vertical");
     for (int position : {0, 39, 100})
-        sheet.Add("position " + std::to_string(position), TrackShot([=](TVrTrackBar& bar) {
-                      MemoryTrack(bar, position, TVrTickMarks::tmBottomRight);
+        sheet.Add("position " + std::to_string(position), TrackShot([=](TTrackBar& bar) {
+                      MemoryTrack(bar, position, TTickMarks::tmBottomRight);
                   }));
     sheet.Add("ticks above, 39",
-              TrackShot([](TVrTrackBar& bar) { MemoryTrack(bar, 39, TVrTickMarks::tmTopLeft); }));
-    sheet.Add("default, 50, focused",
-              TrackShot([](TVrTrackBar& bar) { bar.SetPosition(50); }, true));
+              TrackShot([](TTrackBar& bar) { MemoryTrack(bar, 39, TTickMarks::tmTopLeft); }));
+    sheet.Add("default, 50, focused", TrackShot([](TTrackBar& bar) { bar.SetPosition(50); }, true));
     // A loading form keeps the stored size when the orientation changes, so it is set after.
-    sheet.Add("vertical, 30", TrackShot([](TVrTrackBar& bar) {
-                  bar.SetOrientation(TVrOrientation::voVertical);
+    sheet.Add("vertical, 30", TrackShot([](TTrackBar& bar) {
+                  bar.SetOrientation(TGaugeOrientation::voVertical);
                   bar.SetBounds(bar.Left(), bar.Top(), 45, 175);
                   bar.SetPosition(30);
               }));
 }
 
 // The memory window's level bar: 25 x 145, a one-pixel black ring, default palettes.
-void MemoryLevel(TVrLevelBar& bar)
+void MemoryLevel(TLevelBar& bar)
 {
     bar.SetBounds(bar.Left(), bar.Top(), 25, 145);
-    TVrBevel& bevel = bar.Bevel();
-    bevel.SetInnerStyle(TVrBevelStyle::bsNone);
+    TBevel& bevel = bar.Bevel();
+    bevel.SetInnerStyle(TBevelStyle::bsNone);
     bevel.SetInnerWidth(2);
     bevel.SetInnerSpace(1);
     bevel.SetInnerColor(clBlack);
-    bevel.SetOuterStyle(TVrBevelStyle::bsNone);
-    bevel.SetOuterOutline(TVrBevelOutlineStyle::osNone);
+    bevel.SetOuterStyle(TBevelStyle::bsNone);
+    bevel.SetOuterOutline(TBevelOutlineStyle::osNone);
 }
 
-TBitmap LevelShot(const std::function<void(TVrLevelBar&)>& style, int position)
+TBitmap LevelShot(const std::function<void(TLevelBar&)>& style, int position)
 {
     Stage stage(200, 200, palette::kPaleBlue);
-    auto* bar = stage.Place<TVrLevelBar>(Pad, Pad);
+    auto* bar = stage.Place<TLevelBar>(Pad, Pad);
     style(*bar);
     stage.Show();
     bar->SetPosition(position);
@@ -262,25 +261,25 @@ TBitmap LevelShot(const std::function<void(TVrLevelBar&)>& style, int position)
 
 void AddLevelBars(GallerySheet& sheet)
 {
-    sheet.Row("TVrLevelBar: memory window 25 x 145; default 20 x 170 (snaps to 169); horizontal; "
+    sheet.Row("TLevelBar: memory window 25 x 145; default 20 x 170 (snaps to 169); horizontal; "
               "top-right");
     for (int position : {0, 10, 50, 75, 100})
         sheet.Add(std::to_string(position), LevelShot(MemoryLevel, position));
-    sheet.Add("default, 60", LevelShot([](TVrLevelBar&) {}, 60));
+    sheet.Add("default, 60", LevelShot([](TLevelBar&) {}, 60));
     sheet.Add("horizontal, 70", LevelShot(
-                                    [](TVrLevelBar& bar) {
-                                        bar.SetOrientation(TVrOrientation::voHorizontal);
+                                    [](TLevelBar& bar) {
+                                        bar.SetOrientation(TGaugeOrientation::voHorizontal);
                                         bar.SetBounds(bar.Left(), bar.Top(), 170, 20);
                                     },
                                     70));
     sheet.Add("top-right, 40",
-              LevelShot([](TVrLevelBar& bar) { bar.SetStyle(TVrProgressStyle::psTopRight); }, 40));
+              LevelShot([](TLevelBar& bar) { bar.SetStyle(TGaugeProgressStyle::psTopRight); }, 40));
 }
 
 TBitmap ScrollShot(const std::string& caption, int ticks)
 {
     Stage stage(70 + 2 * Pad, 18 + 2 * Pad, palette::kPaleBlue);
-    auto* text = stage.Place<TVrScrollText>(Pad, Pad);
+    auto* text = stage.Place<TScrollText>(Pad, Pad);
     text->SetScrollDirection(sdRightToLeft);
     text->SetCaption(caption);
     TFontSpec font = Bolded(text->Font());
@@ -296,16 +295,16 @@ TBitmap ScrollShot(const std::string& caption, int ticks)
 
 void AddScrollTexts(GallerySheet& sheet)
 {
-    sheet.Row("TVrScrollText: memory window heading 70 x 18, right to left");
+    sheet.Row("TScrollText: memory window heading 70 x 18, right to left");
     for (int ticks : {0, 20, 40, 60, 80})
         sheet.Add("MEMORY +" + std::to_string(ticks), ScrollShot("MEMORY", ticks));
     sheet.Add("Virtual MEMORY +60", ScrollShot("Virtual MEMORY", 60));
 }
 
-TBitmap ProgressShot(const std::function<void(TJvSpecialProgress&)>& style)
+TBitmap ProgressShot(const std::function<void(TGradientBar&)>& style)
 {
     Stage stage(248 + 2 * Pad, 20 + 2 * Pad, palette::kPaleBlue);
-    auto* bar = stage.Place<TJvSpecialProgress>(Pad, Pad);
+    auto* bar = stage.Place<TGradientBar>(Pad, Pad);
     bar->SetBounds(Pad, Pad, 248, 20);
     TFontSpec font = Bolded(bar->Font());
     font.color = clWhite;
@@ -326,12 +325,11 @@ TBitmap ProgressShot(const std::function<void(TJvSpecialProgress&)>& style)
 
 void AddProgressBars(GallerySheet& sheet)
 {
-    sheet.Row("TJvSpecialProgress: drive row 248 x 20");
-    sheet.Add("solid", ProgressShot([](TJvSpecialProgress&) {}));
-    sheet.Add("solid ramp",
-              ProgressShot([](TJvSpecialProgress& bar) { bar.SetEndColor(clWhite); }));
-    sheet.Add("blocks", ProgressShot([](TJvSpecialProgress& bar) { bar.SetSolid(false); }));
-    sheet.Add("gradient blocks, percent, 3-D", ProgressShot([](TJvSpecialProgress& bar) {
+    sheet.Row("TGradientBar: drive row 248 x 20");
+    sheet.Add("solid", ProgressShot([](TGradientBar&) {}));
+    sheet.Add("solid ramp", ProgressShot([](TGradientBar& bar) { bar.SetEndColor(clWhite); }));
+    sheet.Add("blocks", ProgressShot([](TGradientBar& bar) { bar.SetSolid(false); }));
+    sheet.Add("gradient blocks, percent, 3-D", ProgressShot([](TGradientBar& bar) {
                   bar.SetSolid(false);
                   bar.SetGradientBlocks(true);
                   bar.SetEndColor(clRed);
@@ -343,7 +341,7 @@ void AddProgressBars(GallerySheet& sheet)
 TBitmap LabelShot(bool hot)
 {
     Stage stage(109 + 2 * Pad, 20 + 2 * Pad, palette::kPaleBlue);
-    auto* label = stage.Place<TJvLabel>(Pad, Pad);
+    auto* label = stage.Place<TLinkLabel>(Pad, Pad);
     label->SetCaption("Product Web Page");
     TFontSpec font = label->Font();
     font.color = clBlue;
@@ -363,7 +361,7 @@ TBitmap LabelShot(bool hot)
 TBitmap CheckboxShot(bool checked, bool hot, bool focused = false)
 {
     Stage stage(161 + 2 * Pad, 17 + 2 * Pad, palette::kPaleBlue);
-    auto* box = stage.Place<TJvXPCheckbox>(Pad, Pad);
+    auto* box = stage.Place<TCheckBox>(Pad, Pad);
     box->SetCaption("Start Minimized");
     box->SetChecked(checked);
     box->SetTabStop(focused);
@@ -375,7 +373,7 @@ TBitmap CheckboxShot(bool checked, bool hot, bool focused = false)
 
 void AddLinkAndCheck(GallerySheet& sheet)
 {
-    sheet.Row("TJvLabel and TJvXPCheckbox");
+    sheet.Row("TLinkLabel and TCheckBox");
     sheet.Add("link", LabelShot(false));
     sheet.Add("link, hot", LabelShot(true));
     sheet.Add("unchecked", CheckboxShot(false, false));

@@ -53,7 +53,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
     item->OnClick = [](TObject*) { Log("item"); };
     menu->Items()->Add(item);
 
-    auto* tray = new TJvTrayIcon(form);
+    auto* tray = new TTrayIcon(form);
     tray->SetHint("Spacewell probe|not shown");
     tray->SetPopupMenu(menu);
     tray->OnClick = [](TObject*, TMouseButton b, TShiftState, int, int) {
