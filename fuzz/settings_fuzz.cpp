@@ -74,8 +74,8 @@ void StartAndClose(const std::string& text)
 
     TMainWindow* form = CreateMainWindow(platform.Services());
     Application().Run();
-    form->Button_ShowRAMClick(form);
-    form->Button_ShowRAMClick(form);
+    form->MemoryButtonClick(form);
+    form->MemoryButtonClick(form);
     if (form->MemoryWindowOpen())
         Fail("the memory window did not close", kKeys[0]);
     form->Close();

@@ -35,10 +35,10 @@ TMainWindow::TMainWindow(TComponent* owner, sw::PlatformServices services)
     Icon().SetImage(SpacewellIconPicture(), clNone);
     CreateTitleBand();
     CreateButtons();
-    Timer1 = new TTimer(this);
-    Timer1->SetName("Timer1");
-    Timer1->SetInterval(300000);
-    Timer1->OnTimer = [this](TObject* sender) { Timer1Timer(sender); };
+    IdleTimer = new TTimer(this);
+    IdleTimer->SetName("IdleTimer");
+    IdleTimer->SetInterval(300000);
+    IdleTimer->OnTimer = [this](TObject* sender) { IdleTimerTick(sender); };
     CreateTrayMenu();
     CreateTrayIcon();
     OnCreate = [this](TObject* sender) { FormCreate(sender); };
@@ -52,62 +52,62 @@ TMainWindow::TMainWindow(TComponent* owner, sw::PlatformServices services)
 
 void TMainWindow::CreateTitleBand()
 {
-    Label_Form = new TLabel(this);
-    Label_Form->SetName("Label_Form");
-    Label_Form->SetParent(this);
-    Label_Form->SetAutoSize(false);
-    Label_Form->SetBounds(8, 8, 266, 16);
-    Label_Form->SetCaption("Spacewell v.2");
-    Label_Form->SetColor(palette::kDarkBlue);
-    Label_Form->SetParentColor(false);
+    TitleLabel = new TLabel(this);
+    TitleLabel->SetName("TitleLabel");
+    TitleLabel->SetParent(this);
+    TitleLabel->SetAutoSize(false);
+    TitleLabel->SetBounds(8, 8, 266, 16);
+    TitleLabel->SetCaption("Spacewell v.2");
+    TitleLabel->SetColor(palette::kDarkBlue);
+    TitleLabel->SetParentColor(false);
     TFontSpec titleFont = Bolded();
     titleFont.height = -13;
     titleFont.color = palette::kPaleBlue;
-    Label_Form->SetFont(titleFont);
+    TitleLabel->SetFont(titleFont);
 
-    Border_Form = new TBorder(this);
-    Border_Form->SetName("Border_Form");
-    Border_Form->SetParent(this);
-    Border_Form->SetBounds(0, 0, 282, 50);
-    Border_Form->SetShadowColor(palette::kDarkBlue);
-    Border_Form->SetHighlightColor(palette::kLightBlue);
+    TitleBorder = new TBorder(this);
+    TitleBorder->SetName("TitleBorder");
+    TitleBorder->SetParent(this);
+    TitleBorder->SetBounds(0, 0, 282, 50);
+    TitleBorder->SetShadowColor(palette::kDarkBlue);
+    TitleBorder->SetHighlightColor(palette::kLightBlue);
 }
 
 void TMainWindow::CreateButtons()
 {
-    xButton = NewSkyButton(*this, "xButton", Bounds(258, 9, 15, 15), "x", "Close [Q]");
-    xButton->OnClick = [this](TObject* s) { xButtonClick(s); };
-    xButton->OnKeyPress = [this](TObject* s, char& key) { xButtonKeyPress(s, key); };
+    CloseButton = NewSkyButton(*this, "CloseButton", Bounds(258, 9, 15, 15), "x", "Close [Q]");
+    CloseButton->OnClick = [this](TObject* s) { CloseButtonClick(s); };
+    CloseButton->OnKeyPress = [this](TObject* s, char& key) { CloseButtonKeyPress(s, key); };
 
-    xminButton = NewSkyButton(*this, "xminButton", Bounds(243, 9, 15, 15), "_", "Minimize [M]");
-    xminButton->OnClick = [this](TObject* s) { xminButtonClick(s); };
-    xminButton->OnKeyPress = [this](TObject* s, char& key) { xminButtonKeyPress(s, key); };
+    HideButton = NewSkyButton(*this, "HideButton", Bounds(243, 9, 15, 15), "_", "Minimize [M]");
+    HideButton->OnClick = [this](TObject* s) { HideButtonClick(s); };
+    HideButton->OnKeyPress = [this](TObject* s, char& key) { HideButtonKeyPress(s, key); };
 
-    rButton = NewSkyButton(*this, "rButton", Bounds(228, 9, 15, 15), "r", "Refresh [R]");
-    rButton->OnClick = [this](TObject* s) { rButtonClick(s); };
-    rButton->OnKeyDown = [this](TObject* s, std::uint16_t& key, TShiftState shift) {
-        rButtonKeyDown(s, key, shift);
+    RefreshButton =
+        NewSkyButton(*this, "RefreshButton", Bounds(228, 9, 15, 15), "r", "Refresh [R]");
+    RefreshButton->OnClick = [this](TObject* s) { RefreshButtonClick(s); };
+    RefreshButton->OnKeyDown = [this](TObject* s, std::uint16_t& key, TShiftState shift) {
+        RefreshButtonKeyDown(s, key, shift);
     };
-    rButton->OnKeyPress = [this](TObject* s, char& key) { rButtonKeyPress(s, key); };
+    RefreshButton->OnKeyPress = [this](TObject* s, char& key) { RefreshButtonKeyPress(s, key); };
 
-    for (TPushButton* button : {xButton, xminButton, rButton}) {
+    for (TPushButton* button : {CloseButton, HideButton, RefreshButton}) {
         button->SetFont(Bolded());
         button->SetShowHint(true);
     }
 
-    Button_ShowRAM =
-        NewSkyButton(*this, "Button_ShowRAM", Bounds(258, 30, 15, 42), ">>", "RAM Info");
-    Button_ShowRAM->SetGlyph(MemoryGlyphPicture());
-    Button_ShowRAM->SetLayout(blGlyphTop);
-    Button_ShowRAM->SetSpacing(1);
-    Button_ShowRAM->OnClick = [this](TObject* s) { Button_ShowRAMClick(s); };
-    Button_ShowRAM->OnKeyPress = [this](TObject* s, char& key) { Button_ShowRAMKeyPress(s, key); };
+    MemoryButton = NewSkyButton(*this, "MemoryButton", Bounds(258, 30, 15, 42), ">>", "RAM Info");
+    MemoryButton->SetGlyph(MemoryGlyphPicture());
+    MemoryButton->SetLayout(blGlyphTop);
+    MemoryButton->SetSpacing(1);
+    MemoryButton->OnClick = [this](TObject* s) { MemoryButtonClick(s); };
+    MemoryButton->OnKeyPress = [this](TObject* s, char& key) { MemoryButtonKeyPress(s, key); };
 
     // Set once all four exist: an order beyond the buttons made so far would be cut short.
-    rButton->SetTabOrder(0);
-    xminButton->SetTabOrder(1);
-    xButton->SetTabOrder(2);
-    Button_ShowRAM->SetTabOrder(3);
+    RefreshButton->SetTabOrder(0);
+    HideButton->SetTabOrder(1);
+    CloseButton->SetTabOrder(2);
+    MemoryButton->SetTabOrder(3);
 }
 
 void TMainWindow::CreateTrayIcon()

@@ -32,42 +32,32 @@ class TMainWindow : public TBodyDragForm, public IMemoryWindowHost {
 public:
     TMainWindow(TComponent* owner, sw::PlatformServices services);
 
-    TLabel* Label_Form = nullptr;
-    TBorder* Border_Form = nullptr;
-    TPushButton* xButton = nullptr;
-    TPushButton* xminButton = nullptr;
-    TPushButton* rButton = nullptr;
-    TPushButton* Button_ShowRAM = nullptr;
-    TTimer* Timer1 = nullptr;
+    TLabel* TitleLabel = nullptr;
+    TBorder* TitleBorder = nullptr;
+    TPushButton* CloseButton = nullptr;
+    TPushButton* HideButton = nullptr;
+    TPushButton* RefreshButton = nullptr;
+    TPushButton* MemoryButton = nullptr;
+    TTimer* IdleTimer = nullptr;
     TTrayIcon* TrayIcon = nullptr;
     TPopupMenu* TrayMenu = nullptr;
-    TImageList* ImageList1 = nullptr;
+    TImageList* MenuPictures = nullptr;
 
-    TMenuItem* OnTop1 = nullptr;
-    TMenuItem* GB1 = nullptr;
-    TMenuItem* Transparency1 = nullptr;
-    TMenuItem* N01 = nullptr;
-    TMenuItem* N101 = nullptr;
-    TMenuItem* N201 = nullptr;
-    TMenuItem* N301 = nullptr;
-    TMenuItem* N401 = nullptr;
-    TMenuItem* N501 = nullptr;
-    TMenuItem* N601 = nullptr;
-    TMenuItem* N701 = nullptr;
-    TMenuItem* Custom1 = nullptr;
-    TMenuItem* N3 = nullptr;
-    TMenuItem* Model1 = nullptr;
-    TMenuItem* N11 = nullptr;
-    TMenuItem* N21 = nullptr;
-    TMenuItem* N31 = nullptr;
-    TMenuItem* N41 = nullptr;
-    TMenuItem* N51 = nullptr;
-    TMenuItem* N2 = nullptr;
-    TMenuItem* AutoStart1 = nullptr;
-    TMenuItem* StartMinimized1 = nullptr;
-    TMenuItem* N1 = nullptr;
-    TMenuItem* ShowTully1 = nullptr;
-    TMenuItem* Exit1 = nullptr;
+    TMenuItem* OnTopItem = nullptr;
+    TMenuItem* GigabytesItem = nullptr;
+    TMenuItem* TransparencyMenu = nullptr;
+    static constexpr int kTransparencyItemCount = 8;
+    // 0% to 70% in steps of ten; an item's tag is its percentage.
+    TMenuItem* TransparencyItems[kTransparencyItemCount] = {};
+    TMenuItem* CustomTransparencyItem = nullptr;
+    TMenuItem* ModelMenu = nullptr;
+    static constexpr int kModelItemCount = 5;
+    // Models 1 to 5; an item's tag is its model.
+    TMenuItem* ModelItems[kModelItemCount] = {};
+    TMenuItem* AutoStartItem = nullptr;
+    TMenuItem* StartMinimizedItem = nullptr;
+    TMenuItem* ShowItem = nullptr;
+    TMenuItem* ExitItem = nullptr;
 
     // The memory window, created by program start right after this one.
     TMemoryWindow* MemoryPanel = nullptr;
@@ -84,12 +74,12 @@ public:
     void FormCreate(TObject* sender);
     void FormClose(TObject* sender, TCloseAction& action);
     void ApplyStartMinimized();
-    void xButtonClick(TObject* sender);
-    void Exit1Click(TObject* sender);
-    void xminButtonClick(TObject* sender);
+    void CloseButtonClick(TObject* sender);
+    void ExitChosen(TObject* sender);
+    void HideButtonClick(TObject* sender);
     void SetWindowShown(bool show);
-    void ShowTully1Click(TObject* sender);
-    void Button_ShowRAMClick(TObject* sender);
+    void ShowChosen(TObject* sender);
+    void MemoryButtonClick(TObject* sender);
     // The open memory window appears and goes with this window, whichever way it does.
     void FormShow(TObject* sender);
     void FormHide(TObject* sender);
@@ -97,7 +87,7 @@ public:
     // one, brought to the front when already shown.
     void ShowForSecondStart();
     // The design's five-minute timer; its tick has nothing to do.
-    void Timer1Timer(TObject* /*sender*/) { }
+    void IdleTimerTick(TObject* /*sender*/) { }
 
     // The desk changing under the program (main_desk.cpp; the session's end in
     // main_lifecycle.cpp). At the session's end the settings are saved as a close saves them,
@@ -114,18 +104,18 @@ public:
 
     // Reactions.
     void HandleShortcutKey(char key) override;
-    void rButtonKeyPress(TObject* sender, char& key);
-    void xminButtonKeyPress(TObject* sender, char& key);
-    void xButtonKeyPress(TObject* sender, char& key);
-    void Button_ShowRAMKeyPress(TObject* sender, char& key);
-    void rButtonKeyDown(TObject* sender, std::uint16_t& key, TShiftState shift);
+    void RefreshButtonKeyPress(TObject* sender, char& key);
+    void HideButtonKeyPress(TObject* sender, char& key);
+    void CloseButtonKeyPress(TObject* sender, char& key);
+    void MemoryButtonKeyPress(TObject* sender, char& key);
+    void RefreshButtonKeyDown(TObject* sender, std::uint16_t& key, TShiftState shift);
     // The window previews keys but leaves them to the focused button.
     void FormKeyDown(TObject* sender, std::uint16_t& key, TShiftState shift);
-    void rButtonClick(TObject* sender);
-    void GB1Click(TObject* sender);
-    void OnTop1Click(TObject* sender);
-    void N01Click(TObject* sender);
-    void N11Click(TObject* sender);
+    void RefreshButtonClick(TObject* sender);
+    void UnitChosen(TObject* sender);
+    void OnTopChosen(TObject* sender);
+    void TransparencyChosen(TObject* sender);
+    void ModelChosen(TObject* sender);
     void TrayIconClick(TObject* sender, TMouseButton button, TShiftState shift, int x, int y);
     void TrayIconMouseMove(TObject* sender, TShiftState shift, int x, int y);
     void SetModel(int value);
@@ -138,7 +128,7 @@ public:
     // Settings and autostart.
     void LoadSettings();
     void SaveSettings();
-    void AutoStart1Click(TObject* sender);
+    void AutoStartChosen(TObject* sender);
     void WriteRunEntry(const std::string& name, const std::string& path, bool enable);
 
     // What the memory window takes from this window.

@@ -12,7 +12,7 @@
 
 void TMainWindow::FormCreate(TObject* /*sender*/)
 {
-    Label_Form->SetHeight(17);
+    TitleLabel->SetHeight(17);
     ChooseSettingsFile();
     if (SettingsFileExists()) {
         LoadSettings();
@@ -36,8 +36,8 @@ void TMainWindow::FormCreate(TObject* /*sender*/)
 // it the taskbar back restores the application, so the window shows when the loop starts.
 void TMainWindow::ApplyStartMinimized()
 {
-    WindowShown = !StartMinimized1->Checked();
-    if (StartMinimized1->Checked())
+    WindowShown = !StartMinimizedItem->Checked();
+    if (StartMinimizedItem->Checked())
         TrayIcon->SetVisibility(kTrayOnly);
     else
         TrayIcon->SetVisibility(kTrayOnly | TrayVisibilities({tvVisibleTaskBar}));
@@ -61,12 +61,12 @@ void TMainWindow::WMEndSession()
     Application().Terminate();
 }
 
-void TMainWindow::xButtonClick(TObject* /*sender*/) { Close(); }
+void TMainWindow::CloseButtonClick(TObject* /*sender*/) { Close(); }
 
-void TMainWindow::Exit1Click(TObject* sender) { xButtonClick(sender); }
+void TMainWindow::ExitChosen(TObject* sender) { CloseButtonClick(sender); }
 
 // The open memory window goes with this one through FormHide.
-void TMainWindow::xminButtonClick(TObject* /*sender*/)
+void TMainWindow::HideButtonClick(TObject* /*sender*/)
 {
     Application().Minimize();
     TrayIcon->HideToTray();
@@ -91,7 +91,7 @@ void TMainWindow::SetWindowShown(bool show)
     }
 }
 
-void TMainWindow::ShowTully1Click(TObject* /*sender*/)
+void TMainWindow::ShowChosen(TObject* /*sender*/)
 {
     RefreshBeforeShowing();
     TrayIcon->RestoreFromTray();
@@ -111,7 +111,7 @@ void TMainWindow::ShowForSecondStart()
 void TMainWindow::RefreshBeforeShowing()
 {
     if (!Visible())
-        rButtonClick(this);
+        RefreshButtonClick(this);
 }
 
 void TMainWindow::FormShow(TObject* /*sender*/)

@@ -28,20 +28,20 @@ void TMainWindow::HandleShortcutKey(char key)
     switch (key) {
     case 'R':
     case 'r':
-        rButtonClick(this);
+        RefreshButtonClick(this);
         break;
     case 'M':
     case 'm':
-        xminButtonClick(this);
+        HideButtonClick(this);
         break;
     case 'Q':
     case 'q':
-        xButtonClick(this);
+        CloseButtonClick(this);
         break;
     case 'G':
     case 'g':
-        GB1->SetChecked(!GB1->Checked());
-        GB1Click(this);
+        GigabytesItem->SetChecked(!GigabytesItem->Checked());
+        UnitChosen(this);
         break;
     case '1':
     case '2':
@@ -56,39 +56,39 @@ void TMainWindow::HandleShortcutKey(char key)
     }
 }
 
-void TMainWindow::rButtonKeyPress(TObject*, char& key) { HandleShortcutKey(key); }
-void TMainWindow::xminButtonKeyPress(TObject*, char& key) { HandleShortcutKey(key); }
-void TMainWindow::xButtonKeyPress(TObject*, char& key) { HandleShortcutKey(key); }
-void TMainWindow::Button_ShowRAMKeyPress(TObject*, char& key) { HandleShortcutKey(key); }
+void TMainWindow::RefreshButtonKeyPress(TObject*, char& key) { HandleShortcutKey(key); }
+void TMainWindow::HideButtonKeyPress(TObject*, char& key) { HandleShortcutKey(key); }
+void TMainWindow::CloseButtonKeyPress(TObject*, char& key) { HandleShortcutKey(key); }
+void TMainWindow::MemoryButtonKeyPress(TObject*, char& key) { HandleShortcutKey(key); }
 
-void TMainWindow::rButtonKeyDown(TObject* sender, std::uint16_t& key, TShiftState)
+void TMainWindow::RefreshButtonKeyDown(TObject* sender, std::uint16_t& key, TShiftState)
 {
     if (key == kF5)
-        rButtonClick(sender);
+        RefreshButtonClick(sender);
 }
 
 void TMainWindow::FormKeyDown(TObject*, std::uint16_t&, TShiftState) { }
 
-void TMainWindow::rButtonClick(TObject*) { ScanDrives(FSizeUnit); }
+void TMainWindow::RefreshButtonClick(TObject*) { ScanDrives(FSizeUnit); }
 
-void TMainWindow::GB1Click(TObject* sender)
+void TMainWindow::UnitChosen(TObject* sender)
 {
-    FSizeUnit = GB1->Checked() ? "GB" : "MB";
-    rButtonClick(sender);
+    FSizeUnit = GigabytesItem->Checked() ? "GB" : "MB";
+    RefreshButtonClick(sender);
 }
 
-void TMainWindow::OnTop1Click(TObject*)
+void TMainWindow::OnTopChosen(TObject*)
 {
-    SetFormStyle(OnTop1->Checked() ? fsStayOnTop : fsNormal);
+    SetFormStyle(OnTopItem->Checked() ? fsStayOnTop : fsNormal);
 }
 
-void TMainWindow::N01Click(TObject* sender)
+void TMainWindow::TransparencyChosen(TObject* sender)
 {
     SetTransparency(static_cast<int>(static_cast<TMenuItem*>(sender)->Tag()));
     ApplyTransparency();
 }
 
-void TMainWindow::N11Click(TObject* sender)
+void TMainWindow::ModelChosen(TObject* sender)
 {
     SetModel(static_cast<int>(static_cast<TMenuItem*>(sender)->Tag()));
     RefreshMeters();
@@ -97,13 +97,13 @@ void TMainWindow::N11Click(TObject* sender)
 void TMainWindow::SetModel(int value)
 {
     FModel = value;
-    CheckFirstTagged(*Model1, value);
+    CheckFirstTagged(*ModelMenu, value);
 }
 
 void TMainWindow::SetTransparency(int value)
 {
     FTransparency = value;
-    CheckFirstTagged(*Transparency1, value);
+    CheckFirstTagged(*TransparencyMenu, value);
 }
 
 void TMainWindow::ApplyTransparency()
@@ -120,9 +120,8 @@ void TMainWindow::ApplyTransparency()
 
 void TMainWindow::CheckModelItem(int model)
 {
-    TMenuItem* items[] = {N11, N21, N31, N41, N51};
-    if (model >= 1 && model <= 5)
-        items[model - 1]->SetChecked(true);
+    if (model >= 1 && model <= kModelItemCount)
+        ModelItems[model - 1]->SetChecked(true);
 }
 
 void TMainWindow::RefreshMeters() { ScanDrives(FSizeUnit); }

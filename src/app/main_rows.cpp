@@ -69,7 +69,7 @@ void TMainWindow::AddMeterRow(const sw::MeterRow& row)
     bar->SetEnabled(true);
 
     const int height = kSlotPitch * row.Slot + 58;
-    Border_Form->SetHeight(height);
+    TitleBorder->SetHeight(height);
     SetHeight(height);
     Repaint();
 }

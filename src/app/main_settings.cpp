@@ -105,14 +105,14 @@ void TMainWindow::LoadSettings()
     SetTransparency(TransparencyOrDefault(
         sw::ReadProfileInteger(*file, kOptions, "Transparency", FTransparency)));
     ApplyTransparency();
-    GB1->SetChecked(sw::ReadProfileBool(*file, kOptions, "GB", GB1->Checked()));
-    GB1Click(this);
-    OnTop1->SetChecked(sw::ReadProfileBool(*file, kOptions, "OnTop", OnTop1->Checked()));
-    OnTop1Click(this);
-    StartMinimized1->SetChecked(
-        sw::ReadProfileBool(*file, kOptions, "Minimized", StartMinimized1->Checked()));
-    AutoStart1->SetChecked(
-        sw::ReadProfileBool(*file, kOptions, "AutoStart", AutoStart1->Checked()));
+    GigabytesItem->SetChecked(sw::ReadProfileBool(*file, kOptions, "GB", GigabytesItem->Checked()));
+    UnitChosen(this);
+    OnTopItem->SetChecked(sw::ReadProfileBool(*file, kOptions, "OnTop", OnTopItem->Checked()));
+    OnTopChosen(this);
+    StartMinimizedItem->SetChecked(
+        sw::ReadProfileBool(*file, kOptions, "Minimized", StartMinimizedItem->Checked()));
+    AutoStartItem->SetChecked(
+        sw::ReadProfileBool(*file, kOptions, "AutoStart", AutoStartItem->Checked()));
 }
 
 // Stops at the first key that cannot be written, raising the ini error. The user's folder is
@@ -126,18 +126,18 @@ void TMainWindow::SaveSettings()
     sw::WriteProfileInteger(*file, kSettings, "Top", Top());
     sw::WriteProfileInteger(*file, kOptions, "Model", FModel);
     sw::WriteProfileInteger(*file, kOptions, "Transparency", FTransparency);
-    sw::WriteProfileBool(*file, kOptions, "GB", GB1->Checked());
-    sw::WriteProfileBool(*file, kOptions, "OnTop", OnTop1->Checked());
-    sw::WriteProfileBool(*file, kOptions, "Minimized", StartMinimized1->Checked());
-    sw::WriteProfileBool(*file, kOptions, "AutoStart", AutoStart1->Checked());
+    sw::WriteProfileBool(*file, kOptions, "GB", GigabytesItem->Checked());
+    sw::WriteProfileBool(*file, kOptions, "OnTop", OnTopItem->Checked());
+    sw::WriteProfileBool(*file, kOptions, "Minimized", StartMinimizedItem->Checked());
+    sw::WriteProfileBool(*file, kOptions, "AutoStart", AutoStartItem->Checked());
 }
 
 // The check mark moves only once the registry did what it says.
-void TMainWindow::AutoStart1Click(TObject*)
+void TMainWindow::AutoStartChosen(TObject*)
 {
-    const bool enable = !AutoStart1->Checked();
+    const bool enable = !AutoStartItem->Checked();
     WriteRunEntry(kRunValue, FServices.paths->ExecutablePath(), enable);
-    AutoStart1->SetChecked(!AutoStart1->Checked());
+    AutoStartItem->SetChecked(!AutoStartItem->Checked());
 }
 
 // The machine's key first; where it is refused (a user without rights, as under UAC) the

@@ -47,7 +47,7 @@ std::string GigabyteText(std::int64_t kilobytes, char separator)
 
 }  // namespace
 
-void TMemoryPanel::Timer1Timer(TObject* /*sender*/)
+void TMemoryPanel::RefreshFigures(TObject* /*sender*/)
 {
     // Each figure is its own query, in this order.
     const std::int64_t freePhys = SysInfo->Memory().FreePhysicalMemory() / 1024;
@@ -56,13 +56,13 @@ void TMemoryPanel::Timer1Timer(TObject* /*sender*/)
     const std::int64_t totalVirtual = SysInfo->Memory().TotalVirtualMemory() / 1024;
     const char separator = FServices.locale->DecimalSeparator();
 
-    ShowFigure(*Label_RamTotal, totalPhys, separator);
-    LB_AVLB->SetPosition(PercentFree(freePhys, totalPhys));
-    ShowFigure(*Label_RamFree, freePhys, separator);
-    TB_TOTAL->SetPosition(TenthsOfGB(totalPhys));
-    Label_GB_Total->SetCaption(GigabyteText(totalPhys, separator));
-    TB_Available->SetPosition(TenthsOfGB(freePhys));
-    Label_GB_Available->SetCaption(GigabyteText(freePhys, separator));
-    ShowFigure(*Label_VRAM_FREE, freeVirtual, separator);
-    ShowFigure(*Label_VRAM_TOTAL, totalVirtual, separator);
+    ShowFigure(*PhysicalTotalFigure, totalPhys, separator);
+    AvailableLevel->SetPosition(PercentFree(freePhys, totalPhys));
+    ShowFigure(*PhysicalAvailableFigure, freePhys, separator);
+    TotalTrackBar->SetPosition(TenthsOfGB(totalPhys));
+    TotalScaleLabel->SetCaption(GigabyteText(totalPhys, separator));
+    AvailableTrackBar->SetPosition(TenthsOfGB(freePhys));
+    AvailableScaleLabel->SetCaption(GigabyteText(freePhys, separator));
+    ShowFigure(*VirtualAvailableFigure, freeVirtual, separator);
+    ShowFigure(*VirtualTotalFigure, totalVirtual, separator);
 }

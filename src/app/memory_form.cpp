@@ -81,10 +81,10 @@ TMemoryPanel::TMemoryPanel(TComponent* owner, IMemoryWindowHost& host,
     CreateButtons();
     SysInfo = new TSystemInfo(this, FServices.memory);
     SysInfo->SetName("SysInfo");
-    Timer1 = new TTimer(this);
-    Timer1->SetName("Timer1");
-    Timer1->SetInterval(500);
-    Timer1->OnTimer = [this](TObject* sender) { Timer1Timer(sender); };
+    RefreshTimer = new TTimer(this);
+    RefreshTimer->SetName("RefreshTimer");
+    RefreshTimer->SetInterval(500);
+    RefreshTimer->OnTimer = [this](TObject* sender) { RefreshFigures(sender); };
     OnShow = [this](TObject* sender) { FormShow(sender); };
     OnClose = [this](TObject* sender, TCloseAction& action) { FormClose(sender, action); };
 }
@@ -93,110 +93,111 @@ TMemoryPanel::TMemoryPanel(TComponent* owner, IMemoryWindowHost& host,
 // of labels in the creation order.
 void TMemoryPanel::CreateFigureLabels()
 {
-    Border_Form = new TBorder(this);
-    Border_Form->SetName("Border_Form");
-    Border_Form->SetParent(this);
-    Border_Form->SetBounds(0, 0, 282, 50);
-    Border_Form->SetShadowColor(palette::kDarkBlue);
-    Border_Form->SetHighlightColor(palette::kLightBlue);
+    TitleBorder = new TBorder(this);
+    TitleBorder->SetName("TitleBorder");
+    TitleBorder->SetParent(this);
+    TitleBorder->SetBounds(0, 0, 282, 50);
+    TitleBorder->SetShadowColor(palette::kDarkBlue);
+    TitleBorder->SetHighlightColor(palette::kLightBlue);
 
-    Label_TOTAL = NewBoldLabel("Label_TOTAL", 16, 30, "TOTAL:");
-    Label_VRAM_FREE = NewLabel("Label_VRAM_FREE", 80, 168, "VRAM Free");
-    Label_VRAM_TOTAL = NewLabel("Label_VRAM_TOTAL", 80, 152, "VRAM Total");
-    Label_AVLB = NewBoldLabel("Label_AVLB", 16, 85, "Available:");
-    VrScrollText1 = NewHeading("VrScrollText1", 8, "MEMORY");
+    PhysicalTotalHeading = NewBoldLabel("PhysicalTotalHeading", 16, 30, "TOTAL:");
+    VirtualAvailableFigure = NewLabel("VirtualAvailableFigure", 80, 168, "VRAM Free");
+    VirtualTotalFigure = NewLabel("VirtualTotalFigure", 80, 152, "VRAM Total");
+    PhysicalAvailableHeading = NewBoldLabel("PhysicalAvailableHeading", 16, 85, "Available:");
+    MemoryHeading = NewHeading("MemoryHeading", 8, "MEMORY");
 
-    LB_AVLB = new TLevelBar(this);
-    LB_AVLB->SetName("LB_AVLB");
-    LB_AVLB->SetParent(this);
-    LB_AVLB->SetBounds(212, 214, 25, 145);
-    DesignLevelBevel(LB_AVLB->Bevel());
-    DesignPalette(LB_AVLB->Palette1(), clGreen, clLime);
-    DesignPalette(LB_AVLB->Palette2(), clOlive, clYellow);
-    DesignPalette(LB_AVLB->Palette3(), clMaroon, clRed);
-    LB_AVLB->SetVisible(false);
+    AvailableLevel = new TLevelBar(this);
+    AvailableLevel->SetName("AvailableLevel");
+    AvailableLevel->SetParent(this);
+    AvailableLevel->SetBounds(212, 214, 25, 145);
+    DesignLevelBevel(AvailableLevel->Bevel());
+    DesignPalette(AvailableLevel->Palette1(), clGreen, clLime);
+    DesignPalette(AvailableLevel->Palette2(), clOlive, clYellow);
+    DesignPalette(AvailableLevel->Palette3(), clMaroon, clRed);
+    AvailableLevel->SetVisible(false);
 
-    Label_RamFree = NewLabel("Label_RamFree", 80, 85, "RAM Free");
-    Label_RamTotal = NewLabel("Label_RamTotal", 80, 30, "RAM Total");
-    Label1 = NewBoldLabel("Label1", 16, 152, "TOTAL:");
-    Label2 = NewBoldLabel("Label2", 16, 168, "Available:");
+    PhysicalAvailableFigure = NewLabel("PhysicalAvailableFigure", 80, 85, "RAM Free");
+    PhysicalTotalFigure = NewLabel("PhysicalTotalFigure", 80, 30, "RAM Total");
+    VirtualTotalHeading = NewBoldLabel("VirtualTotalHeading", 16, 152, "TOTAL:");
+    VirtualAvailableHeading = NewBoldLabel("VirtualAvailableHeading", 16, 168, "Available:");
 }
 
 void TMemoryPanel::CreateHeadingsAndPicture()
 {
-    VrScrollText2 = NewHeading("VrScrollText2", 128, "Virtual MEMORY");
+    VirtualMemoryHeading = NewHeading("VirtualMemoryHeading", 128, "Virtual MEMORY");
 
-    Image1 = new TImage(this);
-    Image1->SetName("Image1");
-    Image1->SetParent(this);
-    Image1->SetBounds(240, 130, 32, 32);
-    Image1->SetPicture(SpacewellIconPicture());
+    ProgramIcon = new TImage(this);
+    ProgramIcon->SetName("ProgramIcon");
+    ProgramIcon->SetParent(this);
+    ProgramIcon->SetBounds(240, 130, 32, 32);
+    ProgramIcon->SetPicture(SpacewellIconPicture());
 
-    Label_GB_Available = NewBoldLabel("Label_GB_Available", 215, 109, "10 GB", -9);
-    Label_GB_Total = NewBoldLabel("Label_GB_Total", 215, 54, "10 GB", -9);
+    AvailableScaleLabel = NewBoldLabel("AvailableScaleLabel", 215, 109, "10 GB", -9);
+    TotalScaleLabel = NewBoldLabel("TotalScaleLabel", 215, 54, "10 GB", -9);
 }
 
 // The product page link: hidden, its page opened by the window's own mouse-down handler.
 void TMemoryPanel::CreateLink()
 {
-    Label_Product = new TLinkLabel(this);
-    Label_Product->SetName("Label_Product");
-    Label_Product->SetParent(this);
-    Label_Product->SetShell(FServices.shell);
-    Label_Product->SetAutoSize(false);
-    Label_Product->SetBounds(164, 190, 109, 20);
-    Label_Product->SetCaption("Product Web Page");
-    Label_Product->SetCursor(crHandPoint);
-    Label_Product->SetHint("Visit Spacewell");
-    Label_Product->SetShowHint(true);
-    Label_Product->SetParentShowHint(false);
+    ProductLink = new TLinkLabel(this);
+    ProductLink->SetName("ProductLink");
+    ProductLink->SetParent(this);
+    ProductLink->SetShell(FServices.shell);
+    ProductLink->SetAutoSize(false);
+    ProductLink->SetBounds(164, 190, 109, 20);
+    ProductLink->SetCaption("Product Web Page");
+    ProductLink->SetCursor(crHandPoint);
+    ProductLink->SetHint("Visit Spacewell");
+    ProductLink->SetShowHint(true);
+    ProductLink->SetParentShowHint(false);
     TFontSpec font;
     font.height = -12;
     font.color = clBlue;
-    Label_Product->SetFont(font);
+    ProductLink->SetFont(font);
     TFontSpec hotFont = Bolded(font);
     hotFont.underline = true;
-    Label_Product->SetHotTrackFont(hotFont);
-    Label_Product->SetHotTrack(true);
-    Label_Product->SetAutoOpenURL(false);
-    Label_Product->SetTransparent(true);
-    Label_Product->SetVisible(false);
-    Label_Product->OnMouseDown = [this](TObject* sender, TMouseButton button, TShiftState shift,
-                                        int x, int y) {
-        Label_ProductMouseDown(sender, button, shift, x, y);
-    };
+    ProductLink->SetHotTrackFont(hotFont);
+    ProductLink->SetHotTrack(true);
+    ProductLink->SetAutoOpenURL(false);
+    ProductLink->SetTransparent(true);
+    ProductLink->SetVisible(false);
+    ProductLink->OnMouseDown = [this](TObject* sender, TMouseButton button, TShiftState shift,
+                                      int x,
+                                      int y) { ProductLinkMouseDown(sender, button, shift, x, y); };
 }
 
 // Read-only gauges in tenths of a gigabyte: total ticks below the track, available above.
 void TMemoryPanel::CreateGauges()
 {
-    TB_TOTAL = NewTrackBar("TB_TOTAL", 48);
-    TB_TOTAL->SetTickMarks(TTickMarks::tmBottomRight);
-    TB_Available = NewTrackBar("TB_Available", 104);
-    TB_Available->SetTickMarks(TTickMarks::tmTopLeft);
+    TotalTrackBar = NewTrackBar("TotalTrackBar", 48);
+    TotalTrackBar->SetTickMarks(TTickMarks::tmBottomRight);
+    AvailableTrackBar = NewTrackBar("AvailableTrackBar", 104);
+    AvailableTrackBar->SetTickMarks(TTickMarks::tmTopLeft);
 }
 
 void TMemoryPanel::CreateButtons()
 {
-    xButton = NewSkyButton(*this, "xButton", Bounds(258, 9, 15, 15), "x", "Close [Q]");
-    xButton->SetFont(Bolded());
-    xButton->SetShowHint(true);
-    xButton->SetParentShowHint(false);
-    xButton->OnClick = [this](TObject* sender) { xButtonClick(sender); };
-    xButton->OnKeyPress = [this](TObject* sender, char& key) { xButtonKeyPress(sender, key); };
+    CloseButton = NewSkyButton(*this, "CloseButton", Bounds(258, 9, 15, 15), "x", "Close [Q]");
+    CloseButton->SetFont(Bolded());
+    CloseButton->SetShowHint(true);
+    CloseButton->SetParentShowHint(false);
+    CloseButton->OnClick = [this](TObject* sender) { CloseButtonClick(sender); };
+    CloseButton->OnKeyPress = [this](TObject* sender, char& key) {
+        CloseButtonKeyPress(sender, key);
+    };
 
-    CB_RAM = new TCheckBox(this);
-    CB_RAM->SetName("CB_RAM");
-    CB_RAM->SetParent(this);
-    CB_RAM->SetBounds(16, 188, 121, 17);
-    CB_RAM->SetCaption("Show RAM in Tray");
-    CB_RAM->SetHint("Show RAM Chart in Sytem Tray");
-    CB_RAM->SetShowHint(true);
-    CB_RAM->SetParentShowHint(false);
-    CB_RAM->SetTabOrder(1);
-    CB_RAM->SetEnabled(false);
-    CB_RAM->SetVisible(false);
-    CB_RAM->OnClick = [this](TObject* sender) { CB_RAMClick(sender); };
+    RamCheckBox = new TCheckBox(this);
+    RamCheckBox->SetName("RamCheckBox");
+    RamCheckBox->SetParent(this);
+    RamCheckBox->SetBounds(16, 188, 121, 17);
+    RamCheckBox->SetCaption("Show RAM in Tray");
+    RamCheckBox->SetHint("Show RAM Chart in Sytem Tray");
+    RamCheckBox->SetShowHint(true);
+    RamCheckBox->SetParentShowHint(false);
+    RamCheckBox->SetTabOrder(1);
+    RamCheckBox->SetEnabled(false);
+    RamCheckBox->SetVisible(false);
+    RamCheckBox->OnClick = [this](TObject* sender) { RamCheckBoxClick(sender); };
 }
 
 TLabel* TMemoryPanel::NewLabel(const char* name, int left, int top, const char* caption)
@@ -245,8 +246,8 @@ TScrollText* TMemoryPanel::NewHeading(const char* name, int top, const char* cap
 // they stood when it shows again.
 void TMemoryPanel::CMOnScreenChanged()
 {
-    VrScrollText1->Timer().SetPaused(!OnScreen());
-    VrScrollText2->Timer().SetPaused(!OnScreen());
+    MemoryHeading->Timer().SetPaused(!OnScreen());
+    VirtualMemoryHeading->Timer().SetPaused(!OnScreen());
 }
 
 TTrackBar* TMemoryPanel::NewTrackBar(const char* name, int top)

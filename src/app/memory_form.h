@@ -29,28 +29,28 @@ public:
     TMemoryPanel(TComponent* owner, IMemoryWindowHost& host, sw::PlatformServices services);
 
     // The controls in creation order: later ones paint over earlier ones.
-    TBorder* Border_Form = nullptr;
-    TLabel* Label_TOTAL = nullptr;
-    TLabel* Label_VRAM_FREE = nullptr;
-    TLabel* Label_VRAM_TOTAL = nullptr;
-    TLabel* Label_AVLB = nullptr;
-    TScrollText* VrScrollText1 = nullptr;
-    TLevelBar* LB_AVLB = nullptr;
-    TLabel* Label_RamFree = nullptr;
-    TLabel* Label_RamTotal = nullptr;
-    TLabel* Label1 = nullptr;
-    TLabel* Label2 = nullptr;
-    TScrollText* VrScrollText2 = nullptr;
-    TImage* Image1 = nullptr;
-    TLabel* Label_GB_Available = nullptr;
-    TLabel* Label_GB_Total = nullptr;
-    TLinkLabel* Label_Product = nullptr;
-    TTrackBar* TB_TOTAL = nullptr;
-    TTrackBar* TB_Available = nullptr;
-    TPushButton* xButton = nullptr;
-    TCheckBox* CB_RAM = nullptr;
+    TBorder* TitleBorder = nullptr;
+    TLabel* PhysicalTotalHeading = nullptr;
+    TLabel* VirtualAvailableFigure = nullptr;
+    TLabel* VirtualTotalFigure = nullptr;
+    TLabel* PhysicalAvailableHeading = nullptr;
+    TScrollText* MemoryHeading = nullptr;
+    TLevelBar* AvailableLevel = nullptr;
+    TLabel* PhysicalAvailableFigure = nullptr;
+    TLabel* PhysicalTotalFigure = nullptr;
+    TLabel* VirtualTotalHeading = nullptr;
+    TLabel* VirtualAvailableHeading = nullptr;
+    TScrollText* VirtualMemoryHeading = nullptr;
+    TImage* ProgramIcon = nullptr;
+    TLabel* AvailableScaleLabel = nullptr;
+    TLabel* TotalScaleLabel = nullptr;
+    TLinkLabel* ProductLink = nullptr;
+    TTrackBar* TotalTrackBar = nullptr;
+    TTrackBar* AvailableTrackBar = nullptr;
+    TPushButton* CloseButton = nullptr;
+    TCheckBox* RamCheckBox = nullptr;
     TSystemInfo* SysInfo = nullptr;
-    TTimer* Timer1 = nullptr;
+    TTimer* RefreshTimer = nullptr;
 
     // Copies the host's transparency: blending and the alpha of its percentage.
     void SyncTransparency() override;
@@ -58,13 +58,13 @@ public:
     void FormShow(TObject* sender);
     // Every close, by the own button, the host's slide or the platform (Alt+F4), tells the host.
     void FormClose(TObject* sender, TCloseAction& action);
-    void Timer1Timer(TObject* sender);
-    void xButtonClick(TObject* sender);
-    void xButtonKeyPress(TObject* sender, char& key);
-    void Label_ProductMouseDown(TObject* sender, TMouseButton button, TShiftState shift, int x,
-                                int y);
+    void RefreshFigures(TObject* sender);
+    void CloseButtonClick(TObject* sender);
+    void CloseButtonKeyPress(TObject* sender, char& key);
+    void ProductLinkMouseDown(TObject* sender, TMouseButton button, TShiftState shift, int x,
+                              int y);
     // The check box is never enabled; its click has nothing to do.
-    void CB_RAMClick(TObject* /*sender*/) { }
+    void RamCheckBoxClick(TObject* /*sender*/) { }
 
 protected:
     void CMOnScreenChanged() override;

@@ -26,8 +26,8 @@ void TMemoryPanel::FormShow(TObject* /*sender*/)
     SetHeight(kShownHeight);
     SetWidth(host.Width());
     SetColor(FHost.HostColor());
-    Border_Form->SetHeight(kShownHeight);
-    Border_Form->SetWidth(Width());
+    TitleBorder->SetHeight(kShownHeight);
+    TitleBorder->SetWidth(Width());
     SetTop(CentredTop(host.top, host.Height(), kShownHeight, WorkAreaAround(host)));
 }
 
@@ -54,13 +54,16 @@ void TMemoryPanel::SyncTransparency()
 }
 
 // Hides at once, without the slide.
-void TMemoryPanel::xButtonClick(TObject* /*sender*/) { Close(); }
+void TMemoryPanel::CloseButtonClick(TObject* /*sender*/) { Close(); }
 
-void TMemoryPanel::xButtonKeyPress(TObject* /*sender*/, char& key) { FHost.HandleShortcutKey(key); }
+void TMemoryPanel::CloseButtonKeyPress(TObject* /*sender*/, char& key)
+{
+    FHost.HandleShortcutKey(key);
+}
 
 // The shell's answer does not matter: a page that fails to open shows nothing.
-void TMemoryPanel::Label_ProductMouseDown(TObject* /*sender*/, TMouseButton /*button*/,
-                                          TShiftState /*shift*/, int /*x*/, int /*y*/)
+void TMemoryPanel::ProductLinkMouseDown(TObject* /*sender*/, TMouseButton /*button*/,
+                                        TShiftState /*shift*/, int /*x*/, int /*y*/)
 {
     FServices.shell->ShellOpen(Handle(), "open", kProductPage, "");
 }

@@ -15,7 +15,7 @@ constexpr unsigned kSlidePauseMs = 5;
 }  // namespace
 
 // Out to the right of this window, or to its left where the right has no room on the screen.
-void TMainWindow::Button_ShowRAMClick(TObject*)
+void TMainWindow::MemoryButtonClick(TObject*)
 {
     MemoryPanel->SyncTransparency();
     if (MemoryWindowOpen()) {
@@ -56,5 +56,5 @@ void TMainWindow::MemoryWindowClosed()
 void TMainWindow::SetMemoryWindowOpen(bool open)
 {
     FMemoryWindowOpen = open;
-    Button_ShowRAM->SetCaption(open ? "<<" : ">>");
+    MemoryButton->SetCaption(open ? "<<" : ">>");
 }

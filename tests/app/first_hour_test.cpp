@@ -21,7 +21,7 @@ protected:
     // Both windows on the screen, or both off it.
     bool BothShown() { return Shown() && Headless().IsShown(Panel().Handle()); }
     bool BothHidden() { return !MainVisible() && !PanelVisible(); }
-    void ClickShowRAM() { Form->Button_ShowRAM->Click(); }
+    void ClickShowRAM() { Form->MemoryButton->Click(); }
 };
 
 TEST_F(FirstHourTest, AFullDriveShowsAFullBarWithItsCaptionAndTooltipEntry)
@@ -56,7 +56,7 @@ TEST_F(FirstHourTest, TheOpenPanelGoesAndComesWithTheMainWindowOnEveryPath)
 
     ASSERT_TRUE(PressHotkey());
     EXPECT_TRUE(BothHidden()) << "hotkey";
-    EXPECT_EQ(Form->Button_ShowRAM->Caption(), "<<");
+    EXPECT_EQ(Form->MemoryButton->Caption(), "<<");
     ASSERT_TRUE(PressHotkey());
     EXPECT_TRUE(BothShown()) << "hotkey";
     EXPECT_EQ(Panel().Left(), 815);
@@ -72,11 +72,11 @@ TEST_F(FirstHourTest, TheOpenPanelGoesAndComesWithTheMainWindowOnEveryPath)
     ClickTray();
     EXPECT_TRUE(BothShown()) << "tray click";
 
-    Form->xminButton->Click();
+    Form->HideButton->Click();
     EXPECT_TRUE(BothHidden()) << "_";
     ASSERT_TRUE(PressHotkey());
     EXPECT_TRUE(BothShown());
-    EXPECT_EQ(Form->Button_ShowRAM->Caption(), "<<");
+    EXPECT_EQ(Form->MemoryButton->Caption(), "<<");
 }
 
 TEST_F(FirstHourTest, EveryCloseOfThePanelSaysSoAndHandsTheKeysBack)
@@ -89,14 +89,14 @@ TEST_F(FirstHourTest, EveryCloseOfThePanelSaysSoAndHandsTheKeysBack)
     // Alt+F4 as the platform delivers it: a close request to the panel's window.
     Headless().Window(Panel().Handle())->handler->WndCloseRequest();
     EXPECT_FALSE(PanelVisible());
-    EXPECT_EQ(Form->Button_ShowRAM->Caption(), ">>");
+    EXPECT_EQ(Form->MemoryButton->Caption(), ">>");
     EXPECT_FALSE(Form->MemoryWindowOpen());
     EXPECT_EQ(Headless().Foreground(), Form->Handle());
     ClickShowRAM();
     EXPECT_TRUE(BothShown()) << "the next click opens it again";
 
     // The panel's own close button: R works at once, then M, on the main window's button.
-    Headless().Click(Panel().xButton->ClientToScreen({7, 7}));
+    Headless().Click(Panel().CloseButton->ClientToScreen({7, 7}));
     EXPECT_EQ(Headless().Foreground(), Form->Handle());
     ASSERT_NE(Form->ActiveControl(), nullptr);
     Fixed('C', 40000, 20000);
@@ -111,7 +111,7 @@ TEST_F(FirstHourTest, EveryCloseOfThePanelSaysSoAndHandsTheKeysBack)
     Headless().TypeChar('m');
     Panel().Close();
     EXPECT_FALSE(MainVisible());
-    EXPECT_EQ(Form->Button_ShowRAM->Caption(), ">>");
+    EXPECT_EQ(Form->MemoryButton->Caption(), ">>");
 }
 
 TEST_F(FirstHourTest, TheWindowAlwaysAppearsWithFiguresOfTheMoment)
@@ -239,7 +239,7 @@ TEST_F(FirstHourTest, AHandEditedTransparencyOutsideTheMenuRangeCountsAsTheDefau
         EXPECT_EQ(Form->Transparency(), c.stored);
         EXPECT_EQ(Form->AlphaBlend(), c.blended);
         EXPECT_EQ(Form->AlphaBlendValue(), c.alpha);
-        EXPECT_EQ(Form->N301->Checked(), c.stored == 30);
+        EXPECT_EQ(Form->TransparencyItems[3]->Checked(), c.stored == 30);
         Headless().TypeChar('q');
         EXPECT_NE(Platform.profiles->Text(ini).find("Transparency=" + std::to_string(c.stored)),
                   std::string::npos);

@@ -36,7 +36,7 @@ struct CountedHeading {
 class HiddenScrollTextHeadings : public MainWindowTest {
 protected:
     TMemoryPanel& Panel() { return MemoryWindowOf(*Form); }
-    void ClickShowRAM() { Form->Button_ShowRAM->Click(); }
+    void ClickShowRAM() { Form->MemoryButton->Click(); }
     bool PanelShown() { return Headless().IsShown(Panel().Handle()); }
 
     // Both headings parked, then no tick and no step however long the GUI thread runs.
@@ -75,8 +75,8 @@ TEST_F(HiddenScrollTextHeadings, TickOnlyWhileTheMemoryWindowIsOnScreen)
 {
     Fixed('C', 1000, 500);
     Start();
-    CountedHeading memory(*Panel().VrScrollText1);
-    CountedHeading virtualMemory(*Panel().VrScrollText2);
+    CountedHeading memory(*Panel().MemoryHeading);
+    CountedHeading virtualMemory(*Panel().VirtualMemoryHeading);
     ASSERT_NE(memory.Worker, nullptr);
     ASSERT_NE(virtualMemory.Worker, nullptr);
     ExpectQuiet(memory, virtualMemory, "created hidden");
@@ -105,7 +105,7 @@ TEST_F(HiddenScrollTextHeadings, TickOnlyWhileTheMemoryWindowIsOnScreen)
     ExpectScrolling(memory, virtualMemory, "back from the tray");
 
     // "_" hides both windows itself.
-    Form->xminButton->Click();
+    Form->HideButton->Click();
     ASSERT_FALSE(PanelShown());
     ExpectQuiet(memory, virtualMemory, "minimized by _");
 
@@ -116,7 +116,7 @@ TEST_F(HiddenScrollTextHeadings, TickOnlyWhileTheMemoryWindowIsOnScreen)
     ClickShowRAM();
     ASSERT_TRUE(PanelShown());
     ExpectScrolling(memory, virtualMemory, "reopened");
-    Panel().xButton->Click();
+    Panel().CloseButton->Click();
     ASSERT_FALSE(PanelShown());
     ExpectQuiet(memory, virtualMemory, "closed by its own button");
 }

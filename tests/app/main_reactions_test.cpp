@@ -53,10 +53,10 @@ TEST_F(MainReactionsTest, ButtonsStandInTheTitleBandAndOverTheFirstRows)
         bool bold;
     };
     const Expected buttons[] = {
-        {Form->xButton, Bounds(258, 9, 15, 15), "x", "Close [Q]", 2, true},
-        {Form->xminButton, Bounds(243, 9, 15, 15), "_", "Minimize [M]", 1, true},
-        {Form->rButton, Bounds(228, 9, 15, 15), "r", "Refresh [R]", 0, true},
-        {Form->Button_ShowRAM, Bounds(258, 30, 15, 42), ">>", "RAM Info", 3, false},
+        {Form->CloseButton, Bounds(258, 9, 15, 15), "x", "Close [Q]", 2, true},
+        {Form->HideButton, Bounds(243, 9, 15, 15), "_", "Minimize [M]", 1, true},
+        {Form->RefreshButton, Bounds(228, 9, 15, 15), "r", "Refresh [R]", 0, true},
+        {Form->MemoryButton, Bounds(258, 30, 15, 42), ">>", "RAM Info", 3, false},
     };
     for (const Expected& e : buttons) {
         SCOPED_TRACE(e.caption);
@@ -75,9 +75,9 @@ TEST_F(MainReactionsTest, ButtonsStandInTheTitleBandAndOverTheFirstRows)
         EXPECT_EQ(e.button->DisabledColorText(), clGray);
         EXPECT_EQ(e.button->ColorFocusRect(), 0xDC9B14u);
     }
-    EXPECT_EQ(Form->Button_ShowRAM->Layout(), blGlyphTop);
-    EXPECT_FALSE(Form->Button_ShowRAM->Glyph().Empty());
-    EXPECT_TRUE(Form->rButton->Focused()) << "first in tab order";
+    EXPECT_EQ(Form->MemoryButton->Layout(), blGlyphTop);
+    EXPECT_FALSE(Form->MemoryButton->Glyph().Empty());
+    EXPECT_TRUE(Form->RefreshButton->Focused()) << "first in tab order";
     // The ">>" button is windowed: it covers the bars' right ends in its 15 columns.
     EXPECT_EQ(Pixel(259, 33), 0xFFE0C1u);
     EXPECT_EQ(Pixel(250, 31), clSilver);
@@ -115,13 +115,13 @@ TEST_F(MainReactionsTest, TrayMenuAsDesigned)
 TEST_F(MainReactionsTest, LettersWorkOnEveryButtonAndF5OnlyOnTheRefreshButton)
 {
     for (TPushButton* button :
-         {Form->rButton, Form->xminButton, Form->xButton, Form->Button_ShowRAM}) {
+         {Form->RefreshButton, Form->HideButton, Form->CloseButton, Form->MemoryButton}) {
         SCOPED_TRACE(button->Caption());
         button->SetFocus();
         FreeUp(20000);
         Headless().PressKey(kF5);
-        EXPECT_EQ(Caption(), button == Form->rButton ? "[Used, Free] = 50 %, 20000 MB;"
-                                                     : "[Used, Free] = 75 %, 10000 MB;");
+        EXPECT_EQ(Caption(), button == Form->RefreshButton ? "[Used, Free] = 50 %, 20000 MB;"
+                                                           : "[Used, Free] = 75 %, 10000 MB;");
         FreeUp(10000);
         Headless().PressKey('R', 'r');
         EXPECT_EQ(Caption(), "[Used, Free] = 75 %, 10000 MB;");
@@ -140,18 +140,18 @@ TEST_F(MainReactionsTest, DigitsPickTheModelAndGSwitchesTheUnitBothWays)
     Headless().TypeChar('1');
     EXPECT_EQ(Form->Model(), 1);
     EXPECT_EQ(Caption(), "[Used, Free] = 75 %, 25 %;");
-    EXPECT_TRUE(Form->N11->Checked());
-    EXPECT_FALSE(Form->N21->Checked());
+    EXPECT_TRUE(Form->ModelItems[0]->Checked());
+    EXPECT_FALSE(Form->ModelItems[1]->Checked());
     Headless().TypeChar('5');
-    EXPECT_TRUE(Form->N51->Checked());
+    EXPECT_TRUE(Form->ModelItems[4]->Checked());
 
     Headless().TypeChar('3');
     Headless().TypeChar('g');
-    EXPECT_TRUE(Form->GB1->Checked());
+    EXPECT_TRUE(Form->GigabytesItem->Checked());
     EXPECT_EQ(Form->SizeUnit(), "GB");
     EXPECT_EQ(Caption(), "[Used, Free] = 29.297 GB, 25 %;");
     Headless().TypeChar('G');
-    EXPECT_FALSE(Form->GB1->Checked());
+    EXPECT_FALSE(Form->GigabytesItem->Checked());
     EXPECT_EQ(Caption(), "[Used, Free] = 30000 MB, 25 %;");
 }
 
@@ -212,8 +212,8 @@ TEST_F(MainReactionsTest, TrayLeftClickTakesTheWindowAwayAndBringsItBack)
 
 TEST_F(MainReactionsTest, AnOpenMemoryWindowGoesToTheTrayAndComesBackWithTheMainWindow)
 {
-    Form->Button_ShowRAM->Click();
-    ASSERT_EQ(Form->Button_ShowRAM->Caption(), "<<");
+    Form->MemoryButton->Click();
+    ASSERT_EQ(Form->MemoryButton->Caption(), "<<");
     auto memoryShown = [&] { return Headless().IsShown(Form->MemoryPanel->Handle()); };
     ASSERT_TRUE(memoryShown());
 
@@ -238,8 +238,8 @@ TEST_F(MainReactionsTest, TransparencyAndModelFromTheMenu)
     EXPECT_TRUE(Form->AlphaBlend());
     EXPECT_EQ(Headless().Window(Form->Handle())->params.alpha, 128);
     EXPECT_EQ(Checked(Headless().LastMenu()[2].items), "30%;") << "the menu as it was opened";
-    EXPECT_TRUE(Form->N501->Checked());
-    EXPECT_FALSE(Form->N301->Checked());
+    EXPECT_TRUE(Form->TransparencyItems[5]->Checked());
+    EXPECT_FALSE(Form->TransparencyItems[3]->Checked());
 
     ChooseFromTrayMenu({"Transparency", "0%"});
     EXPECT_FALSE(Form->AlphaBlend());
@@ -248,23 +248,23 @@ TEST_F(MainReactionsTest, TransparencyAndModelFromTheMenu)
     EXPECT_TRUE(Headless().Window(Form->Handle())->params.layered);
     EXPECT_EQ(Headless().Window(Form->Handle())->params.alpha, 77);
     ChooseFromTrayMenu({"Transparency", "Custom..."});
-    EXPECT_TRUE(Form->N701->Checked()) << "the disabled item cannot be chosen";
+    EXPECT_TRUE(Form->TransparencyItems[7]->Checked()) << "the disabled item cannot be chosen";
 
     ChooseFromTrayMenu({"Model", "[4]: Value, Value"});
     EXPECT_EQ(Form->Model(), 4);
-    EXPECT_TRUE(Form->N41->Checked());
-    EXPECT_FALSE(Form->N21->Checked());
+    EXPECT_TRUE(Form->ModelItems[3]->Checked());
+    EXPECT_FALSE(Form->ModelItems[1]->Checked());
     EXPECT_EQ(Caption(), "[Used, Free] = 30000 MB, 10000 MB;");
     // Every new row checks its model's item again, whatever the user did to the check.
-    Form->N11->SetChecked(true);
+    Form->ModelItems[0]->SetChecked(true);
     Headless().TypeChar('r');
-    EXPECT_TRUE(Form->N41->Checked());
+    EXPECT_TRUE(Form->ModelItems[3]->Checked());
 }
 
 TEST_F(MainReactionsTest, AlwaysOnTopKeepsTheHotkeyAlive)
 {
     ChooseFromTrayMenu({"Always On Top"});
-    EXPECT_TRUE(Form->OnTop1->Checked());
+    EXPECT_TRUE(Form->OnTopItem->Checked());
     EXPECT_EQ(Form->FormStyle(), fsStayOnTop);
     EXPECT_TRUE(Headless().Window(Form->Handle())->params.topmost);
     ASSERT_TRUE(PressHotkey());

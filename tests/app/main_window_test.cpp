@@ -46,10 +46,10 @@ TEST_F(FirstStartTest, TheWindowIsTheDesignedBorderlessStrip)
     EXPECT_TRUE(Form->KeyPreview());
     EXPECT_TRUE(Form->ShowHint());
     EXPECT_EQ(Form->Color(), 0xFFEEDDu);
-    EXPECT_EQ(Form->Label_Form->BoundsRect(), Bounds(8, 8, 266, 17));
-    EXPECT_EQ(Form->Border_Form->BoundsRect(), Bounds(0, 0, 282, 124));
-    EXPECT_EQ(Form->Timer1->Interval(), 300000u);
-    EXPECT_TRUE(Form->Timer1->Enabled());
+    EXPECT_EQ(Form->TitleLabel->BoundsRect(), Bounds(8, 8, 266, 17));
+    EXPECT_EQ(Form->TitleBorder->BoundsRect(), Bounds(0, 0, 282, 124));
+    EXPECT_EQ(Form->IdleTimer->Interval(), 300000u);
+    EXPECT_TRUE(Form->IdleTimer->Enabled());
 }
 
 TEST_F(FirstStartTest, DefaultsAreMegabytesModelTwoAndThirtyPercent)

@@ -11,7 +11,7 @@ namespace {
 class MemoryBesideMainTest : public MainWindowTest {
 protected:
     TMemoryPanel& Panel() { return MemoryWindowOf(*Form); }
-    void ClickShowRAM() { Form->Button_ShowRAM->Click(); }
+    void ClickShowRAM() { Form->MemoryButton->Click(); }
     bool PanelShown() { return Headless().IsShown(Panel().Handle()); }
     const THeadlessWindow& PanelWindow() { return *Headless().Window(Panel().Handle()); }
 };
@@ -25,7 +25,7 @@ TEST_F(MemoryBesideMainTest, SlidesOutBesideTheMainWindowAndBack)
     ClickShowRAM();
     EXPECT_TRUE(PanelShown());
     EXPECT_EQ(Panel().Left(), 523 + 282 + 10);
-    EXPECT_EQ(Form->Button_ShowRAM->Caption(), "<<");
+    EXPECT_EQ(Form->MemoryButton->Caption(), "<<");
     EXPECT_TRUE(Form->MemoryWindowOpen());
     EXPECT_TRUE(Form->MemoryWindowEverOpened);
     EXPECT_EQ(Headless().Now() - start, 10u * 5) << "ten steps 5 ms apart";
@@ -34,7 +34,7 @@ TEST_F(MemoryBesideMainTest, SlidesOutBesideTheMainWindowAndBack)
     ClickShowRAM();
     EXPECT_FALSE(PanelShown());
     EXPECT_EQ(Panel().Left(), 815 - 210);
-    EXPECT_EQ(Form->Button_ShowRAM->Caption(), ">>");
+    EXPECT_EQ(Form->MemoryButton->Caption(), ">>");
     EXPECT_FALSE(Form->MemoryWindowOpen());
     EXPECT_TRUE(Form->MemoryWindowEverOpened) << "never cleared";
     EXPECT_EQ(Headless().Now() - start, 10u * 5 + 20u * 5);
@@ -42,11 +42,11 @@ TEST_F(MemoryBesideMainTest, SlidesOutBesideTheMainWindowAndBack)
     // The close button hides at once, where the window stands.
     ClickShowRAM();
     const std::uint32_t beforeClose = Headless().Now();
-    const TPoint closeButton = Panel().xButton->ClientToScreen({7, 7});
+    const TPoint closeButton = Panel().CloseButton->ClientToScreen({7, 7});
     Headless().Click(closeButton);
     EXPECT_FALSE(PanelShown());
     EXPECT_EQ(Panel().Left(), 815);
-    EXPECT_EQ(Form->Button_ShowRAM->Caption(), ">>");
+    EXPECT_EQ(Form->MemoryButton->Caption(), ">>");
     EXPECT_FALSE(Form->MemoryWindowOpen());
     EXPECT_EQ(Headless().Now(), beforeClose);
     ClickShowRAM();
@@ -69,7 +69,7 @@ TEST_F(MemoryBesideMainTest, TakesTheMainWindowsPlaceEachTimeItShows)
 
     // Hidden and shown again with the main window (here by its own close button and the
     // button again), it comes back beside where the main window is now.
-    Headless().Click(Panel().xButton->ClientToScreen({7, 7}));
+    Headless().Click(Panel().CloseButton->ClientToScreen({7, 7}));
     Form->SetBounds(100, 400, 282, 154);
     ClickShowRAM();
     EXPECT_EQ(Panel().BoundsRect(), Bounds(100 + 282 + 10, 400 - 29, 282, 212));

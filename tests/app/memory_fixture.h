@@ -64,7 +64,7 @@ protected:
     }
     // The window's timer interval passes once: one refresh.
     void Refresh() { Headless().AdvanceTime(500); }
-    void ClickClose() { Headless().Click(Panel->xButton->ClientToScreen({7, 7})); }
+    void ClickClose() { Headless().Click(Panel->CloseButton->ClientToScreen({7, 7})); }
     bool PanelShown() { return Headless().IsShown(Panel->Handle()); }
     const THeadlessWindow& PanelWindow() { return *Headless().Window(Panel->Handle()); }
 

@@ -18,7 +18,7 @@ TEST_F(MemoryWindowTest, FiguresAreCurrentBeforeTheFirstOpeningAndFollowTheLocal
 {
     Memory(1048576 * KiB, 524288 * KiB, 4194303 * KiB, 120563 * KiB);
     Start();
-    EXPECT_EQ(Panel->Label_RamTotal->Caption(), "RAM Total") << "no refresh yet";
+    EXPECT_EQ(Panel->PhysicalTotalFigure->Caption(), "RAM Total") << "no refresh yet";
     EXPECT_FALSE(PanelShown());
 
     const int readsBefore = Platform.memory->Reads;
@@ -26,24 +26,24 @@ TEST_F(MemoryWindowTest, FiguresAreCurrentBeforeTheFirstOpeningAndFollowTheLocal
     EXPECT_EQ(Platform.memory->Reads - readsBefore, 4) << "each figure is its own query";
     EXPECT_FALSE(PanelShown());
     Open();
-    EXPECT_EQ(Panel->Label_RamTotal->Caption(), "1 GB = 1048576 KB ~ 1024 MB");
-    EXPECT_EQ(Panel->Label_RamFree->Caption(), "0.5 GB = 524288 KB ~ 512 MB");
-    EXPECT_EQ(Panel->Label_VRAM_TOTAL->Caption(), "4 GB = 4194303 KB ~ 4095 MB");
-    EXPECT_EQ(Panel->Label_VRAM_FREE->Caption(), "0.115 GB = 120563 KB ~ 117 MB");
-    EXPECT_EQ(Panel->Label_GB_Total->Caption(), "1 GB");
-    EXPECT_EQ(Panel->Label_GB_Available->Caption(), "0.5 GB");
-    EXPECT_EQ(Panel->TB_TOTAL->Position(), 10);
-    EXPECT_EQ(Panel->TB_Available->Position(), 5);
-    EXPECT_EQ(Panel->LB_AVLB->Position(), 50);
+    EXPECT_EQ(Panel->PhysicalTotalFigure->Caption(), "1 GB = 1048576 KB ~ 1024 MB");
+    EXPECT_EQ(Panel->PhysicalAvailableFigure->Caption(), "0.5 GB = 524288 KB ~ 512 MB");
+    EXPECT_EQ(Panel->VirtualTotalFigure->Caption(), "4 GB = 4194303 KB ~ 4095 MB");
+    EXPECT_EQ(Panel->VirtualAvailableFigure->Caption(), "0.115 GB = 120563 KB ~ 117 MB");
+    EXPECT_EQ(Panel->TotalScaleLabel->Caption(), "1 GB");
+    EXPECT_EQ(Panel->AvailableScaleLabel->Caption(), "0.5 GB");
+    EXPECT_EQ(Panel->TotalTrackBar->Position(), 10);
+    EXPECT_EQ(Panel->AvailableTrackBar->Position(), 5);
+    EXPECT_EQ(Panel->AvailableLevel->Position(), 50);
 
     Platform.locale->Separator = ',';
     Memory(1048576 * KiB, 120563 * KiB, 4194303 * KiB, 524288 * KiB);
     Refresh();
-    EXPECT_EQ(Panel->Label_RamFree->Caption(), "0,115 GB = 120563 KB ~ 117 MB");
-    EXPECT_EQ(Panel->Label_VRAM_FREE->Caption(), "0,5 GB = 524288 KB ~ 512 MB");
-    EXPECT_EQ(Panel->Label_GB_Available->Caption(), "0,115 GB");
-    EXPECT_EQ(Panel->LB_AVLB->Position(), 11) << "11.498 %";
-    EXPECT_EQ(Panel->TB_Available->Position(), 1);
+    EXPECT_EQ(Panel->PhysicalAvailableFigure->Caption(), "0,115 GB = 120563 KB ~ 117 MB");
+    EXPECT_EQ(Panel->VirtualAvailableFigure->Caption(), "0,5 GB = 524288 KB ~ 512 MB");
+    EXPECT_EQ(Panel->AvailableScaleLabel->Caption(), "0,115 GB");
+    EXPECT_EQ(Panel->AvailableLevel->Position(), 11) << "11.498 %";
+    EXPECT_EQ(Panel->AvailableTrackBar->Position(), 1);
 }
 
 TEST_F(MemoryWindowTest, GaugesTruncateWhileTextsRound)
@@ -52,31 +52,31 @@ TEST_F(MemoryWindowTest, GaugesTruncateWhileTextsRound)
     // 1.99987 GiB: the text rounds to 2, the thumb stays at 1.9.
     Memory(2147352576, 2147352576 / 4);
     Refresh();
-    EXPECT_EQ(Panel->Label_GB_Total->Caption(), "2 GB");
-    EXPECT_EQ(Panel->TB_TOTAL->Position(), 19);
-    EXPECT_EQ(Panel->LB_AVLB->Position(), 25);
+    EXPECT_EQ(Panel->TotalScaleLabel->Caption(), "2 GB");
+    EXPECT_EQ(Panel->TotalTrackBar->Position(), 19);
+    EXPECT_EQ(Panel->AvailableLevel->Position(), 25);
 
     // The largest figure a 32-bit record could hold.
     Memory(4294967295, 0);
     Refresh();
-    EXPECT_EQ(Panel->Label_RamTotal->Caption(), "4 GB = 4194303 KB ~ 4095 MB");
-    EXPECT_EQ(Panel->TB_TOTAL->Position(), 39);
-    EXPECT_EQ(Panel->LB_AVLB->Position(), 0);
+    EXPECT_EQ(Panel->PhysicalTotalFigure->Caption(), "4 GB = 4194303 KB ~ 4095 MB");
+    EXPECT_EQ(Panel->TotalTrackBar->Position(), 39);
+    EXPECT_EQ(Panel->AvailableLevel->Position(), 0);
 
     // More than the track bar's 10 GB: it stops at its end.
     Memory(64 * GiB, 48 * GiB);
     Refresh();
-    EXPECT_EQ(Panel->Label_GB_Total->Caption(), "64 GB");
-    EXPECT_EQ(Panel->TB_TOTAL->Position(), 100);
-    EXPECT_EQ(Panel->TB_Available->Position(), 100);
-    EXPECT_EQ(Panel->LB_AVLB->Position(), 75);
+    EXPECT_EQ(Panel->TotalScaleLabel->Caption(), "64 GB");
+    EXPECT_EQ(Panel->TotalTrackBar->Position(), 100);
+    EXPECT_EQ(Panel->AvailableTrackBar->Position(), 100);
+    EXPECT_EQ(Panel->AvailableLevel->Position(), 75);
 
     // No total at all: nothing to divide by, so nothing counts as free.
     Memory(0, 512 * MiB);
     Refresh();
-    EXPECT_EQ(Panel->Label_RamTotal->Caption(), "0 GB = 0 KB ~ 0 MB");
-    EXPECT_EQ(Panel->TB_TOTAL->Position(), 0);
-    EXPECT_EQ(Panel->LB_AVLB->Position(), 0);
+    EXPECT_EQ(Panel->PhysicalTotalFigure->Caption(), "0 GB = 0 KB ~ 0 MB");
+    EXPECT_EQ(Panel->TotalTrackBar->Position(), 0);
+    EXPECT_EQ(Panel->AvailableLevel->Position(), 0);
 }
 
 TEST_F(MemoryWindowTest, TakesTheHostsWidthColourAndMiddleEachTimeItShows)
@@ -85,7 +85,7 @@ TEST_F(MemoryWindowTest, TakesTheHostsWidthColourAndMiddleEachTimeItShows)
     Open();
     EXPECT_EQ(Panel->BoundsRect(), Bounds(650, 288 - 29, 282, 212)) << "left is the slide's";
     EXPECT_EQ(Panel->Color(), 0xFFEEDDu);
-    EXPECT_EQ(Panel->Border_Form->BoundsRect(), Bounds(0, 0, 282, 212));
+    EXPECT_EQ(Panel->TitleBorder->BoundsRect(), Bounds(0, 0, 282, 212));
     EXPECT_EQ(PanelWindow().params.bounds, Bounds(650, 259, 282, 212));
 
     // Halves go to the even neighbour: 2.5 moves by 2, 3.5 by 4, both ways.
@@ -108,7 +108,7 @@ TEST_F(MemoryWindowTest, TakesTheHostsWidthColourAndMiddleEachTimeItShows)
     Host->Body = 0x336699;
     Open();
     EXPECT_EQ(Panel->BoundsRect(), Bounds(650, 400 - 29, 300, 212));
-    EXPECT_EQ(Panel->Border_Form->BoundsRect(), Bounds(0, 0, 300, 212));
+    EXPECT_EQ(Panel->TitleBorder->BoundsRect(), Bounds(0, 0, 300, 212));
     EXPECT_EQ(PanelPixel(150, 190), 0x336699u);
 }
 
@@ -140,7 +140,7 @@ TEST_F(MemoryWindowTest, KeysAndTheCloseButtonGoToTheHost)
     Start();
     Open();
     ASSERT_EQ(Headless().Foreground(), Panel->Handle());
-    EXPECT_EQ(Panel->ActiveControl(), Panel->xButton) << "the one control that takes focus";
+    EXPECT_EQ(Panel->ActiveControl(), Panel->CloseButton) << "the one control that takes focus";
     Headless().TypeChar('g');
     Headless().TypeChar('q');
     EXPECT_EQ(Host->Keys, "gq") << "no key commands of its own";
@@ -167,7 +167,7 @@ TEST_F(MemoryWindowTest, DragsByItsBodyAndOpensTheProductPageFromItsHiddenLink)
     EXPECT_EQ(Panel->Top(), 259 + 50);
 
     // Never reachable by the pointer, but a press on the link would open the product page.
-    Panel->Label_ProductMouseDown(Panel->Label_Product, TMouseButton::mbRight, 0, 1, 1);
+    Panel->ProductLinkMouseDown(Panel->ProductLink, TMouseButton::mbRight, 0, 1, 1);
     ASSERT_EQ(Platform.shell->Calls.size(), 1u);
     EXPECT_EQ(Platform.shell->Calls[0].verb, "open");
     EXPECT_EQ(Platform.shell->Calls[0].target, "www.example.com/software.php?prodid=7");
@@ -188,11 +188,11 @@ TEST_F(MemoryWindowTest, ShowsItsFrameHeadingsPictureGaugesAndCloseButton)
     EXPECT_EQ(PanelPixel(240, 130), 0xB35900u) << "the program's picture";
     EXPECT_EQ(PanelPixel(265, 21), 0xFFE0C1u) << "close button face";
     // Thumbs at 4.0 and 2.0 GB: their black outline where the track bars put them.
-    for (TTrackBar* bar : {Panel->TB_TOTAL, Panel->TB_Available}) {
+    for (TTrackBar* bar : {Panel->TotalTrackBar, Panel->AvailableTrackBar}) {
         const TRect thumb = bar->ThumbRect();
         EXPECT_EQ(PanelPixel(bar->Left() + thumb.left, bar->Top() + thumb.top), clBlack);
     }
-    EXPECT_LT(Panel->TB_Available->ThumbRect().left, Panel->TB_TOTAL->ThumbRect().left);
+    EXPECT_LT(Panel->AvailableTrackBar->ThumbRect().left, Panel->TotalTrackBar->ThumbRect().left);
 }
 
 }  // namespace

@@ -30,7 +30,7 @@ TEST_F(MainWindowTest, RowsStackBySlotAndTheWindowEndsBelowTheLastBar)
     }
     EXPECT_EQ(Letter(0).Width(), 12);  // "C:" in bold
     EXPECT_EQ(Form->Height(), 102);
-    EXPECT_EQ(Form->Border_Form->Height(), 102);
+    EXPECT_EQ(Form->TitleBorder->Height(), 102);
 }
 
 TEST_F(MainWindowTest, EachRowSetsTheHeightForItsSlot)
@@ -229,9 +229,9 @@ TEST_F(MainWindowTest, TitleTextIsLightOnDarkBlue)
     font.height = -13;
     font.bold = true;
     font.color = 0xFFEEDD;
-    const std::string text = Form->Label_Form->Caption();
+    const std::string text = Form->TitleLabel->Caption();
     // The left half of the band holds the whole text, clear of the buttons at its right end.
-    const TRect label = Form->Label_Form->BoundsRect();
+    const TRect label = Form->TitleLabel->BoundsRect();
     const TRect left{label.left, label.top, label.left + label.Width() / 2, label.bottom};
     TBitmap scratch(1, 1);
     scratch.Canvas().Font = font;

@@ -117,7 +117,7 @@ TEST_F(RealDeskTest, ARefusedMachineKeyLeavesAutoStartToTheUsersKey)
     Start();
     ChooseFromTrayMenu({"AutoStart"});
     EXPECT_EQ(Headless().MessageCount(), 0);
-    EXPECT_TRUE(Form->AutoStart1->Checked());
+    EXPECT_TRUE(Form->AutoStartItem->Checked());
     EXPECT_EQ(Platform.registry->UserValue(kRunKey, "Spacewell"), kQuotedExe);
     EXPECT_FALSE(Platform.registry->Value(kRunKey, "Spacewell"));
 
@@ -125,7 +125,7 @@ TEST_F(RealDeskTest, ARefusedMachineKeyLeavesAutoStartToTheUsersKey)
     Platform.registry->DenyMachineAccess = false;
     Platform.registry->SetValue(kRunKey, "Spacewell", kQuotedExe);
     ChooseFromTrayMenu({"AutoStart"});
-    EXPECT_FALSE(Form->AutoStart1->Checked());
+    EXPECT_FALSE(Form->AutoStartItem->Checked());
     EXPECT_FALSE(Platform.registry->UserValue(kRunKey, "Spacewell"));
     EXPECT_FALSE(Platform.registry->Value(kRunKey, "Spacewell"));
     ChooseFromTrayMenu({"AutoStart"});
@@ -135,7 +135,7 @@ TEST_F(RealDeskTest, ARefusedMachineKeyLeavesAutoStartToTheUsersKey)
     // A deletion that finds the machine's key refused still clears the user's value, silently.
     Platform.registry->DenyMachineAccess = true;
     ChooseFromTrayMenu({"AutoStart"});
-    EXPECT_FALSE(Form->AutoStart1->Checked());
+    EXPECT_FALSE(Form->AutoStartItem->Checked());
     EXPECT_EQ(Headless().MessageCount(), 0);
     EXPECT_EQ(Platform.registry->OpenKeys(), 0) << "every key closed";
 
@@ -143,7 +143,7 @@ TEST_F(RealDeskTest, ARefusedMachineKeyLeavesAutoStartToTheUsersKey)
     Platform.registry->DenyAccess = true;
     ChooseFromTrayMenu({"AutoStart"});
     EXPECT_EQ(Headless().LastMessageText(), "Failed to set data for 'Spacewell'");
-    EXPECT_FALSE(Form->AutoStart1->Checked());
+    EXPECT_FALSE(Form->AutoStartItem->Checked());
 }
 
 TEST_F(RealDeskTest, TheSessionsEndSavesTheLatestChangesAndEndsTheProgram)
@@ -190,7 +190,7 @@ TEST_F(RealDeskTest, AWindowWithNoPartOnAnyMonitorComesBackToTheNearest)
     const TRect right = Rect(1024, 0, 2304, 1024);
     Headless().ChangeDisplay({desk, right});
     Form->SetBounds(1500, 200, Form->Width(), Form->Height());
-    Form->Button_ShowRAMClick(Form->Button_ShowRAM);
+    Form->MemoryButtonClick(Form->MemoryButton);
     TForm& memory = *Form->MemoryPanel;
     ASSERT_TRUE(Headless().IsShown(memory.Handle()));
     EXPECT_GT(memory.Left(), 1500);
@@ -239,7 +239,7 @@ TEST_F(RealDeskTest, KeysWorkAfterTheApplicationIsActivatedFromTheTaskbar)
     ChooseFromTrayMenu({"Always On Top"});
     Headless().ActivateApp();
     EXPECT_EQ(Headless().Foreground(), Form->Handle()) << "handed on from the application window";
-    EXPECT_EQ(Form->ActiveControl(), Form->rButton);
+    EXPECT_EQ(Form->ActiveControl(), Form->RefreshButton);
     Headless().TypeChar('4');
     EXPECT_EQ(Form->Model(), 4);
 

@@ -66,13 +66,13 @@ TEST_F(SettingsTest, FirstCloseWritesTheDefaultsAndEveryChangeSurvivesARestart)
     EXPECT_EQ(Form->Left(), 563);
     EXPECT_EQ(Form->Top(), 238);
     EXPECT_EQ(Form->Model(), 4);
-    EXPECT_TRUE(Form->N41->Checked());
+    EXPECT_TRUE(Form->ModelItems[3]->Checked());
     EXPECT_EQ(Headless().Window(Form->Handle())->params.alpha, 128);
-    EXPECT_TRUE(Form->N501->Checked());
+    EXPECT_TRUE(Form->TransparencyItems[5]->Checked());
     EXPECT_EQ(Form->SizeUnit(), "GB");
     EXPECT_EQ(Bar(0).Caption(), "[Used, Free] = 29.297 GB, 9.766 GB;");
     EXPECT_EQ(Form->FormStyle(), fsStayOnTop);
-    EXPECT_TRUE(Form->AutoStart1->Checked());
+    EXPECT_TRUE(Form->AutoStartItem->Checked());
     EXPECT_TRUE(Shown());
 }
 
@@ -84,12 +84,12 @@ TEST_F(SettingsTest, AFileWithOnlyAPositionLeavesTheOptionsAtZero)
     EXPECT_EQ(Form->Top(), Screen().Height() - Form->Height());
     EXPECT_EQ(Form->Model(), 0);
     EXPECT_EQ(Bar(0).Caption(), "") << "no model, no caption";
-    EXPECT_TRUE(Form->N21->Checked()) << "the designed check stays";
+    EXPECT_TRUE(Form->ModelItems[1]->Checked()) << "the designed check stays";
     EXPECT_EQ(Form->Transparency(), 0);
-    EXPECT_TRUE(Form->N01->Checked());
+    EXPECT_TRUE(Form->TransparencyItems[0]->Checked());
     EXPECT_FALSE(Headless().Window(Form->Handle())->params.layered) << "opaque";
     EXPECT_EQ(Form->SizeUnit(), "MB");
-    EXPECT_FALSE(Form->GB1->Checked());
+    EXPECT_FALSE(Form->GigabytesItem->Checked());
 }
 
 TEST_F(SettingsTest, ValuesAreDecimalOrHexAndAnythingElseIsTheDefault)
@@ -107,11 +107,11 @@ TEST_F(SettingsTest, ValuesAreDecimalOrHexAndAnythingElseIsTheDefault)
         EXPECT_EQ(Form->Model(), m.model);
         EXPECT_EQ(Form->Transparency(), 25);
         EXPECT_EQ(Headless().Window(Form->Handle())->params.alpha, 192) << "255 - 63";
-        for (TMenuItem* item : Form->Transparency1->ItemList())
+        for (TMenuItem* item : Form->TransparencyMenu->ItemList())
             EXPECT_FALSE(item->Checked()) << item->Caption();
-        EXPECT_TRUE(Form->GB1->Checked()) << "any value but 0 is true";
+        EXPECT_TRUE(Form->GigabytesItem->Checked()) << "any value but 0 is true";
         EXPECT_EQ(Form->SizeUnit(), "GB");
-        EXPECT_TRUE(Form->AutoStart1->Checked());
+        EXPECT_TRUE(Form->AutoStartItem->Checked());
         EXPECT_FALSE(RunValue()) << "the registry is neither read nor written";
         Application().Reset();
         UseHeadlessBackend();
@@ -180,10 +180,10 @@ TEST_F(SettingsTest, AutoStartWritesTheQuotedPathAndDeletesIt)
     Start();
     ChooseFromTrayMenu({"AutoStart"});
     EXPECT_EQ(RunValue(), "\"" + kFolder + "\\spacewell.exe\"");
-    EXPECT_TRUE(Form->AutoStart1->Checked());
+    EXPECT_TRUE(Form->AutoStartItem->Checked());
     ChooseFromTrayMenu({"AutoStart"});
     EXPECT_FALSE(RunValue());
-    EXPECT_FALSE(Form->AutoStart1->Checked());
+    EXPECT_FALSE(Form->AutoStartItem->Checked());
     EXPECT_EQ(Platform.registry->OpenKeys(), 0) << "every key closed";
     EXPECT_EQ(Headless().MessageCount(), 0);
 }
@@ -192,9 +192,9 @@ TEST_F(SettingsTest, AutoStartCheckedInTheFileIsClearedEvenWithoutAValue)
 {
     IniFile("[OPTIONS]\r\nAutoStart=1\r\n");
     Start();
-    EXPECT_TRUE(Form->AutoStart1->Checked());
+    EXPECT_TRUE(Form->AutoStartItem->Checked());
     ChooseFromTrayMenu({"AutoStart"});
-    EXPECT_FALSE(Form->AutoStart1->Checked());
+    EXPECT_FALSE(Form->AutoStartItem->Checked());
     EXPECT_EQ(Headless().MessageCount(), 0) << "deleting a missing value is silent";
 }
 
@@ -209,7 +209,7 @@ TEST_F(SettingsTest, AutoStartThatCannotBeWrittenSaysSoAndKeepsTheCheck)
         ChooseFromTrayMenu({"AutoStart"});
         EXPECT_EQ(Headless().MessageCount(), before + 1);
         EXPECT_EQ(Headless().LastMessageText(), "Failed to set data for 'Spacewell'");
-        EXPECT_FALSE(Form->AutoStart1->Checked());
+        EXPECT_FALSE(Form->AutoStartItem->Checked());
         EXPECT_FALSE(RunValue());
     }
 }

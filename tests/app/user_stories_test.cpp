@@ -58,8 +58,8 @@ protected:
 TEST_F(UserStoriesTest, EveryMenuItemDoesWhatItSays)
 {
     Start();
-    Form->Button_ShowRAM->Click();
-    Form->Button_ShowRAM->Click();
+    Form->MemoryButton->Click();
+    Form->MemoryButton->Click();
     ASSERT_TRUE(Form->MemoryWindowEverOpened) << "from now on the memory window follows";
 
     const struct {
@@ -70,7 +70,7 @@ TEST_F(UserStoriesTest, EveryMenuItemDoesWhatItSays)
     for (const auto& t : transparencies) {
         SCOPED_TRACE(t.caption);
         ChooseFromTrayMenu({"Transparency", t.caption});
-        EXPECT_EQ(CheckedItems(*Form->Transparency1), std::string(t.caption) + ";");
+        EXPECT_EQ(CheckedItems(*Form->TransparencyMenu), std::string(t.caption) + ";");
         EXPECT_EQ(Form->Transparency(), std::stoi(t.caption));
         EXPECT_EQ(MainParams().layered, t.alpha != 0);
         EXPECT_EQ(PanelParams().layered, t.alpha != 0);
@@ -92,7 +92,7 @@ TEST_F(UserStoriesTest, EveryMenuItemDoesWhatItSays)
         SCOPED_TRACE(m.caption);
         Fixed('C', 40000, 10000);
         ChooseFromTrayMenu({"Model", m.caption});
-        EXPECT_EQ(CheckedItems(*Form->Model1), std::string(m.caption) + ";");
+        EXPECT_EQ(CheckedItems(*Form->ModelMenu), std::string(m.caption) + ";");
         EXPECT_EQ(Form->Model(), m.caption[1] - '0');
         EXPECT_EQ(Caption(), m.bar);
     }
@@ -123,7 +123,7 @@ TEST_F(UserStoriesTest, EveryMenuItemDoesWhatItSays)
 TEST_F(UserStoriesTest, AnOpenMemoryWindowFollowsTheMainWindowByEveryRoad)
 {
     Start();
-    Form->Button_ShowRAM->Click();
+    Form->MemoryButton->Click();
     ASSERT_TRUE(PanelShown());
 
     // "M" typed: both go to the tray; "Show Tully" brings both back.
@@ -161,14 +161,14 @@ TEST_F(UserStoriesTest, AnOpenMemoryWindowFollowsTheMainWindowByEveryRoad)
     EXPECT_TRUE(Form->WindowShown);
 
     // "_" clicked, and the tray icon brings both back.
-    Form->xminButton->Click();
+    Form->HideButton->Click();
     EXPECT_EQ(OnScreen(), "none");
     ClickTray();
     EXPECT_EQ(OnScreen(), "main+memory");
-    EXPECT_EQ(Form->Button_ShowRAM->Caption(), "<<");
+    EXPECT_EQ(Form->MemoryButton->Caption(), "<<");
 
     // Closed by "<<", it stays away whichever road brings the main window back.
-    Form->Button_ShowRAM->Click();
+    Form->MemoryButton->Click();
     ASSERT_FALSE(PanelShown());
     Hotkey();
     EXPECT_EQ(OnScreen(), "none");
@@ -205,11 +205,11 @@ TEST_F(UserStoriesTest, TimersAndTheHotkeyKeepTheirDesignedValues)
     EXPECT_FALSE(Shown());
     Hotkey();
 
-    EXPECT_EQ(Form->Timer1->Interval(), 300000u);
-    EXPECT_TRUE(Form->Timer1->Enabled());
+    EXPECT_EQ(Form->IdleTimer->Interval(), 300000u);
+    EXPECT_TRUE(Form->IdleTimer->Enabled());
 
     // The memory window refreshes twice a second: find a refresh, then time the next one.
-    const TLabel& ramFree = *Panel().Label_RamFree;
+    const TLabel& ramFree = *Panel().PhysicalAvailableFigure;
     Platform.memory->Status.availPhys = 256 * MiB;
     int waited = 0;
     while (ramFree.Caption() != "0.25 GB = 262144 KB ~ 256 MB" && waited < 1000) {
@@ -241,18 +241,18 @@ TEST_F(UserStoriesTest, ASettingsFileSetsEveryOptionInOrder)
     EXPECT_EQ(Scans(), 2u) << "one scan with the model, one with the unit";
     EXPECT_EQ(Form->BoundsRect().TopLeft(), (TPoint{100, 200}));
     EXPECT_EQ(Form->Model(), 3);
-    EXPECT_EQ(CheckedItems(*Form->Model1), "[3]: Value, Percentage;");
+    EXPECT_EQ(CheckedItems(*Form->ModelMenu), "[3]: Value, Percentage;");
     EXPECT_EQ(Form->Transparency(), 60);
-    EXPECT_EQ(CheckedItems(*Form->Transparency1), "60%;");
+    EXPECT_EQ(CheckedItems(*Form->TransparencyMenu), "60%;");
     EXPECT_TRUE(MainParams().layered);
     EXPECT_EQ(MainParams().alpha, 102);
-    EXPECT_TRUE(Form->GB1->Checked());
+    EXPECT_TRUE(Form->GigabytesItem->Checked());
     EXPECT_EQ(Caption(), "[Used, Free] = 29.297 GB, 25 %;");
-    EXPECT_TRUE(Form->OnTop1->Checked());
+    EXPECT_TRUE(Form->OnTopItem->Checked());
     EXPECT_TRUE(MainParams().topmost);
-    EXPECT_TRUE(Form->StartMinimized1->Checked());
+    EXPECT_TRUE(Form->StartMinimizedItem->Checked());
     EXPECT_FALSE(Shown()) << "started minimized";
-    EXPECT_TRUE(Form->AutoStart1->Checked());
+    EXPECT_TRUE(Form->AutoStartItem->Checked());
 }
 
 }  // namespace

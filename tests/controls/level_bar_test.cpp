@@ -12,7 +12,7 @@
 
 class LevelBarTest : public GaugeFormTest {
 protected:
-    // LB_AVLB's bevel: only a one-pixel ring in the (black) inner colour.
+    // AvailableLevel's bevel: only a one-pixel ring in the (black) inner colour.
     TLevelBar* MakeMemoryBar()
     {
         auto* bar = new TLevelBar(Form.get());

@@ -101,7 +101,7 @@ TEST(RefreshSoakTest, TenThousandRefreshesKeepTheComponentsAndDoNotGrowTheHeap)
     // headings wait for a clock the soak never moves, and the heap figures see the refreshes
     // alone.
     for (TScrollText* heading :
-         {MemoryWindowOf(*form).VrScrollText1, MemoryWindowOf(*form).VrScrollText2}) {
+         {MemoryWindowOf(*form).MemoryHeading, MemoryWindowOf(*form).VirtualMemoryHeading}) {
         heading->SetActive(false);
         heading->SetThreaded(false);
     }

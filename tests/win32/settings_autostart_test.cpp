@@ -167,31 +167,31 @@ TEST_F(RealSettingsTest, NoWritableFolderKeepsTheWindowOpenAndTheHotkeyHeld)
 TEST_F(RealSettingsTest, AutoStartFallsBackToTheUsersKeyAndReportsOnlyWhenBothAreLocked)
 {
     StartInScratchFolder();
-    form->AutoStart1Click(form->AutoStart1);
+    form->AutoStartChosen(form->AutoStartItem);
     EXPECT_EQ(RunValue(), "\"" + folder + "\\spacewell.exe\"" + '\0');
-    EXPECT_TRUE(form->AutoStart1->Checked());
-    form->AutoStart1Click(form->AutoStart1);
+    EXPECT_TRUE(form->AutoStartItem->Checked());
+    form->AutoStartChosen(form->AutoStartItem);
     EXPECT_EQ(RunValue(), "(none)");
-    EXPECT_FALSE(form->AutoStart1->Checked());
+    EXPECT_FALSE(form->AutoStartItem->Checked());
     EXPECT_EQ(errors, "");
 
     // A refused machine-wide key sends the value to the user's key.
     ASSERT_TRUE(LockRunKey(HKEY_LOCAL_MACHINE, "D:P(A;;KR;;;WD)"));
-    Application().Guard([&] { form->AutoStart1Click(form->AutoStart1); });
+    Application().Guard([&] { form->AutoStartChosen(form->AutoStartItem); });
     EXPECT_EQ(errors, "");
-    EXPECT_TRUE(form->AutoStart1->Checked());
+    EXPECT_TRUE(form->AutoStartItem->Checked());
     EXPECT_EQ(RunValue(), "(none)");
     EXPECT_EQ(UserRunValue(), "\"" + folder + "\\spacewell.exe\"" + '\0');
-    Application().Guard([&] { form->AutoStart1Click(form->AutoStart1); });
+    Application().Guard([&] { form->AutoStartChosen(form->AutoStartItem); });
     EXPECT_EQ(UserRunValue(), "(none)");
 
     // Neither key writable: reported, and the check mark stays.
     ASSERT_TRUE(LockRunKey(HKEY_CURRENT_USER, "D:P(A;;KR;;;WD)"));
-    Application().Guard([&] { form->AutoStart1Click(form->AutoStart1); });
+    Application().Guard([&] { form->AutoStartChosen(form->AutoStartItem); });
     EXPECT_TRUE(LockRunKey(HKEY_CURRENT_USER, "D:P(A;;KA;;;WD)"));
     EXPECT_TRUE(LockRunKey(HKEY_LOCAL_MACHINE, "D:P(A;;KA;;;WD)"));
     EXPECT_EQ(errors, "Failed to set data for 'Spacewell'");
-    EXPECT_FALSE(form->AutoStart1->Checked());
+    EXPECT_FALSE(form->AutoStartItem->Checked());
     EXPECT_EQ(RunValue(), "(none)");
     EXPECT_EQ(UserRunValue(), "(none)");
 }

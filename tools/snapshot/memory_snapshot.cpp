@@ -32,14 +32,14 @@ int WriteMemorySnapshot(sw::FakePlatform& platform, const std::string& path)
     TMemoryPanel& memory = MemoryWindowOf(*main);
     // Headings held still, so the same figures always give the same picture, each stepped by
     // hand until its text stands inside the strip.
-    memory.VrScrollText1->SetActive(false);
-    memory.VrScrollText2->SetActive(false);
+    memory.MemoryHeading->SetActive(false);
+    memory.VirtualMemoryHeading->SetActive(false);
     for (int tick = 0; tick < kHeadingTicks; ++tick) {
-        memory.VrScrollText1->Tick();
-        memory.VrScrollText2->Tick();
+        memory.MemoryHeading->Tick();
+        memory.VirtualMemoryHeading->Tick();
     }
-    Headless().AdvanceTime(memory.Timer1->Interval());
-    main->Button_ShowRAM->Click();
+    Headless().AdvanceTime(memory.RefreshTimer->Interval());
+    main->MemoryButton->Click();
     memory.PaintImage();
     if (!WritePng(memory.Image(), path)) {
         std::cerr << "snapshot: cannot write " << path << "\n";
