@@ -13,7 +13,7 @@ void BM_ScrollTextTick(benchmark::State& state)
 {
     UseHeadlessBackend();
     auto* form = Application().CreateForm<TForm>();
-    form->SetBorderStyle(bsNone);
+    form->SetBorderStyle(TFormBorderStyle::bsNone);
     form->SetBounds(0, 0, 282, 212);
     auto* heading = new TScrollText(form);
     heading->SetParent(form);

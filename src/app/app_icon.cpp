@@ -39,11 +39,11 @@ TBitmap SpacewellIconPicture()
 {
     TBitmap image(kSize, kSize);
     TCanvas& canvas = image.Canvas();
-    canvas.Brush = TBrush{palette::kDarkBlue, bsSolid};
+    canvas.Brush = TBrush{palette::kDarkBlue, TBrushStyle::bsSolid};
     canvas.FillRect({0, 0, kSize, kSize});
-    canvas.Brush = TBrush{kRing, bsSolid};
+    canvas.Brush = TBrush{kRing, TBrushStyle::bsSolid};
     canvas.FillRect({1, 1, kSize - 1, kSize - 1});
-    canvas.Brush = TBrush{palette::kPaleBlue, bsSolid};
+    canvas.Brush = TBrush{palette::kPaleBlue, TBrushStyle::bsSolid};
     canvas.FillRect({2, 2, kSize - 2, kSize - 2});
     Bar(image, 5, 0x008000, 0x00C000, true);
     Bar(image, 13, 0x0000FF, 0x00FFFF, false);

@@ -24,7 +24,7 @@ TMainWindow::TMainWindow(TComponent* owner, sw::PlatformServices services)
     FScanner.AskAhead();
     SetName("MainWindow");
     SetCaption("Spacewell");
-    SetBorderStyle(bsNone);
+    SetBorderStyle(TFormBorderStyle::bsNone);
     SetBorderIcons(biSystemMenu | biMinimize);
     SetBounds(523, 288, 282, 154);
     SetColor(palette::kPaleBlue);
@@ -98,7 +98,7 @@ void TMainWindow::CreateButtons()
 
     MemoryButton = NewSkyButton(*this, "MemoryButton", Bounds(258, 30, 15, 42), ">>", "RAM Info");
     MemoryButton->SetGlyph(MemoryGlyphPicture());
-    MemoryButton->SetLayout(blGlyphTop);
+    MemoryButton->SetLayout(TButtonLayout::blGlyphTop);
     MemoryButton->SetSpacing(1);
     MemoryButton->OnClick = [this](TObject* s) { MemoryButtonClick(s); };
     MemoryButton->OnKeyPress = [this](TObject* s, char& key) { MemoryButtonKeyPress(s, key); };

@@ -79,7 +79,7 @@ void TMainWindow::UnitChosen(TObject* sender)
 
 void TMainWindow::OnTopChosen(TObject*)
 {
-    SetFormStyle(OnTopItem->Checked() ? fsStayOnTop : fsNormal);
+    SetFormStyle(OnTopItem->Checked() ? TFormStyle::fsStayOnTop : TFormStyle::fsNormal);
 }
 
 void TMainWindow::TransparencyChosen(TObject* sender)

@@ -64,7 +64,7 @@ void TMainWindow::AddMeterRow(const sw::MeterRow& row)
     bar->SetStartColor(row.StartColor);
     bar->SetEndColor(row.EndColor);
     bar->SetSolid(true);
-    bar->SetTextOption(toCaption);
+    bar->SetTextOption(TBarTextOption::toCaption);
     bar->SetVisible(true);
     bar->SetEnabled(true);
 
@@ -103,7 +103,7 @@ TGradientBar* TMainWindow::NewRowBar(const sw::MeterRow& row)
     bar->SetFont(Bolded(font));
     bar->SetColor(clSilver);
     bar->SetParentColor(false);
-    bar->SetBorderStyle(bsNone);
+    bar->SetBorderStyle(TFormBorderStyle::bsNone);
     bar->SetShowHint(false);
     return bar;
 }

@@ -67,7 +67,7 @@ TMemoryPanel::TMemoryPanel(TComponent* owner, IMemoryWindowHost& host,
 {
     SetName("MemoryPanel");
     SetCaption("Form2");
-    SetBorderStyle(bsNone);
+    SetBorderStyle(TFormBorderStyle::bsNone);
     SetBounds(650, 360, 285, 362);
     SetColor(clBtnFace);
     SetAlphaBlend(false);

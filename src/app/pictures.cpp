@@ -9,14 +9,14 @@ namespace {
 TBitmap Filled(int width, int height, TColor background)
 {
     TBitmap image(width, height);
-    image.Canvas().Brush = TBrush{background, bsSolid};
+    image.Canvas().Brush = TBrush{background, TBrushStyle::bsSolid};
     image.Canvas().FillRect({0, 0, width, height});
     return image;
 }
 
 void Fill(TBitmap& image, TRect r, TColor color)
 {
-    image.Canvas().Brush = TBrush{color, bsSolid};
+    image.Canvas().Brush = TBrush{color, TBrushStyle::bsSolid};
     image.Canvas().FillRect(r);
 }
 

@@ -23,12 +23,12 @@ void DressSkyButton(TPushButton& button)
 {
     for (int i = 0; i < ButtonColorCount; ++i)
         button.SetSchemeColor(i, kSkyColors[i]);
-    button.SetColorScheme(csSky);
+    button.SetColorScheme(TColorScheme::csSky);
     button.SetCtl3D(false);
     button.SetGradient(false);
     button.SetHotTrack(true);
     button.SetTransparentGlyph(true);
-    button.SetLayout(blGlyphLeft);
+    button.SetLayout(TButtonLayout::blGlyphLeft);
     button.SetSpacing(4);
 }
 

@@ -7,7 +7,7 @@
 class TForm;
 class TPushButton;
 
-// Colours by state, the csSky scheme, flat, no gradient, hot-tracking, glyph left and
+// Colours by state, the TColorScheme::csSky scheme, flat, no gradient, hot-tracking, glyph left and
 // see-through.
 void DressSkyButton(TPushButton& button);
 

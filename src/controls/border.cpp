@@ -52,8 +52,8 @@ void TBorder::Paint()
     const int h = Height();
     if (FShape == TBorderShape::bsSpacer) {
         if (IsDesigning()) {
-            canvas.Pen = TPen{SpacerOutlineColor, 1, psDot, pmXor};
-            canvas.Brush.style = bsClear;
+            canvas.Pen = TPen{SpacerOutlineColor, 1, TPenStyle::psDot, TPenMode::pmXor};
+            canvas.Brush.style = TBrushStyle::bsClear;
             canvas.Rectangle(0, 0, w, h);
         }
         return;

@@ -63,7 +63,7 @@ void TCustomCheckControl::Click()
 void TCustomCheckControl::DrawBuffer(TCanvas& canvas)
 {
     const TRect client = ClientRect();
-    canvas.Brush = {Color(), bsSolid};
+    canvas.Brush = {Color(), TBrushStyle::bsSolid};
     canvas.FillRect(client);
     if (FBoundLines != 0)
         DrawBoundLines(canvas, client);
@@ -90,7 +90,7 @@ void TCustomCheckControl::DrawBoundLines(TCanvas& canvas, const TRect& r)
 // down and right, shadow colour on top.
 void TCustomCheckControl::DrawCaption(TCanvas& canvas, const TRect& client)
 {
-    canvas.SetBkMode(bkTransparent);
+    canvas.SetBkMode(TBackgroundMode::bkTransparent);
     canvas.Font = Font();
     TRect rect = client;
     rect.left += MarkBoxSize + FSpacing + 4;
@@ -138,7 +138,7 @@ void TCheckBox::PaintCheckMark(TCanvas& canvas, const TRect& client)
     const bool pressed = InVisualState(TXPStateItem::ButtonPressed);
     const bool office = EffectiveTheme() == TXPTheme::OfficeXP;
     canvas.Pen = {office && over ? kBoxFrameOfficeHover : kBoxFrame};
-    canvas.Brush = {Color(), bsSolid};
+    canvas.Brush = {Color(), TBrushStyle::bsSolid};
     canvas.Rectangle(x0, y0, x0 + MarkBoxSize, y0 + MarkBoxSize);
     if (!office) {
         if (over && pressed) {

@@ -235,7 +235,7 @@ template <class TBase> void TGaugeImageControl<TBase>::ClearImage()
 {
     FImage.SetSize(this->Width(), this->Height());
     TCanvas& canvas = FImage.Canvas();
-    canvas.Brush.style = bsSolid;
+    canvas.Brush.style = TBrushStyle::bsSolid;
     canvas.Brush.color = this->Color();
     canvas.FillRect(FImage.BoundsRect());
 }

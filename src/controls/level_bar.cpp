@@ -162,7 +162,7 @@ void TLevelBar::DrawSegments()
     const int zone1 = PercentOf(FPercent1, n);
     const int zone12 = zone1 + PercentOf(FPercent2, n);
     TCanvas& canvas = ImageCanvas();
-    canvas.Brush.style = bsSolid;
+    canvas.Brush.style = TBrushStyle::bsSolid;
     for (int k = 0; k < n; ++k) {
         const TGaugePalette& palette = k < zone1 ? FPalette1 : k < zone12 ? FPalette2 : FPalette3;
         canvas.Brush.color = palette.ColorFor(k < lit ? 1 : 0);

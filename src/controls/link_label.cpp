@@ -20,13 +20,13 @@ constexpr TTrackFontOptions kDefaultTrackFontOptions = TrackFontOption(hoFollowF
 TRect ShadowRect(TRect rect, TShadowPosition position, int size)
 {
     switch (position) {
-    case spLeftTop:
+    case TShadowPosition::spLeftTop:
         return rect.Offset(-size, -size);
-    case spLeftBottom:
+    case TShadowPosition::spLeftBottom:
         return rect.Offset(-size, size);
-    case spRightBottom:
+    case TShadowPosition::spRightBottom:
         return rect.Offset(size, size);
-    case spRightTop:
+    case TShadowPosition::spRightTop:
         return rect.Offset(size, -size);
     }
     return rect;
@@ -57,7 +57,7 @@ void TCustomLinkLabel::Loaded()
 void TCustomLinkLabel::Notification(TComponent* component, TOperation operation)
 {
     TExtGraphicControl::Notification(component, operation);
-    if (operation == opRemove && component == FFocusControl)
+    if (operation == TOperation::opRemove && component == FFocusControl)
         FFocusControl = nullptr;
 }
 
@@ -343,23 +343,23 @@ int TCustomLinkLabel::DoDrawText(TRect& rect, unsigned flags)
 {
     const bool measuring = (flags & DT_CALCRECT) != 0;
     const std::string text = CaptionForDrawText(Caption(), FShowAccelChar, flags);
-    if (FTextEllipsis == teWordEllipsis)
+    if (FTextEllipsis == TTextEllipsis::teWordEllipsis)
         flags |= DT_WORD_ELLIPSIS;
-    else if (FTextEllipsis == tePathEllipsis)
+    else if (FTextEllipsis == TTextEllipsis::tePathEllipsis)
         flags |= DT_PATH_ELLIPSIS;
-    else if (FTextEllipsis == teEndEllipsis)
+    else if (FTextEllipsis == TTextEllipsis::teEndEllipsis)
         flags |= DT_END_ELLIPSIS;
 
     TCanvas& canvas = Canvas();
     canvas.Font = FHot ? FHotTrackFont : Font();
-    canvas.SetBkMode(bkTransparent);
+    canvas.SetBkMode(TBackgroundMode::bkTransparent);
     int shadowSize = FShadowSize;
     TShadowPosition shadowPos = FShadowPos;
     TColor shadowColor = FShadowColor;
     if (!Enabled()) {
         if (shadowSize == 0) {
             shadowSize = 1;
-            shadowPos = spRightBottom;
+            shadowPos = TShadowPosition::spRightBottom;
         }
         canvas.Font.color = clGrayText;
         shadowColor = clBtnHighlight;
@@ -382,7 +382,7 @@ void TCustomLinkLabel::DrawRoundedFrame(TCanvas& canvas)
     const int bottom = Height() - 1;
     if (!Transparent()) {
         // The octagon's inside, row by row, up to its border.
-        canvas.Brush = {Color(), bsSolid};
+        canvas.Brush = {Color(), TBrushStyle::bsSolid};
         for (int y = 1; y < bottom; ++y) {
             const int cut = std::max({r - y, r - (bottom - y), 0});
             canvas.FillRect({cut + 1, y, right - cut, y + 1});
@@ -407,12 +407,12 @@ void TCustomLinkLabel::Paint()
 {
     TCanvas& canvas = Canvas();
     const TRect client = ClientRect();
-    canvas.Brush = {Color(), bsSolid};
+    canvas.Brush = {Color(), TBrushStyle::bsSolid};
     if (!Transparent() && (FRoundedFrame == 0 || FFrameColor == clNone))
         canvas.FillRect(client);
     if (FFrameColor != clNone) {
         if (FRoundedFrame == 0) {
-            canvas.Brush = {FFrameColor, bsSolid};
+            canvas.Brush = {FFrameColor, TBrushStyle::bsSolid};
             canvas.FrameRect(client);
         } else {
             DrawRoundedFrame(canvas);
@@ -422,7 +422,7 @@ void TCustomLinkLabel::Paint()
     rect.Inflate(-FMargin, -FMargin);
     rect.Inflate(-1, 0);
     const unsigned format = TextFormat();
-    if (FLayout != tlTop) {
+    if (FLayout != TTextLayout::tlTop) {
         TRect measured = rect;
         DoDrawText(measured, format | DT_CALCRECT);
         rect.Offset(0, LayoutOffset(FLayout, Height(), measured.bottom));
@@ -446,6 +446,6 @@ void TCustomLinkLabel::AdjustSize()
     DoDrawText(rect, (TextFormat() & ~(DT_CENTER | DT_RIGHT)) | DT_CALCRECT);
     const int width = rect.Width() + 2 * FMargin + 2;
     const int height = rect.Height() + 2 * FMargin;
-    const int left = FAlignment == taRightJustify ? Left() + Width() - width : Left();
+    const int left = FAlignment == TAlignment::taRightJustify ? Left() + Width() - width : Left();
     SetBounds(left, Top(), width, height);
 }

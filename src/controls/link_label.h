@@ -16,8 +16,8 @@
 
 class TWinControl;
 
-enum TShadowPosition { spLeftTop, spLeftBottom, spRightBottom, spRightTop };
-enum TTextEllipsis { teNone, teWordEllipsis, tePathEllipsis, teEndEllipsis };
+enum class TShadowPosition { spLeftTop, spLeftBottom, spRightBottom, spRightTop };
+enum class TTextEllipsis { teNone, teWordEllipsis, tePathEllipsis, teEndEllipsis };
 enum TTrackFontOption {
     hoFollowFont,
     hoPreserveCharSet,
@@ -120,14 +120,14 @@ private:
     bool FAutoOpenURL = true;
     std::string FURL;
     std::shared_ptr<sw::IShell> FShell;
-    TAlignment FAlignment = taLeftJustify;
-    TTextLayout FLayout = tlTop;
+    TAlignment FAlignment = TAlignment::taLeftJustify;
+    TTextLayout FLayout = TTextLayout::tlTop;
     bool FWordWrap = false;
-    TTextEllipsis FTextEllipsis = teNone;
+    TTextEllipsis FTextEllipsis = TTextEllipsis::teNone;
     bool FShowAccelChar = true;
     TColor FShadowColor = clBtnHighlight;
     std::uint8_t FShadowSize = 0;
-    TShadowPosition FShadowPos = spRightBottom;
+    TShadowPosition FShadowPos = TShadowPosition::spRightBottom;
     int FMargin = 0;
     TColor FFrameColor = clNone;
     int FRoundedFrame = 0;

@@ -51,7 +51,7 @@ struct TRunningColor {
 void FillBand(TCanvas& canvas, int x, int width, int height, TColor color)
 {
     canvas.Brush.color = color;
-    canvas.Brush.style = bsSolid;
+    canvas.Brush.style = TBrushStyle::bsSolid;
     canvas.FillRect({x, 1, x + width, height - 1});
 }
 
@@ -150,7 +150,9 @@ void TGradientBar::SetMinimum(int value)
 // is caught by ComputeFill.
 void TGradientBar::RangeChanged(int oldPercent)
 {
-    FDirty = (FTextOption == toFormat || FTextOption == toPercent) && Percent() != oldPercent;
+    FDirty =
+        (FTextOption == TBarTextOption::toFormat || FTextOption == TBarTextOption::toPercent) &&
+        Percent() != oldPercent;
     ComputeFill();
     Rebuild();
 }
@@ -211,7 +213,7 @@ void TGradientBar::SetTextCentered(bool value)
     if (value == FTextCentered)
         return;
     FTextCentered = value;
-    if (FTextOption != toNoText)
+    if (FTextOption != TBarTextOption::toNoText)
         MarkDirtyAndRebuild();
 }
 
@@ -233,13 +235,13 @@ void TGradientBar::FontChanged()
 {
     TExtGraphicControl::FontChanged();
     FBuffer.Canvas().Font = Font();
-    if (FTextOption != toNoText)
+    if (FTextOption != TBarTextOption::toNoText)
         MarkDirtyAndRebuild();
 }
 
 void TGradientBar::TextChanged()
 {
-    if (FTextOption == toCaption || FTextOption == toFormat)
+    if (FTextOption == TBarTextOption::toCaption || FTextOption == TBarTextOption::toFormat)
         MarkDirtyAndRebuild();
     TExtGraphicControl::TextChanged();
 }
@@ -381,13 +383,13 @@ void TGradientBar::DrawRemainder(TCanvas& canvas)
 std::string TGradientBar::DisplayText() const
 {
     switch (FTextOption) {
-    case toCaption:
+    case TBarTextOption::toCaption:
         return Caption();
-    case toFormat:
+    case TBarTextOption::toFormat:
         return FormatWithInteger(Caption(), Percent());
-    case toPercent:
+    case TBarTextOption::toPercent:
         return std::to_string(Percent()) + "%";
-    case toNoText:
+    case TBarTextOption::toNoText:
         break;
     }
     return {};
@@ -396,23 +398,23 @@ std::string TGradientBar::DisplayText() const
 // Centred on the filled part (or the whole width), never starting left of x = 0.
 void TGradientBar::DrawCaption(TCanvas& canvas)
 {
-    if (FTextOption == toNoText)
+    if (FTextOption == TBarTextOption::toNoText)
         return;
     const std::string text = DisplayText();
     const TSize extent = canvas.TextExtent(text);
     const int reference = FTextCentered ? Width() : FFillWidth;
     const int x = std::max((reference - extent.cx) / 2, 0);
     const int y = std::max((Height() - extent.cy) / 2, 0);
-    canvas.SetBkMode(bkTransparent);
+    canvas.SetBkMode(TBackgroundMode::bkTransparent);
     canvas.TextOut(x, y, text);
 }
 
 void TGradientBar::DrawFrame(TCanvas& canvas)
 {
     TRect r{0, 0, Width(), Height()};
-    if (FBorderStyle != bsSingle) {
+    if (FBorderStyle != TFormBorderStyle::bsSingle) {
         canvas.Brush.color = Color();
-        canvas.Brush.style = bsSolid;
+        canvas.Brush.style = TBrushStyle::bsSolid;
         canvas.FrameRect(r);
         return;
     }

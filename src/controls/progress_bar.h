@@ -11,9 +11,10 @@
 #include "gfx/color.h"
 #include "ui/types.h"
 
-enum TBarTextOption { toCaption, toFormat, toNoText, toPercent };
+enum class TBarTextOption { toCaption, toFormat, toNoText, toPercent };
 
-// The bar uses only bsNone (flat frame in Color) and bsSingle (sunken 3-D frame).
+// The bar uses only TFormBorderStyle::bsNone (flat frame in Color) and TFormBorderStyle::bsSingle
+// (sunken 3-D frame).
 using TBorderStyle = TFormBorderStyle;
 
 class TGradientBar : public TExtGraphicControl {
@@ -83,9 +84,9 @@ private:
     TColor FEndColor = clBlack;
     bool FSolid = false;
     bool FGradientBlocks = false;
-    TBarTextOption FTextOption = toNoText;
+    TBarTextOption FTextOption = TBarTextOption::toNoText;
     bool FTextCentered = false;
-    TBorderStyle FBorderStyle = bsNone;
+    TBorderStyle FBorderStyle = TFormBorderStyle::bsNone;
 
     TBitmap FBuffer;
     int FFillWidth = 0;

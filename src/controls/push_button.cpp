@@ -3,6 +3,7 @@
 #include "controls/push_button.h"
 
 #include <cmath>
+#include <cstddef>
 #include <string>
 
 #include "gfx/canvas.h"
@@ -15,7 +16,8 @@ constexpr int SchemeCount = 12;
 // A scheme leaves this colour as it is.
 constexpr TColor Keep = 0xFFFFFFFF;
 
-// One row per colour index, one column per built-in scheme (csNeoDesert .. csSilver).
+// One row per colour index, one column per built-in scheme (TColorScheme::csNeoDesert ..
+// TColorScheme::csSilver).
 constexpr TColor SchemeColors[ButtonColorCount][SchemeCount] = {
     // ColorFace
     {0xC6ECFF, 0xFFEEDD, 0xDDF9E8, 0xF3F3F3, 0xE8E8FF, 0xF0FFFF, 0x95DDFF, 0x98EBB7, 0xFFE0C1,
@@ -118,7 +120,7 @@ TFacePlacement PlaceFace(TButtonLayout layout, TSize button, TSize text, TSize g
     if (glyph.cx == 0 || glyph.cy == 0)
         return p;
     switch (layout) {
-    case blGlyphLeft:
+    case TButtonLayout::blGlyphLeft:
         p.gy = (button.cy - glyph.cy) / 2;
         p.gx = p.tx - glyph.cx / 2;
         p.tx += glyph.cx / 2;
@@ -127,7 +129,7 @@ TFacePlacement PlaceFace(TButtonLayout layout, TSize button, TSize text, TSize g
             p.tx += s / 2;
         }
         break;
-    case blGlyphRight:
+    case TButtonLayout::blGlyphRight:
         p.gy = (button.cy - glyph.cy) / 2;
         p.gx = p.tx + text.cx - glyph.cx / 2;
         p.tx += -glyph.cx / 2;
@@ -136,7 +138,7 @@ TFacePlacement PlaceFace(TButtonLayout layout, TSize button, TSize text, TSize g
             p.tx += -s / 2;
         }
         break;
-    case blGlyphTop:
+    case TButtonLayout::blGlyphTop:
         p.gx = (button.cx - glyph.cx) / 2;
         p.gy = p.ty - glyph.cy / 2 - glyph.cy % 2;
         p.ty += glyph.cy / 2;
@@ -145,7 +147,7 @@ TFacePlacement PlaceFace(TButtonLayout layout, TSize button, TSize text, TSize g
             p.ty += s / 2;
         }
         break;
-    case blGlyphBottom:
+    case TButtonLayout::blGlyphBottom:
         p.gx = (button.cx - glyph.cx) / 2;
         p.gy = p.ty + text.cy - glyph.cy / 2;
         p.ty += -glyph.cy / 2;
@@ -189,7 +191,7 @@ TPushButton::TPushButton(TComponent* owner) : TCustomControl(owner)
     SetControlStyle((ControlStyle() | csOpaque) & ~csDoubleClicks);
     SetBounds(Left(), Top(), 75, 25);
     SetTabStop(true);
-    SetColorScheme(csNeoDesert);
+    SetColorScheme(TColorScheme::csNeoDesert);
     FColors[ButtonColorsPerState + xpGrad] = 0xFFFFFF;
     FColors[2 * ButtonColorsPerState + xpGrad] = 0xFFFFFF;
     FColors[ButtonDisabledColors + xpGrad] = 0xFFFFFF;
@@ -198,20 +200,21 @@ TPushButton::TPushButton(TComponent* owner) : TCustomControl(owner)
 void TPushButton::SetSchemeColor(int index, TColor value)
 {
     FColors[index] = value;
-    SetColorScheme(csCustom);
+    SetColorScheme(TColorScheme::csCustom);
     Invalidate();
 }
 
-// Every colour setter switches the scheme to csCustom, so the requested scheme is stored
-// again at the end.
+// Every colour setter switches the scheme to TColorScheme::csCustom, so the requested scheme is
+// stored again at the end.
 void TPushButton::SetColorScheme(TColorScheme scheme)
 {
     FColorScheme = scheme;
-    if (scheme != csCustom) {
+    if (scheme != TColorScheme::csCustom) {
+        const auto column = static_cast<std::size_t>(scheme);
         for (int i = 0; i < ButtonColorCount; ++i)
-            if (SchemeColors[i][scheme] != Keep)
-                SetSchemeColor(i, SchemeColors[i][scheme]);
-        SetGradient(SchemeGradient[scheme]);
+            if (SchemeColors[i][column] != Keep)
+                SetSchemeColor(i, SchemeColors[i][column]);
+        SetGradient(SchemeGradient[column]);
     }
     Invalidate();
     FColorScheme = scheme;
@@ -407,7 +410,7 @@ TBitmap TPushButton::PaintImage()
     const TColor* set = &FColors[first];
     const bool pressed = FButtonState == TPushButtonState::bsPressed;
 
-    canvas.Brush = {set[xpFace], bsSolid};
+    canvas.Brush = {set[xpFace], TBrushStyle::bsSolid};
     canvas.Pen = TPen{};
     canvas.Rectangle(0, 0, w, h);
     if (FGradient)
@@ -430,13 +433,13 @@ TBitmap TPushButton::PaintImage()
         ++p.ty;
     }
     if (!caption.empty()) {
-        canvas.Brush.style = bsClear;
+        canvas.Brush.style = TBrushStyle::bsClear;
         TRect r{p.tx, p.ty, p.tx + text.cx, p.ty + text.cy};
         canvas.DrawText(r, caption, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP);
     }
 
     canvas.Pen = {set[xpBorder]};
-    canvas.Brush.style = bsClear;
+    canvas.Brush.style = TBrushStyle::bsClear;
     canvas.Rectangle(0, 0, w, h);
     if (FCtl3D) {
         canvas.Pen.color = set[xpLight];

@@ -13,7 +13,7 @@
 #include "ui/types.h"
 #include "ui/wincontrol.h"
 
-enum TColorScheme {
+enum class TColorScheme {
     csNeoDesert,
     csNeoSky,
     csNeoGrass,
@@ -29,7 +29,7 @@ enum TColorScheme {
     csCustom
 };
 
-enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
+enum class TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 
 enum class TPushButtonState { bsNormal, bsOver, bsPressed };
 
@@ -45,7 +45,7 @@ class TPushButton : public TCustomControl {
 public:
     explicit TPushButton(TComponent* owner);
 
-    // Any single colour change makes the scheme csCustom.
+    // Any single colour change makes the scheme TColorScheme::csCustom.
     TColor SchemeColor(int index) const { return FColors[index]; }
     void SetSchemeColor(int index, TColor value);
     TColor ColorFace() const { return FColors[0]; }
@@ -99,7 +99,7 @@ public:
     TColor ColorFocusRect() const { return FColors[24]; }
     void SetColorFocusRect(TColor value) { SetSchemeColor(24, value); }
 
-    // Applies the scheme's colours and Gradient; csCustom changes no colour.
+    // Applies the scheme's colours and Gradient; TColorScheme::csCustom changes no colour.
     TColorScheme ColorScheme() const { return FColorScheme; }
     void SetColorScheme(TColorScheme scheme);
 
@@ -155,10 +155,10 @@ private:
     bool ClicksOnDialogKey(std::uint16_t key, TShiftState shift) const;
 
     std::array<TColor, ButtonColorCount> FColors{};
-    TColorScheme FColorScheme = csNeoDesert;
+    TColorScheme FColorScheme = TColorScheme::csNeoDesert;
     bool FGradient = false;
     bool FCtl3D = true;
-    TButtonLayout FLayout = blGlyphLeft;
+    TButtonLayout FLayout = TButtonLayout::blGlyphLeft;
     TBitmap FGlyph;
     int FSpacing = 4;
     bool FTransparentGlyph = true;

@@ -64,7 +64,10 @@ void TScrollText::SetActive(bool value)
         FTimer->SetEnabled(value);
 }
 
-void TScrollText::SetThreaded(bool value) { FTimer->SetTimerType(value ? ttThread : ttSystem); }
+void TScrollText::SetThreaded(bool value)
+{
+    FTimer->SetTimerType(value ? TThreadTimerType::ttThread : TThreadTimerType::ttSystem);
+}
 
 void TScrollText::SetInterval(int value)
 {
@@ -135,14 +138,14 @@ void TScrollText::BuildTextStrip()
     canvas.Font = Font();
     const int textWidth = canvas.TextWidth(Caption());
     FTextStrip.SetSize(textWidth + 2 * Width(), Height());
-    canvas.Brush = {Color(), bsSolid};
+    canvas.Brush = {Color(), TBrushStyle::bsSolid};
     canvas.FillRect(FTextStrip.BoundsRect());
     // Green letters would vanish with a green key, so such text gets a red one.
     const TColor key = Font().color == clGreen || Color() == clGreen ? clRed : clGreen;
     FTextStrip.Transparent = true;
     FTextStrip.TransparentColor = key;
     canvas.Font.color = key;
-    canvas.SetBkMode(bkTransparent);
+    canvas.SetBkMode(TBackgroundMode::bkTransparent);
     canvas.TextOut(FTextStrip.Width() / 2 - textWidth / 2,
                    FTextStrip.Height() / 2 - canvas.TextHeight(Caption()) / 2, Caption());
 }
@@ -152,7 +155,7 @@ void TScrollText::BuildEdges()
 {
     FEdgeBitmap.SetSize(Width(), Height());
     TCanvas& canvas = FEdgeBitmap.Canvas();
-    canvas.Brush = {Font().color, bsSolid};
+    canvas.Brush = {Font().color, TBrushStyle::bsSolid};
     canvas.FillRect(FEdgeBitmap.BoundsRect());
     const bool left = FEdgeStyle == esLeft || FEdgeStyle == esBoth;
     const bool right = FEdgeStyle == esRight || FEdgeStyle == esBoth;

@@ -26,7 +26,7 @@ public:
 
     bool Active() const { return FActive; }
     void SetActive(bool value);
-    bool Threaded() const { return FTimer->TimerType() == ttThread; }
+    bool Threaded() const { return FTimer->TimerType() == TThreadTimerType::ttThread; }
     void SetThreaded(bool value);
     int Interval() const { return static_cast<int>(FTimer->Interval()); }
     // Throws std::out_of_range for a negative value.

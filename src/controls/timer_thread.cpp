@@ -161,7 +161,7 @@ void TThreadTimer::SetPriority(TThreadPriority value)
     if (value == FPriority)
         return;
     FPriority = value;
-    if (FTimerType == ttThread && FEnabled)
+    if (FTimerType == TThreadTimerType::ttThread && FEnabled)
         UpdateTimer();
 }
 
@@ -196,7 +196,7 @@ void TThreadTimer::UpdateTimer()
     if (Designing())
         return;
     if (!FCreated) {
-        if (FTimerType == ttThread) {
+        if (FTimerType == TThreadTimerType::ttThread) {
             FThread = std::make_unique<TTimerThread>(*this);
         } else {
             FSystemTimer = std::make_unique<TTimer>(nullptr);
@@ -206,7 +206,7 @@ void TThreadTimer::UpdateTimer()
         FCreated = true;
     }
     FTicking = FInterval != 0 && FEnabled && OnTimer;
-    if (FTimerType == ttSystem)
+    if (FTimerType == TThreadTimerType::ttSystem)
         UpdateSystemTimer();
     else
         UpdateThreadTimer();

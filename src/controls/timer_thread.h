@@ -14,9 +14,17 @@
 #include "ui/timer.h"
 #include "ui/types.h"
 
-enum TThreadTimerType { ttThread, ttSystem };
+enum class TThreadTimerType { ttThread, ttSystem };
 
-enum TThreadPriority { tpIdle, tpLowest, tpLower, tpNormal, tpHigher, tpHighest, tpTimeCritical };
+enum class TThreadPriority {
+    tpIdle,
+    tpLowest,
+    tpLower,
+    tpNormal,
+    tpHigher,
+    tpHighest,
+    tpTimeCritical
+};
 
 class TThreadTimer;
 
@@ -60,7 +68,7 @@ private:
     bool FTerminated = false;
     bool FFinished = false;
     unsigned FInterval = 1000;
-    TThreadPriority FPriority = tpNormal;
+    TThreadPriority FPriority = TThreadPriority::tpNormal;
     std::thread FThread;
 };
 
@@ -116,8 +124,8 @@ private:
     std::atomic<bool> FPaused = false;
     // What the last UpdateTimer decided: interval, enabled and handler all there.
     bool FTicking = false;
-    TThreadTimerType FTimerType = ttThread;
-    TThreadPriority FPriority = tpNormal;
+    TThreadTimerType FTimerType = TThreadTimerType::ttThread;
+    TThreadPriority FPriority = TThreadPriority::tpNormal;
     bool FCreated = false;
     std::unique_ptr<TTimerThread> FThread;
     std::unique_ptr<TTimer> FSystemTimer;

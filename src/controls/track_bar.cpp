@@ -139,7 +139,7 @@ void TTrackBar::Notification(TComponent* component, TOperation operation)
 {
     TGaugeCustomImageControl::Notification(component, operation);
     // The list has already dropped its links; only forget it and fall back to the built-in thumb.
-    if (operation == opRemove && component == FBitmapList) {
+    if (operation == TOperation::opRemove && component == FBitmapList) {
         FBitmapList = nullptr;
         LoadThumb();
         RequestRepaint();
@@ -249,7 +249,7 @@ void TTrackBar::Paint()
     if (background) {
         canvas.CopyRect(ClientRect(), *background, background->BoundsRect());
     } else {
-        canvas.Brush.style = bsSolid;
+        canvas.Brush.style = TBrushStyle::bsSolid;
         canvas.Brush.color = Color();
         canvas.FillRect(ClientRect());
     }
@@ -264,14 +264,14 @@ void TTrackBar::Paint()
         DrawTicks((Horizontal() ? gutter.bottom : gutter.right) + FScaleOffset, 4, 3);
     if (FGutterBevel.Visible()) {
         FGutterBevel.DrawBevel(canvas, gutter);
-        canvas.Brush.style = bsSolid;
+        canvas.Brush.style = TBrushStyle::bsSolid;
         canvas.Brush.color = FGutterColor;
         canvas.FillRect(gutter);
     }
     if (FHasFocus && FFocusOffset >= 0) {
         TRect frame = ClientRect();
         frame.Inflate(-FFocusOffset, -FFocusOffset);
-        canvas.Brush.style = bsSolid;
+        canvas.Brush.style = TBrushStyle::bsSolid;
         canvas.Brush.color = FFocusColor;
         canvas.FrameRect(frame);
     }

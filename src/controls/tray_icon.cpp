@@ -130,7 +130,7 @@ void TTrayIcon::Loaded()
 void TTrayIcon::Notification(TComponent* component, TOperation operation)
 {
     TComponent::Notification(component, operation);
-    if (operation != opRemove)
+    if (operation != TOperation::opRemove)
         return;
     if (component == FPopupMenu)
         FPopupMenu = nullptr;

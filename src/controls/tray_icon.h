@@ -50,7 +50,7 @@ constexpr bool InVisibilities(TTrayVisibilities set, TTrayVisibility value)
     return (set & (1u << value)) != 0;
 }
 
-enum TBalloonType { btNone, btError, btInfo, btWarning };
+enum class TBalloonType { btNone, btError, btInfo, btWarning };
 
 using TAnimateEvent = std::function<void(TObject* sender, int imageIndex)>;
 using TContextPopupEvent = std::function<void(TObject* sender, TPoint mousePos, bool& handled)>;

@@ -56,7 +56,7 @@ private:
 void FillRows(TCanvas& canvas, int top, int bottom, TColor color)
 {
     canvas.Brush.color = color;
-    canvas.Brush.style = bsSolid;
+    canvas.Brush.style = TBrushStyle::bsSolid;
     canvas.FillRect({0, top, kStripWidth, bottom});
 }
 
@@ -132,7 +132,7 @@ void TXPControl::Paint()
     TCanvas& canvas = FBuffer.Canvas();
     canvas.Pen = TPen();
     canvas.Brush = TBrush();
-    canvas.SetBkMode(bkOpaque);
+    canvas.SetBkMode(TBackgroundMode::bkOpaque);
     DrawBuffer(canvas);
     Canvas().CopyRect(client, FBuffer, client);
 }

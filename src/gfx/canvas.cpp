@@ -36,13 +36,13 @@ std::span<const int> DashPattern(TPenStyle style)
     static constexpr std::array<int, 4> dashDot{9, 6, 3, 6};
     static constexpr std::array<int, 6> dashDotDot{9, 3, 3, 3, 3, 3};
     switch (style) {
-    case psDash:
+    case TPenStyle::psDash:
         return dash;
-    case psDot:
+    case TPenStyle::psDot:
         return dot;
-    case psDashDot:
+    case TPenStyle::psDashDot:
         return dashDot;
-    case psDashDotDot:
+    case TPenStyle::psDashDotDot:
         return dashDotDot;
     default:
         return {};
@@ -95,13 +95,13 @@ void TCanvas::PutPixel(int x, int y, TColor rgb, TPenMode mode, const TRect& cli
     if (!clip.Contains({x, y}))
         return;
     std::uint32_t& dst = FTarget->Bits()[static_cast<std::size_t>(y) * FTarget->Width() + x];
-    dst = mode == pmCopy ? rgb : Mix(mode, rgb, dst);
+    dst = mode == TPenMode::pmCopy ? rgb : Mix(mode, rgb, dst);
 }
 
 void TCanvas::FillDevice(TRect r, TColor rgb, TPenMode mode)
 {
     r = r.Intersect(DeviceClip());
-    if (mode == pmCopy) {
+    if (mode == TPenMode::pmCopy) {
         FTarget->Fill(r, rgb);
         return;
     }
@@ -114,9 +114,10 @@ void TCanvas::FillDevice(TRect r, TColor rgb, TPenMode mode)
 
 void TCanvas::FillRect(const TRect& r)
 {
-    if (Brush.style == bsClear)
+    if (Brush.style == TBrushStyle::bsClear)
         return;
-    FillDevice(Normalized(r).Offset(FOrigin.x, FOrigin.y), ColorToRGB(Brush.color), pmCopy);
+    FillDevice(Normalized(r).Offset(FOrigin.x, FOrigin.y), ColorToRGB(Brush.color),
+               TPenMode::pmCopy);
 }
 
 void TCanvas::FillColumns(const TRect& rect, std::span<const TColor> columnColors)
@@ -140,11 +141,11 @@ void TCanvas::FillColumns(const TRect& rect, std::span<const TColor> columnColor
 void TCanvas::FrameRect(const TRect& rect)
 {
     const TRect r = Normalized(rect);
-    if (r.IsEmpty() || Brush.style == bsClear)
+    if (r.IsEmpty() || Brush.style == TBrushStyle::bsClear)
         return;
     const TColor rgb = ColorToRGB(Brush.color);
     const auto fill = [&](TRect part) {
-        FillDevice(part.Offset(FOrigin.x, FOrigin.y), rgb, pmCopy);
+        FillDevice(part.Offset(FOrigin.x, FOrigin.y), rgb, TPenMode::pmCopy);
     };
     fill({r.left, r.top, r.right, r.top + 1});
     fill({r.left, r.bottom - 1, r.right, r.bottom});
@@ -156,7 +157,8 @@ void TCanvas::StrokeSegment(TPoint from, TPoint to, int& dashPos)
 {
     const TRect clip = DeviceClip();
     const TColor penRgb = ColorToRGB(Pen.color);
-    const bool opaqueGaps = FBkMode == bkOpaque && Brush.style == bsSolid;
+    const bool opaqueGaps =
+        FBkMode == TBackgroundMode::bkOpaque && Brush.style == TBrushStyle::bsSolid;
     const TColor gapRgb = ColorToRGB(Brush.color);
     // GDI turns a styled pen wider than one pixel into a solid one.
     const int width = std::max(Pen.width, 1);
@@ -185,7 +187,7 @@ void TCanvas::StrokeSegment(TPoint from, TPoint to, int& dashPos)
 
 void TCanvas::StrokePath(std::span<const TPoint> logicalPoints)
 {
-    if (Pen.style == psClear || logicalPoints.size() < 2)
+    if (Pen.style == TPenStyle::psClear || logicalPoints.size() < 2)
         return;
     int dashPos = 0;
     for (std::size_t i = 1; i < logicalPoints.size(); ++i) {
@@ -214,13 +216,13 @@ void TCanvas::Rectangle(const TRect& rect)
     const TColor brushRgb = ColorToRGB(Brush.color);
     const TRect device = TRect(r).Offset(FOrigin.x, FOrigin.y);
     // Without an outline GDI fills one pixel less to the right and bottom.
-    if (Pen.style == psClear) {
-        if (Brush.style == bsSolid)
+    if (Pen.style == TPenStyle::psClear) {
+        if (Brush.style == TBrushStyle::bsSolid)
             FillDevice({device.left, device.top, device.right - 1, device.bottom - 1}, brushRgb,
                        Pen.mode);
         return;
     }
-    if (Brush.style == bsSolid)
+    if (Brush.style == TBrushStyle::bsSolid)
         FillDevice({device.left + 1, device.top + 1, device.right - 1, device.bottom - 1}, brushRgb,
                    Pen.mode);
     // A one-pixel-thin rectangle is a single bar; the closed walk would touch it twice.
@@ -247,7 +249,7 @@ void TCanvas::DrawFocusRect(const TRect& rect)
     // A checkerboard aligned to the bitmap: every other border pixel is inverted.
     const auto invert = [&](int x, int y) {
         if ((x + y) % 2 == 0)
-            PutPixel(x, y, clWhite, pmXor, clip);
+            PutPixel(x, y, clWhite, TPenMode::pmXor, clip);
     };
     for (int x = r.left; x < r.right; ++x) {
         invert(x, r.top);
@@ -269,7 +271,7 @@ TColor TCanvas::Pixel(int x, int y) const
 
 void TCanvas::SetPixel(int x, int y, TColor color)
 {
-    PutPixel(x + FOrigin.x, y + FOrigin.y, ColorToRGB(color), pmCopy, DeviceClip());
+    PutPixel(x + FOrigin.x, y + FOrigin.y, ColorToRGB(color), TPenMode::pmCopy, DeviceClip());
 }
 
 void TCanvas::Draw(int x, int y, const TBitmap& source)

@@ -16,10 +16,10 @@
 #include "gfx/font.h"
 #include "gfx/geometry.h"
 
-enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
+enum class TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
 
 // The sixteen raster operations of SetROP2, in R2_* order minus one.
-enum TPenMode {
+enum class TPenMode {
     pmBlack,
     pmNotMerge,
     pmMaskNotPen,
@@ -38,21 +38,21 @@ enum TPenMode {
     pmWhite
 };
 
-enum TBrushStyle { bsSolid, bsClear };
+enum class TBrushStyle { bsSolid, bsClear };
 
-enum TBackgroundMode { bkTransparent, bkOpaque };
+enum class TBackgroundMode { bkTransparent, bkOpaque };
 
 struct TPen {
     TColor color = clBlack;
     int width = 1;
-    TPenStyle style = psSolid;
-    TPenMode mode = pmCopy;
+    TPenStyle style = TPenStyle::psSolid;
+    TPenMode mode = TPenMode::pmCopy;
     friend bool operator==(const TPen&, const TPen&) = default;
 };
 
 struct TBrush {
     TColor color = clWhite;
-    TBrushStyle style = bsSolid;
+    TBrushStyle style = TBrushStyle::bsSolid;
     friend bool operator==(const TBrush&, const TBrush&) = default;
 };
 
@@ -157,5 +157,5 @@ private:
     TPoint FOrigin;
     TRect FClip;
     TPoint FPenPos;
-    TBackgroundMode FBkMode = bkOpaque;
+    TBackgroundMode FBkMode = TBackgroundMode::bkOpaque;
 };

@@ -31,10 +31,10 @@ TSize TCanvas::TextExtent(std::string_view text) const { return Fonts().TextExte
 void TCanvas::PaintText(int x, int y, std::string_view text, const TRect& clip)
 {
     FontEngine& fonts = Fonts();
-    if (FBkMode == bkOpaque && Brush.style == bsSolid) {
+    if (FBkMode == TBackgroundMode::bkOpaque && Brush.style == TBrushStyle::bsSolid) {
         const TSize extent = fonts.TextExtent(Font, text);
         FillDevice(Bounds(x, y, extent.cx, extent.cy).Intersect(clip), ColorToRGB(Brush.color),
-                   pmCopy);
+                   TPenMode::pmCopy);
     }
     fonts.DrawText(*FTarget, clip, x, y, Font, text, ColorToRGB(Font.color));
 }
@@ -108,7 +108,7 @@ int TCanvas::DrawText(TRect& r, std::string_view text, unsigned format)
             const int from = x + measure(s.substr(0, index)) + FOrigin.x;
             const int to = x + measure(s.substr(0, index + 1)) - 1 + FOrigin.x;
             for (int px = from; px < to; ++px)
-                PutPixel(px, y + tm.ascent + 1 + FOrigin.y, textRgb, pmCopy, clip);
+                PutPixel(px, y + tm.ascent + 1 + FOrigin.y, textRgb, TPenMode::pmCopy, clip);
         }
         y += lineHeight;
     }

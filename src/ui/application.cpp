@@ -118,9 +118,9 @@ void TApplication::SetTitle(const std::string& title)
 void TApplication::Notification(TComponent* component, TOperation operation)
 {
     TComponent::Notification(component, operation);
-    if (operation == opRemove && component == FMainForm)
+    if (operation == TOperation::opRemove && component == FMainForm)
         FMainForm = nullptr;
-    if (operation == opRemove && component == FActiveForm)
+    if (operation == TOperation::opRemove && component == FActiveForm)
         FActiveForm = nullptr;
 }
 

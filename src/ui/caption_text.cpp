@@ -8,9 +8,9 @@ unsigned CaptionFormat(TAlignment alignment, bool wordWrap)
     unsigned flags = DT_EXPANDTABS;
     if (wordWrap)
         flags |= DT_WORDBREAK;
-    if (alignment == taCenter)
+    if (alignment == TAlignment::taCenter)
         flags |= DT_CENTER;
-    else if (alignment == taRightJustify)
+    else if (alignment == TAlignment::taRightJustify)
         flags |= DT_RIGHT;
     return flags;
 }
@@ -27,11 +27,11 @@ std::string CaptionForDrawText(const std::string& caption, bool showAccelChar, u
 int LayoutOffset(TTextLayout layout, int height, int textBottom)
 {
     switch (layout) {
-    case tlTop:
+    case TTextLayout::tlTop:
         return 0;
-    case tlCenter:
+    case TTextLayout::tlCenter:
         return (height - textBottom) / 2;
-    case tlBottom:
+    case TTextLayout::tlBottom:
         return height - textBottom;
     }
     return 0;

@@ -30,7 +30,7 @@ TComponent::~TComponent()
         TComponent* other = FFreeNotifies.back();
         FFreeNotifies.pop_back();
         EraseOne(other->FFreeNotifies, this);
-        other->Notification(this, opRemove);
+        other->Notification(this, TOperation::opRemove);
     }
     DestroyComponents();
     if (FOwner != nullptr)
@@ -97,7 +97,7 @@ void TComponent::DestroyComponents()
 
 void TComponent::Notification(TComponent* component, TOperation operation)
 {
-    if (operation == opRemove)
+    if (operation == TOperation::opRemove)
         RemoveFreeNotification(component);
     std::vector<TComponent*> owned = FComponents;
     for (TComponent* c : owned)
@@ -116,5 +116,5 @@ void TComponent::RemoveComponent(TComponent* component)
     EraseOne(FComponents, component);
     component->FOwner = nullptr;
     if (!Destroying())
-        Notification(component, opRemove);
+        Notification(component, TOperation::opRemove);
 }

@@ -184,7 +184,7 @@ private:
     bool FShowHint = false;
     bool FParentShowHint = true;
     TCursor FCursor = crDefault;
-    TAlign FAlign = alNone;
+    TAlign FAlign = TAlign::alNone;
     bool FAutoSize = false;
     TControlStyle FControlStyle = csCaptureMouse | csClickEvents | csDoubleClicks;
     bool FPointerInside = false;

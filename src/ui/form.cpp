@@ -72,7 +72,7 @@ private:
         if (canvas.ClipRect().IsEmpty())
             return;
         canvas.Font = c.Font();
-        canvas.Brush = TBrush{c.Color(), bsSolid};
+        canvas.Brush = TBrush{c.Color(), TBrushStyle::bsSolid};
         c.Paint();
     }
 };
@@ -132,9 +132,10 @@ TWindowParams TForm::Params() const
     TWindowParams p;
     p.caption = Caption();
     p.bounds = BoundsRect();
-    p.framed = FBorderStyle != bsNone;
-    p.toolWindow = FBorderStyle == bsToolWindow || FBorderStyle == bsSizeToolWin;
-    p.topmost = FFormStyle == fsStayOnTop;
+    p.framed = FBorderStyle != TFormBorderStyle::bsNone;
+    p.toolWindow = FBorderStyle == TFormBorderStyle::bsToolWindow ||
+                   FBorderStyle == TFormBorderStyle::bsSizeToolWin;
+    p.topmost = FFormStyle == TFormStyle::fsStayOnTop;
     p.layered = FAlphaBlend;
     p.alpha = FAlphaBlendValue;
     return p;
@@ -142,7 +143,7 @@ TWindowParams TForm::Params() const
 
 TRect TForm::Margins() const
 {
-    if (FBorderStyle == bsNone)
+    if (FBorderStyle == TFormBorderStyle::bsNone)
         return {};
     return CurrentBackend().FrameMargins(Params());
 }
@@ -171,7 +172,7 @@ void TForm::SetFormStyle(TFormStyle style)
         return;
     FFormStyle = style;
     if (FHandle != 0)
-        CurrentBackend().SetWindowTopmost(FHandle, style == fsStayOnTop);
+        CurrentBackend().SetWindowTopmost(FHandle, style == TFormStyle::fsStayOnTop);
 }
 
 void TForm::SetAlphaBlend(bool value)
@@ -294,13 +295,13 @@ void TForm::Close()
 {
     if (!CloseQuery())
         return;
-    TCloseAction action = caHide;
+    TCloseAction action = TCloseAction::caHide;
     DoClose(action);
-    if (action == caNone)
+    if (action == TCloseAction::caNone)
         return;
     if (Application().MainForm() == this)
         Application().Terminate();
-    else if (action == caMinimize)
+    else if (action == TCloseAction::caMinimize)
         Application().Minimize();
     else
         Hide();
@@ -368,7 +369,7 @@ void TForm::ControlGone(TControl* control)
 // nowhere, at a round trip to the window system under Wine.
 void TForm::UpdateIcon()
 {
-    if (FHandle != 0 && !FIcon.Empty() && FBorderStyle != bsNone)
+    if (FHandle != 0 && !FIcon.Empty() && FBorderStyle != TFormBorderStyle::bsNone)
         CurrentBackend().SetWindowIcon(FHandle, FIcon.Image(), FIcon.TransparentColor());
 }
 
@@ -410,7 +411,7 @@ void TForm::PaintImage()
     if (FImage.Width() != client.Width() || FImage.Height() != client.Height())
         FImage.SetSize(client.Width(), client.Height());
     TCanvas& canvas = Canvas();
-    canvas.Brush = TBrush{FColor, bsSolid};
+    canvas.Brush = TBrush{FColor, TBrushStyle::bsSolid};
     canvas.FillRect(client);
     canvas.Font = Font();
     if (OnPaint)

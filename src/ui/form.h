@@ -45,7 +45,7 @@ public:
     void SetModalResult(int value) { FModalResult = value; }
 
     // Bounds are the outer edges on the screen; the client area excludes the frame (none for
-    // bsNone).
+    // TFormBorderStyle::bsNone).
     void SetBounds(int left, int top, int width, int height) override;
     TRect ClientRect() const override;
     void SetClientWidth(int v) override;
@@ -54,7 +54,8 @@ public:
     void SetVisible(bool visible) override;
     // On the screen: visible, and not hidden with the application's minimized window.
     bool OnScreen() const { return FOnScreen; }
-    // Asks OnCloseQuery and OnClose; caHide hides, and closing the main form ends the application.
+    // Asks OnCloseQuery and OnClose; TCloseAction::caHide hides, and closing the main form ends the
+    // application.
     void Close();
     void BringToFront();
     bool Active() const { return FActive; }
@@ -146,9 +147,9 @@ private:
     void UpdateOnScreen();
 
     WindowId FHandle = 0;
-    TFormBorderStyle FBorderStyle = bsSizeable;
+    TFormBorderStyle FBorderStyle = TFormBorderStyle::bsSizeable;
     TBorderIcons FBorderIcons = biSystemMenu | biMinimize | biMaximize;
-    TFormStyle FFormStyle = fsNormal;
+    TFormStyle FFormStyle = TFormStyle::fsNormal;
     bool FAlphaBlend = false;
     std::uint8_t FAlphaBlendValue = 255;
     bool FKeyPreview = false;

@@ -68,7 +68,7 @@ void TCustomLabel::SetFocusControl(TWinControl* control)
 void TCustomLabel::Notification(TComponent* component, TOperation operation)
 {
     TGraphicControl::Notification(component, operation);
-    if (operation == opRemove && component == FFocusControl)
+    if (operation == TOperation::opRemove && component == FFocusControl)
         FFocusControl = nullptr;
 }
 
@@ -96,14 +96,14 @@ void TCustomLabel::Paint()
 {
     TCanvas& canvas = Canvas();
     if (!FTransparent) {
-        canvas.Brush = TBrush{Color(), bsSolid};
+        canvas.Brush = TBrush{Color(), TBrushStyle::bsSolid};
         canvas.FillRect(ClientRect());
     }
-    canvas.Brush.style = bsClear;
-    canvas.SetBkMode(bkTransparent);
+    canvas.Brush.style = TBrushStyle::bsClear;
+    canvas.SetBkMode(TBackgroundMode::bkTransparent);
     TRect rect = ClientRect();
     unsigned flags = DrawTextFlags();
-    if (FLayout != tlTop) {
+    if (FLayout != TTextLayout::tlTop) {
         TRect calc = rect;
         DoDrawText(calc, flags | DT_CALCRECT);
         rect.Offset(0, LayoutOffset(FLayout, Height(), calc.bottom));
@@ -118,7 +118,7 @@ void TCustomLabel::AdjustSize()
     TRect rect = ClientRect();
     DoDrawText(rect, (DrawTextFlags() & ~(DT_CENTER | DT_RIGHT)) | DT_CALCRECT);
     int left = Left();
-    if (FAlignment == taRightJustify)
+    if (FAlignment == TAlignment::taRightJustify)
         left += Width() - rect.right;
     SetBounds(left, Top(), rect.right, rect.bottom);
 }

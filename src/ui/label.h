@@ -37,8 +37,8 @@ protected:
 
 private:
     bool FTransparent = false;
-    TAlignment FAlignment = taLeftJustify;
-    TTextLayout FLayout = tlTop;
+    TAlignment FAlignment = TAlignment::taLeftJustify;
+    TTextLayout FLayout = TTextLayout::tlTop;
     bool FWordWrap = false;
     bool FShowAccelChar = true;
     TWinControl* FFocusControl = nullptr;

@@ -105,7 +105,7 @@ void TPopupMenu::SetImages(TImageList* images)
 void TPopupMenu::Notification(TComponent* component, TOperation operation)
 {
     TComponent::Notification(component, operation);
-    if (operation != opRemove)
+    if (operation != TOperation::opRemove)
         return;
     if (component == FImages)
         FImages = nullptr;

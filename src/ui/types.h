@@ -41,7 +41,7 @@ constexpr TShiftState ButtonBit(TMouseButton button)
     return 0;
 }
 
-enum TCloseAction { caNone, caHide, caFree, caMinimize };
+enum class TCloseAction { caNone, caHide, caFree, caMinimize };
 
 using TNotifyEvent = std::function<void(TObject* sender)>;
 using TMouseEvent =
@@ -115,11 +115,11 @@ constexpr TCursor crNo = -18;
 constexpr TCursor crHandPoint = -21;
 constexpr TCursor crSizeAll = -22;
 
-enum TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
-enum TAlignment { taLeftJustify, taRightJustify, taCenter };
-enum TTextLayout { tlTop, tlCenter, tlBottom };
-enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
-enum TFormStyle { fsNormal, fsStayOnTop };
+enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
+enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
+enum class TTextLayout { tlTop, tlCenter, tlBottom };
+enum class TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+enum class TFormStyle { fsNormal, fsStayOnTop };
 
 // Border icons of a framed form, as bits.
 using TBorderIcons = std::uint8_t;
@@ -144,4 +144,4 @@ constexpr TComponentState csLoading = 0x01;
 constexpr TComponentState csDesigning = 0x02;
 constexpr TComponentState csDestroying = 0x04;
 
-enum TOperation { opInsert, opRemove };
+enum class TOperation { opInsert, opRemove };

@@ -65,7 +65,7 @@ TEST_F(MainReactionsTest, ButtonsStandInTheTitleBandAndOverTheFirstRows)
         EXPECT_EQ(e.button->Hint(), e.hint);
         EXPECT_EQ(e.button->TabOrder(), e.tabOrder);
         EXPECT_EQ(e.button->Font().bold, e.bold);
-        EXPECT_EQ(e.button->ColorScheme(), csSky);
+        EXPECT_EQ(e.button->ColorScheme(), TColorScheme::csSky);
         EXPECT_FALSE(e.button->Gradient());
         EXPECT_FALSE(e.button->Ctl3D());
         EXPECT_EQ(e.button->ColorFace(), 0xFFE0C1u);
@@ -75,7 +75,7 @@ TEST_F(MainReactionsTest, ButtonsStandInTheTitleBandAndOverTheFirstRows)
         EXPECT_EQ(e.button->DisabledColorText(), clGray);
         EXPECT_EQ(e.button->ColorFocusRect(), 0xDC9B14u);
     }
-    EXPECT_EQ(Form->MemoryButton->Layout(), blGlyphTop);
+    EXPECT_EQ(Form->MemoryButton->Layout(), TButtonLayout::blGlyphTop);
     EXPECT_FALSE(Form->MemoryButton->Glyph().Empty());
     EXPECT_TRUE(Form->RefreshButton->Focused()) << "first in tab order";
     // The ">>" button is windowed: it covers the bars' right ends in its 15 columns.
@@ -265,7 +265,7 @@ TEST_F(MainReactionsTest, AlwaysOnTopKeepsTheHotkeyAlive)
 {
     ChooseFromTrayMenu({"Always On Top"});
     EXPECT_TRUE(Form->OnTopItem->Checked());
-    EXPECT_EQ(Form->FormStyle(), fsStayOnTop);
+    EXPECT_EQ(Form->FormStyle(), TFormStyle::fsStayOnTop);
     EXPECT_TRUE(Headless().Window(Form->Handle())->params.topmost);
     ASSERT_TRUE(PressHotkey());
     EXPECT_FALSE(Shown());
@@ -273,7 +273,7 @@ TEST_F(MainReactionsTest, AlwaysOnTopKeepsTheHotkeyAlive)
     EXPECT_TRUE(Shown());
 
     ChooseFromTrayMenu({"Always On Top"});
-    EXPECT_EQ(Form->FormStyle(), fsNormal);
+    EXPECT_EQ(Form->FormStyle(), TFormStyle::fsNormal);
     EXPECT_FALSE(Headless().Window(Form->Handle())->params.topmost);
     ASSERT_TRUE(PressHotkey());
     EXPECT_FALSE(Shown());

@@ -89,7 +89,7 @@ TEST_F(FirstStartTest, RowsCarryLetterCaptionAndColours)
         EXPECT_EQ(Bar(i).StartColor(), rows[i].start);
         EXPECT_EQ(Bar(i).EndColor(), rows[i].end);
         EXPECT_TRUE(Bar(i).Solid());
-        EXPECT_EQ(Bar(i).TextOption(), toCaption);
+        EXPECT_EQ(Bar(i).TextOption(), TBarTextOption::toCaption);
         EXPECT_EQ(Bar(i).Color(), clSilver);
         EXPECT_EQ(Bar(i).Font().color, clWhite);
         EXPECT_TRUE(Bar(i).Font().bold);

@@ -170,10 +170,10 @@ int ExpectTextOnly(const TBitmap& image, const TRect& r, TColor back, const TFon
 {
     TBitmap expected(r.Width(), r.Height());
     TCanvas& canvas = expected.Canvas();
-    canvas.Brush = TBrush{back, bsSolid};
+    canvas.Brush = TBrush{back, TBrushStyle::bsSolid};
     canvas.FillRect(expected.BoundsRect());
     canvas.Font = font;
-    canvas.SetBkMode(bkTransparent);
+    canvas.SetBkMode(TBackgroundMode::bkTransparent);
     canvas.TextOut(0, 0, text);
     const TColor ink = ColorToRGB(font.color);
     int inkPixels = 0, foreign = 0, misplaced = 0;
@@ -207,10 +207,10 @@ TEST_F(MainWindowTest, LetterLabelsAreBlackBoldTextOnTheWindowColour)
         EXPECT_GT(ink, 0);
         // Regular weight would leave fewer pixels inked.
         TBitmap thin(r.Width(), r.Height());
-        thin.Canvas().Brush = TBrush{0xFFEEDD, bsSolid};
+        thin.Canvas().Brush = TBrush{0xFFEEDD, TBrushStyle::bsSolid};
         thin.Canvas().FillRect(thin.BoundsRect());
         thin.Canvas().Font = regular;
-        thin.Canvas().SetBkMode(bkTransparent);
+        thin.Canvas().SetBkMode(TBackgroundMode::bkTransparent);
         thin.Canvas().TextOut(0, 0, text);
         int thinInk = 0;
         for (int y = 0; y < thin.Height(); ++y)

@@ -71,7 +71,7 @@ TEST_F(SettingsTest, FirstCloseWritesTheDefaultsAndEveryChangeSurvivesARestart)
     EXPECT_TRUE(Form->TransparencyItems[5]->Checked());
     EXPECT_EQ(Form->SizeUnit(), "GB");
     EXPECT_EQ(Bar(0).Caption(), "[Used, Free] = 29.297 GB, 9.766 GB;");
-    EXPECT_EQ(Form->FormStyle(), fsStayOnTop);
+    EXPECT_EQ(Form->FormStyle(), TFormStyle::fsStayOnTop);
     EXPECT_TRUE(Form->AutoStartItem->Checked());
     EXPECT_TRUE(Shown());
 }

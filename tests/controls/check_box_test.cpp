@@ -26,7 +26,7 @@ protected:
     {
         UseHeadlessBackend();
         form = Application().CreateForm<TForm>();
-        form->SetBorderStyle(bsNone);
+        form->SetBorderStyle(TFormBorderStyle::bsNone);
         form->SetBounds(0, 0, 200, 60);
         box = new TCheckBox(form);
         box->SetParent(form);

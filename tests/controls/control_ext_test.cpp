@@ -62,7 +62,7 @@ protected:
     {
         backend = &UseHeadlessBackend();
         form = Application().CreateForm<TForm>();
-        form->SetBorderStyle(bsNone);
+        form->SetBorderStyle(TFormBorderStyle::bsNone);
         form->SetBounds(0, 0, 100, 60);
         form->Show();
     }

@@ -24,7 +24,7 @@ protected:
         SetBackend(std::move(backend));
         Screen().Reset();
         Form = std::make_unique<TForm>(nullptr);
-        Form->SetBorderStyle(bsNone);
+        Form->SetBorderStyle(TFormBorderStyle::bsNone);
         Form->SetBounds(0, 0, 300, 250);
         Form->SetColor(FormColor);
     }

@@ -68,7 +68,7 @@ protected:
     {
         UseHeadlessBackend();
         form = Application().CreateForm<TForm>();
-        form->SetBorderStyle(bsNone);
+        form->SetBorderStyle(TFormBorderStyle::bsNone);
         form->SetBounds(0, 0, 300, 100);
         form->SetColor(kFormColor);
         label = new TLinkLabel(form);
@@ -262,8 +262,9 @@ TEST_F(LinkLabelTest, AlignmentAndLayoutPlaceTheText)
         TAlignment alignment;
         TTextLayout layout;
     };
-    for (Case c :
-         {Case{taLeftJustify, tlTop}, Case{taRightJustify, tlBottom}, Case{taCenter, tlCenter}}) {
+    for (Case c : {Case{TAlignment::taLeftJustify, TTextLayout::tlTop},
+                   Case{TAlignment::taRightJustify, TTextLayout::tlBottom},
+                   Case{TAlignment::taCenter, TTextLayout::tlCenter}}) {
         label->SetAlignment(c.alignment);
         label->SetLayout(c.layout);
         const TBitmap picture = Picture();
@@ -273,24 +274,24 @@ TEST_F(LinkLabelTest, AlignmentAndLayoutPlaceTheText)
         const int topGap = ink.top;
         const int bottomGap = 40 - ink.bottom;
         switch (c.alignment) {
-        case taLeftJustify:
+        case TAlignment::taLeftJustify:
             EXPECT_LE(leftGap, 1);
             break;
-        case taRightJustify:
+        case TAlignment::taRightJustify:
             EXPECT_LE(rightGap, 3);
             break;
-        case taCenter:
+        case TAlignment::taCenter:
             EXPECT_LE(std::abs(leftGap - rightGap), 3);
             break;
         }
         switch (c.layout) {
-        case tlTop:
+        case TTextLayout::tlTop:
             EXPECT_LE(topGap, 4);
             break;
-        case tlBottom:
+        case TTextLayout::tlBottom:
             EXPECT_LE(bottomGap, 4);
             break;
-        case tlCenter:
+        case TTextLayout::tlCenter:
             EXPECT_LE(std::abs(topGap - bottomGap), 4);
             break;
         }
@@ -357,7 +358,7 @@ TEST_F(LinkLabelTest, ShadowIsOffsetTowardsItsPosition)
     // Room on every side, so no shadow falls outside the label.
     label->SetBounds(20, 30, 109, 30);
     label->SetCaption("Web Page");
-    label->SetAlignment(taCenter);
+    label->SetAlignment(TAlignment::taCenter);
     label->SetMargin(4);
     label->SetShadowColor(kShadow);
     // Without a size the shadow pass lies exactly under the text.
@@ -367,8 +368,10 @@ TEST_F(LinkLabelTest, ShadowIsOffsetTowardsItsPosition)
         int dx;
         int dy;
     };
-    for (Case c : {Case{spLeftTop, -kSize, -kSize}, Case{spLeftBottom, -kSize, kSize},
-                   Case{spRightBottom, kSize, kSize}, Case{spRightTop, kSize, -kSize}}) {
+    for (Case c : {Case{TShadowPosition::spLeftTop, -kSize, -kSize},
+                   Case{TShadowPosition::spLeftBottom, -kSize, kSize},
+                   Case{TShadowPosition::spRightBottom, kSize, kSize},
+                   Case{TShadowPosition::spRightTop, kSize, -kSize}}) {
         label->SetShadowPos(c.position);
         label->SetShadowSize(kSize);
         const TBitmap shadowed = Picture();
@@ -381,10 +384,10 @@ TEST_F(LinkLabelTest, ShadowIsOffsetTowardsItsPosition)
                 else if (plain.Pixel(x - c.dx, y - c.dy) == clBlack)
                     expected = kShadow;
                 ASSERT_EQ(shadowed.Pixel(x, y), expected)
-                    << "position " << c.position << " at " << x << "," << y;
+                    << "position " << static_cast<int>(c.position) << " at " << x << "," << y;
                 shadowPixels += expected == kShadow;
             }
-        EXPECT_GT(shadowPixels, 30) << "position " << c.position;
+        EXPECT_GT(shadowPixels, 30) << "position " << static_cast<int>(c.position);
         label->SetShadowSize(0);
     }
 }
@@ -573,7 +576,7 @@ TEST_F(LinkLabelTest, FocusRectangleShowsWhileTheFocusControlHasTheFocus)
 TEST_F(LinkLabelTest, MarginMovesRightAlignedTextInFromTheRight)
 {
     label->SetCaption("Go");
-    label->SetAlignment(taRightJustify);
+    label->SetAlignment(TAlignment::taRightJustify);
     const auto inkRight = [&] {
         const TBitmap picture = Picture();
         return InkBounds(picture, picture.BoundsRect(), kLabelColor).right;

@@ -226,7 +226,7 @@ TEST_F(GradientBar, RampRoundsHalvesToEven)
 TEST_F(GradientBar, SingleBorderDrawsThreeSunkenRings)
 {
     TGradientBar bar(nullptr);
-    bar.SetBorderStyle(bsSingle);
+    bar.SetBorderStyle(TFormBorderStyle::bsSingle);
     const TBitmap& b = bar.Buffer();
     EXPECT_EQ(b.Pixel(0, 0), ColorToRGB(clBtnFace));
     EXPECT_EQ(b.Pixel(149, 14), ColorToRGB(clBtnFace));
@@ -246,7 +246,7 @@ void ExpectTextAt(const TGradientBar& withText, const TGradientBar& without,
     TCanvas& canvas = expected.Canvas();
     canvas.Font = withText.Font();
     const TSize extent = canvas.TextExtent(text);
-    canvas.SetBkMode(bkTransparent);
+    canvas.SetBkMode(TBackgroundMode::bkTransparent);
     canvas.TextOut(expectedX, std::max((withText.Height() - extent.cy) / 2, 0), text);
     ASSERT_EQ(withText.Buffer().Width(), expected.Width());
     for (int y = 0; y < expected.Height(); ++y)
@@ -264,7 +264,7 @@ TEST_F(GradientBar, CaptionIsCentredOnTheFillOrStartsAtZero)
         }
         const std::string text = "12.5 GB used / 3.25 GB free";
         bar.SetCaption(text);
-        bar.SetTextOption(toCaption);
+        bar.SetTextOption(TBarTextOption::toCaption);
         const int width = TextWidth(bar.Font(), text);
         ExpectTextAt(bar, plain, text, std::max((bar.FillWidth() - width) / 2, 0));
     }
@@ -277,7 +277,7 @@ TEST_F(GradientBar, CentredTextUsesTheWholeWidth)
         MakeRowBar(*b);
         b->SetPosition(10);
     }
-    bar.SetTextOption(toPercent);
+    bar.SetTextOption(TBarTextOption::toPercent);
     bar.SetTextCentered(true);
     const int width = TextWidth(bar.Font(), "10%");
     ExpectTextAt(bar, plain, "10%", (248 - width) / 2);
@@ -291,9 +291,9 @@ TEST_F(GradientBar, FormatCaptionTakesThePercentage)
         b->SetPosition(42);
     }
     formatted.SetCaption("Used %5.3d%%");
-    formatted.SetTextOption(toFormat);
+    formatted.SetTextOption(TBarTextOption::toFormat);
     literal.SetCaption("Used   042%");
-    literal.SetTextOption(toCaption);
+    literal.SetTextOption(TBarTextOption::toCaption);
     EXPECT_EQ(formatted.Percent(), 42);
     for (int x = 0; x < 248; ++x)
         ASSERT_EQ(formatted.Buffer().Pixel(x, 10), literal.Buffer().Pixel(x, 10)) << x;
@@ -308,7 +308,7 @@ TEST_F(GradientBar, PositionChangeRebuildsOnlyWhenThePictureChanges)
     bar.SetBounds(0, 0, 50, 15);
     bar.SetSolid(true);
     bar.SetCaption("C:");
-    bar.SetTextOption(toCaption);
+    bar.SetTextOption(TBarTextOption::toCaption);
     const int before = bar.draws;
     // 48 x 1 / 100 is still no pixel: neither the fill nor the caption changes.
     bar.SetPosition(1);
@@ -316,7 +316,7 @@ TEST_F(GradientBar, PositionChangeRebuildsOnlyWhenThePictureChanges)
     bar.SetPosition(50);
     EXPECT_EQ(bar.draws, before + 1);
 
-    bar.SetTextOption(toPercent);
+    bar.SetTextOption(TBarTextOption::toPercent);
     const int percentBefore = bar.draws;
     bar.SetPosition(51);  // fill stays 24, percentage changes
     EXPECT_EQ(bar.FillWidth(), 24);
@@ -331,13 +331,13 @@ TEST_F(GradientBar, SettersThatDoNotAlterThePictureDoNotRebuild)
     bar.SetPosition(30);
     bar.SetStep(5);
     bar.SetTextCentered(true);  // no text shown
-    bar.SetCaption("ignored");  // toNoText
+    bar.SetCaption("ignored");  // TBarTextOption::toNoText
     bar.SetStartColor(clWhite);  // unchanged
     EXPECT_EQ(bar.draws, before);
     bar.SetSolid(true);
     bar.SetGradientBlocks(true);  // solid: no effect
     EXPECT_EQ(bar.draws, before + 1);
-    bar.SetBorderStyle(bsSingle);
+    bar.SetBorderStyle(TFormBorderStyle::bsSingle);
     bar.SetColor(clYellow);
     EXPECT_EQ(bar.draws, before + 3);
 }
@@ -360,7 +360,7 @@ TEST_F(GradientBar, FontChangeRebuildsOnlyWhenTextIsShown)
     int before = bar.draws;
     bar.SetFont(large);
     EXPECT_EQ(bar.draws, before);
-    bar.SetTextOption(toCaption);
+    bar.SetTextOption(TBarTextOption::toCaption);
     EXPECT_EQ(bar.draws, before + 1);
     ExpectTextAt(bar, plain, text, std::max((bar.FillWidth() - TextWidth(large, text)) / 2, 0));
 
@@ -382,13 +382,13 @@ TEST_F(GradientBar, CaptionChangeRebuildsOnlyWhenTheCaptionIsDrawn)
         const char* second;
         int rebuilds;
     } cases[] = {
-        {toNoText, "C:", "D:", 0},
-        {toCaption, "C:", "D:", 1},
-        {toFormat, "%d%%", "Used %d%%", 1},
-        {toPercent, "C:", "D:", 0},
+        {TBarTextOption::toNoText, "C:", "D:", 0},
+        {TBarTextOption::toCaption, "C:", "D:", 1},
+        {TBarTextOption::toFormat, "%d%%", "Used %d%%", 1},
+        {TBarTextOption::toPercent, "C:", "D:", 0},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.option);
+        SCOPED_TRACE(static_cast<int>(c.option));
         CountingBar bar(nullptr);
         MakeRowBar(bar);
         bar.SetPosition(40);
@@ -414,7 +414,7 @@ TEST_F(GradientBar, LoadingDefersEverythingToOneRebuild)
     bar.SetPosition(50);
     bar.SetStartColor(clRed);
     bar.SetSolid(true);
-    bar.SetTextOption(toPercent);
+    bar.SetTextOption(TBarTextOption::toPercent);
     EXPECT_EQ(bar.draws, before);
     EXPECT_EQ(bar.FillWidth(), 0);
     bar.EndLoading();
@@ -446,7 +446,7 @@ protected:
     {
         GradientBar::SetUp();
         form = Application().CreateForm<TForm>();
-        form->SetBorderStyle(bsNone);
+        form->SetBorderStyle(TFormBorderStyle::bsNone);
         form->SetBounds(0, 0, 200, 60);
         form->SetColor(clNavy);
         form->Show();
@@ -486,7 +486,9 @@ TEST_F(GradientBarOnForm, InheritedFontRebuildsOnlyWhenTextIsShown)
     const struct {
         TBarTextOption option;
         int rebuilds;
-    } cases[] = {{toNoText, 0}, {toCaption, 1}, {toPercent, 1}};
+    } cases[] = {{TBarTextOption::toNoText, 0},
+                 {TBarTextOption::toCaption, 1},
+                 {TBarTextOption::toPercent, 1}};
     std::vector<CountingBar*> bars;
     for (const auto& c : cases) {
         auto* bar = new CountingBar(form);
@@ -504,7 +506,7 @@ TEST_F(GradientBarOnForm, InheritedFontRebuildsOnlyWhenTextIsShown)
     font.bold = !font.bold;
     form->SetFont(font);
     for (std::size_t i = 0; i < bars.size(); ++i) {
-        SCOPED_TRACE(cases[i].option);
+        SCOPED_TRACE(static_cast<int>(cases[i].option));
         EXPECT_EQ(bars[i]->Font(), font);
         EXPECT_EQ(bars[i]->draws, before[i] + cases[i].rebuilds);
     }

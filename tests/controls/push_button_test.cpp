@@ -33,14 +33,15 @@ protected:
     {
         backend = &UseHeadlessBackend();
         form = Application().CreateForm<TForm>();
-        form->SetBorderStyle(bsNone);
+        form->SetBorderStyle(TFormBorderStyle::bsNone);
         form->SetBounds(0, 0, 120, 80);
         form->SetColor(clWhite);
         form->Show();
     }
     void TearDown() override { Application().Reset(); }
 
-    // A title button as the main window designs it: csSky, flat, no gradient, bold "x".
+    // A title button as the main window designs it: TColorScheme::csSky, flat, no gradient, bold
+    // "x".
     TestButton* TitleButton(const std::string& caption = "x")
     {
         auto* button = new TestButton(form);
@@ -50,7 +51,7 @@ protected:
         TFontSpec font = button->Font();
         font.bold = true;
         button->SetFont(font);
-        button->SetColorScheme(csSky);
+        button->SetColorScheme(TColorScheme::csSky);
         button->SetCtl3D(false);
         button->SetGradient(false);
         button->OnClick = [this](TObject*) { ++clicks; };
@@ -70,7 +71,7 @@ TEST_F(PushButton, ConstructorAppliesNeoDesertWithWhiteStateGradients)
     TPushButton button(nullptr);
     EXPECT_EQ(button.Width(), 75);
     EXPECT_EQ(button.Height(), 25);
-    EXPECT_EQ(button.ColorScheme(), csNeoDesert);
+    EXPECT_EQ(button.ColorScheme(), TColorScheme::csNeoDesert);
     EXPECT_TRUE(button.Gradient());
     EXPECT_TRUE(button.Ctl3D());
     EXPECT_TRUE(button.TabStop());
@@ -86,9 +87,9 @@ TEST_F(PushButton, SingleColourMakesCustomAndPlainSchemeKeepsTheGradColours)
 {
     TPushButton button(nullptr);
     button.SetColorGrad(0x010203);
-    EXPECT_EQ(button.ColorScheme(), csCustom);
-    button.SetColorScheme(csSky);
-    EXPECT_EQ(button.ColorScheme(), csSky);
+    EXPECT_EQ(button.ColorScheme(), TColorScheme::csCustom);
+    button.SetColorScheme(TColorScheme::csSky);
+    EXPECT_EQ(button.ColorScheme(), TColorScheme::csSky);
     EXPECT_FALSE(button.Gradient());
     EXPECT_EQ(button.ColorFace(), 0xFFE0C1u);
     EXPECT_EQ(button.OverColorFace(), 0xFFCD9Bu);
@@ -98,12 +99,12 @@ TEST_F(PushButton, SingleColourMakesCustomAndPlainSchemeKeepsTheGradColours)
     EXPECT_EQ(button.ColorGrad(), 0x010203u);
     EXPECT_EQ(button.OverColorGrad(), 0xFFFFFFu);
 
-    button.SetColorScheme(csNeoSky);
+    button.SetColorScheme(TColorScheme::csNeoSky);
     EXPECT_TRUE(button.Gradient());
     EXPECT_EQ(button.ColorGrad(), 0xFFB66Cu);
-    button.SetColorScheme(csCustom);
+    button.SetColorScheme(TColorScheme::csCustom);
     EXPECT_EQ(button.ColorGrad(), 0xFFB66Cu);
-    EXPECT_EQ(button.ColorScheme(), csCustom);
+    EXPECT_EQ(button.ColorScheme(), TColorScheme::csCustom);
 }
 
 struct StateColours {
@@ -198,13 +199,13 @@ TEST_F(PushButton, TallButtonPlacesGlyphAboveTheCaption)
     button->SetParent(form);
     button->SetBounds(At.x, At.y, 15, 42);
     button->SetCaption(">>");
-    button->SetColorScheme(csSky);
+    button->SetColorScheme(TColorScheme::csSky);
     button->SetCtl3D(false);
-    button->SetLayout(blGlyphTop);
+    button->SetLayout(TButtonLayout::blGlyphTop);
     button->SetSpacing(1);
     // A grey module on black; black, the top-left pixel, is transparent.
     TBitmap glyph(16, 16);
-    glyph.Canvas().Brush = {clBlack, bsSolid};
+    glyph.Canvas().Brush = {clBlack, TBrushStyle::bsSolid};
     glyph.Canvas().FillRect({0, 0, 16, 16});
     glyph.Canvas().Brush.color = clGray;
     glyph.Canvas().FillRect({4, 2, 12, 14});
@@ -224,11 +225,11 @@ TEST_F(PushButton, TallButtonPlacesGlyphAboveTheCaption)
     // The caption's cell starts at ty = 22.
     TBitmap expected(15, 42);
     TCanvas& canvas = expected.Canvas();
-    canvas.Brush = {0xFFE0C1, bsSolid};
+    canvas.Brush = {0xFFE0C1, TBrushStyle::bsSolid};
     canvas.FillRect({0, 0, 15, 42});
     canvas.Font = button->Font();
     canvas.Font.color = clBlack;
-    canvas.SetBkMode(bkTransparent);
+    canvas.SetBkMode(TBackgroundMode::bkTransparent);
     canvas.TextOut((15 - text.cx) / 2, 22, ">>");
     for (int y = 21; y < 41; ++y)
         for (int x = 1; x < 14; ++x)
@@ -382,7 +383,7 @@ TEST_F(PushButton, InnerLinesOfEachStateOnASmallButton)
     auto* button = new TestButton(form);
     button->SetParent(form);
     button->SetBounds(At.x, At.y, 6, 5);
-    button->SetColorScheme(csSky);
+    button->SetColorScheme(TColorScheme::csSky);
     button->SetTabStop(false);  // no focus rectangle
     ASSERT_TRUE(button->Ctl3D());
     button->Repaint();
@@ -444,21 +445,21 @@ TEST_F(PushButton, InnerLinesOnATitleButton)
 TBitmap KeyedGlyph(TSize size)
 {
     TBitmap glyph(size.cx, size.cy);
-    glyph.Canvas().Brush = {clRed, bsSolid};
+    glyph.Canvas().Brush = {clRed, TBrushStyle::bsSolid};
     glyph.Canvas().FillRect({0, 0, size.cx, size.cy});
     glyph.SetPixel(0, 0, clBlack);
     return glyph;
 }
 
-// A flat csSky "OK" button of 60 x 30 that takes no focus; "OK" is 15 x 13, so the caption
-// alone sits at (22, 8).
+// A flat TColorScheme::csSky "OK" button of 60 x 30 that takes no focus; "OK" is 15 x 13, so the
+// caption alone sits at (22, 8).
 TestButton* GlyphButton(TForm* form, TButtonLayout layout, int spacing, TSize glyph)
 {
     auto* button = new TestButton(form);
     button->SetParent(form);
     button->SetBounds(At.x, At.y, 60, 30);
     button->SetCaption("OK");
-    button->SetColorScheme(csSky);
+    button->SetColorScheme(TColorScheme::csSky);
     button->SetCtl3D(false);
     button->SetTabStop(false);
     button->SetLayout(layout);
@@ -474,14 +475,14 @@ TBitmap ExpectedGlyphFace(const TestButton& button, TColor face, TPoint glyphAt,
 {
     TBitmap expected(60, 30);
     TCanvas& canvas = expected.Canvas();
-    canvas.Brush = {face, bsSolid};
+    canvas.Brush = {face, TBrushStyle::bsSolid};
     canvas.FillRect({0, 0, 60, 30});
     canvas.Brush.color = clRed;
     canvas.FillRect({glyphAt.x, glyphAt.y, glyphAt.x + glyph.cx, glyphAt.y + glyph.cy});
     expected.SetPixel(glyphAt.x, glyphAt.y, keyShown ? clBlack : face);
     canvas.Font = button.Font();
     canvas.Font.color = clBlack;
-    canvas.SetBkMode(bkTransparent);
+    canvas.SetBkMode(TBackgroundMode::bkTransparent);
     canvas.TextOut(textAt.x, textAt.y, "OK");
     return expected;
 }
@@ -515,27 +516,27 @@ TEST_F(PushButton, GlyphAndCaptionPlacementPerLayout)
     const GlyphCase cases[] = {
         // gy = (30 - 7) / 2 = 11, gx = 22 - 4 - 2 - 0 = 16, tx = 22 + 4 + 2 = 28: the glyph
         // ends at 24, a gap of 3 for an odd width.
-        {"left, odd width", blGlyphLeft, 4, {9, 7}, false, {16, 11}, {28, 8}},
+        {"left, odd width", TButtonLayout::blGlyphLeft, 4, {9, 7}, false, {16, 11}, {28, 8}},
         // Same places, but the glyph ends at 23: a gap of 4.
-        {"left, even width", blGlyphLeft, 4, {8, 7}, false, {16, 11}, {28, 8}},
+        {"left, even width", TButtonLayout::blGlyphLeft, 4, {8, 7}, false, {16, 11}, {28, 8}},
         // gx = 22 - 4 - 1 - 1 = 16, tx = 22 + 4 + 1 = 27: a gap of 2.
-        {"left, odd spacing", blGlyphLeft, 3, {9, 7}, false, {16, 11}, {27, 8}},
+        {"left, odd spacing", TButtonLayout::blGlyphLeft, 3, {9, 7}, false, {16, 11}, {27, 8}},
         // gx = 22 + 15 - 4 + 2 + 0 = 35, tx = 22 + (-9) / 2 + (-4) / 2 = 16: the caption ends
         // at 30, a gap of 4.
-        {"right", blGlyphRight, 4, {9, 7}, false, {35, 11}, {16, 8}},
+        {"right", TButtonLayout::blGlyphRight, 4, {9, 7}, false, {35, 11}, {16, 8}},
         // gx = 22 + 15 - 4 + 1 + 1 = 35, tx = 22 - 4 - 1 = 17: a gap of 3.
-        {"right, odd spacing", blGlyphRight, 3, {9, 7}, false, {35, 11}, {17, 8}},
+        {"right, odd spacing", TButtonLayout::blGlyphRight, 3, {9, 7}, false, {35, 11}, {17, 8}},
         // gx = (60 - 9) / 2 = 25, gy = 8 - 3 - 1 - 2 - 0 = 2, ty = 8 + 3 + 2 = 13.
-        {"top", blGlyphTop, 4, {9, 7}, false, {25, 2}, {22, 13}},
+        {"top", TButtonLayout::blGlyphTop, 4, {9, 7}, false, {25, 2}, {22, 13}},
         // gx = 25, gy = 8 - 3 - 1 - 1 - 1 = 2, ty = 8 + 3 + 1 = 12: a gap of 3.
-        {"top, odd spacing", blGlyphTop, 3, {9, 7}, false, {25, 2}, {22, 12}},
+        {"top, odd spacing", TButtonLayout::blGlyphTop, 3, {9, 7}, false, {25, 2}, {22, 12}},
         // gy = 8 + 13 - 3 + 2 + 0 = 20, ty = 8 + (-7) / 2 + (-4) / 2 = 3.
-        {"bottom", blGlyphBottom, 4, {9, 7}, false, {25, 20}, {22, 3}},
+        {"bottom", TButtonLayout::blGlyphBottom, 4, {9, 7}, false, {25, 20}, {22, 3}},
         // gy = 8 + 13 - 3 + 1 + 1 = 20, ty = 8 - 3 - 1 = 4: the caption ends at 16, a gap of 3.
-        {"bottom, odd spacing", blGlyphBottom, 3, {9, 7}, false, {25, 20}, {22, 4}},
+        {"bottom, odd spacing", TButtonLayout::blGlyphBottom, 3, {9, 7}, false, {25, 20}, {22, 4}},
         // Pressed moves glyph and caption alike one pixel right and down.
-        {"left, pressed", blGlyphLeft, 4, {9, 7}, true, {17, 12}, {29, 9}},
-        {"bottom, pressed", blGlyphBottom, 4, {9, 7}, true, {26, 21}, {23, 4}},
+        {"left, pressed", TButtonLayout::blGlyphLeft, 4, {9, 7}, true, {17, 12}, {29, 9}},
+        {"bottom, pressed", TButtonLayout::blGlyphBottom, 4, {9, 7}, true, {26, 21}, {23, 4}},
     };
     for (const GlyphCase& c : cases) {
         TestButton* button = GlyphButton(form, c.layout, c.spacing, c.glyph);
@@ -556,7 +557,7 @@ TEST_F(PushButton, GlyphAndCaptionPlacementPerLayout)
 // The key colour is the glyph's own top-left pixel; without TransparentGlyph it is drawn too.
 TEST_F(PushButton, OpaqueGlyphShowsItsKeyColour)
 {
-    TestButton* button = GlyphButton(form, blGlyphLeft, 4, {9, 7});
+    TestButton* button = GlyphButton(form, TButtonLayout::blGlyphLeft, 4, {9, 7});
     ASSERT_TRUE(button->TransparentGlyph());
     EXPECT_EQ(button->PaintImage().Pixel(16, 11), 0xFFE0C1u);
     button->SetTransparentGlyph(false);

@@ -212,7 +212,7 @@ TEST_F(ScrollText, NegativeIntervalIsARangeError)
 TEST_F(ScrollText, PictureShowsLettersOnlyWhereTheStripLetsTheEdgesThrough)
 {
     TForm* form = Application().CreateForm<TForm>();
-    form->SetBorderStyle(bsNone);
+    form->SetBorderStyle(TFormBorderStyle::bsNone);
     form->SetBounds(0, 0, 200, 40);
     form->Show();
     auto* text = new TScrollText(form);

@@ -82,7 +82,7 @@ TEST_F(TimerThread, WithoutHandlerTheWorkerStaysParked)
 {
     TThreadTimer timer(nullptr);
     timer.SetInterval(5);
-    timer.SetPriority(tpHigher);
+    timer.SetPriority(TThreadPriority::tpHigher);
     ASSERT_NE(timer.Thread(), nullptr);
     EXPECT_TRUE(PumpUntil([&] { return timer.Thread()->Parked(); }));
 }
@@ -174,14 +174,14 @@ TEST_F(TimerThread, ChangingTheTimerTypeStopsTheWorker)
     TThreadTimer timer(nullptr);
     Start(timer, 5);
     ASSERT_TRUE(PumpUntil([&] { return ticks >= 1; }));
-    timer.SetTimerType(ttSystem);
+    timer.SetTimerType(TThreadTimerType::ttSystem);
     EXPECT_EQ(timer.Thread(), nullptr);
     const int before = ticks;
     Headless().AdvanceTime(5 * 4);
     EXPECT_EQ(ticks, before + 4);
     EXPECT_EQ(foreign, 0);
 
-    timer.SetTimerType(ttThread);
+    timer.SetTimerType(TThreadTimerType::ttThread);
     ASSERT_NE(timer.Thread(), nullptr);
     ASSERT_TRUE(PumpUntil([&] { return ticks > before + 4; }));
 }
@@ -192,7 +192,7 @@ TEST(ThreadTimerSystem, MessageTimerFollowsIntervalAndEnabled)
     int ticks = 0;
     {
         TThreadTimer timer(nullptr);
-        timer.SetTimerType(ttSystem);
+        timer.SetTimerType(TThreadTimerType::ttSystem);
         timer.OnTimer = [&](TObject*) { ++ticks; };
         timer.SetInterval(100);
         backend.AdvanceTime(250);

@@ -185,11 +185,11 @@ TEST_F(TrayIconTest, BalloonIsCutToTheShellsLimitsAndClosesOnItsTimer)
     int hidden = 0;
     tray->OnBalloonShow = [&](TObject*) { ++shown; };
     tray->OnBalloonHide = [&](TObject*) { ++hidden; };
-    tray->BalloonHint(std::string(80, 't'), std::string(300, 'b'), btInfo, 3000);
+    tray->BalloonHint(std::string(80, 't'), std::string(300, 'b'), TBalloonType::btInfo, 3000);
     const sw::TrayIconData* icon = area->ShownIcon();
     EXPECT_EQ(icon->szInfoTitle.size(), 63u);
     EXPECT_EQ(icon->szInfo.size(), 255u);
-    EXPECT_EQ(icon->dwInfoFlags, static_cast<std::uint32_t>(btInfo));
+    EXPECT_EQ(icon->dwInfoFlags, static_cast<std::uint32_t>(TBalloonType::btInfo));
     EXPECT_EQ(area->Calls.back().data.uTimeout, 3000u);
     EXPECT_EQ(shown, 1);
     Headless().AdvanceTime(3000);

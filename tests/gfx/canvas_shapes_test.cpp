@@ -35,7 +35,7 @@ TEST(CanvasShapes, FillColumnsPaintsOneColourPerColumnWithinOriginAndClip)
 TEST(CanvasShapes, FillRectWithClearBrushDrawsNothing)
 {
     TBitmap b(4, 4);
-    b.Canvas().Brush = {clBlack, bsClear};
+    b.Canvas().Brush = {clBlack, TBrushStyle::bsClear};
     b.Canvas().FillRect({0, 0, 4, 4});
     EXPECT_EQ(Picture(b), (Rows{"....", "....", "....", "...."}));
 }
@@ -91,7 +91,7 @@ TEST(CanvasShapes, RectangleOutlineAndFill)
     EXPECT_EQ(Picture(b), (Rows{"#####.", "#ooo#.", "#ooo#.", "#####.", "......"}));
 
     TBitmap clear(5, 4);
-    clear.Canvas().Brush.style = bsClear;
+    clear.Canvas().Brush.style = TBrushStyle::bsClear;
     clear.Canvas().Rectangle(0, 0, 5, 4);
     EXPECT_EQ(Picture(clear), (Rows{"#####", "#...#", "#...#", "#####"}));
 }
@@ -100,7 +100,7 @@ TEST(CanvasShapes, RectangleWithoutPenFillsOneLessRightAndBottom)
 {
     TBitmap b(5, 4);
     TCanvas& c = b.Canvas();
-    c.Pen.style = psClear;
+    c.Pen.style = TPenStyle::psClear;
     c.Brush.color = clBlack;
     c.Rectangle({0, 0, 4, 3});
     EXPECT_EQ(Picture(b), (Rows{"###..", "###..", ".....", "....."}));
@@ -111,7 +111,7 @@ TEST(CanvasShapes, PolylineCornersAreDrawnOnceAndTheLastPointLeftOut)
     TBitmap b(6, 5);
     TCanvas& c = b.Canvas();
     c.Pen.color = clWhite;
-    c.Pen.mode = pmXor;  // a pixel drawn twice would come back white
+    c.Pen.mode = TPenMode::pmXor;  // a pixel drawn twice would come back white
     const std::array<TPoint, 4> points{TPoint{1, 1}, TPoint{4, 1}, TPoint{4, 3}, TPoint{1, 3}};
     c.Polyline(points);
     EXPECT_EQ(Picture(b), (Rows{"......", ".####.", "....#.", "..###.", "......"}));
@@ -123,13 +123,13 @@ TEST(CanvasShapes, PenModes)
     TBitmap b(4, 1);
     TCanvas& c = b.Canvas();
     c.Pen.color = RGB(0x12, 0x34, 0x56);
-    c.Pen.mode = pmNot;
+    c.Pen.mode = TPenMode::pmNot;
     c.MoveTo(0, 0);
     c.LineTo(2, 0);
     EXPECT_EQ(b.Pixel(0, 0), clBlack);
     EXPECT_EQ(b.Pixel(2, 0), clWhite);
 
-    c.Pen.mode = pmXor;
+    c.Pen.mode = TPenMode::pmXor;
     c.MoveTo(2, 0);
     c.LineTo(4, 0);
     EXPECT_EQ(b.Pixel(2, 0), RGB(0xED, 0xCB, 0xA9));
@@ -142,14 +142,14 @@ TEST(CanvasShapes, PenStyles)
 {
     TBitmap b(14, 3);
     TCanvas& c = b.Canvas();
-    c.Pen.style = psClear;
+    c.Pen.style = TPenStyle::psClear;
     c.MoveTo(0, 0);
     c.LineTo(14, 0);
-    c.Pen.style = psDot;
-    c.Brush.style = bsClear;
+    c.Pen.style = TPenStyle::psDot;
+    c.Brush.style = TBrushStyle::bsClear;
     c.MoveTo(0, 1);
     c.LineTo(14, 1);
-    c.Brush = {clRed, bsSolid};
+    c.Brush = {clRed, TBrushStyle::bsSolid};
     c.MoveTo(0, 2);
     c.LineTo(14, 2);
     EXPECT_EQ(Picture(b), (Rows{"..............", "###...###...##", "###ooo###ooo##"}));
@@ -163,7 +163,7 @@ TEST(CanvasShapes, ClippedAtTheBitmapBorders)
     c.FillRect({-10, -10, 2, 2});
     c.MoveTo(-5, 2);
     c.LineTo(50, 2);
-    c.Brush.style = bsClear;
+    c.Brush.style = TBrushStyle::bsClear;
     c.Rectangle({2, -3, 9, 9});
     EXPECT_EQ(Picture(b), (Rows{"###.", "###.", "####"}));
     EXPECT_EQ(c.Pixel(-1, 0), clNone);

@@ -29,7 +29,7 @@ TEST(CanvasText, TextOutPutsTheCellAtThePenPointAndHonoursTheOrigin)
 {
     TBitmap b(40, 20);
     TCanvas& c = b.Canvas();
-    c.Brush.style = bsClear;
+    c.Brush.style = TBrushStyle::bsClear;
     c.SetOrigin({3, 2});
     c.TextOut(4, 5, "MEMORY");
     EXPECT_EQ(Picture(b), Picture(Reference(40, 20, 7, 7, "MEMORY")));
@@ -50,7 +50,7 @@ TEST(CanvasText, OpaqueTextOutFillsTheCellWithTheBrush)
             else
                 EXPECT_NE(b.Pixel(x, y), clWhite) << x << "," << y;
         }
-    c.SetBkMode(bkTransparent);
+    c.SetBkMode(TBackgroundMode::bkTransparent);
     c.Brush.color = clBlue;
     c.TextOut(1, 1, "x");
     EXPECT_EQ(b.Pixel(1, 1), clRed);
@@ -73,7 +73,7 @@ TEST(CanvasText, DrawTextCentresAsWin32)
         TBitmap b(120, 30);
         TCanvas& c = b.Canvas();
         c.SetOrigin({6, 6});
-        c.Brush.style = bsClear;
+        c.Brush.style = TBrushStyle::bsClear;
         TRect r = k.r;
         c.DrawText(r, "x", DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOCLIP);
         EXPECT_EQ(Picture(b), Picture(Reference(120, 30, k.x + 6, k.y + 6, "x")))
@@ -86,7 +86,7 @@ TEST(CanvasText, DrawTextClipsToTheRectangleUnlessNoClip)
     TBitmap b(40, 20);
     TCanvas& c = b.Canvas();
     TRect r{0, 0, 6, 13};
-    c.Brush.style = bsClear;
+    c.Brush.style = TBrushStyle::bsClear;
     c.DrawText(r, "MMM", DT_SINGLELINE);
     for (int y = 0; y < 20; ++y)
         for (int x = 6; x < 40; ++x)
@@ -99,7 +99,7 @@ TEST(CanvasText, DrawTextRightAndBottom)
 {
     TBitmap b(60, 30);
     TCanvas& c = b.Canvas();
-    c.Brush.style = bsClear;
+    c.Brush.style = TBrushStyle::bsClear;
     TRect r{0, 0, 60, 30};
     c.DrawText(r, "C:", DT_RIGHT | DT_BOTTOM | DT_SINGLELINE);
     EXPECT_EQ(Picture(b), Picture(Reference(60, 30, 50, 17, "C:")));
@@ -109,7 +109,7 @@ TEST(CanvasText, AmpersandUnderlinesTheMarkedCharacter)
 {
     TBitmap b(40, 16);
     TCanvas& c = b.Canvas();
-    c.Brush.style = bsClear;
+    c.Brush.style = TBrushStyle::bsClear;
     TRect r{0, 0, 40, 16};
     c.DrawText(r, "a&xb", DT_SINGLELINE);
     const int from = c.TextWidth("a");
@@ -123,7 +123,7 @@ TEST(CanvasText, AmpersandUnderlinesTheMarkedCharacter)
             EXPECT_EQ(b.Pixel(x, y), shown.Pixel(x, y)) << x << "," << y;
 
     TBitmap plain(40, 16);
-    plain.Canvas().Brush.style = bsClear;
+    plain.Canvas().Brush.style = TBrushStyle::bsClear;
     plain.Canvas().DrawText(r, "a&xb", DT_SINGLELINE | DT_NOPREFIX);
     EXPECT_EQ(Picture(plain), Picture(Reference(40, 16, 0, 0, "a&xb")));
 }
@@ -154,7 +154,7 @@ TEST(CanvasText, WordBreakStacksLinesByTheTextHeight)
 {
     TBitmap b(60, 40);
     TCanvas& c = b.Canvas();
-    c.Brush.style = bsClear;
+    c.Brush.style = TBrushStyle::bsClear;
     TRect r{0, 0, 50, 40};
     EXPECT_EQ(c.DrawText(r, "Virtual MEMORY", DT_WORDBREAK), 26);
     TBitmap expected = Reference(60, 40, 0, 0, "Virtual");
@@ -167,7 +167,7 @@ TEST(CanvasText, EndEllipsisFitsTheRectangle)
 {
     TBitmap b(60, 13);
     TCanvas& c = b.Canvas();
-    c.Brush.style = bsClear;
+    c.Brush.style = TBrushStyle::bsClear;
     TRect r{0, 0, 40, 13};
     c.DrawText(r, "Spacewell v.2", DT_SINGLELINE | DT_END_ELLIPSIS);
     const std::string shown = "Space...";

@@ -31,11 +31,12 @@ TEST_F(ApplicationTest, FirstCreatedFormIsTheMainFormAndClosingItTerminates)
 
     std::vector<std::string> log;
     main->OnClose = [&](TObject*, TCloseAction& action) {
-        log.push_back(action == caHide ? "close caHide" : "close other");
+        log.push_back(action == TCloseAction::caHide ? "close TCloseAction::caHide"
+                                                     : "close other");
     };
     main->Close();
     EXPECT_TRUE(Application().Terminated());
-    EXPECT_EQ(log, (std::vector<std::string>{"close caHide"}));
+    EXPECT_EQ(log, (std::vector<std::string>{"close TCloseAction::caHide"}));
 }
 
 TEST_F(ApplicationTest, RunEndsByFreeingTheFormsOnceTerminated)
@@ -57,7 +58,7 @@ TEST_F(ApplicationTest, CloseHandlerMayRefuseOrFailAndTheFormStays)
 {
     TForm* main = Application().CreateForm<TForm>();
     main->Show();
-    main->OnClose = [](TObject*, TCloseAction& action) { action = caNone; };
+    main->OnClose = [](TObject*, TCloseAction& action) { action = TCloseAction::caNone; };
     main->Close();
     EXPECT_FALSE(Application().Terminated());
 
@@ -150,7 +151,7 @@ TEST_F(ApplicationTest, OnlyACaptionedFormHandsItsIconToThePlatform)
     TForm* form = ShownForm();
     form->Icon().SetImage(TBitmap(16, 16), clNone);
     EXPECT_TRUE(backend->Window(form->Handle())->icon.Empty());
-    form->SetBorderStyle(bsSingle);
+    form->SetBorderStyle(TFormBorderStyle::bsSingle);
     EXPECT_FALSE(backend->Window(form->Handle())->icon.Empty());
 }
 

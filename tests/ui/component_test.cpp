@@ -25,7 +25,7 @@ protected:
     void Notification(TComponent* component, TOperation operation) override
     {
         TComponent::Notification(component, operation);
-        if (operation == opRemove) {
+        if (operation == TOperation::opRemove) {
             gLog.push_back(Name() + " told " + component->Name());
             if (component == watched)
                 watched = nullptr;

@@ -161,7 +161,7 @@ protected:
 TEST_F(InputTest, BodyDragsTheWindowWhileWindowedChildrenKeepTheirClicks)
 {
     auto* drag = Application().CreateForm<DragForm>();
-    drag->SetBorderStyle(bsNone);
+    drag->SetBorderStyle(TFormBorderStyle::bsNone);
     drag->SetBounds(400, 300, 100, 80);
     new Box(drag, drag, Bounds(0, 0, 50, 20));
     auto* pad = new Pad(drag, drag, Bounds(60, 0, 20, 20), &log);
@@ -184,7 +184,7 @@ TEST_F(InputTest, BodyDragsTheWindowWhileWindowedChildrenKeepTheirClicks)
 TEST_F(InputTest, OverADraggingBodyWindowlessControlsStillHoverAndShowTheirHints)
 {
     auto* drag = Application().CreateForm<DragForm>();
-    drag->SetBorderStyle(bsNone);
+    drag->SetBorderStyle(TFormBorderStyle::bsNone);
     drag->SetBounds(400, 300, 100, 80);
     auto* box = new Box(drag, drag, Bounds(0, 0, 50, 20), &log);
     box->SetName("box");

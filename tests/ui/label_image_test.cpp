@@ -88,7 +88,7 @@ TEST_F(LabelTest, RightAlignedTextEndsAtTheRightEdge)
     label->SetAutoSize(false);
     label->SetBounds(0, 0, 100, 20);
     label->SetColor(clWhite);
-    label->SetAlignment(taRightJustify);
+    label->SetAlignment(TAlignment::taRightJustify);
     label->SetCaption("MEMORY");
     form->Repaint();
     int width = Fonts().TextWidth(label->Font(), "MEMORY");
@@ -118,7 +118,7 @@ TEST_F(LabelTest, ImageDrawsItsPictureWithoutTheTransparentColour)
     TForm* form = ShownForm();
     form->SetColor(clWhite);
     TBitmap picture(4, 4);
-    picture.Canvas().Brush = TBrush{clBlack, bsSolid};
+    picture.Canvas().Brush = TBrush{clBlack, TBrushStyle::bsSolid};
     picture.Canvas().FillRect({0, 0, 4, 4});
     picture.SetPixel(1, 1, clRed);
     auto* image = new TImage(form);

@@ -97,7 +97,7 @@ TEST_F(PaintTest, HiddenControlsAndFormsDoNotPaint)
 TEST_F(PaintTest, ShownWindowRecordCarriesAlphaTopmostAndBounds)
 {
     TForm* form = Application().CreateForm<TForm>();
-    form->SetBorderStyle(bsNone);
+    form->SetBorderStyle(TFormBorderStyle::bsNone);
     form->SetBounds(523, 288, 282, 154);
     form->SetAlphaBlend(true);
     form->SetAlphaBlendValue(200);
@@ -110,7 +110,7 @@ TEST_F(PaintTest, ShownWindowRecordCarriesAlphaTopmostAndBounds)
     EXPECT_EQ(form->ClientWidth(), 282);
 
     WindowId before = form->Handle();
-    form->SetFormStyle(fsStayOnTop);
+    form->SetFormStyle(TFormStyle::fsStayOnTop);
     EXPECT_EQ(form->Handle(), before);
     EXPECT_TRUE(w->params.topmost);
     form->SetAlphaBlendValue(128);
@@ -122,7 +122,7 @@ TEST_F(PaintTest, ScreenshotStacksWindowsAndBlendsOnRequest)
     TForm* back = ShownForm();
     back->SetColor(clRed);
     TForm* front = Application().CreateForm<TForm>();
-    front->SetBorderStyle(bsNone);
+    front->SetBorderStyle(TFormBorderStyle::bsNone);
     front->SetBounds(150, 60, 50, 50);
     front->SetColor(clBlue);
     front->SetAlphaBlend(true);

@@ -165,7 +165,7 @@ TEST_F(MenuTest, EntriesCarryStateSeparatorsSubmenusAndPictures)
 {
     auto* images = new TImageList(form);
     TBitmap picture(16, 16);
-    picture.Canvas().Brush = TBrush{clRed, bsSolid};
+    picture.Canvas().Brush = TBrush{clRed, TBrushStyle::bsSolid};
     picture.Canvas().FillRect({0, 0, 16, 16});
     images->Add(picture, clDefault);
     menu->SetImages(images);

@@ -21,7 +21,7 @@ protected:
     TForm* ShownForm()
     {
         TForm* form = Application().CreateForm<TForm>();
-        form->SetBorderStyle(bsNone);
+        form->SetBorderStyle(TFormBorderStyle::bsNone);
         form->SetBounds(100, 50, 200, 100);
         form->Show();
         return form;
@@ -42,7 +42,7 @@ public:
     }
     void Paint() override
     {
-        Canvas().Brush = TBrush{Color(), bsSolid};
+        Canvas().Brush = TBrush{Color(), TBrushStyle::bsSolid};
         Canvas().FillRect(ClientRect());
         ++paints;
     }
@@ -101,7 +101,7 @@ public:
     }
     void Paint() override
     {
-        Canvas().Brush = TBrush{Color(), bsSolid};
+        Canvas().Brush = TBrush{Color(), TBrushStyle::bsSolid};
         Canvas().FillRect(ClientRect());
     }
     std::vector<std::string>* log;

@@ -37,7 +37,7 @@ class GaugeForm : public TForm {
 public:
     explicit GaugeForm(TComponent* owner) : TForm(owner)
     {
-        SetBorderStyle(bsNone);
+        SetBorderStyle(TFormBorderStyle::bsNone);
         SetBounds(120, 120, 282, 260);
         SetColor(WindowColor);
         AddBorder();
@@ -107,7 +107,7 @@ private:
     {
         auto* button = Place<TPushButton>(ButtonAt, 15, 15);
         button->SetCaption("x");
-        button->SetColorScheme(csSky);
+        button->SetColorScheme(TColorScheme::csSky);
         button->SetCtl3D(false);
         button->SetGradient(false);
         button->SetTabStop(false);
@@ -118,7 +118,7 @@ private:
         auto* bar = Place<TGradientBar>(ProgressAt, 200, 20);
         bar->SetColor(clSilver);
         bar->SetParentColor(false);
-        bar->SetBorderStyle(bsNone);
+        bar->SetBorderStyle(TFormBorderStyle::bsNone);
         bar->SetStartColor(TitleColor);
         bar->SetEndColor(TitleColor);
         bar->SetSolid(true);
@@ -184,7 +184,7 @@ TEST(ControlsWin32, FormWithEachControlPaintsTicksAndCloses)
     // Scrolling heading: its outermost columns fade fully into the background.
     EXPECT_EQ(at(HeadingAt, 0, 9), TitleColor);
     EXPECT_EQ(at(HeadingAt, 69, 9), TitleColor);
-    // Title button: csSky outline and flat face.
+    // Title button: TColorScheme::csSky outline and flat face.
     EXPECT_EQ(at(ButtonAt, 0, 0), 0xB35900u);
     EXPECT_EQ(at(ButtonAt, 1, 1), 0xFFE0C1u);
     // Progress bar: the filled half in the start colour, the rest in the bar's colour.

@@ -15,7 +15,7 @@ namespace {
 TEST(Win32Cursor, MadeFromAPictureWithItsHotSpot)
 {
     TBitmap picture(16, 16);
-    picture.Canvas().Brush = TBrush{clFuchsia, bsSolid};
+    picture.Canvas().Brush = TBrush{clFuchsia, TBrushStyle::bsSolid};
     picture.Canvas().FillRect(picture.BoundsRect());
     picture.SetPixel(5, 0, clBlack);
     picture.SetPixel(5, 1, clWhite);

@@ -23,7 +23,7 @@ public:
 protected:
     void Paint() override
     {
-        Canvas().Brush = TBrush{clBlue, bsSolid};
+        Canvas().Brush = TBrush{clBlue, TBrushStyle::bsSolid};
         Canvas().FillRect(ClientRect());
     }
 };
@@ -32,7 +32,7 @@ class BodyDragForm : public TForm {
 public:
     explicit BodyDragForm(TComponent* owner) : TForm(owner)
     {
-        SetBorderStyle(bsNone);
+        SetBorderStyle(TFormBorderStyle::bsNone);
         SetBounds(100, 100, 120, 80);
         SetColor(clRed);
         SetAlphaBlend(true);
@@ -123,7 +123,7 @@ TEST(UiWin32, AlphaFormWithAChildPaintsHitTestsAndCloses)
     EXPECT_EQ(SendMessageA(hwnd, WM_NCHITTEST, 0, MAKELPARAM(150, 150)), HTCAPTION);
     EXPECT_EQ(SendMessageA(hwnd, WM_NCHITTEST, 0, MAKELPARAM(115, 115)), HTCLIENT);
 
-    form->SetFormStyle(fsStayOnTop);
+    form->SetFormStyle(TFormStyle::fsStayOnTop);
     EXPECT_EQ(reinterpret_cast<HWND>(form->Handle()), hwnd);
     EXPECT_TRUE(GetWindowLongPtrA(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
 

@@ -74,7 +74,7 @@ void TitleButton(TPushButton& button)
     button.SetBounds(button.Left(), button.Top(), 15, 15);
     button.SetCaption("x");
     button.SetFont(Bolded(button.Font()));
-    button.SetColorScheme(csSky);
+    button.SetColorScheme(TColorScheme::csSky);
     button.SetCtl3D(false);
     button.SetGradient(false);
 }
@@ -84,13 +84,13 @@ void MemoryButton(TPushButton& button)
 {
     button.SetBounds(button.Left(), button.Top(), 15, 42);
     button.SetCaption(">>");
-    button.SetColorScheme(csSky);
+    button.SetColorScheme(TColorScheme::csSky);
     button.SetCtl3D(false);
     button.SetGradient(false);
-    button.SetLayout(blGlyphTop);
+    button.SetLayout(TButtonLayout::blGlyphTop);
     button.SetSpacing(1);
     TBitmap glyph(16, 16);
-    glyph.Canvas().Brush = TBrush{clBlack, bsSolid};
+    glyph.Canvas().Brush = TBrush{clBlack, TBrushStyle::bsSolid};
     glyph.Canvas().FillRect(glyph.BoundsRect());
     glyph.Canvas().Brush.color = clGray;
     glyph.Canvas().FillRect({4, 2, 12, 14});
@@ -101,13 +101,14 @@ void DefaultButton(TPushButton& button) { button.SetCaption("&Button"); }
 
 void AddButtons(GallerySheet& sheet)
 {
-    sheet.Row("TPushButton: title button (csSky, 15 x 15, flat)");
+    sheet.Row("TPushButton: title button (TColorScheme::csSky, 15 x 15, flat)");
     for (const auto& [look, name] : Looks)
         sheet.Add(name, ButtonShot(TitleButton, look));
-    sheet.Row("TPushButton: memory button (csSky, 15 x 42, glyph on top, stand-in glyph)");
+    sheet.Row(
+        "TPushButton: memory button (TColorScheme::csSky, 15 x 42, glyph on top, stand-in glyph)");
     for (const auto& [look, name] : Looks)
         sheet.Add(name, ButtonShot(MemoryButton, look));
-    sheet.Row("TPushButton: default (csNeoDesert, 75 x 25, gradient, 3-D)");
+    sheet.Row("TPushButton: default (TColorScheme::csNeoDesert, 75 x 25, gradient, 3-D)");
     for (const auto& [look, name] : Looks)
         sheet.Add(name, ButtonShot(DefaultButton, look));
 }
@@ -117,12 +118,12 @@ TBitmap BevelShot(const TBevel& bevel, int width, int height, TColor interior = 
 {
     TBitmap picture(width, height);
     TCanvas& canvas = picture.Canvas();
-    canvas.Brush = TBrush{palette::kPaleBlue, bsSolid};
+    canvas.Brush = TBrush{palette::kPaleBlue, TBrushStyle::bsSolid};
     canvas.FillRect(picture.BoundsRect());
     TRect rect = picture.BoundsRect();
     bevel.DrawBevel(canvas, rect);
     if (interior != clNone) {
-        canvas.Brush = TBrush{interior, bsSolid};
+        canvas.Brush = TBrush{interior, TBrushStyle::bsSolid};
         canvas.FillRect(rect);
     }
     return picture;
@@ -311,11 +312,11 @@ TBitmap ProgressShot(const std::function<void(TGradientBar&)>& style)
     bar->SetFont(font);
     bar->SetColor(clSilver);
     bar->SetParentColor(false);
-    bar->SetBorderStyle(bsNone);
+    bar->SetBorderStyle(TFormBorderStyle::bsNone);
     bar->SetStartColor(palette::kDarkBlue);
     bar->SetEndColor(palette::kDarkBlue);
     bar->SetSolid(true);
-    bar->SetTextOption(toCaption);
+    bar->SetTextOption(TBarTextOption::toCaption);
     bar->SetCaption("12.5 GB / 7.5 GB");
     bar->SetPosition(62);
     style(*bar);
@@ -333,8 +334,8 @@ void AddProgressBars(GallerySheet& sheet)
                   bar.SetSolid(false);
                   bar.SetGradientBlocks(true);
                   bar.SetEndColor(clRed);
-                  bar.SetTextOption(toPercent);
-                  bar.SetBorderStyle(bsSingle);
+                  bar.SetTextOption(TBarTextOption::toPercent);
+                  bar.SetBorderStyle(TFormBorderStyle::bsSingle);
               }));
 }
 

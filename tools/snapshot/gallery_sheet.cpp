@@ -64,7 +64,7 @@ TBitmap GallerySheet::Render() const
         height += RowHeight(line);
     }
     TBitmap page(width + 2 * Margin, height);
-    page.Canvas().Brush = TBrush{Background, bsSolid};
+    page.Canvas().Brush = TBrush{Background, TBrushStyle::bsSolid};
     page.Canvas().FillRect(page.BoundsRect());
     int top = Margin;
     for (const Line& line : FRows) {
@@ -77,14 +77,14 @@ TBitmap GallerySheet::Render() const
 void GallerySheet::DrawRow(TBitmap& page, const Line& line, int top)
 {
     TCanvas& canvas = page.Canvas();
-    canvas.SetBkMode(bkTransparent);
+    canvas.SetBkMode(TBackgroundMode::bkTransparent);
     canvas.Font = CaptionFont(true);
     canvas.TextOut(Margin, top, line.heading);
     canvas.Font = CaptionFont(false);
     int left = Margin;
     const int pictureTop = top + TextLine;
     for (const Cell& cell : line.cells) {
-        canvas.Brush = TBrush{CellFrame, bsSolid};
+        canvas.Brush = TBrush{CellFrame, TBrushStyle::bsSolid};
         canvas.FrameRect({left, pictureTop, left + cell.picture.Width() + 2,
                           pictureTop + cell.picture.Height() + 2});
         canvas.Draw(left + 1, pictureTop + 1, cell.picture);

@@ -13,7 +13,7 @@ constexpr TPoint Away{1200, 1000};
 
 Stage::Stage(int width, int height, TColor color) : FForm(std::make_unique<TForm>(nullptr))
 {
-    FForm->SetBorderStyle(bsNone);
+    FForm->SetBorderStyle(TFormBorderStyle::bsNone);
     FForm->SetBounds(0, 0, width, height);
     FForm->SetColor(color);
 }

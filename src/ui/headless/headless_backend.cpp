@@ -91,7 +91,7 @@ TBitmap HeadlessBackend::Screenshot(TColor background, bool blend) const
 {
     TBitmap shot(FScreenSize.cx, FScreenSize.cy);
     TCanvas& canvas = shot.Canvas();
-    canvas.Brush = TBrush{background, bsSolid};
+    canvas.Brush = TBrush{background, TBrushStyle::bsSolid};
     canvas.FillRect(shot.BoundsRect());
     for (WindowId id : ZOrder()) {
         const THeadlessWindow& w = *Window(id);
