@@ -21,7 +21,7 @@ esac
 extra+=(-DSPACEWELL_WERROR="${SPACEWELL_WERROR:-OFF}")
 cmake -S . -B "build/$kind" "${extra[@]}" >/dev/null
 if [ $# -gt 0 ]; then
-  cmake --build "build/$kind" -j2 --target "$@"
+  cmake --build "build/$kind" -j"$(nproc)" --target "$@"
 else
-  cmake --build "build/$kind" -j2
+  cmake --build "build/$kind" -j"$(nproc)"
 fi

@@ -3,9 +3,16 @@
 # threaded tests under ThreadSanitizer, the native tests under Address- and
 # UndefinedBehaviorSanitizer, a minute of settings-file fuzzing, the Win32 services under Wine,
 # and spacewell.exe end to end under Wine in Xvfb. Every build treats a warning as an error.
+# Usage: scripts/test.sh [format|native|tsan|asan|fuzz|win32|e2e ...]  (all levels without one)
+# SPACEWELL_SKIP_DEPS=1 skips the package check on a machine set up by hand.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/deps.sh
+all_levels=(format native tsan asan fuzz win32 e2e)
+levels=("${@:-${all_levels[@]}}")
+for l in "${levels[@]}"; do
+  [[ " ${all_levels[*]} " == *" $l "* ]] || { echo "unknown level: $l (${all_levels[*]})" >&2; exit 2; }
+done
+[ "${SPACEWELL_SKIP_DEPS:-0}" = 1 ] || scripts/deps.sh
 export SPACEWELL_WERROR=ON
 
 # A level runs in a subshell of its own with errexit on (a test of its status would switch it
@@ -25,7 +32,7 @@ level() {
 # Every C++ file in the house style (.clang-format).
 format() { git ls-files '*.h' '*.cpp' | xargs clang-format --dry-run --Werror; }
 
-native() { scripts/build.sh native && ctest --test-dir build/native --output-on-failure -j2; }
+native() { scripts/build.sh native && ctest --test-dir build/native --output-on-failure -j"$(nproc)"; }
 
 # The scrolling text's worker threads and the drive scan's workers, checked for data races.
 tsan() {
@@ -40,7 +47,7 @@ asan_tests=(test_meter test_platform test_gfx test_ui test_controls test_app)
 asan() {
   scripts/build.sh asan "${asan_tests[@]}" &&
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-      ctest --test-dir build/asan --output-on-failure -j2 \
+      ctest --test-dir build/asan --output-on-failure -j"$(nproc)" \
         -R "^($(IFS='|'; echo "${asan_tests[*]}"))\$"
 }
 
@@ -70,12 +77,13 @@ e2e() {
   return $rc
 }
 
-level "house format" format
-level "native unit tests" native
-level "timer threads under ThreadSanitizer" tsan
-level "native unit tests under AddressSanitizer and UndefinedBehaviorSanitizer" asan
-level "settings file fuzzing" fuzz
-level "Win32 tests under Wine" wine_level
-level "end to end under Wine" e2e
+declare -A titles=(
+  [format]="house format" [native]="native unit tests"
+  [tsan]="timer threads under ThreadSanitizer"
+  [asan]="native unit tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+  [fuzz]="settings file fuzzing" [win32]="Win32 tests under Wine" [e2e]="end to end under Wine")
+declare -A steps=([format]=format [native]=native [tsan]=tsan [asan]=asan [fuzz]=fuzz
+                  [win32]=wine_level [e2e]=e2e)
+for l in "${levels[@]}"; do level "${titles[$l]}" "${steps[$l]}"; done
 echo "levels: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
