@@ -74,7 +74,7 @@ readme_build() (
     return 1
   fi
   rm -rf "$dir"
-  cmake -S . -B "$dir" "${hidden[@]}" >/dev/null &&
+  cmake -S . -B "$dir" "${hidden[@]}" --no-warn-unused-cli >/dev/null &&
     cmake --build "$dir" -j2 --target spacewell >/dev/null &&
     echo "readme_build: PASS (spacewell.exe built without GoogleTest)"
 )
