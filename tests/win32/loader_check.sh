@@ -37,6 +37,7 @@ manifest_of() {
     perl -e 'local $/; my $res = <STDIN>; my $pos = 0; my $found = 0;
       while ($pos + 16 <= length $res) {
         my ($size, $head) = unpack "VV", substr($res, $pos, 8);
+        last if $head < 16;
         if (substr($res, $pos + 8, 8) eq pack("v4", 0xffff, 24, 0xffff, 1)) {
           print substr($res, $pos + $head, $size); $found = 1;
         }
@@ -84,7 +85,7 @@ check_manifest() {  # machine as the manifest names it
 }
 
 check_exe() {
-  local format machine dll stray=""
+  local format machine dll resources stray=""
   if [ ! -f "$exe" ]; then
     fail "$name: not built"
     return
