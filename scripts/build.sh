@@ -6,8 +6,9 @@
 # Usage: scripts/build.sh native|win32|win64|tsan|asan|fuzz [targets...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-# Lets ccache share objects between clones of the repository.
-export CCACHE_BASEDIR=$PWD
+# Lets ccache share objects between clones of the repository and between build trees (with
+# debug information, ccache otherwise keys each object to its tree's folder).
+export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1
 kind=$1; shift
 case "$kind" in
   native) extra=() ;;
@@ -18,7 +19,8 @@ case "$kind" in
   fuzz)   extra=(-DSPACEWELL_FUZZ=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++) ;;
   *) echo "usage: $0 native|win32|win64|tsan|asan|fuzz [targets...]" >&2; exit 2 ;;
 esac
-extra+=(-DSPACEWELL_WERROR="${SPACEWELL_WERROR:-OFF}")
+# The tests are on in every tree the scripts make, so a missing GoogleTest stops the configure.
+extra+=(-DSPACEWELL_WERROR="${SPACEWELL_WERROR:-OFF}" -DSPACEWELL_TESTS=ON)
 cmake -S . -B "build/$kind" "${extra[@]}" >/dev/null
 if [ $# -gt 0 ]; then
   cmake --build "build/$kind" -j"$(nproc)" --target "$@"

@@ -10,6 +10,9 @@
 # Z: (the host's root) stays: test binaries reach SPACEWELL_TEST_DATA by its Unix path through
 # it, and the drive tests look only at their own letters. The prefix's drives are put back as
 # they were when the tests end.
+# Before Wine, two checks of what a Windows machine meets: both exes read as Windows' loader
+# reads them (tests/win32/loader_check.sh; the 64-bit one built for it), and README's Windows
+# build (see readme_build).
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 source scripts/wine-env.sh
@@ -54,6 +57,33 @@ readonly_drive() {
 }
 
 
+# README's Windows build in a fresh tree: the tests at their default, off, build spacewell with
+# GoogleTest out of sight; turned on, the same configure stops and says GoogleTest is missing.
+# Same compiler flags and ccache settings as scripts/build.sh's trees, so ccache has the objects.
+readme_build() (
+  export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1
+  local dir=build/win32-readme log
+  local hidden=(-DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake
+                -DCMAKE_DISABLE_FIND_PACKAGE_GTest=ON -DCMAKE_IGNORE_PATH=/usr/src/googletest
+                -DSPACEWELL_WERROR="${SPACEWELL_WERROR:-OFF}")
+  rm -rf "$dir"
+  if log=$(cmake -S . -B "$dir" "${hidden[@]}" -DSPACEWELL_TESTS=ON 2>&1) ||
+     [[ "$log" != *"GoogleTest not found"* ]]; then
+    echo "readme_build: with the tests on and no GoogleTest, the configure did not stop:"
+    echo "$log"
+    return 1
+  fi
+  rm -rf "$dir"
+  cmake -S . -B "$dir" "${hidden[@]}" --no-warn-unused-cli >/dev/null &&
+    cmake --build "$dir" -j2 --target spacewell >/dev/null &&
+    echo "readme_build: PASS (spacewell.exe built without GoogleTest)"
+)
+
+checks=0
+scripts/build.sh win64 spacewell
+bash tests/win32/loader_check.sh "$build/src/spacewell.exe" build/win64/src/spacewell.exe || checks=1
+readme_build || { echo "readme_build: FAIL"; checks=1; }
+
 trap cleanup EXIT
 for dir in fixed readonly; do mountpoint -q "$area/$dir" && umount "$area/$dir" || true; done
 [ -d "$area" ] && chmod -R u+w "$area" || true
@@ -83,3 +113,4 @@ timeout 30 wineserver -w
 export SPACEWELL_WINE_FIXED=M SPACEWELL_WINE_CDROM=N SPACEWELL_WINE_REMOVABLE=O
 export SPACEWELL_WINE_NETWORK=P SPACEWELL_WINE_SERIAL_DRIVE=Q SPACEWELL_WINE_SERIAL=$serial
 ctest --test-dir "$build" --output-on-failure
+exit $checks
