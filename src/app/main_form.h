@@ -94,6 +94,8 @@ public:
     // silently when that fails, and the program ends.
     void WMEndSession() override;
     void WMDisplayChange() override;
+    // The rows are laid out again from the design at the new scale.
+    void DpiChanged() override;
     // Drives came or went: one scan for the announcements of half a second.
     void WMDeviceChange(bool arrival, std::uint32_t drives) override;
     // Moves the main window, and the memory window while open, into the nearest monitor's work

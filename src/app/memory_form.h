@@ -68,6 +68,8 @@ public:
 
 protected:
     void CMOnScreenChanged() override;
+    // Its own monitor's scale changed: the shown height is the design's again, at that scale.
+    void DpiChanged() override;
 
 private:
     void CreateFigureLabels();

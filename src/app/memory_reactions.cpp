@@ -23,12 +23,22 @@ const std::string kProductPage = "www.example.com/software.php?prodid=7";
 void TMemoryPanel::FormShow(TObject* /*sender*/)
 {
     const TRect host = FHost.HostBounds();
-    SetHeight(kShownHeight);
+    const int height = Scaled(kShownHeight);
+    SetHeight(height);
     SetWidth(host.Width());
     SetColor(FHost.HostColor());
-    TitleBorder->SetHeight(kShownHeight);
+    TitleBorder->SetHeight(height);
     TitleBorder->SetWidth(Width());
-    SetTop(CentredTop(host.top, host.Height(), kShownHeight, WorkAreaAround(host)));
+    SetTop(CentredTop(host.top, host.Height(), height, WorkAreaAround(host)));
+}
+
+void TMemoryPanel::DpiChanged()
+{
+    if (!Visible())
+        return;
+    SetHeight(Scaled(kShownHeight));
+    TitleBorder->SetHeight(Height());
+    TitleBorder->SetWidth(Width());
 }
 
 // Alt+F4 and every other close lands here, as the own close button does: the host's button
