@@ -30,8 +30,8 @@ void TMainWindow::MemoryButtonClick(TObject*)
         SetMemoryWindowOpen(false);
     } else {
         MemoryPanel->Show();
-        const bool toTheRight = RoomRightOf(BoundsRect(), MemoryPanel->Width(),
-                                            Scaled(kOpenSteps), WorkAreaAround(BoundsRect()));
+        const bool toTheRight = RoomRightOf(BoundsRect(), MemoryPanel->Width(), Scaled(kOpenSteps),
+                                            WorkAreaAround(BoundsRect()));
         for (int i = 1; i <= kOpenSteps; ++i) {
             MemoryPanel->SetLeft(
                 SlideOutLeft(Left(), Width(), MemoryPanel->Width(), toTheRight, Scaled(i)));

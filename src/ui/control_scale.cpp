@@ -13,23 +13,25 @@ TFontSpec TControl::ScaledFont(TFontSpec font, int m, int d)
     return font;
 }
 
-void TControl::ChangeScale(int m, int d)
+void TControl::ScaleBounds(int m, int d)
 {
     const int left = MulDivRound(FLeft, m, d);
     const int top = MulDivRound(FTop, m, d);
     SetBounds(left, top, MulDivRound(FLeft + FWidth, m, d) - left,
               MulDivRound(FTop + FHeight, m, d) - top);
+}
+
+void TControl::ChangeScale(int m, int d)
+{
+    ScaleBounds(m, d);
     if (!FParentFont)
         SetFont(ScaledFont(FFont, m, d));
 }
 
 void TWinControl::ChangeScale(int m, int d)
 {
-    const int left = MulDivRound(Left(), m, d);
-    const int top = MulDivRound(Top(), m, d);
-    SetBounds(left, top, MulDivRound(Left() + Width(), m, d) - left,
-              MulDivRound(Top() + Height(), m, d) - top);
-    // Copy: a control sizing itself may not add or remove children, but stay safe.
+    ScaleBounds(m, d);
+    // A copy: the children are walked while they change.
     const std::vector<TControl*> children = Controls();
     for (TControl* child : children)
         child->ChangeScale(m, d);
@@ -38,11 +40,9 @@ void TWinControl::ChangeScale(int m, int d)
 }
 
 // A form keeps its place on the screen; only its size and contents follow the scale.
-void TForm::ChangeScale(int m, int d)
+void TForm::ScaleBounds(int m, int d)
 {
-    const TRect place = BoundsRect();
-    TWinControl::ChangeScale(m, d);
-    SetBounds(place.left, place.top, Width(), Height());
+    SetBounds(Left(), Top(), MulDivRound(Width(), m, d), MulDivRound(Height(), m, d));
 }
 
 int TForm::Scaled(int designPixels) const

@@ -115,7 +115,7 @@ protected:
     // After a change of scale (the form moved to a monitor of another scale): whatever the
     // form placed at run time from its design is placed again.
     virtual void DpiChanged() { }
-    void ChangeScale(int m, int d) override;
+    void ScaleBounds(int m, int d) override;
     virtual void DoShow();
     virtual void DoHide();
     // The form came onto the screen or left it: it was shown or hidden, or the application was

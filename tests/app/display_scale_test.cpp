@@ -19,8 +19,9 @@ protected:
     void StartAt(int dpi)
     {
         Headless().SetSystemDpi(dpi);
+        Headless().SetScreenSize({2560, 1600});
         Fixed('C', 953869, 24105);
-        Empty('D', sw::kDriveCdRom);
+        Empty('D', sw::kDriveCdrom);
         Fixed('E', 40000, 39000);
         Start();
         Form->MemoryButton->Click();

@@ -68,7 +68,8 @@ int main(int argc, char** argv)
     }
     const bool memory = argc == 4 && std::string(argv[1]) == "--memory";
     if (argc != 3 && !memory) {
-        std::cerr << "usage: snapshot [--dpi DPI] [--keys KEYS] DRIVE_TABLE OUTPUT.png | snapshot --colors-reg"
+        std::cerr << "usage: snapshot [--dpi DPI] [--keys KEYS] DRIVE_TABLE OUTPUT.png | snapshot "
+                     "--colors-reg"
                      " | snapshot --gallery OUTPUT.png | snapshot --memory DRIVE_TABLE"
                      " OUTPUT.png\n";
         return 2;

@@ -119,8 +119,7 @@ const FntFace& FntFontEngine::Face(const TFontSpec& font)
 {
     if (FLastFace == nullptr || font.height != FLastHeight || font.name != FLastName ||
         font.pixelsPerInch != FLastDpi) {
-        FLastFace =
-            &SelectFace(Faces(FontFileFor(font.name, font.pixelsPerInch)), font.height);
+        FLastFace = &SelectFace(Faces(FontFileFor(font.name, font.pixelsPerInch)), font.height);
         FLastName = font.name;
         FLastHeight = font.height;
         FLastDpi = font.pixelsPerInch;

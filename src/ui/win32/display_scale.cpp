@@ -10,8 +10,7 @@ using DpiForWindowFn = UINT(WINAPI*)(HWND);
 using DpiForSystemFn = UINT(WINAPI*)();
 
 // A function of user32 by name, or nullptr where this Windows lacks it.
-template <typename Fn>
-Fn User32Function(const char* name)
+template <typename Fn> Fn User32Function(const char* name)
 {
     HMODULE user32 = GetModuleHandleA("user32.dll");
     if (user32 == nullptr)
