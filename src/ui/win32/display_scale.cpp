@@ -2,7 +2,7 @@
 // time, so the program still starts on Windows 7 and 8.1 and scales there by the system's dpi.
 #include "ui/win32/win32_internal.h"
 
-namespace win32ui {
+using namespace win32ui;
 
 namespace {
 
@@ -47,5 +47,3 @@ int Win32Backend::WindowDpi(WindowId window)
             return static_cast<int>(dpi);
     return SystemDpi();
 }
-
-}  // namespace win32ui
