@@ -3,14 +3,18 @@
 // too.
 #include <string>
 
+#include "app/app_icon.h"
 #include "app/memory_form.h"
 #include "app/memory_place.h"
 #include "app/transparency.h"
 #include "controls/border.h"
+#include "ui/image.h"
 
 namespace {
 
 constexpr int kShownHeight = 212;
+// The program's picture beside the virtual memory figures, in design pixels.
+constexpr int kProgramIconSize = 32;
 
 // The product page; the host is a reserved example domain, and the shell is given it without a
 // scheme, as a web address typed into a browser.
@@ -30,6 +34,12 @@ void TMemoryPanel::FormShow(TObject* /*sender*/)
     TitleBorder->SetHeight(height);
     TitleBorder->SetWidth(Width());
     SetTop(CentredTop(host.top, host.Height(), height, WorkAreaAround(host)));
+}
+
+void TMemoryPanel::ChangeScale(int m, int d)
+{
+    TMemoryWindow::ChangeScale(m, d);
+    ProgramIcon->SetPicture(SpacewellIconPicture(Scaled(kProgramIconSize)));
 }
 
 void TMemoryPanel::DpiChanged()
