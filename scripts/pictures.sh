@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The README's pictures, drawn by the headless snapshot tool from the drives in docs/drives.txt:
 # docs/main.png (the main window with its buttons, in gigabytes after the key G) and
-# docs/memory.png (the memory window that ">>" brings out).
+# docs/memory.png (the memory window that ">>" brings out), and both again at 150 % display scale
+# (docs/main-150.png, docs/memory-150.png).
 #   scripts/pictures.sh                    builds the snapshot tool and redraws docs/*.png
 #   scripts/pictures.sh --check SNAPSHOT   draws with SNAPSHOT into a scratch folder and fails
 #                                          unless docs/*.png still match pixel for pixel
@@ -11,6 +12,8 @@ cd "$(dirname "$0")/.."
 draw() {  # snapshot tool, output folder
   "$1" --keys g docs/drives.txt "$2/main.png" >/dev/null
   "$1" --memory docs/drives.txt "$2/memory.png" >/dev/null
+  "$1" --dpi 144 --keys g docs/drives.txt "$2/main-150.png" >/dev/null
+  "$1" --dpi 144 --memory docs/drives.txt "$2/memory-150.png" >/dev/null
 }
 
 if [ "${1:-}" = --check ]; then
@@ -31,4 +34,4 @@ fi
 
 scripts/build.sh native snapshot >/dev/null
 draw build/native/tools/snapshot docs
-echo "docs/main.png docs/memory.png redrawn"
+echo "docs/main.png docs/memory.png docs/main-150.png docs/memory-150.png redrawn"

@@ -3,10 +3,12 @@
 #include "app/palette.h"
 #include "gfx/canvas.h"
 #include "gfx/color.h"
+#include "ui/scaling.h"
 
 namespace {
 
-constexpr int kSize = 32;
+// The design's size; smaller pictures are drawn on their own pixel grid, not shrunk from it.
+constexpr int kDesignSize = 32;
 constexpr TColor kRing = 0xFAE5CF;
 
 // `from` at step 0 to `to` at step `steps`, channel by channel.
@@ -21,12 +23,15 @@ TColor Mix(TColor from, TColor to, int step, int steps)
     return result;
 }
 
-// A bar of six rows from x 3 to 28, ramped down its rows or along its columns.
-void Bar(TBitmap& image, int top, TColor from, TColor to, bool alongRows)
+// A bar of six design rows from design x 3 to 28 at `size` pixels, ramped down its rows or
+// along its columns.
+void Bar(TBitmap& image, int size, int top, TColor from, TColor to, bool alongRows)
 {
-    constexpr int left = 3;
-    constexpr int width = 26;
-    constexpr int height = 6;
+    const auto at = [size](int design) { return MulDivRound(design, size, kDesignSize); };
+    const int left = at(3);
+    const int width = at(29) - left;
+    const int height = at(top + 6) - at(top);
+    top = at(top);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x)
             image.SetPixel(left + x, top + y,
@@ -35,18 +40,18 @@ void Bar(TBitmap& image, int top, TColor from, TColor to, bool alongRows)
 
 }  // namespace
 
-TBitmap SpacewellIconPicture()
+TBitmap SpacewellIconPicture(int size)
 {
-    TBitmap image(kSize, kSize);
+    TBitmap image(size, size);
     TCanvas& canvas = image.Canvas();
     canvas.Brush = TBrush{palette::kDarkBlue, TBrushStyle::bsSolid};
-    canvas.FillRect({0, 0, kSize, kSize});
+    canvas.FillRect({0, 0, size, size});
     canvas.Brush = TBrush{kRing, TBrushStyle::bsSolid};
-    canvas.FillRect({1, 1, kSize - 1, kSize - 1});
+    canvas.FillRect({1, 1, size - 1, size - 1});
     canvas.Brush = TBrush{palette::kPaleBlue, TBrushStyle::bsSolid};
-    canvas.FillRect({2, 2, kSize - 2, kSize - 2});
-    Bar(image, 5, 0x008000, 0x00C000, true);
-    Bar(image, 13, 0x0000FF, 0x00FFFF, false);
-    Bar(image, 21, 0x800080, 0xFF00FF, false);
+    canvas.FillRect({2, 2, size - 2, size - 2});
+    Bar(image, size, 5, 0x008000, 0x00C000, true);
+    Bar(image, size, 13, 0x0000FF, 0x00FFFF, false);
+    Bar(image, size, 21, 0x800080, 0xFF00FF, false);
     return image;
 }

@@ -4,5 +4,5 @@
 
 #include "gfx/bitmap.h"
 
-// 32 × 32, fully opaque.
-TBitmap SpacewellIconPicture();
+// `size` × `size` (32 by design; 16 to 32 in the tray as the scale asks), fully opaque.
+TBitmap SpacewellIconPicture(int size = 32);

@@ -31,6 +31,8 @@ void TMainWindow::KeepOnScreen()
 
 void TMainWindow::WMDisplayChange() { KeepOnScreen(); }
 
+void TMainWindow::DpiChanged() { RefreshMeters(); }
+
 // The first announcement starts the wait; the ones during it add nothing. The scan runs as a
 // refresh does, also while the window is hidden, so that the tray's tooltip is current.
 void TMainWindow::WMDeviceChange(bool /*arrival*/, std::uint32_t /*drives*/)

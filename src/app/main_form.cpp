@@ -50,6 +50,13 @@ TMainWindow::TMainWindow(TComponent* owner, sw::PlatformServices services)
     };
 }
 
+// The tray's picture is drawn at the small-icon size of the scale, never stretched.
+void TMainWindow::ChangeScale(int m, int d)
+{
+    TBodyDragForm::ChangeScale(m, d);
+    TrayIcon->Icon().SetImage(SpacewellIconPicture(Scaled(kTrayIconSize)), clNone);
+}
+
 void TMainWindow::CreateTitleBand()
 {
     TitleLabel = new TLabel(this);
@@ -114,6 +121,7 @@ void TMainWindow::CreateTrayIcon()
 {
     TrayIcon = new TTrayIcon(this, FServices.notifyArea);
     TrayIcon->SetName("TrayIcon");
+    TrayIcon->Icon().SetImage(SpacewellIconPicture(kTrayIconSize), clNone);
     TrayIcon->SetActive(true);
     TrayIcon->SetIconIndex(0);
     TrayIcon->SetHint("Spacewell");

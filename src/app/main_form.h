@@ -94,6 +94,9 @@ public:
     // silently when that fails, and the program ends.
     void WMEndSession() override;
     void WMDisplayChange() override;
+    // The rows are laid out again from the design at the new scale.
+    void DpiChanged() override;
+    void ChangeScale(int m, int d) override;
     // Drives came or went: one scan for the announcements of half a second.
     void WMDeviceChange(bool arrival, std::uint32_t drives) override;
     // Moves the main window, and the memory window while open, into the nearest monitor's work
@@ -167,6 +170,8 @@ protected:
 private:
     // Ctrl+Alt+D's registration for this window: one id, registered at creation, freed at close.
     static constexpr int kHotkeyId = 1;
+    // The system's small-icon size at 100 %, the tray's picture in design pixels.
+    static constexpr int kTrayIconSize = 16;
     // The tray icon as designed: in the task list, hiding on minimize, restored or minimized by
     // a click, but without the taskbar (bit mask 0xA6).
     static constexpr TTrayVisibilities kTrayOnly =

@@ -12,7 +12,7 @@
 
 void TMainWindow::FormCreate(TObject* /*sender*/)
 {
-    TitleLabel->SetHeight(17);
+    TitleLabel->SetHeight(Scaled(17));
     ChooseSettingsFile();
     if (SettingsFileExists()) {
         LoadSettings();

@@ -68,7 +68,7 @@ void TMainWindow::AddMeterRow(const sw::MeterRow& row)
     bar->SetVisible(true);
     bar->SetEnabled(true);
 
-    const int height = kSlotPitch * row.Slot + 58;
+    const int height = Scaled(kSlotPitch) * row.Slot + Scaled(58);
     TitleBorder->SetHeight(height);
     SetHeight(height);
     Repaint();
@@ -78,10 +78,10 @@ TLabel* TMainWindow::NewRowLabel(const sw::MeterRow& row)
 {
     auto* label = new TLabel(this);
     label->SetParent(this);
-    label->SetLeft(8);
-    label->SetTop(kSlotPitch * row.Slot + 35);
+    label->SetLeft(Scaled(8));
+    label->SetTop(Scaled(kSlotPitch) * row.Slot + Scaled(35));
     // Auto-size replaces this height with the text's once the caption is set.
-    label->SetHeight(20);
+    label->SetHeight(Scaled(20));
     label->SetCaption(std::string(1, row.Letter) + ":");
     label->SetFont(Bolded(label->Font()));
     label->SetHint(sw::LetterHint(row));
@@ -93,10 +93,10 @@ TGradientBar* TMainWindow::NewRowBar(const sw::MeterRow& row)
 {
     auto* bar = new TGradientBar(this);
     bar->SetParent(this);
-    bar->SetLeft(26);
-    bar->SetTop(kSlotPitch * row.Slot + 30);
-    bar->SetWidth(248);
-    bar->SetHeight(20);
+    bar->SetLeft(Scaled(26));
+    bar->SetTop(Scaled(kSlotPitch) * row.Slot + Scaled(30));
+    bar->SetWidth(Scaled(248));
+    bar->SetHeight(Scaled(20));
     TFontSpec font = bar->Font();
     font.color = clWhite;
     bar->SetFont(font);

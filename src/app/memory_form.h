@@ -68,6 +68,10 @@ public:
 
 protected:
     void CMOnScreenChanged() override;
+    // Its own monitor's scale changed: the shown height is the design's again, at that scale.
+    void DpiChanged() override;
+    // The program's picture is drawn afresh at the scale, not stretched.
+    void ChangeScale(int m, int d) override;
 
 private:
     void CreateFigureLabels();

@@ -7,13 +7,6 @@
 #include "meter/units.h"
 #include "ui/application.h"
 
-namespace {
-
-// The opening slide's last step leaves this gap between the two windows.
-constexpr int kSlideGap = 10;
-
-}  // namespace
-
 TRect WorkAreaAround(const TRect& window)
 {
     return NearestWorkArea(window, Screen().WorkAreas())
@@ -25,9 +18,9 @@ int SaturatedInt(std::int64_t value)
     return static_cast<int>(std::clamp<std::int64_t>(value, INT_MIN, INT_MAX));
 }
 
-bool RoomRightOf(const TRect& host, int width, const TRect& workArea)
+bool RoomRightOf(const TRect& host, int width, int gap, const TRect& workArea)
 {
-    return std::int64_t{host.left} + host.Width() + kSlideGap + width <= workArea.right;
+    return std::int64_t{host.left} + host.Width() + gap + width <= workArea.right;
 }
 
 int SlideOutLeft(int hostLeft, int hostWidth, int width, bool toTheRight, int step)

@@ -14,12 +14,12 @@ TRect WorkAreaAround(const TRect& window);
 // A 64-bit position brought back into the platform's int range.
 int SaturatedInt(std::int64_t value);
 
-// Whether a panel `width` wide still fits on the work area when it stands 10 pixels right of the
-// host's right edge, as the opening slide leaves it.
-bool RoomRightOf(const TRect& host, int width, const TRect& workArea);
+// Whether a panel `width` wide still fits on the work area when it stands `gap` pixels right of
+// the host's right edge, as the opening slide leaves it.
+bool RoomRightOf(const TRect& host, int width, int gap, const TRect& workArea);
 
-// The panel's left edge after step `step` (1..10) of the opening slide: `step` pixels right of
-// the host's right edge, or, on the left, `step` pixels left of the host's left edge.
+// The panel's left edge after a step of the opening slide: `step` pixels right of the host's
+// right edge, or, on the left, `step` pixels left of the host's left edge.
 int SlideOutLeft(int hostLeft, int hostWidth, int width, bool toTheRight, int step);
 
 // The panel's top: centred on the host (halves to even), then moved inside the work area so

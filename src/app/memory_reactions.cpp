@@ -3,14 +3,18 @@
 // too.
 #include <string>
 
+#include "app/app_icon.h"
 #include "app/memory_form.h"
 #include "app/memory_place.h"
 #include "app/transparency.h"
 #include "controls/border.h"
+#include "ui/image.h"
 
 namespace {
 
 constexpr int kShownHeight = 212;
+// The program's picture beside the virtual memory figures, in design pixels.
+constexpr int kProgramIconSize = 32;
 
 // The product page; the host is a reserved example domain, and the shell is given it without a
 // scheme, as a web address typed into a browser.
@@ -23,12 +27,28 @@ const std::string kProductPage = "www.example.com/software.php?prodid=7";
 void TMemoryPanel::FormShow(TObject* /*sender*/)
 {
     const TRect host = FHost.HostBounds();
-    SetHeight(kShownHeight);
+    const int height = Scaled(kShownHeight);
+    SetHeight(height);
     SetWidth(host.Width());
     SetColor(FHost.HostColor());
-    TitleBorder->SetHeight(kShownHeight);
+    TitleBorder->SetHeight(height);
     TitleBorder->SetWidth(Width());
-    SetTop(CentredTop(host.top, host.Height(), kShownHeight, WorkAreaAround(host)));
+    SetTop(CentredTop(host.top, host.Height(), height, WorkAreaAround(host)));
+}
+
+void TMemoryPanel::ChangeScale(int m, int d)
+{
+    TMemoryWindow::ChangeScale(m, d);
+    ProgramIcon->SetPicture(SpacewellIconPicture(Scaled(kProgramIconSize)));
+}
+
+void TMemoryPanel::DpiChanged()
+{
+    if (!Visible())
+        return;
+    SetHeight(Scaled(kShownHeight));
+    TitleBorder->SetHeight(Height());
+    TitleBorder->SetWidth(Width());
 }
 
 // Alt+F4 and every other close lands here, as the own close button does: the host's button

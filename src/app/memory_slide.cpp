@@ -11,6 +11,9 @@
 namespace {
 
 constexpr unsigned kSlidePauseMs = 5;
+// Steps of the slide, in design pixels: one more each time, 10 out and 20 back.
+constexpr int kOpenSteps = 10;
+constexpr int kCloseSteps = 20;
 
 }  // namespace
 
@@ -19,19 +22,19 @@ void TMainWindow::MemoryButtonClick(TObject*)
 {
     MemoryPanel->SyncTransparency();
     if (MemoryWindowOpen()) {
-        for (int i = 1; i <= 20; ++i) {
-            MemoryPanel->SetLeft(SaturatedInt(std::int64_t{MemoryPanel->Left()} - i));
+        for (int i = 1; i <= kCloseSteps; ++i) {
+            MemoryPanel->SetLeft(SaturatedInt(std::int64_t{MemoryPanel->Left()} - Scaled(i)));
             Application().Sleep(kSlidePauseMs);
         }
         MemoryPanel->Close();
         SetMemoryWindowOpen(false);
     } else {
         MemoryPanel->Show();
-        const bool toTheRight =
-            RoomRightOf(BoundsRect(), MemoryPanel->Width(), WorkAreaAround(BoundsRect()));
-        for (int i = 1; i <= 10; ++i) {
+        const bool toTheRight = RoomRightOf(BoundsRect(), MemoryPanel->Width(), Scaled(kOpenSteps),
+                                            WorkAreaAround(BoundsRect()));
+        for (int i = 1; i <= kOpenSteps; ++i) {
             MemoryPanel->SetLeft(
-                SlideOutLeft(Left(), Width(), MemoryPanel->Width(), toTheRight, i));
+                SlideOutLeft(Left(), Width(), MemoryPanel->Width(), toTheRight, Scaled(i)));
             Application().Sleep(kSlidePauseMs);
             MemoryPanel->Repaint();
         }

@@ -9,6 +9,7 @@
 #include "ui/backend.h"
 #include "ui/caption_text.h"
 #include "ui/form.h"
+#include "ui/scaling.h"
 #include "ui/wincontrol.h"
 
 namespace {
@@ -75,6 +76,13 @@ void TCustomLinkLabel::SetHotTrackFont(const TFontSpec& font)
     FHotTrackFont = font;
     if (FHot)
         Invalidate();
+}
+
+void TCustomLinkLabel::ChangeScale(int m, int d)
+{
+    TExtGraphicControl::ChangeScale(m, d);
+    SetHotTrackFont(ScaledFont(FHotTrackFont, m, d));
+    SetMargin(MulDivRound(FMargin, m, d));
 }
 
 void TCustomLinkLabel::SetHotTrackFontOptions(TTrackFontOptions options)

@@ -94,6 +94,8 @@ protected:
     void MouseLeave() override;
     void FontChanged() override;
     void EnabledChanged() override;
+    // The hot font and the margin grow with the scale, as the font does.
+    void ChangeScale(int m, int d) override;
     void VisibleChanged() override;
     bool CMDialogChar(char key) override;
     void CMFocusChanged(TWinControl* focused) override;

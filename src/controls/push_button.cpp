@@ -9,6 +9,7 @@
 #include "gfx/canvas.h"
 #include "ui/accel.h"
 #include "ui/form.h"
+#include "ui/scaling.h"
 
 namespace {
 
@@ -248,6 +249,12 @@ void TPushButton::SetSpacing(int value)
 {
     FSpacing = value;
     Invalidate();
+}
+
+void TPushButton::ChangeScale(int m, int d)
+{
+    TCustomControl::ChangeScale(m, d);
+    SetSpacing(MulDivRound(FSpacing, m, d));
 }
 
 void TPushButton::SetTransparentGlyph(bool value)

@@ -147,6 +147,8 @@ protected:
     void CMTextChanged() override;
     void CMFontChanged() override;
     void CMEnabledChanged() override;
+    // The gap between glyph and caption grows with the scale.
+    void ChangeScale(int m, int d) override;
     bool CMDialogKey(std::uint16_t key, TShiftState shift) override;
     bool CMDialogChar(char key) override;
 

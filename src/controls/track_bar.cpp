@@ -8,6 +8,7 @@
 
 #include "controls/gauge_resources.h"
 #include "ui/backend.h"
+#include "ui/scaling.h"
 
 namespace {
 
@@ -90,6 +91,14 @@ void TTrackBar::SetOptions(TTrackBarOptions value) { Change(FOptions, value); }
 void TTrackBar::SetFrequency(int value) { Change(FFrequency, value); }
 void TTrackBar::SetBorderWidth(int value) { Change(FBorderWidth, value); }
 void TTrackBar::SetGutterWidth(int value) { Change(FGutterWidth, value); }
+
+void TTrackBar::ChangeScale(int m, int d)
+{
+    TGaugeCustomImageControl::ChangeScale(m, d);
+    SetGutterWidth(MulDivRound(FGutterWidth, m, d));
+    SetScaleOffset(MulDivRound(FScaleOffset, m, d));
+}
+
 void TTrackBar::SetGutterColor(TColor value) { Change(FGutterColor, value); }
 void TTrackBar::SetTickMarks(TTickMarks value) { Change(FTickMarks, value); }
 void TTrackBar::SetTickColor(TColor value) { Change(FTickColor, value); }

@@ -113,6 +113,8 @@ protected:
     void DoEnter() override;
     void DoExit() override;
     void CMEnabledChanged() override;
+    // The gutter's width and the scale's offset grow with the scale.
+    void ChangeScale(int m, int d) override;
     // The hand point over the thumb, and all through a drag.
     TCursor CursorAt(TPoint client) const override;
 

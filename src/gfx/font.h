@@ -25,6 +25,9 @@ struct TFontSpec {
     bool underline = false;
     bool strikeOut = false;
     int charset = DEFAULT_CHARSET_ID;
+    // The screen scale the height is meant for (96 = 100 %): a bitmap-font system keeps one
+    // set of faces per scale, so the same height may give another face at another scale.
+    int pixelsPerInch = 96;
 
     friend bool operator==(const TFontSpec&, const TFontSpec&) = default;
 };

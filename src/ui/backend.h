@@ -51,6 +51,9 @@ public:
     // A close request from outside (system menu, Alt+F4, the taskbar).
     virtual void WndCloseRequest() = 0;
     virtual void WndActivate(bool active) = 0;
+    // The window's monitor changed scale (`dpi` dots per inch); `suggested` is the place and
+    // size the platform proposes for it (screen, outer edges).
+    virtual void WndDpiChanged(int /*dpi*/, TRect /*suggested*/) { }
 };
 
 // The application window's messages, offered to hooks first, and the notices the platform
@@ -139,6 +142,10 @@ public:
     virtual TShiftState KeyboardShift() = 0;
     virtual bool KeyPressed(std::uint16_t virtualKey) = 0;
     virtual TSize ScreenSize() = 0;
+    // The scale, in dots per inch, that new windows are built for, and a window's own
+    // (its monitor's); 96 is 100 %.
+    virtual int SystemDpi() { return 96; }
+    virtual int WindowDpi(WindowId /*window*/) { return SystemDpi(); }
     // Each monitor's work area (screen coordinates, without taskbars), the primary one first.
     virtual std::vector<TRect> WorkAreas() = 0;
 

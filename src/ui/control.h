@@ -137,6 +137,14 @@ protected:
     virtual void Resize();
     // Auto-size rules: called after caption, font or bounds changes when AutoSize is on.
     virtual void AdjustSize() { }
+    // Multiplies the design by m / d for a new screen scale: the edges (so neighbours stay
+    // neighbours), then an own font's height. A control with pixel properties of its own (a
+    // gap, a second font) scales them too, calling the base.
+    virtual void ChangeScale(int m, int d);
+    // The place and size part of ChangeScale; a form keeps its place on the screen.
+    virtual void ScaleBounds(int m, int d);
+    // Scales a font's height by m / d for the scale it is now meant for.
+    static TFontSpec ScaledFont(TFontSpec font, int m, int d);
 
     virtual void CMColorChanged();
     virtual void CMFontChanged();

@@ -109,6 +109,8 @@ void TForm::AfterConstruction()
 {
     if (Loading())
         EndLoading();
+    Backend& backend = CurrentBackend();
+    ScaleTo(FHandle != 0 ? backend.WindowDpi(FHandle) : backend.SystemDpi());
     DoCreate();
 }
 
@@ -123,6 +125,9 @@ WindowId TForm::Handle()
     if (FHandle == 0) {
         FHandle = CurrentBackend().NewWindow(Params(), this);
         UpdateIcon();
+        // A monitor of another scale than the system's gets the window: built forms follow it.
+        if (!Loading())
+            ScaleTo(CurrentBackend().WindowDpi(FHandle));
     }
     return FHandle;
 }

@@ -21,8 +21,16 @@ public:
     explicit TForm(TComponent* owner);
     ~TForm() override;
 
-    // Ends loading, then fires OnCreate.
+    // Ends loading, scales the design for the screen, then fires OnCreate.
     virtual void AfterConstruction();
+
+    // The screen scale the form is laid out for, in dots per inch (96 = 100 %).
+    int PixelsPerInch() const { return FPixelsPerInch; }
+    // A length of the design (96-dpi pixels) at the form's scale, for controls and places
+    // made after the form was built.
+    int Scaled(int designPixels) const;
+    // Lays the form and everything on it out again for another scale.
+    void ScaleTo(int dpi);
 
     // The platform window, created on first use; 0 only when the backend refuses.
     WindowId Handle();
@@ -104,6 +112,10 @@ protected:
     // A system-wide hotkey registered for this form's Handle() was pressed.
     virtual void WMHotkey(int /*id*/) { }
     virtual void DoCreate();
+    // After a change of scale (the form moved to a monitor of another scale): whatever the
+    // form placed at run time from its design is placed again.
+    virtual void DpiChanged() { }
+    void ScaleBounds(int m, int d) override;
     virtual void DoShow();
     virtual void DoHide();
     // The form came onto the screen or left it: it was shown or hidden, or the application was
@@ -135,6 +147,7 @@ private:
     void WndMoved(TRect bounds) override;
     void WndCloseRequest() override;
     void WndActivate(bool active) override;
+    void WndDpiChanged(int dpi, TRect suggested) override;
 
     TWindowParams Params() const;
     TRect Margins() const;
@@ -147,6 +160,7 @@ private:
     void UpdateOnScreen();
 
     WindowId FHandle = 0;
+    int FPixelsPerInch = 96;
     TFormBorderStyle FBorderStyle = TFormBorderStyle::bsSizeable;
     TBorderIcons FBorderIcons = biSystemMenu | biMinimize | biMaximize;
     TFormStyle FFormStyle = TFormStyle::fsNormal;

@@ -64,6 +64,9 @@ protected:
     void CMEnabledChanged() override;
     void CMColorChanged() override;
     void CMFontChanged() override;
+    // Children first, then this control's font, so that a child sizing itself to its text
+    // does so at its scaled place.
+    void ChangeScale(int m, int d) override;
     void CMShowHintChanged() override;
 
 private:

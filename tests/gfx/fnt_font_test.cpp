@@ -72,6 +72,26 @@ TEST(FntFontEngine, FaceChoiceByHeight)
         EXPECT_EQ(engine.Face(SansSerif(c.height)).pixHeight, c.pixHeight) << c.height;
 }
 
+// Above 108 dpi Wine registers the large file of "MS Sans Serif" (16 and 20 pixels high) and
+// keeps the others: the window font's scaled heights get faces from it.
+TEST(FntFontEngine, LargeScalesTakeTheLargeSansSerifFile)
+{
+    FntFontEngine engine;
+    const struct {
+        int dpi;
+        int height;
+        int pixHeight;
+    } cases[] = {{96, -11, 13},  {108, -12, 13}, {120, -14, 16}, {120, -16, 20},
+                 {144, -17, 20}, {192, -22, 20}, {192, -26, 20}};
+    for (const auto& c : cases) {
+        TFontSpec font = SansSerif(c.height);
+        font.pixelsPerInch = c.dpi;
+        EXPECT_EQ(engine.Face(font).pixHeight, c.pixHeight) << c.dpi << " dpi, " << c.height;
+    }
+    EXPECT_EQ(FontFileFor("MS Sans Serif", 120), "sseriff.fon");
+    EXPECT_EQ(FontFileFor("Small Fonts", 144), "smalle.fon");
+}
+
 TEST(FntFontEngine, UnknownNamesFallBackToSansSerif)
 {
     EXPECT_EQ(FontFileFor("ms sans serif"), "sserife.fon");

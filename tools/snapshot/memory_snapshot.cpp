@@ -23,10 +23,10 @@ constexpr int kHeadingTicks = 60;
 
 }  // namespace
 
-int WriteMemorySnapshot(sw::FakePlatform& platform, const std::string& path)
+int WriteMemorySnapshot(sw::FakePlatform& platform, const std::string& path, int dpi)
 {
     platform.memory->Status = {8 * GiB, 3 * GiB, kAddressSpace, kAddressSpace - kAddressSpaceInUse};
-    UseHeadlessBackend();
+    UseHeadlessBackend().SetSystemDpi(dpi);
     TMainWindow* main = CreateMainWindow(platform.Services());
     main->Show();
     TMemoryPanel& memory = MemoryWindowOf(*main);

@@ -7,6 +7,6 @@
 #include "platform/fake/fake_platform.h"
 
 // Starts the program on `platform` (its drive table already filled), lets the memory window
-// refresh once, opens it and writes its picture to `path`. Prints the window's size and place;
-// returns the process exit code.
-int WriteMemorySnapshot(sw::FakePlatform& platform, const std::string& path);
+// refresh once, opens it and writes its picture to `path`, with the windows built for `dpi`.
+// Prints the window's size and place; returns the process exit code.
+int WriteMemorySnapshot(sw::FakePlatform& platform, const std::string& path, int dpi = 96);

@@ -3,12 +3,15 @@
 //   snapshot drives.txt window.png
 //   snapshot --keys g1 drives.txt window.png
 //                              the same after typing the keys on the shown window
+//   snapshot --dpi 144 ...     the same at a display scale (96 = 100 %, 144 = 150 %), before
+//                              the other options
 //   snapshot --colors-reg      prints the system colours it draws with, as a registry file
 //                              for a Wine prefix, so Wine's pictures can be compared with it
 //   snapshot --gallery out.png every owner-drawn control in its states on one page
 //   snapshot --memory drives.txt memory.png
 //                              the memory window as ">>" brings it out beside that main
 //                              window, with fixed memory figures
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -45,6 +48,17 @@ int main(int argc, char** argv)
         WriteColorsReg(std::cout);
         return 0;
     }
+    // The display scale the windows are built for.
+    int dpi = 96;
+    if (argc >= 3 && std::string(argv[1]) == "--dpi") {
+        dpi = std::atoi(argv[2]);
+        argv += 2;
+        argc -= 2;
+        if (dpi < 48 || dpi > 480) {
+            std::cerr << "snapshot: --dpi takes 48 to 480 dots per inch\n";
+            return 2;
+        }
+    }
     // Keys typed on the shown main window before it is drawn, as a user would type them.
     std::string keys;
     if (argc >= 3 && std::string(argv[1]) == "--keys") {
@@ -54,7 +68,8 @@ int main(int argc, char** argv)
     }
     const bool memory = argc == 4 && std::string(argv[1]) == "--memory";
     if (argc != 3 && !memory) {
-        std::cerr << "usage: snapshot [--keys KEYS] DRIVE_TABLE OUTPUT.png | snapshot --colors-reg"
+        std::cerr << "usage: snapshot [--dpi DPI] [--keys KEYS] DRIVE_TABLE OUTPUT.png | snapshot "
+                     "--colors-reg"
                      " | snapshot --gallery OUTPUT.png | snapshot --memory DRIVE_TABLE"
                      " OUTPUT.png\n";
         return 2;
@@ -75,8 +90,8 @@ int main(int argc, char** argv)
         return 1;
     }
     if (memory)
-        return WriteMemorySnapshot(platform, outPath);
-    UseHeadlessBackend();
+        return WriteMemorySnapshot(platform, outPath, dpi);
+    UseHeadlessBackend().SetSystemDpi(dpi);
     TMainWindow* form = CreateMainWindow(platform.Services());
     form->Show();
     for (char key : keys)

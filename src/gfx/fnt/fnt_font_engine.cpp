@@ -17,16 +17,21 @@ constexpr const char* DefaultFontDir = "/usr/share/wine/fonts";
 struct FaceFile {
     const char* faceName;
     const char* fileName;
+    // The file at the large scales; Wine switches only "MS Sans Serif" to it.
+    const char* largeFileName;
 };
 
 // The Western (code page 1252) files of fonts-wine; the first entry is the fallback.
 constexpr std::array<FaceFile, 5> FaceFiles{{
-    {"MS Sans Serif", "sserife.fon"},
-    {"Small Fonts", "smalle.fon"},
-    {"Courier", "coure.fon"},
-    {"System", "vgasys.fon"},
-    {"Fixedsys", "vgafix.fon"},
+    {"MS Sans Serif", "sserife.fon", "sseriff.fon"},
+    {"Small Fonts", "smalle.fon", "smalle.fon"},
+    {"Courier", "coure.fon", "coure.fon"},
+    {"System", "vgasys.fon", "vgasys.fon"},
+    {"Fixedsys", "vgafix.fon", "vgafix.fon"},
 }};
+
+// Wine registers the large-font files above this many dots per inch (125 % and beyond).
+constexpr int kLargeFontDpi = 108;
 
 bool SameName(std::string_view a, std::string_view b)
 {
@@ -74,12 +79,13 @@ std::string ChooseFontDir(std::string given)
 
 }  // namespace
 
-std::string FontFileFor(const std::string& faceName)
+std::string FontFileFor(const std::string& faceName, int pixelsPerInch)
 {
+    const bool large = pixelsPerInch > kLargeFontDpi;
     for (const FaceFile& entry : FaceFiles)
         if (SameName(entry.faceName, faceName))
-            return entry.fileName;
-    return FaceFiles.front().fileName;
+            return large ? entry.largeFileName : entry.fileName;
+    return large ? FaceFiles.front().largeFileName : FaceFiles.front().fileName;
 }
 
 const FntFace& SelectFace(const std::vector<FntFace>& faces, int height)
@@ -111,10 +117,12 @@ const std::vector<FntFace>& FntFontEngine::Faces(const std::string& fileName)
 
 const FntFace& FntFontEngine::Face(const TFontSpec& font)
 {
-    if (FLastFace == nullptr || font.height != FLastHeight || font.name != FLastName) {
-        FLastFace = &SelectFace(Faces(FontFileFor(font.name)), font.height);
+    if (FLastFace == nullptr || font.height != FLastHeight || font.name != FLastName ||
+        font.pixelsPerInch != FLastDpi) {
+        FLastFace = &SelectFace(Faces(FontFileFor(font.name, font.pixelsPerInch)), font.height);
         FLastName = font.name;
         FLastHeight = font.height;
+        FLastDpi = font.pixelsPerInch;
     }
     return *FLastFace;
 }

@@ -33,6 +33,7 @@ private:
     // The face of the latest request: windows measure and draw with one font many times over.
     std::string FLastName;
     int FLastHeight = 0;
+    int FLastDpi = 0;
     const FntFace* FLastFace = nullptr;
 };
 
@@ -41,5 +42,6 @@ private:
 // whose pixel height fits, else the smallest), zero = the smallest face.
 const FntFace& SelectFace(const std::vector<FntFace>& faces, int height);
 
-// The font file for a face name; unknown names fall back to "MS Sans Serif"'s file.
-std::string FontFileFor(const std::string& faceName);
+// The font file for a face name at a screen scale; unknown names fall back to
+// "MS Sans Serif"'s file.
+std::string FontFileFor(const std::string& faceName, int pixelsPerInch = 96);

@@ -29,6 +29,7 @@ struct THeadlessWindow {
     int presents = 0;  // how many Present calls reached it
     bool paintPending = false;
     TBitmap icon;
+    int dpi = 0;  // its monitor's scale; 0 is the system's
 };
 
 // A cursor made from a picture, as MakeCursor received it.
@@ -105,6 +106,10 @@ public:
     void ChangeDisplay(std::vector<TRect> workAreas);
     void SetWorkAreas(std::vector<TRect> workAreas) { FWorkAreas = std::move(workAreas); }
     void VolumeChange(bool arrival, std::uint32_t drives);
+    // Display scale (headless_dpi.cpp): the system's, for windows built from now on, and a
+    // window moved to a monitor of another scale, told as the platform tells it.
+    void SetSystemDpi(int dpi) { FSystemDpi = dpi; }
+    void MoveToMonitorDpi(WindowId window, int dpi);
 
     // Message boxes are answered with IDOK and recorded.
     const std::string& LastMessageText() const { return FLastMessageText; }
@@ -154,6 +159,8 @@ public:
     TShiftState KeyboardShift() override { return FShift; }
     bool KeyPressed(std::uint16_t virtualKey) override;
     TSize ScreenSize() override { return FScreenSize; }
+    int SystemDpi() override { return FSystemDpi; }
+    int WindowDpi(WindowId window) override;
     // One monitor the size of the screen unless the test gave others.
     std::vector<TRect> WorkAreas() override;
     int StartTimer(unsigned intervalMs, std::function<void()> tick) override;
@@ -225,6 +232,7 @@ private:
     std::vector<THeadlessCursor> FMadeCursors;
     std::optional<TRect> FClip;
     TSize FScreenSize{1280, 1024};
+    int FSystemDpi = 96;
     std::vector<TRect> FWorkAreas;
     std::thread::id FGuiThread;
     std::mutex FPostLock;

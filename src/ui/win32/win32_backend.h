@@ -54,6 +54,9 @@ public:
     TShiftState KeyboardShift() override;
     bool KeyPressed(std::uint16_t virtualKey) override;
     TSize ScreenSize() override;
+    // display_scale.cpp
+    int SystemDpi() override;
+    int WindowDpi(WindowId window) override;
     std::vector<TRect> WorkAreas() override;
     int StartTimer(unsigned intervalMs, std::function<void()> tick) override;
     void StopTimer(int id) override;

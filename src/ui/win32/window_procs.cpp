@@ -13,6 +13,9 @@ Win32Backend* gBackend = nullptr;
 
 namespace {
 
+// WM_DPICHANGED, which older SDK headers lack.
+constexpr UINT kWmDpiChanged = 0x02E0;
+
 TPoint PointOf(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }
 
 // The client point under a non-client message's screen point, when it lies in the client area:
@@ -162,6 +165,12 @@ LRESULT Dispatch(IWindowHandler& h, FormWindow& fw, HWND hwnd, UINT msg, WPARAM 
     case WM_ACTIVATE:
         h.WndActivate(LOWORD(wParam) != WA_INACTIVE);
         break;
+    case kWmDpiChanged: {
+        // The new scale is the same on both axes; lParam points at the suggested window rect.
+        const RECT& r = *reinterpret_cast<const RECT*>(lParam);
+        h.WndDpiChanged(HIWORD(wParam), {r.left, r.top, r.right, r.bottom});
+        return 0;
+    }
     case WM_CLOSE:
         h.WndCloseRequest();
         return 0;

@@ -1,0 +1,133 @@
+// Both windows at the display scales users run (100, 125, 150 and 200 %): the design scaled,
+// every text inside its control and its window, no label over another; and a window moved to a
+// monitor of another scale laid out again as if started there.
+#include "app_fixture.h"
+
+#include <vector>
+
+#include "app/memory_form.h"
+#include "controls/push_button.h"
+#include "controls/scroll_text.h"
+#include "gfx/font.h"
+#include "ui/scaling.h"
+
+namespace {
+
+class DisplayScaleTest : public MainWindowTest {
+protected:
+    // Drives of every kind, the CD-ROM without a disc, with long figures in the captions.
+    void StartAt(int dpi)
+    {
+        Headless().SetSystemDpi(dpi);
+        Headless().SetScreenSize({2560, 1600});
+        Fixed('C', 953869, 24105);
+        Empty('D', sw::kDriveCdrom);
+        Fixed('E', 40000, 39000);
+        Start();
+        Form->MemoryButton->Click();
+        Headless().AdvanceTime(1000);
+    }
+
+    TMemoryPanel& Panel() { return MemoryWindowOf(*Form); }
+};
+
+bool SamePicture(const TBitmap& a, const TBitmap& b)
+{
+    if (a.Width() != b.Width() || a.Height() != b.Height())
+        return false;
+    for (int y = 0; y < a.Height(); ++y)
+        for (int x = 0; x < a.Width(); ++x)
+            if (a.Pixel(x, y) != b.Pixel(x, y))
+                return false;
+    return true;
+}
+
+// Every shown control of `form`, depth first.
+void ShownControls(const TWinControl& parent, std::vector<TControl*>& out)
+{
+    for (TControl* c : parent.Controls()) {
+        if (!c->Visible())
+            continue;
+        out.push_back(c);
+        if (auto* windowed = dynamic_cast<TWinControl*>(c))
+            ShownControls(*windowed, out);
+    }
+}
+
+// The text of every control fits inside it and the window; labels keep apart.
+void ExpectWhole(TForm& form)
+{
+    std::vector<TControl*> controls;
+    ShownControls(form, controls);
+    const TRect window = form.ClientRect();
+    std::vector<TRect> labels;
+    for (TControl* c : controls) {
+        const TPoint at = c->FormOffset();
+        const TRect place = Bounds(at.x, at.y, c->Width(), c->Height());
+        EXPECT_EQ(place.Intersect(window), place) << form.Name() << "." << c->Name();
+        // A scrolling heading moves its text through its strip on purpose.
+        if (c->Caption().empty() || dynamic_cast<TScrollText*>(c) != nullptr)
+            continue;
+        const TSize text = Fonts().TextExtent(c->Font(), c->Caption());
+        EXPECT_LE(text.cx, c->Width()) << form.Name() << " \"" << c->Caption() << "\"";
+        EXPECT_LE(text.cy, c->Height()) << form.Name() << " \"" << c->Caption() << "\"";
+        if (dynamic_cast<TLabel*>(c) != nullptr) {
+            for (const TRect& other : labels)
+                EXPECT_TRUE(place.Intersect(other).IsEmpty())
+                    << form.Name() << " \"" << c->Caption() << "\" overlaps a label";
+            labels.push_back(place);
+        }
+    }
+}
+
+class EveryScale : public DisplayScaleTest, public ::testing::WithParamInterface<int> { };
+
+TEST_P(EveryScale, BothWindowsAreTheDesignScaledWithEveryTextWhole)
+{
+    const int dpi = GetParam();
+    StartAt(dpi);
+    const auto scaled = [dpi](int v) { return MulDivRound(v, dpi, kDesignDpi); };
+    EXPECT_EQ(Form->Width(), scaled(282));
+    ASSERT_EQ(Form->MeterRows().size(), 3u);
+    EXPECT_EQ(Form->MeterRows()[1].bar->Top() - Form->MeterRows()[0].bar->Top(), scaled(22));
+    EXPECT_EQ(Form->Height(), scaled(22) * 2 + scaled(58));
+    EXPECT_EQ(Form->MeterRows()[0].label->Font().pixelsPerInch, dpi);
+    EXPECT_EQ(Panel().Left(), Form->Left() + Form->Width() + scaled(10)) << "the slide's gap";
+    EXPECT_EQ(Panel().Height(), scaled(212));
+    ExpectWhole(*Form);
+    ExpectWhole(Panel());
+}
+
+INSTANTIATE_TEST_SUITE_P(Dpi, EveryScale, ::testing::Values(96, 120, 144, 192));
+
+// Dragged to a 150 % monitor, the main window looks as one started there; the memory window
+// follows its own monitor, and back at 100 % the main window is its old self again.
+TEST_F(DisplayScaleTest, AWindowMovedToAnotherScaleIsLaidOutAgain)
+{
+    StartAt(144);
+    Form->PaintImage();
+    const TBitmap startedAt144 = Form->Image();
+    Application().Reset();
+    UseHeadlessBackend();
+
+    StartAt(96);
+    Form->PaintImage();
+    const TBitmap startedAt96 = Form->Image();
+    Headless().MoveToMonitorDpi(Form->Handle(), 144);
+    EXPECT_EQ(Form->PixelsPerInch(), 144);
+    EXPECT_EQ(Form->Width(), 423);
+    EXPECT_EQ(Form->Left(), 523) << "at the place the platform suggests";
+    EXPECT_EQ(Panel().PixelsPerInch(), 96) << "the memory window is on its own monitor";
+    Form->PaintImage();
+    EXPECT_TRUE(SamePicture(Form->Image(), startedAt144));
+
+    Headless().MoveToMonitorDpi(Panel().Handle(), 120);
+    EXPECT_EQ(Panel().Height(), 265);
+    ExpectWhole(Panel());
+
+    Headless().MoveToMonitorDpi(Form->Handle(), 96);
+    Form->PaintImage();
+    EXPECT_TRUE(SamePicture(Form->Image(), startedAt96));
+}
+
+}  // namespace
