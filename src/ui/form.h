@@ -76,6 +76,9 @@ public:
     const TBitmap& Image() const { return FImage; }
     // Composes into Image(); Repaint also presents it.
     void PaintImage();
+    // While held, repaints wait: a change made of many steps reaches the screen once, when the
+    // hold ends (with a repaint, if any was asked meanwhile).
+    void HoldPaint(bool hold);
 
     // The platform's notices to the application, which passes them to its main form.
     // The session is about to end: true lets it.
@@ -103,6 +106,8 @@ protected:
     virtual void WMNCHitTest(TPoint /*screen*/, int& /*result*/) { }
     // A system-wide hotkey registered for this form's Handle() was pressed.
     virtual void WMHotkey(int /*id*/) { }
+    // The user or the platform moved the window (a drag by its body, say).
+    virtual void WMMove() { }
     virtual void DoCreate();
     virtual void DoShow();
     virtual void DoHide();
@@ -160,6 +165,7 @@ private:
     // Set while SetVisible runs the show handlers: it paints and presents once itself after
     // them, so their repaints would only present to a window not yet shown.
     bool FShowing = false;
+    bool FHeld = false;
     bool FDirty = false;
     TWinControl* FActiveControl = nullptr;
     TBitmap FImage;
