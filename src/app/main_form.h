@@ -143,6 +143,7 @@ public:
     bool MainAlphaBlend() const override { return AlphaBlend(); }
     int MainTransparency() const override { return FTransparency; }
     void MemoryWindowClosed() override;
+    void MemoryWindowMoved() override { KeepMemoryPanelOffset(); }
 
     // Walks the drives and rebuilds the meter rows; unit "GB" for gigabytes, else megabytes.
     void ScanDrives(const std::string& unit);

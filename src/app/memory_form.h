@@ -67,6 +67,7 @@ public:
     void RamCheckBoxClick(TObject* /*sender*/) { }
 
 protected:
+    void WMMove() override { FHost.MemoryWindowMoved(); }
     void CMOnScreenChanged() override;
 
 private:

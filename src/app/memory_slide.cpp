@@ -45,6 +45,8 @@ void TMainWindow::MemoryButtonClick(TObject*)
 
 void TMainWindow::KeepMemoryPanelOffset()
 {
+    if (!MemoryWindowOpen())
+        return;
     FMemoryPanelOffset = {MemoryPanel->Left() - Left(), MemoryPanel->Top() - Top()};
 }
 
