@@ -1,5 +1,6 @@
-// The main window on a desk that changes under it: monitors that go away or change size, and
-// drives that come and go while the program runs.
+// The main window on a desk that changes under it: monitors that go away or change size, a
+// window grown past the bottom of its work area, and drives that come and go while the program
+// runs.
 #include "app/main_form.h"
 
 #include "app/screen_fit.h"
@@ -27,6 +28,15 @@ void TMainWindow::KeepOnScreen()
     FitOnScreen(*this, workAreas);
     if (MemoryWindowOpen() && MemoryPanel != nullptr)
         FitOnScreen(*MemoryPanel, workAreas);
+}
+
+void TMainWindow::FitOnWorkArea()
+{
+    const auto place = PlaceWhollyOnWorkArea(BoundsRect(), Screen().WorkAreas());
+    if (!place || (place->x == Left() && place->y == Top()))
+        return;
+    SetBounds(place->x, place->y, Width(), Height());
+    MemoryPanelFollows();
 }
 
 void TMainWindow::WMDisplayChange() { KeepOnScreen(); }

@@ -102,6 +102,10 @@ public:
     // Moves the main window, and the memory window while open, into the nearest monitor's work
     // area when no part of it is on any; a window partly on screen stays where it is.
     void KeepOnScreen();
+    // Moves the main window just enough to lie wholly on its monitor's work area (its top on
+    // it when taller), the open memory window following: done whenever it is placed or its
+    // height changes.
+    void FitOnWorkArea();
     // Waits for drive announcements to settle; made at the first one.
     TTimer* VolumeTimer = nullptr;
 
@@ -126,6 +130,8 @@ public:
     void ApplyTransparency();
     // Marks the caption model's menu item as chosen; nothing for models outside 1..5.
     void CheckModelItem(int model);
+    // Scans now, or, when a scan has just run and input that came meanwhile is not yet handled,
+    // once after that input: a held R, F5, tray clicks or hotkeys fold into one more scan.
     void RefreshMeters();
 
     // Settings and autostart.
@@ -140,11 +146,12 @@ public:
     bool MainAlphaBlend() const override { return AlphaBlend(); }
     int MainTransparency() const override { return FTransparency; }
     void MemoryWindowClosed() override;
+    void MemoryWindowMoved() override { KeepMemoryPanelOffset(); }
 
     // Walks the drives and rebuilds the meter rows; unit "GB" for gigabytes, else megabytes.
     void ScanDrives(const std::string& unit);
-    // One drive's row: letter label and gradient bar in the row's slot, the window ending
-    // 8 pixels below the bar.
+    // One drive's row: letter label and gradient bar in the row's slot; the scan then ends the
+    // window 8 pixels below the last row's bar.
     void AddMeterRow(const sw::MeterRow& row);
 
     int Model() const { return FModel; }
@@ -164,8 +171,12 @@ public:
     // The rows of the latest scan, in the order they were made.
     const std::vector<MeterRowControls>& MeterRows() const { return FRows; }
 
+    // The open memory window keeps its side and offset as this window moves.
+    void MemoryPanelFollows();
+
 protected:
     void WMHotkey(int id) override;
+    void WMMove() override { MemoryPanelFollows(); }
 
 private:
     // Ctrl+Alt+D's registration for this window: one id, registered at creation, freed at close.
@@ -187,9 +198,14 @@ private:
     // The one place the open state changes, and with it the button's caption.
     void SetMemoryWindowOpen(bool open);
     void SetMemoryWindowVisible(bool visible);
+    // Takes the memory window's place beside this window as the one to keep.
+    void KeepMemoryPanelOffset();
     // The window is about to appear: its figures are read afresh, as R reads them.
     void RefreshBeforeShowing();
     void RemoveMeterRows();
+    void ApplyRowsHeight();
+    void ScanAndSettle();
+    void RefreshSettled();
     TLabel* NewRowLabel(const sw::MeterRow& row);
     TGradientBar* NewRowBar(const sw::MeterRow& row);
     void ApplyMeterCaption(TGradientBar& bar, const sw::MeterRow& row);
@@ -208,5 +224,12 @@ private:
     std::string FTrayHint;
     std::string FSettingsFile;
     std::vector<MeterRowControls> FRows;
+    // The height the scan's last row asks for; 0 while it has made none.
+    int FRowsHeight = 0;
+    // Runs once the input that came during a scan has been handled (timers come last).
+    TTimer* FRefreshSettle = nullptr;
+    bool FRefreshPending = false;
     bool FMemoryWindowOpen = false;
+    // The open memory window's top-left corner less this window's (screen pixels).
+    TPoint FMemoryPanelOffset;
 };

@@ -25,6 +25,7 @@ void TMainWindow::FormCreate(TObject* /*sender*/)
         SetTransparency(kDefaultTransparency);
         ScanDrives(FSizeUnit);
     }
+    FitOnWorkArea();
     ApplyStartMinimized();
     MemoryWindowEverOpened = false;
     // Another program may hold the combination; the hotkey then simply does nothing.
@@ -84,7 +85,7 @@ void TMainWindow::SetWindowShown(bool show)
         TrayIcon->RestoreFromTray();
         Application().BringToFront();
     } else {
-        ScanDrives(FSizeUnit);
+        RefreshMeters();
         Hide();
         Application().Minimize();
         TrayIcon->HideToTray();
@@ -116,8 +117,10 @@ void TMainWindow::RefreshBeforeShowing()
 
 void TMainWindow::FormShow(TObject* /*sender*/)
 {
-    if (MemoryWindowOpen())
+    if (MemoryWindowOpen()) {
         SetMemoryWindowVisible(true);
+        KeepMemoryPanelOffset();
+    }
 }
 
 void TMainWindow::FormHide(TObject* /*sender*/)

@@ -6,10 +6,13 @@
 
 #include "app/transparency.h"
 #include "ui/menus.h"
+#include "ui/timer.h"
 
 namespace {
 
 constexpr std::uint16_t kF5 = 116;
+// The shortest timer wait; the timer comes only once the queued input has been handled.
+constexpr unsigned kRefreshSettleMs = 1;
 
 // The first item of `menu` tagged `tag` gets the check; none when no tag matches.
 void CheckFirstTagged(TMenuItem& menu, int tag)
@@ -69,12 +72,13 @@ void TMainWindow::RefreshButtonKeyDown(TObject* sender, std::uint16_t& key, TShi
 
 void TMainWindow::FormKeyDown(TObject*, std::uint16_t&, TShiftState) { }
 
-void TMainWindow::RefreshButtonClick(TObject*) { ScanDrives(FSizeUnit); }
+void TMainWindow::RefreshButtonClick(TObject*) { RefreshMeters(); }
 
-void TMainWindow::UnitChosen(TObject* sender)
+void TMainWindow::UnitChosen(TObject*)
 {
     FSizeUnit = GigabytesItem->Checked() ? "GB" : "MB";
-    RefreshButtonClick(sender);
+    // At once, not folded: the rows must say the unit the check mark does.
+    ScanDrives(FSizeUnit);
 }
 
 void TMainWindow::OnTopChosen(TObject*)
@@ -124,7 +128,38 @@ void TMainWindow::CheckModelItem(int model)
         ModelItems[model - 1]->SetChecked(true);
 }
 
-void TMainWindow::RefreshMeters() { ScanDrives(FSizeUnit); }
+void TMainWindow::RefreshMeters()
+{
+    if (FRefreshSettle != nullptr && FRefreshSettle->Enabled()) {
+        FRefreshPending = true;
+        return;
+    }
+    ScanAndSettle();
+}
+
+// Input that came during the scan is handled before the timer: refreshes it asks for wait.
+void TMainWindow::ScanAndSettle()
+{
+    ScanDrives(FSizeUnit);
+    if (!CurrentBackend().InputWaiting())
+        return;
+    if (FRefreshSettle == nullptr) {
+        FRefreshSettle = new TTimer(this);
+        FRefreshSettle->SetInterval(kRefreshSettleMs);
+        FRefreshSettle->OnTimer = [this](TObject*) { RefreshSettled(); };
+    }
+    FRefreshSettle->SetEnabled(true);
+}
+
+// One scan for every refresh asked while the queued input was handled.
+void TMainWindow::RefreshSettled()
+{
+    FRefreshSettle->SetEnabled(false);
+    if (!FRefreshPending)
+        return;
+    FRefreshPending = false;
+    ScanAndSettle();
+}
 
 void TMainWindow::WMHotkey(int id)
 {

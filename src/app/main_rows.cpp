@@ -1,19 +1,38 @@
 // The drive scan's side of the main window: every scan replaces the meter rows, one row per
 // shown drive in its slot, and hands its summary to the tray icon's tooltip; a drive that answers
-// after its scan gave up on it brings a scan of its own.
+// after its scan gave up on it brings a scan of its own. The rows are rebuilt out of sight: the
+// window takes its new height and reaches the screen once, when every row is in.
 #include "app/main_form.h"
+
+#include <algorithm>
 
 #include "app/bold_font.h"
 #include "controls/progress_bar.h"
+#include "controls/push_button.h"
 #include "controls/tray_icon.h"
 #include "controls/border.h"
 #include "meter/caption.h"
+#include "meter/summary.h"
 #include "ui/application.h"
 #include "ui/label.h"
 
 namespace {
 
 constexpr int kSlotPitch = 22;
+// Below the ">>" button, as below a row's bar.
+constexpr int kBottomMargin = 8;
+
+// Holds the window's repaints for the scan's lifetime.
+class PaintHold {
+public:
+    explicit PaintHold(TForm& form) : FForm(form) { FForm.HoldPaint(true); }
+    ~PaintHold() { FForm.HoldPaint(false); }
+    PaintHold(const PaintHold&) = delete;
+    PaintHold& operator=(const PaintHold&) = delete;
+
+private:
+    TForm& FForm;
+};
 
 }  // namespace
 
@@ -34,9 +53,24 @@ sw::GuiThreadHooks TMainWindow::ScanHooks()
 
 void TMainWindow::ScanDrives(const std::string& unit)
 {
+    const PaintHold hold(*this);
+    FRowsHeight = 0;
     RemoveMeterRows();
     FTrayHint = FScanner.ScanDrives(unit, FServices.locale->DecimalSeparator());
-    TrayIcon->SetHint(FTrayHint);
+    TrayIcon->SetHint(sw::FittedTooltip(FTrayHint, sw::kTooltipLimit));
+    if (FRowsHeight > 0)
+        ApplyRowsHeight();
+}
+
+// The last row's height, but never so short that the ">>" button is cut; then the window is
+// kept wholly on its work area.
+void TMainWindow::ApplyRowsHeight()
+{
+    const int height =
+        std::max(FRowsHeight, MemoryButton->Top() + MemoryButton->Height() + Scaled(kBottomMargin));
+    TitleBorder->SetHeight(height);
+    SetHeight(height);
+    FitOnWorkArea();
 }
 
 // Rows of an earlier scan would pile up beneath the new ones, each bar keeping its own image.
@@ -68,9 +102,7 @@ void TMainWindow::AddMeterRow(const sw::MeterRow& row)
     bar->SetVisible(true);
     bar->SetEnabled(true);
 
-    const int height = Scaled(kSlotPitch) * row.Slot + Scaled(58);
-    TitleBorder->SetHeight(height);
-    SetHeight(height);
+    FRowsHeight = Scaled(kSlotPitch) * row.Slot + Scaled(58);
     Repaint();
 }
 

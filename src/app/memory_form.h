@@ -67,6 +67,7 @@ public:
     void RamCheckBoxClick(TObject* /*sender*/) { }
 
 protected:
+    void WMMove() override { FHost.MemoryWindowMoved(); }
     void CMOnScreenChanged() override;
     // Its own monitor's scale changed: the shown height is the design's again, at that scale.
     void DpiChanged() override;

@@ -20,6 +20,8 @@ public:
     virtual void HandleShortcutKey(char key) = 0;
     // The memory window hid itself by its own close button.
     virtual void MemoryWindowClosed() = 0;
+    // The user dragged the memory window to a new place beside the host.
+    virtual void MemoryWindowMoved() { }
 
 protected:
     ~IMemoryWindowHost() = default;

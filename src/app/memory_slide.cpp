@@ -1,7 +1,9 @@
 // The main window's ">>" button: slides the memory window out to its right and back. The slide
-// holds the GUI thread for its pauses; the closing slide does not repaint between steps.
+// holds the GUI thread for its pauses; the closing slide does not repaint between steps. While
+// open, the memory window goes where the main window goes, keeping its side and offset.
 #include "app/main_form.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "app/memory_place.h"
@@ -40,7 +42,29 @@ void TMainWindow::MemoryButtonClick(TObject*)
         }
         SetMemoryWindowOpen(true);
         MemoryWindowEverOpened = true;
+        KeepMemoryPanelOffset();
     }
+}
+
+void TMainWindow::KeepMemoryPanelOffset()
+{
+    if (!MemoryWindowOpen())
+        return;
+    FMemoryPanelOffset = {MemoryPanel->Left() - Left(), MemoryPanel->Top() - Top()};
+}
+
+// The top is kept on the work area, as the opening put it there.
+void TMainWindow::MemoryPanelFollows()
+{
+    if (!MemoryWindowOpen() || MemoryPanel == nullptr)
+        return;
+    const TRect area = WorkAreaAround(BoundsRect());
+    const std::int64_t top = std::max<std::int64_t>(
+        std::min<std::int64_t>(std::int64_t{Top()} + FMemoryPanelOffset.y,
+                               std::int64_t{area.bottom} - MemoryPanel->Height()),
+        area.top);
+    MemoryPanel->SetBounds(SaturatedInt(std::int64_t{Left()} + FMemoryPanelOffset.x),
+                           SaturatedInt(top), MemoryPanel->Width(), MemoryPanel->Height());
 }
 
 // The closed panel took the keyboard with it: a shown main window gets it back, on the button

@@ -57,3 +57,13 @@ std::optional<TPoint> PlaceOnWorkArea(const TRect& window, const std::vector<TRe
     return TPoint{Fit(window.left, window.Width(), nearest->left, nearest->right),
                   Fit(window.top, window.Height(), nearest->top, nearest->bottom)};
 }
+
+std::optional<TPoint> PlaceWhollyOnWorkArea(const TRect& window,
+                                            const std::vector<TRect>& workAreas)
+{
+    const std::optional<TRect> nearest = NearestWorkArea(window, workAreas);
+    if (!nearest)
+        return std::nullopt;
+    return TPoint{Fit(window.left, window.Width(), nearest->left, nearest->right),
+                  Fit(window.top, window.Height(), nearest->top, nearest->bottom)};
+}

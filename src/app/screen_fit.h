@@ -14,3 +14,9 @@ std::optional<TRect> NearestWorkArea(const TRect& window, const std::vector<TRec
 // in the work area nearest to it; none when some part of it is on a work area already, or
 // when there are no work areas. A window larger than the area keeps its top-left corner in it.
 std::optional<TPoint> PlaceOnWorkArea(const TRect& window, const std::vector<TRect>& workAreas);
+
+// The top-left corner that puts `window` wholly on its nearest work area, moved as little as
+// possible; a window taller (wider) than the area has its top (left) edge on it. None when
+// there are no work areas.
+std::optional<TPoint> PlaceWhollyOnWorkArea(const TRect& window,
+                                            const std::vector<TRect>& workAreas);

@@ -1,6 +1,8 @@
 // The letters' workers: threads that take queued letters one at a time, kept for the next scan.
 // Letters are bits in masks so that a scan allocates nothing. A worker stuck in the platform
-// holds only its own letter; the scan adds a worker when letters have waited a while for one.
+// holds only its own letter; the scan adds a worker when letters have waited a while and every
+// worker is held by a letter, and a worker that finds the queue empty while another waits idle
+// ends, so the pool goes back to its size once the drives answer.
 #include "meter/drive_asker.h"
 
 #include <algorithm>
@@ -41,6 +43,7 @@ struct DriveAsker::Shared {
     std::array<DriveAnswer, 26> onTime;
     std::array<int, 26> lastType{};  // kDriveUnknown until the letter says
     int idle = 0;
+    int workers = 0;
     int handingOver = 0;
     bool closed = false;
 
@@ -52,6 +55,7 @@ struct DriveAsker::Shared {
     std::array<std::optional<Kept>, 26> kept;
 
     void SpareWorkers(const std::shared_ptr<Shared>& self);
+    void AddWorker(const std::shared_ptr<Shared>& self);
     std::uint32_t Queue(std::uint32_t now);
     void AwaitAnswers(const std::shared_ptr<Shared>& self, std::unique_lock<std::mutex>& held,
                       std::chrono::steady_clock::time_point deadline);
@@ -66,11 +70,20 @@ struct DriveAsker::Shared {
 void DriveAsker::Shared::SpareWorkers(const std::shared_ptr<Shared>& self)
 {
     const int wanted = std::min(std::popcount(queued), kSpareWorkers);
-    for (; idle < wanted; ++idle)
-        std::thread([self] {
-            std::unique_lock held(self->lock);
-            self->Work(self, held);
-        }).detach();
+    while (idle < wanted)
+        AddWorker(self);
+}
+
+// Called with the lock held.
+void DriveAsker::Shared::AddWorker(const std::shared_ptr<Shared>& self)
+{
+    ++idle;
+    ++workers;
+    std::thread([self] {
+        std::unique_lock held(self->lock);
+        self->Work(self, held);
+        --self->workers;
+    }).detach();
 }
 
 void DriveAsker::Shared::Work(const std::shared_ptr<Shared>& self,
@@ -98,6 +111,8 @@ void DriveAsker::Shared::Work(const std::shared_ptr<Shared>& self,
         } else {
             HandOver(self, held, index, answer);
         }
+        if (queued == 0 && idle >= kSpareWorkers)
+            return;
         ++idle;
     }
 }
@@ -208,7 +223,9 @@ void DriveAsker::Shared::AwaitAnswers(const std::shared_ptr<Shared>& self,
             seen = queued;
             moved = now;
         } else if (queued != 0 && now - moved >= kWorkerCheck) {
-            SpareWorkers(self);
+            // Every worker is held by a letter (an idle one would have taken from the queue).
+            if (idle == 0)
+                AddWorker(self);
             work.notify_all();
             moved = now;
         }
@@ -238,6 +255,12 @@ void DriveAsker::AskAll(LetterReplies& replies)
     }
     s.awaited = 0;
     s.early = 0;
+}
+
+int DriveAsker::Workers() const
+{
+    std::lock_guard held(FShared->lock);
+    return FShared->workers;
 }
 
 void DriveAsker::AskAhead()

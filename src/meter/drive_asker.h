@@ -64,6 +64,9 @@ public:
     // takes these answers, so it should follow within moments (as the first scan at start does).
     void AskAhead();
 
+    // The worker threads there are now: idle ones and ones asking a letter.
+    int Workers() const;
+
 private:
     struct Shared;
     std::shared_ptr<Shared> FShared;

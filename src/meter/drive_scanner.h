@@ -40,6 +40,9 @@ public:
     // Asks the drives now, for a scan that follows within moments.
     void AskAhead() { FAsker.AskAhead(); }
 
+    // The threads asking the drives, idle or not.
+    int Workers() const { return FAsker.Workers(); }
+
     // " MB" or " GB" from the latest drive of the four kinds; kept from scan to scan, empty
     // before the first such drive ever.
     const std::string& UnitSuffix() const { return FUnitSuffix; }

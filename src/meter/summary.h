@@ -1,6 +1,7 @@
 // The notification-area tooltip: free and total space of every drive with free space.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace sw {
@@ -10,5 +11,14 @@ std::string SummaryEntry(char letter, double free, double total, char decimalSep
 
 // "FS/TS ( MB): " followed by the entries; unitSuffix is empty before any drive was seen.
 std::string TooltipText(const std::string& unitSuffix, const std::string& entries);
+
+// The tray's tooltip holds this many characters.
+inline constexpr std::size_t kTooltipLimit = 127;
+
+// `text` when it fits in `limit` characters; else cut after its last whole entry that leaves
+// room for "..." and ended with it, so no drive shows half its figures. Three dots, not the
+// ellipsis character: the tip goes to the shell as ANSI text, and they read the same in every
+// code page.
+std::string FittedTooltip(const std::string& text, std::size_t limit);
 
 }  // namespace sw

@@ -141,6 +141,9 @@ public:
     virtual void SetCursorShape(std::uintptr_t cursor) = 0;
     virtual TShiftState KeyboardShift() = 0;
     virtual bool KeyPressed(std::uint16_t virtualKey) = 0;
+    // Keys, clicks, hotkeys or posted messages are waiting for the GUI thread: they came while
+    // it was busy.
+    virtual bool InputWaiting() = 0;
     virtual TSize ScreenSize() = 0;
     // The scale, in dots per inch, that new windows are built for, and a window's own
     // (its monitor's); 96 is 100 %.

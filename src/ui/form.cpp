@@ -387,7 +387,9 @@ void TForm::Invalidate()
 
 void TForm::Repaint()
 {
-    if (FHandle == 0 || !FVisible || FShowing)
+    if (FHeld)
+        FDirty = true;
+    if (FHandle == 0 || !FVisible || FShowing || FHeld)
         return;
     PaintImage();
     CurrentBackend().Present(FHandle, FImage, FImage.BoundsRect());
@@ -398,7 +400,9 @@ void TForm::RepaintControl(TControl* control)
 {
     // A pending invalidation still repaints everything later; until then the rest of the
     // picture stays as last composed.
-    if (FShowing)
+    if (FHeld)
+        FDirty = true;
+    if (FShowing || FHeld)
         return;
     TRect client = ClientRect();
     if (FImage.Empty() || FImage.Width() != client.Width() || FImage.Height() != client.Height()) {
@@ -408,6 +412,15 @@ void TForm::RepaintControl(TControl* control)
     TRect area = FormPainter::PaintOver(*this, *control);
     if (!area.IsEmpty())
         CurrentBackend().Present(FHandle, FImage, area);
+}
+
+void TForm::HoldPaint(bool hold)
+{
+    if (hold == FHeld)
+        return;
+    FHeld = hold;
+    if (!hold && FDirty)
+        Repaint();
 }
 
 void TForm::PaintImage()
@@ -504,6 +517,7 @@ void TForm::WndMoved(TRect bounds)
 {
     Application().Guard([&] {
         bool resized = bounds.Width() != FWidth || bounds.Height() != FHeight;
+        bool moved = bounds.left != FLeft || bounds.top != FTop;
         FLeft = bounds.left;
         FTop = bounds.top;
         FWidth = bounds.Width();
@@ -512,6 +526,8 @@ void TForm::WndMoved(TRect bounds)
             Resize();
             Invalidate();
         }
+        if (moved)
+            WMMove();
     });
 }
 

@@ -84,6 +84,9 @@ public:
     const TBitmap& Image() const { return FImage; }
     // Composes into Image(); Repaint also presents it.
     void PaintImage();
+    // While held, repaints wait: a change made of many steps reaches the screen once, when the
+    // hold ends (with a repaint, if any was asked meanwhile).
+    void HoldPaint(bool hold);
 
     // The platform's notices to the application, which passes them to its main form.
     // The session is about to end: true lets it.
@@ -111,6 +114,8 @@ protected:
     virtual void WMNCHitTest(TPoint /*screen*/, int& /*result*/) { }
     // A system-wide hotkey registered for this form's Handle() was pressed.
     virtual void WMHotkey(int /*id*/) { }
+    // The user or the platform moved the window (a drag by its body, say).
+    virtual void WMMove() { }
     virtual void DoCreate();
     // After a change of scale (the form moved to a monitor of another scale): whatever the
     // form placed at run time from its design is placed again.
@@ -174,6 +179,7 @@ private:
     // Set while SetVisible runs the show handlers: it paints and presents once itself after
     // them, so their repaints would only present to a window not yet shown.
     bool FShowing = false;
+    bool FHeld = false;
     bool FDirty = false;
     TWinControl* FActiveControl = nullptr;
     TBitmap FImage;

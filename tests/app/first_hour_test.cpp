@@ -140,13 +140,13 @@ TEST_F(FirstHourTest, ThePanelOpensOnTheScreen)
     Start();
     ASSERT_EQ(Screen().Width(), 1280);
     ASSERT_EQ(Screen().Height(), 1024);
-    ASSERT_EQ(Form->Height(), 58);
+    ASSERT_EQ(Form->Height(), 80);
 
     // No room on the right: it slides out to the left, its right edge 10 pixels off.
-    Form->SetBounds(1000, 400, 282, 58);
+    Form->SetBounds(1000, 400, 282, 80);
     ClickShowRAM();
     EXPECT_EQ(Panel().BoundsRect().right, 1000 - 10);
-    EXPECT_EQ(Panel().Top(), 400 - 77);
+    EXPECT_EQ(Panel().Top(), 400 - 66);
     ClickShowRAM();
 
     // At the top and bottom edges it stays inside the screen.

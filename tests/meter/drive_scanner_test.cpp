@@ -3,7 +3,13 @@
 
 #include <algorithm>
 #include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <functional>
 #include <memory>
+#include <mutex>
+#include <string>
 #include <thread>
 
 #include "meter/drive_scanner.h"
@@ -305,6 +311,101 @@ TEST_F(ScanTest, ScansShareTheirWorkersAndAHungLetterAddsOne)
     ASSERT_EQ(Letters(), "CD");
     EXPECT_EQ(rows[1].Free, 300);
     drives.Unhang('C');
+}
+
+// The GUI thread of a test: late answers handed over wait here until the test runs them.
+class GuiQueue {
+public:
+    GuiThreadHooks Hooks(std::uint32_t& now, std::string& kept)
+    {
+        return {[this](const std::function<void()>& work) { HandOver(work); },
+                [this] { RunPending(); }, [&now] { return now; },
+                [&kept](char letter) { kept += letter; }};
+    }
+    void RunPending()
+    {
+        std::unique_lock held(FLock);
+        while (!FWork.empty()) {
+            FWork.front()();
+            FWork.pop_front();
+        }
+        FRan.notify_all();
+    }
+
+private:
+    void HandOver(const std::function<void()>& work)
+    {
+        std::unique_lock held(FLock);
+        FWork.push_back(work);
+        FRan.wait(held, [&] { return FWork.empty(); });
+    }
+    std::mutex FLock;
+    std::condition_variable FRan;
+    std::deque<std::function<void()>> FWork;
+};
+
+// A hung letter holds a scan for 300 ms of the real clock, no longer; its late answer is then
+// its fresh one for exactly ten seconds of the GUI thread's clock.
+TEST(DriveAskerTest, AHungLetterCostsAScanItsBudgetAndItsLateAnswerKeepsTenSeconds)
+{
+    auto fake = std::make_shared<FakeDrives>();
+    fake->Set('C', Drive(kDriveFixed, 100, 200));
+    fake->Set('D', Drive(kDriveFixed, 300, 400));
+    fake->Hang('C', FakeHang::AfterKind);
+    std::uint32_t now = 1000;
+    std::string kept;
+    GuiQueue gui;
+    std::vector<MeterRow> rows;
+    DriveScanner scanner(
+        fake, [&](const MeterRow& r) { rows.push_back(r); }, gui.Hooks(now, kept));
+    const auto start = std::chrono::steady_clock::now();
+    scanner.ScanDrives("MB", '.');
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_GE(took, std::chrono::milliseconds(290));
+    EXPECT_LT(took, std::chrono::milliseconds(800)) << "a hung drive holds the scan";
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_FALSE(rows[0].Responding);
+
+    fake->Unhang('C');
+    for (int i = 0; i < 5000 && kept.empty(); ++i) {
+        gui.RunPending();
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    ASSERT_EQ(kept, "C");
+    fake->Set('C', Drive(kDriveFixed, 50, 200));
+    now = 1000 + 9999;
+    rows.clear();
+    scanner.ScanDrives("MB", '.');
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].Free, 100) << "kept answer";
+    now = 1000 + 10000;
+    rows.clear();
+    scanner.ScanDrives("MB", '.');
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].Free, 50) << "asked afresh";
+}
+
+// Workers come only for letters that hold one, and go again when the letters answer.
+TEST_F(ScanTest, QuickScansOfABusyDeskKeepThePoolAtItsSize)
+{
+    for (char letter = 'B'; letter <= 'Z'; ++letter)
+        drives.Set(letter, Drive(kDriveFixed, 100, 200));
+    for (int i = 0; i < 600; ++i)
+        scanner.ScanDrives("MB", '.');
+    EXPECT_LE(scanner.Workers(), 2);
+
+    drives.Hang('E');
+    drives.Hang('K');
+    drives.Hang('T');
+    for (int i = 0; i < 20; ++i)
+        scanner.ScanDrives("MB", '.');
+    EXPECT_LE(scanner.Workers(), 3 + 2) << "one for each held letter and the spare";
+    drives.Unhang('E');
+    drives.Unhang('K');
+    drives.Unhang('T');
+    for (int i = 0; i < 5000 && scanner.Workers() > 1; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    EXPECT_EQ(scanner.Workers(), 1);
 }
 
 }  // namespace

@@ -94,6 +94,9 @@ public:
     bool AppMinimized() const { return FAppMinimized; }
     // Simulates another program taking the foreground.
     void SetForeignForeground(bool foreign) { FForeignForeground = foreign; }
+    // Input here is handled as it is given; a test says when more of it stands queued behind,
+    // as after a held key's repeats came in while the GUI thread was busy.
+    void SetInputWaiting(bool waiting) { FInputWaiting = waiting; }
     // The application window itself becomes the active one, as after a click on the taskbar
     // button or Alt+Tab: it holds the keys until the application hands them on.
     void ActivateApp();
@@ -158,6 +161,7 @@ public:
     void SetCursorShape(std::uintptr_t cursor) override { FCursor = cursor; }
     TShiftState KeyboardShift() override { return FShift; }
     bool KeyPressed(std::uint16_t virtualKey) override;
+    bool InputWaiting() override { return FInputWaiting; }
     TSize ScreenSize() override { return FScreenSize; }
     int SystemDpi() override { return FSystemDpi; }
     int WindowDpi(WindowId window) override;
@@ -212,6 +216,7 @@ private:
     TShiftState FShift = 0;
     TShiftState FButtons = 0;
     std::uint32_t FNow = 0;
+    bool FInputWaiting = false;
     std::map<int, Timer> FTimers;
     int FNextTimer = 1;
     TMenuChooser FChooser;

@@ -17,6 +17,12 @@ TShiftState Win32Backend::KeyboardShift()
 
 bool Win32Backend::KeyPressed(std::uint16_t virtualKey) { return GetKeyState(virtualKey) < 0; }
 
+// The high word names the kinds of message in the queue now.
+bool Win32Backend::InputWaiting()
+{
+    return HIWORD(GetQueueStatus(QS_INPUT | QS_HOTKEY | QS_POSTMESSAGE)) != 0;
+}
+
 TSize Win32Backend::ScreenSize()
 {
     return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};

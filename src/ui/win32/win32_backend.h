@@ -53,6 +53,7 @@ public:
     void SetCursorShape(std::uintptr_t cursor) override;
     TShiftState KeyboardShift() override;
     bool KeyPressed(std::uint16_t virtualKey) override;
+    bool InputWaiting() override;
     TSize ScreenSize() override;
     // display_scale.cpp
     int SystemDpi() override;

@@ -5,7 +5,8 @@
 # E2E_DRIVES: "letter kind size_mb used_mb"; kind is a Wine drive type (hd, cdrom, floppy,
 # network); "-" sizes make a dangling link, a drive without a medium. C: stays Wine's system
 # drive but is typed as a RAM disk, which the program skips, so no host figures show.
-E2E_DRIVES=("D hd 64 16" "E cdrom - -" "F floppy - -" "G network 32 8" "H floppy 16 4")
+# A test may set its own before sourcing this.
+[ -n "${E2E_DRIVES+x}" ] || E2E_DRIVES=("D hd 64 16" "E cdrom - -" "F floppy - -" "G network 32 8" "H floppy 16 4")
 E2E_MOUNTED=0
 
 # e2e_drives_up AREA SNAPSHOT_TOOL: mounts tmpfs drives under AREA (plain folders where mount
