@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "app/memory_host.h"
+#include "app/settings.h"
 #include "controls/tray_icon.h"
 #include "meter/drive_scanner.h"
 #include "platform/services.h"
@@ -114,20 +115,30 @@ public:
     void RefreshButtonClick(TObject* sender);
     void UnitChosen(TObject* sender);
     void OnTopChosen(TObject* sender);
+    void StartMinimizedChosen(TObject* sender);
     void TransparencyChosen(TObject* sender);
     void ModelChosen(TObject* sender);
     void TrayIconClick(TObject* sender, TMouseButton button, TShiftState shift, int x, int y);
     void TrayIconMouseMove(TObject* sender, TShiftState shift, int x, int y);
     void SetModel(int value);
     void SetTransparency(int value);
+    // Stores the unit, shows it in the menu and scans with it, also when it did not change.
+    void ChooseUnit(bool gigabytes);
+    // Stores the option, shows it in the menu and gives the window its style.
+    void ChooseOnTop(bool onTop);
+    void SetStartMinimized(bool value);
+    void SetAutoStart(bool value);
     void ApplyTransparency();
     // Marks the caption model's menu item as chosen; nothing for models outside 1..5.
     void CheckModelItem(int model);
     void RefreshMeters();
 
     // Settings and autostart.
-    void LoadSettings();
+    // Reads `fileName` into the settings and applies them, in the order the scans need.
+    void LoadSettings(const std::string& fileName);
     void SaveSettings();
+    // The settings with the window's place as it is now.
+    Settings CurrentSettings() const;
     void AutoStartChosen(TObject* sender);
     void WriteRunEntry(const std::string& name, const std::string& path, bool enable);
 
@@ -135,7 +146,7 @@ public:
     TRect HostBounds() const override { return BoundsRect(); }
     TColor HostColor() const override { return Color(); }
     bool MainAlphaBlend() const override { return AlphaBlend(); }
-    int MainTransparency() const override { return FTransparency; }
+    int MainTransparency() const override { return FSettings.transparency; }
     void MemoryWindowClosed() override;
 
     // Walks the drives and rebuilds the meter rows; unit "GB" for gigabytes, else megabytes.
@@ -144,9 +155,9 @@ public:
     // 8 pixels below the bar.
     void AddMeterRow(const sw::MeterRow& row);
 
-    int Model() const { return FModel; }
-    int Transparency() const { return FTransparency; }
-    const std::string& SizeUnit() const { return FSizeUnit; }
+    int Model() const { return FSettings.model; }
+    int Transparency() const { return FSettings.transparency; }
+    std::string SizeUnit() const { return FSettings.gigabytes ? "GB" : "MB"; }
     const std::string& UnitSuffix() const { return FScanner.UnitSuffix(); }
     // The last scan's summary of free and total space, for the tray icon's tooltip.
     const std::string& TrayHint() const { return FTrayHint; }
@@ -190,16 +201,11 @@ private:
     void ApplyMeterCaption(TGradientBar& bar, const sw::MeterRow& row);
     // How the scan's workers reach this window's thread with a late answer.
     sw::GuiThreadHooks ScanHooks();
-    bool SettingsFileExists() const;
-    bool UserSettingsFileExists() const;
-    std::string ExeSettingsFileName() const;
-    void ChooseSettingsFile();
 
     sw::PlatformServices FServices;
     sw::DriveScanner FScanner;
-    int FModel = 0;
-    int FTransparency = 0;
-    std::string FSizeUnit;
+    // The menu's check marks follow it; the window's place is read from the window itself.
+    Settings FSettings;
     std::string FTrayHint;
     std::string FSettingsFile;
     std::vector<MeterRowControls> FRows;

@@ -40,8 +40,7 @@ void TMainWindow::HandleShortcutKey(char key)
         break;
     case 'G':
     case 'g':
-        GigabytesItem->SetChecked(!GigabytesItem->Checked());
-        UnitChosen(this);
+        ChooseUnit(!FSettings.gigabytes);
         break;
     case '1':
     case '2':
@@ -49,7 +48,7 @@ void TMainWindow::HandleShortcutKey(char key)
     case '4':
     case '5':
         SetModel(key - '0');
-        ScanDrives(FSizeUnit);
+        ScanDrives(SizeUnit());
         break;
     default:
         break;
@@ -69,18 +68,28 @@ void TMainWindow::RefreshButtonKeyDown(TObject* sender, std::uint16_t& key, TShi
 
 void TMainWindow::FormKeyDown(TObject*, std::uint16_t&, TShiftState) { }
 
-void TMainWindow::RefreshButtonClick(TObject*) { ScanDrives(FSizeUnit); }
+void TMainWindow::RefreshButtonClick(TObject*) { ScanDrives(SizeUnit()); }
 
-void TMainWindow::UnitChosen(TObject* sender)
+void TMainWindow::UnitChosen(TObject*) { ChooseUnit(!FSettings.gigabytes); }
+
+void TMainWindow::ChooseUnit(bool gigabytes)
 {
-    FSizeUnit = GigabytesItem->Checked() ? "GB" : "MB";
-    RefreshButtonClick(sender);
+    FSettings.gigabytes = gigabytes;
+    GigabytesItem->SetChecked(gigabytes);
+    RefreshButtonClick(this);
 }
 
-void TMainWindow::OnTopChosen(TObject*)
+void TMainWindow::OnTopChosen(TObject*) { ChooseOnTop(!FSettings.onTop); }
+
+void TMainWindow::ChooseOnTop(bool onTop)
 {
-    SetFormStyle(OnTopItem->Checked() ? TFormStyle::fsStayOnTop : TFormStyle::fsNormal);
+    FSettings.onTop = onTop;
+    OnTopItem->SetChecked(onTop);
+    SetFormStyle(onTop ? TFormStyle::fsStayOnTop : TFormStyle::fsNormal);
 }
+
+// Saved with the settings; it acts at the next start.
+void TMainWindow::StartMinimizedChosen(TObject*) { SetStartMinimized(!FSettings.startMinimized); }
 
 void TMainWindow::TransparencyChosen(TObject* sender)
 {
@@ -96,23 +105,23 @@ void TMainWindow::ModelChosen(TObject* sender)
 
 void TMainWindow::SetModel(int value)
 {
-    FModel = value;
+    FSettings.model = value;
     CheckFirstTagged(*ModelMenu, value);
 }
 
 void TMainWindow::SetTransparency(int value)
 {
-    FTransparency = value;
+    FSettings.transparency = value;
     CheckFirstTagged(*TransparencyMenu, value);
 }
 
 void TMainWindow::ApplyTransparency()
 {
-    if (FTransparency == 0) {
+    if (FSettings.transparency == 0) {
         SetAlphaBlend(false);
     } else {
         SetAlphaBlend(true);
-        SetAlphaBlendValue(AlphaForTransparency(FTransparency));
+        SetAlphaBlendValue(AlphaForTransparency(FSettings.transparency));
     }
     if (MemoryWindowEverOpened && MemoryPanel != nullptr)
         MemoryPanel->SyncTransparency();
@@ -124,7 +133,7 @@ void TMainWindow::CheckModelItem(int model)
         ModelItems[model - 1]->SetChecked(true);
 }
 
-void TMainWindow::RefreshMeters() { ScanDrives(FSizeUnit); }
+void TMainWindow::RefreshMeters() { ScanDrives(SizeUnit()); }
 
 void TMainWindow::WMHotkey(int id)
 {

@@ -113,12 +113,12 @@ TGradientBar* TMainWindow::NewRowBar(const sw::MeterRow& row)
 void TMainWindow::ApplyMeterCaption(TGradientBar& bar, const sw::MeterRow& row)
 {
     const char separator = FServices.locale->DecimalSeparator();
-    const sw::MeterDisplay general = sw::ModelCaption(row, FModel, separator);
+    const sw::MeterDisplay general = sw::ModelCaption(row, FSettings.model, separator);
     if (general.position) {
         bar.SetPosition(*general.position);
         if (general.caption)
             bar.SetCaption(*general.caption);
-        CheckModelItem(FModel);
+        CheckModelItem(FSettings.model);
     }
     if (const auto special = sw::SpecialCaption(row, separator)) {
         bar.SetCaption(*special->caption);
