@@ -8,6 +8,7 @@ namespace {
 
 constexpr int kSize = 32;
 constexpr TColor kRing = 0xFAE5CF;
+constexpr TColor kWarningRed = 0x0000E0;
 
 // `from` at step 0 to `to` at step `steps`, channel by channel.
 TColor Mix(TColor from, TColor to, int step, int steps)
@@ -48,5 +49,26 @@ TBitmap SpacewellIconPicture()
     Bar(image, 5, 0x008000, 0x00C000, true);
     Bar(image, 13, 0x0000FF, 0x00FFFF, false);
     Bar(image, 21, 0x800080, 0xFF00FF, false);
+    return image;
+}
+
+TBitmap SpacewellWarningIconPicture()
+{
+    TBitmap image = SpacewellIconPicture();
+    // A disc of radius 7.5 around (23.5, 23.5), ringed in white so it stands apart from the bars.
+    for (int y = 15; y < kSize; ++y)
+        for (int x = 15; x < kSize; ++x) {
+            const double dx = x - 23.5;
+            const double dy = y - 23.5;
+            const double distance2 = dx * dx + dy * dy;
+            if (distance2 <= 7.5 * 7.5)
+                image.SetPixel(x, y, kWarningRed);
+            else if (distance2 <= 8.5 * 8.5)
+                image.SetPixel(x, y, clWhite);
+        }
+    TCanvas& canvas = image.Canvas();
+    canvas.Brush = TBrush{clWhite, TBrushStyle::bsSolid};
+    canvas.FillRect({22, 18, 25, 26});
+    canvas.FillRect({22, 27, 25, 30});
     return image;
 }

@@ -6,3 +6,6 @@
 
 // 32 × 32, fully opaque.
 TBitmap SpacewellIconPicture();
+// The same with a red disc and a white exclamation mark in its lower right quarter: the tray
+// shows it while a drive is nearly full.
+TBitmap SpacewellWarningIconPicture();

@@ -18,6 +18,7 @@
 #include "app/settings.h"
 #include "controls/tray_icon.h"
 #include "meter/drive_scanner.h"
+#include "meter/low_space.h"
 #include "platform/services.h"
 
 class TImageList;
@@ -57,6 +58,7 @@ public:
     TMenuItem* ModelItems[kModelItemCount] = {};
     TMenuItem* AutoStartItem = nullptr;
     TMenuItem* StartMinimizedItem = nullptr;
+    TMenuItem* WarnWhenLowItem = nullptr;
     TMenuItem* ShowItem = nullptr;
     TMenuItem* ExitItem = nullptr;
 
@@ -116,6 +118,7 @@ public:
     void UnitChosen(TObject* sender);
     void OnTopChosen(TObject* sender);
     void StartMinimizedChosen(TObject* sender);
+    void WarnWhenLowChosen(TObject* sender);
     void TransparencyChosen(TObject* sender);
     void ModelChosen(TObject* sender);
     void TrayIconClick(TObject* sender, TMouseButton button, TShiftState shift, int x, int y);
@@ -128,6 +131,9 @@ public:
     void ChooseOnTop(bool onTop);
     void SetStartMinimized(bool value);
     void SetAutoStart(bool value);
+    // Off: every bar in its kind's colours, the plain tray icon, no balloon, and drives already
+    // warned of are forgotten.
+    void SetWarnWhenLow(bool value);
     void ApplyTransparency();
     // Marks the caption model's menu item as chosen; nothing for models outside 1..5.
     void CheckModelItem(int model);
@@ -172,6 +178,13 @@ public:
     // The rows of the latest scan, in the order they were made.
     const std::vector<MeterRowControls>& MeterRows() const { return FRows; }
 
+    // Nearly full drives (main_warning.cpp): whether this row's bar takes the warning ramp.
+    bool ShowsLowSpace(const sw::MeterRow& row) const;
+    // Whether the tray shows the warning picture.
+    bool WarningIconShown() const { return FWarningIconShown; }
+    // Opens the drive's root folder in the file manager; nothing for a drive without a medium.
+    void OpenDrive(const sw::MeterRow& row);
+
 protected:
     void WMHotkey(int id) override;
 
@@ -201,6 +214,9 @@ private:
     void ApplyMeterCaption(TGradientBar& bar, const sw::MeterRow& row);
     // How the scan's workers reach this window's thread with a late answer.
     sw::GuiThreadHooks ScanHooks();
+    // After a scan: the tray's picture, and one balloon for the drives that became low.
+    void WarnOfLowSpace();
+    void ShowWarningIcon(bool show);
 
     sw::PlatformServices FServices;
     sw::DriveScanner FScanner;
@@ -209,5 +225,9 @@ private:
     std::string FTrayHint;
     std::string FSettingsFile;
     std::vector<MeterRowControls> FRows;
+    // The latest scan's row requests, for the low-space watch.
+    std::vector<sw::MeterRow> FScannedRows;
+    sw::LowSpaceWatch FLowSpace;
+    bool FWarningIconShown = false;
     bool FMemoryWindowOpen = false;
 };

@@ -56,6 +56,9 @@ void TMainWindow::CreateTrayMenu()
     // Saved with the settings; it acts at the next start.
     StartMinimizedItem = NewItem(root, "StartMinimizedItem", "Start Minimized");
     StartMinimizedItem->OnClick = [this](TObject* s) { StartMinimizedChosen(s); };
+    WarnWhenLowItem = NewItem(root, "WarnWhenLowItem", "Warn When Low");
+    WarnWhenLowItem->SetChecked(true);
+    WarnWhenLowItem->OnClick = [this](TObject* s) { WarnWhenLowChosen(s); };
     NewItem(root, "Separator1", "-");
 
     ShowItem = NewItem(root, "ShowItem", "Show Tully");

@@ -4,6 +4,7 @@
 #include "app/main_form.h"
 
 #include "app/bold_font.h"
+#include "app/palette.h"
 #include "controls/progress_bar.h"
 #include "controls/tray_icon.h"
 #include "controls/border.h"
@@ -35,8 +36,10 @@ sw::GuiThreadHooks TMainWindow::ScanHooks()
 void TMainWindow::ScanDrives(const std::string& unit)
 {
     RemoveMeterRows();
+    FScannedRows.clear();
     FTrayHint = FScanner.ScanDrives(unit, FServices.locale->DecimalSeparator());
     TrayIcon->SetHint(FTrayHint);
+    WarnOfLowSpace();
 }
 
 // Rows of an earlier scan would pile up beneath the new ones, each bar keeping its own image.
@@ -57,12 +60,14 @@ void TMainWindow::AddMeterRow(const sw::MeterRow& row)
     TLabel* label = NewRowLabel(row);
     TGradientBar* bar = NewRowBar(row);
     FRows.push_back({label, bar});
+    FScannedRows.push_back(row);
 
     // The order of these settings decides when the bar rebuilds its picture.
     ApplyMeterCaption(*bar, row);
     bar->SetShowHint(true);
-    bar->SetStartColor(row.StartColor);
-    bar->SetEndColor(row.EndColor);
+    const bool low = ShowsLowSpace(row);
+    bar->SetStartColor(low ? palette::kWarningStart : row.StartColor);
+    bar->SetEndColor(low ? palette::kWarningEnd : row.EndColor);
     bar->SetSolid(true);
     bar->SetTextOption(TBarTextOption::toCaption);
     bar->SetVisible(true);
@@ -86,6 +91,7 @@ TLabel* TMainWindow::NewRowLabel(const sw::MeterRow& row)
     label->SetFont(Bolded(label->Font()));
     label->SetHint(sw::LetterHint(row));
     label->SetShowHint(true);
+    label->OnDblClick = [this, row](TObject*) { OpenDrive(row); };
     return label;
 }
 
@@ -105,6 +111,7 @@ TGradientBar* TMainWindow::NewRowBar(const sw::MeterRow& row)
     bar->SetParentColor(false);
     bar->SetBorderStyle(TFormBorderStyle::bsNone);
     bar->SetShowHint(false);
+    bar->OnDblClick = [this, row](TObject*) { OpenDrive(row); };
     return bar;
 }
 

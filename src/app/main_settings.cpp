@@ -36,6 +36,9 @@ void TMainWindow::LoadSettings(const std::string& fileName)
 {
     const std::unique_ptr<sw::IProfile> file = FServices.profiles->Open(fileName);
     const Settings read = ReadSettings(*file, CurrentSettings());
+    // Before the first scan, which may already find a drive low.
+    FSettings.lowSpacePercent = read.lowSpacePercent;
+    SetWarnWhenLow(read.warnWhenLow);
     SetTop(read.top);
     SetLeft(read.left);
     SetModel(read.model);

@@ -87,6 +87,9 @@ Settings ReadSettings(sw::IProfile& file, const Settings& current)
     read.onTop = sw::ReadProfileBool(file, kOptions, "OnTop", current.onTop);
     read.startMinimized = sw::ReadProfileBool(file, kOptions, "Minimized", current.startMinimized);
     read.autoStart = sw::ReadProfileBool(file, kOptions, "AutoStart", current.autoStart);
+    read.warnWhenLow = sw::ReadProfileBool(file, kOptions, "WarnWhenLow", current.warnWhenLow);
+    read.lowSpacePercent = sw::LowSpacePercentOrDefault(
+        sw::ReadProfileInteger(file, kOptions, "LowSpacePercent", current.lowSpacePercent));
     return read;
 }
 
@@ -100,6 +103,7 @@ void WriteSettings(sw::IProfile& file, const Settings& settings)
     sw::WriteProfileBool(file, kOptions, "OnTop", settings.onTop);
     sw::WriteProfileBool(file, kOptions, "Minimized", settings.startMinimized);
     sw::WriteProfileBool(file, kOptions, "AutoStart", settings.autoStart);
+    sw::WriteProfileBool(file, kOptions, "WarnWhenLow", settings.warnWhenLow);
 }
 
 void SaveSettingsFile(sw::IProfileFiles& profiles, sw::IPaths& paths,

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "meter/low_space.h"
 #include "platform/paths.h"
 #include "platform/profile.h"
 
@@ -22,6 +23,10 @@ struct Settings {
     bool startMinimized = false;
     // The program's own record of the Run value; the registry is never read back.
     bool autoStart = false;
+    // Nearly full drives shown in red, with a tray balloon; below this share free, in percent,
+    // a drive is nearly full (read from the file only: no menu item sets it).
+    bool warnWhenLow = true;
+    int lowSpacePercent = sw::kDefaultLowSpacePercent;
 
     friend bool operator==(const Settings&, const Settings&) = default;
 };
@@ -37,8 +42,8 @@ std::string SettingsFileToRead(sw::IPaths& paths, const std::string& settingsFil
 // Each value as the file gives it; a missing or unreadable one keeps its value in `current`.
 Settings ReadSettings(sw::IProfile& file, const Settings& current);
 
-// Every value in the file's order; stops at the first that cannot be written, raising the ini
-// error.
+// Every value in the file's order but the threshold, which only a hand-edited file sets; stops at
+// the first that cannot be written, raising the ini error.
 void WriteSettings(sw::IProfile& file, const Settings& settings);
 
 // Writes `settings` to `settingsFile`, making the user's folder first when the file lies there;

@@ -50,7 +50,7 @@ TEST_F(SettingsTest, FirstCloseWritesTheDefaultsAndEveryChangeSurvivesARestart)
     Headless().TypeChar('q');
     EXPECT_EQ(Platform.profiles->Text(kIni),
               "[SETTINGS]\nLeft=523\nTop=288\n[OPTIONS]\nModel=2\nTransparency=30\nGB=0\n"
-              "OnTop=0\nMinimized=0\nAutoStart=0\n");
+              "OnTop=0\nMinimized=0\nAutoStart=0\nWarnWhenLow=1\n");
 
     Application().Reset();
     UseHeadlessBackend();
@@ -234,7 +234,7 @@ TEST(SettingsValueTest, ReadKeepsWhatTheFileLacksAndWriteKeepsTheFilesOrder)
     WriteSettings(*profiles.Open("new.ini"), read);
     EXPECT_EQ(profiles.Text("new.ini"),
               "[SETTINGS]\nLeft=-7\nTop=288\n[OPTIONS]\nModel=3\n"
-              "Transparency=30\nGB=1\nOnTop=1\nMinimized=0\nAutoStart=0\n");
+              "Transparency=30\nGB=1\nOnTop=1\nMinimized=0\nAutoStart=0\nWarnWhenLow=1\n");
 
     sw::FakePaths paths;
     paths.Executable = kFolder + "\\spacewell.exe";
