@@ -6,8 +6,9 @@
 // The class is split by job: main_form.cpp (design), main_menu.cpp (tray menu and pictures),
 // main_lifecycle.cpp (creation, close, hide and show), main_reactions.cpp (keys, hotkey, tray
 // clicks, menu handlers), main_rows.cpp (scan and meter rows), main_settings.cpp (settings file
-// and autostart), main_desk.cpp (monitors and drives that change) and memory_slide.cpp (the
-// ">>" button). It is the memory window's host.
+// and autostart), main_warning.cpp (nearly full drives, and opening a drive), main_desk.cpp
+// (monitors and drives that change) and memory_slide.cpp (the ">>" button). It is the memory
+// window's host.
 #pragma once
 
 #include <cstdint>

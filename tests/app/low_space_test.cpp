@@ -19,7 +19,9 @@ protected:
         std::vector<std::string> shown;
         for (const sw::NotifyIconCall& call : Platform.notifyArea->Calls)
             if ((call.data.uFlags & sw::kNifInfo) != 0 && !call.data.szInfo.empty())
-                shown.push_back(call.data.szInfoTitle + ": " + call.data.szInfo);
+                shown.push_back(
+                    call.data.szInfoTitle + ": " + call.data.szInfo +
+                    (call.data.dwInfoFlags == sw::kNiifWarning ? "" : " (not a warning)"));
         return shown;
     }
     // The first ramp column of the bar in `slot`.
