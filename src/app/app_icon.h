@@ -6,3 +6,6 @@
 
 // `size` × `size` (32 by design; 16 to 32 in the tray as the scale asks), fully opaque.
 TBitmap SpacewellIconPicture(int size = 32);
+// The same with a red disc and a white exclamation mark in its lower right quarter: the tray
+// shows it while a drive is nearly full.
+TBitmap SpacewellWarningIconPicture(int size = 32);

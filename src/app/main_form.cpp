@@ -54,7 +54,7 @@ TMainWindow::TMainWindow(TComponent* owner, sw::PlatformServices services)
 void TMainWindow::ChangeScale(int m, int d)
 {
     TBodyDragForm::ChangeScale(m, d);
-    TrayIcon->Icon().SetImage(SpacewellIconPicture(Scaled(kTrayIconSize)), clNone);
+    TrayIcon->Icon().SetImage(TrayPicture(), clNone);
 }
 
 void TMainWindow::CreateTitleBand()

@@ -6,8 +6,9 @@
 // The class is split by job: main_form.cpp (design), main_menu.cpp (tray menu and pictures),
 // main_lifecycle.cpp (creation, close, hide and show), main_reactions.cpp (keys, hotkey, tray
 // clicks, menu handlers), main_rows.cpp (scan and meter rows), main_settings.cpp (settings file
-// and autostart), main_desk.cpp (monitors and drives that change) and memory_slide.cpp (the
-// ">>" button). It is the memory window's host.
+// and autostart), main_warning.cpp (nearly full drives, and opening a drive), main_desk.cpp
+// (monitors and drives that change) and memory_slide.cpp (the ">>" button). It is the memory
+// window's host.
 #pragma once
 
 #include <cstdint>
@@ -15,8 +16,10 @@
 #include <vector>
 
 #include "app/memory_host.h"
+#include "app/settings.h"
 #include "controls/tray_icon.h"
 #include "meter/drive_scanner.h"
+#include "meter/low_space.h"
 #include "platform/services.h"
 
 class TImageList;
@@ -56,6 +59,7 @@ public:
     TMenuItem* ModelItems[kModelItemCount] = {};
     TMenuItem* AutoStartItem = nullptr;
     TMenuItem* StartMinimizedItem = nullptr;
+    TMenuItem* WarnWhenLowItem = nullptr;
     TMenuItem* ShowItem = nullptr;
     TMenuItem* ExitItem = nullptr;
 
@@ -121,12 +125,23 @@ public:
     void RefreshButtonClick(TObject* sender);
     void UnitChosen(TObject* sender);
     void OnTopChosen(TObject* sender);
+    void StartMinimizedChosen(TObject* sender);
+    void WarnWhenLowChosen(TObject* sender);
     void TransparencyChosen(TObject* sender);
     void ModelChosen(TObject* sender);
     void TrayIconClick(TObject* sender, TMouseButton button, TShiftState shift, int x, int y);
     void TrayIconMouseMove(TObject* sender, TShiftState shift, int x, int y);
     void SetModel(int value);
     void SetTransparency(int value);
+    // Stores the unit, shows it in the menu and scans with it, also when it did not change.
+    void ChooseUnit(bool gigabytes);
+    // Stores the option, shows it in the menu and gives the window its style.
+    void ChooseOnTop(bool onTop);
+    void SetStartMinimized(bool value);
+    void SetAutoStart(bool value);
+    // Off: every bar in its kind's colours, the plain tray icon, no balloon, and drives already
+    // warned of are forgotten.
+    void SetWarnWhenLow(bool value);
     void ApplyTransparency();
     // Marks the caption model's menu item as chosen; nothing for models outside 1..5.
     void CheckModelItem(int model);
@@ -135,8 +150,11 @@ public:
     void RefreshMeters();
 
     // Settings and autostart.
-    void LoadSettings();
+    // Reads `fileName` into the settings and applies them, in the order the scans need.
+    void LoadSettings(const std::string& fileName);
     void SaveSettings();
+    // The settings with the window's place as it is now.
+    Settings CurrentSettings() const;
     void AutoStartChosen(TObject* sender);
     void WriteRunEntry(const std::string& name, const std::string& path, bool enable);
 
@@ -144,7 +162,7 @@ public:
     TRect HostBounds() const override { return BoundsRect(); }
     TColor HostColor() const override { return Color(); }
     bool MainAlphaBlend() const override { return AlphaBlend(); }
-    int MainTransparency() const override { return FTransparency; }
+    int MainTransparency() const override { return FSettings.transparency; }
     void MemoryWindowClosed() override;
     void MemoryWindowMoved() override { KeepMemoryPanelOffset(); }
 
@@ -154,9 +172,9 @@ public:
     // window 8 pixels below the last row's bar.
     void AddMeterRow(const sw::MeterRow& row);
 
-    int Model() const { return FModel; }
-    int Transparency() const { return FTransparency; }
-    const std::string& SizeUnit() const { return FSizeUnit; }
+    int Model() const { return FSettings.model; }
+    int Transparency() const { return FSettings.transparency; }
+    std::string SizeUnit() const { return FSettings.gigabytes ? "GB" : "MB"; }
     const std::string& UnitSuffix() const { return FScanner.UnitSuffix(); }
     // The last scan's summary of free and total space, for the tray icon's tooltip.
     const std::string& TrayHint() const { return FTrayHint; }
@@ -173,6 +191,12 @@ public:
 
     // The open memory window keeps its side and offset as this window moves.
     void MemoryPanelFollows();
+    // Nearly full drives (main_warning.cpp): whether this row's bar takes the warning ramp.
+    bool ShowsLowSpace(const sw::MeterRow& row) const;
+    // Whether the tray shows the warning picture.
+    bool WarningIconShown() const { return FWarningIconShown; }
+    // Opens the drive's root folder in the file manager; nothing for a drive without a medium.
+    void OpenDrive(const sw::MeterRow& row);
 
 protected:
     void WMHotkey(int id) override;
@@ -211,16 +235,16 @@ private:
     void ApplyMeterCaption(TGradientBar& bar, const sw::MeterRow& row);
     // How the scan's workers reach this window's thread with a late answer.
     sw::GuiThreadHooks ScanHooks();
-    bool SettingsFileExists() const;
-    bool UserSettingsFileExists() const;
-    std::string ExeSettingsFileName() const;
-    void ChooseSettingsFile();
+    // After a scan: the tray's picture, and one balloon for the drives that became low.
+    void WarnOfLowSpace();
+    void ShowWarningIcon(bool show);
+    // The tray's picture at the small-icon size of the scale, warning or not.
+    TBitmap TrayPicture() const;
 
     sw::PlatformServices FServices;
     sw::DriveScanner FScanner;
-    int FModel = 0;
-    int FTransparency = 0;
-    std::string FSizeUnit;
+    // The menu's check marks follow it; the window's place is read from the window itself.
+    Settings FSettings;
     std::string FTrayHint;
     std::string FSettingsFile;
     std::vector<MeterRowControls> FRows;
@@ -229,6 +253,10 @@ private:
     // Runs once the input that came during a scan has been handled (timers come last).
     TTimer* FRefreshSettle = nullptr;
     bool FRefreshPending = false;
+    // The latest scan's row requests, for the low-space watch.
+    std::vector<sw::MeterRow> FScannedRows;
+    sw::LowSpaceWatch FLowSpace;
+    bool FWarningIconShown = false;
     bool FMemoryWindowOpen = false;
     // The open memory window's top-left corner less this window's (screen pixels).
     TPoint FMemoryPanelOffset;

@@ -8,22 +8,21 @@
 #include "controls/tray_icon.h"
 #include "ui/application.h"
 #include "ui/label.h"
-#include "ui/menus.h"
 
 void TMainWindow::FormCreate(TObject* /*sender*/)
 {
     TitleLabel->SetHeight(Scaled(17));
-    ChooseSettingsFile();
-    if (SettingsFileExists()) {
-        LoadSettings();
+    FSettingsFile = SettingsFileFor(*FServices.paths);
+    if (const std::string file = SettingsFileToRead(*FServices.paths, FSettingsFile);
+        !file.empty()) {
+        LoadSettings(file);
         // A place saved on a monitor that is gone would leave the window out of reach.
         KeepOnScreen();
     } else {
-        FSizeUnit = "MB";
         SetModel(2);
         // Checked in the menu only: the window keeps its designed alpha until one is chosen.
         SetTransparency(kDefaultTransparency);
-        ScanDrives(FSizeUnit);
+        ScanDrives(SizeUnit());
     }
     FitOnWorkArea();
     ApplyStartMinimized();
@@ -37,8 +36,8 @@ void TMainWindow::FormCreate(TObject* /*sender*/)
 // it the taskbar back restores the application, so the window shows when the loop starts.
 void TMainWindow::ApplyStartMinimized()
 {
-    WindowShown = !StartMinimizedItem->Checked();
-    if (StartMinimizedItem->Checked())
+    WindowShown = !FSettings.startMinimized;
+    if (FSettings.startMinimized)
         TrayIcon->SetVisibility(kTrayOnly);
     else
         TrayIcon->SetVisibility(kTrayOnly | TrayVisibilities({tvVisibleTaskBar}));

@@ -1,5 +1,6 @@
 // The tray icon's pop-up menu and the image list its pictures come from. Items are made top to
-// bottom; the transparency and model items are auto-check radio items, one group per submenu.
+// bottom; the transparency and model items are radio items, one group per submenu. No item
+// checks itself: each handler changes the settings, and the check marks follow them.
 #include "app/main_form.h"
 
 #include <string>
@@ -22,10 +23,8 @@ void TMainWindow::CreateTrayMenu()
     TMenuItem* root = TrayMenu->Items();
 
     OnTopItem = NewItem(root, "OnTopItem", "Always On Top");
-    OnTopItem->SetAutoCheck(true);
     OnTopItem->OnClick = [this](TObject* s) { OnTopChosen(s); };
     GigabytesItem = NewItem(root, "GigabytesItem", "GB");
-    GigabytesItem->SetAutoCheck(true);
     GigabytesItem->OnClick = [this](TObject* s) { UnitChosen(s); };
 
     TransparencyMenu = NewItem(root, "TransparencyMenu", "Transparency");
@@ -51,12 +50,15 @@ void TMainWindow::CreateTrayMenu()
     ModelItems[1]->SetChecked(true);
     NewItem(root, "Separator2", "-");
 
-    // Not auto-check: its handler moves the check only once the registry agreed.
+    // Its handler moves the check only once the registry agreed.
     AutoStartItem = NewItem(root, "AutoStartItem", "AutoStart");
     AutoStartItem->OnClick = [this](TObject* s) { AutoStartChosen(s); };
     // Saved with the settings; it acts at the next start.
     StartMinimizedItem = NewItem(root, "StartMinimizedItem", "Start Minimized");
-    StartMinimizedItem->SetAutoCheck(true);
+    StartMinimizedItem->OnClick = [this](TObject* s) { StartMinimizedChosen(s); };
+    WarnWhenLowItem = NewItem(root, "WarnWhenLowItem", "Warn When Low");
+    WarnWhenLowItem->SetChecked(true);
+    WarnWhenLowItem->OnClick = [this](TObject* s) { WarnWhenLowChosen(s); };
     NewItem(root, "Separator1", "-");
 
     ShowItem = NewItem(root, "ShowItem", "Show Tully");
@@ -81,7 +83,6 @@ TMenuItem* TMainWindow::NewRadioItem(TMenuItem* parent, const char* name, const 
                                      int tag, TNotifyEvent onClick)
 {
     TMenuItem* item = NewItem(parent, name, caption, tag);
-    item->SetAutoCheck(true);
     item->SetRadioItem(true);
     item->OnClick = std::move(onClick);
     return item;

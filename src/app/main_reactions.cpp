@@ -43,8 +43,7 @@ void TMainWindow::HandleShortcutKey(char key)
         break;
     case 'G':
     case 'g':
-        GigabytesItem->SetChecked(!GigabytesItem->Checked());
-        UnitChosen(this);
+        ChooseUnit(!FSettings.gigabytes);
         break;
     case '1':
     case '2':
@@ -52,7 +51,7 @@ void TMainWindow::HandleShortcutKey(char key)
     case '4':
     case '5':
         SetModel(key - '0');
-        ScanDrives(FSizeUnit);
+        ScanDrives(SizeUnit());
         break;
     default:
         break;
@@ -74,17 +73,27 @@ void TMainWindow::FormKeyDown(TObject*, std::uint16_t&, TShiftState) { }
 
 void TMainWindow::RefreshButtonClick(TObject*) { RefreshMeters(); }
 
-void TMainWindow::UnitChosen(TObject*)
+void TMainWindow::UnitChosen(TObject*) { ChooseUnit(!FSettings.gigabytes); }
+
+void TMainWindow::ChooseUnit(bool gigabytes)
 {
-    FSizeUnit = GigabytesItem->Checked() ? "GB" : "MB";
+    FSettings.gigabytes = gigabytes;
+    GigabytesItem->SetChecked(gigabytes);
     // At once, not folded: the rows must say the unit the check mark does.
-    ScanDrives(FSizeUnit);
+    ScanDrives(SizeUnit());
 }
 
-void TMainWindow::OnTopChosen(TObject*)
+void TMainWindow::OnTopChosen(TObject*) { ChooseOnTop(!FSettings.onTop); }
+
+void TMainWindow::ChooseOnTop(bool onTop)
 {
-    SetFormStyle(OnTopItem->Checked() ? TFormStyle::fsStayOnTop : TFormStyle::fsNormal);
+    FSettings.onTop = onTop;
+    OnTopItem->SetChecked(onTop);
+    SetFormStyle(onTop ? TFormStyle::fsStayOnTop : TFormStyle::fsNormal);
 }
+
+// Saved with the settings; it acts at the next start.
+void TMainWindow::StartMinimizedChosen(TObject*) { SetStartMinimized(!FSettings.startMinimized); }
 
 void TMainWindow::TransparencyChosen(TObject* sender)
 {
@@ -100,23 +109,23 @@ void TMainWindow::ModelChosen(TObject* sender)
 
 void TMainWindow::SetModel(int value)
 {
-    FModel = value;
+    FSettings.model = value;
     CheckFirstTagged(*ModelMenu, value);
 }
 
 void TMainWindow::SetTransparency(int value)
 {
-    FTransparency = value;
+    FSettings.transparency = value;
     CheckFirstTagged(*TransparencyMenu, value);
 }
 
 void TMainWindow::ApplyTransparency()
 {
-    if (FTransparency == 0) {
+    if (FSettings.transparency == 0) {
         SetAlphaBlend(false);
     } else {
         SetAlphaBlend(true);
-        SetAlphaBlendValue(AlphaForTransparency(FTransparency));
+        SetAlphaBlendValue(AlphaForTransparency(FSettings.transparency));
     }
     if (MemoryWindowEverOpened && MemoryPanel != nullptr)
         MemoryPanel->SyncTransparency();
@@ -140,7 +149,7 @@ void TMainWindow::RefreshMeters()
 // Input that came during the scan is handled before the timer: refreshes it asks for wait.
 void TMainWindow::ScanAndSettle()
 {
-    ScanDrives(FSizeUnit);
+    ScanDrives(SizeUnit());
     if (!CurrentBackend().InputWaiting())
         return;
     if (FRefreshSettle == nullptr) {

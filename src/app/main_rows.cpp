@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "app/bold_font.h"
+#include "app/palette.h"
 #include "controls/progress_bar.h"
 #include "controls/push_button.h"
 #include "controls/tray_icon.h"
@@ -56,8 +57,10 @@ void TMainWindow::ScanDrives(const std::string& unit)
     const PaintHold hold(*this);
     FRowsHeight = 0;
     RemoveMeterRows();
+    FScannedRows.clear();
     FTrayHint = FScanner.ScanDrives(unit, FServices.locale->DecimalSeparator());
     TrayIcon->SetHint(sw::FittedTooltip(FTrayHint, sw::kTooltipLimit));
+    WarnOfLowSpace();
     if (FRowsHeight > 0)
         ApplyRowsHeight();
 }
@@ -91,12 +94,14 @@ void TMainWindow::AddMeterRow(const sw::MeterRow& row)
     TLabel* label = NewRowLabel(row);
     TGradientBar* bar = NewRowBar(row);
     FRows.push_back({label, bar});
+    FScannedRows.push_back(row);
 
     // The order of these settings decides when the bar rebuilds its picture.
     ApplyMeterCaption(*bar, row);
     bar->SetShowHint(true);
-    bar->SetStartColor(row.StartColor);
-    bar->SetEndColor(row.EndColor);
+    const bool low = ShowsLowSpace(row);
+    bar->SetStartColor(low ? palette::kWarningStart : row.StartColor);
+    bar->SetEndColor(low ? palette::kWarningEnd : row.EndColor);
     bar->SetSolid(true);
     bar->SetTextOption(TBarTextOption::toCaption);
     bar->SetVisible(true);
@@ -118,6 +123,7 @@ TLabel* TMainWindow::NewRowLabel(const sw::MeterRow& row)
     label->SetFont(Bolded(label->Font()));
     label->SetHint(sw::LetterHint(row));
     label->SetShowHint(true);
+    label->OnDblClick = [this, row](TObject*) { OpenDrive(row); };
     return label;
 }
 
@@ -137,6 +143,7 @@ TGradientBar* TMainWindow::NewRowBar(const sw::MeterRow& row)
     bar->SetParentColor(false);
     bar->SetBorderStyle(TFormBorderStyle::bsNone);
     bar->SetShowHint(false);
+    bar->OnDblClick = [this, row](TObject*) { OpenDrive(row); };
     return bar;
 }
 
@@ -145,12 +152,12 @@ TGradientBar* TMainWindow::NewRowBar(const sw::MeterRow& row)
 void TMainWindow::ApplyMeterCaption(TGradientBar& bar, const sw::MeterRow& row)
 {
     const char separator = FServices.locale->DecimalSeparator();
-    const sw::MeterDisplay general = sw::ModelCaption(row, FModel, separator);
+    const sw::MeterDisplay general = sw::ModelCaption(row, FSettings.model, separator);
     if (general.position) {
         bar.SetPosition(*general.position);
         if (general.caption)
             bar.SetCaption(*general.caption);
-        CheckModelItem(FModel);
+        CheckModelItem(FSettings.model);
     }
     if (const auto special = sw::SpecialCaption(row, separator)) {
         bar.SetCaption(*special->caption);

@@ -73,6 +73,21 @@ std::string ReplaceLineBreaks(const std::string& text)
     return result;
 }
 
+// The shell numbers a balloon's icons in another order than the kinds are listed.
+std::uint32_t InfoFlags(TBalloonType kind)
+{
+    switch (kind) {
+    case TBalloonType::btInfo:
+        return sw::kNiifInfo;
+    case TBalloonType::btWarning:
+        return sw::kNiifWarning;
+    case TBalloonType::btError:
+        return sw::kNiifError;
+    default:
+        return sw::kNiifNone;
+    }
+}
+
 }  // namespace
 
 TTrayIcon::TTrayIcon(TComponent* owner, std::shared_ptr<sw::INotifyArea> area)
@@ -332,7 +347,7 @@ void TTrayIcon::BalloonHint(const std::string& title, const std::string& text, T
     balloon.uFlags = sw::kNifInfo;
     balloon.szInfoTitle = title.substr(0, 63);
     balloon.szInfo = text.substr(0, 255);
-    balloon.dwInfoFlags = static_cast<std::uint32_t>(kind);
+    balloon.dwInfoFlags = InfoFlags(kind);
     balloon.uTimeout = timeoutMs;
     FWindow->NotifyIcon(sw::kNimModify, balloon);
     FWindow->SetTimer(kBalloonTimer, timeoutMs);

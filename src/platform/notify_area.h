@@ -24,6 +24,11 @@ inline constexpr unsigned kNifMessage = 0x1;
 inline constexpr unsigned kNifIcon = 0x2;
 inline constexpr unsigned kNifTip = 0x4;
 inline constexpr unsigned kNifInfo = 0x10;
+// A balloon's icon (dwInfoFlags), Win32 numbering.
+inline constexpr std::uint32_t kNiifNone = 0;
+inline constexpr std::uint32_t kNiifInfo = 1;
+inline constexpr std::uint32_t kNiifWarning = 2;
+inline constexpr std::uint32_t kNiifError = 3;
 
 // Window messages the hidden window deals with, Win32 numbering.
 inline constexpr unsigned kWmNull = 0x0000;

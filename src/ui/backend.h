@@ -42,6 +42,8 @@ public:
     virtual void WndMouseHover(TPoint client) = 0;
     virtual void WndMouseUp(TMouseButton button, TShiftState shift, TPoint client) = 0;
     virtual void WndMouseLeave() = 0;
+    // A left double click on client area that the hit test gave to the frame: no drag follows.
+    virtual void WndBodyDoubleClick(TPoint client) = 0;
     virtual void WndKeyDown(std::uint16_t key, TShiftState shift) = 0;
     virtual void WndKeyUp(std::uint16_t key, TShiftState shift) = 0;
     virtual void WndChar(char key) = 0;

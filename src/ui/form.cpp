@@ -493,6 +493,11 @@ void TForm::WndMouseLeave()
     Application().Guard([&] { FInput->MouseLeave(); });
 }
 
+void TForm::WndBodyDoubleClick(TPoint client)
+{
+    Application().Guard([&] { FInput->BodyDoubleClick(client); });
+}
+
 void TForm::WndKeyDown(std::uint16_t key, TShiftState shift)
 {
     Application().Guard([&] { FInput->KeyDown(key, shift); });

@@ -145,6 +145,7 @@ private:
     void WndMouseHover(TPoint client) override;
     void WndMouseUp(TMouseButton button, TShiftState shift, TPoint client) override;
     void WndMouseLeave() override;
+    void WndBodyDoubleClick(TPoint client) override;
     void WndKeyDown(std::uint16_t key, TShiftState shift) override;
     void WndKeyUp(std::uint16_t key, TShiftState shift) override;
     void WndChar(char key) override;

@@ -119,6 +119,14 @@ void FormInput::MouseLeave()
     CancelHint();
 }
 
+void FormInput::BodyDoubleClick(TPoint client)
+{
+    CancelHint();
+    TControl* target = Hit(client);
+    if ((target->ControlStyle() & csDoubleClicks) != 0)
+        target->DblClick();
+}
+
 TCursor FormInput::CursorAt(TPoint client)
 {
     TCursor id = Screen().Cursor();

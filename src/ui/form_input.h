@@ -25,6 +25,9 @@ public:
     void Hover(TPoint client);
     void MouseUp(TMouseButton button, TShiftState shift, TPoint client);
     void MouseLeave();
+    // A double click where the body drags the window: the control under it hears of it as a
+    // double click, and of nothing else.
+    void BodyDoubleClick(TPoint client);
     // Sets the platform cursor for the control under `client`; returns its id.
     TCursor CursorAt(TPoint client);
 

@@ -7,6 +7,7 @@
 #include <climits>
 
 #include "app/memory_form.h"
+#include "app/palette.h"
 #include "controls/push_button.h"
 #include "platform/fake/fake_single_instance.h"
 #include "ui/menus.h"
@@ -31,7 +32,8 @@ TEST_F(FirstHourTest, AFullDriveShowsAFullBarWithItsCaptionAndTooltipEntry)
     Start();
     ASSERT_EQ(Form->MeterRows().size(), 2u);
     EXPECT_EQ(Bar(1).Position(), 100);
-    EXPECT_EQ(Pixel(250, 52 + 10), 0x008000u) << "filled up to the \">>\" button";
+    EXPECT_EQ(Pixel(27, 52 + 10), palette::kWarningStart) << "full, so low on space";
+    EXPECT_NE(Pixel(250, 52 + 10), clSilver) << "filled up to the \">>\" button";
     EXPECT_EQ(Form->TrayHint(), "FS/TS ( MB): C: 10000/40000  D: 0/64  ");
     const char* const captions[] = {"[Used, Free] = 100 %, 0 %;", "[Used, Free] = 100 %, 0 MB;",
                                     "[Used, Free] = 64 MB, 0 %;", "[Used, Free] = 64 MB, 0 MB;",

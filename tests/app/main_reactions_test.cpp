@@ -95,9 +95,10 @@ TEST_F(MainReactionsTest, TrayMenuAsDesigned)
     std::string captions;
     for (const TMenuEntry& e : menu)
         captions += e.caption + "|";
-    EXPECT_EQ(captions, "Always On Top|GB|Transparency|-|Model|-|AutoStart|Start Minimized|-|"
+    EXPECT_EQ(captions, "Always On Top|GB|Transparency|-|Model|-|AutoStart|Start Minimized|"
+                        "Warn When Low|-|"
                         "Show Tully|Exit|");
-    EXPECT_EQ(Checked(menu), "");
+    EXPECT_EQ(Checked(menu), "Warn When Low;");
     EXPECT_EQ(Checked(menu[2].items), "30%;");
     EXPECT_EQ(menu[2].items.size(), 9u);
     EXPECT_EQ(menu[2].items[8].caption, "Custom...");
@@ -105,10 +106,10 @@ TEST_F(MainReactionsTest, TrayMenuAsDesigned)
     EXPECT_TRUE(menu[2].items[0].radio);
     EXPECT_EQ(Checked(menu[4].items), "[2]: Percentage, Value;");
     EXPECT_EQ(menu[4].items[4].caption, "[5]: Total");
-    ASSERT_NE(menu[9].picture, nullptr);
     ASSERT_NE(menu[10].picture, nullptr);
-    EXPECT_EQ(menu[9].picture->Pixel(8, 3), 0xB35900u) << "Show Tully: a window";
-    EXPECT_EQ(menu[10].picture->Pixel(7, 7), 0x0000C0u) << "Exit: a red cross";
+    ASSERT_NE(menu[11].picture, nullptr);
+    EXPECT_EQ(menu[10].picture->Pixel(8, 3), 0xB35900u) << "Show Tully: a window";
+    EXPECT_EQ(menu[11].picture->Pixel(7, 7), 0x0000C0u) << "Exit: a red cross";
     EXPECT_TRUE(Shown()) << "a right click only opens the menu";
 }
 

@@ -3,6 +3,7 @@
 // written, and the Run value with the check mark that follows it.
 #include "app_fixture.h"
 
+#include "app/settings.h"
 #include "controls/tray_icon.h"
 #include "ui/menus.h"
 
@@ -49,7 +50,7 @@ TEST_F(SettingsTest, FirstCloseWritesTheDefaultsAndEveryChangeSurvivesARestart)
     Headless().TypeChar('q');
     EXPECT_EQ(Platform.profiles->Text(kIni),
               "[SETTINGS]\nLeft=523\nTop=288\n[OPTIONS]\nModel=2\nTransparency=30\nGB=0\n"
-              "OnTop=0\nMinimized=0\nAutoStart=0\n");
+              "OnTop=0\nMinimized=0\nAutoStart=0\nWarnWhenLow=1\n");
 
     Application().Reset();
     UseHeadlessBackend();
@@ -212,6 +213,41 @@ TEST_F(SettingsTest, AutoStartThatCannotBeWrittenSaysSoAndKeepsTheCheck)
         EXPECT_FALSE(Form->AutoStartItem->Checked());
         EXPECT_FALSE(RunValue());
     }
+}
+
+// The value and its file, without a window: what a read keeps, the order of the writes, and
+// which file is read and written where.
+TEST(SettingsValueTest, ReadKeepsWhatTheFileLacksAndWriteKeepsTheFilesOrder)
+{
+    sw::FakeProfileFiles profiles;
+    profiles.SetText(kIni, "[options]\r\nGB=2\r\nTransparency=95\r\nModel=abc\r\n");
+    Settings current;
+    current.left = -7;
+    current.model = 3;
+    current.onTop = true;
+    const Settings read = ReadSettings(*profiles.Open(kIni), current);
+    Settings expected = current;
+    expected.gigabytes = true;
+    expected.transparency = 30;
+    EXPECT_EQ(read, expected) << "95 % is past the most; abc is no number";
+
+    WriteSettings(*profiles.Open("new.ini"), read);
+    EXPECT_EQ(profiles.Text("new.ini"),
+              "[SETTINGS]\nLeft=-7\nTop=288\n[OPTIONS]\nModel=3\n"
+              "Transparency=30\nGB=1\nOnTop=1\nMinimized=0\nAutoStart=0\nWarnWhenLow=1\n");
+
+    sw::FakePaths paths;
+    paths.Executable = kFolder + "\\spacewell.exe";
+    EXPECT_EQ(SettingsFileFor(paths), kIni);
+    EXPECT_EQ(SettingsFileToRead(paths, kIni), "") << "no file yet";
+    paths.ExistingFiles.insert(kFixedIni);
+    EXPECT_EQ(SettingsFileToRead(paths, kIni), kIni) << "the fixed name triggers, ours is read";
+    paths.LockedFolders.insert(kFolder);
+    const std::string userIni = paths.UserData + "\\Spacewell\\spacewell.ini";
+    EXPECT_EQ(SettingsFileFor(paths), userIni);
+    EXPECT_EQ(SettingsFileToRead(paths, userIni), kIni) << "until the user's file exists";
+    paths.ExistingFiles.insert(userIni);
+    EXPECT_EQ(SettingsFileToRead(paths, userIni), userIni);
 }
 
 }  // namespace

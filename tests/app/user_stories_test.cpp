@@ -117,7 +117,7 @@ TEST_F(UserStoriesTest, EveryMenuItemDoesWhatItSays)
     EXPECT_TRUE(Application().Terminated());
     EXPECT_EQ(Platform.profiles->Text(kIni),
               "[SETTINGS]\nLeft=523\nTop=288\n[OPTIONS]\nModel=2\nTransparency=50\nGB=0\n"
-              "OnTop=1\nMinimized=1\nAutoStart=0\n");
+              "OnTop=1\nMinimized=1\nAutoStart=0\nWarnWhenLow=1\n");
 }
 
 TEST_F(UserStoriesTest, AnOpenMemoryWindowFollowsTheMainWindowByEveryRoad)

@@ -189,7 +189,7 @@ TEST_F(TrayIconTest, BalloonIsCutToTheShellsLimitsAndClosesOnItsTimer)
     const sw::TrayIconData* icon = area->ShownIcon();
     EXPECT_EQ(icon->szInfoTitle.size(), 63u);
     EXPECT_EQ(icon->szInfo.size(), 255u);
-    EXPECT_EQ(icon->dwInfoFlags, static_cast<std::uint32_t>(TBalloonType::btInfo));
+    EXPECT_EQ(icon->dwInfoFlags, sw::kNiifInfo) << "the shell's number, not the kind's order";
     EXPECT_EQ(area->Calls.back().data.uTimeout, 3000u);
     EXPECT_EQ(shown, 1);
     Headless().AdvanceTime(3000);

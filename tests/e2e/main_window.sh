@@ -103,7 +103,7 @@ xdotool mousemove 600 300 mousedown 1
 for step in 1 2 3 4 5 6; do xdotool mousemove $((600 + 10 * step)) $((300 + 7 * step)); sleep 0.1; done
 xdotool mouseup 1; sleep 0.5
 
-tray_menu Down Down Down Down Down Down Down Down Return
+tray_menu Down Down Down Down Down Down Down Down Down Return
 for _ in $(seq 20); do pgrep -f 'C:\\Spacewell\\spacewell.exe' >/dev/null || break; sleep 0.5; done
 if pgrep -f 'C:\\Spacewell\\spacewell.exe' >/dev/null; then fail "Exit from the tray menu ends the program"
 else pass "Exit from the tray menu ends the program"; fi

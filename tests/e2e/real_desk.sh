@@ -4,7 +4,9 @@
 # next start finds them; a saved place far off the screen starts inside the desktop; the
 # end-of-session messages (sent by desk_helper.exe inside the same desktop) leave the latest
 # caption model in the settings file and end the program; a drive mapped while it runs shows
-# its row after a broadcast device-change announcement; a refused machine-wide Run key puts
+# its row after a broadcast device-change announcement, and being 95 % full, a red bar, the
+# tray's warning icon and a balloon, and a double click on its bar opens it in the file
+# manager without moving the window; a refused machine-wide Run key puts
 # AutoStart under the user's key; after a tray-menu choice, a click on the taskbar button and
 # "q" end the program. Needs mount rights for the read-only folder and the new drive: without
 # them those checks fail and say why.
@@ -111,16 +113,47 @@ for step in 1 2 3 4 5 6; do
 done
 xdotool mouseup 1; sleep 0.5
 
-# 3. A new drive: a tmpfs mapped to K: while the program runs, announced by a broadcast.
+# 3. A new drive: a tmpfs mapped to K: while the program runs, announced by a broadcast; 95 %
+# full, so it is low on space.
 mkdir -p "$new_drive"
-if mount -t tmpfs -o size=8m tmpfs "$new_drive" 2>/dev/null; then
+if mount -t tmpfs -o size=64m tmpfs "$new_drive" 2>/dev/null; then
+  dd if=/dev/zero of="$new_drive/fill" bs=1M count=61 status=none
   before=$height
+  import -window root "$work/before-low.png"
   ln -sfn "$new_drive" "$WINEPREFIX/dosdevices/k:"
   helper arrive K >/dev/null
   sleep 1
-  read -r _ _ _ height < <(e2e_geometry "$win")
+  read -r left top _ height < <(e2e_geometry "$win")
   grew=no; [ "$height" -gt "$before" ] && grew=yes
   check "the announced drive K: adds a row within 1 s (height $before -> $height)" "$grew" yes
+  # Its bar's first ramp column, in the middle of the last row, and the tray: the icon, and the
+  # balloon above it.
+  import -window root "$work/low.png"
+  check "K: at 95 % full starts its bar in the warning red" \
+    "$(e2e_pixel "$work/low.png" $((left + 27)) $((top + height - 18)))" E02020
+  changed() {  # crop geometry
+    compare -metric AE "$work/before-low.png" "$work/low.png" -crop "$1" null: 2>&1 | cut -d' ' -f1
+  }
+  icon=$(changed 20x20+$((icon_x - 10))+$((icon_y - 10)))
+  check "the tray icon turns to its warning picture ($icon pixels changed)" "$((icon > 20))" 1
+  # Wine's tray opens a balloon two seconds after it is asked for.
+  sleep 2.5
+  import -window root "$work/balloon.png"
+  balloon=$(compare -metric AE "$work/before-low.png" "$work/balloon.png" -crop 330x250+694+500 null: 2>&1 | cut -d' ' -f1)
+  check "a balloon shows above the tray ($balloon pixels changed)" "$((balloon > 1000))" 1
+  # A double click on K:'s bar asks the shell to open K:\, which Wine does in a file manager
+  # window of its own; the window stays where it is.
+  xdotool mousemove $((left + 150)) $((top + height - 18)) click --repeat 2 --delay 120 1
+  opened=
+  for _ in $(seq 20); do
+    opened=$(pgrep -af 'explorer|winefile' | grep -v 'desktop=desk' | grep -i 'k:' | head -n 1)
+    [ -n "$opened" ] && break; sleep 0.5
+  done
+  check "a double click on K:'s bar opens K: (${opened:-nothing})" "$([ -n "$opened" ] && echo yes)" yes
+  read -r left2 top2 _ < <(e2e_geometry "$win")
+  check "and does not move the window" "$left2,$top2" "$left,$top"
+  [ -n "$opened" ] && kill "${opened%% *}"
+  sleep 1
 else
   fail "new drive: mount -t tmpfs is refused here (needs mount rights)"
 fi

@@ -123,7 +123,8 @@ TEST_F(RealSettingsTest, CloseReplacesTheValuesInPlace)
     EXPECT_TRUE(Application().Terminated());
     EXPECT_EQ(sw::ReadFile(Ini()),
               "; mine\r\n[SETTINGS]\r\nLeft=40\r\nTop=50\r\n[OPTIONS]\r\nModel=2\r\n"
-              "Transparency=30\r\nGB=0\r\nOnTop=0\r\nMinimized=0\r\nAutoStart=0\r\n");
+              "Transparency=30\r\nGB=0\r\nOnTop=0\r\nMinimized=0\r\nAutoStart=0\r\n"
+              "WarnWhenLow=1\r\n");
 }
 
 // A program folder that cannot be written sends the settings to the user's folder, read from

@@ -211,6 +211,18 @@ void HeadlessBackend::Click(TPoint screen, TMouseButton button)
     MouseUp(screen, button);
 }
 
+void HeadlessBackend::DoubleClick(TPoint screen)
+{
+    Click(screen);
+    THeadlessWindow* w = FCapture != 0 ? nullptr : Find(WindowAt(screen));
+    if (w == nullptr || w->handler->WndHitTest(screen) != HTCAPTION) {
+        Click(screen);
+        return;
+    }
+    w->handler->WndBodyDoubleClick(ToClient(w->id, screen));
+    ProcessMessages();
+}
+
 void HeadlessBackend::KeyDown(std::uint16_t key, TShiftState shift)
 {
     FShift = shift;

@@ -59,6 +59,9 @@ public:
     void MouseDown(TPoint screen, TMouseButton button = TMouseButton::mbLeft);
     void MouseUp(TPoint screen, TMouseButton button = TMouseButton::mbLeft);
     void Click(TPoint screen, TMouseButton button = TMouseButton::mbLeft);
+    // Two left clicks in a row: where the form answers HTCAPTION the second press is the
+    // platform's double click on the body and drags nothing; elsewhere both clicks arrive.
+    void DoubleClick(TPoint screen);
     // Keys go to the foreground window; `shift` holds for the duration of the call.
     void KeyDown(std::uint16_t key, TShiftState shift = 0);
     void KeyUp(std::uint16_t key, TShiftState shift = 0);

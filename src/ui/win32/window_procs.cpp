@@ -120,6 +120,14 @@ LRESULT Dispatch(IWindowHandler& h, FormWindow& fw, HWND hwnd, UINT msg, WPARAM 
         if (BodyPoint(hwnd, lParam))
             h.WndMouseLeave();
         break;
+    case WM_NCLBUTTONDBLCLK:
+        // Sent without CS_DBLCLKS where the hit test answered for the frame; the system's own
+        // reaction (no drag, maybe a maximize) is left out.
+        if (auto client = BodyPoint(hwnd, lParam)) {
+            h.WndBodyDoubleClick(*client);
+            return 0;
+        }
+        break;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN: {

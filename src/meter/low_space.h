@@ -1,0 +1,44 @@
+// The low-space rule: which drives are nearly full, and which of them became so since the last
+// scan, so that a warning is given once per drive rather than at every scan.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "meter/meter_row.h"
+
+namespace sw {
+
+// Free space below this share of a drive, in percent, makes it low, unless the settings say
+// otherwise.
+inline constexpr int kDefaultLowSpacePercent = 10;
+inline constexpr int kMostLowSpacePercent = 50;
+
+// A threshold read from the settings file: 1..50 as it is, anything else the default.
+int LowSpacePercentOrDefault(int percent);
+
+// A fixed, removable or network drive that answered, with a size and less than `percent` of it
+// free. A CD-ROM never is: a full disc is normal.
+bool IsLowOnSpace(const MeterRow& row, int percent);
+
+// "D: 3 GB free of 64 GB (5 %)": whole units of the scan, and the free share rounded.
+std::string LowSpaceLine(const MeterRow& row, char decimalSeparator);
+
+// Remembers the drives already warned of. A drive is warned of again only after it rose a point
+// above the threshold, or was missing from a scan.
+class LowSpaceWatch {
+public:
+    // One scan's rows; returns the low drives not warned of yet, in the rows' order.
+    std::vector<MeterRow> Scan(const std::vector<MeterRow>& rows, int percent);
+    // Whether the last scan found any drive low.
+    bool AnyLow() const { return FAnyLow; }
+    // Forgets every warning, as when warnings are switched off.
+    void Reset();
+
+private:
+    std::map<char, bool> FWarned;
+    bool FAnyLow = false;
+};
+
+}  // namespace sw

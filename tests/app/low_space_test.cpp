@@ -1,0 +1,170 @@
+// Nearly full drives: the warning ramp, the tray's warning picture and one balloon per drive that
+// becomes low, the switch that turns it all off, the threshold from the settings file, and a
+// double click on a row opening the drive.
+#include "app_fixture.h"
+
+#include "app/palette.h"
+#include "app/settings.h"
+#include "ui/menus.h"
+
+namespace {
+
+const std::string kIni = "C:\\Program Files\\Spacewell\\OrvaneTully.ini";
+
+class LowSpaceTest : public MainWindowTest {
+protected:
+    // Every balloon shown so far: title, then text.
+    std::vector<std::string> Balloons() const
+    {
+        std::vector<std::string> shown;
+        for (const sw::NotifyIconCall& call : Platform.notifyArea->Calls)
+            if ((call.data.uFlags & sw::kNifInfo) != 0 && !call.data.szInfo.empty())
+                shown.push_back(
+                    call.data.szInfoTitle + ": " + call.data.szInfo +
+                    (call.data.dwInfoFlags == sw::kNiifWarning ? "" : " (not a warning)"));
+        return shown;
+    }
+    // The first ramp column of the bar in `slot`.
+    TColor RampStart(int slot) { return Pixel(27, 22 * slot + 40); }
+    sw::TrayIconImage TrayPicture() const { return Platform.notifyArea->ShownIcon()->hIcon; }
+    void Refresh() { Headless().TypeChar('r'); }
+    void IniFile(const std::string& text)
+    {
+        Platform.profiles->SetText(kIni, text);
+        Platform.paths->ExistingFiles.insert(kIni);
+    }
+};
+
+TEST_F(LowSpaceTest, ADriveFillingAndEmptyingIsWarnedOfOnceEachTimeItFills)
+{
+    Fixed('C', 40000, 10000);
+    Fixed('D', 65536, 8000);
+    Start();
+    const sw::TrayIconImage plain = TrayPicture();
+    EXPECT_EQ(RampStart(1), clGreen);
+    EXPECT_TRUE(Balloons().empty());
+
+    Fixed('D', 65536, 3072);
+    Refresh();
+    EXPECT_EQ(RampStart(0), clGreen);
+    EXPECT_EQ(RampStart(1), palette::kWarningStart);
+    EXPECT_EQ(Bar(1).Caption(), "[Used, Free] = 95 %, 3072 MB;") << "caption as usual";
+    EXPECT_NE(TrayPicture(), plain);
+    EXPECT_TRUE(Form->WarningIconShown());
+    EXPECT_EQ(Balloons(),
+              std::vector<std::string>{"Low disk space: D: 3072 MB free of 65536 MB (5 %)"});
+    Refresh();
+    EXPECT_EQ(Balloons().size(), 1u) << "not again while it stays low";
+
+    Fixed('D', 65536, 6800);
+    Refresh();
+    EXPECT_EQ(RampStart(1), clGreen) << "10.4 % free is not low";
+    EXPECT_EQ(TrayPicture(), plain);
+    Fixed('D', 65536, 3000);
+    Refresh();
+    EXPECT_EQ(RampStart(1), palette::kWarningStart);
+    EXPECT_EQ(Balloons().size(), 1u) << "it never rose a point above the threshold";
+
+    Fixed('D', 65536, 8000);
+    Refresh();
+    Fixed('D', 65536, 3000);
+    Headless().TypeChar('g');
+    ASSERT_EQ(Balloons().size(), 2u);
+    EXPECT_EQ(Balloons()[1], "Low disk space: D: 3 GB free of 64 GB (5 %)") << "current unit";
+
+    Platform.drives->Remove('D');
+    Refresh();
+    EXPECT_EQ(TrayPicture(), plain);
+    Fixed('D', 65536, 3000);
+    Refresh();
+    EXPECT_EQ(Balloons().size(), 3u) << "gone and back";
+}
+
+TEST_F(LowSpaceTest, DrivesBecomingLowTogetherShareOneBalloonAndDiscsNeverCount)
+{
+    Fixed('C', 40000, 10000);
+    sw::FakeDrive share;
+    share.type = sw::kDriveRemote;
+    share.totalBytes = 1000 * MiB;
+    share.freeBytes = 10 * MiB;
+    Platform.drives->Set('N', share);
+    sw::FakeDrive disc = share;
+    disc.type = sw::kDriveCdrom;
+    disc.freeBytes = 0;
+    Platform.drives->Set('E', disc);
+    Fixed('F', 2000, 100);
+    Start();
+    EXPECT_EQ(Balloons(),
+              std::vector<std::string>{"Low disk space: F: 100 MB free of 2000 MB (5 %)\n"
+                                       "N: 10 MB free of 1000 MB (1 %)"});
+    EXPECT_NE(RampStart(1), palette::kWarningStart) << "a full disc is normal";
+    EXPECT_EQ(RampStart(3), palette::kWarningStart);
+}
+
+TEST_F(LowSpaceTest, SwitchedOffEverythingIsAsWithoutTheWarningAndItIsSaved)
+{
+    Fixed('C', 40000, 10000);
+    Fixed('D', 65536, 3000);
+    Start();
+    const sw::TrayIconImage warning = TrayPicture();
+    ChooseFromTrayMenu({"Warn When Low"});
+    EXPECT_FALSE(Form->WarnWhenLowItem->Checked());
+    EXPECT_EQ(RampStart(1), clGreen);
+    EXPECT_NE(TrayPicture(), warning);
+    Fixed('E', 1000, 10);
+    Refresh();
+    EXPECT_EQ(Balloons().size(), 1u) << "only the one from before";
+    EXPECT_FALSE(Form->WarningIconShown());
+
+    Headless().TypeChar('q');
+    EXPECT_NE(Platform.profiles->Text(kIni).find("AutoStart=0\nWarnWhenLow=0\n"),
+              std::string::npos);
+    Application().Reset();
+    UseHeadlessBackend();
+    Platform.paths->ExistingFiles.insert(kIni);
+    Start();
+    EXPECT_FALSE(Form->WarnWhenLowItem->Checked());
+    EXPECT_EQ(RampStart(1), clGreen);
+    ChooseFromTrayMenu({"Warn When Low"});
+    EXPECT_EQ(RampStart(1), palette::kWarningStart);
+    EXPECT_EQ(Balloons().size(), 2u) << "switched on, the low drives are news again";
+}
+
+TEST_F(LowSpaceTest, TheThresholdComesFromTheFileWithinOneToFifty)
+{
+    Fixed('C', 1000, 150);
+    IniFile("[OPTIONS]\r\nModel=2\r\nLowSpacePercent=20\r\n");
+    Start();
+    EXPECT_EQ(RampStart(0), palette::kWarningStart) << "15 % free is below 20 %";
+
+    sw::FakeProfileFiles profiles;
+    for (const char* value : {"1", "50", "0", "51", "-5", "abc"}) {
+        SCOPED_TRACE(value);
+        profiles.SetText("s.ini", std::string("[OPTIONS]\nLowSpacePercent=") + value + "\n");
+        const int expected = std::string(value) == "1" ? 1 : std::string(value) == "50" ? 50 : 10;
+        EXPECT_EQ(ReadSettings(*profiles.Open("s.ini"), Settings{}).lowSpacePercent, expected);
+    }
+}
+
+TEST_F(LowSpaceTest, ADoubleClickOpensTheDriveWithoutMovingTheWindow)
+{
+    Fixed('C', 40000, 10000);
+    Empty('E', sw::kDriveCdrom);
+    Start();
+    const TRect before = Form->BoundsRect();
+    Headless().DoubleClick({523 + 150, 288 + 40});
+    Headless().DoubleClick({523 + 12, 288 + 41});
+    Headless().DoubleClick({523 + 150, 288 + 62});
+    ASSERT_EQ(Platform.shell->Calls.size(), 2u) << "the letter and the bar; no disc, no folder";
+    EXPECT_EQ(Platform.shell->Calls[0].verb, "open");
+    EXPECT_EQ(Platform.shell->Calls[0].target, "C:\\");
+    EXPECT_EQ(Platform.shell->Calls[1].target, "C:\\");
+    EXPECT_EQ(Form->BoundsRect(), before);
+
+    Headless().MouseDown({523 + 150, 288 + 40});
+    Headless().MouseUp({523 + 170, 288 + 50});
+    EXPECT_EQ(Form->Left(), 543) << "a single press still drags";
+    EXPECT_EQ(Platform.shell->Calls.size(), 2u);
+}
+
+}  // namespace
