@@ -2,14 +2,10 @@
 // icon's click and the menu's options (unit, always on top, transparency, caption model).
 #include "app/main_form.h"
 
-#include <cstdint>
-
 #include "app/transparency.h"
 #include "ui/menus.h"
 
 namespace {
-
-constexpr std::uint16_t kF5 = 116;
 
 // The first item of `menu` tagged `tag` gets the check; none when no tag matches.
 void CheckFirstTagged(TMenuItem& menu, int tag)
@@ -61,13 +57,13 @@ void TMainWindow::HideButtonKeyPress(TObject*, char& key) { HandleShortcutKey(ke
 void TMainWindow::CloseButtonKeyPress(TObject*, char& key) { HandleShortcutKey(key); }
 void TMainWindow::MemoryButtonKeyPress(TObject*, char& key) { HandleShortcutKey(key); }
 
-void TMainWindow::RefreshButtonKeyDown(TObject* sender, std::uint16_t& key, TShiftState)
+void TMainWindow::RefreshButtonKeyDown(TObject* sender, TKey& key, TShiftState)
 {
-    if (key == kF5)
+    if (key == TKey::F5)
         RefreshButtonClick(sender);
 }
 
-void TMainWindow::FormKeyDown(TObject*, std::uint16_t&, TShiftState) { }
+void TMainWindow::FormKeyDown(TObject*, TKey&, TShiftState) { }
 
 void TMainWindow::RefreshButtonClick(TObject*) { ScanDrives(FSizeUnit); }
 

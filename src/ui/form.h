@@ -98,9 +98,10 @@ public:
     TCloseQueryEvent OnCloseQuery;
 
 protected:
-    // `result` arrives as HTCLIENT (the toolkit's answer where no windowed child is under
-    // `screen`); an override may change it, e.g. to HTCAPTION to drag the window by its body.
-    virtual void WMNCHitTest(TPoint /*screen*/, int& /*result*/) { }
+    // `result` arrives as THitTest::Client (the toolkit's answer where no windowed child is under
+    // `screen`); an override may change it, e.g. to THitTest::Caption to drag the window by its
+    // body.
+    virtual void WMNCHitTest(TPoint /*screen*/, THitTest& /*result*/) { }
     // A system-wide hotkey registered for this form's Handle() was pressed.
     virtual void WMHotkey(int /*id*/) { }
     virtual void DoCreate();
@@ -121,15 +122,15 @@ private:
     friend class FormInput;
 
     void WndPaint() override;
-    int WndHitTest(TPoint screen) override;
+    THitTest WndHitTest(TPoint screen) override;
     TCursor WndCursorAt(TPoint client) override;
     void WndMouseDown(TMouseButton button, TShiftState shift, TPoint client) override;
     void WndMouseMove(TShiftState shift, TPoint client) override;
     void WndMouseHover(TPoint client) override;
     void WndMouseUp(TMouseButton button, TShiftState shift, TPoint client) override;
     void WndMouseLeave() override;
-    void WndKeyDown(std::uint16_t key, TShiftState shift) override;
-    void WndKeyUp(std::uint16_t key, TShiftState shift) override;
+    void WndKeyDown(TKey key, TShiftState shift) override;
+    void WndKeyUp(TKey key, TShiftState shift) override;
     void WndChar(char key) override;
     void WndHotkey(int id) override;
     void WndMoved(TRect bounds) override;
