@@ -297,10 +297,13 @@ TRect HeadlessBackend::FrameMargins(const TWindowParams& params)
     return params.framed ? TRect{3, 22, 3, 3} : TRect{};
 }
 
+// The platform tells a window it was moved, even by its own program.
 void HeadlessBackend::SetWindowBounds(WindowId window, TRect screen)
 {
-    if (THeadlessWindow* w = Find(window))
+    if (THeadlessWindow* w = Find(window)) {
         w->params.bounds = screen;
+        w->handler->WndMoved(screen);
+    }
 }
 
 void HeadlessBackend::SetWindowVisible(WindowId window, bool visible)
@@ -313,6 +316,9 @@ void HeadlessBackend::SetWindowVisible(WindowId window, bool visible)
     if (w->visible == visible)
         return;
     w->visible = visible;
+    // As on the platform, showing activates the window before the show returns.
+    if (visible)
+        SetForeground(window);
     if (!visible && FForeground == window)
         FForeground = 0;
     if (!visible && FHover == window)
