@@ -1,8 +1,8 @@
 #include "app/body_drag_form.h"
 
-void TBodyDragForm::WMNCHitTest(TPoint screen, int& result)
+void TBodyDragForm::WMNCHitTest(TPoint screen, THitTest& result)
 {
     TForm::WMNCHitTest(screen, result);
-    if (result == HTCLIENT)
-        result = HTCAPTION;
+    if (result == THitTest::Client)
+        result = THitTest::Caption;
 }

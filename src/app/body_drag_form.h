@@ -10,5 +10,5 @@ public:
 protected:
     // Every hit on the client area counts as a hit on a title bar; windowed children keep their
     // own clicks, as the toolkit answers them before this.
-    void WMNCHitTest(TPoint screen, int& result) override;
+    void WMNCHitTest(TPoint screen, THitTest& result) override;
 };

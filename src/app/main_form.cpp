@@ -45,7 +45,7 @@ TMainWindow::TMainWindow(TComponent* owner, sw::PlatformServices services)
     OnClose = [this](TObject* sender, TCloseAction& action) { FormClose(sender, action); };
     OnShow = [this](TObject* sender) { FormShow(sender); };
     OnHide = [this](TObject* sender) { FormHide(sender); };
-    OnKeyDown = [this](TObject* sender, std::uint16_t& key, TShiftState shift) {
+    OnKeyDown = [this](TObject* sender, TKey& key, TShiftState shift) {
         FormKeyDown(sender, key, shift);
     };
 }
@@ -93,7 +93,7 @@ void TMainWindow::CreateButtons()
     RefreshButton =
         NewSkyButton(*this, "RefreshButton", Bounds(228, 9, 15, 15), "r", "Refresh [R]");
     RefreshButton->OnClick = [this](TObject* s) { RefreshButtonClick(s); };
-    RefreshButton->OnKeyDown = [this](TObject* s, std::uint16_t& key, TShiftState shift) {
+    RefreshButton->OnKeyDown = [this](TObject* s, TKey& key, TShiftState shift) {
         RefreshButtonKeyDown(s, key, shift);
     };
     RefreshButton->OnKeyPress = [this](TObject* s, char& key) { RefreshButtonKeyPress(s, key); };

@@ -119,9 +119,9 @@ public:
     void HideButtonKeyPress(TObject* sender, char& key);
     void CloseButtonKeyPress(TObject* sender, char& key);
     void MemoryButtonKeyPress(TObject* sender, char& key);
-    void RefreshButtonKeyDown(TObject* sender, std::uint16_t& key, TShiftState shift);
+    void RefreshButtonKeyDown(TObject* sender, TKey& key, TShiftState shift);
     // The window previews keys but leaves them to the focused button.
-    void FormKeyDown(TObject* sender, std::uint16_t& key, TShiftState shift);
+    void FormKeyDown(TObject* sender, TKey& key, TShiftState shift);
     void RefreshButtonClick(TObject* sender);
     void UnitChosen(TObject* sender);
     void OnTopChosen(TObject* sender);

@@ -2,15 +2,12 @@
 // icon's click and the menu's options (unit, always on top, transparency, caption model).
 #include "app/main_form.h"
 
-#include <cstdint>
-
 #include "app/transparency.h"
 #include "ui/menus.h"
 #include "ui/timer.h"
 
 namespace {
 
-constexpr std::uint16_t kF5 = 116;
 // The shortest timer wait; the timer comes only once the queued input has been handled.
 constexpr unsigned kRefreshSettleMs = 1;
 
@@ -63,13 +60,13 @@ void TMainWindow::HideButtonKeyPress(TObject*, char& key) { HandleShortcutKey(ke
 void TMainWindow::CloseButtonKeyPress(TObject*, char& key) { HandleShortcutKey(key); }
 void TMainWindow::MemoryButtonKeyPress(TObject*, char& key) { HandleShortcutKey(key); }
 
-void TMainWindow::RefreshButtonKeyDown(TObject* sender, std::uint16_t& key, TShiftState)
+void TMainWindow::RefreshButtonKeyDown(TObject* sender, TKey& key, TShiftState)
 {
-    if (key == kF5)
+    if (key == TKey::F5)
         RefreshButtonClick(sender);
 }
 
-void TMainWindow::FormKeyDown(TObject*, std::uint16_t&, TShiftState) { }
+void TMainWindow::FormKeyDown(TObject*, TKey&, TShiftState) { }
 
 void TMainWindow::RefreshButtonClick(TObject*) { RefreshMeters(); }
 

@@ -323,19 +323,19 @@ void TPushButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
 
 // The form offers Enter as a dialog key after this, so Enter clicks here only when the
 // dialog-key path will not.
-void TPushButton::KeyDown(std::uint16_t& key, TShiftState shift)
+void TPushButton::KeyDown(TKey& key, TShiftState shift)
 {
-    if (key == VK_SPACE)
+    if (key == TKey::Space)
         FButtonState = TPushButtonState::bsPressed;
-    if (key == VK_RETURN && !ClicksOnDialogKey(key, shift))
+    if (key == TKey::Return && !ClicksOnDialogKey(key, shift))
         Click();
     Repaint();
     TCustomControl::KeyDown(key, shift);
 }
 
-void TPushButton::KeyUp(std::uint16_t& key, TShiftState shift)
+void TPushButton::KeyUp(TKey& key, TShiftState shift)
 {
-    if (key == VK_SPACE) {
+    if (key == TKey::Space) {
         SetState(TPushButtonState::bsNormal);
         Click();
     }
@@ -343,14 +343,15 @@ void TPushButton::KeyUp(std::uint16_t& key, TShiftState shift)
 }
 
 // Enter when focused or the default button, Escape when the cancel button.
-bool TPushButton::ClicksOnDialogKey(std::uint16_t key, TShiftState shift) const
+bool TPushButton::ClicksOnDialogKey(TKey key, TShiftState shift) const
 {
     const bool modifiers = (shift & (ssShift | ssCtrl | ssAlt)) != 0;
-    const bool ours = (key == VK_RETURN && (FFocused || FDefault)) || (key == VK_ESCAPE && FCancel);
+    const bool ours =
+        (key == TKey::Return && (FFocused || FDefault)) || (key == TKey::Escape && FCancel);
     return ours && !modifiers && CanFocus();
 }
 
-bool TPushButton::CMDialogKey(std::uint16_t key, TShiftState shift)
+bool TPushButton::CMDialogKey(TKey key, TShiftState shift)
 {
     if (ClicksOnDialogKey(key, shift)) {
         Click();

@@ -138,8 +138,8 @@ protected:
 
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
-    void KeyDown(std::uint16_t& key, TShiftState shift) override;
-    void KeyUp(std::uint16_t& key, TShiftState shift) override;
+    void KeyDown(TKey& key, TShiftState shift) override;
+    void KeyUp(TKey& key, TShiftState shift) override;
     void DoEnter() override;
     void DoExit() override;
     void CMMouseEnter() override;
@@ -149,12 +149,12 @@ protected:
     void CMEnabledChanged() override;
     // The gap between glyph and caption grows with the scale.
     void ChangeScale(int m, int d) override;
-    bool CMDialogKey(std::uint16_t key, TShiftState shift) override;
+    bool CMDialogKey(TKey key, TShiftState shift) override;
     bool CMDialogChar(char key) override;
 
 private:
     void SetState(TPushButtonState state);
-    bool ClicksOnDialogKey(std::uint16_t key, TShiftState shift) const;
+    bool ClicksOnDialogKey(TKey key, TShiftState shift) const;
 
     std::array<TColor, ButtonColorCount> FColors{};
     TColorScheme FColorScheme = TColorScheme::csNeoDesert;

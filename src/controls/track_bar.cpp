@@ -447,30 +447,30 @@ void TTrackBar::ReleaseCursorClip()
     FCursorClipped = false;
 }
 
-void TTrackBar::KeyDown(std::uint16_t& key, TShiftState shift)
+void TTrackBar::KeyDown(TKey& key, TShiftState shift)
 {
     if ((shift & AnyModifierOrButton) == 0) {
         const int sign = FStyle == TGaugeProgressStyle::psTopRight ? -1 : 1;
         const int step = sign * FFrequency;
-        if (key == VK_HOME)
+        if (key == TKey::Home)
             SetPosition(FMaxValue);
-        else if (key == VK_END)
+        else if (key == TKey::End)
             SetPosition(FMinValue);
-        else if (Horizontal() && key == VK_LEFT)
+        else if (Horizontal() && key == TKey::Left)
             SetPosition(FPosition - step);
-        else if (Horizontal() && key == VK_RIGHT)
+        else if (Horizontal() && key == TKey::Right)
             SetPosition(FPosition + step);
-        else if (!Horizontal() && key == VK_UP)
+        else if (!Horizontal() && key == TKey::Up)
             SetPosition(FPosition + step);
-        else if (!Horizontal() && key == VK_DOWN)
+        else if (!Horizontal() && key == TKey::Down)
             SetPosition(FPosition - step);
     }
     TGaugeCustomImageControl::KeyDown(key, shift);
 }
 
-bool TTrackBar::WantsKey(std::uint16_t key, TShiftState) const
+bool TTrackBar::WantsKey(TKey key, TShiftState) const
 {
-    return key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN;
+    return key == TKey::Left || key == TKey::Right || key == TKey::Up || key == TKey::Down;
 }
 
 void TTrackBar::DoEnter()

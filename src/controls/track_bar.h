@@ -108,8 +108,8 @@ protected:
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
-    void KeyDown(std::uint16_t& key, TShiftState shift) override;
-    bool WantsKey(std::uint16_t key, TShiftState shift) const override;
+    void KeyDown(TKey& key, TShiftState shift) override;
+    bool WantsKey(TKey key, TShiftState shift) const override;
     void DoEnter() override;
     void DoExit() override;
     void CMEnabledChanged() override;

@@ -172,7 +172,7 @@ void TTrayIcon::ChangeActive(bool value)
         FillTrayData();
         if (!Has(AppHookInstalled)) {
             FHookId =
-                Application().HookMainWindow([this](TMessage& m) { return AppWindowHook(m); });
+                Application().HookMainWindow([this](TSysCommand c) { return AppWindowHook(c); });
             Include(AppHookInstalled);
         }
         AddIcon();
@@ -404,10 +404,9 @@ void TTrayIcon::RestoreFromTray()
 }
 
 // Sees the application window's messages; never claims one, so the minimize still happens.
-bool TTrayIcon::AppWindowHook(TMessage& message)
+bool TTrayIcon::AppWindowHook(TSysCommand command)
 {
-    if (message.Msg == WM_SYSCOMMAND && message.WParam == SC_MINIMIZE && Visible(tvAutoHide) &&
-        FActive)
+    if (command == TSysCommand::Minimize && Visible(tvAutoHide) && FActive)
         HideToTray();
     return false;
 }

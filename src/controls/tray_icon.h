@@ -150,7 +150,7 @@ private:
     void AnimationStep();
     void HideBalloon();
     void Watch(TComponent* previous, TComponent* next);
-    bool AppWindowHook(TMessage& message);
+    bool AppWindowHook(TSysCommand command);
 
     std::optional<std::intptr_t> TrayWindowProc(const sw::TrayMessage& message);
     std::optional<std::intptr_t> HandleTrayMessage(const sw::TrayMessage& message);

@@ -212,7 +212,7 @@ void TXPControl::ParentColorChanged()
 bool TXPControl::CMDialogChar(char key)
 {
     if (IsAccel(key, Caption()) && CanFocus()) {
-        if (Focused() || CurrentBackend().KeyPressed(VK_MENU)) {
+        if (Focused() || CurrentBackend().KeyPressed(TKey::Alt)) {
             Click();
             return true;
         }

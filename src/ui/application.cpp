@@ -212,24 +212,24 @@ void TApplication::UnhookMainWindow(int id)
     std::erase_if(FHooks, [id](const auto& entry) { return entry.first == id; });
 }
 
-bool TApplication::AppMessage(TMessage& message)
+bool TApplication::AppCommand(TSysCommand command)
 {
     bool handled = false;
     Guard([&] {
         // Copy: a hook may unhook itself.
         auto hooks = FHooks;
         for (auto& [id, hook] : hooks)
-            if (hook(message)) {
+            if (hook(command)) {
                 handled = true;
                 return;
             }
-        if (message.Msg == WM_SYSCOMMAND && (message.WParam & 0xFFF0) == SC_MINIMIZE) {
+        if (command == TSysCommand::Minimize) {
             Minimize();
             handled = true;
-        } else if (message.Msg == WM_SYSCOMMAND && (message.WParam & 0xFFF0) == SC_RESTORE) {
+        } else if (command == TSysCommand::Restore) {
             Restore();
             handled = true;
-        } else if (message.Msg == WM_CLOSE && FMainForm != nullptr) {
+        } else if (command == TSysCommand::Close && FMainForm != nullptr) {
             FMainForm->Close();
             handled = true;
         }
@@ -297,7 +297,7 @@ void TApplication::HandleException(const std::exception& error)
     std::string text = error.what();
     if (!text.empty() && text.back() > '.')
         text += '.';
-    CurrentBackend().ShowMessageBox(text, FTitle, MB_OK | MB_ICONERROR);
+    CurrentBackend().ShowMessageBox(text, FTitle, TMsgBoxButtons::Ok, TMsgBoxIcon::Error);
 }
 
 void TApplication::HandleException(std::exception_ptr error)
@@ -320,9 +320,10 @@ void TApplication::Guard(const std::function<void()>& work)
     }
 }
 
-int TApplication::MessageBox(const std::string& text, const std::string& caption, unsigned style)
+TMsgBoxResult TApplication::MessageBox(const std::string& text, const std::string& caption,
+                                       TMsgBoxButtons buttons, TMsgBoxIcon icon)
 {
-    return CurrentBackend().ShowMessageBox(text, caption, style);
+    return CurrentBackend().ShowMessageBox(text, caption, buttons, icon);
 }
 
 void TApplication::Synchronize(const std::function<void()>& work)

@@ -79,18 +79,19 @@ public:
     // The taskbar button shows while any of the application's forms is visible.
     void UpdateVisible();
 
-    // Hooks see the application window's messages first, newest last; returns an id for Unhook.
+    // Hooks see the application window's commands first, newest last; returns an id for Unhook.
     int HookMainWindow(TWindowHook hook);
     void UnhookMainWindow(int id);
-    // Delivers a message to the application window as the platform would (hooks, then defaults).
-    bool Perform(TMessage& message) { return AppMessage(message); }
+    // Delivers a command to the application window as the platform would (hooks, then defaults).
+    bool Perform(TSysCommand command) { return AppCommand(command); }
 
     // The default error box: the exception's text, titled with Title.
     void HandleException(const std::exception& error);
     void HandleException(std::exception_ptr error);
     // Runs `work`, sending any exception to HandleException.
     void Guard(const std::function<void()>& work);
-    int MessageBox(const std::string& text, const std::string& caption, unsigned style);
+    TMsgBoxResult MessageBox(const std::string& text, const std::string& caption,
+                             TMsgBoxButtons buttons, TMsgBoxIcon icon);
 
     // Runs `work` on the GUI thread and waits for it; at once when called there. An exception
     // thrown by `work` is rethrown in the caller.
@@ -124,7 +125,7 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
-    bool AppMessage(TMessage& message) override;
+    bool AppCommand(TSysCommand command) override;
     bool AppQueryEndSession() override;
     void AppEndSession() override;
     void AppDisplayChanged() override;

@@ -32,7 +32,7 @@ class IWindowHandler {
 public:
     virtual ~IWindowHandler() = default;
     virtual void WndPaint() = 0;
-    virtual int WndHitTest(TPoint screen) = 0;
+    virtual THitTest WndHitTest(TPoint screen) = 0;
     virtual TCursor WndCursorAt(TPoint client) = 0;
     virtual void WndMouseDown(TMouseButton button, TShiftState shift, TPoint client) = 0;
     virtual void WndMouseMove(TShiftState shift, TPoint client) = 0;
@@ -44,8 +44,8 @@ public:
     virtual void WndMouseLeave() = 0;
     // A left double click on client area that the hit test gave to the frame: no drag follows.
     virtual void WndBodyDoubleClick(TPoint client) = 0;
-    virtual void WndKeyDown(std::uint16_t key, TShiftState shift) = 0;
-    virtual void WndKeyUp(std::uint16_t key, TShiftState shift) = 0;
+    virtual void WndKeyDown(TKey key, TShiftState shift) = 0;
+    virtual void WndKeyUp(TKey key, TShiftState shift) = 0;
     virtual void WndChar(char key) = 0;
     virtual void WndHotkey(int id) = 0;
     // The user or the platform moved or sized the window (screen, outer edges).
@@ -58,13 +58,13 @@ public:
     virtual void WndDpiChanged(int /*dpi*/, TRect /*suggested*/) { }
 };
 
-// The application window's messages, offered to hooks first, and the notices the platform
+// The application window's commands, offered to hooks first, and the notices the platform
 // gives the whole application, whichever of its windows heard them (so each may come twice).
 class IAppWindowHandler {
 public:
     virtual ~IAppWindowHandler() = default;
-    // True when handled (then `message.Result` is the answer).
-    virtual bool AppMessage(TMessage& message) = 0;
+    // True when handled; otherwise the platform does its default.
+    virtual bool AppCommand(TSysCommand command) = 0;
     // The session is about to end (log-off, shut-down): true lets it.
     virtual bool AppQueryEndSession() = 0;
     // The session ends now: what must be kept is kept before this returns.
@@ -142,7 +142,7 @@ public:
     virtual std::uintptr_t MakeCursor(const TBitmap& image, TColor transparent, TPoint hotSpot) = 0;
     virtual void SetCursorShape(std::uintptr_t cursor) = 0;
     virtual TShiftState KeyboardShift() = 0;
-    virtual bool KeyPressed(std::uint16_t virtualKey) = 0;
+    virtual bool KeyPressed(TKey key) = 0;
     // Keys, clicks, hotkeys or posted messages are waiting for the GUI thread: they came while
     // it was busy.
     virtual bool InputWaiting() = 0;
@@ -160,8 +160,8 @@ public:
 
     // Shows the menu at a screen point and returns the chosen command, 0 when dismissed.
     virtual int TrackPopupMenu(const std::vector<TMenuEntry>& items, TPoint screen) = 0;
-    virtual int ShowMessageBox(const std::string& text, const std::string& caption,
-                               unsigned style) = 0;
+    virtual TMsgBoxResult ShowMessageBox(const std::string& text, const std::string& caption,
+                                         TMsgBoxButtons buttons, TMsgBoxIcon icon) = 0;
     virtual void ShowHintWindow(const std::string& text, TPoint screen, TColor color,
                                 const TFontSpec& font) = 0;
     virtual void HideHintWindow() = 0;

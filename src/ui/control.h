@@ -164,7 +164,7 @@ protected:
     virtual bool CMDialogChar(char /*key*/) { return false; }
     // A dialog key (Tab, Enter, Escape, arrows) the focused control did not want; true when
     // handled.
-    virtual bool CMDialogKey(std::uint16_t /*key*/, TShiftState /*shift*/) { return false; }
+    virtual bool CMDialogKey(TKey /*key*/, TShiftState /*shift*/) { return false; }
     // The form's focused control changed (also sent when default-button state may differ).
     virtual void CMFocusChanged(TWinControl* /*focused*/) { }
     // Lets a control that re-checks the pointer itself correct the hover flag.

@@ -448,9 +448,9 @@ void TForm::WndPaint()
     });
 }
 
-int TForm::WndHitTest(TPoint screen)
+THitTest TForm::WndHitTest(TPoint screen)
 {
-    int result = HTCLIENT;
+    THitTest result = THitTest::Client;
     Application().Guard([&] {
         TControl* hit = ControlAtPos(ScreenToClient(screen));
         for (const TControl* c = hit; c != nullptr && c != this; c = c->Parent())
@@ -498,12 +498,12 @@ void TForm::WndBodyDoubleClick(TPoint client)
     Application().Guard([&] { FInput->BodyDoubleClick(client); });
 }
 
-void TForm::WndKeyDown(std::uint16_t key, TShiftState shift)
+void TForm::WndKeyDown(TKey key, TShiftState shift)
 {
     Application().Guard([&] { FInput->KeyDown(key, shift); });
 }
 
-void TForm::WndKeyUp(std::uint16_t key, TShiftState shift)
+void TForm::WndKeyUp(TKey key, TShiftState shift)
 {
     Application().Guard([&] { FInput->KeyUp(key, shift); });
 }

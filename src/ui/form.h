@@ -109,9 +109,10 @@ public:
     TCloseQueryEvent OnCloseQuery;
 
 protected:
-    // `result` arrives as HTCLIENT (the toolkit's answer where no windowed child is under
-    // `screen`); an override may change it, e.g. to HTCAPTION to drag the window by its body.
-    virtual void WMNCHitTest(TPoint /*screen*/, int& /*result*/) { }
+    // `result` arrives as THitTest::Client (the toolkit's answer where no windowed child is under
+    // `screen`); an override may change it, e.g. to THitTest::Caption to drag the window by its
+    // body.
+    virtual void WMNCHitTest(TPoint /*screen*/, THitTest& /*result*/) { }
     // A system-wide hotkey registered for this form's Handle() was pressed.
     virtual void WMHotkey(int /*id*/) { }
     // The user or the platform moved the window (a drag by its body, say).
@@ -138,7 +139,7 @@ private:
     friend class FormInput;
 
     void WndPaint() override;
-    int WndHitTest(TPoint screen) override;
+    THitTest WndHitTest(TPoint screen) override;
     TCursor WndCursorAt(TPoint client) override;
     void WndMouseDown(TMouseButton button, TShiftState shift, TPoint client) override;
     void WndMouseMove(TShiftState shift, TPoint client) override;
@@ -146,8 +147,8 @@ private:
     void WndMouseUp(TMouseButton button, TShiftState shift, TPoint client) override;
     void WndMouseLeave() override;
     void WndBodyDoubleClick(TPoint client) override;
-    void WndKeyDown(std::uint16_t key, TShiftState shift) override;
-    void WndKeyUp(std::uint16_t key, TShiftState shift) override;
+    void WndKeyDown(TKey key, TShiftState shift) override;
+    void WndKeyUp(TKey key, TShiftState shift) override;
     void WndChar(char key) override;
     void WndHotkey(int id) override;
     void WndMoved(TRect bounds) override;

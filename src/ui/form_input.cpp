@@ -17,16 +17,16 @@ bool IsInside(const TControl* inner, const TControl* outer)
     return false;
 }
 
-bool IsDialogKey(std::uint16_t key)
+bool IsDialogKey(TKey key)
 {
     switch (key) {
-    case VK_TAB:
-    case VK_RETURN:
-    case VK_ESCAPE:
-    case VK_LEFT:
-    case VK_RIGHT:
-    case VK_UP:
-    case VK_DOWN:
+    case TKey::Tab:
+    case TKey::Return:
+    case TKey::Escape:
+    case TKey::Left:
+    case TKey::Right:
+    case TKey::Up:
+    case TKey::Down:
         return true;
     default:
         return false;
@@ -227,21 +227,21 @@ TWinControl* FormInput::KeyTarget() const
     return focused != nullptr && focused->CanFocus() ? focused : &FForm;
 }
 
-void FormInput::KeyDown(std::uint16_t key, TShiftState shift)
+void FormInput::KeyDown(TKey key, TShiftState shift)
 {
     CancelHint();
     TWinControl* target = KeyTarget();
     if (FForm.KeyPreview() && target != &FForm) {
         FForm.KeyDown(key, shift);
-        if (key == 0)
+        if (key == TKey::None)
             return;
     }
     target = KeyTarget();
     target->KeyDown(key, shift);
-    if (key == 0)
+    if (key == TKey::None)
         return;
     if (IsDialogKey(key) && !KeyTarget()->WantsKey(key, shift)) {
-        if (key == VK_TAB && (shift & (ssCtrl | ssAlt)) == 0) {
+        if (key == TKey::Tab && (shift & (ssCtrl | ssAlt)) == 0) {
             TWinControl* focused = KeyTarget();
             FForm.SelectNext(focused == &FForm ? nullptr : focused, (shift & ssShift) == 0, true);
             return;
@@ -249,16 +249,17 @@ void FormInput::KeyDown(std::uint16_t key, TShiftState shift)
         FForm.CMDialogKey(key, shift);
         return;
     }
-    if ((shift & ssAlt) != 0 && std::isalnum(key) != 0)
-        FForm.CMDialogChar(static_cast<char>(key));
+    const auto code = static_cast<unsigned>(key);
+    if ((shift & ssAlt) != 0 && code < 0x80 && std::isalnum(static_cast<int>(code)) != 0)
+        FForm.CMDialogChar(static_cast<char>(code));
 }
 
-void FormInput::KeyUp(std::uint16_t key, TShiftState shift)
+void FormInput::KeyUp(TKey key, TShiftState shift)
 {
     TWinControl* target = KeyTarget();
     if (FForm.KeyPreview() && target != &FForm) {
         FForm.KeyUp(key, shift);
-        if (key == 0)
+        if (key == TKey::None)
             return;
     }
     KeyTarget()->KeyUp(key, shift);

@@ -32,8 +32,8 @@ public:
     TCursor CursorAt(TPoint client);
 
     // KeyPreview form first, then the focused control; then dialog keys and accelerators.
-    void KeyDown(std::uint16_t key, TShiftState shift);
-    void KeyUp(std::uint16_t key, TShiftState shift);
+    void KeyDown(TKey key, TShiftState shift);
+    void KeyUp(TKey key, TShiftState shift);
     void Char(char key);
 
     TControl* Capture() const { return FCapture; }

@@ -1,7 +1,8 @@
 // The small vocabulary every toolkit header shares: mouse buttons, shift states, event
-// signatures, key codes, hit-test codes, cursor ids and the enumerations of control properties.
-// Several names equal <windows.h> macros with the same values; a win32/ file includes the
-// toolkit's headers before <windows.h> so the macros arrive after these declarations.
+// signatures, keys, hit-test answers, system commands, message-box buttons, cursor ids and the
+// enumerations of control properties. The names and numbers are the toolkit's own; a backend
+// translates its platform's (ui/win32 its virtual keys and messages), so <windows.h> may come
+// before or after this header.
 #pragma once
 
 #include <cstdint>
@@ -47,61 +48,60 @@ using TNotifyEvent = std::function<void(TObject* sender)>;
 using TMouseEvent =
     std::function<void(TObject* sender, TMouseButton button, TShiftState shift, int x, int y)>;
 using TMouseMoveEvent = std::function<void(TObject* sender, TShiftState shift, int x, int y)>;
-// A handler may set `key` to 0 to stop further processing of the key.
-using TKeyEvent = std::function<void(TObject* sender, std::uint16_t& key, TShiftState shift)>;
+// Keys: a printable key is its upper-case character ('A', '7', ' '), the others are numbered
+// from 0x100 on.
+enum class TKey : std::uint16_t {
+    None = 0,
+    Space = ' ',
+    Back = 0x100,
+    Tab,
+    Return,
+    Shift,
+    Control,
+    Alt,
+    Escape,
+    PageUp,
+    PageDown,
+    End,
+    Home,
+    Left,
+    Up,
+    Right,
+    Down,
+    Delete,
+    F1,
+    F2,
+    F3,
+    F4,
+    F5,
+    F6,
+    F7,
+    F8,
+    F9,
+    F10,
+    F11,
+    F12,
+};
+
+// A handler may set `key` to TKey::None to stop further processing of the key.
+using TKeyEvent = std::function<void(TObject* sender, TKey& key, TShiftState shift)>;
 using TKeyPressEvent = std::function<void(TObject* sender, char& key)>;
 using TCloseEvent = std::function<void(TObject* sender, TCloseAction& action)>;
 using TCloseQueryEvent = std::function<void(TObject* sender, bool& canClose)>;
 
-// Virtual-key codes, Win32 numbering.
-constexpr std::uint16_t VK_BACK = 0x08;
-constexpr std::uint16_t VK_TAB = 0x09;
-constexpr std::uint16_t VK_RETURN = 0x0D;
-constexpr std::uint16_t VK_SHIFT = 0x10;
-constexpr std::uint16_t VK_CONTROL = 0x11;
-constexpr std::uint16_t VK_MENU = 0x12;
-constexpr std::uint16_t VK_ESCAPE = 0x1B;
-constexpr std::uint16_t VK_SPACE = 0x20;
-constexpr std::uint16_t VK_PRIOR = 0x21;
-constexpr std::uint16_t VK_NEXT = 0x22;
-constexpr std::uint16_t VK_END = 0x23;
-constexpr std::uint16_t VK_HOME = 0x24;
-constexpr std::uint16_t VK_LEFT = 0x25;
-constexpr std::uint16_t VK_UP = 0x26;
-constexpr std::uint16_t VK_RIGHT = 0x27;
-constexpr std::uint16_t VK_DOWN = 0x28;
-constexpr std::uint16_t VK_DELETE = 0x2E;
-constexpr std::uint16_t VK_F1 = 0x70;
-constexpr std::uint16_t VK_F5 = 0x74;
-constexpr std::uint16_t VK_F10 = 0x79;
+// What lies under a point of a form: nothing of it, its client area, or its title (which drags
+// the window).
+enum class THitTest { Nowhere, Client, Caption };
 
-// Hit-test answers of a form.
-constexpr int HTNOWHERE = 0;
-constexpr int HTCLIENT = 1;
-constexpr int HTCAPTION = 2;
+// Commands the system gives the application window (its taskbar button, its system menu).
+enum class TSysCommand { Minimize, Restore, Close };
+// Hooks see the application window's commands first: a hook that handles one returns true.
+using TWindowHook = std::function<bool(TSysCommand command)>;
 
-// Application-window messages a hook may see, Win32 numbering.
-constexpr unsigned WM_NULL = 0x0000;
-constexpr unsigned WM_CLOSE = 0x0010;
-constexpr unsigned WM_SYSCOMMAND = 0x0112;
-constexpr unsigned SC_MINIMIZE = 0xF020;
-constexpr unsigned SC_RESTORE = 0xF120;
-constexpr unsigned SC_CLOSE = 0xF060;
-
-// Message box styles and answers, Win32 numbering.
-constexpr unsigned MB_OK = 0x00;
-constexpr unsigned MB_ICONERROR = 0x10;
-constexpr int IDOK = 1;
-
-// A message of the application window, for hooks: a hook that handles it returns true and
-// may set Result.
-struct TMessage {
-    unsigned Msg = 0;
-    std::uintptr_t WParam = 0;
-    std::intptr_t LParam = 0;
-    std::intptr_t Result = 0;
-};
-using TWindowHook = std::function<bool(TMessage& message)>;
+// A message box's buttons and icon, and the button that closed it.
+enum class TMsgBoxButtons { Ok, OkCancel, YesNo };
+enum class TMsgBoxIcon { None, Error, Warning, Information };
+enum class TMsgBoxResult { Ok, Cancel, Yes, No };
 
 // Cursor ids: negative ids are the platform's stock cursors; programs add their own (>0).
 using TCursor = int;

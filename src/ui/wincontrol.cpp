@@ -140,7 +140,7 @@ void TWinControl::DoExit()
         OnExit(this);
 }
 
-void TWinControl::KeyDown(std::uint16_t& key, TShiftState shift)
+void TWinControl::KeyDown(TKey& key, TShiftState shift)
 {
     if (OnKeyDown)
         OnKeyDown(this, key, shift);
@@ -152,7 +152,7 @@ void TWinControl::KeyPress(char& key)
         OnKeyPress(this, key);
 }
 
-void TWinControl::KeyUp(std::uint16_t& key, TShiftState shift)
+void TWinControl::KeyUp(TKey& key, TShiftState shift)
 {
     if (OnKeyUp)
         OnKeyUp(this, key, shift);
@@ -167,7 +167,7 @@ bool TWinControl::CMDialogChar(char key)
     return false;
 }
 
-bool TWinControl::CMDialogKey(std::uint16_t key, TShiftState shift)
+bool TWinControl::CMDialogKey(TKey key, TShiftState shift)
 {
     std::vector<TControl*> children = FControls;
     for (TControl* c : children)

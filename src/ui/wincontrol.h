@@ -50,15 +50,15 @@ protected:
     virtual void DoEnter();
     virtual void DoExit();
     // The bases fire OnKeyDown / OnKeyPress / OnKeyUp.
-    virtual void KeyDown(std::uint16_t& key, TShiftState shift);
+    virtual void KeyDown(TKey& key, TShiftState shift);
     virtual void KeyPress(char& key);
-    virtual void KeyUp(std::uint16_t& key, TShiftState shift);
+    virtual void KeyUp(TKey& key, TShiftState shift);
     // True to receive `key` (Tab, Enter, Escape, an arrow) as a plain key instead of a dialog key.
-    virtual bool WantsKey(std::uint16_t /*key*/, TShiftState /*shift*/) const { return false; }
+    virtual bool WantsKey(TKey /*key*/, TShiftState /*shift*/) const { return false; }
 
     // Offer to the children in order; the first that takes it ends the search.
     bool CMDialogChar(char key) override;
-    bool CMDialogKey(std::uint16_t key, TShiftState shift) override;
+    bool CMDialogKey(TKey key, TShiftState shift) override;
     void CMFocusChanged(TWinControl* focused) override;
     void CMVisibleChanged() override;
     void CMEnabledChanged() override;

@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr std::uint16_t kF5 = 116;
-
 // The fake drive table, counting scans: each scan asks B: first.
 class CountingDrives : public sw::FakeDrives {
 public:
@@ -80,8 +78,8 @@ TEST_F(BusyDeskTest, TwentyFiveDrivesOnASmallScreen)
     Headless().SetInputWaiting(true);
     const int scans = Drives->Scans;
     for (int i = 0; i < 150; ++i) {
-        Headless().PressKey('R', 'r');
-        Headless().PressKey(kF5);
+        Headless().PressKey(TKey{'R'}, 'r');
+        Headless().PressKey(TKey::F5);
     }
     EXPECT_EQ(Drives->Scans, scans + 1) << "only the first press scanned";
     Headless().SetInputWaiting(false);
@@ -106,7 +104,7 @@ TEST_F(BusyDeskTest, TwentyFiveDrivesOnASmallScreen)
     for (char letter = 'D'; letter <= 'Z'; ++letter)
         Platform.drives->Remove(letter);
     Platform.drives->Remove('B');
-    Headless().PressKey('R', 'r');
+    Headless().PressKey(TKey{'R'}, 'r');
     ASSERT_EQ(Form->MeterRows().size(), 1u);
     EXPECT_EQ(Form->Height(), Form->MemoryButton->Top() + Form->MemoryButton->Height() + 8);
     EXPECT_EQ(Form->Top(), 552) << "as dragged: the shorter window fits there";

@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr std::uint16_t kF5 = 116;
-
 class MainReactionsTest : public MainWindowTest {
 protected:
     void SetUp() override
@@ -120,11 +118,11 @@ TEST_F(MainReactionsTest, LettersWorkOnEveryButtonAndF5OnlyOnTheRefreshButton)
         SCOPED_TRACE(button->Caption());
         button->SetFocus();
         FreeUp(20000);
-        Headless().PressKey(kF5);
+        Headless().PressKey(TKey::F5);
         EXPECT_EQ(Caption(), button == Form->RefreshButton ? "[Used, Free] = 50 %, 20000 MB;"
                                                            : "[Used, Free] = 75 %, 10000 MB;");
         FreeUp(10000);
-        Headless().PressKey('R', 'r');
+        Headless().PressKey(TKey{'R'}, 'r');
         EXPECT_EQ(Caption(), "[Used, Free] = 75 %, 10000 MB;");
     }
     // Neither a digit outside 1..5 nor a space or any other letter does anything.

@@ -85,7 +85,7 @@ TEST_F(OfflineShareTest, AHungShareNeverHoldsTheWindowAndShowsUpWhenItAnswers)
     EXPECT_EQ(Form->TrayHint(), "FS/TS ( MB): C: 14805/40183  S: 250/1000  ");
 
     // R: the shares still busy from the first scan are not asked again.
-    Headless().PressKey('R', 'r');
+    Headless().PressKey(TKey{'R'}, 'r');
     EXPECT_EQ(Platform.drives->Waiting('N'), 1);
     EXPECT_EQ(Platform.drives->Waiting('O'), 1);
     EXPECT_EQ(Letters(), "CNS");
@@ -100,19 +100,19 @@ TEST_F(OfflineShareTest, AHungShareNeverHoldsTheWindowAndShowsUpWhenItAnswers)
 
     // For ten seconds the late answer is N's fresh answer: a refresh does not ask again.
     Network('N', 2000, 1000);
-    Headless().PressKey('R', 'r');
+    Headless().PressKey(TKey{'R'}, 'r');
     EXPECT_EQ(RowOf('N')->bar->Caption(), "[Used, Free] = 75 %, 500 MB;");
 
     // Later the share hangs again, the kind question too: the kind it said last keeps its row.
     Headless().AdvanceTime(sw::kKeptForMs);
     Platform.drives->Hang('N');
-    Headless().PressKey('R', 'r');
+    Headless().PressKey(TKey{'R'}, 'r');
     EXPECT_EQ(Letters(), "CNS");
     EXPECT_EQ(RowOf('N')->bar->Caption(), kNotResponding);
     EXPECT_EQ(Platform.drives->Waiting('N'), 1);
 
     // Hidden, the window still scans when the answer comes, so the tooltip is current.
-    Headless().PressKey('M', 'm');
+    Headless().PressKey(TKey{'M'}, 'm');
     ASSERT_FALSE(Shown());
     Platform.drives->Unhang('N');
     ASSERT_TRUE(

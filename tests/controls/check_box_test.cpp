@@ -182,8 +182,8 @@ TEST_F(CheckBoxTest, KeysDoNotToggle)
     box->SetFocus();
     ASSERT_TRUE(box->Focused());
     ASSERT_TRUE(box->InVisualState(TXPStateItem::HasFocus));
-    Headless().PressKey(VK_SPACE, ' ');
-    Headless().PressKey(VK_RETURN, '\r');
+    Headless().PressKey(TKey::Space, ' ');
+    Headless().PressKey(TKey::Return, '\r');
     EXPECT_FALSE(box->Checked());
 }
 
@@ -208,9 +208,9 @@ TEST_F(CheckBoxTest, FocusMovingAwayClearsFocusAndPress)
 TEST_F(CheckBoxTest, AcceleratorClicksTheBox)
 {
     box->SetCaption("&Show RAM");
-    Headless().KeyDown(VK_MENU, ssAlt);
-    Headless().PressKey('S', 's', ssAlt);
-    Headless().KeyUp(VK_MENU);
+    Headless().KeyDown(TKey::Alt, ssAlt);
+    Headless().PressKey(TKey{'S'}, 's', ssAlt);
+    Headless().KeyUp(TKey::Alt);
     EXPECT_TRUE(box->Checked());
 }
 
@@ -218,12 +218,12 @@ TEST_F(CheckBoxTest, AcceleratorWithoutAltOnlyWhileFocused)
 {
     box->SetCaption("&Show RAM");
     other->SetFocus();
-    Headless().PressKey('S', 's');
+    Headless().PressKey(TKey{'S'}, 's');
     EXPECT_FALSE(box->Checked()) << "another control has the focus";
     box->SetFocus();
-    Headless().PressKey('S', 's');
+    Headless().PressKey(TKey{'S'}, 's');
     EXPECT_TRUE(box->Checked());
-    Headless().PressKey('X', 'x');
+    Headless().PressKey(TKey{'X'}, 'x');
     EXPECT_TRUE(box->Checked()) << "not its letter";
 }
 
@@ -335,7 +335,7 @@ TEST_F(CheckBoxTest, FocusRectangleOutlinesTheControlWhileFocused)
     };
     box->SetFocus();
     checkEdges(true);
-    Headless().PressKey(VK_TAB);
+    Headless().PressKey(TKey::Tab);
     ASSERT_TRUE(other->Focused());
     checkEdges(false);
 }

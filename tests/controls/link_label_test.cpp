@@ -540,9 +540,10 @@ TEST_F(LinkLabelTest, AcceleratorMovesTheFocusToTheFocusControl)
         label->SetShowAccelChar(c.showAccelChar);
         elsewhere->SetFocus();
         ASSERT_TRUE(elsewhere->Focused());
-        Headless().KeyDown(VK_MENU, ssAlt);
-        Headless().PressKey(c.key, static_cast<char>(std::tolower(c.key)), ssAlt);
-        Headless().KeyUp(VK_MENU);
+        Headless().KeyDown(TKey::Alt, ssAlt);
+        Headless().PressKey(static_cast<TKey>(c.key), static_cast<char>(std::tolower(c.key)),
+                            ssAlt);
+        Headless().KeyUp(TKey::Alt);
         EXPECT_EQ(target->Focused(), c.moves)
             << "Alt+" << c.key << (c.showAccelChar ? "" : " without accelerators");
     }

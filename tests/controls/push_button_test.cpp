@@ -294,18 +294,18 @@ TEST_F(PushButton, SpaceClicksOnReleaseAndEnterOnPress)
 {
     TestButton* button = TitleButton();
     button->SetFocus();
-    backend->KeyDown(VK_SPACE);
+    backend->KeyDown(TKey::Space);
     EXPECT_EQ(button->ButtonState(), TPushButtonState::bsPressed);
     EXPECT_EQ(Screen(1, 1), 0xFFC082u);
     EXPECT_EQ(clicks, 0);
-    backend->KeyUp(VK_SPACE);
+    backend->KeyUp(TKey::Space);
     EXPECT_EQ(button->ButtonState(), TPushButtonState::bsNormal);
     EXPECT_EQ(clicks, 1);
 
-    backend->KeyDown(VK_RETURN);
+    backend->KeyDown(TKey::Return);
     EXPECT_EQ(clicks, 2);
-    backend->KeyUp(VK_RETURN);
-    backend->KeyDown(VK_RETURN, ssShift);
+    backend->KeyUp(TKey::Return);
+    backend->KeyDown(TKey::Return, ssShift);
     EXPECT_EQ(clicks, 3);
 }
 
@@ -313,12 +313,12 @@ TEST_F(PushButton, EscapeClicksOnlyTheCancelButton)
 {
     TestButton* button = TitleButton();
     button->SetFocus();
-    backend->KeyDown(VK_ESCAPE);
+    backend->KeyDown(TKey::Escape);
     EXPECT_EQ(clicks, 0);
     button->SetCancel(true);
-    backend->KeyDown(VK_ESCAPE);
+    backend->KeyDown(TKey::Escape);
     EXPECT_EQ(clicks, 1);
-    backend->KeyDown(VK_ESCAPE, ssCtrl);
+    backend->KeyDown(TKey::Escape, ssCtrl);
     EXPECT_EQ(clicks, 1);
 }
 
@@ -336,11 +336,11 @@ TEST_F(PushButton, DefaultButtonTakesEnterFromAnotherFocusedControl)
     int defaultClicks = 0;
     fallback->OnClick = [&](TObject*) { ++defaultClicks; };
     // The focused button takes Enter itself; the default one only when nothing else does.
-    backend->KeyDown(VK_RETURN);
+    backend->KeyDown(TKey::Return);
     EXPECT_EQ(defaultClicks, 0);
     other->SetTabStop(false);
     form->SetActiveControl(nullptr);
-    backend->KeyDown(VK_RETURN);
+    backend->KeyDown(TKey::Return);
     EXPECT_EQ(defaultClicks, 1);
     EXPECT_EQ(clicks, 0);
 }
@@ -348,12 +348,12 @@ TEST_F(PushButton, DefaultButtonTakesEnterFromAnotherFocusedControl)
 TEST_F(PushButton, AcceleratorClicksWhileEnabled)
 {
     TestButton* button = TitleButton("&Go");
-    backend->KeyDown('G', ssAlt);
+    backend->KeyDown(TKey{'G'}, ssAlt);
     EXPECT_EQ(clicks, 1);
-    backend->KeyDown('O', ssAlt);
+    backend->KeyDown(TKey{'O'}, ssAlt);
     EXPECT_EQ(clicks, 1);
     button->SetEnabled(false);
-    backend->KeyDown('G', ssAlt);
+    backend->KeyDown(TKey{'G'}, ssAlt);
     EXPECT_EQ(clicks, 1);
 }
 
@@ -585,10 +585,10 @@ struct FocusLoss {
 // However the button got pressed, the focus leaving it shows the normal face again.
 TEST_F(PushButton, LosingTheFocusShowsTheNormalFace)
 {
-    auto spaceDown = [this] { backend->KeyDown(VK_SPACE); };
+    auto spaceDown = [this] { backend->KeyDown(TKey::Space); };
     auto mouseDown = [this] { backend->MouseDown({At.x + 7, At.y + 7}); };
     auto focusOther = [](TestButton* other) { other->SetFocus(); };
-    auto tab = [this](TestButton*) { backend->KeyDown(VK_TAB); };
+    auto tab = [this](TestButton*) { backend->KeyDown(TKey::Tab); };
     const FocusLoss cases[] = {
         {"Space held, another control focused", spaceDown, focusOther},
         {"Space held, Tab", spaceDown, tab},
@@ -664,41 +664,41 @@ TEST_F(PushButton, KeysAndCharactersStillReachThePreviewAndTheHandlers)
     TestButton* button = TitleButton();
     std::vector<std::string> log;
     form->SetKeyPreview(true);
-    form->OnKeyDown = [&](TObject*, std::uint16_t& key, TShiftState) {
-        log.push_back("form:down " + std::to_string(key));
+    form->OnKeyDown = [&](TObject*, TKey& key, TShiftState) {
+        log.push_back("form:down " + std::to_string(static_cast<int>(key)));
     };
     form->OnKeyPress = [&](TObject*, char& key) { log.push_back(std::string("form:char ") + key); };
-    form->OnKeyUp = [&](TObject*, std::uint16_t& key, TShiftState) {
-        log.push_back("form:up " + std::to_string(key));
+    form->OnKeyUp = [&](TObject*, TKey& key, TShiftState) {
+        log.push_back("form:up " + std::to_string(static_cast<int>(key)));
     };
-    button->OnKeyDown = [&](TObject*, std::uint16_t& key, TShiftState) {
-        log.push_back("button:down " + std::to_string(key));
+    button->OnKeyDown = [&](TObject*, TKey& key, TShiftState) {
+        log.push_back("button:down " + std::to_string(static_cast<int>(key)));
     };
     button->OnKeyPress = [&](TObject*, char& key) {
         log.push_back(std::string("button:char ") + key);
     };
-    button->OnKeyUp = [&](TObject*, std::uint16_t& key, TShiftState) {
-        log.push_back("button:up " + std::to_string(key));
+    button->OnKeyUp = [&](TObject*, TKey& key, TShiftState) {
+        log.push_back("button:up " + std::to_string(static_cast<int>(key)));
     };
     button->SetFocus();
     const KeyRoute cases[] = {
         {"letter",
-         [](HeadlessBackend& b) { b.PressKey('R', 'r'); },
+         [](HeadlessBackend& b) { b.PressKey(TKey{'R'}, 'r'); },
          {"form:down 82", "button:down 82", "form:char r", "button:char r", "form:up 82",
           "button:up 82"},
          0},
         {"F5",
-         [](HeadlessBackend& b) { b.KeyDown(VK_F5); },
-         {"form:down 116", "button:down 116"},
+         [](HeadlessBackend& b) { b.KeyDown(TKey::F5); },
+         {"form:down 276", "button:down 276"},
          0},
         {"Space",
-         [](HeadlessBackend& b) { b.PressKey(VK_SPACE, ' '); },
+         [](HeadlessBackend& b) { b.PressKey(TKey::Space, ' '); },
          {"form:down 32", "button:down 32", "form:char  ", "button:char  ", "form:up 32",
           "button:up 32"},
          1},
         {"Enter",
-         [](HeadlessBackend& b) { b.KeyDown(VK_RETURN); },
-         {"form:down 13", "button:down 13"},
+         [](HeadlessBackend& b) { b.KeyDown(TKey::Return); },
+         {"form:down 258", "button:down 258"},
          1},
     };
     for (const KeyRoute& c : cases) {

@@ -344,21 +344,21 @@ TEST_F(TrackBarTest, KeysStepByFrequency)
     ShowForm();
     bar->SetFocus();
     ASSERT_TRUE(bar->Focused());
-    Backend->KeyDown(VK_RIGHT);
+    Backend->KeyDown(TKey::Right);
     EXPECT_EQ(bar->Position(), 10);
-    Backend->KeyDown(VK_RIGHT, ssShift);
+    Backend->KeyDown(TKey::Right, ssShift);
     EXPECT_EQ(bar->Position(), 10);
-    Backend->KeyDown(VK_HOME);
+    Backend->KeyDown(TKey::Home);
     EXPECT_EQ(bar->Position(), 100);
-    Backend->KeyDown(VK_LEFT);
+    Backend->KeyDown(TKey::Left);
     EXPECT_EQ(bar->Position(), 90);
-    Backend->KeyDown(VK_END);
+    Backend->KeyDown(TKey::End);
     EXPECT_EQ(bar->Position(), 0);
     bar->SetStyle(TGaugeProgressStyle::psTopRight);
-    Backend->KeyDown(VK_LEFT);
+    Backend->KeyDown(TKey::Left);
     EXPECT_EQ(bar->Position(), 10);
     bar->SetOrientation(TGaugeOrientation::voVertical);
-    Backend->KeyDown(VK_DOWN);
+    Backend->KeyDown(TKey::Down);
     EXPECT_EQ(bar->Position(), 20);
 }
 
@@ -502,7 +502,7 @@ TEST_F(TrackBarTest, PictureIsRedrawnBeforeOnChangeRuns)
         {"Position", [&] { bar->SetPosition(39); }, 39, 77},
         {"click beside the thumb", [&] { Press(bar, 150, 12); }, 79, 146},
         {"MaxValue below Position", [&] { bar->SetMaxValue(50); }, 50, 182},
-        {"key", [&] { Backend->KeyDown(VK_END); }, 0, 10},
+        {"key", [&] { Backend->KeyDown(TKey::End); }, 0, 10},
     };
     bar->SetTabStop(true);
     bar->SetFocus();

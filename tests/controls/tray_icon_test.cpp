@@ -482,10 +482,9 @@ TEST_F(TrayIconTest, LoadingWithoutTaskBarHidesUntilTheFormAddsIt)
 TEST_F(TrayIconTest, MinimizeCommandOnTheApplicationWindowHidesToTray)
 {
     MakeTray(kFormVisibility | TrayVisibilities({tvVisibleTaskBar}));
-    TMessage other{WM_SYSCOMMAND, SC_RESTORE, 0, 0};
-    Application().Perform(other);
+    Application().Perform(TSysCommand::Restore);
     EXPECT_TRUE(Headless().AppWindowVisible());
-    TMessage minimize{WM_SYSCOMMAND, SC_MINIMIZE, 0, 0};
+    const TSysCommand minimize = TSysCommand::Minimize;
     Application().Perform(minimize);
     EXPECT_FALSE(Headless().AppWindowVisible());
     EXPECT_TRUE(Headless().AppMinimized());

@@ -81,7 +81,7 @@ std::size_t HeapInUse() { return gLiveBytes.load(); }
 void Refresh(int times)
 {
     for (int i = 0; i < times; ++i)
-        Headless().PressKey('R', 'r');
+        Headless().PressKey(TKey{'R'}, 'r');
 }
 
 TEST(RefreshSoakTest, TenThousandRefreshesKeepTheComponentsAndDoNotGrowTheHeap)

@@ -112,14 +112,14 @@ TEST_F(ApplicationTest, MinimizeHidesTheFormsAndHooksSeeTheSystemCommand)
     EXPECT_FALSE(backend->IsShown(hiddenMeanwhile->Handle()));
     EXPECT_TRUE(backend->IsShown(shownMeanwhile->Handle()));
 
-    int id = Application().HookMainWindow([&](TMessage& m) {
-        if (m.Msg == WM_SYSCOMMAND && (m.WParam & 0xFFF0) == SC_MINIMIZE) {
+    int id = Application().HookMainWindow([&](TSysCommand command) {
+        if (command == TSysCommand::Minimize) {
             log.push_back("hooked");
             return true;
         }
         return false;
     });
-    TMessage minimize{WM_SYSCOMMAND, SC_MINIMIZE, 0, 0};
+    const TSysCommand minimize = TSysCommand::Minimize;
     Application().Perform(minimize);
     EXPECT_FALSE(Application().IsApplicationWindowIconic());
     Application().UnhookMainWindow(id);

@@ -35,11 +35,11 @@ TEST_F(InputTest, TabFollowsTabOrderSkippingUnfocusableControls)
     b->SetEnabled(false);
     form->SelectFirst();
     EXPECT_EQ(form->ActiveControl(), c);
-    backend->KeyDown(VK_TAB);
+    backend->KeyDown(TKey::Tab);
     EXPECT_EQ(form->ActiveControl(), a);
-    backend->KeyDown(VK_TAB);
+    backend->KeyDown(TKey::Tab);
     EXPECT_EQ(form->ActiveControl(), c);
-    backend->KeyDown(VK_TAB, ssShift);
+    backend->KeyDown(TKey::Tab, ssShift);
     EXPECT_EQ(form->ActiveControl(), a);
     EXPECT_EQ(a->TabOrder(), 1);
 }
@@ -59,17 +59,17 @@ TEST_F(InputTest, KeyPreviewSeesKeysBeforeTheFocusedControlAndMayStopThem)
 {
     b->SetFocus();
     form->SetKeyPreview(true);
-    form->OnKeyDown = [&](TObject*, std::uint16_t& key, TShiftState) {
-        log.push_back("form:keydown " + std::to_string(key));
-        if (key == VK_F5)
-            key = 0;
+    form->OnKeyDown = [&](TObject*, TKey& key, TShiftState) {
+        log.push_back("form:keydown " + std::to_string(static_cast<int>(key)));
+        if (key == TKey::F5)
+            key = TKey::None;
     };
     form->OnKeyPress = [&](TObject*, char& key) { log.push_back(std::string("form:char ") + key); };
     log.clear();
-    backend->PressKey('R', 'r');
-    backend->KeyDown(VK_F5);
+    backend->PressKey(TKey{'R'}, 'r');
+    backend->KeyDown(TKey::F5);
     EXPECT_EQ(log, (Log{"form:keydown 82", "b:keydown 82", "form:char r", "b:char r", "b:keyup 82",
-                        "form:keydown 116"}));
+                        "form:keydown 276"}));
 }
 
 TEST_F(InputTest, DialogKeysReachControlsThatDidNotWantThem)
@@ -77,12 +77,12 @@ TEST_F(InputTest, DialogKeysReachControlsThatDidNotWantThem)
     b->SetFocus();
     b->takesReturn = true;
     log.clear();
-    backend->KeyDown(VK_RETURN);
-    EXPECT_EQ(log, (Log{"b:keydown 13", "b:dialog return"}));
+    backend->KeyDown(TKey::Return);
+    EXPECT_EQ(log, (Log{"b:keydown 258", "b:dialog return"}));
     b->wantsReturn = true;
     log.clear();
-    backend->KeyDown(VK_RETURN);
-    EXPECT_EQ(log, (Log{"b:keydown 13"}));
+    backend->KeyDown(TKey::Return);
+    EXPECT_EQ(log, (Log{"b:keydown 258"}));
 }
 
 TEST_F(InputTest, AltLetterOffersAnAcceleratorToTheControls)
@@ -90,8 +90,8 @@ TEST_F(InputTest, AltLetterOffersAnAcceleratorToTheControls)
     c->accel = 'X';
     a->SetFocus();
     log.clear();
-    backend->KeyDown('X', ssAlt);
-    backend->KeyDown('X');
+    backend->KeyDown(TKey{'X'}, ssAlt);
+    backend->KeyDown(TKey{'X'});
     EXPECT_EQ(log, (Log{"a:keydown 88", "c:accel X", "a:keydown 88"}));
 }
 
@@ -151,10 +151,10 @@ public:
     using TForm::TForm;
 
 protected:
-    void WMNCHitTest(TPoint, int& result) override
+    void WMNCHitTest(TPoint, THitTest& result) override
     {
-        if (result == HTCLIENT)
-            result = HTCAPTION;
+        if (result == THitTest::Client)
+            result = THitTest::Caption;
     }
 };
 

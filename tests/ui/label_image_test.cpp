@@ -106,11 +106,11 @@ TEST_F(LabelTest, AcceleratorFocusesTheFocusControl)
     label->SetCaption("&Total && more");
     label->SetFocusControl(pad);
     other->SetFocus();
-    backend->KeyDown('T', ssAlt);
+    backend->KeyDown(TKey{'T'}, ssAlt);
     EXPECT_EQ(form->ActiveControl(), pad);
     delete pad;
     EXPECT_EQ(label->FocusControl(), nullptr);
-    backend->KeyDown('T', ssAlt);
+    backend->KeyDown(TKey{'T'}, ssAlt);
 }
 
 TEST_F(LabelTest, ImageDrawsItsPictureWithoutTheTransparentColour)

@@ -50,7 +50,13 @@ TEST_F(PaintTest, AShowHandlersRepaintsWaitForTheOnePresentOfTheShow)
         box->Repaint();
         form->Repaint();
     };
+    // As on the platform, the window is activated as it goes on screen, before it is presented.
+    int presentsAtActivation = -1;
+    form->OnActivate = [&](TObject*) {
+        presentsAtActivation = backend->Window(form->Handle())->presents;
+    };
     form->Show();
+    EXPECT_EQ(presentsAtActivation, 0);
     EXPECT_EQ(backend->Window(form->Handle())->presents, 1);
     EXPECT_EQ(backend->Window(form->Handle())->image.Pixel(5, 5), clRed);
     box->SetColor(clLime);

@@ -76,7 +76,7 @@ TEST_F(TimerTest, HandlerExceptionReachesTheErrorBoxAndTheTimerGoesOn)
     EXPECT_EQ(backend->MessageCount(), 2);
     EXPECT_EQ(backend->LastMessageText(), "Unable to write to C:\\x.ini.");
     EXPECT_EQ(backend->LastMessageCaption(), "Spacewell v.1");
-    EXPECT_EQ(backend->LastMessageStyle(), MB_ICONERROR);
+    EXPECT_EQ(backend->LastMessageIcon(), TMsgBoxIcon::Error);
 }
 
 class MenuTest : public UiTest {

@@ -125,9 +125,9 @@ protected:
         Note("exit");
         TCustomControl::DoExit();
     }
-    void KeyDown(std::uint16_t& key, TShiftState shift) override
+    void KeyDown(TKey& key, TShiftState shift) override
     {
-        Note("keydown " + std::to_string(key));
+        Note("keydown " + std::to_string(static_cast<int>(key)));
         TCustomControl::KeyDown(key, shift);
     }
     void KeyPress(char& key) override
@@ -135,18 +135,18 @@ protected:
         Note(std::string("char ") + key);
         TCustomControl::KeyPress(key);
     }
-    void KeyUp(std::uint16_t& key, TShiftState shift) override
+    void KeyUp(TKey& key, TShiftState shift) override
     {
-        Note("keyup " + std::to_string(key));
+        Note("keyup " + std::to_string(static_cast<int>(key)));
         TCustomControl::KeyUp(key, shift);
     }
-    bool WantsKey(std::uint16_t key, TShiftState) const override
+    bool WantsKey(TKey key, TShiftState) const override
     {
-        return wantsReturn && key == VK_RETURN;
+        return wantsReturn && key == TKey::Return;
     }
-    bool CMDialogKey(std::uint16_t key, TShiftState shift) override
+    bool CMDialogKey(TKey key, TShiftState shift) override
     {
-        if (key == VK_RETURN && takesReturn && Focused()) {
+        if (key == TKey::Return && takesReturn && Focused()) {
             Note("dialog return");
             return true;
         }

@@ -44,10 +44,10 @@ public:
     Swatch* child;
 
 protected:
-    void WMNCHitTest(TPoint, int& result) override
+    void WMNCHitTest(TPoint, THitTest& result) override
     {
-        if (result == HTCLIENT)
-            result = HTCAPTION;
+        if (result == THitTest::Client)
+            result = THitTest::Caption;
     }
 };
 

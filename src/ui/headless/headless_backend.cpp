@@ -160,7 +160,7 @@ void HeadlessBackend::MouseMove(TPoint screen)
     if (THeadlessWindow* w = Find(target)) {
         const TPoint client = ToClient(target, screen);
         w->handler->WndCursorAt(client);
-        if (FCapture == 0 && w->handler->WndHitTest(screen) == HTCAPTION)
+        if (FCapture == 0 && w->handler->WndHitTest(screen) == THitTest::Caption)
             w->handler->WndMouseHover(client);
         else
             w->handler->WndMouseMove(MouseShift(), client);
@@ -179,7 +179,7 @@ void HeadlessBackend::MouseDown(TPoint screen, TMouseButton button)
     SetForeground(target);
     FButtons |= ButtonBit(button);
     if (FCapture == 0 && button == TMouseButton::mbLeft &&
-        w->handler->WndHitTest(screen) == HTCAPTION) {
+        w->handler->WndHitTest(screen) == THitTest::Caption) {
         w->handler->WndMouseLeave();
         FDragging = target;
         FDragOffset = {screen.x - w->params.bounds.left, screen.y - w->params.bounds.top};
@@ -215,7 +215,7 @@ void HeadlessBackend::DoubleClick(TPoint screen)
 {
     Click(screen);
     THeadlessWindow* w = FCapture != 0 ? nullptr : Find(WindowAt(screen));
-    if (w == nullptr || w->handler->WndHitTest(screen) != HTCAPTION) {
+    if (w == nullptr || w->handler->WndHitTest(screen) != THitTest::Caption) {
         Click(screen);
         return;
     }
@@ -223,7 +223,7 @@ void HeadlessBackend::DoubleClick(TPoint screen)
     ProcessMessages();
 }
 
-void HeadlessBackend::KeyDown(std::uint16_t key, TShiftState shift)
+void HeadlessBackend::KeyDown(TKey key, TShiftState shift)
 {
     FShift = shift;
     if (THeadlessWindow* w = Find(Foreground()))
@@ -232,7 +232,7 @@ void HeadlessBackend::KeyDown(std::uint16_t key, TShiftState shift)
     ProcessMessages();
 }
 
-void HeadlessBackend::KeyUp(std::uint16_t key, TShiftState shift)
+void HeadlessBackend::KeyUp(TKey key, TShiftState shift)
 {
     FShift = shift;
     if (THeadlessWindow* w = Find(Foreground()))
@@ -248,7 +248,7 @@ void HeadlessBackend::TypeChar(char key)
     ProcessMessages();
 }
 
-void HeadlessBackend::PressKey(std::uint16_t key, char typed, TShiftState shift)
+void HeadlessBackend::PressKey(TKey key, char typed, TShiftState shift)
 {
     KeyDown(key, shift);
     // With Alt held the system sends a system character, which reaches no key-press handler.
@@ -309,10 +309,13 @@ TRect HeadlessBackend::FrameMargins(const TWindowParams& params)
     return params.framed ? TRect{3, 22, 3, 3} : TRect{};
 }
 
+// The platform tells a window it was moved, even by its own program.
 void HeadlessBackend::SetWindowBounds(WindowId window, TRect screen)
 {
-    if (THeadlessWindow* w = Find(window))
+    if (THeadlessWindow* w = Find(window)) {
         w->params.bounds = screen;
+        w->handler->WndMoved(screen);
+    }
 }
 
 void HeadlessBackend::SetWindowVisible(WindowId window, bool visible)
@@ -325,6 +328,9 @@ void HeadlessBackend::SetWindowVisible(WindowId window, bool visible)
     if (w->visible == visible)
         return;
     w->visible = visible;
+    // As on the platform, showing activates the window before the show returns.
+    if (visible)
+        SetForeground(window);
     if (!visible && FForeground == window)
         FForeground = 0;
     if (!visible && FHover == window)
@@ -490,14 +496,14 @@ const THeadlessCursor* HeadlessBackend::MadeCursor(std::uintptr_t handle) const
     return &FMadeCursors[handle - kFirstMadeCursor];
 }
 
-bool HeadlessBackend::KeyPressed(std::uint16_t virtualKey)
+bool HeadlessBackend::KeyPressed(TKey key)
 {
-    switch (virtualKey) {
-    case VK_SHIFT:
+    switch (key) {
+    case TKey::Shift:
         return (FShift & ssShift) != 0;
-    case VK_CONTROL:
+    case TKey::Control:
         return (FShift & ssCtrl) != 0;
-    case VK_MENU:
+    case TKey::Alt:
         return (FShift & ssAlt) != 0;
     default:
         return false;
@@ -523,14 +529,14 @@ int HeadlessBackend::TrackPopupMenu(const std::vector<TMenuEntry>& items, TPoint
     return FChooser ? FChooser(items, screen) : 0;
 }
 
-int HeadlessBackend::ShowMessageBox(const std::string& text, const std::string& caption,
-                                    unsigned style)
+TMsgBoxResult HeadlessBackend::ShowMessageBox(const std::string& text, const std::string& caption,
+                                              TMsgBoxButtons buttons, TMsgBoxIcon icon)
 {
     FLastMessageText = text;
     FLastMessageCaption = caption;
-    FLastMessageStyle = style;
+    FLastMessageIcon = icon;
     ++FMessageCount;
-    return IDOK;
+    return buttons == TMsgBoxButtons::YesNo ? TMsgBoxResult::Yes : TMsgBoxResult::Ok;
 }
 
 void HeadlessBackend::ShowHintWindow(const std::string& text, TPoint, TColor, const TFontSpec&)

@@ -53,21 +53,21 @@ public:
     std::uint32_t Now() const { return FNow; }
 
     // Input at screen points, routed by the form's hit test as the platform does: a move where
-    // the form answers HTCAPTION only hovers, and a left press there ends the hover and drags
-    // the window by the pointer's offset until the release.
+    // the form answers THitTest::Caption only hovers, and a left press there ends the hover and
+    // drags the window by the pointer's offset until the release.
     void MouseMove(TPoint screen);
     void MouseDown(TPoint screen, TMouseButton button = TMouseButton::mbLeft);
     void MouseUp(TPoint screen, TMouseButton button = TMouseButton::mbLeft);
     void Click(TPoint screen, TMouseButton button = TMouseButton::mbLeft);
-    // Two left clicks in a row: where the form answers HTCAPTION the second press is the
+    // Two left clicks in a row: where the form answers THitTest::Caption the second press is the
     // platform's double click on the body and drags nothing; elsewhere both clicks arrive.
     void DoubleClick(TPoint screen);
     // Keys go to the foreground window; `shift` holds for the duration of the call.
-    void KeyDown(std::uint16_t key, TShiftState shift = 0);
-    void KeyUp(std::uint16_t key, TShiftState shift = 0);
+    void KeyDown(TKey key, TShiftState shift = 0);
+    void KeyUp(TKey key, TShiftState shift = 0);
     void TypeChar(char key);
     // KeyDown, TypeChar (for printable keys, unless Alt is held) and KeyUp in a row.
-    void PressKey(std::uint16_t key, char typed = 0, TShiftState shift = 0);
+    void PressKey(TKey key, char typed = 0, TShiftState shift = 0);
     // WM_HOTKEY for `target` (0: the first window created that still exists).
     void Hotkey(int id, WindowId target = 0);
 
@@ -117,10 +117,10 @@ public:
     void SetSystemDpi(int dpi) { FSystemDpi = dpi; }
     void MoveToMonitorDpi(WindowId window, int dpi);
 
-    // Message boxes are answered with IDOK and recorded.
+    // Message boxes are answered with their first button and recorded.
     const std::string& LastMessageText() const { return FLastMessageText; }
     const std::string& LastMessageCaption() const { return FLastMessageCaption; }
-    unsigned LastMessageStyle() const { return FLastMessageStyle; }
+    TMsgBoxIcon LastMessageIcon() const { return FLastMessageIcon; }
     int MessageCount() const { return FMessageCount; }
     // The hint window's text, empty while hidden.
     const std::string& HintText() const { return FHintText; }
@@ -163,7 +163,7 @@ public:
     std::uintptr_t MakeCursor(const TBitmap& image, TColor transparent, TPoint hotSpot) override;
     void SetCursorShape(std::uintptr_t cursor) override { FCursor = cursor; }
     TShiftState KeyboardShift() override { return FShift; }
-    bool KeyPressed(std::uint16_t virtualKey) override;
+    bool KeyPressed(TKey key) override;
     bool InputWaiting() override { return FInputWaiting; }
     TSize ScreenSize() override { return FScreenSize; }
     int SystemDpi() override { return FSystemDpi; }
@@ -173,8 +173,8 @@ public:
     int StartTimer(unsigned intervalMs, std::function<void()> tick) override;
     void StopTimer(int id) override;
     int TrackPopupMenu(const std::vector<TMenuEntry>& items, TPoint screen) override;
-    int ShowMessageBox(const std::string& text, const std::string& caption,
-                       unsigned style) override;
+    TMsgBoxResult ShowMessageBox(const std::string& text, const std::string& caption,
+                                 TMsgBoxButtons buttons, TMsgBoxIcon icon) override;
     void ShowHintWindow(const std::string& text, TPoint screen, TColor color,
                         const TFontSpec& font) override;
     void HideHintWindow() override { FHintText.clear(); }
@@ -233,7 +233,7 @@ private:
     bool FForeignForeground = false;
     std::string FLastMessageText;
     std::string FLastMessageCaption;
-    unsigned FLastMessageStyle = 0;
+    TMsgBoxIcon FLastMessageIcon = TMsgBoxIcon::None;
     int FMessageCount = 0;
     std::string FHintText;
     std::uintptr_t FCursor = 0;

@@ -93,8 +93,8 @@ std::intptr_t Win32Backend::AppMessage(unsigned msg, std::uintptr_t wParam, std:
     // hands the focus on to a form.
     if (msg == WM_SETFOCUS)
         PostAppActivated();
-    TMessage message{msg, wParam, lParam, 0};
-    if (FAppHandler != nullptr && FAppHandler->AppMessage(message))
-        return message.Result;
+    const std::optional<TSysCommand> command = SysCommandOf(msg, wParam);
+    if (command && FAppHandler != nullptr && FAppHandler->AppCommand(*command))
+        return 0;
     return DefWindowProcA(H(FAppWindow), msg, wParam, lParam);
 }

@@ -21,11 +21,12 @@ HFONT MakeFont(const TFontSpec& font)
 
 }  // namespace
 
-int Win32Backend::ShowMessageBox(const std::string& text, const std::string& caption,
-                                 unsigned style)
+TMsgBoxResult Win32Backend::ShowMessageBox(const std::string& text, const std::string& caption,
+                                           TMsgBoxButtons buttons, TMsgBoxIcon icon)
 {
     PutAppWindowOnScreen();
-    return MessageBoxA(GetActiveWindow(), text.c_str(), caption.c_str(), style);
+    return MessageBoxResult(MessageBoxA(GetActiveWindow(), text.c_str(), caption.c_str(),
+                                        MessageBoxStyle(buttons, icon)));
 }
 
 void Win32Backend::ShowHintWindow(const std::string& text, TPoint screen, TColor color,

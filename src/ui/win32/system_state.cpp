@@ -15,7 +15,7 @@ TShiftState Win32Backend::KeyboardShift()
     return s;
 }
 
-bool Win32Backend::KeyPressed(std::uint16_t virtualKey) { return GetKeyState(virtualKey) < 0; }
+bool Win32Backend::KeyPressed(TKey key) { return GetKeyState(VirtualKeyOf(key)) < 0; }
 
 // The high word names the kinds of message in the queue now.
 bool Win32Backend::InputWaiting()

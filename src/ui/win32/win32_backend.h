@@ -52,7 +52,7 @@ public:
     std::uintptr_t MakeCursor(const TBitmap& image, TColor transparent, TPoint hotSpot) override;
     void SetCursorShape(std::uintptr_t cursor) override;
     TShiftState KeyboardShift() override;
-    bool KeyPressed(std::uint16_t virtualKey) override;
+    bool KeyPressed(TKey key) override;
     bool InputWaiting() override;
     TSize ScreenSize() override;
     // display_scale.cpp
@@ -62,8 +62,8 @@ public:
     int StartTimer(unsigned intervalMs, std::function<void()> tick) override;
     void StopTimer(int id) override;
     int TrackPopupMenu(const std::vector<TMenuEntry>& items, TPoint screen) override;
-    int ShowMessageBox(const std::string& text, const std::string& caption,
-                       unsigned style) override;
+    TMsgBoxResult ShowMessageBox(const std::string& text, const std::string& caption,
+                                 TMsgBoxButtons buttons, TMsgBoxIcon icon) override;
     void ShowHintWindow(const std::string& text, TPoint screen, TColor color,
                         const TFontSpec& font) override;
     void HideHintWindow() override;

@@ -1,11 +1,11 @@
 // What the Win32 backend's files share: handle conversions, the window classes and their
 // procedures' registration, the record kept per form window and the conversions of pictures
-// into GDI objects. Only this folder includes it.
-// The toolkit's headers come first: several of their constants share names with macros of
-// <windows.h>, which then only repeat the same values.
+// into GDI objects, and the translations between the toolkit's vocabulary and Win32's numbers.
+// Only this folder includes it.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "ui/win32/win32_backend.h"
@@ -52,5 +52,14 @@ BITMAPINFO DibHeader(int width, int height);
 HBITMAP MakeDib(const TBitmap& image);
 // An icon, or a cursor with its hot spot when `hotSpot` is given.
 HICON MakeIcon(const TBitmap& image, TColor transparent, const TPoint* hotSpot = nullptr);
+
+// A virtual-key code as the toolkit's key (TKey::None for keys it has no name for), and back.
+TKey KeyOf(WPARAM virtualKey);
+int VirtualKeyOf(TKey key);
+LRESULT HitTestCode(THitTest hit);
+// The command a WM_SYSCOMMAND or WM_CLOSE gives the application; nothing for other messages.
+std::optional<TSysCommand> SysCommandOf(UINT msg, WPARAM wParam);
+UINT MessageBoxStyle(TMsgBoxButtons buttons, TMsgBoxIcon icon);
+TMsgBoxResult MessageBoxResult(int answer);
 
 }  // namespace win32ui

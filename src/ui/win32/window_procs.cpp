@@ -87,7 +87,7 @@ LRESULT Dispatch(IWindowHandler& h, FormWindow& fw, HWND hwnd, UINT msg, WPARAM 
     }
     case WM_NCHITTEST: {
         LRESULT hit = DefWindowProcA(hwnd, msg, wParam, lParam);
-        return hit == HTCLIENT ? h.WndHitTest(PointOf(lParam)) : hit;
+        return hit == HTCLIENT ? HitTestCode(h.WndHitTest(PointOf(lParam))) : hit;
     }
     case WM_SETCURSOR:
         if (LOWORD(lParam) != HTCLIENT)
@@ -148,13 +148,13 @@ LRESULT Dispatch(IWindowHandler& h, FormWindow& fw, HWND hwnd, UINT msg, WPARAM 
     }
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
-        h.WndKeyDown(static_cast<std::uint16_t>(wParam), gBackend->KeyboardShift());
+        h.WndKeyDown(KeyOf(wParam), gBackend->KeyboardShift());
         if (msg == WM_SYSKEYDOWN)
             break;
         return 0;
     case WM_KEYUP:
     case WM_SYSKEYUP:
-        h.WndKeyUp(static_cast<std::uint16_t>(wParam), gBackend->KeyboardShift());
+        h.WndKeyUp(KeyOf(wParam), gBackend->KeyboardShift());
         if (msg == WM_SYSKEYUP)
             break;
         return 0;
