@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # A new user's first hour with the real spacewell.exe under Wine, in a virtual desktop with a
-# taskbar: a full tmpfs drive shows a full bar with its caption (the window equal to the
+# taskbar: a full tmpfs drive shows a full bar, in the warning ramp, with its caption (the window equal to the
 # headless snapshot of the same drives); with the window dragged to the desktop's right edge,
 # ">>" opens the memory panel on its left, inside the desktop; Ctrl+Alt+D hides both windows
 # and shows both again; a second start brings the hidden window back and ends at once, leaving
@@ -37,8 +37,11 @@ timeout 20 import -window "$main" "$work/wine.png"
 e2e_drive_table "$area" "$work/drives.txt"
 "$snapshot" "$work/drives.txt" "$work/headless.png" >/dev/null
 e2e_same_picture "the full drive's bar and caption as drawn headless" "$work/wine.png" "$work/headless.png"
-# x = 250: the ">>" button covers the bar from 258 on.
-check "D:'s bar is filled up to the \">>\" button" "$(e2e_pixel "$work/wine.png" 250 40)" 008000
+# x = 250: the ">>" button covers the bar from 258 on. A full drive is low on space: its bar
+# takes the warning ramp.
+check "D:'s bar is filled up to the \">>\" button" "$(e2e_pixel "$work/wine.png" 250 40)" 890303
+# The low-space balloon above the tray closes after Wine's shortest showing, 10 s.
+sleep 10
 tray_area "$work/tray-before.png"
 
 # Dragged by its title band until only 5 pixels are left on its right.
