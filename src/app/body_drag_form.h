@@ -3,6 +3,8 @@
 
 #include "ui/form.h"
 
+class TBorder;
+
 class TBodyDragForm : public TForm {
 public:
     using TForm::TForm;
@@ -11,4 +13,6 @@ protected:
     // Every hit on the client area counts as a hit on a title bar; windowed children keep their
     // own clicks, as the toolkit answers them before this.
     void WMNCHitTest(TPoint screen, THitTest& result) override;
+    // The etched frame around the title band, the same in both windows.
+    TBorder* NewTitleBorder();
 };

@@ -72,12 +72,7 @@ void TMainWindow::CreateTitleBand()
     titleFont.color = palette::kPaleBlue;
     TitleLabel->SetFont(titleFont);
 
-    TitleBorder = new TBorder(this);
-    TitleBorder->SetName("TitleBorder");
-    TitleBorder->SetParent(this);
-    TitleBorder->SetBounds(0, 0, 282, 50);
-    TitleBorder->SetShadowColor(palette::kDarkBlue);
-    TitleBorder->SetHighlightColor(palette::kLightBlue);
+    TitleBorder = NewTitleBorder();
 }
 
 void TMainWindow::CreateButtons()

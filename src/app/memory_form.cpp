@@ -93,12 +93,7 @@ TMemoryPanel::TMemoryPanel(TComponent* owner, IMemoryWindowHost& host,
 // of labels in the creation order.
 void TMemoryPanel::CreateFigureLabels()
 {
-    TitleBorder = new TBorder(this);
-    TitleBorder->SetName("TitleBorder");
-    TitleBorder->SetParent(this);
-    TitleBorder->SetBounds(0, 0, 282, 50);
-    TitleBorder->SetShadowColor(palette::kDarkBlue);
-    TitleBorder->SetHighlightColor(palette::kLightBlue);
+    TitleBorder = NewTitleBorder();
 
     PhysicalTotalHeading = NewBoldLabel("PhysicalTotalHeading", 16, 30, "TOTAL:");
     VirtualAvailableFigure = NewLabel("VirtualAvailableFigure", 80, 168, "VRAM Free");
