@@ -16,5 +16,15 @@ echo "Installing: ${missing[*]}"
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo=sudo
 dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
-$sudo apt-get update -q
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+install() {
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "$@" "${missing[@]}"
+}
+if $sudo apt-get update -q; then
+  install
+else
+  # A mirror caught mid-sync can lose one architecture's security index; the i386 half of Wine
+  # must then match the amd64 libraries at the main archive's versions, so the security
+  # archive steps back for this one install.
+  echo "apt-get update failed for some index; installing from the main archive's versions" >&2
+  install -o "APT::Default-Release=bookworm"
+fi
