@@ -55,6 +55,8 @@ void TMainWindow::ChangeScale(int m, int d)
 {
     TBodyDragForm::ChangeScale(m, d);
     TrayIcon->Icon().SetImage(TrayPicture(), clNone);
+    DrawMenuPictures();
+    MemoryButton->SetGlyph(MemoryGlyphPicture(PixelsPerInch()));
 }
 
 void TMainWindow::CreateTitleBand()
@@ -99,7 +101,7 @@ void TMainWindow::CreateButtons()
     }
 
     MemoryButton = NewSkyButton(*this, "MemoryButton", Bounds(258, 30, 15, 42), ">>", "RAM Info");
-    MemoryButton->SetGlyph(MemoryGlyphPicture());
+    MemoryButton->SetGlyph(MemoryGlyphPicture(PixelsPerInch()));
     MemoryButton->SetLayout(TButtonLayout::blGlyphTop);
     MemoryButton->SetSpacing(1);
     MemoryButton->OnClick = [this](TObject* s) { MemoryButtonClick(s); };

@@ -207,6 +207,8 @@ private:
     static constexpr int kHotkeyId = 1;
     // The system's small-icon size at 100 %, the tray's picture in design pixels.
     static constexpr int kTrayIconSize = 16;
+    // The tray menu's pictures, in design pixels.
+    static constexpr int kMenuPictureSize = 16;
     // The tray icon as designed: in the task list, hiding on minimize, restored or minimized by
     // a click, but without the taskbar (bit mask 0xA6).
     static constexpr TTrayVisibilities kTrayOnly =
@@ -216,6 +218,7 @@ private:
     void CreateButtons();
     void CreateTrayIcon();
     void CreateTrayMenu();
+    void DrawMenuPictures();
     TMenuItem* NewItem(TMenuItem* parent, const char* name, const char* caption, int tag = 0);
     TMenuItem* NewRadioItem(TMenuItem* parent, const char* name, const char* caption, int tag,
                             TNotifyEvent onClick);

@@ -10,12 +10,22 @@
 #include "ui/imagelist.h"
 #include "ui/menus.h"
 
+// At the window's scale: the menu shows them at their own size.
+void TMainWindow::DrawMenuPictures()
+{
+    const int size = Scaled(kMenuPictureSize);
+    MenuPictures->SetWidth(size);
+    MenuPictures->SetHeight(size);
+    MenuPictures->Clear();
+    MenuPictures->Add(ExitMenuPicture(PixelsPerInch()), clDefault);
+    MenuPictures->Add(ShowMenuPicture(PixelsPerInch()), clDefault);
+}
+
 void TMainWindow::CreateTrayMenu()
 {
     MenuPictures = new TImageList(this);
     MenuPictures->SetName("MenuPictures");
-    MenuPictures->Add(ExitMenuPicture(), clDefault);
-    MenuPictures->Add(ShowMenuPicture(), clDefault);
+    DrawMenuPictures();
 
     TrayMenu = new TPopupMenu(this);
     TrayMenu->SetName("TrayMenu");

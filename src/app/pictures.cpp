@@ -1,60 +1,80 @@
 #include "app/pictures.h"
 
+#include <cstdlib>
+
 #include "app/palette.h"
 #include "gfx/canvas.h"
 #include "gfx/color.h"
+#include "ui/scaling.h"
 
 namespace {
 
-TBitmap Filled(int width, int height, TColor background)
-{
-    TBitmap image(width, height);
-    image.Canvas().Brush = TBrush{background, TBrushStyle::bsSolid};
-    image.Canvas().FillRect({0, 0, width, height});
-    return image;
-}
+// The pictures are drawn at the screen's scale, not stretched from their 96-dpi design, so
+// that every edge stays sharp: each design rectangle lands on whole scaled pixels.
+class ScaledPicture {
+public:
+    ScaledPicture(int width, int height, TColor background, int pixelsPerInch)
+        : FDpi(pixelsPerInch), FImage(Scaled(width), Scaled(height))
+    {
+        Fill({0, 0, width, height}, background);
+    }
 
-void Fill(TBitmap& image, TRect r, TColor color)
-{
-    image.Canvas().Brush = TBrush{color, TBrushStyle::bsSolid};
-    image.Canvas().FillRect(r);
-}
+    int Scaled(int design) const { return MulDivRound(design, FDpi, kDesignDpi); }
+
+    // `r` in design pixels.
+    void Fill(TRect r, TColor color)
+    {
+        FImage.Canvas().Brush = TBrush{color, TBrushStyle::bsSolid};
+        FImage.Canvas().FillRect({Scaled(r.left), Scaled(r.top), Scaled(r.right), Scaled(r.bottom)});
+    }
+
+    // The design pixel row or column that the scaled one's centre falls in.
+    int Design(int pixel) const { return (2 * pixel + 1) * kDesignDpi / (2 * FDpi); }
+
+    TBitmap& Image() { return FImage; }
+
+private:
+    int FDpi;
+    TBitmap FImage;
+};
 
 }  // namespace
 
-TBitmap ExitMenuPicture()
+TBitmap ExitMenuPicture(int pixelsPerInch)
 {
-    TBitmap image = Filled(16, 16, clFuchsia);
-    // Two strokes, each three pixels wide, from corner to corner.
-    for (int i = 2; i < 14; ++i)
-        for (int d = -1; d <= 1; ++d) {
-            if (i + d < 2 || i + d > 13)
+    ScaledPicture picture(16, 16, clFuchsia, pixelsPerInch);
+    TBitmap& image = picture.Image();
+    // Two strokes, each three pixels wide, from corner to corner within 2..13.
+    for (int y = 0; y < image.Height(); ++y)
+        for (int x = 0; x < image.Width(); ++x) {
+            const int u = picture.Design(x);
+            const int v = picture.Design(y);
+            if (u < 2 || u > 13 || v < 2 || v > 13)
                 continue;
-            image.SetPixel(i + d, i, 0x0000C0);
-            image.SetPixel(15 - i - d, i, 0x0000C0);
+            if (std::abs(u - v) <= 1 || std::abs(15 - u - v) <= 1)
+                image.SetPixel(x, y, 0x0000C0);
         }
     return image;
 }
 
-TBitmap ShowMenuPicture()
+TBitmap ShowMenuPicture(int pixelsPerInch)
 {
-    TBitmap image = Filled(16, 16, clFuchsia);
-    Fill(image, {1, 2, 15, 14}, palette::kDarkBlue);
-    Fill(image, {2, 6, 14, 13}, palette::kPaleBlue);
-    Fill(image, {3, 8, 12, 10}, clGreen);
-    return image;
+    ScaledPicture picture(16, 16, clFuchsia, pixelsPerInch);
+    picture.Fill({1, 2, 15, 14}, palette::kDarkBlue);
+    picture.Fill({2, 6, 14, 13}, palette::kPaleBlue);
+    picture.Fill({3, 8, 12, 10}, clGreen);
+    return picture.Image();
 }
 
-TBitmap MemoryGlyphPicture()
+TBitmap MemoryGlyphPicture(int pixelsPerInch)
 {
-    TBitmap image = Filled(9, 11, clWhite);
-    Fill(image, {2, 0, 7, 11}, palette::kDarkBlue);
+    ScaledPicture picture(9, 11, clWhite, pixelsPerInch);
+    picture.Fill({2, 0, 7, 11}, palette::kDarkBlue);
+    // The chip's legs, on every other row on both sides.
     for (int y = 1; y < 11; y += 2) {
-        image.SetPixel(0, y, palette::kDarkBlue);
-        image.SetPixel(1, y, palette::kDarkBlue);
-        image.SetPixel(7, y, palette::kDarkBlue);
-        image.SetPixel(8, y, palette::kDarkBlue);
+        picture.Fill({0, y, 2, y + 1}, palette::kDarkBlue);
+        picture.Fill({7, y, 9, y + 1}, palette::kDarkBlue);
     }
-    Fill(image, {3, 1, 6, 3}, palette::kPaleBlue);
-    return image;
+    picture.Fill({3, 1, 6, 3}, palette::kPaleBlue);
+    return picture.Image();
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/memory_form.h"
+#include "app/pictures.h"
 #include "controls/push_button.h"
 #include "controls/scroll_text.h"
 #include "gfx/font.h"
@@ -38,6 +39,18 @@ bool SamePicture(const TBitmap& a, const TBitmap& b)
     for (int y = 0; y < a.Height(); ++y)
         for (int x = 0; x < a.Width(); ++x)
             if (a.Pixel(x, y) != b.Pixel(x, y))
+                return false;
+    return true;
+}
+
+// At twice the scale every design pixel is a 2 × 2 block: the picture is drawn, not blurred.
+bool DoubledFrom(const TBitmap& doubled, const TBitmap& design)
+{
+    if (doubled.Width() != 2 * design.Width() || doubled.Height() != 2 * design.Height())
+        return false;
+    for (int y = 0; y < doubled.Height(); ++y)
+        for (int x = 0; x < doubled.Width(); ++x)
+            if (doubled.Pixel(x, y) != design.Pixel(x / 2, y / 2))
                 return false;
     return true;
 }
@@ -99,6 +112,35 @@ TEST_P(EveryScale, BothWindowsAreTheDesignScaledWithEveryTextWhole)
 }
 
 INSTANTIATE_TEST_SUITE_P(Dpi, EveryScale, ::testing::Values(96, 120, 144, 192));
+
+// The tray menu's pictures and the memory button's chip are drawn at the window's scale, and
+// at 200 % each is its design with every pixel doubled.
+TEST_F(DisplayScaleTest, MenuPicturesAndTheChipGlyphAreDrawnAtTheScale)
+{
+    EXPECT_TRUE(DoubledFrom(ExitMenuPicture(192), ExitMenuPicture(96)));
+    EXPECT_TRUE(DoubledFrom(ShowMenuPicture(192), ShowMenuPicture(96)));
+    EXPECT_TRUE(DoubledFrom(MemoryGlyphPicture(192), MemoryGlyphPicture(96)));
+
+    StartAt(144);
+    EXPECT_EQ(Form->MemoryButton->Glyph().Width(), 14);
+    EXPECT_EQ(Form->MemoryButton->Glyph().Height(), 17);
+    ChooseFromTrayMenu({});
+    int pictures = 0;
+    for (const TMenuEntry& entry : Headless().LastMenu())
+        if (entry.picture != nullptr) {
+            ++pictures;
+            EXPECT_EQ(entry.picture->Width(), 24) << entry.caption;
+            EXPECT_EQ(entry.picture->Height(), 24) << entry.caption;
+        }
+    EXPECT_EQ(pictures, 2) << "Show Tully and Exit";
+
+    Headless().MoveToMonitorDpi(Form->Handle(), 96);
+    EXPECT_TRUE(SamePicture(Form->MemoryButton->Glyph(), MemoryGlyphPicture(96)));
+    ChooseFromTrayMenu({});
+    for (const TMenuEntry& entry : Headless().LastMenu())
+        if (entry.picture != nullptr)
+            EXPECT_EQ(entry.picture->Width(), 16) << entry.caption;
+}
 
 // Dragged to a 150 % monitor, the main window looks as one started there; the memory window
 // follows its own monitor, and back at 100 % the main window is its old self again.
