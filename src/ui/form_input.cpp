@@ -6,6 +6,7 @@
 
 #include "ui/application.h"
 #include "ui/form.h"
+#include "ui/scaling.h"
 
 namespace {
 
@@ -190,10 +191,12 @@ void FormInput::ShowHintNow()
     FHover->CMHintShow(info);
     if (info.Cancel || info.HintStr.empty())
         return;
-    TFontSpec font;
-    font.color = clInfoText;
-    // Below the pointer, as the platform places tooltips.
-    CurrentBackend().ShowHintWindow(info.HintStr, {info.CursorPos.x, info.CursorPos.y + 20},
+    TFontSpec plain;
+    plain.color = clInfoText;
+    // At the form's scale, below the pointer, as the platform places tooltips.
+    const TFontSpec font = TControl::ScaledFont(plain, FForm.PixelsPerInch(), kDesignDpi);
+    CurrentBackend().ShowHintWindow(info.HintStr,
+                                    {info.CursorPos.x, info.CursorPos.y + FForm.Scaled(20)},
                                     info.HintColor, font);
 }
 

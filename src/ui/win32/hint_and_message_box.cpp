@@ -5,6 +5,12 @@ using namespace win32ui;
 
 namespace {
 
+// The hint's margins, given in 96-dpi pixels, at the scale its font is meant for.
+int AtFontScale(int designPixels, const TFontSpec& font)
+{
+    return MulDiv(designPixels, font.pixelsPerInch, 96);
+}
+
 COLORREF ToColorRef(TColor c)
 {
     TColor rgb = ColorToRGB(c);
@@ -47,7 +53,7 @@ void Win32Backend::ShowHintWindow(const std::string& text, TPoint screen, TColor
     SelectObject(dc, old);
     DeleteObject(f);
     ReleaseDC(hwnd, dc);
-    SetWindowPos(hwnd, HWND_TOPMOST, screen.x, screen.y, r.right + 8, r.bottom + 4,
+    SetWindowPos(hwnd, HWND_TOPMOST, screen.x, screen.y, r.right + AtFontScale(8, font), r.bottom + AtFontScale(4, font),
                  SWP_NOACTIVATE | SWP_SHOWWINDOW);
     InvalidateRect(hwnd, nullptr, TRUE);
 }
@@ -66,8 +72,8 @@ void Win32Backend::PaintHint()
     HGDIOBJ old = SelectObject(dc, f);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ToColorRef(FHintFont.color));
-    r.left += 2;
-    r.top += 1;
+    r.left += AtFontScale(2, FHintFont);
+    r.top += AtFontScale(1, FHintFont);
     DrawTextA(dc, FHintText.c_str(), static_cast<int>(FHintText.size()), &r,
               DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc, old);
