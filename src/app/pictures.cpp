@@ -25,7 +25,8 @@ public:
     void Fill(TRect r, TColor color)
     {
         FImage.Canvas().Brush = TBrush{color, TBrushStyle::bsSolid};
-        FImage.Canvas().FillRect({Scaled(r.left), Scaled(r.top), Scaled(r.right), Scaled(r.bottom)});
+        FImage.Canvas().FillRect(
+            {Scaled(r.left), Scaled(r.top), Scaled(r.right), Scaled(r.bottom)});
     }
 
     // The design pixel row or column that the scaled one's centre falls in.

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -21,6 +22,19 @@
 #include "ui/timer.h"
 
 inline constexpr std::int64_t MiB = 1024 * 1024;
+
+// The fake drive table, counting scans: each scan walks the letters from B.
+class CountingDrives : public sw::FakeDrives {
+public:
+    int DriveType(const std::string& root) override
+    {
+        if (root.rfind("B:", 0) == 0)
+            ++Scans;
+        return FakeDrives::DriveType(root);
+    }
+    // Drive workers ask too.
+    std::atomic<int> Scans = 0;
+};
 
 class MainWindowTest : public ::testing::Test {
 protected:

@@ -3,25 +3,12 @@
 // tooltip ends on a whole entry, and the open memory window goes where the window is dragged.
 #include "app_fixture.h"
 
-#include <atomic>
 #include <memory>
 
 #include "app/memory_form.h"
 #include "controls/push_button.h"
 
 namespace {
-
-// The fake drive table, counting scans: each scan asks B: first.
-class CountingDrives : public sw::FakeDrives {
-public:
-    int DriveType(const std::string& root) override
-    {
-        if (root.rfind("B:", 0) == 0)
-            ++Scans;
-        return FakeDrives::DriveType(root);
-    }
-    std::atomic<int> Scans = 0;
-};
 
 class BusyDeskTest : public MainWindowTest {
 protected:

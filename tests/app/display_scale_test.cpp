@@ -126,20 +126,23 @@ TEST_F(DisplayScaleTest, MenuPicturesAndTheChipGlyphAreDrawnAtTheScale)
     EXPECT_EQ(Form->MemoryButton->Glyph().Height(), 17);
     ChooseFromTrayMenu({});
     int pictures = 0;
-    for (const TMenuEntry& entry : Headless().LastMenu())
-        if (entry.picture != nullptr) {
-            ++pictures;
-            EXPECT_EQ(entry.picture->Width(), 24) << entry.caption;
-            EXPECT_EQ(entry.picture->Height(), 24) << entry.caption;
-        }
+    for (const TMenuEntry& entry : Headless().LastMenu()) {
+        if (entry.picture == nullptr)
+            continue;
+        ++pictures;
+        EXPECT_EQ(entry.picture->Width(), 24) << entry.caption;
+        EXPECT_EQ(entry.picture->Height(), 24) << entry.caption;
+    }
     EXPECT_EQ(pictures, 2) << "Show Tully and Exit";
 
     Headless().MoveToMonitorDpi(Form->Handle(), 96);
     EXPECT_TRUE(SamePicture(Form->MemoryButton->Glyph(), MemoryGlyphPicture(96)));
     ChooseFromTrayMenu({});
-    for (const TMenuEntry& entry : Headless().LastMenu())
-        if (entry.picture != nullptr)
+    for (const TMenuEntry& entry : Headless().LastMenu()) {
+        if (entry.picture != nullptr) {
             EXPECT_EQ(entry.picture->Width(), 16) << entry.caption;
+        }
+    }
 }
 
 // Dragged to a 150 % monitor, the main window looks as one started there; the memory window

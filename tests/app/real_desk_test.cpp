@@ -17,18 +17,6 @@ const std::string kUserIni = kUserData + "\\Spacewell\\spacewell.ini";
 const std::string kRunKey = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 const std::string kQuotedExe = "\"" + kFolder + "\\spacewell.exe\"";
 
-// The fake drive table, counting scans: each scan walks the letters from B.
-class CountingDrives : public sw::FakeDrives {
-public:
-    int DriveType(const std::string& root) override
-    {
-        if (root.rfind("B:", 0) == 0)
-            ++Scans;
-        return FakeDrives::DriveType(root);
-    }
-    int Scans = 0;
-};
-
 class RealDeskTest : public MainWindowTest {
 protected:
     void SetUp() override

@@ -53,8 +53,8 @@ void Win32Backend::ShowHintWindow(const std::string& text, TPoint screen, TColor
     SelectObject(dc, old);
     DeleteObject(f);
     ReleaseDC(hwnd, dc);
-    SetWindowPos(hwnd, HWND_TOPMOST, screen.x, screen.y, r.right + AtFontScale(8, font), r.bottom + AtFontScale(4, font),
-                 SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    SetWindowPos(hwnd, HWND_TOPMOST, screen.x, screen.y, r.right + AtFontScale(8, font),
+                 r.bottom + AtFontScale(4, font), SWP_NOACTIVATE | SWP_SHOWWINDOW);
     InvalidateRect(hwnd, nullptr, TRUE);
 }
 
