@@ -17,11 +17,7 @@ sleep 1
 # As first_light.sh: a drive answering late fills in by itself, so capture until they match.
 e2e_drive_table "$area" "$work/drives.txt"
 "$snapshot" --dpi 144 "$work/drives.txt" "$work/headless.png" >/dev/null
-for _ in $(seq 10); do
-  timeout 20 import -window "$win" "$work/wine.png"
-  [ "$(compare -metric AE "$work/wine.png" "$work/headless.png" null: 2>&1)" = 0 ] && break
-  sleep 0.5
-done
+e2e_capture_until_same "$win" "$work/wine.png" "$work/headless.png"
 read -r left top width height < <(e2e_geometry "$win")
 echo "main window $win: ${width}x${height} at $left,$top"
 check "width (282 x 1.5)" "$width" 423

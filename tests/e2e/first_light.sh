@@ -24,11 +24,7 @@ sleep 1
 # the same drives, for at most 5 s.
 e2e_drive_table "$area" "$work/drives.txt"
 "$snapshot" "$work/drives.txt" "$work/headless.png" >/dev/null
-for _ in $(seq 10); do
-  timeout 20 import -window "$win" "$work/wine.png"
-  [ "$(compare -metric AE "$work/wine.png" "$work/headless.png" null: 2>&1)" = 0 ] && break
-  sleep 0.5
-done
+e2e_capture_until_same "$win" "$work/wine.png" "$work/headless.png"
 
 # Five drives of the four kinds take slots 0..4; the last row is H:'s in slot 4.
 read -r left top width height < <(e2e_geometry "$win")

@@ -28,6 +28,16 @@ e2e_same_picture() {
   fi
 }
 
+# e2e_capture_until_same WINDOW OUT.png EXPECTED.png: captures the window into OUT until it
+# equals EXPECTED, for at most 5 s (a drive answering late fills its row in by itself).
+e2e_capture_until_same() {
+  for _ in $(seq 10); do
+    timeout 20 import -window "$1" "$2"
+    [ "$(compare -metric AE "$2" "$3" null: 2>&1)" = 0 ] && return
+    sleep 0.5
+  done
+}
+
 # e2e_summary NAME WORKDIR: the closing line and the exit status.
 e2e_summary() {
   if [ "$failures" -eq 0 ]; then echo "$1: PASS"; else echo "$1: FAIL ($failures checks failed; pictures in $2)"; fi
