@@ -4,10 +4,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
-scripts/build.sh win32 spacewell
-exe=$PWD/build/win32/src/spacewell.exe
 export SW_WINEPREFIX=$PWD/build/wineprefix-run
 source scripts/wine-env.sh
+build=${SW_WINDOWS_BUILD:-build/win32}
+scripts/build.sh "${build#build/}" spacewell
+exe=$PWD/$build/src/spacewell.exe
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   sw_make_prefix

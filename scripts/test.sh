@@ -57,6 +57,7 @@ fuzz() { bash fuzz/run.sh 60; }
 wine_level() {
   scripts/build.sh win32
   source scripts/wine-env.sh
+  [ -z "${SW_WINDOWS_BUILD:-}" ] || scripts/build.sh "${SW_WINDOWS_BUILD#build/}"
   sw_start_x
   sw_make_prefix
   local rc=0

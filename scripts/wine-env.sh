@@ -5,6 +5,14 @@ export WINEPREFIX=${SW_WINEPREFIX:-$SW_ROOT/build/wineprefix}
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEARCH=win64
 
+# A kernel without 32-bit support (some virtual machines) cannot start Wine's i386 loader. There
+# the Windows code runs from the 64-bit build of the same sources, and every script says so.
+if [ -z "${SW_WINDOWS_BUILD:-}" ] && [ -x /usr/lib/wine/wine ] &&
+   ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+  echo "wine-env: this machine cannot run 32-bit programs; the Windows tests run the 64-bit build (build/win64)" >&2
+  export SW_WINDOWS_BUILD=build/win64
+fi
+
 # Starts Xvfb on a free display number and exports DISPLAY; stop it with sw_stop_x.
 sw_start_x() {
   local n=99

@@ -15,7 +15,7 @@ cd "$(dirname "$0")/../.."
 E2E_NAME=real_desk E2E_PREFIX=wineprefix-desk
 source tests/e2e/lib/setup.sh
 helper=${SW_DESK_HELPER:-$build/tests/desk_helper.exe}
-[ -f "$helper" ] || scripts/build.sh win32 desk_helper >/dev/null
+[ -f "$helper" ] || scripts/build.sh "${build#build/}" desk_helper >/dev/null
 [ -f "$helper" ] || e2e_abort "desk_helper.exe is missing ($helper)"
 cp "$helper" "$WINEPREFIX/drive_c/desk_helper.exe"
 log=$WINEPREFIX/drive_c/desk.log

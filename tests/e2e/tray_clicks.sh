@@ -5,9 +5,9 @@
 set -uo pipefail
 cd "$(dirname "$0")/../.."
 root=$PWD
-build=${SW_WINDOWS_BUILD:-build/win32}
 export SW_WINEPREFIX=$root/build/wineprefix-tray
 source scripts/wine-env.sh
+build=${SW_WINDOWS_BUILD:-build/win32}
 source tests/e2e/lib/checks.sh
 work=$root/build/e2e/tray
 exe=$build/tests/tray_probe.exe
@@ -19,7 +19,7 @@ cleanup() { sw_kill_wine; sw_stop_x; }
 trap cleanup EXIT
 trap 'exit 1' INT TERM
 
-[ -f "$exe" ] || scripts/build.sh win32 tray_probe >/dev/null
+[ -f "$exe" ] || scripts/build.sh "${build#build/}" tray_probe >/dev/null
 [ -f "$exe" ] || { echo "tray_clicks: FAIL (tray_probe.exe is missing)"; exit 1; }
 rm -rf "$work"; mkdir -p "$work"
 sw_start_x || { echo "tray_clicks: FAIL (no Xvfb)"; exit 1; }

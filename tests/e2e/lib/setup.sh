@@ -3,10 +3,10 @@
 # starts a display and the prefix with the drives, and cleans all of it up on exit. Gives root,
 # exe, snapshot, work (a fresh folder for the test's pictures and logs) and area (the drives).
 root=$PWD
-build=${SW_WINDOWS_BUILD:-build/win32}
 native=${SW_NATIVE_BUILD:-build/native}
 export SW_WINEPREFIX=${SW_E2E_WINEPREFIX:-$root/build/$E2E_PREFIX}
 source scripts/wine-env.sh
+build=${SW_WINDOWS_BUILD:-build/win32}
 source tests/e2e/lib/wine_drives.sh
 source tests/e2e/lib/checks.sh
 work=$root/build/e2e/$E2E_NAME
@@ -46,7 +46,7 @@ e2e_wait_desktop_gone() {
 }
 
 [ -x "$snapshot" ] || scripts/build.sh native snapshot >/dev/null
-[ -f "$exe" ] || scripts/build.sh win32 spacewell >/dev/null
+[ -f "$exe" ] || scripts/build.sh "${build#build/}" spacewell >/dev/null
 { [ -f "$exe" ] && [ -x "$snapshot" ]; } || e2e_abort "spacewell.exe or the snapshot tool is missing"
 rm -rf "$work"; mkdir -p "$work"
 sw_start_x || e2e_abort "no Xvfb"
