@@ -82,9 +82,9 @@ protected:
     }
 
     // A click on the tray icon; a single click arrives once the double-click time has passed.
-    void ClickTray(unsigned buttonDown = sw::kWmLButtonDown)
+    void ClickTray(sw::PointerButton button = sw::PointerButton::Left)
     {
-        Platform.notifyArea->Click(buttonDown);
+        Platform.notifyArea->Click(button);
         Headless().AdvanceTime(600);
     }
 
@@ -92,7 +92,7 @@ protected:
     void ChooseFromTrayMenu(std::vector<std::string> path)
     {
         Headless().ChooseMenuItem(HeadlessBackend::ByCaption(std::move(path)));
-        ClickTray(sw::kWmRButtonDown);
+        ClickTray(sw::PointerButton::Right);
     }
 
     bool Shown() const { return Headless().IsShown(Form->Handle()); }
