@@ -358,8 +358,8 @@ ShellDialect DialectOf(std::uint32_t shellVersion)
     // Shell 5.0 brought balloons, tips of 128 characters with line breaks, and version-3
     // notifications (the shell asks for the menu itself).
     if (shellVersion >= 0x50000)
-        return {NOTIFYICONDATAA_V2_SIZE, true, {127, true, true, true}};
-    return {NOTIFYICONDATAA_V1_SIZE, false, {63, false, false, false}};
+        return {static_cast<DWORD>(NOTIFYICONDATAA_V2_SIZE), true, {127, true, true, true}};
+    return {static_cast<DWORD>(NOTIFYICONDATAA_V1_SIZE), false, {63, false, false, false}};
 }
 
 std::uint32_t ShellFileVersion()
