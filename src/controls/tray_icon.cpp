@@ -21,9 +21,9 @@ constexpr TTrayVisibilities kDefaultVisibility =
     TrayVisibilities({tvVisibleTaskBar, tvVisibleTaskList, tvAutoHide});
 
 // The icon's pixels with its see-through colour turned into the shell's mask.
-sw::TrayIconImage ImageOf(const TIcon& icon)
+sw::IconImage ImageOf(const TIcon& icon)
 {
-    sw::TrayIconImage image;
+    sw::IconImage image;
     const TBitmap& bitmap = icon.Image();
     if (bitmap.Empty())
         return image;
@@ -73,19 +73,32 @@ std::string ReplaceLineBreaks(const std::string& text)
     return result;
 }
 
-// The shell numbers a balloon's icons in another order than the kinds are listed.
-std::uint32_t InfoFlags(TBalloonType kind)
+sw::BalloonIcon IconOf(TBalloonType kind)
 {
     switch (kind) {
     case TBalloonType::btInfo:
-        return sw::kNiifInfo;
+        return sw::BalloonIcon::Info;
     case TBalloonType::btWarning:
-        return sw::kNiifWarning;
+        return sw::BalloonIcon::Warning;
     case TBalloonType::btError:
-        return sw::kNiifError;
-    default:
-        return sw::kNiifNone;
+        return sw::BalloonIcon::Error;
+    case TBalloonType::btNone:
+        break;
     }
+    return sw::BalloonIcon::None;
+}
+
+TMouseButton ButtonOf(sw::PointerButton button)
+{
+    switch (button) {
+    case sw::PointerButton::Right:
+        return TMouseButton::mbRight;
+    case sw::PointerButton::Middle:
+        return TMouseButton::mbMiddle;
+    case sw::PointerButton::Left:
+        break;
+    }
+    return TMouseButton::mbLeft;
 }
 
 }  // namespace
@@ -94,10 +107,8 @@ TTrayIcon::TTrayIcon(TComponent* owner, std::shared_ptr<sw::INotifyArea> area)
     : TComponent(owner), FArea(area ? std::move(area) : sw::DefaultNotifyArea())
 {
     FIcon.OnChange = [this](TObject*) { RefreshCurrentIcon(); };
-    FWindow = FArea->CreateTrayWindow(
-        [this](const sw::TrayMessage& message) { return TrayWindowProc(message); });
+    FWindow = FArea->CreateTrayWindow(*this);
     FVisibility = kDefaultVisibility;
-    FTaskbarCreatedMessage = FArea->TaskbarCreatedMessage();
 }
 
 TTrayIcon::~TTrayIcon()
@@ -111,19 +122,9 @@ TTrayIcon::~TTrayIcon()
     FWindow.reset();
 }
 
-bool TTrayIcon::NewShell() const { return FArea->ShellFileVersion() >= sw::kNewShellVersion; }
-
-std::size_t TTrayIcon::TipLimit() const { return NewShell() ? 127 : 63; }
-
 std::string TTrayIcon::ShortHint() const
 {
-    return FHint.substr(0, FHint.find('|')).substr(0, TipLimit());
-}
-
-void TTrayIcon::Send(unsigned message, unsigned flags)
-{
-    FTrayData.uFlags = flags;
-    FWindow->NotifyIcon(message, FTrayData);
+    return FHint.substr(0, FHint.find('|')).substr(0, Shell().tipLength);
 }
 
 void TTrayIcon::Loaded()
@@ -169,7 +170,7 @@ void TTrayIcon::ChangeActive(bool value)
 {
     FActive = value;
     if (value) {
-        FillTrayData();
+        PrepareIcon();
         if (!Has(AppHookInstalled)) {
             FHookId =
                 Application().HookMainWindow([this](TSysCommand c) { return AppWindowHook(c); });
@@ -186,20 +187,13 @@ void TTrayIcon::ChangeActive(bool value)
     }
 }
 
-void TTrayIcon::FillTrayData()
+void TTrayIcon::PrepareIcon()
 {
-    const bool newShell = NewShell();
-    FTrayData.cbSize = newShell ? sw::kNewShellDataSize : sw::kOldShellDataSize;
-    FTrayData.uVersion = newShell ? sw::kNotifyIconVersion : 0;
-    FTrayData.hWnd = FWindow->Handle();
-    FTrayData.uID = sw::kTrayIconId;
-    FTrayData.uCallbackMessage = sw::kTrayCallbackMessage;
     if (FShownIcon.Empty())
         UseIcon(Application().Icon());
     else
-        FTrayData.hIcon = ImageOf(FShownIcon);
-    FTrayData.szTip = ShortHint();
-    FTrayData.uFlags = 0;
+        FImage = ImageOf(FShownIcon);
+    FTip = ShortHint();
 }
 
 void TTrayIcon::AddIcon()
@@ -207,9 +201,7 @@ void TTrayIcon::AddIcon()
     if (Has(IconInTray) || !FActive || (Visible(tvAutoHideIcon) && AppIsShown()))
         return;
     Include(IconInTray);
-    Send(sw::kNimAdd, sw::kNifMessage | sw::kNifIcon | sw::kNifTip);
-    if (NewShell())
-        Send(sw::kNimSetVersion, 0);
+    FWindow->ShowIcon(FImage, FTip);
     if (FAnimated)
         StartAnimation();
 }
@@ -220,7 +212,13 @@ void TTrayIcon::RemoveIcon()
         return;
     Exclude(IconInTray);
     StopAnimation();
-    Send(sw::kNimDelete, 0);
+    FWindow->RemoveIcon();
+}
+
+void TTrayIcon::ChangeShownIcon(const sw::NotifyIconChange& change)
+{
+    if (Has(IconInTray))
+        FWindow->ChangeIcon(change);
 }
 
 void TTrayIcon::RefreshCurrentIcon()
@@ -239,9 +237,10 @@ void TTrayIcon::RefreshCurrentIcon()
 void TTrayIcon::UseIcon(const TIcon& source)
 {
     FShownIcon.Assign(source);
-    FTrayData.hIcon = ImageOf(FShownIcon);
-    if (Has(IconInTray))
-        Send(sw::kNimModify, sw::kNifIcon);
+    FImage = ImageOf(FShownIcon);
+    sw::NotifyIconChange change;
+    change.image = FImage;
+    ChangeShownIcon(change);
 }
 
 void TTrayIcon::SetIconIndex(int value)
@@ -289,7 +288,7 @@ void TTrayIcon::Watch(TComponent* previous, TComponent* next)
 
 void TTrayIcon::SetHint(const std::string& value)
 {
-    const std::string text = NewShell() ? value : ReplaceLineBreaks(value);
+    const std::string text = Shell().multiLineTips ? value : ReplaceLineBreaks(value);
     if (text == FHint)
         return;
     FHint = text;
@@ -341,15 +340,12 @@ void TTrayIcon::AnimationStep()
 void TTrayIcon::BalloonHint(const std::string& title, const std::string& text, TBalloonType kind,
                             unsigned timeoutMs)
 {
-    if (!NewShell() || !Has(IconInTray))
+    if (!Shell().balloons || !Has(IconInTray))
         return;
-    sw::TrayIconData balloon = FTrayData;
-    balloon.uFlags = sw::kNifInfo;
-    balloon.szInfoTitle = title.substr(0, 63);
-    balloon.szInfo = text.substr(0, 255);
-    balloon.dwInfoFlags = InfoFlags(kind);
-    balloon.uTimeout = timeoutMs;
-    FWindow->NotifyIcon(sw::kNimModify, balloon);
+    sw::NotifyIconChange change;
+    change.balloon =
+        sw::NotifyBalloon{title.substr(0, 63), text.substr(0, 255), IconOf(kind), timeoutMs};
+    FWindow->ChangeIcon(change);
     FWindow->SetTimer(kBalloonTimer, timeoutMs);
     if (OnBalloonShow)
         OnBalloonShow(this);
@@ -358,11 +354,10 @@ void TTrayIcon::BalloonHint(const std::string& title, const std::string& text, T
 void TTrayIcon::HideBalloon()
 {
     FWindow->KillTimer(kBalloonTimer);
-    if (Has(IconInTray)) {
-        sw::TrayIconData balloon = FTrayData;
-        balloon.uFlags = sw::kNifInfo;
-        FWindow->NotifyIcon(sw::kNimModify, balloon);
-    }
+    // An empty balloon closes the one shown.
+    sw::NotifyIconChange change;
+    change.balloon = sw::NotifyBalloon{};
+    ChangeShownIcon(change);
     if (OnBalloonHide)
         OnBalloonHide(this);
 }
@@ -441,114 +436,116 @@ void TTrayIcon::SetTaskListVisible(bool value)
     FArea->SetTaskListVisible(value);
 }
 
-// Nothing escapes to the window system: a failing handler ends up in the error box.
-std::optional<std::intptr_t> TTrayIcon::TrayWindowProc(const sw::TrayMessage& message)
+void TTrayIcon::Guarded(const std::function<void()>& step)
 {
     try {
-        return HandleTrayMessage(message);
+        step();
     } catch (...) {
         Application().HandleException(std::current_exception());
-        return 0;
     }
 }
 
-std::optional<std::intptr_t> TTrayIcon::HandleTrayMessage(const sw::TrayMessage& message)
+TTrayIcon::TPointerAt TTrayIcon::Pointer() const
 {
-    switch (message.msg) {
-    case sw::kWmQueryEndSession:
-        return 1;
-    case sw::kWmEndSession:
-        if (message.wParam != 0)
-            RemoveIcon();
-        else if (FActive)
-            AddIcon();
-        return 0;
-    case sw::kWmTimer:
-        if (message.wParam == kAnimationTimer)
-            AnimationStep();
-        else if (message.wParam == kBalloonTimer)
+    const sw::TrayPointerState pointer = FArea->PointerState();
+    return {ShiftOf(pointer), pointer.x, pointer.y};
+}
+
+void TTrayIcon::PointerMoved()
+{
+    Guarded([this] {
+        const TPointerAt at = Pointer();
+        MoveHandling(at.shift, at.x, at.y);
+    });
+}
+
+void TTrayIcon::ButtonChanged(sw::ButtonAction action, sw::PointerButton button)
+{
+    Guarded([this, action, button] {
+        const TPointerAt at = Pointer();
+        switch (action) {
+        case sw::ButtonAction::Down:
+            ButtonDownHandling(ButtonOf(button), at.shift, at.x, at.y);
+            break;
+        case sw::ButtonAction::Up:
+            ButtonUpHandling(ButtonOf(button), at.shift, at.x, at.y);
+            break;
+        case sw::ButtonAction::DoubleClick:
+            DoubleClickHandling(ButtonOf(button), at.shift, at.x, at.y);
+            break;
+        }
+    });
+}
+
+// The shell's request after a right click and the one from the keyboard open the same menu.
+void TTrayIcon::MenuRequested(sw::MenuRequest)
+{
+    Guarded([this] {
+        const TPointerAt at = Pointer();
+        ContextMenuAt(at.x, at.y);
+    });
+}
+
+void TTrayIcon::BalloonChanged(sw::BalloonEvent event)
+{
+    Guarded([this, event] {
+        switch (event) {
+        case sw::BalloonEvent::Hidden:
+        case sw::BalloonEvent::TimedOut:
             HideBalloon();
-        else if (message.wParam == kClickTimer)
-            DeferredClick();
-        return 0;
-    case sw::kTrayCallbackMessage:
-        return HandleNotification(static_cast<unsigned>(message.lParam));
-    default:
-        break;
-    }
-    // A failed registration gives 0, which must not turn WM_NULL into a taskbar restart.
-    if (FTaskbarCreatedMessage != 0 && message.msg == FTaskbarCreatedMessage) {
+            break;
+        case sw::BalloonEvent::Clicked:
+            FWindow->KillTimer(kBalloonTimer);
+            if (OnBalloonClick)
+                OnBalloonClick(this);
+            break;
+        case sw::BalloonEvent::Shown:
+            break;
+        }
+    });
+}
+
+void TTrayIcon::ShellRestarted()
+{
+    Guarded([this] {
         RemoveIcon();
         if (FActive)
             AddIcon();
-        return 0;
-    }
-    return std::nullopt;
+    });
 }
 
-std::intptr_t TTrayIcon::HandleNotification(unsigned notification)
+void TTrayIcon::TimerFired(unsigned id)
 {
-    const sw::TrayPointerState pointer = FArea->PointerState();
-    const TShiftState shift = ShiftOf(pointer);
-    const int x = pointer.x;
-    const int y = pointer.y;
-    switch (notification) {
-    case sw::kWmMouseMove:
-        MoveHandling(shift, x, y);
-        break;
-    case sw::kWmLButtonDown:
-        ButtonDownHandling(TMouseButton::mbLeft, shift, x, y);
-        break;
-    case sw::kWmRButtonDown:
-        ButtonDownHandling(TMouseButton::mbRight, shift, x, y);
-        break;
-    case sw::kWmMButtonDown:
-        ButtonDownHandling(TMouseButton::mbMiddle, shift, x, y);
-        break;
-    case sw::kWmLButtonUp:
-        ButtonUpHandling(TMouseButton::mbLeft, shift, x, y);
-        break;
-    case sw::kWmRButtonUp:
-        ButtonUpHandling(TMouseButton::mbRight, shift, x, y);
-        break;
-    case sw::kWmMButtonUp:
-        ButtonUpHandling(TMouseButton::mbMiddle, shift, x, y);
-        break;
-    case sw::kWmLButtonDblClk:
-        DoubleClickHandling(TMouseButton::mbLeft, shift, x, y);
-        break;
-    case sw::kWmRButtonDblClk:
-        DoubleClickHandling(TMouseButton::mbRight, shift, x, y);
-        break;
-    case sw::kWmMButtonDblClk:
-        DoubleClickHandling(TMouseButton::mbMiddle, shift, x, y);
-        break;
-    case sw::kWmContextMenu:
-    case sw::kNinKeySelect:
-        ContextMenuAt(x, y);
-        break;
-    case sw::kNinBalloonHide:
-    case sw::kNinBalloonTimeout:
-        HideBalloon();
-        return 1;
-    case sw::kNinBalloonUserClick:
-        FWindow->KillTimer(kBalloonTimer);
-        if (OnBalloonClick)
-            OnBalloonClick(this);
-        return 1;
-    default:
-        break;
-    }
-    return 0;
+    Guarded([this, id] {
+        if (id == kAnimationTimer)
+            AnimationStep();
+        else if (id == kBalloonTimer)
+            HideBalloon();
+        else if (id == kClickTimer)
+            DeferredClick();
+    });
+}
+
+bool TTrayIcon::SessionMayEnd() { return true; }
+
+void TTrayIcon::SessionEnded(bool ending)
+{
+    Guarded([this, ending] {
+        if (ending)
+            RemoveIcon();
+        else if (FActive)
+            AddIcon();
+    });
 }
 
 void TTrayIcon::MoveHandling(TShiftState shift, int x, int y)
 {
     if (Has(TipStale)) {
         Exclude(TipStale);
-        FTrayData.szTip = ShortHint();
-        if (Has(IconInTray))
-            Send(sw::kNimModify, sw::kNifTip);
+        FTip = ShortHint();
+        sw::NotifyIconChange change;
+        change.tip = FTip;
+        ChangeShownIcon(change);
     }
     if (OnMouseMove)
         OnMouseMove(this, shift, x, y);
@@ -583,8 +580,8 @@ void TTrayIcon::ButtonUpHandling(TMouseButton button, TShiftState shift, int x, 
     }
     if (OnMouseUp)
         OnMouseUp(this, button, shift, x, y);
-    // A version-3 shell sends its own context-menu notification after a right click.
-    if (!NewShell() && button == TMouseButton::mbRight)
+    // A shell that asks for the menu itself does so after a right click.
+    if (!Shell().menuRequests && button == TMouseButton::mbRight)
         ContextMenuAt(x, y);
 }
 
@@ -649,11 +646,10 @@ void TTrayIcon::ContextMenuAt(int x, int y)
         OpenMenu(FPopupMenu, x, y);
 }
 
-// The hidden window takes the foreground so the menu closes on a click elsewhere; the empty
-// message afterwards lets the system finish that switch.
+// The hidden window takes the foreground so the menu closes on a click elsewhere.
 void TTrayIcon::OpenMenu(TPopupMenu* menu, int x, int y)
 {
     FWindow->SetForeground();
     menu->Popup(x, y);
-    FWindow->Post(sw::kWmNull, 0, 0);
+    FWindow->MenuClosed();
 }

@@ -2,15 +2,14 @@
 // with the component's properties, turns the shell's mouse notifications into click, double
 // click, button and move events (a single click only once the double-click time has passed),
 // opens the pop-up menus, and hides the application to the tray and brings it back. The
-// shell itself is reached through the notification-area service, so the rules here run the
-// same against the real shell and a fake one.
+// shell itself is reached through the notification-area service, whose events arrive here in
+// the toolkit's terms, so the rules here run the same against the real shell and a fake one.
 #pragma once
 
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "gfx/geometry.h"
@@ -55,7 +54,7 @@ enum class TBalloonType { btNone, btError, btInfo, btWarning };
 using TAnimateEvent = std::function<void(TObject* sender, int imageIndex)>;
 using TContextPopupEvent = std::function<void(TObject* sender, TPoint mousePos, bool& handled)>;
 
-class TTrayIcon : public TComponent {
+class TTrayIcon : public TComponent, private sw::ITrayEvents {
 public:
     // Without a service the process's default notification area is used.
     explicit TTrayIcon(TComponent* owner, std::shared_ptr<sw::INotifyArea> area = nullptr);
@@ -122,6 +121,12 @@ private:
         ButtonDown = 0x40,
     };
 
+    struct TPointerAt {
+        TShiftState shift = 0;
+        int x = 0;
+        int y = 0;
+    };
+
     struct TSavedClick {
         TMouseButton button = TMouseButton::mbLeft;
         TShiftState shift = 0;
@@ -134,14 +139,13 @@ private:
     void Exclude(StateFlag flag) { FState &= ~static_cast<unsigned>(flag); }
     bool Visible(TTrayVisibility value) const { return InVisibilities(FVisibility, value); }
 
-    bool NewShell() const;
-    std::size_t TipLimit() const;
+    sw::NotifyAreaFeatures Shell() const { return FArea->Features(); }
     std::string ShortHint() const;
-    void Send(unsigned message, unsigned flags);
     void ChangeActive(bool value);
-    void FillTrayData();
+    void PrepareIcon();
     void AddIcon();
     void RemoveIcon();
+    void ChangeShownIcon(const sw::NotifyIconChange& change);
     void RefreshCurrentIcon();
     void UseIcon(const TIcon& source);
     void SetTaskListVisible(bool value);
@@ -152,9 +156,20 @@ private:
     void Watch(TComponent* previous, TComponent* next);
     bool AppWindowHook(TSysCommand command);
 
-    std::optional<std::intptr_t> TrayWindowProc(const sw::TrayMessage& message);
-    std::optional<std::intptr_t> HandleTrayMessage(const sw::TrayMessage& message);
-    std::intptr_t HandleNotification(unsigned notification);
+    // The tray window's events. Nothing escapes to the window system: a failing handler ends
+    // up in the error box.
+    void PointerMoved() override;
+    void ButtonChanged(sw::ButtonAction action, sw::PointerButton button) override;
+    void MenuRequested(sw::MenuRequest how) override;
+    void BalloonChanged(sw::BalloonEvent event) override;
+    void ShellRestarted() override;
+    void TimerFired(unsigned id) override;
+    bool SessionMayEnd() override;
+    void SessionEnded(bool ending) override;
+    void Guarded(const std::function<void()>& step);
+
+    // The pointer as the notification area reads it while a report is handled.
+    TPointerAt Pointer() const;
     void MoveHandling(TShiftState shift, int x, int y);
     void ButtonDownHandling(TMouseButton button, TShiftState shift, int x, int y);
     void ButtonUpHandling(TMouseButton button, TShiftState shift, int x, int y);
@@ -183,7 +198,8 @@ private:
     unsigned FState = 0;
     bool FTaskListVisible = true;
     TSavedClick FSavedClick;
-    unsigned FTaskbarCreatedMessage = 0;
     int FHookId = 0;
-    sw::TrayIconData FTrayData;
+    // What the shell was last given for the icon: it is shown again after a shell restart.
+    sw::IconImage FImage;
+    std::string FTip;
 };

@@ -96,9 +96,9 @@ protected:
     }
 
     // A click on the tray icon; a single click arrives once the double-click time has passed.
-    void ClickTray(unsigned buttonDown = sw::kWmLButtonDown)
+    void ClickTray(sw::PointerButton button = sw::PointerButton::Left)
     {
-        Platform.notifyArea->Click(buttonDown);
+        Platform.notifyArea->Click(button);
         Headless().AdvanceTime(600);
     }
 
@@ -106,7 +106,7 @@ protected:
     void ChooseFromTrayMenu(std::vector<std::string> path)
     {
         Headless().ChooseMenuItem(HeadlessBackend::ByCaption(std::move(path)));
-        ClickTray(sw::kWmRButtonDown);
+        ClickTray(sw::PointerButton::Right);
     }
 
     bool Shown() const { return Headless().IsShown(Form->Handle()); }

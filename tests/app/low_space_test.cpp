@@ -18,15 +18,16 @@ protected:
     {
         std::vector<std::string> shown;
         for (const sw::NotifyIconCall& call : Platform.notifyArea->Calls)
-            if ((call.data.uFlags & sw::kNifInfo) != 0 && !call.data.szInfo.empty())
-                shown.push_back(
-                    call.data.szInfoTitle + ": " + call.data.szInfo +
-                    (call.data.dwInfoFlags == sw::kNiifWarning ? "" : " (not a warning)"));
+            if (call.change.balloon && !call.change.balloon->text.empty())
+                shown.push_back(call.change.balloon->title + ": " + call.change.balloon->text +
+                                (call.change.balloon->icon == sw::BalloonIcon::Warning
+                                     ? ""
+                                     : " (not a warning)"));
         return shown;
     }
     // The first ramp column of the bar in `slot`.
     TColor RampStart(int slot) { return Pixel(27, 22 * slot + 40); }
-    sw::TrayIconImage TrayPicture() const { return Platform.notifyArea->ShownIcon()->hIcon; }
+    sw::IconImage TrayPicture() const { return Platform.notifyArea->ShownIcon()->image; }
     void Refresh() { Headless().TypeChar('r'); }
     void IniFile(const std::string& text)
     {
@@ -40,7 +41,7 @@ TEST_F(LowSpaceTest, ADriveFillingAndEmptyingIsWarnedOfOnceEachTimeItFills)
     Fixed('C', 40000, 10000);
     Fixed('D', 65536, 8000);
     Start();
-    const sw::TrayIconImage plain = TrayPicture();
+    const sw::IconImage plain = TrayPicture();
     EXPECT_EQ(RampStart(1), clGreen);
     EXPECT_TRUE(Balloons().empty());
 
@@ -106,7 +107,7 @@ TEST_F(LowSpaceTest, SwitchedOffEverythingIsAsWithoutTheWarningAndItIsSaved)
     Fixed('C', 40000, 10000);
     Fixed('D', 65536, 3000);
     Start();
-    const sw::TrayIconImage warning = TrayPicture();
+    const sw::IconImage warning = TrayPicture();
     ChooseFromTrayMenu({"Warn When Low"});
     EXPECT_FALSE(Form->WarnWhenLowItem->Checked());
     EXPECT_EQ(RampStart(1), clGreen);

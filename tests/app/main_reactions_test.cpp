@@ -26,7 +26,7 @@ protected:
     std::vector<TMenuEntry> MenuShown()
     {
         Headless().ChooseMenuItem([](const std::vector<TMenuEntry>&, TPoint) { return 0; });
-        ClickTray(sw::kWmRButtonDown);
+        ClickTray(sw::PointerButton::Right);
         return Headless().LastMenu();
     }
 };
@@ -164,8 +164,8 @@ TEST_F(MainReactionsTest, HotkeyHidesWithAFreshScanAndShowsAgain)
     EXPECT_FALSE(Headless().AppWindowVisible()) << "no taskbar button while in the tray";
     EXPECT_EQ(Caption(), "[Used, Free] = 50 %, 20000 MB;") << "scanned on the way to the tray";
     // The shell gets the new tooltip when the pointer next moves over the icon.
-    Platform.notifyArea->Notify(sw::kWmMouseMove);
-    EXPECT_EQ(Platform.notifyArea->ShownIcon()->szTip, "FS/TS ( MB): C: 20000/40000  ");
+    Platform.notifyArea->MovePointer();
+    EXPECT_EQ(Platform.notifyArea->ShownIcon()->tip, "FS/TS ( MB): C: 20000/40000  ");
 
     ASSERT_TRUE(PressHotkey());
     EXPECT_TRUE(Shown());
@@ -205,7 +205,7 @@ TEST_F(MainReactionsTest, TrayLeftClickTakesTheWindowAwayAndBringsItBack)
     ASSERT_TRUE(PressHotkey());
     EXPECT_FALSE(Shown()) << "the hotkey agrees with the tray";
 
-    ClickTray(sw::kWmMButtonDown);
+    ClickTray(sw::PointerButton::Middle);
     EXPECT_FALSE(Shown()) << "only the left button counts";
 }
 

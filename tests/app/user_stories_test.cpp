@@ -224,7 +224,7 @@ TEST_F(UserStoriesTest, TimersAndTheHotkeyKeepTheirDesignedValues)
     EXPECT_EQ(ramFree.Caption(), "0.125 GB = 131072 KB ~ 128 MB");
 
     // A single click on the tray icon waits out the double-click time before it acts.
-    Platform.notifyArea->Click(sw::kWmLButtonDown);
+    Platform.notifyArea->Click(sw::PointerButton::Left);
     Headless().AdvanceTime(Headless().DoubleClickTime() - 1);
     EXPECT_TRUE(Shown());
     Headless().AdvanceTime(1);

@@ -61,18 +61,29 @@ protected:
             clicks.push_back({b, s, x, y});
         };
     }
-    std::vector<sw::NotifyIconCall> CallsOf(unsigned message) const
+    std::vector<sw::NotifyIconCall> CallsOf(sw::NotifyCallKind kind) const
     {
         std::vector<sw::NotifyIconCall> result;
         for (const auto& call : area->Calls)
-            if (call.message == message)
+            if (call.kind == kind)
                 result.push_back(call);
         return result;
     }
     std::string ShownTip() const
     {
-        const sw::TrayIconData* icon = area->ShownIcon();
-        return icon ? icon->szTip : "<no icon>";
+        const sw::FakeShownIcon* icon = area->ShownIcon();
+        return icon ? icon->tip : "<no icon>";
+    }
+    // A change that names only the icon's image, or only its tip.
+    static bool ImageOnly(const sw::NotifyIconCall& call)
+    {
+        return call.kind == sw::NotifyCallKind::Change && call.change.image && !call.change.tip &&
+               !call.change.balloon;
+    }
+    static bool TipOnly(const sw::NotifyIconCall& call)
+    {
+        return call.kind == sw::NotifyCallKind::Change && !call.change.image && call.change.tip &&
+               !call.change.balloon;
     }
 
     std::shared_ptr<sw::FakeNotifyArea> area = std::make_shared<sw::FakeNotifyArea>();
@@ -81,33 +92,32 @@ protected:
     std::vector<ClickRecord> clicks;
 };
 
-TEST_F(TrayIconTest, ActivationAddsIconWithTheShellsLayout)
+// The shell's layouts and versions are the Win32 backend's (tests/win32/tray_notify_area_test):
+// on every shell the component shows its icon with one call.
+TEST_F(TrayIconTest, ActivationShowsTheIconWithItsTipOnEveryShell)
 {
-    struct Case {
-        std::uint32_t shellVersion;
-        std::uint32_t cbSize;
-        bool setsVersion;
-    };
-    for (Case c : {Case{0x60000, 488, true}, Case{0x50000, 488, true}, Case{0x40047, 88, false},
-                   Case{0, 88, false}}) {
+    TBitmap image(2, 2);
+    Application().Icon().SetImage(image, clNone);
+    const sw::NotifyAreaFeatures oldShell{63, false, false, false};
+    for (const sw::NotifyAreaFeatures& shell : {sw::NotifyAreaFeatures{}, oldShell}) {
         area->Calls.clear();
-        area->ShellVersion = c.shellVersion;
+        area->ShellFeatures = shell;
         MakeTray();
-        ASSERT_FALSE(area->Calls.empty());
-        const sw::NotifyIconCall& add = area->Calls.front();
-        EXPECT_EQ(add.message, sw::kNimAdd);
-        EXPECT_EQ(add.data.cbSize, c.cbSize);
-        EXPECT_EQ(add.data.uFlags, 7u);
-        EXPECT_EQ(add.data.uID, 1u);
-        EXPECT_EQ(add.data.uCallbackMessage, 0x401u);
-        EXPECT_EQ(add.data.hWnd, area->LatestWindow());
-        ASSERT_EQ(CallsOf(sw::kNimSetVersion).size(), c.setsVersion ? 1u : 0u);
-        if (c.setsVersion) {
-            EXPECT_EQ(CallsOf(sw::kNimSetVersion)[0].data.uVersion, 3u);
-            EXPECT_EQ(CallsOf(sw::kNimSetVersion)[0].data.uFlags, 0u);
-        }
+        tray->SetHint("Spacewell|drives");
+        tray->SetActive(false);
+        area->Calls.clear();
+        tray->SetActive(true);
+        ASSERT_EQ(area->Calls.size(), 1u) << "one call, nothing before or after it";
+        const sw::NotifyIconCall& show = area->Calls.front();
+        EXPECT_EQ(show.kind, sw::NotifyCallKind::Show);
+        EXPECT_EQ(show.window, area->LatestWindow());
+        ASSERT_TRUE(show.change.image && show.change.tip);
+        EXPECT_EQ(show.change.image->width, 2);
+        EXPECT_EQ(*show.change.tip, "Spacewell");
+        EXPECT_FALSE(show.change.balloon);
         tray.reset();
         EXPECT_EQ(area->ShownIcon(), nullptr) << "destruction removes the icon";
+        EXPECT_EQ(area->Calls.back().kind, sw::NotifyCallKind::Remove);
     }
 }
 
@@ -117,17 +127,17 @@ TEST_F(TrayIconTest, IconFallsBackToTheApplicationIcon)
     image.SetPixel(0, 1, clFuchsia);
     Application().Icon().SetImage(image, clFuchsia);
     MakeTray();
-    const sw::TrayIconData* shown = area->ShownIcon();
+    const sw::FakeShownIcon* shown = area->ShownIcon();
     ASSERT_NE(shown, nullptr);
-    EXPECT_EQ(shown->hIcon.width, 2);
-    EXPECT_EQ(shown->hIcon.mask, (std::vector<std::uint8_t>{0, 0, 1, 0}));
+    EXPECT_EQ(shown->image.width, 2);
+    EXPECT_EQ(shown->image.mask, (std::vector<std::uint8_t>{0, 0, 1, 0}));
 
     TBitmap own(3, 3);
     TIcon icon;
     icon.SetImage(own, clNone);
     tray->SetIcon(icon);
-    EXPECT_EQ(area->ShownIcon()->hIcon.width, 3) << "a new icon reaches the shell at once";
-    EXPECT_EQ(area->Calls.back().data.uFlags, static_cast<std::uint32_t>(sw::kNifIcon));
+    EXPECT_EQ(area->ShownIcon()->image.width, 3) << "a new icon reaches the shell at once";
+    EXPECT_TRUE(ImageOnly(area->Calls.back()));
 }
 
 TEST_F(TrayIconTest, IconIndexPicksFromTheListElseTheIconElseTheApplicationIcon)
@@ -154,7 +164,7 @@ TEST_F(TrayIconTest, IconIndexPicksFromTheListElseTheIconElseTheApplicationIcon)
         tray->SetIcons(c.list);
         tray->SetIcon(c.ownIcon ? icon : TIcon());
         tray->SetIconIndex(c.index);
-        EXPECT_EQ(area->ShownIcon()->hIcon.width, c.shownWidth) << c.index;
+        EXPECT_EQ(area->ShownIcon()->image.width, c.shownWidth) << c.index;
     }
     tray->SetIcons(nullptr);
 }
@@ -186,16 +196,47 @@ TEST_F(TrayIconTest, BalloonIsCutToTheShellsLimitsAndClosesOnItsTimer)
     tray->OnBalloonShow = [&](TObject*) { ++shown; };
     tray->OnBalloonHide = [&](TObject*) { ++hidden; };
     tray->BalloonHint(std::string(80, 't'), std::string(300, 'b'), TBalloonType::btInfo, 3000);
-    const sw::TrayIconData* icon = area->ShownIcon();
-    EXPECT_EQ(icon->szInfoTitle.size(), 63u);
-    EXPECT_EQ(icon->szInfo.size(), 255u);
-    EXPECT_EQ(icon->dwInfoFlags, sw::kNiifInfo) << "the shell's number, not the kind's order";
-    EXPECT_EQ(area->Calls.back().data.uTimeout, 3000u);
+    const sw::FakeShownIcon* icon = area->ShownIcon();
+    EXPECT_EQ(icon->balloon.title.size(), 63u);
+    EXPECT_EQ(icon->balloon.text.size(), 255u);
+    EXPECT_EQ(icon->balloon.icon, sw::BalloonIcon::Info) << "the kind's icon, not its order";
+    ASSERT_TRUE(area->Calls.back().change.balloon);
+    EXPECT_EQ(area->Calls.back().change.balloon->timeoutMs, 3000u);
     EXPECT_EQ(shown, 1);
     Headless().AdvanceTime(3000);
     EXPECT_EQ(hidden, 1);
-    EXPECT_TRUE(area->ShownIcon()->szInfo.empty());
+    EXPECT_EQ(area->ShownIcon()->balloon, sw::NotifyBalloon{}) << "an empty balloon closes it";
     EXPECT_FALSE(area->TimerRunning(2));
+
+    area->ShellFeatures.balloons = false;
+    const std::size_t calls = area->Calls.size();
+    tray->BalloonHint("title", "text", TBalloonType::btWarning, 3000);
+    EXPECT_EQ(area->Calls.size(), calls) << "a shell without balloons is not asked";
+    EXPECT_EQ(shown, 1);
+}
+
+TEST_F(TrayIconTest, BalloonReportsFromTheShell)
+{
+    MakeTray();
+    int hidden = 0;
+    int clicked = 0;
+    tray->OnBalloonHide = [&](TObject*) { ++hidden; };
+    tray->OnBalloonClick = [&](TObject*) { ++clicked; };
+    tray->BalloonHint("title", "text", TBalloonType::btError, 3000);
+    EXPECT_EQ(area->ShownIcon()->balloon.icon, sw::BalloonIcon::Error);
+    area->Balloon(sw::BalloonEvent::Shown);
+    EXPECT_EQ(hidden + clicked, 0) << "the shell showing it changes nothing";
+    area->Balloon(sw::BalloonEvent::Clicked);
+    EXPECT_EQ(clicked, 1);
+    EXPECT_FALSE(area->TimerRunning(2)) << "a clicked balloon needs no timer";
+    EXPECT_EQ(hidden, 0);
+    for (sw::BalloonEvent end : {sw::BalloonEvent::Hidden, sw::BalloonEvent::TimedOut}) {
+        tray->BalloonHint("title", "text", TBalloonType::btInfo, 3000);
+        area->Balloon(end);
+        EXPECT_FALSE(area->TimerRunning(2));
+        EXPECT_TRUE(area->ShownIcon()->balloon.text.empty());
+    }
+    EXPECT_EQ(hidden, 2);
 }
 
 TEST_F(TrayIconTest, SingleClickArrivesOneDoubleClickTimeAfterTheButtonUp)
@@ -204,10 +245,10 @@ TEST_F(TrayIconTest, SingleClickArrivesOneDoubleClickTimeAfterTheButtonUp)
     MakeTray(TrayVisibilities({tvVisibleTaskBar}));
     RecordClicks();
     area->Pointer = {5, 6};
-    area->Notify(sw::kWmLButtonDown);
+    area->Button(sw::ButtonAction::Down, sw::PointerButton::Left);
     Headless().AdvanceTime(100);
     area->Pointer = {700, 1010, true, false, false};
-    area->Notify(sw::kWmLButtonUp);
+    area->Button(sw::ButtonAction::Up, sw::PointerButton::Left);
     area->Pointer = {1, 1};
     Headless().AdvanceTime(429);
     EXPECT_TRUE(clicks.empty());
@@ -231,7 +272,7 @@ TEST_F(TrayIconTest, DoubleClickDeliversNoClick)
         EXPECT_EQ(b, TMouseButton::mbLeft);
         ++doubleClicks;
     };
-    area->DoubleClick(sw::kWmLButtonDown);
+    area->DoubleClick(sw::PointerButton::Left);
     Headless().AdvanceTime(2000);
     EXPECT_EQ(doubleClicks, 1);
     EXPECT_TRUE(clicks.empty());
@@ -253,7 +294,7 @@ TEST_F(TrayIconTest, DoubleClickWithoutHandlerClicksTheDefaultItemAndRestores)
     tray->SetPopupMenu(&menu);
     tray->HideToTray();
     ASSERT_FALSE(tray->AppIsShown());
-    area->DoubleClick(sw::kWmLButtonDown);
+    area->DoubleClick(sw::PointerButton::Left);
     EXPECT_EQ(preferredClicks, 1);
     EXPECT_EQ(plainClicks, 0);
     EXPECT_TRUE(tray->AppIsShown());
@@ -268,12 +309,11 @@ TEST_F(TrayIconTest, RightClickWithOnClickAlsoDeliversADelayedClick)
     tray->SetPopupMenu(&menu);
     RecordClicks();
     area->Pointer = {300, 400};
-    area->Click(sw::kWmRButtonDown);
+    area->Click(sw::PointerButton::Right);
     EXPECT_EQ(Headless().MenuCount(), 1) << "the shell's context-menu notification opens it";
     EXPECT_EQ(Headless().LastMenuPoint(), (TPoint{300, 400}));
     ASSERT_EQ(area->ForegroundRequests.size(), 1u);
-    ASSERT_EQ(area->Posted.size(), 1u);
-    EXPECT_EQ(area->Posted[0].message.msg, sw::kWmNull);
+    EXPECT_EQ(area->ClosedMenus, area->ForegroundRequests) << "the menu's close is reported";
     Headless().AdvanceTime(500);
     ASSERT_EQ(clicks.size(), 1u);
     EXPECT_EQ(clicks[0].button, TMouseButton::mbRight);
@@ -284,20 +324,21 @@ TEST_F(TrayIconTest, RightClickWithOnClickAlsoDeliversADelayedClick)
 TEST_F(TrayIconTest, WithoutOnClickOrClickOptionsNoClickIsScheduled)
 {
     MakeTray(TrayVisibilities({tvVisibleTaskBar, tvAutoHide}));
-    for (unsigned down : {sw::kWmLButtonDown, sw::kWmRButtonDown, sw::kWmMButtonDown}) {
-        area->Click(down);
-        EXPECT_FALSE(area->TimerRunning(3)) << std::hex << down;
+    for (sw::PointerButton button :
+         {sw::PointerButton::Left, sw::PointerButton::Right, sw::PointerButton::Middle}) {
+        area->Click(button);
+        EXPECT_FALSE(area->TimerRunning(3)) << static_cast<int>(button);
     }
     tray->SetVisibility(kFormVisibility | TrayVisibilities({tvVisibleTaskBar}));
-    area->Click(sw::kWmRButtonDown);
+    area->Click(sw::PointerButton::Right);
     EXPECT_FALSE(area->TimerRunning(3)) << "click options count for the left button only";
-    area->Click(sw::kWmLButtonDown);
+    area->Click(sw::PointerButton::Left);
     EXPECT_TRUE(area->TimerRunning(3));
 }
 
 TEST_F(TrayIconTest, OldShellOpensTheContextMenuOnTheRightButtonUp)
 {
-    area->ShellVersion = 0x40000;
+    area->ShellFeatures.menuRequests = false;
     TPopupMenu menu(nullptr);
     menu.Items()->Add(new TMenuItem(nullptr));
     MakeTray();
@@ -307,11 +348,11 @@ TEST_F(TrayIconTest, OldShellOpensTheContextMenuOnTheRightButtonUp)
         asked = true;
         handled = false;
     };
-    area->Click(sw::kWmRButtonDown);
+    area->Click(sw::PointerButton::Right);
     EXPECT_TRUE(asked);
     EXPECT_EQ(Headless().MenuCount(), 1);
     tray->OnContextPopup = [](TObject*, TPoint, bool& handled) { handled = true; };
-    area->Click(sw::kWmRButtonDown);
+    area->Click(sw::PointerButton::Right);
     EXPECT_EQ(Headless().MenuCount(), 1) << "a handled context popup opens no menu";
     tray->SetPopupMenu(nullptr);
 }
@@ -320,14 +361,14 @@ TEST_F(TrayIconTest, LeftClickHidesAShownApplicationAndRestoresAHiddenOne)
 {
     MakeTray(kFormVisibility | TrayVisibilities({tvVisibleTaskBar}));
     tray->SetSnap(true);
-    area->Click(sw::kWmLButtonDown);
+    area->Click(sw::PointerButton::Left);
     Headless().AdvanceTime(500);
     EXPECT_FALSE(mainForm->Visible());
     EXPECT_TRUE(Headless().AppMinimized());
     EXPECT_FALSE(Headless().AppWindowVisible());
     EXPECT_FALSE(InVisibilities(tray->Visibility(), tvVisibleTaskBar));
 
-    area->Click(sw::kWmLButtonDown);
+    area->Click(sw::PointerButton::Left);
     Headless().AdvanceTime(500);
     EXPECT_TRUE(mainForm->Visible());
     EXPECT_FALSE(Headless().AppMinimized());
@@ -342,48 +383,43 @@ TEST_F(TrayIconTest, HintReachesTheShellAtTheNextMove)
     EXPECT_EQ(ShownTip(), "") << "setting the hint sends nothing";
     std::vector<std::string> moves;
     tray->OnMouseMove = [&](TObject*, TShiftState, int, int) { moves.push_back(ShownTip()); };
-    area->Notify(sw::kWmMouseMove);
+    area->MovePointer();
     EXPECT_EQ(ShownTip(), "Free space");
     EXPECT_EQ(moves, std::vector<std::string>{"Free space"}) << "the tip is sent before the event";
-    EXPECT_EQ(area->Calls.back().data.uFlags, static_cast<std::uint32_t>(sw::kNifTip));
+    EXPECT_TRUE(TipOnly(area->Calls.back()));
 
     const std::size_t calls = area->Calls.size();
     tray->SetHint("Free space|long help");
-    area->Notify(sw::kWmMouseMove);
+    area->MovePointer();
     EXPECT_EQ(area->Calls.size(), calls) << "the same hint marks nothing";
 }
 
 TEST_F(TrayIconTest, TipIsCutToTheShellsLimit)
 {
     const std::string longHint(200, 'x');
-    struct Case {
-        std::uint32_t shellVersion;
-        std::size_t limit;
-    };
-    for (Case c : {Case{0x60000, 127}, Case{0x40000, 63}}) {
-        area->ShellVersion = c.shellVersion;
+    for (std::size_t limit : {127u, 63u}) {
+        area->ShellFeatures.tipLength = limit;
         MakeTray();
         tray->SetHint(longHint);
-        area->Notify(sw::kWmMouseMove);
-        EXPECT_EQ(ShownTip(), std::string(c.limit, 'x'));
+        area->MovePointer();
+        EXPECT_EQ(ShownTip(), std::string(limit, 'x'));
         EXPECT_EQ(tray->Hint(), longHint) << "the property keeps the whole text";
 
         // The same limit when the tip goes out with the icon itself.
         tray->SetActive(false);
         tray->SetActive(true);
-        EXPECT_EQ(ShownTip(), std::string(c.limit, 'x'));
+        EXPECT_EQ(ShownTip(), std::string(limit, 'x'));
     }
 }
 
 TEST_F(TrayIconTest, OldShellJoinsLinesWithAHyphen)
 {
-    for (std::uint32_t version : {0x40000u, 0x60000u}) {
-        area->ShellVersion = version;
+    for (bool multiLine : {false, true}) {
+        area->ShellFeatures.multiLineTips = multiLine;
         MakeTray();
         tray->SetHint("C: 10 MB\r\nD: 20 MB\n");
-        area->Notify(sw::kWmMouseMove);
-        EXPECT_EQ(ShownTip(),
-                  version < 0x50000 ? "C: 10 MB - D: 20 MB\n" : "C: 10 MB\r\nD: 20 MB\n");
+        area->MovePointer();
+        EXPECT_EQ(ShownTip(), multiLine ? "C: 10 MB\r\nD: 20 MB\n" : "C: 10 MB - D: 20 MB\n");
     }
 }
 
@@ -395,28 +431,31 @@ TEST_F(TrayIconTest, TaskbarRestartBringsBackTheIconWithTheTipLastSent)
     MakeTray();
     tray->SetIcon(icon);
     tray->SetHint("first");
-    area->Notify(sw::kWmMouseMove);
+    area->MovePointer();
     tray->SetHint("second");
 
     area->RestartShell();
     ASSERT_NE(area->ShownIcon(), nullptr);
     EXPECT_EQ(ShownTip(), "first");
-    EXPECT_EQ(area->ShownIcon()->hIcon.width, 4);
-    EXPECT_EQ(area->ShownIcon()->uVersion, 3u);
-    area->Notify(sw::kWmMouseMove);
+    EXPECT_EQ(area->ShownIcon()->image.width, 4);
+    ASSERT_GE(area->Calls.size(), 2u);
+    EXPECT_EQ(area->Calls.back().kind, sw::NotifyCallKind::Show) << "shown anew, not changed";
+    EXPECT_EQ(area->Calls[area->Calls.size() - 2].kind, sw::NotifyCallKind::Remove);
+    area->MovePointer();
     EXPECT_EQ(ShownTip(), "second");
 }
 
 TEST_F(TrayIconTest, SessionEndRemovesTheIconAndACancelledEndAddsItBack)
 {
     MakeTray();
-    EXPECT_EQ(area->Send({sw::kWmQueryEndSession, 0, 0}), 1);
-    area->Send({sw::kWmEndSession, 1, 0});
+    EXPECT_EQ(area->QueryEndSession(), true);
+    area->EndSession(true);
     EXPECT_EQ(area->ShownIcon(), nullptr);
-    area->Send({sw::kWmEndSession, 0, 0});
+    area->EndSession(false);
     EXPECT_NE(area->ShownIcon(), nullptr);
-    EXPECT_EQ(area->Send({0x1234, 0, 0}), std::nullopt)
-        << "other messages get the default handling";
+    tray->SetActive(false);
+    area->EndSession(false);
+    EXPECT_EQ(area->ShownIcon(), nullptr) << "a cancelled end adds only an active icon";
 }
 
 TEST_F(TrayIconTest, VisibilityWhileInactiveIsOnlyStored)
@@ -508,7 +547,7 @@ TEST_F(TrayIconTest, FailingHandlerReachesTheErrorBox)
 {
     MakeTray();
     tray->OnMouseMove = [](TObject*, TShiftState, int, int) { throw std::runtime_error("boom"); };
-    area->Notify(sw::kWmMouseMove);
+    area->MovePointer();
     EXPECT_EQ(Headless().MessageCount(), 1);
     EXPECT_EQ(Headless().LastMessageText(), "boom.");
 }
@@ -522,7 +561,7 @@ TEST_F(TrayIconTest, FreedMenuIsForgotten)
     menu.reset();
     EXPECT_EQ(tray->PopupMenu(), nullptr);
     EXPECT_EQ(tray->DropDownMenu(), nullptr);
-    area->Click(sw::kWmRButtonDown);
+    area->Click(sw::PointerButton::Right);
     EXPECT_EQ(Headless().MenuCount(), 0);
 }
 
@@ -535,14 +574,13 @@ TEST_F(TrayIconTest, LeftClickActionIsJudgedAfterOnClickAndOpensTheDropDownMenu)
     // The handler hides the application itself; the click action then sees it hidden.
     tray->OnClick = [this](TObject*, TMouseButton, TShiftState, int, int) { tray->HideToTray(); };
     area->Pointer = {40, 50};
-    area->Click(sw::kWmLButtonDown);
+    area->Click(sw::PointerButton::Left);
     Headless().AdvanceTime(500);
     EXPECT_TRUE(tray->AppIsShown()) << "hidden by OnClick, restored by the click action";
     EXPECT_EQ(Headless().MenuCount(), 1);
     EXPECT_EQ(Headless().LastMenuPoint(), (TPoint{40, 50}));
     EXPECT_EQ(area->ForegroundRequests.size(), 1u);
-    ASSERT_EQ(area->Posted.size(), 1u);
-    EXPECT_EQ(area->Posted[0].message.msg, sw::kWmNull);
+    EXPECT_EQ(area->ClosedMenus.size(), 1u);
     tray->SetDropDownMenu(nullptr);
 }
 
@@ -559,8 +597,8 @@ TEST_F(TrayIconTest, MouseDownAndUpAreReportedWhetherOrNotAClickFollows)
     tray->OnMouseDown = record("down");
     tray->OnMouseUp = record("up");
     area->Pointer = {7, 8, false, true, false};
-    area->Notify(sw::kWmMButtonDown);
-    area->Notify(sw::kWmMButtonUp);
+    area->Button(sw::ButtonAction::Down, sw::PointerButton::Middle);
+    area->Button(sw::ButtonAction::Up, sw::PointerButton::Middle);
     const std::string middle = std::to_string(static_cast<int>(TMouseButton::mbMiddle));
     const std::string ctrl = std::to_string(ssCtrl);
     EXPECT_EQ(events, (std::vector<std::string>{"down " + middle + " " + ctrl + " 7,8",
@@ -574,7 +612,7 @@ TEST_F(TrayIconTest, KeyboardSelectionOpensTheContextMenu)
     menu.Items()->Add(new TMenuItem(nullptr));
     MakeTray();
     tray->SetPopupMenu(&menu);
-    area->Notify(sw::kNinKeySelect);
+    area->RequestMenu(sw::MenuRequest::KeySelect);
     EXPECT_EQ(Headless().MenuCount(), 1);
     tray->SetPopupMenu(nullptr);
 }
@@ -582,10 +620,10 @@ TEST_F(TrayIconTest, KeyboardSelectionOpensTheContextMenu)
 TEST_F(TrayIconTest, DoubleClickHidesAShownApplicationWithMinimizeDbClick)
 {
     MakeTray(TrayVisibilities({tvVisibleTaskBar, tvMinimizeDbClick}));
-    area->DoubleClick(sw::kWmLButtonDown);
+    area->DoubleClick(sw::PointerButton::Left);
     EXPECT_FALSE(tray->AppIsShown());
     EXPECT_FALSE(Headless().AppWindowVisible());
-    area->DoubleClick(sw::kWmRButtonDown);
+    area->DoubleClick(sw::PointerButton::Right);
     EXPECT_FALSE(tray->AppIsShown()) << "only the left button acts";
 }
 
@@ -623,19 +661,18 @@ TEST_F(TrayIconTest, FreedImageListGivesWayToTheFallbackIcon)
     icons->Add(TBitmap(16, 16));
     MakeTray();
     tray->SetIcons(icons.get());
-    EXPECT_EQ(area->ShownIcon()->hIcon.width, 16);
+    EXPECT_EQ(area->ShownIcon()->image.width, 16);
     icons.reset();
     EXPECT_EQ(tray->Icons(), nullptr);
-    EXPECT_EQ(area->ShownIcon()->hIcon.width, 2);
-    EXPECT_EQ(area->Calls.back().message, sw::kNimModify);
-    EXPECT_EQ(area->Calls.back().data.uFlags, static_cast<std::uint32_t>(sw::kNifIcon));
+    EXPECT_EQ(area->ShownIcon()->image.width, 2);
+    EXPECT_TRUE(ImageOnly(area->Calls.back()));
 }
 
 TEST_F(TrayIconTest, DestructionCancelsAPendingClickAndLeavesTheTaskList)
 {
     MakeTray(TrayVisibilities({tvVisibleTaskBar, tvVisibleTaskList}));
     RecordClicks();
-    area->Click(sw::kWmLButtonDown);
+    area->Click(sw::PointerButton::Left);
     tray.reset();
     Headless().AdvanceTime(1000);
     EXPECT_TRUE(clicks.empty());

@@ -1,4 +1,5 @@
-// The fake shell's bookkeeping: icons by window, timers on the host's clock.
+// The fake shell's bookkeeping: icons by window, timers on the host's clock, and the reports
+// in the Win32 backend's order.
 #include "platform/fake/fake_notify_area.h"
 
 #include <algorithm>
@@ -17,30 +18,29 @@ public:
     }
 
     WindowId Handle() const override { return FId; }
-    bool NotifyIcon(unsigned message, const TrayIconData& data) override
+    bool ShowIcon(const IconImage& image, const std::string& tip) override
     {
-        return FArea.Record(FId, message, data);
+        return FArea.Show(FId, image, tip);
     }
+    bool ChangeIcon(const NotifyIconChange& change) override { return FArea.Change(FId, change); }
+    bool RemoveIcon() override { return FArea.Remove(FId); }
     void SetTimer(unsigned id, unsigned milliseconds) override
     {
         FArea.StartTimer(FId, id, milliseconds);
     }
     void KillTimer(unsigned id) override { FArea.StopTimer(FId, id); }
     void SetForeground() override { FArea.ForegroundRequests.push_back(FId); }
-    void Post(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) override
-    {
-        FArea.Posted.push_back({FId, {msg, wParam, lParam}});
-    }
+    void MenuClosed() override { FArea.ClosedMenus.push_back(FId); }
 
 private:
     FakeNotifyArea& FArea;
     WindowId FId;
 };
 
-std::unique_ptr<ITrayWindow> FakeNotifyArea::CreateTrayWindow(TrayWindowProc proc)
+std::unique_ptr<ITrayWindow> FakeNotifyArea::CreateTrayWindow(ITrayEvents& events)
 {
     WindowId id = FNextWindow++;
-    FWindows[id].proc = std::move(proc);
+    FWindows[id].events = &events;
     return std::make_unique<Window>(*this, id);
 }
 
@@ -54,41 +54,45 @@ WindowId FakeNotifyArea::Resolve(WindowId window) const
     return window != 0 ? window : LatestWindow();
 }
 
-// Applies a call the way the shell does: adding an icon that is there already fails, and so
-// does any other call for an icon that is not there; a modification changes only the fields
-// its flags name.
-bool FakeNotifyArea::Record(WindowId window, unsigned message, const TrayIconData& data)
+ITrayEvents* FakeNotifyArea::EventsOf(WindowId window) const
 {
-    Calls.push_back({message, data});
-    auto it = FIcons.find(window);
-    if ((message == kNimAdd) == (it != FIcons.end()))
+    auto it = FWindows.find(window);
+    return it == FWindows.end() ? nullptr : it->second.events;
+}
+
+// Each call is applied the way the shell does: showing an icon that is there already fails, and
+// so does any other call for an icon that is not there.
+bool FakeNotifyArea::Show(WindowId window, const IconImage& image, const std::string& tip)
+{
+    Calls.push_back({NotifyCallKind::Show, window, {image, tip, std::nullopt}});
+    if (FIcons.count(window) != 0)
         return false;
-    switch (message) {
-    case kNimAdd:
-        FIcons.emplace(window, data);
-        break;
-    case kNimModify:
-        if (data.uFlags & kNifIcon)
-            it->second.hIcon = data.hIcon;
-        if (data.uFlags & kNifTip)
-            it->second.szTip = data.szTip;
-        if (data.uFlags & kNifInfo) {
-            it->second.szInfo = data.szInfo;
-            it->second.szInfoTitle = data.szInfoTitle;
-            it->second.dwInfoFlags = data.dwInfoFlags;
-        }
-        break;
-    case kNimDelete:
-        FIcons.erase(it);
-        break;
-    case kNimSetVersion:
-        it->second.uVersion = data.uVersion;
-        break;
-    }
+    FIcons[window] = {image, tip, {}, ShellFeatures.menuRequests};
     return true;
 }
 
-const TrayIconData* FakeNotifyArea::ShownIcon(WindowId window) const
+bool FakeNotifyArea::Change(WindowId window, const NotifyIconChange& change)
+{
+    Calls.push_back({NotifyCallKind::Change, window, change});
+    auto it = FIcons.find(window);
+    if (it == FIcons.end())
+        return false;
+    if (change.image)
+        it->second.image = *change.image;
+    if (change.tip)
+        it->second.tip = *change.tip;
+    if (change.balloon)
+        it->second.balloon = *change.balloon;
+    return true;
+}
+
+bool FakeNotifyArea::Remove(WindowId window)
+{
+    Calls.push_back({NotifyCallKind::Remove, window, {}});
+    return FIcons.erase(window) != 0;
+}
+
+const FakeShownIcon* FakeNotifyArea::ShownIcon(WindowId window) const
 {
     auto it = FIcons.find(Resolve(window));
     return it == FIcons.end() ? nullptr : &it->second;
@@ -100,42 +104,47 @@ bool FakeNotifyArea::TimerRunning(unsigned id, WindowId window) const
     return it != FWindows.end() && it->second.timers.count(id) != 0;
 }
 
-std::optional<std::intptr_t> FakeNotifyArea::Send(const TrayMessage& message, WindowId window)
+void FakeNotifyArea::MovePointer(WindowId window)
 {
-    auto it = FWindows.find(Resolve(window));
-    if (it == FWindows.end())
-        return std::nullopt;
-    // A copy: the handler may destroy its own window.
-    TrayWindowProc proc = it->second.proc;
-    return proc(message);
+    if (ITrayEvents* events = EventsOf(Resolve(window)))
+        events->PointerMoved();
 }
 
-void FakeNotifyArea::Notify(unsigned mouseMessage, WindowId window)
+void FakeNotifyArea::Button(ButtonAction action, PointerButton button, WindowId window)
 {
-    Send({kTrayCallbackMessage, kTrayIconId, static_cast<std::intptr_t>(mouseMessage)}, window);
+    if (ITrayEvents* events = EventsOf(Resolve(window)))
+        events->ButtonChanged(action, button);
 }
 
-void FakeNotifyArea::Click(unsigned buttonDownMessage, WindowId window)
+void FakeNotifyArea::RequestMenu(MenuRequest how, WindowId window)
+{
+    if (ITrayEvents* events = EventsOf(Resolve(window)))
+        events->MenuRequested(how);
+}
+
+void FakeNotifyArea::Balloon(BalloonEvent event, WindowId window)
+{
+    if (ITrayEvents* events = EventsOf(Resolve(window)))
+        events->BalloonChanged(event);
+}
+
+void FakeNotifyArea::Click(PointerButton button, WindowId window)
 {
     window = Resolve(window);
-    Notify(buttonDownMessage, window);
-    Notify(buttonDownMessage + 1, window);
-    const TrayIconData* icon = ShownIcon(window);
-    if (!icon || icon->uVersion < kNotifyIconVersion)
-        return;
-    if (buttonDownMessage == kWmLButtonDown)
-        Notify(kNinSelect, window);
-    if (buttonDownMessage == kWmRButtonDown)
-        Notify(kWmContextMenu, window);
+    Button(ButtonAction::Down, button, window);
+    Button(ButtonAction::Up, button, window);
+    const FakeShownIcon* icon = ShownIcon(window);
+    if (icon && icon->menuRequests && button == PointerButton::Right)
+        RequestMenu(MenuRequest::ContextMenu, window);
 }
 
-void FakeNotifyArea::DoubleClick(unsigned buttonDownMessage, WindowId window)
+void FakeNotifyArea::DoubleClick(PointerButton button, WindowId window)
 {
     window = Resolve(window);
-    Notify(buttonDownMessage, window);
-    Notify(buttonDownMessage + 1, window);
-    Notify(buttonDownMessage + 2, window);
-    Notify(buttonDownMessage + 1, window);
+    Button(ButtonAction::Down, button, window);
+    Button(ButtonAction::Up, button, window);
+    Button(ButtonAction::DoubleClick, button, window);
+    Button(ButtonAction::Up, button, window);
 }
 
 void FakeNotifyArea::RestartShell()
@@ -145,7 +154,22 @@ void FakeNotifyArea::RestartShell()
     for (const auto& entry : FWindows)
         windows.push_back(entry.first);
     for (WindowId window : windows)
-        Send({TaskbarCreatedId, 0, 0}, window);
+        if (ITrayEvents* events = EventsOf(window))
+            events->ShellRestarted();
+}
+
+std::optional<bool> FakeNotifyArea::QueryEndSession(WindowId window)
+{
+    ITrayEvents* events = EventsOf(Resolve(window));
+    if (!events)
+        return std::nullopt;
+    return events->SessionMayEnd();
+}
+
+void FakeNotifyArea::EndSession(bool ending, WindowId window)
+{
+    if (ITrayEvents* events = EventsOf(Resolve(window)))
+        events->SessionEnded(ending);
 }
 
 void FakeNotifyArea::StartTimer(WindowId window, unsigned id, unsigned milliseconds)
@@ -157,7 +181,8 @@ void FakeNotifyArea::StartTimer(WindowId window, unsigned id, unsigned milliseco
     int hostId = 0;
     if (FTimerHost.start)
         hostId = FTimerHost.start(interval, [this, window, id] {
-            Send({kWmTimer, id, 0}, window);
+            if (ITrayEvents* events = EventsOf(window))
+                events->TimerFired(id);
         });
     FWindows[window].timers[id] = hostId;
 }

@@ -1,5 +1,5 @@
-// Linux builds have no notification area to show an icon in: the hidden window exists, takes
-// every call and shows nothing, and no message ever reaches it.
+// Linux builds have no notification area to show an icon in: the hidden window exists, the
+// shell refuses every icon call, and nothing is ever reported to it.
 #include "platform/notify_area.h"
 
 namespace sw {
@@ -9,21 +9,22 @@ namespace {
 class SilentTrayWindow : public ITrayWindow {
 public:
     WindowId Handle() const override { return reinterpret_cast<WindowId>(this); }
-    bool NotifyIcon(unsigned, const TrayIconData&) override { return false; }
+    bool ShowIcon(const IconImage&, const std::string&) override { return false; }
+    bool ChangeIcon(const NotifyIconChange&) override { return false; }
+    bool RemoveIcon() override { return false; }
     void SetTimer(unsigned, unsigned) override { }
     void KillTimer(unsigned) override { }
     void SetForeground() override { }
-    void Post(unsigned, std::uintptr_t, std::intptr_t) override { }
+    void MenuClosed() override { }
 };
 
 class SilentNotifyArea : public INotifyArea {
 public:
-    std::unique_ptr<ITrayWindow> CreateTrayWindow(TrayWindowProc) override
+    std::unique_ptr<ITrayWindow> CreateTrayWindow(ITrayEvents&) override
     {
         return std::make_unique<SilentTrayWindow>();
     }
-    std::uint32_t ShellFileVersion() override { return 0x60000; }
-    unsigned TaskbarCreatedMessage() override { return 0xC000; }
+    NotifyAreaFeatures Features() override { return {}; }
     unsigned DoubleClickTime() override { return 500; }
     TrayPointerState PointerState() override { return {}; }
     void SetTaskListVisible(bool) override { }

@@ -1,23 +1,24 @@
 // The notification area over shell32: a hidden "TPUtilWindowEx" window per icon owner whose
-// window procedure forwards everything to its handler, Shell_NotifyIconA with the data block
-// laid out for the shell version in use, and the system queries the tray component needs.
-#include <windows.h>
+// window procedure turns the shell's and the session's messages into the owner's events,
+// Shell_NotifyIconA with the data block laid out for the shell version in use, and the system
+// queries the tray component needs.
+#include "platform/win32/win32_notify_shell.h"
+
 #include <shellapi.h>
 
-#include <cstddef>
 #include <cstring>
+#include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
-#include "platform/notify_area.h"
+#include "platform/win32/win32_icon.h"
 
 namespace sw {
 
 namespace {
 
 const char kWindowClass[] = "TPUtilWindowEx";
-
-class TrayWindow;
 
 LRESULT CALLBACK TrayWindowMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
 
@@ -33,62 +34,18 @@ void RegisterTrayWindowClass()
     }();
 }
 
-// A colour DIB and a monochrome mask turned into an icon handle the shell can copy.
-HICON CreateIconFromImage(const TrayIconImage& image)
+// Copies `text` into a fixed field, cut to `limit` characters and always terminated.
+template <std::size_t N>
+void CopyField(char (&field)[N], const std::string& text, std::size_t limit = N - 1)
 {
-    if (image.Empty())
-        return nullptr;
-    const int w = image.width;
-    const int h = image.height;
-    std::vector<std::uint32_t> colour(static_cast<std::size_t>(w) * h);
-    for (std::size_t i = 0; i < colour.size() && i < image.pixels.size(); ++i) {
-        const std::uint32_t bgr = image.pixels[i];
-        // The DIB wants 0x00RRGGBB; the image keeps 0x00BBGGRR.
-        colour[i] = ((bgr & 0xFF) << 16) | (bgr & 0xFF00) | ((bgr >> 16) & 0xFF);
-    }
-    const int maskStride = ((w + 15) / 16) * 2;
-    std::vector<std::uint8_t> mask(static_cast<std::size_t>(maskStride) * h, 0);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            const std::size_t i = static_cast<std::size_t>(y) * w + x;
-            if (i < image.mask.size() && image.mask[i]) {
-                mask[static_cast<std::size_t>(y) * maskStride + x / 8] |=
-                    static_cast<std::uint8_t>(0x80 >> (x % 8));
-                colour[i] = 0;
-            }
-        }
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = -h;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    HDC screen = GetDC(nullptr);
-    HBITMAP colourBitmap =
-        CreateDIBitmap(screen, &info.bmiHeader, CBM_INIT, colour.data(), &info, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
-    HBITMAP maskBitmap = CreateBitmap(w, h, 1, 1, mask.data());
-    ICONINFO iconInfo{};
-    iconInfo.fIcon = TRUE;
-    iconInfo.hbmColor = colourBitmap;
-    iconInfo.hbmMask = maskBitmap;
-    HICON icon = CreateIconIndirect(&iconInfo);
-    DeleteObject(colourBitmap);
-    DeleteObject(maskBitmap);
-    return icon;
-}
-
-// The 32-bit layouts are 488 and 88 bytes; a 64-bit build sends the same layouts at their
-// native sizes, which the shell tells apart the same way.
-DWORD NativeDataSize(std::uint32_t cbSize)
-{
-    return cbSize >= kNewShellDataSize ? NOTIFYICONDATAA_V2_SIZE : NOTIFYICONDATAA_V1_SIZE;
+    std::strncpy(field, text.c_str(), limit < N ? limit : N - 1);
 }
 
 class TrayWindow : public ITrayWindow {
 public:
-    explicit TrayWindow(TrayWindowProc proc) : FProc(std::move(proc))
+    TrayWindow(ITrayEvents& events, const ShellDialect& dialect)
+        : FEvents(events), FDialect(dialect),
+          FTaskbarCreated(RegisterWindowMessageA("TaskbarCreated"))
     {
         RegisterTrayWindowClass();
         FWindow = CreateWindowExA(WS_EX_TOOLWINDOW, kWindowClass, "", WS_POPUP, 0, 0, 0, 0, nullptr,
@@ -108,28 +65,46 @@ public:
 
     WindowId Handle() const override { return reinterpret_cast<WindowId>(FWindow); }
 
-    bool NotifyIcon(unsigned message, const TrayIconData& data) override
+    bool ShowIcon(const IconImage& image, const std::string& tip) override
     {
-        UpdateIconHandle(data.hIcon);
-        NOTIFYICONDATAA block{};
-        block.cbSize = NativeDataSize(data.cbSize);
-        block.hWnd = reinterpret_cast<HWND>(data.hWnd);
-        block.uID = data.uID;
-        block.uFlags = data.uFlags;
-        block.uCallbackMessage = data.uCallbackMessage;
-        block.hIcon = FIcon;
-        const std::size_t tipLimit = data.cbSize >= kNewShellDataSize ? 127 : 63;
-        std::strncpy(block.szTip, data.szTip.c_str(), tipLimit);
-        if (data.uFlags & kNifInfo) {
-            std::strncpy(block.szInfo, data.szInfo.c_str(), sizeof(block.szInfo) - 1);
-            std::strncpy(block.szInfoTitle, data.szInfoTitle.c_str(),
-                         sizeof(block.szInfoTitle) - 1);
-            block.dwInfoFlags = data.dwInfoFlags;
-            block.uTimeout = data.uTimeout;
-        } else {
-            block.uVersion = data.uVersion;
+        UseImage(image);
+        NOTIFYICONDATAA block = Block(NIF_MESSAGE | NIF_ICON | NIF_TIP);
+        CopyTip(block, tip);
+        const bool added = Shell_NotifyIconA(NIM_ADD, &block) != FALSE;
+        if (FDialect.version3) {
+            NOTIFYICONDATAA version = Block(0);
+            version.uVersion = NOTIFYICON_VERSION;
+            Shell_NotifyIconA(NIM_SETVERSION, &version);
         }
-        return Shell_NotifyIconA(message, &block) != FALSE;
+        return added;
+    }
+
+    bool ChangeIcon(const NotifyIconChange& change) override
+    {
+        NOTIFYICONDATAA block = Block(0);
+        if (change.image) {
+            UseImage(*change.image);
+            block.uFlags |= NIF_ICON;
+            block.hIcon = FIcon;
+        }
+        if (change.tip) {
+            block.uFlags |= NIF_TIP;
+            CopyTip(block, *change.tip);
+        }
+        if (change.balloon) {
+            block.uFlags |= NIF_INFO;
+            CopyField(block.szInfoTitle, change.balloon->title);
+            CopyField(block.szInfo, change.balloon->text);
+            block.dwInfoFlags = InfoFlagsOf(change.balloon->icon);
+            block.uTimeout = change.balloon->timeoutMs;
+        }
+        return Shell_NotifyIconA(NIM_MODIFY, &block) != FALSE;
+    }
+
+    bool RemoveIcon() override
+    {
+        NOTIFYICONDATAA block = Block(0);
+        return Shell_NotifyIconA(NIM_DELETE, &block) != FALSE;
     }
 
     void SetTimer(unsigned id, unsigned milliseconds) override
@@ -138,16 +113,14 @@ public:
     }
     void KillTimer(unsigned id) override { ::KillTimer(FWindow, id); }
     void SetForeground() override { SetForegroundWindow(FWindow); }
-    void Post(unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) override
-    {
-        PostMessageA(FWindow, msg, wParam, lParam);
-    }
+    // The empty message lets the system finish the switch to the foreground.
+    void MenuClosed() override { PostMessageA(FWindow, WM_NULL, 0, 0); }
 
     LRESULT Dispatch(UINT msg, WPARAM wParam, LPARAM lParam)
     {
-        // Nothing may escape a window procedure; the handler reports its own failures.
+        // Nothing may escape a window procedure; the events report their own failures.
         try {
-            if (auto result = FProc({msg, wParam, lParam}))
+            if (auto result = Decode(msg, wParam, lParam))
                 return *result;
         } catch (...) {
             return 0;
@@ -156,20 +129,123 @@ public:
     }
 
 private:
-    void UpdateIconHandle(const TrayIconImage& image)
+    // The fields every call names: which icon, where the shell reports, the icon handle.
+    NOTIFYICONDATAA Block(UINT flags) const
+    {
+        NOTIFYICONDATAA block{};
+        block.cbSize = FDialect.dataSize;
+        block.hWnd = FWindow;
+        block.uID = kTrayIconId;
+        block.uFlags = flags;
+        block.uCallbackMessage = kTrayCallbackMessage;
+        block.hIcon = FIcon;
+        return block;
+    }
+
+    // The first layout holds 64 characters of tip, the later one 128.
+    void CopyTip(NOTIFYICONDATAA& block, const std::string& tip) const
+    {
+        CopyField(block.szTip, tip, FDialect.version3 ? 127 : 63);
+    }
+
+    void UseImage(const IconImage& image)
     {
         if (FIcon && image == FIconImage)
             return;
         if (FIcon)
             DestroyIcon(FIcon);
-        FIcon = CreateIconFromImage(image);
+        FIcon = MakeIconHandle(image);
         FIconImage = image;
     }
 
-    TrayWindowProc FProc;
+    std::optional<LRESULT> Decode(UINT msg, WPARAM wParam, LPARAM lParam)
+    {
+        switch (msg) {
+        case WM_QUERYENDSESSION:
+            return FEvents.SessionMayEnd() ? TRUE : FALSE;
+        case WM_ENDSESSION:
+            FEvents.SessionEnded(wParam != 0);
+            return 0;
+        case WM_TIMER:
+            FEvents.TimerFired(static_cast<unsigned>(wParam));
+            return 0;
+        case kTrayCallbackMessage:
+            return Notification(static_cast<UINT>(lParam));
+        default:
+            break;
+        }
+        // A failed registration gives 0, which must not turn WM_NULL into a shell restart.
+        if (FTaskbarCreated != 0 && msg == FTaskbarCreated) {
+            FEvents.ShellRestarted();
+            return 0;
+        }
+        return std::nullopt;
+    }
+
+    // A mouse message over the icon, or one of the notifications a version-3 shell adds.
+    LRESULT Notification(UINT notification)
+    {
+        switch (notification) {
+        case WM_MOUSEMOVE:
+            FEvents.PointerMoved();
+            break;
+        case WM_LBUTTONDOWN:
+            FEvents.ButtonChanged(ButtonAction::Down, PointerButton::Left);
+            break;
+        case WM_RBUTTONDOWN:
+            FEvents.ButtonChanged(ButtonAction::Down, PointerButton::Right);
+            break;
+        case WM_MBUTTONDOWN:
+            FEvents.ButtonChanged(ButtonAction::Down, PointerButton::Middle);
+            break;
+        case WM_LBUTTONUP:
+            FEvents.ButtonChanged(ButtonAction::Up, PointerButton::Left);
+            break;
+        case WM_RBUTTONUP:
+            FEvents.ButtonChanged(ButtonAction::Up, PointerButton::Right);
+            break;
+        case WM_MBUTTONUP:
+            FEvents.ButtonChanged(ButtonAction::Up, PointerButton::Middle);
+            break;
+        case WM_LBUTTONDBLCLK:
+            FEvents.ButtonChanged(ButtonAction::DoubleClick, PointerButton::Left);
+            break;
+        case WM_RBUTTONDBLCLK:
+            FEvents.ButtonChanged(ButtonAction::DoubleClick, PointerButton::Right);
+            break;
+        case WM_MBUTTONDBLCLK:
+            FEvents.ButtonChanged(ButtonAction::DoubleClick, PointerButton::Middle);
+            break;
+        case WM_CONTEXTMENU:
+            FEvents.MenuRequested(MenuRequest::ContextMenu);
+            break;
+        case NIN_KEYSELECT:
+            FEvents.MenuRequested(MenuRequest::KeySelect);
+            break;
+        case NIN_BALLOONSHOW:
+            FEvents.BalloonChanged(BalloonEvent::Shown);
+            break;
+        case NIN_BALLOONHIDE:
+            FEvents.BalloonChanged(BalloonEvent::Hidden);
+            return 1;
+        case NIN_BALLOONTIMEOUT:
+            FEvents.BalloonChanged(BalloonEvent::TimedOut);
+            return 1;
+        case NIN_BALLOONUSERCLICK:
+            FEvents.BalloonChanged(BalloonEvent::Clicked);
+            return 1;
+        default:
+            break;
+        }
+        return 0;
+    }
+
+    ITrayEvents& FEvents;
+    ShellDialect FDialect;
+    UINT FTaskbarCreated = 0;
     HWND FWindow = nullptr;
     HICON FIcon = nullptr;
-    TrayIconImage FIconImage;
+    IconImage FIconImage;
 };
 
 LRESULT CALLBACK TrayWindowMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
@@ -230,20 +306,18 @@ bool KeyHeld(int virtualKey) { return (GetKeyState(virtualKey) & 0x8000) != 0; }
 
 class Win32NotifyArea : public INotifyArea {
 public:
-    std::unique_ptr<ITrayWindow> CreateTrayWindow(TrayWindowProc proc) override
+    // Without a version the shell's own is read when first needed.
+    explicit Win32NotifyArea(std::optional<std::uint32_t> shellVersion)
+        : FShellVersion(shellVersion)
     {
-        return std::make_unique<TrayWindow>(std::move(proc));
     }
 
-    std::uint32_t ShellFileVersion() override
+    std::unique_ptr<ITrayWindow> CreateTrayWindow(ITrayEvents& events) override
     {
-        static std::uint32_t version = 0;
-        if (version == 0)
-            version = ReadShellFileVersion();
-        return version;
+        return std::make_unique<TrayWindow>(events, Dialect());
     }
 
-    unsigned TaskbarCreatedMessage() override { return RegisterWindowMessageA("TaskbarCreated"); }
+    NotifyAreaFeatures Features() override { return Dialect().features; }
     unsigned DoubleClickTime() override { return GetDoubleClickTime(); }
 
     TrayPointerState PointerState() override
@@ -267,10 +341,58 @@ public:
         static ServiceProcessRegistration registration;
         registration.Call(visible);
     }
+
+private:
+    ShellDialect Dialect() const
+    {
+        return DialectOf(FShellVersion ? *FShellVersion : ShellFileVersion());
+    }
+
+    std::optional<std::uint32_t> FShellVersion;
 };
 
 }  // namespace
 
-std::shared_ptr<INotifyArea> MakeNativeNotifyArea() { return std::make_shared<Win32NotifyArea>(); }
+ShellDialect DialectOf(std::uint32_t shellVersion)
+{
+    // Shell 5.0 brought balloons, tips of 128 characters with line breaks, and version-3
+    // notifications (the shell asks for the menu itself).
+    if (shellVersion >= 0x50000)
+        return {static_cast<DWORD>(NOTIFYICONDATAA_V2_SIZE), true, {127, true, true, true}};
+    return {static_cast<DWORD>(NOTIFYICONDATAA_V1_SIZE), false, {63, false, false, false}};
+}
+
+std::uint32_t ShellFileVersion()
+{
+    static std::uint32_t version = 0;
+    if (version == 0)
+        version = ReadShellFileVersion();
+    return version;
+}
+
+DWORD InfoFlagsOf(BalloonIcon icon)
+{
+    switch (icon) {
+    case BalloonIcon::Info:
+        return NIIF_INFO;
+    case BalloonIcon::Warning:
+        return NIIF_WARNING;
+    case BalloonIcon::Error:
+        return NIIF_ERROR;
+    case BalloonIcon::None:
+        break;
+    }
+    return NIIF_NONE;
+}
+
+std::shared_ptr<INotifyArea> MakeWin32NotifyArea(std::uint32_t shellVersion)
+{
+    return std::make_shared<Win32NotifyArea>(shellVersion);
+}
+
+std::shared_ptr<INotifyArea> MakeNativeNotifyArea()
+{
+    return std::make_shared<Win32NotifyArea>(std::nullopt);
+}
 
 }  // namespace sw
