@@ -21,26 +21,6 @@ constexpr TTrayVisibilities kDefaultVisibility =
     TrayVisibilities({tvVisibleTaskBar, tvVisibleTaskList, tvAutoHide});
 
 // The icon's pixels with its see-through colour turned into the shell's mask.
-sw::IconImage ImageOf(const TIcon& icon)
-{
-    sw::IconImage image;
-    const TBitmap& bitmap = icon.Image();
-    if (bitmap.Empty())
-        return image;
-    image.width = bitmap.Width();
-    image.height = bitmap.Height();
-    const std::size_t count = static_cast<std::size_t>(image.width) * image.height;
-    image.pixels.assign(bitmap.Bits(), bitmap.Bits() + count);
-    image.mask.assign(count, 0);
-    TColor key = icon.TransparentColor();
-    if (key == clNone)
-        return image;
-    key = key == clDefault ? bitmap.Pixel(0, image.height - 1) : ColorToRGB(key);
-    for (std::size_t i = 0; i < count; ++i)
-        image.mask[i] = (image.pixels[i] & 0xFFFFFF) == key ? 1 : 0;
-    return image;
-}
-
 TShiftState ShiftOf(const sw::TrayPointerState& pointer)
 {
     TShiftState shift = 0;
@@ -192,7 +172,7 @@ void TTrayIcon::PrepareIcon()
     if (FShownIcon.Empty())
         UseIcon(Application().Icon());
     else
-        FImage = ImageOf(FShownIcon);
+        FImage = IconImageOf(FShownIcon.Image(), FShownIcon.TransparentColor());
     FTip = ShortHint();
 }
 
@@ -237,7 +217,7 @@ void TTrayIcon::RefreshCurrentIcon()
 void TTrayIcon::UseIcon(const TIcon& source)
 {
     FShownIcon.Assign(source);
-    FImage = ImageOf(FShownIcon);
+    FImage = IconImageOf(FShownIcon.Image(), FShownIcon.TransparentColor());
     sw::NotifyIconChange change;
     change.image = FImage;
     ChangeShownIcon(change);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "gfx/bitmap.h"
+#include "platform/icon_image.h"
 #include "ui/types.h"
 
 class TIcon {
@@ -31,3 +32,7 @@ private:
     TBitmap FImage;
     TColor FTransparentColor = clNone;
 };
+
+// The picture as the platform makes icons of it: pixels and a mask set where a pixel has the
+// `transparent` colour (clDefault: the bottom-left pixel's, clNone: no pixel is see-through).
+sw::IconImage IconImageOf(const TBitmap& image, TColor transparent);

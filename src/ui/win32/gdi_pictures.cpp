@@ -4,6 +4,9 @@
 
 #include <algorithm>
 
+#include "platform/win32/win32_icon.h"
+#include "ui/icon.h"
+
 namespace win32ui {
 
 std::vector<std::uint32_t> DibPixels(const TBitmap& image)
@@ -44,34 +47,10 @@ HBITMAP MakeDib(const TBitmap& image)
 // An icon, or a cursor with its hot spot when `hotSpot` is given.
 HICON MakeIcon(const TBitmap& image, TColor transparent, const TPoint* hotSpot)
 {
-    if (image.Empty())
-        return nullptr;
-    // The mask is 1 where the picture is see-through; the colour there is black, so the
-    // screen shows unchanged through the XOR step.
-    TBitmap colorImage = image;
-    TBitmap maskImage(image.Width(), image.Height());
-    TColor key = transparent == clNone ? clNone : ColorToRGB(transparent);
-    for (int y = 0; y < image.Height(); ++y)
-        for (int x = 0; x < image.Width(); ++x) {
-            const bool clear = image.Pixel(x, y) == key;
-            maskImage.SetPixel(x, y, clear ? clWhite : clBlack);
-            if (clear)
-                colorImage.SetPixel(x, y, clBlack);
-        }
-    HBITMAP color = MakeDib(colorImage);
-    HBITMAP mask = MakeDib(maskImage);
-    ICONINFO info{};
-    info.fIcon = hotSpot == nullptr ? TRUE : FALSE;
-    if (hotSpot != nullptr) {
-        info.xHotspot = static_cast<DWORD>(hotSpot->x);
-        info.yHotspot = static_cast<DWORD>(hotSpot->y);
-    }
-    info.hbmColor = color;
-    info.hbmMask = mask;
-    HICON icon = CreateIconIndirect(&info);
-    DeleteObject(color);
-    DeleteObject(mask);
-    return icon;
+    if (hotSpot == nullptr)
+        return sw::MakeIconHandle(IconImageOf(image, transparent));
+    const POINT spot{hotSpot->x, hotSpot->y};
+    return sw::MakeIconHandle(IconImageOf(image, transparent), &spot);
 }
 
 }  // namespace win32ui
