@@ -2,7 +2,7 @@
 // whatever its parent painted.
 #pragma once
 
-#include "controls/gauge_base.h"
+#include "controls/gauge_control.h"
 
 enum class TBorderShape {
     bsBox,

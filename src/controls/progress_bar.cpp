@@ -10,7 +10,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "controls/gauge_base.h"
+#include "controls/frame_3d.h"
 #include "gfx/canvas.h"
 
 namespace {

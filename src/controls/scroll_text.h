@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "controls/gauge_base.h"
+#include "controls/gauge_control.h"
 #include "controls/timer_thread.h"
 #include "gfx/bitmap.h"
 #include "gfx/color.h"

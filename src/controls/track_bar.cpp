@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "controls/gauge_cursor.h"
 #include "controls/gauge_resources.h"
 #include "ui/backend.h"
 #include "ui/scaling.h"

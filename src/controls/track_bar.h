@@ -6,7 +6,9 @@
 #include <cstdint>
 #include <initializer_list>
 
-#include "controls/gauge_base.h"
+#include "controls/bevel.h"
+#include "controls/bitmap_list.h"
+#include "controls/gauge_control.h"
 
 enum class TTickMarks { tmNone, tmBoth, tmBottomRight, tmTopLeft };
 
