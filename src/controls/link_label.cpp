@@ -326,7 +326,7 @@ void TCustomLinkLabel::VisibleChanged()
         CheckHover();
 }
 
-bool TCustomLinkLabel::CMDialogChar(char key)
+bool TCustomLinkLabel::DialogChar(char key)
 {
     if (!FShowAccelChar || !FFocusControl || !IsAccel(key, Caption()) || !FFocusControl->CanFocus())
         return false;
@@ -334,9 +334,9 @@ bool TCustomLinkLabel::CMDialogChar(char key)
     return true;
 }
 
-void TCustomLinkLabel::CMFocusChanged(TWinControl* focused)
+void TCustomLinkLabel::FocusChanged(TWinControl* focused)
 {
-    TExtGraphicControl::CMFocusChanged(focused);
+    TExtGraphicControl::FocusChanged(focused);
     const bool targetFocused = FFocusControl != nullptr && focused == FFocusControl;
     if (targetFocused == FTargetFocused)
         return;

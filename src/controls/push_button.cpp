@@ -285,17 +285,17 @@ void TPushButton::Click()
     TCustomControl::Click();
 }
 
-void TPushButton::CMMouseEnter()
+void TPushButton::MouseEnter()
 {
-    TCustomControl::CMMouseEnter();
+    TCustomControl::MouseEnter();
     if (Designing() || !FHotTrack)
         return;
     SetState(FMouseHeld ? TPushButtonState::bsPressed : TPushButtonState::bsOver);
 }
 
-void TPushButton::CMMouseLeave()
+void TPushButton::MouseLeave()
 {
-    TCustomControl::CMMouseLeave();
+    TCustomControl::MouseLeave();
     SetState(TPushButtonState::bsNormal);
 }
 
@@ -351,22 +351,22 @@ bool TPushButton::ClicksOnDialogKey(TKey key, TShiftState shift) const
     return ours && !modifiers && CanFocus();
 }
 
-bool TPushButton::CMDialogKey(TKey key, TShiftState shift)
+bool TPushButton::DialogKey(TKey key, TShiftState shift)
 {
     if (ClicksOnDialogKey(key, shift)) {
         Click();
         return true;
     }
-    return TCustomControl::CMDialogKey(key, shift);
+    return TCustomControl::DialogKey(key, shift);
 }
 
-bool TPushButton::CMDialogChar(char key)
+bool TPushButton::DialogChar(char key)
 {
     if (IsAccel(key, Caption()) && Enabled()) {
         Click();
         return true;
     }
-    return TCustomControl::CMDialogChar(key);
+    return TCustomControl::DialogChar(key);
 }
 
 void TPushButton::DoEnter()
@@ -383,21 +383,21 @@ void TPushButton::DoExit()
     TCustomControl::DoExit();
 }
 
-void TPushButton::CMTextChanged()
+void TPushButton::TextChanged()
 {
-    TCustomControl::CMTextChanged();
+    TCustomControl::TextChanged();
     Invalidate();
 }
 
-void TPushButton::CMFontChanged()
+void TPushButton::FontChanged()
 {
-    TCustomControl::CMFontChanged();
+    TCustomControl::FontChanged();
     Invalidate();
 }
 
-void TPushButton::CMEnabledChanged()
+void TPushButton::EnabledChanged()
 {
-    TCustomControl::CMEnabledChanged();
+    TCustomControl::EnabledChanged();
     Invalidate();
 }
 

@@ -192,20 +192,20 @@ void TScrollText::Resize()
     BuildImages();
 }
 
-void TScrollText::CMFontChanged()
+void TScrollText::FontChanged()
 {
-    TGaugeGraphicImageControl::CMFontChanged();
+    TGaugeGraphicImageControl::FontChanged();
     BuildImages();
 }
 
-void TScrollText::CMColorChanged()
+void TScrollText::ColorChanged()
 {
-    TGaugeGraphicImageControl::CMColorChanged();
+    TGaugeGraphicImageControl::ColorChanged();
     BuildImages();
 }
 
-void TScrollText::CMTextChanged()
+void TScrollText::TextChanged()
 {
-    TGaugeGraphicImageControl::CMTextChanged();
+    TGaugeGraphicImageControl::TextChanged();
     BuildImages();
 }

@@ -53,9 +53,9 @@ protected:
     void Paint() override;
     void Loaded() override;
     void Resize() override;
-    void CMFontChanged() override;
-    void CMColorChanged() override;
-    void CMTextChanged() override;
+    void FontChanged() override;
+    void ColorChanged() override;
+    void TextChanged() override;
 
 private:
     void BuildImages();

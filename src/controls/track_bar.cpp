@@ -492,8 +492,8 @@ void TTrackBar::DoExit()
     }
 }
 
-void TTrackBar::CMEnabledChanged()
+void TTrackBar::EnabledChanged()
 {
-    TGaugeCustomImageControl::CMEnabledChanged();
+    TGaugeCustomImageControl::EnabledChanged();
     RequestRepaint();
 }

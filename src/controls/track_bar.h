@@ -114,7 +114,7 @@ protected:
     bool WantsKey(TKey key, TShiftState shift) const override;
     void DoEnter() override;
     void DoExit() override;
-    void CMEnabledChanged() override;
+    void EnabledChanged() override;
     // The gutter's width and the scale's offset grow with the scale.
     void ChangeScale(int m, int d) override;
     // The hand point over the thumb, and all through a drag.

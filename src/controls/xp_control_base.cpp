@@ -209,7 +209,7 @@ void TXPControl::ParentColorChanged()
 }
 
 // Alt plus the caption's "&" letter, or the letter alone while focused, clicks the control.
-bool TXPControl::CMDialogChar(char key)
+bool TXPControl::DialogChar(char key)
 {
     if (IsAccel(key, Caption()) && CanFocus()) {
         if (Focused() || CurrentBackend().KeyPressed(TKey::Alt)) {
@@ -217,7 +217,7 @@ bool TXPControl::CMDialogChar(char key)
             return true;
         }
     }
-    return TExtCustomControl::CMDialogChar(key);
+    return TExtCustomControl::DialogChar(key);
 }
 
 void TXPStyle::SetTheme(TXPTheme theme)

@@ -163,11 +163,11 @@ void FormInput::SetHover(TControl* control)
     TControl* old = FHover;
     FHover = control;
     if (old != nullptr)
-        old->CMMouseLeave();
+        old->MouseLeave();
     if (FHover != control)
         return;
     if (control != nullptr) {
-        control->CMMouseEnter();
+        control->MouseEnter();
         if (FHover == control && control->ShowHint() && Application().ShowHint() &&
             !control->Hint().empty())
             FHintTimer = CurrentBackend().StartTimer(Application().HintPause(), [this] {
@@ -187,7 +187,7 @@ void FormInput::ShowHintNow()
     info.HintStr = ShortHint(FHover->Hint());
     info.HintColor = Application().HintColor();
     info.CursorPos = CurrentBackend().CursorPos();
-    FHover->CMHintShow(info);
+    FHover->HintShow(info);
     if (info.Cancel || info.HintStr.empty())
         return;
     TFontSpec font;
@@ -246,12 +246,12 @@ void FormInput::KeyDown(TKey key, TShiftState shift)
             FForm.SelectNext(focused == &FForm ? nullptr : focused, (shift & ssShift) == 0, true);
             return;
         }
-        FForm.CMDialogKey(key, shift);
+        FForm.DialogKey(key, shift);
         return;
     }
     const auto code = static_cast<unsigned>(key);
     if ((shift & ssAlt) != 0 && code < 0x80 && std::isalnum(static_cast<int>(code)) != 0)
-        FForm.CMDialogChar(static_cast<char>(code));
+        FForm.DialogChar(static_cast<char>(code));
 }
 
 void FormInput::KeyUp(TKey key, TShiftState shift)
@@ -276,5 +276,5 @@ void FormInput::Char(char key)
     KeyTarget()->KeyPress(key);
     // As in a dialog, a character the focused control leaves alone may be another's accelerator.
     if (key != 0)
-        FForm.CMDialogChar(key);
+        FForm.DialogChar(key);
 }

@@ -129,7 +129,7 @@ void TCustomLabel::Loaded()
     AdjustSize();
 }
 
-bool TCustomLabel::CMDialogChar(char key)
+bool TCustomLabel::DialogChar(char key)
 {
     if (!FShowAccelChar || FFocusControl == nullptr || !IsAccel(key, Caption()) ||
         !FFocusControl->CanFocus())

@@ -19,7 +19,7 @@ namespace {
 template <class TBase> class Recorder : public TBase {
 public:
     explicit Recorder(TComponent* owner) : TBase(owner) { }
-    using TBase::CMHintShow;
+    using TBase::HintShow;
     std::vector<std::string> log;
 
 protected:
@@ -137,10 +137,10 @@ TEST_F(ControlExt, HintColourReachesTheHintUnlessDefault)
     EXPECT_EQ(control.HintColor(), clDefault);
     THintInfo info;
     info.HintColor = clInfoBk;
-    control.CMHintShow(info);
+    control.HintShow(info);
     EXPECT_EQ(info.HintColor, clInfoBk);
     control.SetHintColor(clLime);
-    control.CMHintShow(info);
+    control.HintShow(info);
     EXPECT_EQ(info.HintColor, clLime);
 }
 
