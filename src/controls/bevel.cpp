@@ -6,14 +6,6 @@
 #include "controls/frame_3d.h"
 #include "controls/percent.h"
 
-template <class T> void TBevel::Change(T& field, T value)
-{
-    if (field == value)
-        return;
-    field = value;
-    NotifyChange();
-}
-
 void TBevel::SetBorderWidth(int value) { Change(FBorderWidth, std::max(value, 0)); }
 void TBevel::SetBorderColor(TColor value) { Change(FBorderColor, value); }
 void TBevel::SetOuterOutline(TBevelOutlineStyle value) { Change(FOuterOutline, value); }

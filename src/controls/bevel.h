@@ -59,8 +59,6 @@ public:
     int TotalWidth() const;
 
 private:
-    template <class T> void Change(T& field, T value);
-
     int FBorderWidth = 0;
     TColor FBorderColor = clBtnFace;
     TBevelOutlineStyle FOuterOutline = TBevelOutlineStyle::osOuter;

@@ -3,8 +3,10 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 #include "controls/gauge_component.h"
+#include "ui/property_change.h"
 #include "gfx/bitmap.h"
 #include "gfx/canvas.h"
 #include "ui/component.h"
@@ -26,13 +28,10 @@ public:
 
 protected:
     virtual void RequestRepaint();
-    // The setters' rule: store a changed value and ask for a repaint.
+    // The setters' rule for a control: a changed value is stored and repainted.
     template <class T> void Change(T& field, T value)
     {
-        if (field == value)
-            return;
-        field = value;
-        RequestRepaint();
+        ChangeProperty(field, std::move(value), [this] { RequestRepaint(); });
     }
 };
 

@@ -2,6 +2,9 @@
 // the control that owns them.
 #pragma once
 
+#include <utility>
+
+#include "ui/property_change.h"
 #include "ui/component.h"
 #include "ui/types.h"
 
@@ -18,6 +21,11 @@ public:
 
 protected:
     void NotifyChange();
+    // The setters' rule for a sub-object: a changed value is stored and the owner told.
+    template <class T> void Change(T& field, T value)
+    {
+        ChangeProperty(field, std::move(value), [this] { NotifyChange(); });
+    }
 
 private:
     int FUpdateCount = 0;

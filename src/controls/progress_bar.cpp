@@ -12,6 +12,7 @@
 
 #include "controls/frame_3d.h"
 #include "gfx/canvas.h"
+#include "ui/property_change.h"
 
 namespace {
 
@@ -202,10 +203,7 @@ void TGradientBar::SetGradientBlocks(bool value)
 
 void TGradientBar::SetTextOption(TBarTextOption value)
 {
-    if (value == FTextOption)
-        return;
-    FTextOption = value;
-    MarkDirtyAndRebuild();
+    ChangeProperty(FTextOption, value, [this] { MarkDirtyAndRebuild(); });
 }
 
 void TGradientBar::SetTextCentered(bool value)
@@ -219,10 +217,7 @@ void TGradientBar::SetTextCentered(bool value)
 
 void TGradientBar::SetBorderStyle(TBorderStyle value)
 {
-    if (value == FBorderStyle)
-        return;
-    FBorderStyle = value;
-    MarkDirtyAndRebuild();
+    ChangeProperty(FBorderStyle, value, [this] { MarkDirtyAndRebuild(); });
 }
 
 void TGradientBar::ColorChanged()

@@ -5,6 +5,7 @@
 #include "ui/accel.h"
 #include "ui/caption_text.h"
 #include "ui/wincontrol.h"
+#include "ui/property_change.h"
 
 TCustomLabel::TCustomLabel(TComponent* owner) : TGraphicControl(owner)
 {
@@ -24,18 +25,12 @@ void TCustomLabel::SetTransparent(bool value)
 
 void TCustomLabel::SetAlignment(TAlignment value)
 {
-    if (FAlignment == value)
-        return;
-    FAlignment = value;
-    Invalidate();
+    ChangeProperty(FAlignment, value, [this] { Invalidate(); });
 }
 
 void TCustomLabel::SetLayout(TTextLayout value)
 {
-    if (FLayout == value)
-        return;
-    FLayout = value;
-    Invalidate();
+    ChangeProperty(FLayout, value, [this] { Invalidate(); });
 }
 
 void TCustomLabel::SetWordWrap(bool value)
