@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <stdexcept>
@@ -12,12 +11,10 @@
 
 #include "controls/frame_3d.h"
 #include "gfx/canvas.h"
+#include "gfx/rounding.h"
 #include "ui/property_change.h"
 
 namespace {
-
-// Round to nearest with halves to even, as the processor's default rounding does.
-int RoundEven(double v) { return static_cast<int>(std::nearbyint(v)); }
 
 // One channel of a ramp: the start value and the step per pixel column.
 struct TChannelRamp {
@@ -40,7 +37,7 @@ struct TColorRamp {
 struct TRunningColor {
     double r, g, b;
 
-    TColor Value() const { return RGB(RoundEven(r), RoundEven(g), RoundEven(b)); }
+    TColor Value() const { return RGB(RoundHalfEven(r), RoundHalfEven(g), RoundHalfEven(b)); }
     void Advance(const TColorRamp& ramp, double columns)
     {
         r += ramp.r.step * columns;
@@ -321,9 +318,9 @@ void TGradientBar::DrawRamp(TCanvas& canvas)
     std::vector<TColor> columns(static_cast<std::size_t>(FFillWidth));
     for (std::size_t i = 0; i < columns.size(); ++i) {
         const double k = static_cast<double>(i);
-        columns[i] = RGB(RoundEven(ramp.r.start + k * ramp.r.step),
-                         RoundEven(ramp.g.start + k * ramp.g.step),
-                         RoundEven(ramp.b.start + k * ramp.b.step));
+        columns[i] = RGB(RoundHalfEven(ramp.r.start + k * ramp.r.step),
+                         RoundHalfEven(ramp.g.start + k * ramp.g.step),
+                         RoundHalfEven(ramp.b.start + k * ramp.b.step));
     }
     canvas.FillColumns({1, 1, 1 + FFillWidth, h - 1}, columns);
 }

@@ -2,11 +2,11 @@
 // mouse, keys and focus, and the painting of the face into a fresh bitmap.
 #include "controls/push_button.h"
 
-#include <cmath>
 #include <cstddef>
 #include <string>
 
 #include "gfx/canvas.h"
+#include "gfx/rounding.h"
 #include "ui/accel.h"
 #include "ui/form.h"
 #include "ui/scaling.h"
@@ -99,8 +99,6 @@ constexpr TColor SchemeColors[ButtonColorCount][SchemeCount] = {
 constexpr bool SchemeGradient[SchemeCount] = {true,  true,  true,  true,  true,  true,
                                               false, false, false, false, false, false};
 
-int RoundEven(double v) { return static_cast<int>(std::nearbyint(v)); }
-
 // Where glyph and caption go: glyph top-left and text origin.
 struct TFacePlacement {
     int gx = 0;
@@ -175,7 +173,7 @@ void DrawVerticalRamp(TCanvas& canvas, TRect r, TColor from, TColor to)
     const double dg = double(GetGValue(b) - GetGValue(a)) / n;
     const double db = double(GetBValue(b) - GetBValue(a)) / n;
     for (int i = 0; i <= n; ++i) {
-        canvas.Pen.color = RGB(RoundEven(red), RoundEven(green), RoundEven(blue));
+        canvas.Pen.color = RGB(RoundHalfEven(red), RoundHalfEven(green), RoundHalfEven(blue));
         canvas.MoveTo(r.left, i);
         canvas.LineTo(r.left + r.right, i);
         red += dr;
