@@ -6,6 +6,7 @@
 
 #include "ui/application.h"
 #include "ui/form.h"
+#include "ui/hint_text.h"
 
 namespace {
 
@@ -32,9 +33,6 @@ bool IsDialogKey(TKey key)
         return false;
     }
 }
-
-// The text before "|", as the hint window shows it.
-std::string ShortHint(const std::string& hint) { return hint.substr(0, hint.find('|')); }
 
 }  // namespace
 
