@@ -96,12 +96,7 @@ void TCustomCheckControl::DrawCaption(TCanvas& canvas, const TRect& client)
         canvas.DrawText(rect, caption, flags);
         return;
     }
-    TRect raised = rect;
-    raised.Offset(1, 1);
-    canvas.Font.color = clBtnHighlight;
-    canvas.DrawText(raised, caption, flags);
-    canvas.Font.color = clBtnShadow;
-    canvas.DrawText(rect, caption, flags);
+    canvas.DrawEmbossedText(rect, caption, flags);
 }
 
 TCheckBox::TCheckBox(TComponent* owner) : TCustomCheckControl(owner) { BuildFaces(); }

@@ -78,13 +78,7 @@ void TCustomLabel::DoDrawText(TRect& rect, unsigned flags)
         canvas.DrawText(rect, text, flags);
         return;
     }
-    // Disabled text: an embossed highlight one pixel down-right, then the shadow.
-    TRect shifted = rect;
-    shifted.Offset(1, 1);
-    canvas.Font.color = clBtnHighlight;
-    canvas.DrawText(shifted, text, flags);
-    canvas.Font.color = clBtnShadow;
-    canvas.DrawText(rect, text, flags);
+    canvas.DrawEmbossedText(rect, text, flags);
 }
 
 void TCustomLabel::Paint()
