@@ -1,6 +1,6 @@
-// The control extension layer: the toolkit's notifications arrive as the overridable
-// operations, the hover flag is right when the enter/leave events fire, the parent-colour
-// event follows the inherited colour, and the hint colour reaches the hint.
+// The control extension layer: overridden notifications still run the toolkit's handling,
+// the hover flag is right when the enter/leave events fire, the parent-colour event follows
+// the inherited colour, and the hint colour reaches the hint.
 #include "controls/control_ext.h"
 
 #include <gtest/gtest.h>
@@ -23,7 +23,7 @@ public:
     std::vector<std::string> log;
 
 protected:
-    // Each default still runs, so the toolkit keeps its own handling.
+    // Each base still runs, so the toolkit keeps its own handling.
     void ColorChanged() override
     {
         log.push_back("color");
