@@ -239,7 +239,7 @@ TScrollText* TMemoryPanel::NewHeading(const char* name, int top, const char* cap
 // Headings nobody can see would only wake their workers and the GUI thread: they are paused
 // while the window is closed or hidden with the minimized application, and go on from where
 // they stood when it shows again.
-void TMemoryPanel::CMOnScreenChanged()
+void TMemoryPanel::ScreenPresenceChanged()
 {
     MemoryHeading->Timer().SetPaused(!OnScreen());
     VirtualMemoryHeading->Timer().SetPaused(!OnScreen());

@@ -68,7 +68,7 @@ public:
 
 protected:
     void WMMove() override { FHost.MemoryWindowMoved(); }
-    void CMOnScreenChanged() override;
+    void ScreenPresenceChanged() override;
     // Its own monitor's scale changed: the shown height is the design's again, at that scale.
     void DpiChanged() override;
     // The program's picture is drawn afresh at the scale, not stretched.

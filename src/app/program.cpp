@@ -6,7 +6,7 @@
 #include "app/app_icon.h"
 #include "app/main_form.h"
 #include "app/memory_form.h"
-#include "controls/gauge_base.h"
+#include "controls/gauge_cursor.h"
 #include "ui/application.h"
 
 TMainWindow* CreateMainWindow(sw::PlatformServices services)

@@ -11,14 +11,6 @@ constexpr TColor SpacerOutlineColor = 0xFFD8CE;
 
 TBorder::TBorder(TComponent* owner) : TGaugeGraphicControl(owner) { SetBounds(0, 0, 50, 50); }
 
-template <class T> void TBorder::Change(T& field, T value)
-{
-    if (field == value)
-        return;
-    field = value;
-    Invalidate();
-}
-
 void TBorder::SetShape(TBorderShape value) { Change(FShape, value); }
 void TBorder::SetStyle(TBorderEdgeStyle value) { Change(FStyle, value); }
 void TBorder::SetShadowColor(TColor value) { Change(FShadowColor, value); }

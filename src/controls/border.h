@@ -2,7 +2,7 @@
 // whatever its parent painted.
 #pragma once
 
-#include "controls/gauge_base.h"
+#include "controls/gauge_control.h"
 
 enum class TBorderShape {
     bsBox,
@@ -31,9 +31,10 @@ public:
 
 protected:
     void Paint() override;
+    // The border's repaint waits for the message queue.
+    void RequestRepaint() override { Invalidate(); }
 
 private:
-    template <class T> void Change(T& field, T value);
     void DrawBevelRect(const TRect& r, TColor topLeft, TColor bottomRight);
     void DrawLine(TPoint from, TPoint to, TColor color);
 

@@ -3,6 +3,7 @@
 
 #include "controls/check_box_resources.h"
 #include "gfx/canvas.h"
+#include "ui/property_change.h"
 
 namespace {
 
@@ -32,26 +33,17 @@ TCustomCheckControl::TCustomCheckControl(TComponent* owner) : TXPStyleControl(ow
 
 void TCustomCheckControl::SetChecked(bool value)
 {
-    if (value == FChecked)
-        return;
-    FChecked = value;
-    Invalidate();
+    ChangeProperty(FChecked, value, [this] { Invalidate(); });
 }
 
 void TCustomCheckControl::SetSpacing(std::uint8_t value)
 {
-    if (value == FSpacing)
-        return;
-    FSpacing = value;
-    Invalidate();
+    ChangeProperty(FSpacing, value, [this] { Invalidate(); });
 }
 
 void TCustomCheckControl::SetBoundLines(TBoundLines value)
 {
-    if (value == FBoundLines)
-        return;
-    FBoundLines = value;
-    Invalidate();
+    ChangeProperty(FBoundLines, value, [this] { Invalidate(); });
 }
 
 void TCustomCheckControl::Click()
@@ -104,12 +96,7 @@ void TCustomCheckControl::DrawCaption(TCanvas& canvas, const TRect& client)
         canvas.DrawText(rect, caption, flags);
         return;
     }
-    TRect raised = rect;
-    raised.Offset(1, 1);
-    canvas.Font.color = clBtnHighlight;
-    canvas.DrawText(raised, caption, flags);
-    canvas.Font.color = clBtnShadow;
-    canvas.DrawText(rect, caption, flags);
+    canvas.DrawEmbossedText(rect, caption, flags);
 }
 
 TCheckBox::TCheckBox(TComponent* owner) : TCustomCheckControl(owner) { BuildFaces(); }

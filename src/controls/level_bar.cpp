@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "controls/percent.h"
+
 TLevelBar::TLevelBar(TComponent* owner) : TGaugeGraphicImageControl(owner)
 {
     SetControlStyle(ControlStyle() | csOpaque);

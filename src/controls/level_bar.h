@@ -2,7 +2,9 @@
 // the level of Position, each coloured by its zone (low, middle, top) as lit or unlit.
 #pragma once
 
-#include "controls/gauge_base.h"
+#include "controls/bevel.h"
+#include "controls/gauge_control.h"
+#include "controls/gauge_palette.h"
 
 class TLevelBar : public TGaugeGraphicImageControl {
 public:

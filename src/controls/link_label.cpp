@@ -11,6 +11,7 @@
 #include "ui/form.h"
 #include "ui/scaling.h"
 #include "ui/wincontrol.h"
+#include "ui/property_change.h"
 
 namespace {
 
@@ -130,66 +131,42 @@ void TCustomLinkLabel::SetTransparent(bool value)
 
 void TCustomLinkLabel::SetAlignment(TAlignment value)
 {
-    if (value == FAlignment)
-        return;
-    FAlignment = value;
-    Changed(false);
+    ChangeProperty(FAlignment, value, [this] { Changed(false); });
 }
 
 void TCustomLinkLabel::SetLayout(TTextLayout value)
 {
-    if (value == FLayout)
-        return;
-    FLayout = value;
-    Changed(false);
+    ChangeProperty(FLayout, value, [this] { Changed(false); });
 }
 
 void TCustomLinkLabel::SetWordWrap(bool value)
 {
-    if (value == FWordWrap)
-        return;
-    FWordWrap = value;
-    Changed(true);
+    ChangeProperty(FWordWrap, value, [this] { Changed(true); });
 }
 
 void TCustomLinkLabel::SetTextEllipsis(TTextEllipsis value)
 {
-    if (value == FTextEllipsis)
-        return;
-    FTextEllipsis = value;
-    Changed(false);
+    ChangeProperty(FTextEllipsis, value, [this] { Changed(false); });
 }
 
 void TCustomLinkLabel::SetShowAccelChar(bool value)
 {
-    if (value == FShowAccelChar)
-        return;
-    FShowAccelChar = value;
-    Changed(true);
+    ChangeProperty(FShowAccelChar, value, [this] { Changed(true); });
 }
 
 void TCustomLinkLabel::SetShadowColor(TColor value)
 {
-    if (value == FShadowColor)
-        return;
-    FShadowColor = value;
-    Changed(false);
+    ChangeProperty(FShadowColor, value, [this] { Changed(false); });
 }
 
 void TCustomLinkLabel::SetShadowSize(std::uint8_t value)
 {
-    if (value == FShadowSize)
-        return;
-    FShadowSize = value;
-    Changed(true);
+    ChangeProperty(FShadowSize, value, [this] { Changed(true); });
 }
 
 void TCustomLinkLabel::SetShadowPos(TShadowPosition value)
 {
-    if (value == FShadowPos)
-        return;
-    FShadowPos = value;
-    Changed(false);
+    ChangeProperty(FShadowPos, value, [this] { Changed(false); });
 }
 
 void TCustomLinkLabel::SetMargin(int value)
@@ -203,10 +180,7 @@ void TCustomLinkLabel::SetMargin(int value)
 
 void TCustomLinkLabel::SetFrameColor(TColor value)
 {
-    if (value == FFrameColor)
-        return;
-    FFrameColor = value;
-    Changed(false);
+    ChangeProperty(FFrameColor, value, [this] { Changed(false); });
 }
 
 // The corner cut must leave straight sides: at least 0, less than half the height.
@@ -231,10 +205,7 @@ void TCustomLinkLabel::SetFocusControl(TWinControl* control)
 
 void TCustomLinkLabel::SetShowFocus(bool value)
 {
-    if (value == FShowFocus)
-        return;
-    FShowFocus = value;
-    Changed(false);
+    ChangeProperty(FShowFocus, value, [this] { Changed(false); });
 }
 
 void TCustomLinkLabel::Click()
@@ -326,7 +297,7 @@ void TCustomLinkLabel::VisibleChanged()
         CheckHover();
 }
 
-bool TCustomLinkLabel::CMDialogChar(char key)
+bool TCustomLinkLabel::DialogChar(char key)
 {
     if (!FShowAccelChar || !FFocusControl || !IsAccel(key, Caption()) || !FFocusControl->CanFocus())
         return false;
@@ -334,9 +305,9 @@ bool TCustomLinkLabel::CMDialogChar(char key)
     return true;
 }
 
-void TCustomLinkLabel::CMFocusChanged(TWinControl* focused)
+void TCustomLinkLabel::FocusChanged(TWinControl* focused)
 {
-    TExtGraphicControl::CMFocusChanged(focused);
+    TExtGraphicControl::FocusChanged(focused);
     const bool targetFocused = FFocusControl != nullptr && focused == FFocusControl;
     if (targetFocused == FTargetFocused)
         return;

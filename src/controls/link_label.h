@@ -97,8 +97,8 @@ protected:
     // The hot font and the margin grow with the scale, as the font does.
     void ChangeScale(int m, int d) override;
     void VisibleChanged() override;
-    bool CMDialogChar(char key) override;
-    void CMFocusChanged(TWinControl* focused) override;
+    bool DialogChar(char key) override;
+    void FocusChanged(TWinControl* focused) override;
 
     // Draws, or with DT_CALCRECT measures, the caption in `rect`; returns the text height
     // plus the shadow size.

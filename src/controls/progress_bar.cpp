@@ -4,19 +4,17 @@
 
 #include <algorithm>
 #include <cctype>
-#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <stdexcept>
 #include <vector>
 
-#include "controls/gauge_base.h"
+#include "controls/frame_3d.h"
 #include "gfx/canvas.h"
+#include "gfx/rounding.h"
+#include "ui/property_change.h"
 
 namespace {
-
-// Round to nearest with halves to even, as the processor's default rounding does.
-int RoundEven(double v) { return static_cast<int>(std::nearbyint(v)); }
 
 // One channel of a ramp: the start value and the step per pixel column.
 struct TChannelRamp {
@@ -39,7 +37,7 @@ struct TColorRamp {
 struct TRunningColor {
     double r, g, b;
 
-    TColor Value() const { return RGB(RoundEven(r), RoundEven(g), RoundEven(b)); }
+    TColor Value() const { return RGB(RoundHalfEven(r), RoundHalfEven(g), RoundHalfEven(b)); }
     void Advance(const TColorRamp& ramp, double columns)
     {
         r += ramp.r.step * columns;
@@ -202,10 +200,7 @@ void TGradientBar::SetGradientBlocks(bool value)
 
 void TGradientBar::SetTextOption(TBarTextOption value)
 {
-    if (value == FTextOption)
-        return;
-    FTextOption = value;
-    MarkDirtyAndRebuild();
+    ChangeProperty(FTextOption, value, [this] { MarkDirtyAndRebuild(); });
 }
 
 void TGradientBar::SetTextCentered(bool value)
@@ -219,10 +214,7 @@ void TGradientBar::SetTextCentered(bool value)
 
 void TGradientBar::SetBorderStyle(TBorderStyle value)
 {
-    if (value == FBorderStyle)
-        return;
-    FBorderStyle = value;
-    MarkDirtyAndRebuild();
+    ChangeProperty(FBorderStyle, value, [this] { MarkDirtyAndRebuild(); });
 }
 
 void TGradientBar::ColorChanged()
@@ -326,9 +318,9 @@ void TGradientBar::DrawRamp(TCanvas& canvas)
     std::vector<TColor> columns(static_cast<std::size_t>(FFillWidth));
     for (std::size_t i = 0; i < columns.size(); ++i) {
         const double k = static_cast<double>(i);
-        columns[i] = RGB(RoundEven(ramp.r.start + k * ramp.r.step),
-                         RoundEven(ramp.g.start + k * ramp.g.step),
-                         RoundEven(ramp.b.start + k * ramp.b.step));
+        columns[i] = RGB(RoundHalfEven(ramp.r.start + k * ramp.r.step),
+                         RoundHalfEven(ramp.g.start + k * ramp.g.step),
+                         RoundHalfEven(ramp.b.start + k * ramp.b.step));
     }
     canvas.FillColumns({1, 1, 1 + FFillWidth, h - 1}, columns);
 }

@@ -2,11 +2,11 @@
 // mouse, keys and focus, and the painting of the face into a fresh bitmap.
 #include "controls/push_button.h"
 
-#include <cmath>
 #include <cstddef>
 #include <string>
 
 #include "gfx/canvas.h"
+#include "gfx/rounding.h"
 #include "ui/accel.h"
 #include "ui/form.h"
 #include "ui/scaling.h"
@@ -99,8 +99,6 @@ constexpr TColor SchemeColors[ButtonColorCount][SchemeCount] = {
 constexpr bool SchemeGradient[SchemeCount] = {true,  true,  true,  true,  true,  true,
                                               false, false, false, false, false, false};
 
-int RoundEven(double v) { return static_cast<int>(std::nearbyint(v)); }
-
 // Where glyph and caption go: glyph top-left and text origin.
 struct TFacePlacement {
     int gx = 0;
@@ -175,7 +173,7 @@ void DrawVerticalRamp(TCanvas& canvas, TRect r, TColor from, TColor to)
     const double dg = double(GetGValue(b) - GetGValue(a)) / n;
     const double db = double(GetBValue(b) - GetBValue(a)) / n;
     for (int i = 0; i <= n; ++i) {
-        canvas.Pen.color = RGB(RoundEven(red), RoundEven(green), RoundEven(blue));
+        canvas.Pen.color = RGB(RoundHalfEven(red), RoundHalfEven(green), RoundHalfEven(blue));
         canvas.MoveTo(r.left, i);
         canvas.LineTo(r.left + r.right, i);
         red += dr;
@@ -285,17 +283,17 @@ void TPushButton::Click()
     TCustomControl::Click();
 }
 
-void TPushButton::CMMouseEnter()
+void TPushButton::MouseEnter()
 {
-    TCustomControl::CMMouseEnter();
+    TCustomControl::MouseEnter();
     if (Designing() || !FHotTrack)
         return;
     SetState(FMouseHeld ? TPushButtonState::bsPressed : TPushButtonState::bsOver);
 }
 
-void TPushButton::CMMouseLeave()
+void TPushButton::MouseLeave()
 {
-    TCustomControl::CMMouseLeave();
+    TCustomControl::MouseLeave();
     SetState(TPushButtonState::bsNormal);
 }
 
@@ -351,22 +349,22 @@ bool TPushButton::ClicksOnDialogKey(TKey key, TShiftState shift) const
     return ours && !modifiers && CanFocus();
 }
 
-bool TPushButton::CMDialogKey(TKey key, TShiftState shift)
+bool TPushButton::DialogKey(TKey key, TShiftState shift)
 {
     if (ClicksOnDialogKey(key, shift)) {
         Click();
         return true;
     }
-    return TCustomControl::CMDialogKey(key, shift);
+    return TCustomControl::DialogKey(key, shift);
 }
 
-bool TPushButton::CMDialogChar(char key)
+bool TPushButton::DialogChar(char key)
 {
     if (IsAccel(key, Caption()) && Enabled()) {
         Click();
         return true;
     }
-    return TCustomControl::CMDialogChar(key);
+    return TCustomControl::DialogChar(key);
 }
 
 void TPushButton::DoEnter()
@@ -383,21 +381,21 @@ void TPushButton::DoExit()
     TCustomControl::DoExit();
 }
 
-void TPushButton::CMTextChanged()
+void TPushButton::TextChanged()
 {
-    TCustomControl::CMTextChanged();
+    TCustomControl::TextChanged();
     Invalidate();
 }
 
-void TPushButton::CMFontChanged()
+void TPushButton::FontChanged()
 {
-    TCustomControl::CMFontChanged();
+    TCustomControl::FontChanged();
     Invalidate();
 }
 
-void TPushButton::CMEnabledChanged()
+void TPushButton::EnabledChanged()
 {
-    TCustomControl::CMEnabledChanged();
+    TCustomControl::EnabledChanged();
     Invalidate();
 }
 

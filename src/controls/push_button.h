@@ -142,15 +142,15 @@ protected:
     void KeyUp(TKey& key, TShiftState shift) override;
     void DoEnter() override;
     void DoExit() override;
-    void CMMouseEnter() override;
-    void CMMouseLeave() override;
-    void CMTextChanged() override;
-    void CMFontChanged() override;
-    void CMEnabledChanged() override;
+    void MouseEnter() override;
+    void MouseLeave() override;
+    void TextChanged() override;
+    void FontChanged() override;
+    void EnabledChanged() override;
     // The gap between glyph and caption grows with the scale.
     void ChangeScale(int m, int d) override;
-    bool CMDialogKey(TKey key, TShiftState shift) override;
-    bool CMDialogChar(char key) override;
+    bool DialogKey(TKey key, TShiftState shift) override;
+    bool DialogChar(char key) override;
 
 private:
     void SetState(TPushButtonState state);

@@ -9,6 +9,7 @@
 
 #include "gfx/canvas.h"
 #include "ui/errors.h"
+#include "ui/property_change.h"
 
 namespace {
 
@@ -88,18 +89,12 @@ void TScrollText::SetScrollDirection(TScrollDirection value)
 
 void TScrollText::SetEdgeWidth(int value)
 {
-    if (value == FEdgeWidth)
-        return;
-    FEdgeWidth = value;
-    BuildImages();
+    ChangeProperty(FEdgeWidth, value, [this] { BuildImages(); });
 }
 
 void TScrollText::SetEdgeStyle(TEdgeStyle value)
 {
-    if (value == FEdgeStyle)
-        return;
-    FEdgeStyle = value;
-    BuildImages();
+    ChangeProperty(FEdgeStyle, value, [this] { BuildImages(); });
 }
 
 // A pass ends when the text has left at the far edge; it then enters again from the start.
@@ -192,20 +187,20 @@ void TScrollText::Resize()
     BuildImages();
 }
 
-void TScrollText::CMFontChanged()
+void TScrollText::FontChanged()
 {
-    TGaugeGraphicImageControl::CMFontChanged();
+    TGaugeGraphicImageControl::FontChanged();
     BuildImages();
 }
 
-void TScrollText::CMColorChanged()
+void TScrollText::ColorChanged()
 {
-    TGaugeGraphicImageControl::CMColorChanged();
+    TGaugeGraphicImageControl::ColorChanged();
     BuildImages();
 }
 
-void TScrollText::CMTextChanged()
+void TScrollText::TextChanged()
 {
-    TGaugeGraphicImageControl::CMTextChanged();
+    TGaugeGraphicImageControl::TextChanged();
     BuildImages();
 }

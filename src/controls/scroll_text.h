@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "controls/gauge_base.h"
+#include "controls/gauge_control.h"
 #include "controls/timer_thread.h"
 #include "gfx/bitmap.h"
 #include "gfx/color.h"
@@ -53,9 +53,9 @@ protected:
     void Paint() override;
     void Loaded() override;
     void Resize() override;
-    void CMFontChanged() override;
-    void CMColorChanged() override;
-    void CMTextChanged() override;
+    void FontChanged() override;
+    void ColorChanged() override;
+    void TextChanged() override;
 
 private:
     void BuildImages();

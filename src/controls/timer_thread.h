@@ -10,7 +10,7 @@
 #include <mutex>
 #include <thread>
 
-#include "controls/gauge_base.h"
+#include "controls/gauge_component.h"
 #include "ui/timer.h"
 #include "ui/types.h"
 

@@ -6,15 +6,13 @@
 #include <cmath>
 #include <cstdint>
 
+#include "controls/gauge_cursor.h"
 #include "controls/gauge_resources.h"
+#include "gfx/rounding.h"
 #include "ui/backend.h"
 #include "ui/scaling.h"
 
 namespace {
-
-// Round to nearest with halves to even, the processor's default mode.
-int RoundEven(long double x) { return static_cast<int>(std::nearbyint(x)); }
-std::int64_t RoundEven64(long double x) { return std::llrint(x); }
 
 constexpr TShiftState AnyModifierOrButton = ssShift | ssAlt | ssCtrl | ssLeft | ssRight | ssMiddle;
 
@@ -193,7 +191,7 @@ int TTrackBar::ValueToPixel(int value) const
     // An empty range puts every value at the start instead of dividing by zero.
     const long double ratio =
         range == 0 ? 0.0L : (static_cast<long double>(value) - FMinValue) / range;
-    int pixel = TrackStart() + RoundEven(TrackLength() * ratio);
+    int pixel = TrackStart() + RoundHalfEven(TrackLength() * ratio);
     const TRect inner = InnerRect();
     if (!Horizontal() && FStyle == TGaugeProgressStyle::psBottomLeft)
         pixel = inner.top + inner.bottom - pixel - FThumbHeight;
@@ -209,9 +207,9 @@ int TTrackBar::PixelToValue(int pixel) const
     const int length = TrackLength();
     const long double range = static_cast<long double>(FMaxValue) - FMinValue;
     // A track without room for the thumb to move reads as its minimum.
-    int value = length == 0 ? 0 : RoundEven((pixel - TrackStart()) * range / length);
+    int value = length == 0 ? 0 : RoundHalfEven((pixel - TrackStart()) * range / length);
     if (FOptions.Contains(TTrackBarOption::toFixedPoints) && FFrequency != 0)
-        value = RoundEven(static_cast<long double>(value) / FFrequency) * FFrequency;
+        value = RoundHalfEven(static_cast<long double>(value) / FFrequency) * FFrequency;
     return std::min(std::max(value, 0) + FMinValue, FMaxValue);
 }
 
@@ -297,7 +295,7 @@ int TTrackBar::TickStepMultiple() const
     const int length = TrackLength();
     const auto spacingFits = [&](std::int64_t k) {
         const std::int64_t count =
-            RoundEven64(range / (static_cast<long double>(k) * FFrequency)) + 1;
+            RoundHalfEven64(range / (static_cast<long double>(k) * FFrequency)) + 1;
         const std::int64_t spacing = count <= 1 ? length : length / (count - 1);
         return spacing >= 4 || spacing >= length;
     };
@@ -321,7 +319,7 @@ void TTrackBar::DrawTicks(int base, int endLength, int otherLength)
     TCanvas& canvas = ImageCanvas();
     const std::int64_t step = static_cast<std::int64_t>(TickStepMultiple()) * FFrequency;
     const long double range = static_cast<long double>(FMaxValue) - FMinValue;
-    const std::int64_t count = RoundEven64(range / step) + 1;
+    const std::int64_t count = RoundHalfEven64(range / step) + 1;
     const int centre = Horizontal() ? FThumbWidth / 2 : FThumbHeight / 2;
     for (std::int64_t j = 1; j <= count; ++j) {
         const int value = j == count ? FMaxValue : static_cast<int>(FMinValue + (j - 1) * step);
@@ -491,8 +489,8 @@ void TTrackBar::DoExit()
     }
 }
 
-void TTrackBar::CMEnabledChanged()
+void TTrackBar::EnabledChanged()
 {
-    TGaugeCustomImageControl::CMEnabledChanged();
+    TGaugeCustomImageControl::EnabledChanged();
     RequestRepaint();
 }

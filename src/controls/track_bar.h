@@ -6,7 +6,9 @@
 #include <cstdint>
 #include <initializer_list>
 
-#include "controls/gauge_base.h"
+#include "controls/bevel.h"
+#include "controls/bitmap_list.h"
+#include "controls/gauge_control.h"
 
 enum class TTickMarks { tmNone, tmBoth, tmBottomRight, tmTopLeft };
 
@@ -112,7 +114,7 @@ protected:
     bool WantsKey(TKey key, TShiftState shift) const override;
     void DoEnter() override;
     void DoExit() override;
-    void CMEnabledChanged() override;
+    void EnabledChanged() override;
     // The gutter's width and the scale's offset grow with the scale.
     void ChangeScale(int m, int d) override;
     // The hand point over the thumb, and all through a drag.

@@ -8,6 +8,7 @@
 #include "gfx/color.h"
 #include "ui/application.h"
 #include "ui/form.h"
+#include "ui/hint_text.h"
 #include "ui/imagelist.h"
 #include "ui/menus.h"
 
@@ -102,10 +103,7 @@ TTrayIcon::~TTrayIcon()
     FWindow.reset();
 }
 
-std::string TTrayIcon::ShortHint() const
-{
-    return FHint.substr(0, FHint.find('|')).substr(0, Shell().tipLength);
-}
+std::string TTrayIcon::ShortHint() const { return ::ShortHint(FHint).substr(0, Shell().tipLength); }
 
 void TTrayIcon::Loaded()
 {

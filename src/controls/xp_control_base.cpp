@@ -5,6 +5,7 @@
 #include <array>
 #include <cmath>
 
+#include "gfx/rounding.h"
 #include "ui/accel.h"
 #include "ui/backend.h"
 #include "ui/form.h"
@@ -37,7 +38,7 @@ int Channel(int start, int stop, int band)
 // The first row of a band: i * height / 16 rounded to nearest, halves to even.
 int BandTop(int band, int height)
 {
-    return static_cast<int>(std::nearbyint(band * height / static_cast<double>(kGradientBands)));
+    return RoundHalfEven(band * height / static_cast<double>(kGradientBands));
 }
 
 // A small fixed-seed generator, so a dithered picture is the same every time.
@@ -209,7 +210,7 @@ void TXPControl::ParentColorChanged()
 }
 
 // Alt plus the caption's "&" letter, or the letter alone while focused, clicks the control.
-bool TXPControl::CMDialogChar(char key)
+bool TXPControl::DialogChar(char key)
 {
     if (IsAccel(key, Caption()) && CanFocus()) {
         if (Focused() || CurrentBackend().KeyPressed(TKey::Alt)) {
@@ -217,7 +218,7 @@ bool TXPControl::CMDialogChar(char key)
             return true;
         }
     }
-    return TExtCustomControl::CMDialogChar(key);
+    return TExtCustomControl::DialogChar(key);
 }
 
 void TXPStyle::SetTheme(TXPTheme theme)

@@ -70,7 +70,7 @@ protected:
     void EnabledChanged() override;
     void TextChanged() override;
     void ParentColorChanged() override;
-    bool CMDialogChar(char key) override;
+    bool DialogChar(char key) override;
 
     void RepaintAfter(TXPRepaintEvent event);
     void IncludeState(TXPStateItem item);

@@ -137,6 +137,9 @@ public:
     {
         return DrawText(r, text, format);
     }
+    // Disabled text, embossed: in the button highlight colour one pixel down and right, then
+    // in the button shadow colour in place. Font.color is left at the shadow colour.
+    void DrawEmbossedText(const TRect& r, std::string_view text, unsigned format);
 
     // Copies `source` with its top-left at (x, y), leaving out its transparent colour when
     // source.Transparent is set.

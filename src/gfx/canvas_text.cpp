@@ -114,3 +114,14 @@ int TCanvas::DrawText(TRect& r, std::string_view text, unsigned format)
     }
     return y - r.top;
 }
+
+void TCanvas::DrawEmbossedText(const TRect& r, std::string_view text, unsigned format)
+{
+    TRect raised = r;
+    raised.Offset(1, 1);
+    Font.color = clBtnHighlight;
+    DrawText(raised, text, format);
+    TRect inPlace = r;
+    Font.color = clBtnShadow;
+    DrawText(inPlace, text, format);
+}

@@ -37,9 +37,9 @@ void TControl::SetParent(TWinControl* parent)
     if (parent == nullptr)
         return;
     parent->InsertControl(this);
-    CMParentColorChanged();
-    CMParentFontChanged();
-    CMParentShowHintChanged();
+    ParentColorChanged();
+    ParentFontChanged();
+    ParentShowHintChanged();
     Invalidate();
 }
 
@@ -83,7 +83,7 @@ void TControl::SetVisible(bool visible)
     if (FVisible == visible)
         return;
     FVisible = visible;
-    CMVisibleChanged();
+    VisibleChanged();
 }
 
 void TControl::SetEnabled(bool enabled)
@@ -91,7 +91,7 @@ void TControl::SetEnabled(bool enabled)
     if (FEnabled == enabled)
         return;
     FEnabled = enabled;
-    CMEnabledChanged();
+    EnabledChanged();
 }
 
 void TControl::SetCaption(const std::string& caption)
@@ -99,7 +99,7 @@ void TControl::SetCaption(const std::string& caption)
     if (FCaption == caption)
         return;
     FCaption = caption;
-    CMTextChanged();
+    TextChanged();
 }
 
 void TControl::SetColor(TColor color)
@@ -110,7 +110,7 @@ void TControl::SetColor(TColor color)
     FColor = color;
     FParentColor = false;
     if (changed)
-        CMColorChanged();
+        ColorChanged();
 }
 
 void TControl::SetParentColor(bool value)
@@ -119,7 +119,7 @@ void TControl::SetParentColor(bool value)
         return;
     FParentColor = value;
     if (value)
-        CMParentColorChanged();
+        ParentColorChanged();
 }
 
 void TControl::SetFont(const TFontSpec& font)
@@ -130,7 +130,7 @@ void TControl::SetFont(const TFontSpec& font)
     FFont = font;
     FParentFont = false;
     if (changed)
-        CMFontChanged();
+        FontChanged();
 }
 
 void TControl::SetParentFont(bool value)
@@ -139,7 +139,7 @@ void TControl::SetParentFont(bool value)
         return;
     FParentFont = value;
     if (value)
-        CMParentFontChanged();
+        ParentFontChanged();
 }
 
 void TControl::SetShowHint(bool value)
@@ -148,7 +148,7 @@ void TControl::SetShowHint(bool value)
     if (FShowHint == value)
         return;
     FShowHint = value;
-    CMShowHintChanged();
+    ShowHintChanged();
 }
 
 void TControl::SetParentShowHint(bool value)
@@ -157,7 +157,7 @@ void TControl::SetParentShowHint(bool value)
         return;
     FParentShowHint = value;
     if (value)
-        CMParentShowHintChanged();
+        ParentShowHintChanged();
 }
 
 void TControl::SetCursor(TCursor cursor) { FCursor = cursor; }
@@ -300,25 +300,25 @@ void TControl::Resize()
         OnResize(this);
 }
 
-void TControl::CMColorChanged() { Invalidate(); }
+void TControl::ColorChanged() { Invalidate(); }
 
-void TControl::CMFontChanged()
+void TControl::FontChanged()
 {
     if (FAutoSize)
         AdjustSize();
     Invalidate();
 }
 
-void TControl::CMTextChanged()
+void TControl::TextChanged()
 {
     if (FAutoSize)
         AdjustSize();
     Invalidate();
 }
 
-void TControl::CMEnabledChanged() { Invalidate(); }
+void TControl::EnabledChanged() { Invalidate(); }
 
-void TControl::CMVisibleChanged()
+void TControl::VisibleChanged()
 {
     TForm* form = ParentForm();
     if (form != nullptr && form != this) {
@@ -328,38 +328,38 @@ void TControl::CMVisibleChanged()
     }
 }
 
-void TControl::CMParentColorChanged()
+void TControl::ParentColorChanged()
 {
     if (!FParentColor || FParent == nullptr || FColor == FParent->FColor)
         return;
     FColor = FParent->FColor;
-    CMColorChanged();
+    ColorChanged();
 }
 
-void TControl::CMParentFontChanged()
+void TControl::ParentFontChanged()
 {
     if (!FParentFont || FParent == nullptr || FFont == FParent->FFont)
         return;
     FFont = FParent->FFont;
-    CMFontChanged();
+    FontChanged();
 }
 
-void TControl::CMParentShowHintChanged()
+void TControl::ParentShowHintChanged()
 {
     if (!FParentShowHint || FParent == nullptr || FShowHint == FParent->FShowHint)
         return;
     FShowHint = FParent->FShowHint;
-    CMShowHintChanged();
+    ShowHintChanged();
 }
 
-void TControl::CMMouseEnter()
+void TControl::MouseEnter()
 {
     SetPointerInside(true);
     if (OnMouseEnter)
         OnMouseEnter(this);
 }
 
-void TControl::CMMouseLeave()
+void TControl::MouseLeave()
 {
     SetPointerInside(false);
     if (OnMouseLeave)

@@ -1,7 +1,8 @@
 // Windowless controls: a rectangle inside a parent windowed control that paints on the
 // parent form's composition bitmap, follows its parent's colour and font when asked, and
 // takes mouse input routed by its form. Property changes reach descendants through the
-// protected CM* notifications, which derived controls override (calling the base first).
+// protected notifications (ColorChanged, MouseEnter, ...), which derived controls override
+// (calling the base first).
 #pragma once
 
 #include <memory>
@@ -146,27 +147,27 @@ protected:
     // Scales a font's height by m / d for the scale it is now meant for.
     static TFontSpec ScaledFont(TFontSpec font, int m, int d);
 
-    virtual void CMColorChanged();
-    virtual void CMFontChanged();
-    virtual void CMTextChanged();
-    virtual void CMEnabledChanged();
-    virtual void CMVisibleChanged();
-    virtual void CMShowHintChanged() { }
+    virtual void ColorChanged();
+    virtual void FontChanged();
+    virtual void TextChanged();
+    virtual void EnabledChanged();
+    virtual void VisibleChanged();
+    virtual void ShowHintChanged() { }
     // The parent's colour/font changed; the base takes it over when ParentColor/ParentFont.
-    virtual void CMParentColorChanged();
-    virtual void CMParentFontChanged();
-    virtual void CMParentShowHintChanged();
+    virtual void ParentColorChanged();
+    virtual void ParentFontChanged();
+    virtual void ParentShowHintChanged();
     // The base keeps PointerInside (set before OnMouseEnter, cleared before OnMouseLeave).
-    virtual void CMMouseEnter();
-    virtual void CMMouseLeave();
-    virtual void CMHintShow(THintInfo& /*info*/) { }
+    virtual void MouseEnter();
+    virtual void MouseLeave();
+    virtual void HintShow(THintInfo& /*info*/) { }
     // Alt+key accelerator; true when this control took it.
-    virtual bool CMDialogChar(char /*key*/) { return false; }
+    virtual bool DialogChar(char /*key*/) { return false; }
     // A dialog key (Tab, Enter, Escape, arrows) the focused control did not want; true when
     // handled.
-    virtual bool CMDialogKey(TKey /*key*/, TShiftState /*shift*/) { return false; }
+    virtual bool DialogKey(TKey /*key*/, TShiftState /*shift*/) { return false; }
     // The form's focused control changed (also sent when default-button state may differ).
-    virtual void CMFocusChanged(TWinControl* /*focused*/) { }
+    virtual void FocusChanged(TWinControl* /*focused*/) { }
     // Lets a control that re-checks the pointer itself correct the hover flag.
     void SetPointerInside(bool inside) { FPointerInside = inside; }
 

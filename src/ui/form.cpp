@@ -267,7 +267,7 @@ void TForm::UpdateOnScreen()
     if (onScreen == FOnScreen)
         return;
     FOnScreen = onScreen;
-    CMOnScreenChanged();
+    ScreenPresenceChanged();
 }
 
 void TForm::DoShow()
@@ -341,18 +341,18 @@ void TForm::SetFocusedControl(TWinControl* control)
         old->DoExit();
     if (control != nullptr && FActiveControl == control)
         control->DoEnter();
-    CMFocusChanged(FActiveControl);
+    FocusChanged(FActiveControl);
 }
 
 void TForm::SetHoverControl(TControl* control) { FInput->SetHover(control); }
 
-void TForm::CMColorChanged()
+void TForm::ColorChanged()
 {
-    TWinControl::CMColorChanged();
+    TWinControl::ColorChanged();
     Invalidate();
 }
 
-void TForm::CMTextChanged()
+void TForm::TextChanged()
 {
     if (FHandle != 0)
         CurrentBackend().SetWindowCaption(FHandle, Caption());

@@ -73,7 +73,7 @@ public:
     // Focuses the first control in tab order.
     void SelectFirst();
     // Tells every control the focus may have changed (e.g. default-button state moved).
-    void NotifyFocusChanged() { CMFocusChanged(FActiveControl); }
+    void NotifyFocusChanged() { FocusChanged(FActiveControl); }
     // Moves the pointer-inside mark to `control` (nullptr: none) with the leave and enter
     // notifications, for a control that re-checks the pointer on its own.
     void SetHoverControl(TControl* control);
@@ -126,11 +126,11 @@ protected:
     virtual void DoHide();
     // The form came onto the screen or left it: it was shown or hidden, or the application was
     // minimized or restored with it.
-    virtual void CMOnScreenChanged() { }
+    virtual void ScreenPresenceChanged() { }
     virtual void DoClose(TCloseAction& action);
     virtual bool CloseQuery();
-    void CMColorChanged() override;
-    void CMTextChanged() override;
+    void ColorChanged() override;
+    void TextChanged() override;
 
 private:
     friend class TApplication;

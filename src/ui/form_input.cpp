@@ -6,6 +6,7 @@
 
 #include "ui/application.h"
 #include "ui/form.h"
+#include "ui/hint_text.h"
 #include "ui/scaling.h"
 
 namespace {
@@ -33,9 +34,6 @@ bool IsDialogKey(TKey key)
         return false;
     }
 }
-
-// The text before "|", as the hint window shows it.
-std::string ShortHint(const std::string& hint) { return hint.substr(0, hint.find('|')); }
 
 }  // namespace
 
@@ -164,11 +162,11 @@ void FormInput::SetHover(TControl* control)
     TControl* old = FHover;
     FHover = control;
     if (old != nullptr)
-        old->CMMouseLeave();
+        old->MouseLeave();
     if (FHover != control)
         return;
     if (control != nullptr) {
-        control->CMMouseEnter();
+        control->MouseEnter();
         if (FHover == control && control->ShowHint() && Application().ShowHint() &&
             !control->Hint().empty())
             FHintTimer = CurrentBackend().StartTimer(Application().HintPause(), [this] {
@@ -188,7 +186,7 @@ void FormInput::ShowHintNow()
     info.HintStr = ShortHint(FHover->Hint());
     info.HintColor = Application().HintColor();
     info.CursorPos = CurrentBackend().CursorPos();
-    FHover->CMHintShow(info);
+    FHover->HintShow(info);
     if (info.Cancel || info.HintStr.empty())
         return;
     TFontSpec plain;
@@ -249,12 +247,12 @@ void FormInput::KeyDown(TKey key, TShiftState shift)
             FForm.SelectNext(focused == &FForm ? nullptr : focused, (shift & ssShift) == 0, true);
             return;
         }
-        FForm.CMDialogKey(key, shift);
+        FForm.DialogKey(key, shift);
         return;
     }
     const auto code = static_cast<unsigned>(key);
     if ((shift & ssAlt) != 0 && code < 0x80 && std::isalnum(static_cast<int>(code)) != 0)
-        FForm.CMDialogChar(static_cast<char>(code));
+        FForm.DialogChar(static_cast<char>(code));
 }
 
 void FormInput::KeyUp(TKey key, TShiftState shift)
@@ -279,5 +277,5 @@ void FormInput::Char(char key)
     KeyTarget()->KeyPress(key);
     // As in a dialog, a character the focused control leaves alone may be another's accelerator.
     if (key != 0)
-        FForm.CMDialogChar(key);
+        FForm.DialogChar(key);
 }

@@ -5,6 +5,7 @@
 #include "ui/accel.h"
 #include "ui/caption_text.h"
 #include "ui/wincontrol.h"
+#include "ui/property_change.h"
 
 TCustomLabel::TCustomLabel(TComponent* owner) : TGraphicControl(owner)
 {
@@ -24,18 +25,12 @@ void TCustomLabel::SetTransparent(bool value)
 
 void TCustomLabel::SetAlignment(TAlignment value)
 {
-    if (FAlignment == value)
-        return;
-    FAlignment = value;
-    Invalidate();
+    ChangeProperty(FAlignment, value, [this] { Invalidate(); });
 }
 
 void TCustomLabel::SetLayout(TTextLayout value)
 {
-    if (FLayout == value)
-        return;
-    FLayout = value;
-    Invalidate();
+    ChangeProperty(FLayout, value, [this] { Invalidate(); });
 }
 
 void TCustomLabel::SetWordWrap(bool value)
@@ -83,13 +78,7 @@ void TCustomLabel::DoDrawText(TRect& rect, unsigned flags)
         canvas.DrawText(rect, text, flags);
         return;
     }
-    // Disabled text: an embossed highlight one pixel down-right, then the shadow.
-    TRect shifted = rect;
-    shifted.Offset(1, 1);
-    canvas.Font.color = clBtnHighlight;
-    canvas.DrawText(shifted, text, flags);
-    canvas.Font.color = clBtnShadow;
-    canvas.DrawText(rect, text, flags);
+    canvas.DrawEmbossedText(rect, text, flags);
 }
 
 void TCustomLabel::Paint()
@@ -129,7 +118,7 @@ void TCustomLabel::Loaded()
     AdjustSize();
 }
 
-bool TCustomLabel::CMDialogChar(char key)
+bool TCustomLabel::DialogChar(char key)
 {
     if (!FShowAccelChar || FFocusControl == nullptr || !IsAccel(key, Caption()) ||
         !FFocusControl->CanFocus())

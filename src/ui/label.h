@@ -32,7 +32,7 @@ protected:
     unsigned DrawTextFlags() const;
     void AdjustSize() override;
     void Loaded() override;
-    bool CMDialogChar(char key) override;
+    bool DialogChar(char key) override;
     void Notification(TComponent* component, TOperation operation) override;
 
 private:

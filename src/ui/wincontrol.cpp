@@ -158,68 +158,68 @@ void TWinControl::KeyUp(TKey& key, TShiftState shift)
         OnKeyUp(this, key, shift);
 }
 
-bool TWinControl::CMDialogChar(char key)
+bool TWinControl::DialogChar(char key)
 {
     std::vector<TControl*> children = FControls;
     for (TControl* c : children)
-        if (c->FVisible && c->FEnabled && c->CMDialogChar(key))
+        if (c->FVisible && c->FEnabled && c->DialogChar(key))
             return true;
     return false;
 }
 
-bool TWinControl::CMDialogKey(TKey key, TShiftState shift)
+bool TWinControl::DialogKey(TKey key, TShiftState shift)
 {
     std::vector<TControl*> children = FControls;
     for (TControl* c : children)
-        if (c->FVisible && c->FEnabled && c->CMDialogKey(key, shift))
+        if (c->FVisible && c->FEnabled && c->DialogKey(key, shift))
             return true;
     return false;
 }
 
-void TWinControl::CMFocusChanged(TWinControl* focused)
+void TWinControl::FocusChanged(TWinControl* focused)
 {
     std::vector<TControl*> children = FControls;
     for (TControl* c : children)
-        c->CMFocusChanged(focused);
+        c->FocusChanged(focused);
 }
 
-void TWinControl::CMVisibleChanged()
+void TWinControl::VisibleChanged()
 {
     TForm* form = ParentForm();
     if (!FVisible && form != nullptr && form != this && ContainsOrIs(form->ActiveControl()))
         form->SetFocusedControl(nullptr);
-    TControl::CMVisibleChanged();
+    TControl::VisibleChanged();
 }
 
-void TWinControl::CMEnabledChanged()
+void TWinControl::EnabledChanged()
 {
     TForm* form = ParentForm();
     if (!FEnabled && form != nullptr && form != this && ContainsOrIs(form->ActiveControl()))
         form->SetFocusedControl(nullptr);
-    TControl::CMEnabledChanged();
+    TControl::EnabledChanged();
 }
 
-void TWinControl::CMColorChanged()
+void TWinControl::ColorChanged()
 {
-    TControl::CMColorChanged();
+    TControl::ColorChanged();
     std::vector<TControl*> children = FControls;
     for (TControl* c : children)
-        c->CMParentColorChanged();
+        c->ParentColorChanged();
 }
 
-void TWinControl::CMFontChanged()
+void TWinControl::FontChanged()
 {
-    TControl::CMFontChanged();
+    TControl::FontChanged();
     std::vector<TControl*> children = FControls;
     for (TControl* c : children)
-        c->CMParentFontChanged();
+        c->ParentFontChanged();
 }
 
-void TWinControl::CMShowHintChanged()
+void TWinControl::ShowHintChanged()
 {
     std::vector<TControl*> children = FControls;
     for (TControl* c : children)
-        c->CMParentShowHintChanged();
+        c->ParentShowHintChanged();
 }
 
 bool TWinControl::ContainsOrIs(const TControl* control) const

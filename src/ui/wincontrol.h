@@ -57,17 +57,17 @@ protected:
     virtual bool WantsKey(TKey /*key*/, TShiftState /*shift*/) const { return false; }
 
     // Offer to the children in order; the first that takes it ends the search.
-    bool CMDialogChar(char key) override;
-    bool CMDialogKey(TKey key, TShiftState shift) override;
-    void CMFocusChanged(TWinControl* focused) override;
-    void CMVisibleChanged() override;
-    void CMEnabledChanged() override;
-    void CMColorChanged() override;
-    void CMFontChanged() override;
+    bool DialogChar(char key) override;
+    bool DialogKey(TKey key, TShiftState shift) override;
+    void FocusChanged(TWinControl* focused) override;
+    void VisibleChanged() override;
+    void EnabledChanged() override;
+    void ColorChanged() override;
+    void FontChanged() override;
     // Children first, then this control's font, so that a child sizing itself to its text
     // does so at its scaled place.
     void ChangeScale(int m, int d) override;
-    void CMShowHintChanged() override;
+    void ShowHintChanged() override;
 
 private:
     friend class TControl;

@@ -3,7 +3,7 @@
 // text, the letters' serial hints, and dragging the borderless window by its body.
 #include "app_fixture.h"
 
-#include "controls/gauge_base.h"
+#include "controls/gauge_cursor.h"
 #include "controls/border.h"
 
 namespace {

@@ -1,6 +1,6 @@
-// The control extension layer: the toolkit's notifications arrive as the overridable
-// operations, the hover flag is right when the enter/leave events fire, the parent-colour
-// event follows the inherited colour, and the hint colour reaches the hint.
+// The control extension layer: overridden notifications still run the toolkit's handling,
+// the hover flag is right when the enter/leave events fire, the parent-colour event follows
+// the inherited colour, and the hint colour reaches the hint.
 #include "controls/control_ext.h"
 
 #include <gtest/gtest.h>
@@ -19,11 +19,11 @@ namespace {
 template <class TBase> class Recorder : public TBase {
 public:
     explicit Recorder(TComponent* owner) : TBase(owner) { }
-    using TBase::CMHintShow;
+    using TBase::HintShow;
     std::vector<std::string> log;
 
 protected:
-    // Each default still runs, so the toolkit keeps its own handling.
+    // Each base still runs, so the toolkit keeps its own handling.
     void ColorChanged() override
     {
         log.push_back("color");
@@ -137,10 +137,10 @@ TEST_F(ControlExt, HintColourReachesTheHintUnlessDefault)
     EXPECT_EQ(control.HintColor(), clDefault);
     THintInfo info;
     info.HintColor = clInfoBk;
-    control.CMHintShow(info);
+    control.HintShow(info);
     EXPECT_EQ(info.HintColor, clInfoBk);
     control.SetHintColor(clLime);
-    control.CMHintShow(info);
+    control.HintShow(info);
     EXPECT_EQ(info.HintColor, clLime);
 }
 

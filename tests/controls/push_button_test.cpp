@@ -22,7 +22,7 @@ constexpr TPoint At{20, 10};  // the small button's top-left on the form (= scre
 // Exposes the face picture.
 class TestButton : public TPushButton {
 public:
-    using TPushButton::CMMouseEnter;
+    using TPushButton::MouseEnter;
     using TPushButton::PaintImage;
     using TPushButton::TPushButton;
 };
@@ -137,7 +137,7 @@ TEST_F(PushButton, EachStatePaintsItsFaceAtOnce)
     expectState(over);
     // Disabled paints the disabled set whatever the state.
     button->SetEnabled(false);
-    button->CMMouseEnter();
+    button->MouseEnter();
     EXPECT_EQ(button->ButtonState(), TPushButtonState::bsOver);
     expectState({"disabled", 0xE2E2E2, 0xC4C4C4});
 }

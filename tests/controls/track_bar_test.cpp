@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/gauge_cursor.h"
 #include "controls/track_bar.h"
 #include "gauge_fixture.h"
 

@@ -55,14 +55,14 @@ protected:
         if (log != nullptr)
             log->push_back(Name() + ":" + what);
     }
-    void CMMouseEnter() override
+    void MouseEnter() override
     {
-        TGraphicControl::CMMouseEnter();
+        TGraphicControl::MouseEnter();
         Note("enter");
     }
-    void CMMouseLeave() override
+    void MouseLeave() override
     {
-        TGraphicControl::CMMouseLeave();
+        TGraphicControl::MouseLeave();
         Note("leave");
     }
     void MouseDown(TMouseButton, TShiftState shift, int x, int y) override
@@ -76,14 +76,14 @@ protected:
     }
     void Click() override { Note("click"); }
     void DblClick() override { Note("dblclick"); }
-    void CMColorChanged() override
+    void ColorChanged() override
     {
-        TGraphicControl::CMColorChanged();
+        TGraphicControl::ColorChanged();
         Note("color");
     }
-    void CMFontChanged() override
+    void FontChanged() override
     {
-        TGraphicControl::CMFontChanged();
+        TGraphicControl::FontChanged();
         Note("font");
     }
 };
@@ -144,21 +144,21 @@ protected:
     {
         return wantsReturn && key == TKey::Return;
     }
-    bool CMDialogKey(TKey key, TShiftState shift) override
+    bool DialogKey(TKey key, TShiftState shift) override
     {
         if (key == TKey::Return && takesReturn && Focused()) {
             Note("dialog return");
             return true;
         }
-        return TCustomControl::CMDialogKey(key, shift);
+        return TCustomControl::DialogKey(key, shift);
     }
-    bool CMDialogChar(char key) override
+    bool DialogChar(char key) override
     {
         if (accel != 0 && key == accel) {
             Note(std::string("accel ") + key);
             return true;
         }
-        return TCustomControl::CMDialogChar(key);
+        return TCustomControl::DialogChar(key);
     }
     void MouseDown(TMouseButton, TShiftState, int x, int y) override
     {
@@ -178,14 +178,14 @@ protected:
         Note("click");
         TCustomControl::Click();
     }
-    void CMMouseEnter() override
+    void MouseEnter() override
     {
-        TCustomControl::CMMouseEnter();
+        TCustomControl::MouseEnter();
         Note("mouseenter");
     }
-    void CMMouseLeave() override
+    void MouseLeave() override
     {
-        TCustomControl::CMMouseLeave();
+        TCustomControl::MouseLeave();
         Note("mouseleave");
     }
 };

@@ -1,11 +1,11 @@
-// The bitmap list's stream: layout of the header, round trips, rejection of foreign or cut
-// streams, and how often the list tells its clients while loading.
+// The bitmap list: lookup by index, and its stream: layout of the header, round trips,
+// rejection of foreign or cut streams, and how often the list tells its clients while loading.
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>
 
-#include "controls/gauge_base.h"
+#include "controls/bitmap_list.h"
 #include "gfx/bitmap_stream.h"
 
 namespace {
@@ -122,3 +122,17 @@ TEST(GaugeBitmapsStream, AddAndClearEachNotifyOnce)
 }
 
 }  // namespace
+
+TEST(GaugeBitmapList, LookupByIndexStoresCopies)
+{
+    TBitmapList list(nullptr);
+    TBitmap picture(4, 3);
+    picture.SetPixel(1, 1, clRed);
+    list.Bitmaps().Add(picture);
+    picture.SetPixel(1, 1, clBlue);
+    ASSERT_NE(list.GetBitmap(0), nullptr);
+    EXPECT_EQ(list.GetBitmap(0)->Pixel(1, 1), clRed);
+    EXPECT_EQ(list.GetBitmap(1), nullptr);
+    EXPECT_EQ(list.GetBitmap(-1), nullptr);
+    EXPECT_EQ(list.Version(), "1.3");
+}
