@@ -4,8 +4,6 @@
 
 #include <algorithm>
 
-#include "ui/application.h"
-
 void HeadlessBackend::AdvanceTime(unsigned ms)
 {
     std::uint32_t end = FNow + ms;
@@ -20,7 +18,7 @@ void HeadlessBackend::AdvanceTime(unsigned ms)
         FNow = std::max(FNow, due->second.due);
         due->second.due = FNow + due->second.interval;
         std::function<void()> tick = due->second.tick;
-        tick();
+        RunReported(tick);
         ProcessMessages();
     }
     FNow = end;
@@ -63,7 +61,7 @@ bool HeadlessBackend::RunPosted()
         work.swap(FPostQueue);
     }
     for (auto& item : work)
-        Application().Guard(item);
+        RunReported(item);
     return !work.empty();
 }
 
