@@ -2,6 +2,9 @@
 // the foreground, and the application window's minimize and restore.
 #include "ui/headless/headless_backend.h"
 
+#include <algorithm>
+#include <iterator>
+
 THeadlessWindow* HeadlessBackend::Find(WindowId id)
 {
     auto it = FWindows.find(id);
@@ -107,12 +110,53 @@ void HeadlessBackend::SetWindowVisible(WindowId window, bool visible)
         return;
     w->visible = visible;
     // As on the platform, showing activates the window before the show returns.
-    if (visible)
+    if (visible) {
         SetForeground(window);
-    if (!visible && FForeground == window)
+        return;
+    }
+    // As on the platform, a hidden window first hears that its place changed (it did not), then,
+    // when it was the active window, that it lost the activation, which goes on to another.
+    w->handler->WndMoved(w->params.bounds);
+    if (Foreground() == window)
+        ActivateOtherThan(window);
+    else if (FForeground == window)
         FForeground = 0;
-    if (!visible && FHover == window)
+    if (FHover == window)
         TrackHover(0);
+}
+
+// The platform hands the activation on from a window that goes: a pop-up (unframed) to the
+// shown application window that owns it, which tells the application from the queue; any
+// other window to the next one. With none left the application is no longer active.
+void HeadlessBackend::ActivateOtherThan(WindowId gone)
+{
+    if (!Window(gone)->params.framed && FAppVisible) {
+        FForeground = kAppWindow;
+        Find(gone)->handler->WndActivate(false);
+        PostToGuiThread([this] {
+            if (FAppHandler != nullptr)
+                FAppHandler->AppActivated();
+        });
+        return;
+    }
+    if (WindowId next = NextToActivate(gone)) {
+        SetForeground(next);
+        return;
+    }
+    FForeground = 0;
+    Find(gone)->handler->WndActivate(false);
+}
+
+WindowId HeadlessBackend::NextToActivate(WindowId gone) const
+{
+    const std::vector<WindowId> order = ZOrder();
+    auto shown = [this](WindowId id) { return IsShown(id); };
+    auto next =
+        std::find_if(std::make_reverse_iterator(std::find(order.begin(), order.end(), gone)),
+                     order.rend(), shown);
+    if (next == order.rend())
+        next = std::find_if(order.rbegin(), order.rend(), shown);
+    return next != order.rend() ? *next : 0;
 }
 
 void HeadlessBackend::SetWindowCaption(WindowId window, const std::string& caption)
@@ -176,6 +220,19 @@ void HeadlessBackend::SetForeground(WindowId window)
 WindowId HeadlessBackend::Foreground() { return FForeignForeground ? 0 : FForeground; }
 
 void HeadlessBackend::SetAppIcon(const TBitmap&, TColor) { }
+
+// Hidden while active, the application window hands the activation on like any window; the
+// forms it owns stand above it.
+void HeadlessBackend::ShowAppWindow(bool visible, bool)
+{
+    FAppVisible = visible;
+    if (visible || FForeground != kAppWindow)
+        return;
+    if (WindowId next = NextToActivate(kAppWindow))
+        SetForeground(next);
+    else
+        FForeground = 0;
+}
 
 void HeadlessBackend::MinimizeApp()
 {
