@@ -120,7 +120,7 @@ void HeadlessBackend::SetWindowVisible(WindowId window, bool visible)
     if (Foreground() == window)
         ActivateOtherThan(window);
     else if (FForeground == window)
-        FForeground = 0;
+        FForeground = 0;  // another program holds the foreground: nothing to hand on
     if (FHover == window)
         TrackHover(0);
 }
