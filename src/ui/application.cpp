@@ -23,8 +23,11 @@ TApplication*& ApplicationSlot()
 Backend& CurrentBackend()
 {
     auto& backend = BackendSlot();
-    if (!backend)
+    if (!backend) {
         backend = MakeNativeBackend();
+        // Made now unless it is being made: the application hears the backend from the start.
+        Application();
+    }
     return *backend;
 }
 
@@ -37,6 +40,8 @@ void SetBackend(std::unique_ptr<Backend> backend)
     BackendSlot() = std::move(backend);
     if (app != nullptr)
         app->AttachBackend();
+    else
+        Application();  // attaches as it is made
 }
 
 // Created on first use and never destroyed: forms may outlive static destruction order.
@@ -83,6 +88,7 @@ void TApplication::AttachBackend()
 {
     Backend& backend = CurrentBackend();
     backend.SetAppHandler(this);
+    backend.SetProblemHandler([this](std::exception_ptr problem) { HandleException(problem); });
     backend.SetAppTitle(FTitle);
 }
 

@@ -118,7 +118,8 @@ public:
 
     // Frees every form and component and forgets all settings (tests start from here).
     void Reset();
-    // Connects to the current backend's application window (SetBackend calls it).
+    // Connects to the current backend's application window and sends its problems to
+    // HandleException (SetBackend calls it).
     void AttachBackend();
 
 protected:

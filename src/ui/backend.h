@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <string>
@@ -177,6 +178,30 @@ public:
     virtual void Pause(unsigned ms) = 0;
     virtual std::uint32_t TickCount() = 0;
     virtual unsigned DoubleClickTime() = 0;
+
+    // Problems. An exception that escapes work the backend runs for the toolkit (a window's
+    // handler, a timer's tick, posted work) goes to the handler the toolkit installs, and the
+    // loop goes on; with none installed it goes on to the backend's caller.
+    using TProblemHandler = std::function<void(std::exception_ptr problem)>;
+    void SetProblemHandler(TProblemHandler handler) { FProblemHandler = std::move(handler); }
+    void ReportProblem(std::exception_ptr problem)
+    {
+        if (!FProblemHandler)
+            std::rethrow_exception(problem);
+        FProblemHandler(problem);
+    }
+    // Runs `work`, reporting what escapes it.
+    void RunReported(const std::function<void()>& work)
+    {
+        try {
+            work();
+        } catch (...) {
+            ReportProblem(std::current_exception());
+        }
+    }
+
+private:
+    TProblemHandler FProblemHandler;
 };
 
 // The backend in use: the native one unless another was installed (tests install headless).

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <exception>
+#include <string>
 #include <thread>
 
 #include "ui_fixture.h"
@@ -218,6 +220,52 @@ TEST_F(ApplicationTest, ExceptionsFromHandlersEndAtTheErrorBox)
     Application().CreateForm<FailingForm>();
     EXPECT_EQ(backend->MessageCount(), 2);
     EXPECT_EQ(backend->LastMessageText(), "create.");
+}
+
+// What escapes a tick or posted work the backend runs itself goes to the problem handler the
+// application installed, so it ends at the error box and the loop goes on.
+TEST_F(ApplicationTest, BackendWorkThatThrowsReachesTheErrorBoxThroughTheProblemHandler)
+{
+    Application().SetTitle("Spacewell v.1");
+    int ticks = 0;
+    const int timer = backend->StartTimer(100, [&] {
+        ++ticks;
+        throw std::runtime_error("Unable to read drive C:");
+    });
+    backend->AdvanceTime(200);
+    backend->StopTimer(timer);
+    EXPECT_EQ(ticks, 2);
+    EXPECT_EQ(backend->MessageCount(), 2);
+    EXPECT_EQ(backend->LastMessageText(), "Unable to read drive C:.");
+    EXPECT_EQ(backend->LastMessageCaption(), "Spacewell v.1");
+
+    bool laterWorkRan = false;
+    backend->PostToGuiThread([] { throw std::runtime_error("Scan failed"); });
+    backend->PostToGuiThread([&] { laterWorkRan = true; });
+    backend->ProcessMessages();
+    EXPECT_TRUE(laterWorkRan);
+    EXPECT_EQ(backend->MessageCount(), 3);
+    EXPECT_EQ(backend->LastMessageText(), "Scan failed.");
+
+    std::string reported;
+    backend->SetProblemHandler([&](std::exception_ptr problem) {
+        try {
+            std::rethrow_exception(problem);
+        } catch (const std::exception& e) {
+            reported = e.what();
+        }
+    });
+    backend->PostToGuiThread([] { throw std::runtime_error("posted"); });
+    backend->ProcessMessages();
+    EXPECT_EQ(reported, "posted");
+    EXPECT_EQ(backend->MessageCount(), 3) << "the installed handler replaces the application's";
+}
+
+TEST(BackendProblemTest, WithoutAProblemHandlerTheExceptionGoesToTheCaller)
+{
+    HeadlessBackend alone;
+    alone.PostToGuiThread([] { throw std::runtime_error("posted"); });
+    EXPECT_THROW(alone.ProcessMessages(), std::runtime_error);
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 // above them, clipping to parents; Invalidate paints later, Repaint at once.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "ui_fixture.h"
 
 namespace {
@@ -62,6 +65,37 @@ TEST_F(PaintTest, AShowHandlersRepaintsWaitForTheOnePresentOfTheShow)
     box->SetColor(clLime);
     box->Repaint();
     EXPECT_EQ(backend->Window(form->Handle())->presents, 2);
+}
+
+// As on the platform, a hidden active window hears that it lost the activation once it is off
+// the screen. An unframed one hands the activation to the application window that owns it, and
+// the application passes it on from the queue; a framed one hands it to the next shown window.
+TEST_F(PaintTest, HidingTheActiveFormDeactivatesItOffTheScreenAndHandsTheActivationOn)
+{
+    TForm* back = ShownForm();
+    TForm* front = ShownForm();
+    std::vector<std::string> log;
+    front->OnHide = [&](TObject*) { log.push_back("hide"); };
+    front->OnDeactivate = [&](TObject*) {
+        log.push_back(backend->IsShown(front->Handle()) ? "deactivate on screen" : "deactivate");
+    };
+    back->OnActivate = [&](TObject*) { log.push_back("back activate"); };
+    front->Hide();
+    EXPECT_EQ(log, (std::vector<std::string>{"hide", "deactivate"}));
+    EXPECT_EQ(backend->Foreground(), backend->AppWindow());
+    backend->ProcessMessages();
+    EXPECT_EQ(log, (std::vector<std::string>{"hide", "deactivate", "back activate"}));
+
+    auto* framed = Application().CreateForm<TForm>();
+    framed->SetBounds(0, 0, 100, 100);
+    framed->Show();
+    log.clear();
+    framed->Hide();
+    EXPECT_EQ(log, (std::vector<std::string>{"back activate"}));
+    // With the last form the application window goes too, and the activation with it.
+    back->Hide();
+    backend->ProcessMessages();
+    EXPECT_FALSE(Application().Active());
 }
 
 TEST_F(PaintTest, InvalidatePaintsFromTheQueueRepaintAtOnce)

@@ -151,7 +151,7 @@ public:
     WindowId AppWindow() override { return kAppWindow; }
     void SetAppTitle(const std::string& title) override { FAppTitle = title; }
     void SetAppIcon(const TBitmap& image, TColor transparent) override;
-    void ShowAppWindow(bool visible, bool) override { FAppVisible = visible; }
+    void ShowAppWindow(bool visible, bool activate) override;
     bool AppWindowIconic() override { return FAppMinimized; }
     void MinimizeApp() override;
     void RestoreApp() override;
@@ -204,6 +204,10 @@ private:
     TPoint ToClient(WindowId id, TPoint screen) const;
     TShiftState MouseShift() const;
     void TrackHover(WindowId over);
+    void ActivateOtherThan(WindowId gone);
+    // Where the activation goes when `gone` (hidden, or the application window) loses it: the
+    // nearest shown window below it, else the topmost shown one; 0 when no window is shown.
+    WindowId NextToActivate(WindowId gone) const;
     void PaintPending();
     bool RunPosted();
 

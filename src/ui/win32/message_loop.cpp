@@ -1,5 +1,4 @@
 // The message loop, and work posted to it from other threads.
-#include "ui/application.h"
 #include "ui/win32/win32_internal.h"
 
 using namespace win32ui;
@@ -55,7 +54,7 @@ void Win32Backend::RunPosted()
         work.swap(FPosted);
     }
     for (auto& item : work)
-        Application().Guard(item);
+        RunReported(item);
 }
 
 std::intptr_t Win32Backend::UtilityMessage(unsigned msg, std::uintptr_t wParam, std::intptr_t)

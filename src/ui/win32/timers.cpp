@@ -1,5 +1,4 @@
 // Message timers, all on the utility window.
-#include "ui/application.h"
 #include "ui/win32/win32_internal.h"
 
 #include <stdexcept>
@@ -28,5 +27,5 @@ void Win32Backend::FireTimer(int id)
         return;
     // Copy: the tick may stop its own timer.
     std::function<void()> tick = it->second;
-    Application().Guard(tick);
+    RunReported(tick);
 }

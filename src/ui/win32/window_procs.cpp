@@ -1,6 +1,5 @@
 // The window procedures: a form's messages become the toolkit's window events; the
 // application, utility and hint windows forward theirs to the backend.
-#include "ui/application.h"
 #include "ui/win32/win32_internal.h"
 
 #include <windowsx.h>
@@ -213,7 +212,7 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     try {
         return Dispatch(*fw->handler, *fw, hwnd, msg, wParam, lParam);
     } catch (...) {
-        Application().HandleException(std::current_exception());
+        gBackend->ReportProblem(std::current_exception());
         return 0;
     }
 }
