@@ -107,6 +107,14 @@ TEST_P(EveryScale, BothWindowsAreTheDesignScaledWithEveryTextWhole)
     EXPECT_EQ(Form->MeterRows()[0].label->Font().pixelsPerInch, dpi);
     EXPECT_EQ(Panel().Left(), Form->Left() + Form->Width() + scaled(10)) << "the slide's gap";
     EXPECT_EQ(Panel().Height(), scaled(212));
+    // The refresh button's hint, in a font and below the pointer at the window's scale.
+    const TPoint refresh{Form->Left() + scaled(235), Form->Top() + scaled(16)};
+    Headless().MouseMove(refresh);
+    Headless().AdvanceTime(600);
+    EXPECT_EQ(Headless().HintText(), "Refresh [R]");
+    EXPECT_EQ(Headless().HintFont().height, scaled(-11));
+    EXPECT_EQ(Headless().HintFont().pixelsPerInch, dpi);
+    EXPECT_EQ(Headless().HintPoint().y, refresh.y + scaled(20));
     ExpectWhole(*Form);
     ExpectWhole(Panel());
 }

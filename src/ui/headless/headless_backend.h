@@ -124,6 +124,9 @@ public:
     int MessageCount() const { return FMessageCount; }
     // The hint window's text, empty while hidden.
     const std::string& HintText() const { return FHintText; }
+    // Where the last hint was shown, in screen pixels, and in which font.
+    TPoint HintPoint() const { return FHintPoint; }
+    const TFontSpec& HintFont() const { return FHintFont; }
     std::uintptr_t CurrentCursor() const { return FCursor; }
     // The picture behind a handle MakeCursor returned; nullptr for stock or unknown handles.
     const THeadlessCursor* MadeCursor(std::uintptr_t handle) const;
@@ -240,6 +243,8 @@ private:
     TMsgBoxIcon FLastMessageIcon = TMsgBoxIcon::None;
     int FMessageCount = 0;
     std::string FHintText;
+    TPoint FHintPoint;
+    TFontSpec FHintFont;
     std::uintptr_t FCursor = 0;
     std::vector<THeadlessCursor> FMadeCursors;
     std::optional<TRect> FClip;

@@ -39,7 +39,10 @@ TMsgBoxResult HeadlessBackend::ShowMessageBox(const std::string& text, const std
     return buttons == TMsgBoxButtons::YesNo ? TMsgBoxResult::Yes : TMsgBoxResult::Ok;
 }
 
-void HeadlessBackend::ShowHintWindow(const std::string& text, TPoint, TColor, const TFontSpec&)
+void HeadlessBackend::ShowHintWindow(const std::string& text, TPoint screen, TColor,
+                                     const TFontSpec& font)
 {
     FHintText = text;
+    FHintPoint = screen;
+    FHintFont = font;
 }
