@@ -109,9 +109,12 @@ void HeadlessBackend::SetWindowVisible(WindowId window, bool visible)
     if (w->visible == visible)
         return;
     w->visible = visible;
-    // As on the platform, showing activates the window before the show returns.
+    // As on the platform, showing activates the window before the show returns, then tells it
+    // its place (unchanged).
     if (visible) {
         SetForeground(window);
+        if (THeadlessWindow* shown = Find(window))
+            shown->handler->WndMoved(shown->params.bounds);
         return;
     }
     // As on the platform, a hidden window first hears that its place changed (it did not), then,
