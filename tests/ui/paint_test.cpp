@@ -92,6 +92,15 @@ TEST_F(PaintTest, HidingTheActiveFormDeactivatesItOffTheScreenAndHandsTheActivat
     log.clear();
     framed->Hide();
     EXPECT_EQ(log, (std::vector<std::string>{"back activate"}));
+    // Minimized, the program's windows leave the screen first, then the activation leaves it.
+    back->OnDeactivate = [&](TObject*) {
+        log.push_back(backend->IsShown(back->Handle()) ? "back deactivate on screen"
+                                                       : "back deactivate");
+    };
+    Application().Minimize();
+    EXPECT_EQ(log, (std::vector<std::string>{"back activate", "back deactivate"}));
+    Application().Restore();
+    backend->ProcessMessages();
     // With the last form the application window goes too, and the activation with it.
     back->Hide();
     backend->ProcessMessages();

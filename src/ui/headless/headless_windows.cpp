@@ -240,15 +240,21 @@ void HeadlessBackend::ShowAppWindow(bool visible, bool)
 void HeadlessBackend::MinimizeApp()
 {
     FAppMinimized = true;
+    WindowId deactivated = 0;
     for (auto& [id, w] : FWindows)
         if (w.visible) {
             w.visible = false;
             w.hiddenWithApp = true;
-            if (FForeground == id)
+            if (FForeground == id) {
                 FForeground = 0;
+                deactivated = id;
+            }
             if (FHover == id)
                 TrackHover(0);
         }
+    // As on the platform, the activation leaves the program once its windows are off the screen.
+    if (THeadlessWindow* w = Find(deactivated))
+        w->handler->WndActivate(false);
 }
 
 void HeadlessBackend::RestoreApp()
