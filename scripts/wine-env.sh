@@ -7,10 +7,21 @@ export WINEARCH=win64
 
 # A kernel without 32-bit support (some virtual machines) cannot start Wine's i386 loader. There
 # the Windows code runs from the 64-bit build of the same sources, and every script says so.
-if [ -z "${SW_WINDOWS_BUILD:-}" ] && [ -x /usr/lib/wine/wine ] &&
-   ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
-  echo "wine-env: this machine cannot run 32-bit programs; the Windows tests run the 64-bit build (build/win64)" >&2
-  export SW_WINDOWS_BUILD=build/win64
+# Debian's `wine` takes the i386 loader whenever it is installed, so a `wine` on PATH starts the
+# 64-bit one instead (wineboot and CMake's test emulator find it by name).
+if [ -x /usr/lib/wine/wine ] && ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
+  sw_shim=$SW_ROOT/build/wine64-only
+  mkdir -p "$sw_shim"
+  for sw_name in wine wine-stable; do
+    printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' >"$sw_shim/$sw_name"
+    chmod +x "$sw_shim/$sw_name"
+  done
+  case ":$PATH:" in *":$sw_shim:"*) ;; *) export PATH=$sw_shim:$PATH ;; esac
+  export WINELOADER=/usr/lib/wine/wine64
+  if [ -z "${SW_WINDOWS_BUILD:-}" ]; then
+    echo "wine-env: this machine cannot run 32-bit programs; the Windows tests run the 64-bit build (build/win64)" >&2
+    export SW_WINDOWS_BUILD=build/win64
+  fi
 fi
 
 # Starts Xvfb on a free display number and exports DISPLAY; stop it with sw_stop_x.
