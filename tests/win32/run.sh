@@ -10,9 +10,9 @@
 # Z: (the host's root) stays: test binaries reach SPACEWELL_TEST_DATA by its Unix path through
 # it, and the drive tests look only at their own letters. The prefix's drives are put back as
 # they were when the tests end.
-# Before Wine, two checks of what a Windows machine meets: both exes read as Windows' loader
-# reads them (tests/win32/loader_check.sh; the 64-bit one built for it), and README's Windows
-# build (see readme_build).
+# Before Wine, two checks of what a Windows machine meets: both exes, the shipped 32-bit one and
+# the 64-bit one, read as Windows' loader reads them (tests/win32/loader_check.sh; also where only
+# the 64-bit one can run), and README's Windows build (see readme_build).
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 source scripts/wine-env.sh
@@ -80,8 +80,9 @@ readme_build() (
 )
 
 checks=0
+scripts/build.sh win32 spacewell
 scripts/build.sh win64 spacewell
-bash tests/win32/loader_check.sh "$build/src/spacewell.exe" build/win64/src/spacewell.exe || checks=1
+bash tests/win32/loader_check.sh build/win32/src/spacewell.exe build/win64/src/spacewell.exe || checks=1
 readme_build || { echo "readme_build: FAIL"; checks=1; }
 
 trap cleanup EXIT
