@@ -90,7 +90,7 @@ check "a right click leaves the window where it was" "$(visibility)" shown
 
 # AutoStart, the fifth item: the quoted path under the local machine's Run key, and gone again.
 run_value() {
-  timeout 60 wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Run' /v Spacewell /reg:32 \
+  timeout 60 wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Run' /v Spacewell "$reg_view" \
     2>/dev/null | tr -d '\r' | awk '$1 == "Spacewell" { $1 = $2 = ""; sub(/^ +/, ""); print }'
 }
 tray_menu Down Down Down Down Down Return

@@ -166,7 +166,7 @@ value() {  # root key, then the registry view option if any
 check "the machine's Run key is locked" "$(helper lockrun)" locked
 tray_menu Down Down Down Down Down Return
 check "AutoStart with the machine's key refused writes the user's" "$(value HKCU)" '"C:\Spacewell\spacewell.exe"'
-check "and nothing under the machine's" "$(value HKLM /reg:32)" ""
+check "and nothing under the machine's" "$(value HKLM "$reg_view")" ""
 tray_menu Down Down Down Down Down Return
 check "AutoStart again deletes the user's value" "$(value HKCU)" ""
 helper unlockrun >/dev/null

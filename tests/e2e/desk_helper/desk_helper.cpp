@@ -4,7 +4,8 @@
 //   endsession           WM_QUERYENDSESSION, then WM_ENDSESSION, to the window "Spacewell",
 //                        as at log-off; logs "query N" (the answer) and "ended"
 //   arrive L / remove L  a broadcast WM_DEVICECHANGE for drive letter L's volume; logs "sent"
-//   lockrun / unlockrun  the machine's Run key (the 32-bit view) read-only / writable again
+//   lockrun / unlockrun  the machine's Run key (in the program's view: the helper is built
+//                        for the same machine) read-only / writable again
 // Failures log "error ..." instead.
 #include <windows.h>
 
@@ -58,7 +59,7 @@ void LockRun(bool lock)
 {
     HKEY key = nullptr;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", 0,
-                      READ_CONTROL | WRITE_DAC | KEY_WOW64_32KEY, &key) != ERROR_SUCCESS) {
+                      READ_CONTROL | WRITE_DAC, &key) != ERROR_SUCCESS) {
         Log("error open");
         return;
     }

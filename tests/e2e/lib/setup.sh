@@ -1,7 +1,8 @@
 # Sourced first by the end-to-end tests that run spacewell.exe on the test drives, with E2E_NAME
 # (the test's name) and E2E_PREFIX (its Wine prefix under build/) set. Builds what is missing,
 # starts a display and the prefix with the drives, and cleans all of it up on exit. Gives root,
-# exe, snapshot, work (a fresh folder for the test's pictures and logs) and area (the drives).
+# exe, reg_view (the registry view it uses), snapshot, work (a fresh folder for the test's pictures
+# and logs) and area (the drives).
 root=$PWD
 native=${SW_NATIVE_BUILD:-build/native}
 export SW_WINEPREFIX=${SW_E2E_WINEPREFIX:-$root/build/$E2E_PREFIX}
@@ -12,6 +13,8 @@ source tests/e2e/lib/checks.sh
 work=$root/build/e2e/$E2E_NAME
 area=$work-drives
 exe=$build/src/spacewell.exe
+# The registry view the program reads and writes: the 32-bit one for the shipped exe.
+case "$build" in *win64*) reg_view=/reg:64 ;; *) reg_view=/reg:32 ;; esac
 snapshot=$native/tools/snapshot
 
 e2e_cleanup() {
