@@ -7,6 +7,18 @@
 
 namespace sw {
 
+BITMAPINFO DibHeader(int width, int height)
+{
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
 HICON MakeIconHandle(const IconImage& image, const POINT* hotSpot)
 {
     if (image.Empty())
@@ -31,13 +43,7 @@ HICON MakeIconHandle(const IconImage& image, const POINT* hotSpot)
                 colour[i] = 0;
             }
         }
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = -h;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = DibHeader(w, h);
     HDC screen = GetDC(nullptr);
     HBITMAP colourBitmap =
         CreateDIBitmap(screen, &info.bmiHeader, CBM_INIT, colour.data(), &info, DIB_RGB_COLORS);

@@ -102,7 +102,7 @@ void Win32Backend::Present(WindowId window, const TBitmap& image, TRect dirty)
         return;
     HWND hwnd = H(window);
     std::vector<std::uint32_t> pixels = DibPixels(image);
-    BITMAPINFO info = DibHeader(image.Width(), image.Height());
+    BITMAPINFO info = sw::DibHeader(image.Width(), image.Height());
     HDC dc = GetDC(hwnd);
     // Rows are counted from the top for a top-down DIB.
     SetDIBitsToDevice(dc, dirty.left, dirty.top, static_cast<DWORD>(dirty.Width()),

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "platform/win32/win32_icon.h"
 #include "ui/icon.h"
 
 namespace win32ui {
@@ -20,21 +19,9 @@ std::vector<std::uint32_t> DibPixels(const TBitmap& image)
     return out;
 }
 
-BITMAPINFO DibHeader(int width, int height)
-{
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    return info;
-}
-
 HBITMAP MakeDib(const TBitmap& image)
 {
-    BITMAPINFO info = DibHeader(image.Width(), image.Height());
+    BITMAPINFO info = sw::DibHeader(image.Width(), image.Height());
     void* bits = nullptr;
     HBITMAP dib = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (dib != nullptr) {

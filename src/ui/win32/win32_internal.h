@@ -18,6 +18,8 @@
 #endif
 #include <windows.h>
 
+#include "platform/win32/win32_icon.h"
+
 namespace win32ui {
 
 inline constexpr char kFormClass[] = "SpacewellForm";
@@ -48,7 +50,6 @@ void RegisterWindowClasses();
 
 // 0x00BBGGRR pixels as the top-down 32-bit DIB rows GDI expects.
 std::vector<std::uint32_t> DibPixels(const TBitmap& image);
-BITMAPINFO DibHeader(int width, int height);
 HBITMAP MakeDib(const TBitmap& image);
 // An icon, or a cursor with its hot spot when `hotSpot` is given.
 HICON MakeIcon(const TBitmap& image, TColor transparent, const TPoint* hotSpot = nullptr);
