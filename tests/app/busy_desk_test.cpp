@@ -97,6 +97,14 @@ TEST_F(BusyDeskTest, TwentyFiveDrivesOnASmallScreen)
     EXPECT_EQ(Form->Top(), 552) << "as dragged: the shorter window fits there";
 }
 
+// On a work area shorter than the window, its title band stays on the area: top first.
+TEST_F(BusyDeskTest, AWindowTallerThanItsWorkAreaKeepsItsTopOnIt)
+{
+    Headless().SetWorkAreas({Rect(0, 100, 1024, 500)});
+    Start();
+    EXPECT_EQ(Form->BoundsRect(), Bounds(523, 100, 282, 586));
+}
+
 // Two monitors, one above the other: a window saved beside the lower one comes onto it, and
 // the memory window opens on it too.
 TEST_F(BusyDeskTest, StackedMonitorsTakeTheNearestByTheVerticalGap)

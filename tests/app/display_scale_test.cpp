@@ -105,6 +105,7 @@ TEST_P(EveryScale, BothWindowsAreTheDesignScaledWithEveryTextWhole)
     EXPECT_EQ(Form->MeterRows()[1].bar->Top() - Form->MeterRows()[0].bar->Top(), scaled(22));
     EXPECT_EQ(Form->Height(), scaled(22) * 2 + scaled(58));
     EXPECT_EQ(Form->MeterRows()[0].label->Font().pixelsPerInch, dpi);
+    EXPECT_EQ(Platform.notifyArea->ShownIcon()->image.width, scaled(16)) << "the tray's picture";
     EXPECT_EQ(Panel().Left(), Form->Left() + Form->Width() + scaled(10)) << "the slide's gap";
     EXPECT_EQ(Panel().Height(), scaled(212));
     // The refresh button's hint, in a font and below the pointer at the window's scale.

@@ -56,6 +56,7 @@ TEST_F(LowSpaceTest, ADriveFillingAndEmptyingIsWarnedOfOnceEachTimeItFills)
               std::vector<std::string>{"Low disk space: D: 3072 MB free of 65536 MB (5 %)"});
     Refresh();
     EXPECT_EQ(Balloons().size(), 1u) << "not again while it stays low";
+    EXPECT_NE(TrayPicture(), plain) << "the warning picture stays while it stays low";
 
     Fixed('D', 65536, 6800);
     Refresh();

@@ -3,6 +3,8 @@
 // written, and the Run value with the check mark that follows it.
 #include "app_fixture.h"
 
+#include <functional>
+
 #include "app/settings.h"
 #include "controls/tray_icon.h"
 #include "ui/menus.h"
@@ -248,6 +250,43 @@ TEST(SettingsValueTest, ReadKeepsWhatTheFileLacksAndWriteKeepsTheFilesOrder)
     EXPECT_EQ(SettingsFileToRead(paths, userIni), kIni) << "until the user's file exists";
     paths.ExistingFiles.insert(userIni);
     EXPECT_EQ(SettingsFileToRead(paths, userIni), userIni);
+}
+
+// One row per key: alone in a file it changes its own value and no other, and the value written
+// is read back (the threshold is read only).
+TEST(SettingsValueTest, EveryKeyReadsIntoItsOwnValueAndMakesTheRoundTrip)
+{
+    struct Row {
+        const char* section;
+        const char* key;
+        const char* text;
+        std::function<void(Settings&)> set;
+        bool written = true;
+    };
+    const Row rows[] = {
+        {"SETTINGS", "Left", "-40", [](Settings& s) { s.left = -40; }},
+        {"SETTINGS", "Top", "77", [](Settings& s) { s.top = 77; }},
+        {"OPTIONS", "Model", "4", [](Settings& s) { s.model = 4; }},
+        {"OPTIONS", "Transparency", "60", [](Settings& s) { s.transparency = 60; }},
+        {"OPTIONS", "GB", "1", [](Settings& s) { s.gigabytes = true; }},
+        {"OPTIONS", "OnTop", "1", [](Settings& s) { s.onTop = true; }},
+        {"OPTIONS", "Minimized", "1", [](Settings& s) { s.startMinimized = true; }},
+        {"OPTIONS", "AutoStart", "1", [](Settings& s) { s.autoStart = true; }},
+        {"OPTIONS", "WarnWhenLow", "0", [](Settings& s) { s.warnWhenLow = false; }},
+        {"OPTIONS", "LowSpacePercent", "25", [](Settings& s) { s.lowSpacePercent = 25; }, false},
+    };
+    for (const Row& row : rows) {
+        sw::FakeProfileFiles profiles;
+        profiles.SetText("one.ini", std::string("[") + row.section + "]\r\n" + row.key + "=" +
+                                        row.text + "\r\n");
+        Settings expected;
+        row.set(expected);
+        EXPECT_EQ(ReadSettings(*profiles.Open("one.ini"), Settings{}), expected) << row.key;
+        WriteSettings(*profiles.Open("round.ini"), expected);
+        EXPECT_EQ(ReadSettings(*profiles.Open("round.ini"), Settings{}),
+                  row.written ? expected : Settings{})
+            << row.key;
+    }
 }
 
 }  // namespace
