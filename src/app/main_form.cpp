@@ -118,6 +118,7 @@ void TMainWindow::CreateTrayIcon()
 {
     TrayIcon = new TTrayIcon(this, FServices.notifyArea);
     TrayIcon->SetName("TrayIcon");
+    TrayIcon->SetProgram(&FTrayHiding);
     TrayIcon->Icon().SetImage(SpacewellIconPicture(kTrayIconSize), clNone);
     TrayIcon->SetActive(true);
     TrayIcon->SetIconIndex(0);

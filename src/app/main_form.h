@@ -17,6 +17,7 @@
 
 #include "app/memory_host.h"
 #include "app/settings.h"
+#include "app/tray_hiding.h"
 #include "controls/tray_icon.h"
 #include "meter/drive_scanner.h"
 #include "meter/low_space.h"
@@ -258,6 +259,8 @@ private:
     bool FRefreshPending = false;
     // The latest scan's row requests, for the low-space watch.
     std::vector<sw::MeterRow> FScannedRows;
+    // What the tray icon hides and restores: the application with this window.
+    TTrayHiding FTrayHiding;
     sw::LowSpaceWatch FLowSpace;
     bool FWarningIconShown = false;
     bool FMemoryWindowOpen = false;

@@ -1,5 +1,5 @@
-// The tray icon's rules: what is sent to the shell when, how the shell's notifications become
-// events, and how the application is hidden to the tray and restored.
+// The tray icon itself: its picture, tip and balloon as sent to the shell and when, the
+// animation, the icon shown again after the shell restarts, and the session's end.
 #include "controls/tray_icon.h"
 
 #include <exception>
@@ -7,38 +7,14 @@
 
 #include "gfx/color.h"
 #include "ui/application.h"
-#include "ui/form.h"
 #include "ui/hint_text.h"
 #include "ui/imagelist.h"
 #include "ui/menus.h"
 
 namespace {
 
-constexpr unsigned kAnimationTimer = 1;
-constexpr unsigned kBalloonTimer = 2;
-constexpr unsigned kClickTimer = 3;
-
 constexpr TTrayVisibilities kDefaultVisibility =
     TrayVisibilities({tvVisibleTaskBar, tvVisibleTaskList, tvAutoHide});
-
-// The icon's pixels with its see-through colour turned into the shell's mask.
-TShiftState ShiftOf(const sw::TrayPointerState& pointer)
-{
-    TShiftState shift = 0;
-    if (pointer.shift)
-        shift |= ssShift;
-    if (pointer.ctrl)
-        shift |= ssCtrl;
-    if (pointer.alt)
-        shift |= ssAlt;
-    if (pointer.left)
-        shift |= ssLeft;
-    if (pointer.right)
-        shift |= ssRight;
-    if (pointer.middle)
-        shift |= ssMiddle;
-    return shift;
-}
 
 std::string ReplaceLineBreaks(const std::string& text)
 {
@@ -67,19 +43,6 @@ sw::BalloonIcon IconOf(TBalloonType kind)
         break;
     }
     return sw::BalloonIcon::None;
-}
-
-TMouseButton ButtonOf(sw::PointerButton button)
-{
-    switch (button) {
-    case sw::PointerButton::Right:
-        return TMouseButton::mbRight;
-    case sw::PointerButton::Middle:
-        return TMouseButton::mbMiddle;
-    case sw::PointerButton::Left:
-        break;
-    }
-    return TMouseButton::mbLeft;
 }
 
 }  // namespace
@@ -112,13 +75,7 @@ void TTrayIcon::Loaded()
     if (!FActiveAfterLoad)
         return;
     SetActive(true);
-    if (!Visible(tvVisibleTaskBar)) {
-        Application().SetShowMainForm(false);
-        Application().HideApplicationWindow();
-        Include(AppHiddenUnminimized);
-    }
-    if (!Visible(tvVisibleTaskList))
-        SetTaskListVisible(false);
+    ApplyVisibilityAtLoad();
 }
 
 void TTrayIcon::Notification(TComponent* component, TOperation operation)
@@ -149,18 +106,11 @@ void TTrayIcon::ChangeActive(bool value)
     FActive = value;
     if (value) {
         PrepareIcon();
-        if (!Has(AppHookInstalled)) {
-            FHookId =
-                Application().HookMainWindow([this](TSysCommand c) { return AppWindowHook(c); });
-            Include(AppHookInstalled);
-        }
+        InstallAppWindowHook();
         AddIcon();
     } else {
         StopAnimation();
-        if (Has(AppHookInstalled)) {
-            Application().UnhookMainWindow(FHookId);
-            Exclude(AppHookInstalled);
-        }
+        RemoveAppWindowHook();
         RemoveIcon();
     }
 }
@@ -340,80 +290,6 @@ void TTrayIcon::HideBalloon()
         OnBalloonHide(this);
 }
 
-bool TTrayIcon::AppIsMinimized() const { return Application().IsApplicationWindowIconic(); }
-
-bool TTrayIcon::AppIsShown() const { return !Has(AppHiddenUnminimized) && !AppIsMinimized(); }
-
-void TTrayIcon::HideToTray()
-{
-    if (AppIsShown()) {
-        if (FSnap) {
-            if (TForm* mainForm = Application().MainForm())
-                mainForm->SetVisible(false);
-            Application().SetShowMainForm(false);
-        }
-        Application().Minimize();
-    }
-    Application().HideApplicationWindow();
-    FVisibility &= static_cast<TTrayVisibilities>(~TrayVisibilities({tvVisibleTaskBar}));
-    if (Visible(tvAutoHideIcon))
-        AddIcon();
-}
-
-void TTrayIcon::RestoreFromTray()
-{
-    if (Has(AppHiddenUnminimized)) {
-        Exclude(AppHiddenUnminimized);
-        Application().Minimize();
-        Application().SetShowMainForm(true);
-    }
-    FVisibility |= TrayVisibilities({tvVisibleTaskBar});
-    Application().ShowApplicationWindow();
-    Application().Restore();
-    if (TForm* mainForm = Application().MainForm())
-        mainForm->SetVisible(true);
-    if (Visible(tvAutoHideIcon))
-        RemoveIcon();
-}
-
-// Sees the application window's messages; never claims one, so the minimize still happens.
-bool TTrayIcon::AppWindowHook(TSysCommand command)
-{
-    if (command == TSysCommand::Minimize && Visible(tvAutoHide) && FActive)
-        HideToTray();
-    return false;
-}
-
-void TTrayIcon::SetVisibility(TTrayVisibilities value)
-{
-    if (value == FVisibility)
-        return;
-    const TTrayVisibilities added = value & ~FVisibility;
-    const TTrayVisibilities removed = FVisibility & ~value;
-    FVisibility = value;
-    if (!FActive)
-        return;
-    SetTaskListVisible(Visible(tvVisibleTaskList));
-    if (InVisibilities(added, tvAutoHide) && !AppIsShown())
-        HideToTray();
-    if (InVisibilities(added, tvVisibleTaskBar))
-        RestoreFromTray();
-    else if (InVisibilities(removed, tvVisibleTaskBar))
-        HideToTray();
-    if (InVisibilities(added, tvAutoHideIcon) && !AppIsMinimized())
-        RemoveIcon();
-    if (InVisibilities(removed, tvAutoHideIcon) && !AppIsMinimized())
-        AddIcon();
-}
-
-void TTrayIcon::SetTaskListVisible(bool value)
-{
-    if (value == FTaskListVisible)
-        return;
-    FTaskListVisible = value;
-    FArea->SetTaskListVisible(value);
-}
-
 void TTrayIcon::Guarded(const std::function<void()>& step)
 {
     try {
@@ -421,47 +297,6 @@ void TTrayIcon::Guarded(const std::function<void()>& step)
     } catch (...) {
         Application().HandleException(std::current_exception());
     }
-}
-
-TTrayIcon::TPointerAt TTrayIcon::Pointer() const
-{
-    const sw::TrayPointerState pointer = FArea->PointerState();
-    return {ShiftOf(pointer), pointer.x, pointer.y};
-}
-
-void TTrayIcon::PointerMoved()
-{
-    Guarded([this] {
-        const TPointerAt at = Pointer();
-        MoveHandling(at.shift, at.x, at.y);
-    });
-}
-
-void TTrayIcon::ButtonChanged(sw::ButtonAction action, sw::PointerButton button)
-{
-    Guarded([this, action, button] {
-        const TPointerAt at = Pointer();
-        switch (action) {
-        case sw::ButtonAction::Down:
-            ButtonDownHandling(ButtonOf(button), at.shift, at.x, at.y);
-            break;
-        case sw::ButtonAction::Up:
-            ButtonUpHandling(ButtonOf(button), at.shift, at.x, at.y);
-            break;
-        case sw::ButtonAction::DoubleClick:
-            DoubleClickHandling(ButtonOf(button), at.shift, at.x, at.y);
-            break;
-        }
-    });
-}
-
-// The shell's request after a right click and the one from the keyboard open the same menu.
-void TTrayIcon::MenuRequested(sw::MenuRequest)
-{
-    Guarded([this] {
-        const TPointerAt at = Pointer();
-        ContextMenuAt(at.x, at.y);
-    });
 }
 
 void TTrayIcon::BalloonChanged(sw::BalloonEvent event)
@@ -514,120 +349,4 @@ void TTrayIcon::SessionEnded(bool ending)
         else if (FActive)
             AddIcon();
     });
-}
-
-void TTrayIcon::MoveHandling(TShiftState shift, int x, int y)
-{
-    if (Has(TipStale)) {
-        Exclude(TipStale);
-        FTip = ShortHint();
-        sw::NotifyIconChange change;
-        change.tip = FTip;
-        ChangeShownIcon(change);
-    }
-    if (OnMouseMove)
-        OnMouseMove(this, shift, x, y);
-}
-
-void TTrayIcon::ButtonDownHandling(TMouseButton button, TShiftState shift, int x, int y)
-{
-    Include(ButtonDown);
-    if (OnMouseDown)
-        OnMouseDown(this, button, shift, x, y);
-}
-
-bool TTrayIcon::ClickWorthWaiting(TMouseButton button) const
-{
-    if (OnClick)
-        return true;
-    return button == TMouseButton::mbLeft &&
-           (FDropDownMenu || Visible(tvRestoreClick) || Visible(tvMinimizeClick));
-}
-
-void TTrayIcon::ButtonUpHandling(TMouseButton button, TShiftState shift, int x, int y)
-{
-    if (Has(ButtonDown)) {
-        Exclude(ButtonDown);
-        if (ClickWorthWaiting(button)) {
-            FSavedClick = {button, shift, x, y};
-            if (!Has(ClickPending)) {
-                Include(ClickPending);
-                FWindow->SetTimer(kClickTimer, FArea->DoubleClickTime());
-            }
-        }
-    }
-    if (OnMouseUp)
-        OnMouseUp(this, button, shift, x, y);
-    // A shell that asks for the menu itself does so after a right click.
-    if (!Shell().menuRequests && button == TMouseButton::mbRight)
-        ContextMenuAt(x, y);
-}
-
-void TTrayIcon::DoubleClickHandling(TMouseButton button, TShiftState shift, int x, int y)
-{
-    if (Has(ClickPending)) {
-        Exclude(ClickPending);
-        FWindow->KillTimer(kClickTimer);
-    }
-    if (OnDblClick) {
-        OnDblClick(this, button, shift, x, y);
-        return;
-    }
-    if (button != TMouseButton::mbLeft)
-        return;
-    if (FPopupMenu) {
-        for (TMenuItem* item : FPopupMenu->Items()->ItemList())
-            if (item->Default()) {
-                item->Click();
-                break;
-            }
-    }
-    if (AppIsShown()) {
-        if (Visible(tvMinimizeDbClick))
-            HideToTray();
-    } else if (Visible(tvRestoreDbClick)) {
-        RestoreFromTray();
-    }
-}
-
-void TTrayIcon::DeferredClick()
-{
-    FWindow->KillTimer(kClickTimer);
-    if (!Has(ClickPending))
-        return;
-    Exclude(ClickPending);
-    ClickHandling(FSavedClick);
-}
-
-void TTrayIcon::ClickHandling(const TSavedClick& click)
-{
-    if (OnClick)
-        OnClick(this, click.button, click.shift, click.x, click.y);
-    if (click.button != TMouseButton::mbLeft)
-        return;
-    if (FDropDownMenu)
-        OpenMenu(FDropDownMenu, click.x, click.y);
-    if (AppIsShown()) {
-        if (Visible(tvMinimizeClick))
-            HideToTray();
-    } else if (Visible(tvRestoreClick)) {
-        RestoreFromTray();
-    }
-}
-
-void TTrayIcon::ContextMenuAt(int x, int y)
-{
-    bool handled = false;
-    if (OnContextPopup)
-        OnContextPopup(this, TPoint{x, y}, handled);
-    if (!handled && FPopupMenu)
-        OpenMenu(FPopupMenu, x, y);
-}
-
-// The hidden window takes the foreground so the menu closes on a click elsewhere.
-void TTrayIcon::OpenMenu(TPopupMenu* menu, int x, int y)
-{
-    FWindow->SetForeground();
-    menu->Popup(x, y);
-    FWindow->MenuClosed();
 }

@@ -1,9 +1,14 @@
 // The application's icon in the notification area: keeps the icon and its tooltip in step
 // with the component's properties, turns the shell's mouse notifications into click, double
-// click, button and move events (a single click only once the double-click time has passed),
-// opens the pop-up menus, and hides the application to the tray and brings it back. The
-// shell itself is reached through the notification-area service, whose events arrive here in
-// the toolkit's terms, so the rules here run the same against the real shell and a fake one.
+// click, button and move events (a single click only once the double-click time has passed, by
+// the click rule), opens the pop-up menus or describes them to a desktop that draws them, and
+// asks the program it stands for to hide to the tray and come back. The shell is reached through
+// the notification-area service, whose events arrive here in the toolkit's terms, so the rules
+// here run the same against the real shell and a fake one.
+//
+// Split by job: tray_icon.cpp (the icon, tip, balloon, animation, shell restart and session),
+// tray_icon_input.cpp (the shell's reports: clicks and menus) and tray_icon_visibility.cpp (the
+// visibility options, hiding and restoring through the program).
 #pragma once
 
 #include <cstdint>
@@ -12,6 +17,8 @@
 #include <memory>
 #include <string>
 
+#include "controls/click_rule.h"
+#include "controls/tray_program.h"
 #include "gfx/geometry.h"
 #include "platform/notify_area.h"
 #include "ui/component.h"
@@ -82,6 +89,8 @@ public:
     void SetSnap(bool value) { FSnap = value; }
     TTrayVisibilities Visibility() const { return FVisibility; }
     void SetVisibility(TTrayVisibilities value);
+    // The program hidden and restored; none leaves it alone. It must outlive the icon's use.
+    void SetProgram(ITrayProgram* program) { FProgram = program; }
 
     TAnimateEvent OnAnimate;
     TMouseEvent OnClick;
@@ -94,9 +103,10 @@ public:
     TNotifyEvent OnBalloonClick;
     TContextPopupEvent OnContextPopup;
 
-    // Minimizes the application (and with Snap hides the main form), removes its taskbar button.
+    // The program's HideToTray (with Snap its main form goes too), then the visibility without
+    // the taskbar.
     void HideToTray();
-    // Brings back the taskbar button, the restored application and its main form.
+    // The program's RestoreFromTray, then the visibility with the taskbar.
     void RestoreFromTray();
     // A balloon over the icon for `timeoutMs` (new shells only): title up to 63 characters,
     // text up to 255.
@@ -111,24 +121,19 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
+    // The hidden window's timers.
+    static constexpr unsigned kAnimationTimer = 1;
+    static constexpr unsigned kBalloonTimer = 2;
+    static constexpr unsigned kClickTimer = 3;
+
     enum StateFlag : unsigned {
         IconInTray = 0x01,
         AnimationRunning = 0x02,
         AppHookInstalled = 0x04,
         TipStale = 0x08,
-        ClickPending = 0x10,
-        AppHiddenUnminimized = 0x20,
-        ButtonDown = 0x40,
     };
 
     struct TPointerAt {
-        TShiftState shift = 0;
-        int x = 0;
-        int y = 0;
-    };
-
-    struct TSavedClick {
-        TMouseButton button = TMouseButton::mbLeft;
         TShiftState shift = 0;
         int x = 0;
         int y = 0;
@@ -154,13 +159,20 @@ private:
     void AnimationStep();
     void HideBalloon();
     void Watch(TComponent* previous, TComponent* next);
+    void ApplyVisibilityAtLoad();
     bool AppWindowHook(TSysCommand command);
+    void InstallAppWindowHook();
+    void RemoveAppWindowHook();
 
     // The tray window's events. Nothing escapes to the window system: a failing handler ends
     // up in the error box.
     void PointerMoved() override;
     void ButtonChanged(sw::ButtonAction action, sw::PointerButton button) override;
     void MenuRequested(sw::MenuRequest how) override;
+    void Activated(int x, int y) override;
+    void MenuAskedAt(int x, int y) override;
+    void MenuAboutToShow() override;
+    void MenuItemChosen(int id) override;
     void BalloonChanged(sw::BalloonEvent event) override;
     void ShellRestarted() override;
     void TimerFired(unsigned id) override;
@@ -175,7 +187,7 @@ private:
     void ButtonUpHandling(TMouseButton button, TShiftState shift, int x, int y);
     void DoubleClickHandling(TMouseButton button, TShiftState shift, int x, int y);
     void DeferredClick();
-    void ClickHandling(const TSavedClick& click);
+    void ClickHandling(const TTrayClick& click);
     void ContextMenuAt(int x, int y);
     void OpenMenu(TPopupMenu* menu, int x, int y);
     bool ClickWorthWaiting(TMouseButton button) const;
@@ -197,7 +209,8 @@ private:
     TTrayVisibilities FVisibility = 0;
     unsigned FState = 0;
     bool FTaskListVisible = true;
-    TSavedClick FSavedClick;
+    TClickRule FClickRule;
+    ITrayProgram* FProgram = nullptr;
     int FHookId = 0;
     // What the shell was last given for the icon: it is shown again after a shell restart.
     sw::IconImage FImage;

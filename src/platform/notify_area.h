@@ -3,13 +3,16 @@
 // component a hidden tray window (which also runs the component's timers), shows, changes and
 // removes that window's icon, and hands what the shell and the session report back to the
 // component as events, all as plain values, so the component's rules can be tested against a
-// fake shell.
+// fake shell. A desktop may also tell clicks apart itself ("activated", "menu asked at x, y")
+// and draw the icon's menu from a description the program gives it; it then says so in its
+// features and reports those events instead of raw presses.
 #pragma once
 
 #include <cstddef>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/icon_image.h"
 #include "platform/window_id.h"
@@ -37,6 +40,29 @@ struct NotifyIconChange {
     friend bool operator==(const NotifyIconChange&, const NotifyIconChange&) = default;
 };
 
+enum class NotifyMenuToggle { None, Check, Radio };
+
+// One item of the icon's menu as a desktop that draws the menu is given it.
+struct NotifyMenuItem {
+    // Reported back when the item is chosen; unique within one description.
+    int id = 0;
+    // "-" is a separator.
+    std::string caption;
+    NotifyMenuToggle toggle = NotifyMenuToggle::None;
+    bool checked = false;
+    // Radio items of one group within one submenu exclude each other.
+    int group = 0;
+    bool enabled = true;
+    bool isDefault = false;
+    // A submenu when not empty.
+    std::vector<NotifyMenuItem> items;
+
+    friend bool operator==(const NotifyMenuItem&, const NotifyMenuItem&) = default;
+};
+
+// The icon's menu, top-level items in order.
+using NotifyMenu = std::vector<NotifyMenuItem>;
+
 // What the shell in use can do; a component shapes what it sends by it.
 struct NotifyAreaFeatures {
     // The longest tip the shell shows, in characters.
@@ -47,6 +73,9 @@ struct NotifyAreaFeatures {
     // The shell itself asks for the icon's menu after a right click and from the keyboard;
     // without this, a component opens its menu on the right button's release.
     bool menuRequests = true;
+    // The desktop draws the icon's menu itself from the description the window is given,
+    // asking for it fresh before it shows the menu and reporting the item chosen.
+    bool desktopMenus = false;
 
     friend bool operator==(const NotifyAreaFeatures&, const NotifyAreaFeatures&) = default;
 };
@@ -78,6 +107,15 @@ public:
     virtual void PointerMoved() = 0;
     virtual void ButtonChanged(ButtonAction action, PointerButton button) = 0;
     virtual void MenuRequested(MenuRequest how) = 0;
+    // A desktop that tells clicks apart itself: the icon was activated (its left click, or the
+    // keyboard's equivalent) with the pointer at x, y (screen pixels).
+    virtual void Activated(int x, int y) = 0;
+    // Such a desktop asks for the icon's menu, drawn by the program, at x, y (screen pixels).
+    virtual void MenuAskedAt(int x, int y) = 0;
+    // A desktop that draws the menu is about to show it: the window's description is brought
+    // up to date now. Then the item chosen, by its id, if any.
+    virtual void MenuAboutToShow() = 0;
+    virtual void MenuItemChosen(int id) = 0;
     virtual void BalloonChanged(BalloonEvent event) = 0;
     // The shell started again (its taskbar was created anew) and has forgotten every icon.
     virtual void ShellRestarted() = 0;
@@ -107,6 +145,8 @@ public:
     // elsewhere; MenuClosed afterwards lets the system finish that switch.
     virtual void SetForeground() = 0;
     virtual void MenuClosed() = 0;
+    // The menu a desktop that draws menus shows for the icon; others ignore it.
+    virtual void SetMenu(const NotifyMenu& menu) = 0;
 };
 
 class INotifyArea {

@@ -1,99 +1,18 @@
 // The tray icon against a fake shell: what reaches the shell, when clicks are delivered, and
-// how hiding to the tray and restoring move the (headless) application.
-#include <gtest/gtest.h>
-
-#include <functional>
-#include <memory>
+// what a desktop that tells clicks apart and draws the menu itself gets. Hiding and restoring
+// the program is tests/app/tray_hiding_test.cpp.
 #include <stdexcept>
-#include <string>
-#include <utility>
-#include <vector>
 
-#include "controls/tray_icon.h"
-#include "platform/fake/fake_notify_area.h"
-#include "ui/application.h"
-#include "ui/form.h"
-#include "ui/headless/headless_backend.h"
+#include "controls/tray_fixture.h"
 #include "ui/imagelist.h"
 #include "ui/menus.h"
 
 namespace {
 
-struct ClickRecord {
-    TMouseButton button;
-    TShiftState shift;
-    int x;
-    int y;
-};
-
-// The main window's designed values.
-constexpr TTrayVisibilities kFormVisibility =
-    TrayVisibilities({tvVisibleTaskList, tvAutoHide, tvRestoreClick, tvMinimizeClick});
-
-class TrayIconTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        HeadlessBackend& backend = UseHeadlessBackend();
-        area->SetTimerHost({[&backend](unsigned ms, std::function<void()> tick) {
-                                return backend.StartTimer(ms, std::move(tick));
-                            },
-                            [&backend](int id) { backend.StopTimer(id); }});
-        mainForm = Application().CreateForm<TForm>();
-        mainForm->Show();
-    }
-    void TearDown() override
-    {
-        tray.reset();
-        Application().Reset();
-    }
-
-    TTrayIcon& MakeTray(TTrayVisibilities visibility = kFormVisibility, bool active = true)
-    {
-        tray = std::make_unique<TTrayIcon>(nullptr, area);
-        tray->SetVisibility(visibility);
-        tray->SetActive(active);
-        return *tray;
-    }
-    void RecordClicks()
-    {
-        tray->OnClick = [this](TObject*, TMouseButton b, TShiftState s, int x, int y) {
-            clicks.push_back({b, s, x, y});
-        };
-    }
-    std::vector<sw::NotifyIconCall> CallsOf(sw::NotifyCallKind kind) const
-    {
-        std::vector<sw::NotifyIconCall> result;
-        for (const auto& call : area->Calls)
-            if (call.kind == kind)
-                result.push_back(call);
-        return result;
-    }
-    std::string ShownTip() const
-    {
-        const sw::FakeShownIcon* icon = area->ShownIcon();
-        return icon ? icon->tip : "<no icon>";
-    }
-    // A change that names only the icon's image, or only its tip.
-    static bool ImageOnly(const sw::NotifyIconCall& call)
-    {
-        return call.kind == sw::NotifyCallKind::Change && call.change.image && !call.change.tip &&
-               !call.change.balloon;
-    }
-    static bool TipOnly(const sw::NotifyIconCall& call)
-    {
-        return call.kind == sw::NotifyCallKind::Change && !call.change.image && call.change.tip &&
-               !call.change.balloon;
-    }
-
-    std::shared_ptr<sw::FakeNotifyArea> area = std::make_shared<sw::FakeNotifyArea>();
-    std::unique_ptr<TTrayIcon> tray;
-    TForm* mainForm = nullptr;
-    std::vector<ClickRecord> clicks;
-};
-
 // The shell's layouts and versions are the Win32 backend's (tests/win32/tray_notify_area_test):
+
 // on every shell the component shows its icon with one call.
+
 TEST_F(TrayIconTest, ActivationShowsTheIconWithItsTipOnEveryShell)
 {
     TBitmap image(2, 2);
@@ -278,49 +197,6 @@ TEST_F(TrayIconTest, DoubleClickDeliversNoClick)
     EXPECT_TRUE(clicks.empty());
 }
 
-TEST_F(TrayIconTest, DoubleClickWithoutHandlerClicksTheDefaultItemAndRestores)
-{
-    TPopupMenu menu(nullptr);
-    auto* plain = new TMenuItem(nullptr);
-    auto* preferred = new TMenuItem(nullptr);
-    preferred->SetDefault(true);
-    menu.Items()->Add(plain);
-    menu.Items()->Add(preferred);
-    int plainClicks = 0;
-    int preferredClicks = 0;
-    plain->OnClick = [&](TObject*) { ++plainClicks; };
-    preferred->OnClick = [&](TObject*) { ++preferredClicks; };
-    MakeTray(TrayVisibilities({tvVisibleTaskBar, tvRestoreDbClick}));
-    tray->SetPopupMenu(&menu);
-    tray->HideToTray();
-    ASSERT_FALSE(tray->AppIsShown());
-    area->DoubleClick(sw::PointerButton::Left);
-    EXPECT_EQ(preferredClicks, 1);
-    EXPECT_EQ(plainClicks, 0);
-    EXPECT_TRUE(tray->AppIsShown());
-    tray->SetPopupMenu(nullptr);
-}
-
-TEST_F(TrayIconTest, RightClickWithOnClickAlsoDeliversADelayedClick)
-{
-    TPopupMenu menu(nullptr);
-    menu.Items()->Add(new TMenuItem(nullptr));
-    MakeTray();
-    tray->SetPopupMenu(&menu);
-    RecordClicks();
-    area->Pointer = {300, 400};
-    area->Click(sw::PointerButton::Right);
-    EXPECT_EQ(Headless().MenuCount(), 1) << "the shell's context-menu notification opens it";
-    EXPECT_EQ(Headless().LastMenuPoint(), (TPoint{300, 400}));
-    ASSERT_EQ(area->ForegroundRequests.size(), 1u);
-    EXPECT_EQ(area->ClosedMenus, area->ForegroundRequests) << "the menu's close is reported";
-    Headless().AdvanceTime(500);
-    ASSERT_EQ(clicks.size(), 1u);
-    EXPECT_EQ(clicks[0].button, TMouseButton::mbRight);
-    EXPECT_TRUE(tray->AppIsShown()) << "a right click performs no click action";
-    tray->SetPopupMenu(nullptr);
-}
-
 TEST_F(TrayIconTest, WithoutOnClickOrClickOptionsNoClickIsScheduled)
 {
     MakeTray(TrayVisibilities({tvVisibleTaskBar, tvAutoHide}));
@@ -355,25 +231,6 @@ TEST_F(TrayIconTest, OldShellOpensTheContextMenuOnTheRightButtonUp)
     area->Click(sw::PointerButton::Right);
     EXPECT_EQ(Headless().MenuCount(), 1) << "a handled context popup opens no menu";
     tray->SetPopupMenu(nullptr);
-}
-
-TEST_F(TrayIconTest, LeftClickHidesAShownApplicationAndRestoresAHiddenOne)
-{
-    MakeTray(kFormVisibility | TrayVisibilities({tvVisibleTaskBar}));
-    tray->SetSnap(true);
-    area->Click(sw::PointerButton::Left);
-    Headless().AdvanceTime(500);
-    EXPECT_FALSE(mainForm->Visible());
-    EXPECT_TRUE(Headless().AppMinimized());
-    EXPECT_FALSE(Headless().AppWindowVisible());
-    EXPECT_FALSE(InVisibilities(tray->Visibility(), tvVisibleTaskBar));
-
-    area->Click(sw::PointerButton::Left);
-    Headless().AdvanceTime(500);
-    EXPECT_TRUE(mainForm->Visible());
-    EXPECT_FALSE(Headless().AppMinimized());
-    EXPECT_TRUE(Headless().AppWindowVisible());
-    EXPECT_TRUE(InVisibilities(tray->Visibility(), tvVisibleTaskBar));
 }
 
 TEST_F(TrayIconTest, HintReachesTheShellAtTheNextMove)
@@ -458,82 +315,6 @@ TEST_F(TrayIconTest, SessionEndRemovesTheIconAndACancelledEndAddsItBack)
     EXPECT_EQ(area->ShownIcon(), nullptr) << "a cancelled end adds only an active icon";
 }
 
-TEST_F(TrayIconTest, VisibilityWhileInactiveIsOnlyStored)
-{
-    MakeTray(kFormVisibility, false);
-    tray->SetVisibility(TrayVisibilities({tvAutoHideIcon}));
-    EXPECT_EQ(tray->Visibility(), TrayVisibilities({tvAutoHideIcon}));
-    EXPECT_TRUE(area->Calls.empty());
-    EXPECT_TRUE(area->TaskListRequests.empty());
-    EXPECT_TRUE(mainForm->Visible());
-    EXPECT_TRUE(Headless().AppWindowVisible());
-    EXPECT_FALSE(Headless().AppMinimized());
-}
-
-TEST_F(TrayIconTest, HideToTrayOfAMinimizedApplicationSkipsTheSnapStep)
-{
-    MakeTray(kFormVisibility | TrayVisibilities({tvVisibleTaskBar}));
-    tray->SetSnap(true);
-    Application().Minimize();
-    tray->HideToTray();
-    EXPECT_TRUE(mainForm->Visible()) << "the main form keeps its visibility";
-    EXPECT_TRUE(Application().ShowMainForm());
-    EXPECT_FALSE(Headless().AppWindowVisible());
-    EXPECT_FALSE(InVisibilities(tray->Visibility(), tvVisibleTaskBar));
-}
-
-TEST_F(TrayIconTest, AutoHideIconShowsTheIconOnlyWhileHidden)
-{
-    MakeTray(TrayVisibilities({tvVisibleTaskBar, tvAutoHideIcon}));
-    EXPECT_EQ(area->ShownIcon(), nullptr) << "a shown application has no icon";
-    tray->HideToTray();
-    EXPECT_NE(area->ShownIcon(), nullptr);
-    tray->RestoreFromTray();
-    EXPECT_EQ(area->ShownIcon(), nullptr);
-
-    tray->SetVisibility(TrayVisibilities({tvVisibleTaskBar}));
-    EXPECT_NE(area->ShownIcon(), nullptr) << "removing the option adds the icon";
-    tray->SetVisibility(TrayVisibilities({tvVisibleTaskBar, tvAutoHideIcon}));
-    EXPECT_EQ(area->ShownIcon(), nullptr);
-}
-
-TEST_F(TrayIconTest, LoadingWithoutTaskBarHidesUntilTheFormAddsIt)
-{
-    tray = std::make_unique<TTrayIcon>(nullptr, area);
-    tray->BeginLoading();
-    tray->SetActive(true);
-    tray->SetVisibility(kFormVisibility);
-    EXPECT_FALSE(tray->Active());
-    tray->EndLoading();
-    EXPECT_TRUE(tray->Active());
-    EXPECT_NE(area->ShownIcon(), nullptr);
-    EXPECT_FALSE(Application().ShowMainForm());
-    EXPECT_FALSE(Headless().AppWindowVisible());
-    EXPECT_FALSE(tray->AppIsShown()) << "hidden without being minimized";
-    EXPECT_FALSE(tray->AppIsMinimized());
-
-    tray->SetVisibility(kFormVisibility | TrayVisibilities({tvVisibleTaskBar}));
-    EXPECT_TRUE(Application().ShowMainForm());
-    EXPECT_TRUE(Headless().AppWindowVisible());
-    EXPECT_TRUE(tray->AppIsShown());
-}
-
-TEST_F(TrayIconTest, MinimizeCommandOnTheApplicationWindowHidesToTray)
-{
-    MakeTray(kFormVisibility | TrayVisibilities({tvVisibleTaskBar}));
-    Application().Perform(TSysCommand::Restore);
-    EXPECT_TRUE(Headless().AppWindowVisible());
-    const TSysCommand minimize = TSysCommand::Minimize;
-    Application().Perform(minimize);
-    EXPECT_FALSE(Headless().AppWindowVisible());
-    EXPECT_TRUE(Headless().AppMinimized());
-
-    tray->RestoreFromTray();
-    tray->SetActive(false);
-    Application().Perform(minimize);
-    EXPECT_TRUE(Headless().AppWindowVisible()) << "the hook goes with the icon";
-}
-
 TEST_F(TrayIconTest, TaskListVisibilityFollowsTheOption)
 {
     MakeTray(kFormVisibility | TrayVisibilities({tvVisibleTaskBar}));
@@ -563,25 +344,6 @@ TEST_F(TrayIconTest, FreedMenuIsForgotten)
     EXPECT_EQ(tray->DropDownMenu(), nullptr);
     area->Click(sw::PointerButton::Right);
     EXPECT_EQ(Headless().MenuCount(), 0);
-}
-
-TEST_F(TrayIconTest, LeftClickActionIsJudgedAfterOnClickAndOpensTheDropDownMenu)
-{
-    TPopupMenu menu(nullptr);
-    menu.Items()->Add(new TMenuItem(nullptr));
-    MakeTray(kFormVisibility | TrayVisibilities({tvVisibleTaskBar}));
-    tray->SetDropDownMenu(&menu);
-    // The handler hides the application itself; the click action then sees it hidden.
-    tray->OnClick = [this](TObject*, TMouseButton, TShiftState, int, int) { tray->HideToTray(); };
-    area->Pointer = {40, 50};
-    area->Click(sw::PointerButton::Left);
-    Headless().AdvanceTime(500);
-    EXPECT_TRUE(tray->AppIsShown()) << "hidden by OnClick, restored by the click action";
-    EXPECT_EQ(Headless().MenuCount(), 1);
-    EXPECT_EQ(Headless().LastMenuPoint(), (TPoint{40, 50}));
-    EXPECT_EQ(area->ForegroundRequests.size(), 1u);
-    EXPECT_EQ(area->ClosedMenus.size(), 1u);
-    tray->SetDropDownMenu(nullptr);
 }
 
 TEST_F(TrayIconTest, MouseDownAndUpAreReportedWhetherOrNotAClickFollows)
@@ -615,42 +377,6 @@ TEST_F(TrayIconTest, KeyboardSelectionOpensTheContextMenu)
     area->RequestMenu(sw::MenuRequest::KeySelect);
     EXPECT_EQ(Headless().MenuCount(), 1);
     tray->SetPopupMenu(nullptr);
-}
-
-TEST_F(TrayIconTest, DoubleClickHidesAShownApplicationWithMinimizeDbClick)
-{
-    MakeTray(TrayVisibilities({tvVisibleTaskBar, tvMinimizeDbClick}));
-    area->DoubleClick(sw::PointerButton::Left);
-    EXPECT_FALSE(tray->AppIsShown());
-    EXPECT_FALSE(Headless().AppWindowVisible());
-    area->DoubleClick(sw::PointerButton::Right);
-    EXPECT_FALSE(tray->AppIsShown()) << "only the left button acts";
-}
-
-TEST_F(TrayIconTest, VisibilityChangesMoveTheApplication)
-{
-    MakeTray(TrayVisibilities({tvVisibleTaskBar}));
-    tray->SetVisibility(TrayVisibilities({}));
-    EXPECT_FALSE(tray->AppIsShown()) << "taking away the taskbar option hides to the tray";
-    tray->SetVisibility(TrayVisibilities({tvVisibleTaskBar}));
-    EXPECT_TRUE(tray->AppIsShown());
-
-    // Auto-hide added while not shown hides again (the taskbar option goes with it).
-    Application().Minimize();
-    tray->SetVisibility(TrayVisibilities({tvVisibleTaskBar, tvAutoHide}));
-    EXPECT_FALSE(Headless().AppWindowVisible());
-    EXPECT_FALSE(InVisibilities(tray->Visibility(), tvVisibleTaskBar));
-}
-
-TEST_F(TrayIconTest, LoadingWithoutTaskListHidesFromTheTaskList)
-{
-    tray = std::make_unique<TTrayIcon>(nullptr, area);
-    tray->BeginLoading();
-    tray->SetActive(true);
-    tray->SetVisibility(TrayVisibilities({tvVisibleTaskBar}));
-    tray->EndLoading();
-    EXPECT_EQ(area->TaskListRequests, std::vector<bool>{false});
-    EXPECT_TRUE(Headless().AppWindowVisible());
 }
 
 TEST_F(TrayIconTest, FreedImageListGivesWayToTheFallbackIcon)
@@ -690,6 +416,69 @@ TEST_F(TrayIconTest, ProgramEndLeavesTheTaskListAlone)
     Application().Run();
     EXPECT_EQ(area->ShownIcon(), nullptr);
     EXPECT_TRUE(area->TaskListRequests.empty());
+}
+
+// A desktop that tells clicks apart and draws the menu itself: an activation is a left click at
+// once, a menu asked at a point pops up there, and the drawn menu is described afresh each time
+// it opens, hidden items left out, and chosen by the id it was given.
+TEST_F(TrayIconTest, DesktopThatTellsClicksApartAndDrawsTheMenuFromADescription)
+{
+    area->ShellFeatures.desktopMenus = true;
+    TPopupMenu menu(nullptr);
+    auto* unit = new TMenuItem(nullptr);
+    unit->SetCaption("GB");
+    unit->SetAutoCheck(true);
+    auto* hidden = new TMenuItem(nullptr);
+    hidden->SetVisible(false);
+    auto* model = new TMenuItem(nullptr);
+    auto* first = new TMenuItem(nullptr);
+    auto* second = new TMenuItem(nullptr);
+    for (TMenuItem* radio : {first, second}) {
+        radio->SetRadioItem(true);
+        radio->SetAutoCheck(true);
+        radio->SetGroupIndex(1);
+        model->Add(radio);
+    }
+    second->SetChecked(true);
+    auto* custom = new TMenuItem(nullptr);
+    custom->SetEnabled(false);
+    for (TMenuItem* item : {unit, hidden, model, custom})
+        menu.Items()->Add(item);
+    int popups = 0;
+    menu.OnPopup = [&](TObject*) { ++popups; };
+    MakeTray();
+    tray->SetPopupMenu(&menu);
+    RecordClicks();
+
+    area->Activate(30, 40);
+    ASSERT_EQ(clicks.size(), 1u) << "no wait for a double click";
+    EXPECT_EQ(clicks[0].button, TMouseButton::mbLeft);
+    EXPECT_EQ(clicks[0].x, 30);
+    EXPECT_EQ(clicks[0].y, 40);
+    area->AskMenuAt(5, 6);
+    EXPECT_EQ(Headless().MenuCount(), 1);
+    EXPECT_EQ(Headless().LastMenuPoint(), (TPoint{5, 6}));
+
+    const sw::NotifyMenu shown = area->OpenDesktopMenu();
+    EXPECT_EQ(popups, 2);
+    ASSERT_EQ(shown.size(), 3u) << "the hidden item is left out";
+    EXPECT_EQ(shown[0].caption, "GB");
+    EXPECT_EQ(shown[0].toggle, sw::NotifyMenuToggle::Check);
+    EXPECT_FALSE(shown[0].checked);
+    ASSERT_EQ(shown[1].items.size(), 2u);
+    EXPECT_EQ(shown[1].items[1].toggle, sw::NotifyMenuToggle::Radio);
+    EXPECT_TRUE(shown[1].items[1].checked);
+    EXPECT_EQ(shown[1].items[1].group, 1);
+    EXPECT_FALSE(shown[2].enabled);
+    EXPECT_EQ(shown[2].toggle, sw::NotifyMenuToggle::None);
+    area->ChooseMenuItem(shown[0].id);
+    area->ChooseMenuItem(shown[1].items[0].id);
+    EXPECT_TRUE(unit->Checked());
+    EXPECT_TRUE(first->Checked());
+    EXPECT_FALSE(second->Checked());
+    EXPECT_TRUE(area->OpenDesktopMenu()[0].checked) << "described afresh";
+    EXPECT_EQ(Headless().MenuCount(), 1) << "the desktop drew the menu";
+    tray->SetPopupMenu(nullptr);
 }
 
 }  // namespace

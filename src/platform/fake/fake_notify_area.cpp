@@ -31,6 +31,7 @@ public:
     void KillTimer(unsigned id) override { FArea.StopTimer(FId, id); }
     void SetForeground() override { FArea.ForegroundRequests.push_back(FId); }
     void MenuClosed() override { FArea.ClosedMenus.push_back(FId); }
+    void SetMenu(const NotifyMenu& menu) override { FArea.FWindows[FId].menu = menu; }
 
 private:
     FakeNotifyArea& FArea;
@@ -120,6 +121,33 @@ void FakeNotifyArea::RequestMenu(MenuRequest how, WindowId window)
 {
     if (ITrayEvents* events = EventsOf(Resolve(window)))
         events->MenuRequested(how);
+}
+
+void FakeNotifyArea::Activate(int x, int y, WindowId window)
+{
+    if (ITrayEvents* events = EventsOf(Resolve(window)))
+        events->Activated(x, y);
+}
+
+void FakeNotifyArea::AskMenuAt(int x, int y, WindowId window)
+{
+    if (ITrayEvents* events = EventsOf(Resolve(window)))
+        events->MenuAskedAt(x, y);
+}
+
+NotifyMenu FakeNotifyArea::OpenDesktopMenu(WindowId window)
+{
+    window = Resolve(window);
+    if (ITrayEvents* events = EventsOf(window))
+        events->MenuAboutToShow();
+    auto it = FWindows.find(window);
+    return it == FWindows.end() ? NotifyMenu{} : it->second.menu;
+}
+
+void FakeNotifyArea::ChooseMenuItem(int id, WindowId window)
+{
+    if (ITrayEvents* events = EventsOf(Resolve(window)))
+        events->MenuItemChosen(id);
 }
 
 void FakeNotifyArea::Balloon(BalloonEvent event, WindowId window)

@@ -70,6 +70,13 @@ public:
     void MovePointer(WindowId window = 0);
     void Button(ButtonAction action, PointerButton button, WindowId window = 0);
     void RequestMenu(MenuRequest how, WindowId window = 0);
+    // A desktop that tells clicks apart itself.
+    void Activate(int x, int y, WindowId window = 0);
+    void AskMenuAt(int x, int y, WindowId window = 0);
+    // A desktop that draws the menu: asks for it fresh and answers the description the window
+    // gave; then the user's choice.
+    NotifyMenu OpenDesktopMenu(WindowId window = 0);
+    void ChooseMenuItem(int id, WindowId window = 0);
     void Balloon(BalloonEvent event, WindowId window = 0);
     // Press and release; after a right click the shell asks for the menu of an icon shown while
     // it asked for menus itself.
@@ -93,6 +100,7 @@ private:
     struct WindowRecord {
         ITrayEvents* events = nullptr;
         std::map<unsigned, int> timers;  // the window's timer id → the host's
+        NotifyMenu menu;
     };
 
     WindowId Resolve(WindowId window) const;

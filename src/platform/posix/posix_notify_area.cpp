@@ -16,6 +16,7 @@ public:
     void KillTimer(unsigned) override { }
     void SetForeground() override { }
     void MenuClosed() override { }
+    void SetMenu(const NotifyMenu&) override { }
 };
 
 class SilentNotifyArea : public INotifyArea {

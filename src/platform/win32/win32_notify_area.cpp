@@ -115,6 +115,8 @@ public:
     void SetForeground() override { SetForegroundWindow(FWindow); }
     // The empty message lets the system finish the switch to the foreground.
     void MenuClosed() override { PostMessageA(FWindow, WM_NULL, 0, 0); }
+    // The shell never draws a program's menu: the program pops up its own.
+    void SetMenu(const NotifyMenu&) override { }
 
     LRESULT Dispatch(UINT msg, WPARAM wParam, LPARAM lParam)
     {

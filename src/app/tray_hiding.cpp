@@ -1,0 +1,42 @@
+// The steps on the application, in the order the taskbar and the main form expect them.
+#include "app/tray_hiding.h"
+
+#include "ui/application.h"
+#include "ui/form.h"
+
+bool TTrayHiding::Shown() const { return !FHiddenUnminimized && !Minimized(); }
+
+bool TTrayHiding::Minimized() const { return Application().IsApplicationWindowIconic(); }
+
+void TTrayHiding::HideAtStart()
+{
+    Application().SetShowMainForm(false);
+    Application().HideApplicationWindow();
+    FHiddenUnminimized = true;
+}
+
+void TTrayHiding::HideToTray(bool snap)
+{
+    if (Shown()) {
+        if (snap) {
+            if (TForm* mainForm = Application().MainForm())
+                mainForm->SetVisible(false);
+            Application().SetShowMainForm(false);
+        }
+        Application().Minimize();
+    }
+    Application().HideApplicationWindow();
+}
+
+void TTrayHiding::RestoreFromTray()
+{
+    if (FHiddenUnminimized) {
+        FHiddenUnminimized = false;
+        Application().Minimize();
+        Application().SetShowMainForm(true);
+    }
+    Application().ShowApplicationWindow();
+    Application().Restore();
+    if (TForm* mainForm = Application().MainForm())
+        mainForm->SetVisible(true);
+}
