@@ -73,6 +73,8 @@ void TMainWindow::CreateTitleBand()
     titleFont.height = -13;
     titleFont.color = palette::kPaleBlue;
     TitleLabel->SetFont(titleFont);
+    // In the middle of its band at every scale: the faces grow in steps, not with the band.
+    TitleLabel->SetLayout(TTextLayout::tlCenter);
 
     TitleBorder = NewTitleBorder();
 }

@@ -1,9 +1,11 @@
-// The process-wide text engine: whatever the platform installed, else the bitmap-font reader.
+// The process-wide text engine: whatever the platform installed, else the bitmap-font reader
+// (magnified at the large scales).
 #include "gfx/font.h"
 
 #include <utility>
 
 #include "gfx/fnt/fnt_font_engine.h"
+#include "gfx/magnified_fonts.h"
 
 namespace {
 
@@ -19,7 +21,7 @@ FontEngine& Fonts()
 {
     auto& engine = Engine();
     if (!engine)
-        engine = std::make_unique<FntFontEngine>();
+        engine = std::make_unique<MagnifiedFontEngine>(std::make_unique<FntFontEngine>());
     return *engine;
 }
 

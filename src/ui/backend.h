@@ -87,8 +87,9 @@ struct TMenuEntry {
     bool checked = false;
     bool radio = false;  // a check shows as a bullet
     bool isDefault = false;
-    const TBitmap* picture =
-        nullptr;  // shown beside the caption, transparent key = its TransparentColor
+    // Shown in the check marks' column (a checked entry shows its check instead), transparent
+    // key = its TransparentColor.
+    const TBitmap* picture = nullptr;
     std::vector<TMenuEntry> items;  // a submenu when not empty
 };
 

@@ -1,4 +1,4 @@
-// Both windows at the display scales users run (100, 125, 150 and 200 %): the design scaled,
+// Both windows at the display scales users run (100, 125, 150, 175 and 200 %): the design scaled,
 // every text inside its control and its window, no label over another; and a window moved to a
 // monitor of another scale laid out again as if started there.
 #include "app_fixture.h"
@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/memory_form.h"
+#include "app/palette.h"
 #include "app/pictures.h"
 #include "controls/push_button.h"
 #include "controls/scroll_text.h"
@@ -120,7 +121,49 @@ TEST_P(EveryScale, BothWindowsAreTheDesignScaledWithEveryTextWhole)
     ExpectWhole(Panel());
 }
 
-INSTANTIATE_TEST_SUITE_P(Dpi, EveryScale, ::testing::Values(96, 120, 144, 192));
+// The rows of title ink within the title's band: {first, last}, band-relative.
+std::pair<int, int> TitleInkRows(TMainWindow& form)
+{
+    form.PaintImage();
+    const TControl& title = *form.TitleLabel;
+    int first = -1;
+    int last = -1;
+    for (int y = 0; y < title.Height(); ++y)
+        for (int x = 0; x < title.Width(); ++x)
+            if (form.Image().Pixel(title.Left() + x, title.Top() + y) == palette::kPaleBlue) {
+                first = first < 0 ? y : first;
+                last = y;
+            }
+    return {first, last};
+}
+
+// Text as tall as each scale asks: the large-font faces up to 175 %, from 200 % the 100 % faces
+// doubled; the title as far from the top of its band as from its bottom, give or take a pixel.
+TEST_P(EveryScale, TextIsAsTallAsTheScaleAsksAndTheTitleInTheMiddleOfItsBand)
+{
+    const int dpi = GetParam();
+    StartAt(dpi);
+    struct Heights {
+        int dpi, rows, title;
+    };
+    for (const Heights& h :
+         {Heights{96, 13, 16}, {120, 16, 20}, {144, 20, 20}, {168, 20, 20}, {192, 26, 32}}) {
+        if (h.dpi != dpi)
+            continue;
+        EXPECT_EQ(Fonts().TextHeight(Form->MeterRows()[0].label->Font()), h.rows);
+        EXPECT_EQ(Fonts().TextHeight(Form->MeterRows()[0].bar->Font()), h.rows);
+        EXPECT_EQ(Fonts().TextHeight(Panel().PhysicalTotalFigure->Font()), h.rows);
+        EXPECT_EQ(Fonts().TextHeight(Form->TitleLabel->Font()), h.title);
+    }
+    const auto [first, last] = TitleInkRows(*Form);
+    const int above = first;
+    const int below = Form->TitleLabel->Height() - 1 - last;
+    // The cell's internal leading lies above the ink, so the ink sits a little low.
+    const int leading = Fonts().Metrics(Form->TitleLabel->Font()).internalLeading;
+    EXPECT_LE(std::abs(above - leading - below), 2) << above << " above, " << below << " below";
+}
+
+INSTANTIATE_TEST_SUITE_P(Dpi, EveryScale, ::testing::Values(96, 120, 144, 168, 192));
 
 // The tray menu's pictures and the memory button's chip are drawn at the window's scale, and
 // at 200 % each is its design with every pixel doubled.

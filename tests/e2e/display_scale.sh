@@ -2,6 +2,9 @@
 # 150 % display scale: spacewell.exe under Wine with LogPixels 144 set in its own prefix before
 # the start. Both windows are the design scaled by 1.5 (the main window 423 wide, rows 33 apart)
 # and equal the headless snapshots drawn at 144 dpi, the memory window outside its live figures.
+# Then 200 % (LogPixels 192) in a virtual desktop with a notification area: the main window, its
+# text the 100 % faces doubled, equals the headless snapshot at 192 dpi, and the tray menu, opened
+# by a right click on the icon, shows every label whole.
 set -uo pipefail
 cd "$(dirname "$0")/../.."
 E2E_NAME=display_scale E2E_PREFIX=wineprefix-e2e-dpi144
@@ -51,5 +54,38 @@ mask "$work/wine-memory.png" "$work/wine-memory-masked.png"
 mask "$work/headless-memory.png" "$work/headless-memory-masked.png"
 e2e_same_picture "memory window: headless at 144 dpi equals the Wine capture outside figures" \
   "$work/wine-memory-masked.png" "$work/headless-memory-masked.png"
+
+# 200 %: the same prefix restarted at 192 dpi, in a desktop whose taskbar holds the tray icon.
+sw_kill_wine
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 192 /f >/dev/null 2>&1
+timeout 60 wineserver -w
+wine explorer /desktop=scale200,1280x1024 'C:\spacewell.exe' >"$work/wine-200.log" 2>&1 &
+win=$(e2e_wait_window) || exit 1
+sleep 1
+e2e_drive_table "$area" "$work/drives.txt"
+"$snapshot" --dpi 192 "$work/drives.txt" "$work/headless-200.png" >/dev/null
+e2e_capture_until_same "$win" "$work/wine-200.png" "$work/headless-200.png"
+read -r _ _ width height < <(e2e_geometry "$win")
+check "width at 200 % (282 x 2)" "$width" 564
+e2e_same_picture "main window: headless at 192 dpi (text doubled) equals the Wine capture" \
+  "$work/wine-200.png" "$work/headless-200.png"
+
+# The menu is the one window that appears on the right click; the icon is the taskbar's last
+# 32 pixels at the screen's bottom right.
+timeout 10 xdotool search --onlyvisible --name '' 2>/dev/null | sort >"$work/windows-before.txt"
+timeout 10 xdotool mousemove 1261 1006 click 3
+sleep 1.5
+menu=$(timeout 10 xdotool search --onlyvisible --name '' 2>/dev/null | sort |
+  comm -13 "$work/windows-before.txt" - | head -n 1)
+if [ -z "$menu" ]; then
+  fail "a right click on the tray icon at 200 % opened no menu"
+else
+  timeout 20 import -window "$menu" "$work/menu-200.png"
+  read -r _ _ mwidth mheight < <(e2e_geometry "$menu")
+  echo "tray menu $menu: ${mwidth}x${mheight}"
+  cut=$(e2e_menu_labels_cut "$work/menu-200.png")
+  check "the tray menu's labels end clear of its right margin (rows cut: none)" "${cut:-none}" none
+  timeout 10 xdotool key Escape
+fi
 
 e2e_summary display_scale "$work"

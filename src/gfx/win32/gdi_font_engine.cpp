@@ -1,13 +1,17 @@
 // Text through GDI itself: each string is drawn white on black into a 32-bit DIB section
 // and copied back as a mask in the wanted colour, so the program shows the platform's own
-// glyphs while every control still paints into plain TBitmaps.
+// glyphs while every control still paints into plain TBitmaps. From 200 % on, the platform's
+// bitmap faces have no size as tall as the scale asks, so the glyphs come from the same font
+// files, magnified by whole pixels (gfx/magnified_fonts.h).
 #include "gfx/win32/gdi_font_engine.h"
 
 #include <map>
 #include <memory>
 
 #include "gfx/bitmap.h"
+#include "gfx/fnt/fnt_font_engine.h"
 #include "gfx/font.h"
+#include "gfx/magnified_fonts.h"
 #include "gfx/win32/windows_api.h"
 
 namespace {
@@ -127,4 +131,8 @@ private:
 
 }  // namespace
 
-void InstallGdiFontEngine() { SetFontEngine(std::make_unique<GdiFontEngine>()); }
+void InstallGdiFontEngine()
+{
+    SetFontEngine(std::make_unique<MagnifiedFontEngine>(std::make_unique<GdiFontEngine>(),
+                                                        std::make_unique<FntFontEngine>()));
+}

@@ -1,6 +1,13 @@
 // The message box, and the hint window: a small pop-up painted with the text of a hint.
 #include "ui/win32/win32_internal.h"
 
+#include <string>
+#include <vector>
+
+#include "gfx/bitmap.h"
+#include "gfx/font.h"
+#include "gfx/win32/windows_api.h"
+
 using namespace win32ui;
 
 namespace {
@@ -11,18 +18,16 @@ int AtFontScale(int designPixels, const TFontSpec& font)
     return MulDiv(designPixels, font.pixelsPerInch, 96);
 }
 
-COLORREF ToColorRef(TColor c)
+// The hint on its background, its text through the toolkit's font engine like every other text
+// of the program, so that it has their size and glyphs at every scale.
+TBitmap HintPicture(const std::string& text, TColor color, const TFontSpec& font)
 {
-    TColor rgb = ColorToRGB(c);
-    return RGB(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
-}
-
-HFONT MakeFont(const TFontSpec& font)
-{
-    return CreateFontA(font.height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic,
-                       font.underline, font.strikeOut, static_cast<BYTE>(font.charset),
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH | FF_DONTCARE, font.name.c_str());
+    const TSize extent = Fonts().TextExtent(font, text);
+    TBitmap image(extent.cx + AtFontScale(8, font), extent.cy + AtFontScale(4, font));
+    image.Fill(image.BoundsRect(), ColorToRGB(color));
+    Fonts().DrawText(image, image.BoundsRect(), AtFontScale(2, font), AtFontScale(1, font), font,
+                     text, ColorToRGB(font.color));
+    return image;
 }
 
 }  // namespace
@@ -44,40 +49,23 @@ void Win32Backend::ShowHintWindow(const std::string& text, TPoint screen, TColor
     HWND hwnd = H(HintWindow());
     // Also its title, where accessibility tools read a pop-up's text.
     SetWindowTextA(hwnd, text.c_str());
-    HDC dc = GetDC(hwnd);
-    HFONT f = MakeFont(font);
-    HGDIOBJ old = SelectObject(dc, f);
-    RECT r{0, 0, 0, 0};
-    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &r,
-              DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(dc, old);
-    DeleteObject(f);
-    ReleaseDC(hwnd, dc);
-    SetWindowPos(hwnd, HWND_TOPMOST, screen.x, screen.y, r.right + AtFontScale(8, font),
-                 r.bottom + AtFontScale(4, font), SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    const TBitmap picture = HintPicture(text, color, font);
+    SetWindowPos(hwnd, HWND_TOPMOST, screen.x, screen.y, picture.Width(), picture.Height(),
+                 SWP_NOACTIVATE | SWP_SHOWWINDOW);
     InvalidateRect(hwnd, nullptr, TRUE);
 }
 
 void Win32Backend::PaintHint()
 {
     HWND hwnd = H(HintWindow());
+    const TBitmap picture = HintPicture(FHintText, FHintColor, FHintFont);
+    const std::vector<std::uint32_t> pixels = DibPixels(picture);
+    const BITMAPINFO info = sw::DibHeader(picture.Width(), picture.Height());
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd, &ps);
-    RECT r;
-    GetClientRect(hwnd, &r);
-    HBRUSH brush = CreateSolidBrush(ToColorRef(FHintColor));
-    FillRect(dc, &r, brush);
-    DeleteObject(brush);
-    HFONT f = MakeFont(FHintFont);
-    HGDIOBJ old = SelectObject(dc, f);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, ToColorRef(FHintFont.color));
-    r.left += AtFontScale(2, FHintFont);
-    r.top += AtFontScale(1, FHintFont);
-    DrawTextA(dc, FHintText.c_str(), static_cast<int>(FHintText.size()), &r,
-              DT_SINGLELINE | DT_NOPREFIX);
-    SelectObject(dc, old);
-    DeleteObject(f);
+    SetDIBitsToDevice(dc, 0, 0, static_cast<DWORD>(picture.Width()),
+                      static_cast<DWORD>(picture.Height()), 0, 0, 0,
+                      static_cast<UINT>(picture.Height()), pixels.data(), &info, DIB_RGB_COLORS);
     EndPaint(hwnd, &ps);
 }
 

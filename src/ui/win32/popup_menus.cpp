@@ -20,8 +20,22 @@ TBitmap Flatten(const TBitmap& image, TColor background)
     return out;
 }
 
+// Pictures share the check marks' column. Otherwise Wine sizes an item without a picture as if
+// its caption started after the check marks, yet draws it after the widest picture too, cutting
+// its end once the pictures outgrow the slack (at 125 % and beyond). Windows documents this
+// style as reserving one column for the wider of the check mark and the pictures.
+void SharePictureColumn(HMENU menu)
+{
+    MENUINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIM_STYLE;
+    info.dwStyle = MNS_CHECKORBMP;
+    SetMenuInfo(menu, &info);
+}
+
 void AppendEntries(HMENU menu, const std::vector<TMenuEntry>& items, std::vector<HBITMAP>& pictures)
 {
+    SharePictureColumn(menu);
     for (const TMenuEntry& e : items) {
         if (e.caption == "-") {
             AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);

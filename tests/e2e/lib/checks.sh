@@ -38,6 +38,26 @@ e2e_capture_until_same() {
   done
 }
 
+# e2e_menu_labels_cut MENU.png: the rows (y) of a captured pop-up menu where a label runs into the
+# menu's right margin, space-separated; nothing when every label is whole. An ink run at a row's
+# right end is a submenu's arrow only with a clear gap before it.
+e2e_menu_labels_cut() {
+  convert "$1" -colorspace gray -threshold 38% txt:- | awk -F'[,: ]+' '
+    NR == 1 { next }
+    { x = $1; y = $2; if (x + 1 > w) w = x + 1; if ($0 ~ /black|#000000/) ink[y] = ink[y] " " x }
+    END {
+      for (y in ink) {
+        n = split(substr(ink[y], 2), xs, " ")
+        right = 0; for (i = 1; i <= n; i++) if (xs[i] + 0 > right) right = xs[i] + 0
+        if (right < w - 16) continue
+        start = right; grown = 1
+        while (grown) { grown = 0; for (i = 1; i <= n; i++) if (xs[i] + 0 == start - 1) { start--; grown = 1 } }
+        before = 0; for (i = 1; i <= n; i++) if (xs[i] + 0 < start && xs[i] + 0 > before) before = xs[i] + 0
+        if (right - start > 12 || (before > 0 && start - before < 6)) print y
+      }
+    }' | sort -n | tr '\n' ' ' | sed 's/ $//'
+}
+
 # e2e_summary NAME WORKDIR: the closing line and the exit status.
 e2e_summary() {
   if [ "$failures" -eq 0 ]; then echo "$1: PASS"; else echo "$1: FAIL ($failures checks failed; pictures in $2)"; fi
