@@ -51,7 +51,7 @@ void TMainWindow::FormClose(TObject* /*sender*/, TCloseAction& /*action*/)
 }
 
 // Nobody is left to read an error box, and the session ends whatever happens here.
-void TMainWindow::WMEndSession()
+void TMainWindow::SessionEnded()
 {
     try {
         SaveSettings();

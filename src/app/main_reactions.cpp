@@ -167,7 +167,7 @@ void TMainWindow::RefreshSettled()
     ScanAndSettle();
 }
 
-void TMainWindow::WMHotkey(int id)
+void TMainWindow::HotkeyPressed(int id)
 {
     if (id != kHotkeyId)
         return;

@@ -246,7 +246,7 @@ bool TApplication::AppCommand(TSysCommand command)
 bool TApplication::AppQueryEndSession()
 {
     bool agree = true;
-    Guard([&] { agree = FMainForm == nullptr || FMainForm->WMQueryEndSession(); });
+    Guard([&] { agree = FMainForm == nullptr || FMainForm->SessionEnding(); });
     return agree;
 }
 
@@ -254,19 +254,19 @@ bool TApplication::AppQueryEndSession()
 void TApplication::AppEndSession()
 {
     if (!FTerminated && FMainForm != nullptr)
-        Guard([this] { FMainForm->WMEndSession(); });
+        Guard([this] { FMainForm->SessionEnded(); });
 }
 
 void TApplication::AppDisplayChanged()
 {
     if (FMainForm != nullptr)
-        Guard([this] { FMainForm->WMDisplayChange(); });
+        Guard([this] { FMainForm->DisplaysChanged(); });
 }
 
 void TApplication::AppVolumeChanged(bool arrival, std::uint32_t drives)
 {
     if (FMainForm != nullptr)
-        Guard([&] { FMainForm->WMDeviceChange(arrival, drives); });
+        Guard([&] { FMainForm->DrivesChanged(arrival, drives); });
 }
 
 // The focus goes back to the form that had it (else the main form, else any shown form) and
