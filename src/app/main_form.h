@@ -102,7 +102,7 @@ public:
     void DpiChanged() override;
     void ChangeScale(int m, int d) override;
     // Drives came or went: one scan for the announcements of half a second.
-    void DrivesChanged(bool arrival, std::uint32_t drives) override;
+    void DrivesChanged(bool arrival, const std::string& letters) override;
     // Moves the main window, and the memory window while open, into the nearest monitor's work
     // area when no part of it is on any; a window partly on screen stays where it is.
     void KeepOnScreen();
@@ -156,7 +156,6 @@ public:
     // The settings with the window's place as it is now.
     Settings CurrentSettings() const;
     void AutoStartChosen(TObject* sender);
-    void WriteRunEntry(const std::string& name, const std::string& path, bool enable);
 
     // What the memory window takes from this window.
     TRect HostBounds() const override { return BoundsRect(); }

@@ -23,11 +23,8 @@ TApplication*& ApplicationSlot()
 Backend& CurrentBackend()
 {
     auto& backend = BackendSlot();
-    if (!backend) {
-        backend = MakeNativeBackend();
-        // Made now unless it is being made: the application hears the backend from the start.
-        Application();
-    }
+    if (!backend)
+        throw std::logic_error("no toolkit backend installed: the program or test installs one");
     return *backend;
 }
 
@@ -50,7 +47,9 @@ TApplication& Application()
     TApplication*& app = ApplicationSlot();
     if (app == nullptr) {
         app = new TApplication;
-        app->AttachBackend();
+        // Else SetBackend attaches it.
+        if (BackendSlot())
+            app->AttachBackend();
     }
     return *app;
 }
@@ -204,7 +203,9 @@ void TApplication::UpdateVisible()
     for (TComponent* c : Components())
         if (auto* form = dynamic_cast<TForm*>(c); form != nullptr && form->Visible())
             any = true;
-    CurrentBackend().ShowAppWindow(any, false);
+    Backend& backend = CurrentBackend();
+    if (backend.Offers().appWindow)
+        backend.ShowAppWindow(any, false);
 }
 
 int TApplication::HookMainWindow(TWindowHook hook)
@@ -263,10 +264,10 @@ void TApplication::AppDisplayChanged()
         Guard([this] { FMainForm->DisplaysChanged(); });
 }
 
-void TApplication::AppVolumeChanged(bool arrival, std::uint32_t drives)
+void TApplication::AppVolumeChanged(bool arrival, const std::string& letters)
 {
     if (FMainForm != nullptr)
-        Guard([&] { FMainForm->DrivesChanged(arrival, drives); });
+        Guard([&] { FMainForm->DrivesChanged(arrival, letters); });
 }
 
 // The focus goes back to the form that had it (else the main form, else any shown form) and

@@ -95,8 +95,8 @@ public:
     virtual void SessionEnded() { }
     // The monitors changed.
     virtual void DisplaysChanged() { }
-    // A drive letter's volume arrived or went away (bit 0 of `drives` is A:).
-    virtual void DrivesChanged(bool /*arrival*/, std::uint32_t /*drives*/) { }
+    // The volumes of drive `letters` ("E", "FG") arrived or went away.
+    virtual void DrivesChanged(bool /*arrival*/, const std::string& /*letters*/) { }
 
     TNotifyEvent OnCreate;
     TNotifyEvent OnDestroy;
