@@ -21,18 +21,18 @@ sw::FakePlatform BusyMachine()
     sw::FakePlatform platform;
     for (char letter = 'C'; letter <= 'J'; ++letter) {
         sw::FakeDrive d;
-        d.type = sw::kDriveFixed;
+        d.kind = sw::DriveKind::Fixed;
         d.totalBytes = (40000 + 1000 * (letter - 'C')) * MiB;
         d.freeBytes = (14805 + 500 * (letter - 'C')) * MiB;
         platform.drives->Set(letter, d);
     }
     sw::FakeDrive network;
-    network.type = sw::kDriveRemote;
+    network.kind = sw::DriveKind::Network;
     network.totalBytes = 500000 * MiB;
     network.freeBytes = 120000 * MiB;
     platform.drives->Set('N', network);
     sw::FakeDrive cd;
-    cd.type = sw::kDriveCdrom;
+    cd.kind = sw::DriveKind::CdRom;
     cd.mediaPresent = false;
     platform.drives->Set('R', cd);
     return platform;

@@ -67,7 +67,7 @@ void StartAndClose(const std::string& text)
     platform.paths->ExistingFiles.insert(kSettingsFile);
     platform.profiles->SetText(kSettingsFile, text);
     sw::FakeDrive drive;
-    drive.type = sw::kDriveFixed;
+    drive.kind = sw::DriveKind::Fixed;
     drive.totalBytes = std::int64_t{40000} << 20;
     drive.freeBytes = std::int64_t{14805} << 20;
     platform.drives->Set('C', drive);

@@ -3,9 +3,9 @@
 #include "app/palette.h"
 #include "controls/border.h"
 
-void TBodyDragForm::WMNCHitTest(TPoint screen, THitTest& result)
+void TBodyDragForm::HitTest(TPoint screen, THitTest& result)
 {
-    TForm::WMNCHitTest(screen, result);
+    TForm::HitTest(screen, result);
     if (result == THitTest::Client)
         result = THitTest::Caption;
 }

@@ -12,7 +12,7 @@ public:
 protected:
     // Every hit on the client area counts as a hit on a title bar; windowed children keep their
     // own clicks, as the toolkit answers them before this.
-    void WMNCHitTest(TPoint screen, THitTest& result) override;
+    void HitTest(TPoint screen, THitTest& result) override;
     // The etched frame around the title band, the same in both windows.
     TBorder* NewTitleBorder();
 };

@@ -39,13 +39,13 @@ void TMainWindow::FitOnWorkArea()
     MemoryPanelFollows();
 }
 
-void TMainWindow::WMDisplayChange() { KeepOnScreen(); }
+void TMainWindow::DisplaysChanged() { KeepOnScreen(); }
 
 void TMainWindow::DpiChanged() { RefreshMeters(); }
 
 // The first announcement starts the wait; the ones during it add nothing. The scan runs as a
 // refresh does, also while the window is hidden, so that the tray's tooltip is current.
-void TMainWindow::WMDeviceChange(bool /*arrival*/, std::uint32_t /*drives*/)
+void TMainWindow::DrivesChanged(bool /*arrival*/, const std::string& /*letters*/)
 {
     if (VolumeTimer == nullptr) {
         VolumeTimer = new TTimer(this);

@@ -97,13 +97,13 @@ public:
     // The desk changing under the program (main_desk.cpp; the session's end in
     // main_lifecycle.cpp). At the session's end the settings are saved as a close saves them,
     // silently when that fails, and the program ends.
-    void WMEndSession() override;
-    void WMDisplayChange() override;
+    void SessionEnded() override;
+    void DisplaysChanged() override;
     // The rows are laid out again from the design at the new scale.
     void DpiChanged() override;
     void ChangeScale(int m, int d) override;
     // Drives came or went: one scan for the announcements of half a second.
-    void WMDeviceChange(bool arrival, std::uint32_t drives) override;
+    void DrivesChanged(bool arrival, const std::string& letters) override;
     // Moves the main window, and the memory window while open, into the nearest monitor's work
     // area when no part of it is on any; a window partly on screen stays where it is.
     void KeepOnScreen();
@@ -157,7 +157,6 @@ public:
     // The settings with the window's place as it is now.
     Settings CurrentSettings() const;
     void AutoStartChosen(TObject* sender);
-    void WriteRunEntry(const std::string& name, const std::string& path, bool enable);
 
     // What the memory window takes from this window.
     TRect HostBounds() const override { return BoundsRect(); }
@@ -200,8 +199,8 @@ public:
     void OpenDrive(const sw::MeterRow& row);
 
 protected:
-    void WMHotkey(int id) override;
-    void WMMove() override { MemoryPanelFollows(); }
+    void HotkeyPressed(int id) override;
+    void Moved() override { MemoryPanelFollows(); }
 
 private:
     // Ctrl+Alt+D's registration for this window: one id, registered at creation, freed at close.

@@ -28,8 +28,7 @@ void TMainWindow::FormCreate(TObject* /*sender*/)
     ApplyStartMinimized();
     MemoryWindowEverOpened = false;
     // Another program may hold the combination; the hotkey then simply does nothing.
-    FServices.hotkeys->Register(Handle(), kHotkeyId, sw::kModAlt | sw::kModControl,
-                                sw::kVirtualKeyD);
+    FServices.hotkeys->Register(Handle(), kHotkeyId, ssAlt | ssCtrl, TKey{'D'});
 }
 
 // The tray icon hid the application while loading, finding no taskbar in its visibility; giving
@@ -51,7 +50,7 @@ void TMainWindow::FormClose(TObject* /*sender*/, TCloseAction& /*action*/)
 }
 
 // Nobody is left to read an error box, and the session ends whatever happens here.
-void TMainWindow::WMEndSession()
+void TMainWindow::SessionEnded()
 {
     try {
         SaveSettings();

@@ -60,7 +60,7 @@ void TMainWindow::CreateTrayMenu()
     ModelItems[1]->SetChecked(true);
     NewItem(root, "Separator2", "-");
 
-    // Its handler moves the check only once the registry agreed.
+    // Its handler moves the check only once the system agreed.
     AutoStartItem = NewItem(root, "AutoStartItem", "AutoStart");
     AutoStartItem->OnClick = [this](TObject* s) { AutoStartChosen(s); };
     // Saved with the settings; it acts at the next start.

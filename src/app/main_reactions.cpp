@@ -3,6 +3,7 @@
 #include "app/main_form.h"
 
 #include "app/transparency.h"
+#include "ui/application.h"
 #include "ui/menus.h"
 #include "ui/timer.h"
 
@@ -147,7 +148,7 @@ void TMainWindow::RefreshMeters()
 void TMainWindow::ScanAndSettle()
 {
     ScanDrives(SizeUnit());
-    if (!CurrentBackend().InputWaiting())
+    if (!Application().InputWaiting())
         return;
     if (FRefreshSettle == nullptr) {
         FRefreshSettle = new TTimer(this);
@@ -167,7 +168,7 @@ void TMainWindow::RefreshSettled()
     ScanAndSettle();
 }
 
-void TMainWindow::WMHotkey(int id)
+void TMainWindow::HotkeyPressed(int id)
 {
     if (id != kHotkeyId)
         return;

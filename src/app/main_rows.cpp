@@ -42,7 +42,7 @@ sw::GuiThreadHooks TMainWindow::ScanHooks()
     sw::GuiThreadHooks hooks;
     hooks.handOver = [](const std::function<void()>& work) { Application().Synchronize(work); };
     hooks.runPending = [] { Application().CheckSynchronize(); };
-    hooks.now = [] { return CurrentBackend().TickCount(); };
+    hooks.now = [] { return Application().TickCount(); };
     // A drive that answered late shows up by itself: refreshed as R does while the window is
     // shown, and scanned all the same while hidden so that the tooltip is current.
     hooks.lateAnswerKept = [this](char) {

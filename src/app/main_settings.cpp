@@ -1,33 +1,17 @@
 // The main window's side of its settings (settings.h holds the value and its file): read at
 // creation and applied in the order the scans and the window style need, written at every close;
-// and the autostart value under the Run key of the local machine, or of the user when the
-// machine's is refused.
+// and the autostart entry, for the machine or, when the machine's is refused, for the user.
 #include "app/main_form.h"
 
 #include <memory>
 
 #include "app/settings.h"
-#include "platform/registry.h"
+#include "platform/autostart.h"
 #include "ui/menus.h"
 
 namespace {
 
-constexpr const char* kRunKey = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
-constexpr const char* kRunValue = "Spacewell";
-
-// Writes (enable) or deletes the value under one root's Run key; false when the key could not
-// be opened or the value not set. The deletion's own result does not matter.
-bool ChangeRunValue(std::unique_ptr<sw::IRegistryKey> key, const std::string& name,
-                    const std::string& data, bool enable)
-{
-    if (!key)
-        return false;
-    const bool done = !enable || key->SetString(name, data);
-    if (!enable)
-        key->DeleteValue(name);
-    key->Close();
-    return done;
-}
+constexpr const char* kAutostartName = "Spacewell";
 
 }  // namespace
 
@@ -77,23 +61,12 @@ void TMainWindow::SetAutoStart(bool value)
     AutoStartItem->SetChecked(value);
 }
 
-// The check mark moves only once the registry did what it says.
+// The check mark moves only once the system did what it says; only when neither the machine
+// nor the user takes the change is it reported.
 void TMainWindow::AutoStartChosen(TObject*)
 {
     const bool enable = !FSettings.autoStart;
-    WriteRunEntry(kRunValue, FServices.paths->ExecutablePath(), enable);
+    sw::SetAutostart(*FServices.autostart, kAutostartName, FServices.paths->ExecutablePath(),
+                     enable);
     SetAutoStart(enable);
-}
-// The machine's key first; where it is refused (a user without rights, as under UAC) the
-// user's own Run key starts the program at that user's logon. A deletion clears both, silently
-// where the value is absent. Only when neither key takes the change is it reported.
-void TMainWindow::WriteRunEntry(const std::string& name, const std::string& path, bool enable)
-{
-    sw::IRegistry& registry = *FServices.registry;
-    const std::string data = "\"" + path + "\"";
-    bool done = ChangeRunValue(registry.CreateLocalMachineKey(kRunKey), name, data, enable);
-    if (!done || !enable)
-        done = ChangeRunValue(registry.CreateCurrentUserKey(kRunKey), name, data, enable) || done;
-    if (!done)
-        throw sw::ERegistryException(name);
 }

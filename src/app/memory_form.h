@@ -67,7 +67,7 @@ public:
     void RamCheckBoxClick(TObject* /*sender*/) { }
 
 protected:
-    void WMMove() override { FHost.MemoryWindowMoved(); }
+    void Moved() override { FHost.MemoryWindowMoved(); }
     void ScreenPresenceChanged() override;
     // Its own monitor's scale changed: the shown height is the design's again, at that scale.
     void DpiChanged() override;

@@ -21,7 +21,7 @@ struct Settings {
     bool gigabytes = false;
     bool onTop = false;
     bool startMinimized = false;
-    // The program's own record of the Run value; the registry is never read back.
+    // The program's own record of the autostart entry; the system is never asked back.
     bool autoStart = false;
     // Nearly full drives shown in red, with a tray balloon; below this share free, in percent,
     // a drive is nearly full (read from the file only: no menu item sets it).

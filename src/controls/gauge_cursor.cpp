@@ -5,7 +5,6 @@
 
 #include "controls/gauge_resources.h"
 #include "ui/application.h"
-#include "ui/backend.h"
 
 void RegisterGaugeCursors()
 {
@@ -14,8 +13,8 @@ void RegisterGaugeCursors()
         return;
     const TCursorResource& hand = LoadGaugeCursor("VRCURSORHANDPOINT");
     const TBitmap picture = CursorPicture(hand);
-    handle = CurrentBackend().MakeCursor(picture, picture.TransparentColor, hand.hotSpot);
+    handle = Screen().MakeCursor(picture, picture.TransparentColor, hand.hotSpot);
     // A platform that cannot make it still shows a hand: its own.
     if (handle == 0)
-        handle = CurrentBackend().LoadStockCursor(crHandPoint);
+        handle = Screen().Cursors(crHandPoint);
 }

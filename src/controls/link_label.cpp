@@ -6,7 +6,6 @@
 #include "gfx/canvas.h"
 #include "ui/accel.h"
 #include "ui/application.h"
-#include "ui/backend.h"
 #include "ui/caption_text.h"
 #include "ui/form.h"
 #include "ui/scaling.h"
@@ -258,7 +257,7 @@ void TCustomLinkLabel::CheckHover()
     bool hovered = Enabled() && Showing() && Application().Active();
     if (hovered) {
         // Hovered only when no other control lies over this one at the pointer.
-        const TPoint cursor = CurrentBackend().CursorPos();
+        const TPoint cursor = Screen().CursorPos();
         hovered = form->ControlAtPos(form->ScreenToClient(cursor), true, true) == this;
     }
     if (hovered == PointerInside()) {

@@ -9,7 +9,7 @@
 #include "controls/gauge_cursor.h"
 #include "controls/gauge_resources.h"
 #include "gfx/rounding.h"
-#include "ui/backend.h"
+#include "ui/application.h"
 #include "ui/scaling.h"
 
 namespace {
@@ -392,7 +392,7 @@ void TTrackBar::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
         if (FOptions.Contains(TTrackBarOption::toMouseClip)) {
             const TPoint topLeft = ClientToScreen({0, 0});
             const TRect screen = Bounds(topLeft.x, topLeft.y, ClientWidth(), ClientHeight());
-            CurrentBackend().ClipCursor(&screen);
+            Screen().ClipCursor(&screen);
             FCursorClipped = true;
         }
         RequestRepaint();
@@ -441,7 +441,7 @@ void TTrackBar::ReleaseCursorClip()
 {
     if (!FCursorClipped)
         return;
-    CurrentBackend().ClipCursor(nullptr);
+    Screen().ClipCursor(nullptr);
     FCursorClipped = false;
 }
 

@@ -7,7 +7,7 @@
 
 #include "gfx/rounding.h"
 #include "ui/accel.h"
-#include "ui/backend.h"
+#include "ui/application.h"
 #include "ui/form.h"
 
 namespace {
@@ -213,7 +213,7 @@ void TXPControl::ParentColorChanged()
 bool TXPControl::DialogChar(char key)
 {
     if (IsAccel(key, Caption()) && CanFocus()) {
-        if (Focused() || CurrentBackend().KeyPressed(TKey::Alt)) {
+        if (Focused() || Application().KeyPressed(TKey::Alt)) {
             Click();
             return true;
         }

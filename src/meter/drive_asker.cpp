@@ -41,7 +41,7 @@ struct DriveAsker::Shared {
     std::uint32_t ahead = 0;  // letters asked ahead of a scan, not answered yet
     std::uint32_t early = 0;  // letters answered ahead of a scan, in onTime
     std::array<DriveAnswer, 26> onTime;
-    std::array<int, 26> lastType{};  // kDriveUnknown until the letter says
+    std::array<DriveKind, 26> lastKind{};  // Unknown until the letter says
     int idle = 0;
     int workers = 0;
     int handingOver = 0;
@@ -121,12 +121,12 @@ void DriveAsker::Shared::Work(const std::shared_ptr<Shared>& self,
 DriveAnswer DriveAsker::Shared::Ask(int index)
 {
     const char letter = LetterAt(index);
-    const int type = drives->DriveType(std::string(1, letter) + ":\\");
+    const DriveKind kind = drives->Kind(letter);
     {
         std::lock_guard guard(lock);
-        lastType[index] = type;
+        lastKind[index] = kind;
     }
-    return MeasureDrive(*drives, letter, type);
+    return MeasureDrive(*drives, letter, kind);
 }
 
 // A late answer: the GUI thread runs Keep while this worker waits, unlocked, for it to do so.
@@ -242,16 +242,16 @@ void DriveAsker::AskAll(LetterReplies& replies)
     s.ahead = 0;
     for (int index = 'B' - 'A'; index <= 'Z' - 'A'; ++index) {
         const auto& kept = s.kept[index];
-        replies[index] = {kept ? std::optional(kept->answer) : std::nullopt, s.lastType[index]};
+        replies[index] = {kept ? std::optional(kept->answer) : std::nullopt, s.lastKind[index]};
     }
     s.AwaitAnswers(FShared, held, deadline);
     for (int index = 'B' - 'A'; index <= 'Z' - 'A'; ++index) {
         if (!(asked & Bit(index)))
             continue;
         if (s.awaited & Bit(index))
-            replies[index] = {std::nullopt, s.lastType[index]};
+            replies[index] = {std::nullopt, s.lastKind[index]};
         else
-            replies[index] = {s.onTime[index], s.lastType[index]};
+            replies[index] = {s.onTime[index], s.lastKind[index]};
     }
     s.awaited = 0;
     s.early = 0;

@@ -38,10 +38,10 @@ struct GuiThreadHooks {
 };
 
 // One letter's outcome in a scan: its answers, or none when it was late, with the kind it last
-// said it was (kDriveUnknown when it never said).
+// said it was (Unknown when it never said).
 struct LetterReply {
     std::optional<DriveAnswer> answer;
-    int lastKnownType = kDriveUnknown;
+    DriveKind lastKnownKind = DriveKind::Unknown;
 };
 
 // Index 0 is 'A'; a scan fills 'B'..'Z'.

@@ -10,14 +10,11 @@ double BytesToMB(std::int64_t bytes) { return static_cast<double>(bytes / 1024 /
 
 }  // namespace
 
-double DriveTotalMB(IDrives& drives, int driveNumber)
-{
-    return BytesToMB(drives.FreeAndTotalBytes(driveNumber).total);
-}
+double DriveTotalMB(IDrives& drives, char letter) { return BytesToMB(drives.Space(letter).total); }
 
-double DriveFreeMB(IDrives& drives, int driveNumber)
+double DriveFreeMB(IDrives& drives, char letter)
 {
-    return BytesToMB(drives.FreeAndTotalBytes(driveNumber).freeToCaller);
+    return BytesToMB(drives.Space(letter).freeToCaller);
 }
 
 bool IsDiskPresent(IDrives& drives, char letter)
@@ -27,54 +24,51 @@ bool IsDiskPresent(IDrives& drives, char letter)
     if (letter < 'A' || letter > 'Z')
         throw EConvertError("Not a valid drive ID");
     ErrorModeSwitch quiet(drives);
-    return drives.FreeAndTotalBytes(letter - 'A' + 1).ok;
+    return drives.Space(letter).ok;
 }
 
-std::string VolumeSerialText(IDrives& drives, const std::string& root)
+std::string VolumeSerialText(IDrives& drives, char letter)
 {
-    std::uint32_t serial = drives.VolumeSerial(root).serial;
+    std::uint32_t serial = drives.VolumeSerial(letter).serial;
     char text[16];
     std::snprintf(text, sizeof text, "%04X - %04X", static_cast<unsigned>(serial >> 16),
                   static_cast<unsigned>(serial & 0xFFFFu));
     return text;
 }
 
-DriveAnswer MeasureDrive(IDrives& drives, char letter, int type)
+DriveAnswer MeasureDrive(IDrives& drives, char letter, DriveKind kind)
 {
-    const std::string root = std::string(1, letter) + ":\\";
-    const int number = letter - 'A' + 1;
     DriveAnswer answer;
-    answer.type = type;
+    answer.kind = kind;
     auto measureSpace = [&] {
-        answer.freeMB = DriveFreeMB(drives, number);
-        answer.totalMB = DriveTotalMB(drives, number);
+        answer.freeMB = DriveFreeMB(drives, letter);
+        answer.totalMB = DriveTotalMB(drives, letter);
     };
-    if (type == kDriveFixed || type == kDriveRemote) {
-        answer.serial = VolumeSerialText(drives, root);
+    if (kind == DriveKind::Fixed || kind == DriveKind::Network) {
+        answer.serial = VolumeSerialText(drives, letter);
         measureSpace();
-    } else if (type == kDriveCdrom) {
+    } else if (kind == DriveKind::CdRom) {
         if (IsDiskPresent(drives, letter)) {
-            answer.serial = VolumeSerialText(drives, root);
-            if (drives.IsReadable(root))
+            answer.serial = VolumeSerialText(drives, letter);
+            if (drives.IsReadable(letter))
                 measureSpace();
         }
-    } else if (type == kDriveRemovable) {
+    } else if (kind == DriveKind::Removable) {
         // Read with dialogs off too: an empty drive must not ask the user to insert a disk.
         {
             ErrorModeSwitch quiet(drives);
-            answer.serial = VolumeSerialText(drives, root);
+            answer.serial = VolumeSerialText(drives, letter);
         }
-        if (IsDiskPresent(drives, letter) && drives.IsReadable(root))
+        if (IsDiskPresent(drives, letter) && drives.IsReadable(letter))
             measureSpace();
     }
     return answer;
 }
 
-ErrorModeSwitch::ErrorModeSwitch(IDrives& drives)
-    : FDrives(drives), FPrevious(drives.SetErrorMode(kSemFailCriticalErrors))
+ErrorModeSwitch::ErrorModeSwitch(IDrives& drives) : FDrives(drives), FPrevious(drives.QuietErrors())
 {
 }
 
-ErrorModeSwitch::~ErrorModeSwitch() { FDrives.SetErrorMode(FPrevious); }
+ErrorModeSwitch::~ErrorModeSwitch() { FDrives.RestoreErrors(FPrevious); }
 
 }  // namespace sw

@@ -16,30 +16,29 @@ struct EConvertError : std::runtime_error {
 };
 
 // Bytes divided by 1024 twice with truncation; a failed query (-1 bytes) gives 0.
-// driveNumber: 1 for A: to 26 for Z:.
-double DriveTotalMB(IDrives& drives, int driveNumber);
-double DriveFreeMB(IDrives& drives, int driveNumber);
+double DriveTotalMB(IDrives& drives, char letter);
+double DriveFreeMB(IDrives& drives, char letter);
 
 // Whether the drive answers a size query, asked with critical-error dialogs switched off.
 // Letters 'a'..'z' count as capitals; anything else raises EConvertError.
 bool IsDiskPresent(IDrives& drives, char letter);
 
 // "1A2B - 3C4D" for the serial 0x1A2B3C4D; a failed query gives "0000 - 0000".
-std::string VolumeSerialText(IDrives& drives, const std::string& root);
+std::string VolumeSerialText(IDrives& drives, char letter);
 
-// One letter's answers: its kind (a kDrive* value), then for the four kinds the serial text,
+// One letter's answers: its kind, then for the four kinds the serial text,
 // when the serial was read, and the megabytes free and in all (0 when not measured).
 struct DriveAnswer {
-    int type = kDriveNoRootDir;
+    DriveKind kind = DriveKind::Absent;
     std::optional<std::string> serial;
     double freeMB = 0;
     double totalMB = 0;
 };
 
-// Asks what a drive of kind `type` needs, in the scan's order: fixed and network drives the
+// Asks what a drive of `kind` needs, in the scan's order: fixed and network drives the
 // serial and the space; a CD-ROM drive the presence test, then the serial and, if readable, the
 // space; a removable drive the serial with dialogs off, then presence, readability and space.
-DriveAnswer MeasureDrive(IDrives& drives, char letter, int type);
+DriveAnswer MeasureDrive(IDrives& drives, char letter, DriveKind kind);
 
 // Switches critical-error dialogs off for its lifetime and restores the previous mode.
 class ErrorModeSwitch {
@@ -51,7 +50,7 @@ public:
 
 private:
     IDrives& FDrives;
-    unsigned FPrevious;
+    ErrorMode FPrevious;
 };
 
 }  // namespace sw

@@ -17,20 +17,20 @@ struct KindInfo {
     std::uint32_t endColor;
 };
 
-const KindInfo* FindKind(int driveType)
+const KindInfo* FindKind(DriveKind driveKind)
 {
     static const KindInfo kRemovable{"REMOVABLE", kClBackground, kClBackground};
     static const KindInfo kFixed{"FIXED", kClGreen, kClGreen};
     static const KindInfo kRemote{"REMOTE", kClYellow, kClRed};
     static const KindInfo kCdrom{"CD-ROM", kClFuchsia, kClPurple};
-    switch (driveType) {
-    case kDriveRemovable:
+    switch (driveKind) {
+    case DriveKind::Removable:
         return &kRemovable;
-    case kDriveFixed:
+    case DriveKind::Fixed:
         return &kFixed;
-    case kDriveRemote:
+    case DriveKind::Network:
         return &kRemote;
-    case kDriveCdrom:
+    case DriveKind::CdRom:
         return &kCdrom;
     default:
         return nullptr;
@@ -58,7 +58,7 @@ DriveScanner::DriveScanner(std::shared_ptr<IDrives> drives, AddMeterRowFn addMet
 
 std::optional<MeterRow> DriveScanner::AnsweredRow(char letter, const DriveAnswer& answer)
 {
-    const KindInfo* kind = FindKind(answer.type);
+    const KindInfo* kind = FindKind(answer.kind);
     if (!kind)
         return std::nullopt;
     if (answer.serial)
@@ -81,7 +81,7 @@ std::string DriveScanner::ScanDrives(const std::string& unit, char decimalSepara
         std::optional<MeterRow> row;
         if (reply.answer) {
             row = AnsweredRow(letter, *reply.answer);
-        } else if (const KindInfo* kind = FindKind(reply.lastKnownType)) {
+        } else if (const KindInfo* kind = FindKind(reply.lastKnownKind)) {
             // Late: the slot and colours of the kind it last said, and nothing measured.
             row = KindRow(letter, *kind);
             row->Responding = false;

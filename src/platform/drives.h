@@ -1,7 +1,6 @@
-// Drive queries the meter needs for each letter, as plain values. Roots are "X:\" texts and
-// drive numbers count from 1 for A: to 26 for Z:, as the Windows calls take them. The scan asks
-// the letters on worker threads, so an implementation answers several threads at once, and any
-// query may block for as long as its drive does not answer.
+// Drive queries the meter needs for each letter, as plain values. A drive is named by its
+// letter, 'A' to 'Z'. The scan asks the letters on worker threads, so an implementation answers
+// several threads at once, and any query may block for as long as its drive does not answer.
 #pragma once
 
 #include <cstdint>
@@ -9,19 +8,8 @@
 
 namespace sw {
 
-// The Win32 drive type numbering, kept on every platform.
-enum : int {
-    kDriveUnknown = 0,
-    kDriveNoRootDir = 1,
-    kDriveRemovable = 2,
-    kDriveFixed = 3,
-    kDriveRemote = 4,
-    kDriveCdrom = 5,
-    kDriveRamDisk = 6,
-};
-
-// Fails critical errors without a dialog (the Win32 SEM_FAILCRITICALERRORS value).
-inline constexpr unsigned kSemFailCriticalErrors = 1;
+// What is behind a letter; Absent when nothing is.
+enum class DriveKind { Unknown, Absent, Removable, Fixed, Network, CdRom, RamDisk };
 
 // Byte counts of one drive; a failed query leaves both at -1.
 struct DiskSpace {
@@ -35,18 +23,22 @@ struct VolumeSerialNumber {
     bool ok = false;
 };
 
+// How a thread meets a drive that wants the user (a disk to insert): the platform's own value,
+// kept only to be given back.
+using ErrorMode = unsigned;
+
 class IDrives {
 public:
     virtual ~IDrives() = default;
-    // One of the kDrive* values for a root such as "C:\".
-    virtual int DriveType(const std::string& root) = 0;
-    virtual DiskSpace FreeAndTotalBytes(int driveNumber) = 0;
+    virtual DriveKind Kind(char letter) = 0;
+    virtual DiskSpace Space(char letter) = 0;
     // True when the drive answers a space query (a medium is present and readable).
-    virtual bool IsReadable(const std::string& root) = 0;
-    virtual VolumeSerialNumber VolumeSerial(const std::string& root) = 0;
-    // Sets the calling thread's critical-error mode and returns the previous one: a process-wide
-    // switch would race between the workers.
-    virtual unsigned SetErrorMode(unsigned mode) = 0;
+    virtual bool IsReadable(char letter) = 0;
+    virtual VolumeSerialNumber VolumeSerial(char letter) = 0;
+    // From now on such errors fail quietly on the calling thread, without a dialog; returns the
+    // mode to restore. Per thread: a process-wide switch would race between the workers.
+    virtual ErrorMode QuietErrors() = 0;
+    virtual void RestoreErrors(ErrorMode previous) = 0;
 };
 
 }  // namespace sw

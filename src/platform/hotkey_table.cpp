@@ -5,15 +5,14 @@
 
 namespace sw {
 
-bool HotkeyTable::Register(WindowId window, int id, unsigned modifiers, unsigned virtualKey)
+bool HotkeyTable::Register(WindowId window, int id, TShiftState modifiers, TKey key)
 {
     bool taken = std::any_of(FRegistrations.begin(), FRegistrations.end(), [&](const auto& r) {
-        return (r.window == window && r.id == id) ||
-               (r.modifiers == modifiers && r.virtualKey == virtualKey);
+        return (r.window == window && r.id == id) || (r.modifiers == modifiers && r.key == key);
     });
     if (taken)
         return false;
-    FRegistrations.push_back({window, id, modifiers, virtualKey});
+    FRegistrations.push_back({window, id, modifiers, key});
     return true;
 }
 
@@ -27,10 +26,10 @@ bool HotkeyTable::Unregister(WindowId window, int id)
     return true;
 }
 
-std::optional<HotkeyRegistration> HotkeyTable::Holder(unsigned modifiers, unsigned virtualKey) const
+std::optional<HotkeyRegistration> HotkeyTable::Holder(TShiftState modifiers, TKey key) const
 {
     for (const auto& r : FRegistrations)
-        if (r.modifiers == modifiers && r.virtualKey == virtualKey)
+        if (r.modifiers == modifiers && r.key == key)
             return r;
     return std::nullopt;
 }

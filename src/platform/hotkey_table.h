@@ -13,18 +13,18 @@ namespace sw {
 struct HotkeyRegistration {
     WindowId window = 0;
     int id = 0;
-    unsigned modifiers = 0;
-    unsigned virtualKey = 0;
+    TShiftState modifiers = 0;
+    TKey key = TKey::None;
 };
 
 class HotkeyTable : public IHotkeys {
 public:
-    bool Register(WindowId window, int id, unsigned modifiers, unsigned virtualKey) override;
+    bool Register(WindowId window, int id, TShiftState modifiers, TKey key) override;
     bool Unregister(WindowId window, int id) override;
 
     const std::vector<HotkeyRegistration>& Registrations() const { return FRegistrations; }
     // The registration a key press would reach, if any.
-    std::optional<HotkeyRegistration> Holder(unsigned modifiers, unsigned virtualKey) const;
+    std::optional<HotkeyRegistration> Holder(TShiftState modifiers, TKey key) const;
 
 private:
     std::vector<HotkeyRegistration> FRegistrations;

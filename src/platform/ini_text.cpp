@@ -1,4 +1,4 @@
-// Line-level ini reading and editing shared by the POSIX profile file, the POSIX registry store
+// Line-level ini reading and editing shared by the POSIX profile file, the POSIX autostart store
 // and the fake profile store.
 #include "platform/ini_text.h"
 

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "platform/autostart.h"
 #include "platform/drives.h"
 #include "platform/hotkey.h"
 #include "platform/locale.h"
@@ -11,7 +12,6 @@
 #include "platform/notify_area.h"
 #include "platform/paths.h"
 #include "platform/profile.h"
-#include "platform/registry.h"
 #include "platform/shell.h"
 
 namespace sw {
@@ -20,7 +20,7 @@ struct PlatformServices {
     std::shared_ptr<IDrives> drives;
     std::shared_ptr<IMemoryStatus> memory;
     std::shared_ptr<IProfileFiles> profiles;
-    std::shared_ptr<IRegistry> registry;
+    std::shared_ptr<IAutostart> autostart;
     std::shared_ptr<IHotkeys> hotkeys;
     std::shared_ptr<IPaths> paths;
     std::shared_ptr<ILocale> locale;

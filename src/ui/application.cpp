@@ -23,11 +23,8 @@ TApplication*& ApplicationSlot()
 Backend& CurrentBackend()
 {
     auto& backend = BackendSlot();
-    if (!backend) {
-        backend = MakeNativeBackend();
-        // Made now unless it is being made: the application hears the backend from the start.
-        Application();
-    }
+    if (!backend)
+        throw std::logic_error("no toolkit backend installed: the program or test installs one");
     return *backend;
 }
 
@@ -50,7 +47,9 @@ TApplication& Application()
     TApplication*& app = ApplicationSlot();
     if (app == nullptr) {
         app = new TApplication;
-        app->AttachBackend();
+        // Else SetBackend attaches it.
+        if (BackendSlot())
+            app->AttachBackend();
     }
     return *app;
 }
@@ -204,7 +203,9 @@ void TApplication::UpdateVisible()
     for (TComponent* c : Components())
         if (auto* form = dynamic_cast<TForm*>(c); form != nullptr && form->Visible())
             any = true;
-    CurrentBackend().ShowAppWindow(any, false);
+    Backend& backend = CurrentBackend();
+    if (backend.Offers().appWindow)
+        backend.ShowAppWindow(any, false);
 }
 
 int TApplication::HookMainWindow(TWindowHook hook)
@@ -246,7 +247,7 @@ bool TApplication::AppCommand(TSysCommand command)
 bool TApplication::AppQueryEndSession()
 {
     bool agree = true;
-    Guard([&] { agree = FMainForm == nullptr || FMainForm->WMQueryEndSession(); });
+    Guard([&] { agree = FMainForm == nullptr || FMainForm->SessionEnding(); });
     return agree;
 }
 
@@ -254,19 +255,19 @@ bool TApplication::AppQueryEndSession()
 void TApplication::AppEndSession()
 {
     if (!FTerminated && FMainForm != nullptr)
-        Guard([this] { FMainForm->WMEndSession(); });
+        Guard([this] { FMainForm->SessionEnded(); });
 }
 
 void TApplication::AppDisplayChanged()
 {
     if (FMainForm != nullptr)
-        Guard([this] { FMainForm->WMDisplayChange(); });
+        Guard([this] { FMainForm->DisplaysChanged(); });
 }
 
-void TApplication::AppVolumeChanged(bool arrival, std::uint32_t drives)
+void TApplication::AppVolumeChanged(bool arrival, const std::string& letters)
 {
     if (FMainForm != nullptr)
-        Guard([&] { FMainForm->WMDeviceChange(arrival, drives); });
+        Guard([&] { FMainForm->DrivesChanged(arrival, letters); });
 }
 
 // The focus goes back to the form that had it (else the main form, else any shown form) and

@@ -28,6 +28,14 @@ public:
     int Width() { return CurrentBackend().ScreenSize().cx; }
     int Height() { return CurrentBackend().ScreenSize().cy; }
     std::vector<TRect> WorkAreas() { return CurrentBackend().WorkAreas(); }
+    // The pointer's place (screen coordinates), and keeping it inside `screen` (nullptr frees it).
+    TPoint CursorPos() { return CurrentBackend().CursorPos(); }
+    void ClipCursor(const TRect* screen) { CurrentBackend().ClipCursor(screen); }
+    // A cursor from a picture (see Backend::MakeCursor); 0 when the platform cannot make it.
+    std::uintptr_t MakeCursor(const TBitmap& image, TColor transparent, TPoint hotSpot)
+    {
+        return CurrentBackend().MakeCursor(image, transparent, hotSpot);
+    }
     void Reset();
 
 private:
@@ -100,6 +108,11 @@ public:
     // worker calls it so the worker can finish).
     void CheckSynchronize();
     void Sleep(unsigned ms) { CurrentBackend().Pause(ms); }
+    // The GUI thread's clock in milliseconds.
+    std::uint32_t TickCount() { return CurrentBackend().TickCount(); }
+    // Keys, clicks or posted work came while the GUI thread was busy.
+    bool InputWaiting() { return CurrentBackend().InputWaiting(); }
+    bool KeyPressed(TKey key) { return CurrentBackend().KeyPressed(key); }
 
     bool ShowHint() const { return FShowHint; }
     void SetShowHint(bool value) { FShowHint = value; }
@@ -130,7 +143,7 @@ private:
     bool AppQueryEndSession() override;
     void AppEndSession() override;
     void AppDisplayChanged() override;
-    void AppVolumeChanged(bool arrival, std::uint32_t drives) override;
+    void AppVolumeChanged(bool arrival, const std::string& letters) override;
     void AppActivated() override;
     // The forms it owns left the screen with the minimized application window, or came back.
     void UpdateFormsOnScreen();

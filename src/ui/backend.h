@@ -1,7 +1,10 @@
 // The seam between the toolkit and a windowing system. Everything above it is the same on
 // every platform; ui/win32 implements it over user32/gdi32, ui/headless in memory (windows as
-// records, a virtual clock, synthetic input). Only top-level windows exist at this level:
-// forms, the application's taskbar window and hidden utility windows.
+// records, a virtual clock, synthetic input) for tests and snapshots, and a desktop's own
+// backend (ui/x11, say) takes its place beside them. Only top-level windows exist at this
+// level: forms, the application's window where the backend has one, and hidden utility windows.
+// Whoever starts the toolkit installs its backend (SetBackend): the program its platform's,
+// tests and the snapshot tool the headless one.
 #pragma once
 
 #include <cstdint>
@@ -72,8 +75,8 @@ public:
     virtual void AppEndSession() = 0;
     // Monitors were added, removed, resized or rearranged.
     virtual void AppDisplayChanged() = 0;
-    // A drive letter's volume arrived or went away; bit 0 of `drives` is A:, bit 1 B:, ...
-    virtual void AppVolumeChanged(bool arrival, std::uint32_t drives) = 0;
+    // The volumes of drive `letters` ("E", "FG": capitals in order) arrived or went away.
+    virtual void AppVolumeChanged(bool arrival, const std::string& letters) = 0;
     // The application became the active one (taskbar button, Alt+Tab, its tray menu closing):
     // the keyboard focus may sit on a window of its own that takes no keys.
     virtual void AppActivated() = 0;
@@ -93,9 +96,29 @@ struct TMenuEntry {
     std::vector<TMenuEntry> items;  // a submenu when not empty
 };
 
+// How pop-up menus reach the screen: drawn by the program, which hears the choice at once
+// (TrackPopupMenu), or by the desktop from the menu's description.
+enum class TMenuDrawing { Program, Desktop };
+
+// What stands for the program in the desktop's notification area: nothing, an icon of the
+// system tray that reports raw clicks and shows balloons, or a status item that the desktop
+// shows, activates and opens a menu on by itself.
+enum class TNotifyAreaKind { None, SystemTray, StatusItem };
+
+// What a backend offers that another may lack; the toolkit asks rather than assumes.
+struct TBackendOffers {
+    // A hidden application window carries the taskbar button and owns the forms, so that
+    // minimizing it hides them all (ShowAppWindow, MinimizeApp and RestoreApp act on it).
+    bool appWindow = false;
+    TMenuDrawing menus = TMenuDrawing::Program;
+    TNotifyAreaKind notifyArea = TNotifyAreaKind::None;
+};
+
 class Backend {
 public:
     virtual ~Backend() = default;
+
+    virtual TBackendOffers Offers() const = 0;
 
     // Windows.
     virtual WindowId NewWindow(const TWindowParams& params, IWindowHandler* handler) = 0;
@@ -205,8 +228,7 @@ private:
     TProblemHandler FProblemHandler;
 };
 
-// The backend in use: the native one unless another was installed (tests install headless).
+// The backend in use; asking before one was installed raises std::logic_error.
 Backend& CurrentBackend();
+// Installs `backend`, freeing the forms and timers of the one before.
 void SetBackend(std::unique_ptr<Backend> backend);
-// The platform's own backend (Win32 on Windows, headless elsewhere).
-std::unique_ptr<Backend> MakeNativeBackend();

@@ -456,7 +456,7 @@ THitTest TForm::WndHitTest(TPoint screen)
         for (const TControl* c = hit; c != nullptr && c != this; c = c->Parent())
             if (c->FWindowed)
                 return;
-        WMNCHitTest(screen, result);
+        HitTest(screen, result);
     });
     return result;
 }
@@ -515,7 +515,7 @@ void TForm::WndChar(char key)
 
 void TForm::WndHotkey(int id)
 {
-    Application().Guard([&] { WMHotkey(id); });
+    Application().Guard([&] { HotkeyPressed(id); });
 }
 
 void TForm::WndMoved(TRect bounds)
@@ -532,7 +532,7 @@ void TForm::WndMoved(TRect bounds)
             Invalidate();
         }
         if (moved)
-            WMMove();
+            Moved();
     });
 }
 

@@ -2,7 +2,7 @@
 // it composes its children into one bitmap (colour, windowless children in creation order,
 // then windowed children) and presents it in one copy; it routes the mouse (capture,
 // enter/leave, clicks) and the keyboard (key preview, the focused control, dialog keys and
-// accelerators); it answers hit tests through the WMNCHitTest hook.
+// accelerators); it answers hit tests through the HitTest hook.
 #pragma once
 
 #include <cstdint>
@@ -90,13 +90,13 @@ public:
 
     // The platform's notices to the application, which passes them to its main form.
     // The session is about to end: true lets it.
-    virtual bool WMQueryEndSession() { return true; }
+    virtual bool SessionEnding() { return true; }
     // The session ends now: keep what must survive before returning.
-    virtual void WMEndSession() { }
+    virtual void SessionEnded() { }
     // The monitors changed.
-    virtual void WMDisplayChange() { }
-    // A drive letter's volume arrived or went away (bit 0 of `drives` is A:).
-    virtual void WMDeviceChange(bool /*arrival*/, std::uint32_t /*drives*/) { }
+    virtual void DisplaysChanged() { }
+    // The volumes of drive `letters` ("E", "FG") arrived or went away.
+    virtual void DrivesChanged(bool /*arrival*/, const std::string& /*letters*/) { }
 
     TNotifyEvent OnCreate;
     TNotifyEvent OnDestroy;
@@ -112,11 +112,11 @@ protected:
     // `result` arrives as THitTest::Client (the toolkit's answer where no windowed child is under
     // `screen`); an override may change it, e.g. to THitTest::Caption to drag the window by its
     // body.
-    virtual void WMNCHitTest(TPoint /*screen*/, THitTest& /*result*/) { }
+    virtual void HitTest(TPoint /*screen*/, THitTest& /*result*/) { }
     // A system-wide hotkey registered for this form's Handle() was pressed.
-    virtual void WMHotkey(int /*id*/) { }
+    virtual void HotkeyPressed(int /*id*/) { }
     // The user or the platform moved the window (a drag by its body, say).
-    virtual void WMMove() { }
+    virtual void Moved() { }
     virtual void DoCreate();
     // After a change of scale (the form moved to a monitor of another scale): whatever the
     // form placed at run time from its design is placed again.

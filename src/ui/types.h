@@ -1,14 +1,15 @@
-// The small vocabulary every toolkit header shares: mouse buttons, shift states, event
-// signatures, keys, hit-test answers, system commands, message-box buttons, cursor ids and the
-// enumerations of control properties. The names and numbers are the toolkit's own; a backend
-// translates its platform's (ui/win32 its virtual keys and messages), so <windows.h> may come
-// before or after this header.
+// The small vocabulary every toolkit header shares: mouse buttons, event signatures, hit-test
+// answers, system commands, message-box buttons, cursor ids and the enumerations of control
+// properties (keys and shift states come from platform/keys.h). The names and numbers are the
+// toolkit's own; a backend translates its platform's (ui/win32 its virtual keys and messages), so
+// <windows.h> may come before or after this header.
 #pragma once
 
 #include <cstdint>
 #include <functional>
 #include <string>
 
+#include "platform/keys.h"
 #include "platform/window_id.h"
 
 class TObject;
@@ -17,16 +18,6 @@ class TObject;
 using sw::WindowId;
 
 enum class TMouseButton { mbLeft, mbRight, mbMiddle };
-
-// Bit set of keyboard modifiers and held mouse buttons.
-using TShiftState = std::uint8_t;
-constexpr TShiftState ssShift = 0x01;
-constexpr TShiftState ssAlt = 0x02;
-constexpr TShiftState ssCtrl = 0x04;
-constexpr TShiftState ssLeft = 0x08;
-constexpr TShiftState ssRight = 0x10;
-constexpr TShiftState ssMiddle = 0x20;
-constexpr TShiftState ssDouble = 0x40;
 
 // The shift-state bit that says `button` is held.
 constexpr TShiftState ButtonBit(TMouseButton button)
@@ -48,41 +39,6 @@ using TNotifyEvent = std::function<void(TObject* sender)>;
 using TMouseEvent =
     std::function<void(TObject* sender, TMouseButton button, TShiftState shift, int x, int y)>;
 using TMouseMoveEvent = std::function<void(TObject* sender, TShiftState shift, int x, int y)>;
-// Keys: a printable key is its upper-case character ('A', '7', ' '), the others are numbered
-// from 0x100 on.
-enum class TKey : std::uint16_t {
-    None = 0,
-    Space = ' ',
-    Back = 0x100,
-    Tab,
-    Return,
-    Shift,
-    Control,
-    Alt,
-    Escape,
-    PageUp,
-    PageDown,
-    End,
-    Home,
-    Left,
-    Up,
-    Right,
-    Down,
-    Delete,
-    F1,
-    F2,
-    F3,
-    F4,
-    F5,
-    F6,
-    F7,
-    F8,
-    F9,
-    F10,
-    F11,
-    F12,
-};
-
 // A handler may set `key` to TKey::None to stop further processing of the key.
 using TKeyEvent = std::function<void(TObject* sender, TKey& key, TShiftState shift)>;
 using TKeyPressEvent = std::function<void(TObject* sender, char& key)>;

@@ -26,11 +26,11 @@ inline constexpr std::int64_t MiB = 1024 * 1024;
 // The fake drive table, counting scans: each scan walks the letters from B.
 class CountingDrives : public sw::FakeDrives {
 public:
-    int DriveType(const std::string& root) override
+    sw::DriveKind Kind(char letter) override
     {
-        if (root.rfind("B:", 0) == 0)
+        if (letter == 'B')
             ++Scans;
-        return FakeDrives::DriveType(root);
+        return FakeDrives::Kind(letter);
     }
     // Drive workers ask too.
     std::atomic<int> Scans = 0;
@@ -53,18 +53,18 @@ protected:
     void Fixed(char letter, std::int64_t totalMB, std::int64_t freeMB, std::uint32_t serial = 0)
     {
         sw::FakeDrive d;
-        d.type = sw::kDriveFixed;
+        d.kind = sw::DriveKind::Fixed;
         d.totalBytes = totalMB * MiB;
         d.freeBytes = freeMB * MiB;
         d.serial = serial;
         Platform.drives->Set(letter, d);
     }
 
-    // A drive of `type` without a medium: it takes a slot, and only a CD-ROM drive gets a row.
-    void Empty(char letter, int type)
+    // A drive of `kind` without a medium: it takes a slot, and only a CD-ROM drive gets a row.
+    void Empty(char letter, sw::DriveKind kind)
     {
         sw::FakeDrive d;
-        d.type = type;
+        d.kind = kind;
         d.mediaPresent = false;
         Platform.drives->Set(letter, d);
     }
@@ -87,8 +87,7 @@ protected:
     // Ctrl+Alt+D as the system delivers it: to the window holding the registration, if any.
     bool PressHotkey()
     {
-        const auto holder =
-            Platform.hotkeys->Holder(sw::kModAlt | sw::kModControl, sw::kVirtualKeyD);
+        const auto holder = Platform.hotkeys->Holder(ssAlt | ssCtrl, TKey{'D'});
         if (!holder)
             return false;
         Headless().Hotkey(holder->id, holder->window);

@@ -23,7 +23,7 @@ protected:
         Headless().SetSystemDpi(dpi);
         Headless().SetScreenSize({2560, 1600});
         Fixed('C', 953869, 24105);
-        Empty('D', sw::kDriveCdrom);
+        Empty('D', sw::DriveKind::CdRom);
         Fixed('E', 40000, 39000);
         Start();
         Form->MemoryButton->Click();

@@ -212,8 +212,7 @@ TEST_F(FirstHourTest, TheWindowAppearsOnlyOnceTheProgramRuns)
     Fixed('C', 40000, 10000);
     Form = CreateMainWindow(Platform.Services());
     EXPECT_FALSE(MainVisible()) << "not during its creation";
-    EXPECT_TRUE(
-        Platform.hotkeys->Holder(sw::kModAlt | sw::kModControl, sw::kVirtualKeyD).has_value());
+    EXPECT_TRUE(Platform.hotkeys->Holder(ssAlt | ssCtrl, TKey{'D'}).has_value());
     Application().Run();
     EXPECT_TRUE(Shown());
 }

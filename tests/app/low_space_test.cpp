@@ -86,12 +86,12 @@ TEST_F(LowSpaceTest, DrivesBecomingLowTogetherShareOneBalloonAndDiscsNeverCount)
 {
     Fixed('C', 40000, 10000);
     sw::FakeDrive share;
-    share.type = sw::kDriveRemote;
+    share.kind = sw::DriveKind::Network;
     share.totalBytes = 1000 * MiB;
     share.freeBytes = 10 * MiB;
     Platform.drives->Set('N', share);
     sw::FakeDrive disc = share;
-    disc.type = sw::kDriveCdrom;
+    disc.kind = sw::DriveKind::CdRom;
     disc.freeBytes = 0;
     Platform.drives->Set('E', disc);
     Fixed('F', 2000, 100);
@@ -151,7 +151,7 @@ TEST_F(LowSpaceTest, TheThresholdComesFromTheFileWithinOneToFifty)
 TEST_F(LowSpaceTest, ADoubleClickOpensTheDriveWithoutMovingTheWindow)
 {
     Fixed('C', 40000, 10000);
-    Empty('E', sw::kDriveCdrom);
+    Empty('E', sw::DriveKind::CdRom);
     Start();
     const TRect before = Form->BoundsRect();
     Headless().DoubleClick({523 + 150, 288 + 40});

@@ -298,8 +298,7 @@ TEST_F(MainWindowTest, ExitFromTheMenuEndsTheProgram)
 TEST_F(MainWindowTest, ATakenHotkeyIsSilentAndTheRestWorks)
 {
     Fixed('C', 1000, 500);
-    ASSERT_TRUE(
-        Platform.hotkeys->Register(0x9999, 7, sw::kModAlt | sw::kModControl, sw::kVirtualKeyD));
+    ASSERT_TRUE(Platform.hotkeys->Register(0x9999, 7, ssAlt | ssCtrl, TKey{'D'}));
     Start();
     EXPECT_EQ(Headless().MessageCount(), 0);
     EXPECT_TRUE(Shown());

@@ -15,12 +15,12 @@ protected:
         MainWindowTest::SetUp();
         Fixed('C', 40183, 14805, 0x1A2B3C4D);
         sw::FakeDrive cd;
-        cd.type = sw::kDriveCdrom;
+        cd.kind = sw::DriveKind::CdRom;
         cd.mediaPresent = false;
         Platform.drives->Set('D', cd);
-        Empty('E', sw::kDriveRemovable);
+        Empty('E', sw::DriveKind::Removable);
         sw::FakeDrive net;
-        net.type = sw::kDriveRemote;
+        net.kind = sw::DriveKind::Network;
         net.totalBytes = 2000 * MiB;
         net.freeBytes = 500 * MiB;
         Platform.drives->Set('F', net);

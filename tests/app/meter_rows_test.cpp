@@ -55,7 +55,7 @@ TEST_F(MainWindowTest, ASkippedSlotLeavesAnEmptyBandInTheWindowColour)
 {
     Fixed('C', 1000, 500);
     Fixed('D', 1000, 500);
-    Empty('E', sw::kDriveRemovable);
+    Empty('E', sw::DriveKind::Removable);
     Fixed('F', 1000, 500);
     Start();
     ASSERT_EQ(Form->MeterRows().size(), 3u);
@@ -70,7 +70,7 @@ TEST_F(MainWindowTest, ASkippedSlotLeavesAnEmptyBandInTheWindowColour)
 TEST_F(MainWindowTest, ARefreshWithFewerDrivesShortensTheWindow)
 {
     Fixed('C', 1000, 500);
-    Empty('D', sw::kDriveRemovable);
+    Empty('D', sw::DriveKind::Removable);
     Fixed('E', 1000, 500);
     Start();
     EXPECT_EQ(Form->Height(), 102);
@@ -103,7 +103,7 @@ TEST_F(MainWindowTest, ASlotEmptiedByRefreshShowsTheWindowColourNotAnOldRow)
     Fixed('E', 1000, 500);
     Start();
     sw::FakeDrive gone;
-    gone.type = sw::kDriveRemovable;
+    gone.kind = sw::DriveKind::Removable;
     gone.mediaPresent = false;
     Platform.drives->Set('D', gone);
     Form->ScanDrives("MB");
@@ -138,7 +138,7 @@ TEST_F(MainWindowTest, ADiscInTheCdDriveShowsItsOwnCaptionAndPosition)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         sw::FakeDrive cd;
-        cd.type = sw::kDriveCdrom;
+        cd.kind = sw::DriveKind::CdRom;
         cd.totalBytes = c.totalMB * MiB;
         cd.freeBytes = c.freeMB * MiB;
         Platform.drives->Set('D', cd);

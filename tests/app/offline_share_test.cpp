@@ -22,7 +22,7 @@ protected:
     void Network(char letter, std::int64_t totalMB, std::int64_t freeMB)
     {
         sw::FakeDrive d;
-        d.type = sw::kDriveRemote;
+        d.kind = sw::DriveKind::Network;
         d.totalBytes = totalMB * MiB;
         d.freeBytes = freeMB * MiB;
         d.serial = 0x5EA50001;

@@ -14,8 +14,7 @@ const std::string kFolder = "C:\\Program Files\\Spacewell";
 const std::string kIni = kFolder + "\\spacewell.ini";
 const std::string kUserData = "C:\\Users\\ann\\AppData\\Roaming";
 const std::string kUserIni = kUserData + "\\Spacewell\\spacewell.ini";
-const std::string kRunKey = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
-const std::string kQuotedExe = "\"" + kFolder + "\\spacewell.exe\"";
+const std::string kExe = kFolder + "\\spacewell.exe";
 
 class RealDeskTest : public MainWindowTest {
 protected:
@@ -101,34 +100,34 @@ TEST_F(RealDeskTest, AWritableProgramFolderKeepsItsFileAsAPortableCopyDoes)
 
 TEST_F(RealDeskTest, ARefusedMachineKeyLeavesAutoStartToTheUsersKey)
 {
-    Platform.registry->DenyMachineAccess = true;
+    Platform.autostart->DenyMachineAccess = true;
     Start();
     ChooseFromTrayMenu({"AutoStart"});
     EXPECT_EQ(Headless().MessageCount(), 0);
     EXPECT_TRUE(Form->AutoStartItem->Checked());
-    EXPECT_EQ(Platform.registry->UserValue(kRunKey, "Spacewell"), kQuotedExe);
-    EXPECT_FALSE(Platform.registry->Value(kRunKey, "Spacewell"));
+    EXPECT_EQ(Platform.autostart->Entry(sw::AutostartScope::User, "Spacewell"), kExe);
+    EXPECT_FALSE(Platform.autostart->Entry(sw::AutostartScope::Machine, "Spacewell"));
 
     // With the machine's key open again, the deletion clears both places.
-    Platform.registry->DenyMachineAccess = false;
-    Platform.registry->SetValue(kRunKey, "Spacewell", kQuotedExe);
+    Platform.autostart->DenyMachineAccess = false;
+    Platform.autostart->SetEntry(sw::AutostartScope::Machine, "Spacewell", kExe);
     ChooseFromTrayMenu({"AutoStart"});
     EXPECT_FALSE(Form->AutoStartItem->Checked());
-    EXPECT_FALSE(Platform.registry->UserValue(kRunKey, "Spacewell"));
-    EXPECT_FALSE(Platform.registry->Value(kRunKey, "Spacewell"));
+    EXPECT_FALSE(Platform.autostart->Entry(sw::AutostartScope::User, "Spacewell"));
+    EXPECT_FALSE(Platform.autostart->Entry(sw::AutostartScope::Machine, "Spacewell"));
     ChooseFromTrayMenu({"AutoStart"});
-    EXPECT_EQ(Platform.registry->Value(kRunKey, "Spacewell"), kQuotedExe) << "the machine's first";
-    EXPECT_FALSE(Platform.registry->UserValue(kRunKey, "Spacewell"));
+    EXPECT_EQ(Platform.autostart->Entry(sw::AutostartScope::Machine, "Spacewell"), kExe)
+        << "the machine's first";
+    EXPECT_FALSE(Platform.autostart->Entry(sw::AutostartScope::User, "Spacewell"));
 
     // A deletion that finds the machine's key refused still clears the user's value, silently.
-    Platform.registry->DenyMachineAccess = true;
+    Platform.autostart->DenyMachineAccess = true;
     ChooseFromTrayMenu({"AutoStart"});
     EXPECT_FALSE(Form->AutoStartItem->Checked());
     EXPECT_EQ(Headless().MessageCount(), 0);
-    EXPECT_EQ(Platform.registry->OpenKeys(), 0) << "every key closed";
 
     // Neither key: the error, and the check mark stays.
-    Platform.registry->DenyAccess = true;
+    Platform.autostart->DenyAccess = true;
     ChooseFromTrayMenu({"AutoStart"});
     EXPECT_EQ(Headless().LastMessageText(), "Failed to set data for 'Spacewell'");
     EXPECT_FALSE(Form->AutoStartItem->Checked());
@@ -143,7 +142,7 @@ TEST_F(RealDeskTest, TheSessionsEndSavesTheLatestChangesAndEndsTheProgram)
     Headless().EndSession();
     EXPECT_TRUE(Application().Terminated());
     EXPECT_NE(Platform.profiles->Text(kIni).find("Model=4\n"), std::string::npos);
-    EXPECT_FALSE(Platform.hotkeys->Holder(sw::kModAlt | sw::kModControl, sw::kVirtualKeyD));
+    EXPECT_FALSE(Platform.hotkeys->Holder(ssAlt | ssCtrl, TKey{'D'}));
 
     // A file that refuses the write at that moment is not reported: nobody is left to see it.
     Restart();
@@ -201,7 +200,7 @@ TEST_F(RealDeskTest, DrivesThatComeAndGoAreScannedOnceTheAnnouncementsSettle)
 
     Fixed('E', 2000, 1500);
     for (int i = 0; i < 3; ++i)
-        Headless().VolumeChange(true, 1u << 4);
+        Headless().VolumeChange(true, "E");
     Headless().AdvanceTime(499);
     EXPECT_EQ(Drives->Scans, atStart) << "still waiting for more announcements";
     Headless().AdvanceTime(1);
@@ -213,7 +212,7 @@ TEST_F(RealDeskTest, DrivesThatComeAndGoAreScannedOnceTheAnnouncementsSettle)
     ASSERT_FALSE(Shown());
     const int hidden = Drives->Scans;
     Platform.drives->Remove('E');
-    Headless().VolumeChange(false, 1u << 4);
+    Headless().VolumeChange(false, "E");
     Headless().AdvanceTime(2000);
     EXPECT_EQ(Drives->Scans, hidden + 1);
     EXPECT_EQ(Form->TrayHint().find("E:"), std::string::npos) << Form->TrayHint();

@@ -14,7 +14,6 @@ namespace {
 const std::string kFolder = "C:\\Program Files\\My Tools";
 const std::string kIni = kFolder + "\\spacewell.ini";
 const std::string kFixedIni = kFolder + "\\OrvaneTully.ini";
-const std::string kRunKey = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 class SettingsTest : public MainWindowTest {
 protected:
@@ -43,7 +42,10 @@ protected:
         Start();
     }
 
-    std::optional<std::string> RunValue() { return Platform.registry->Value(kRunKey, "Spacewell"); }
+    std::optional<std::string> RunValue()
+    {
+        return Platform.autostart->Entry(sw::AutostartScope::Machine, "Spacewell");
+    }
 };
 
 TEST_F(SettingsTest, FirstCloseWritesTheDefaultsAndEveryChangeSurvivesARestart)
@@ -115,7 +117,7 @@ TEST_F(SettingsTest, ValuesAreDecimalOrHexAndAnythingElseIsTheDefault)
         EXPECT_TRUE(Form->GigabytesItem->Checked()) << "any value but 0 is true";
         EXPECT_EQ(Form->SizeUnit(), "GB");
         EXPECT_TRUE(Form->AutoStartItem->Checked());
-        EXPECT_FALSE(RunValue()) << "the registry is neither read nor written";
+        EXPECT_FALSE(RunValue()) << "autostart is neither asked nor changed";
         Application().Reset();
         UseHeadlessBackend();
     }
@@ -182,12 +184,11 @@ TEST_F(SettingsTest, AutoStartWritesTheQuotedPathAndDeletesIt)
 {
     Start();
     ChooseFromTrayMenu({"AutoStart"});
-    EXPECT_EQ(RunValue(), "\"" + kFolder + "\\spacewell.exe\"");
+    EXPECT_EQ(RunValue(), kFolder + "\\spacewell.exe");
     EXPECT_TRUE(Form->AutoStartItem->Checked());
     ChooseFromTrayMenu({"AutoStart"});
     EXPECT_FALSE(RunValue());
     EXPECT_FALSE(Form->AutoStartItem->Checked());
-    EXPECT_EQ(Platform.registry->OpenKeys(), 0) << "every key closed";
     EXPECT_EQ(Headless().MessageCount(), 0);
 }
 
@@ -206,8 +207,8 @@ TEST_F(SettingsTest, AutoStartThatCannotBeWrittenSaysSoAndKeepsTheCheck)
     Start();
     for (bool denyKey : {true, false}) {
         SCOPED_TRACE(denyKey ? "key denied" : "value denied");
-        Platform.registry->DenyAccess = denyKey;
-        Platform.registry->DenyWrites = !denyKey;
+        Platform.autostart->DenyAccess = denyKey;
+        Platform.autostart->DenyWrites = !denyKey;
         const int before = Headless().MessageCount();
         ChooseFromTrayMenu({"AutoStart"});
         EXPECT_EQ(Headless().MessageCount(), before + 1);

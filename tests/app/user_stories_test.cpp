@@ -14,7 +14,6 @@ namespace {
 
 const std::string kFolder = "C:\\Program Files\\Spacewell";
 const std::string kIni = kFolder + "\\spacewell.ini";
-const std::string kRunKey = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 class UserStoriesTest : public MainWindowTest {
 protected:
@@ -104,9 +103,10 @@ TEST_F(UserStoriesTest, EveryMenuItemDoesWhatItSays)
     ChooseFromTrayMenu({"Always On Top"});
     EXPECT_TRUE(MainParams().topmost);
     ChooseFromTrayMenu({"AutoStart"});
-    EXPECT_EQ(Platform.registry->Value(kRunKey, "Spacewell"), "\"" + kFolder + "\\spacewell.exe\"");
+    EXPECT_EQ(Platform.autostart->Entry(sw::AutostartScope::Machine, "Spacewell"),
+              kFolder + "\\spacewell.exe");
     ChooseFromTrayMenu({"AutoStart"});
-    EXPECT_EQ(Platform.registry->Value(kRunKey, "Spacewell"), std::nullopt);
+    EXPECT_EQ(Platform.autostart->Entry(sw::AutostartScope::Machine, "Spacewell"), std::nullopt);
     ChooseFromTrayMenu({"Start Minimized"});
     EXPECT_TRUE(Shown()) << "it acts at the next start";
 
@@ -197,8 +197,8 @@ TEST_F(UserStoriesTest, TimersAndTheHotkeyKeepTheirDesignedValues)
     const sw::HotkeyRegistration hotkey = Platform.hotkeys->Registrations().front();
     EXPECT_EQ(hotkey.id, 1);
     EXPECT_EQ(hotkey.window, Form->Handle());
-    EXPECT_EQ(hotkey.modifiers, sw::kModAlt | sw::kModControl);
-    EXPECT_EQ(hotkey.virtualKey, sw::kVirtualKeyD);
+    EXPECT_EQ(hotkey.modifiers, ssAlt | ssCtrl);
+    EXPECT_EQ(hotkey.key, TKey{'D'});
     Headless().Hotkey(2, Form->Handle());
     EXPECT_TRUE(Shown()) << "another id is not ours";
     Hotkey();

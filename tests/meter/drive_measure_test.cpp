@@ -12,39 +12,38 @@ constexpr std::int64_t kMiB = 1024 * 1024;
 TEST(DriveMBTest, WholeMegabytesTruncated)
 {
     FakeDrives drives;
-    drives.Set('C', {kDriveFixed, kMiB - 1, kMiB});
-    EXPECT_EQ(DriveFreeMB(drives, 3), 0);
-    EXPECT_EQ(DriveTotalMB(drives, 3), 1);
-    drives.Set('D', {kDriveFixed, 14805 * kMiB + kMiB - 1, 5LL * 1024 * 1024 * kMiB});
-    EXPECT_EQ(DriveFreeMB(drives, 4), 14805);
-    EXPECT_EQ(DriveTotalMB(drives, 4), 5 * 1024 * 1024);
+    drives.Set('C', {DriveKind::Fixed, kMiB - 1, kMiB});
+    EXPECT_EQ(DriveFreeMB(drives, 'C'), 0);
+    EXPECT_EQ(DriveTotalMB(drives, 'C'), 1);
+    drives.Set('D', {DriveKind::Fixed, 14805 * kMiB + kMiB - 1, 5LL * 1024 * 1024 * kMiB});
+    EXPECT_EQ(DriveFreeMB(drives, 'D'), 14805);
+    EXPECT_EQ(DriveTotalMB(drives, 'D'), 5 * 1024 * 1024);
 }
 
 TEST(DriveMBTest, FailedQueryCountsAsZero)
 {
     FakeDrives drives;
-    FakeDrive broken{kDriveFixed, 10 * kMiB, 20 * kMiB};
+    FakeDrive broken{DriveKind::Fixed, 10 * kMiB, 20 * kMiB};
     broken.spaceQueryFails = true;
     drives.Set('C', broken);
-    EXPECT_EQ(DriveFreeMB(drives, 3), 0);
-    EXPECT_EQ(DriveTotalMB(drives, 3), 0);
-    EXPECT_EQ(DriveTotalMB(drives, 7), 0);  // no such drive
+    EXPECT_EQ(DriveFreeMB(drives, 'C'), 0);
+    EXPECT_EQ(DriveTotalMB(drives, 'C'), 0);
+    EXPECT_EQ(DriveTotalMB(drives, 'G'), 0);  // no such drive
 }
 
 TEST(IsDiskPresentTest, AsksWithDialogsOffAndRestoresTheMode)
 {
     FakeDrives drives;
-    FakeDrive empty{kDriveCdrom};
+    FakeDrive empty{DriveKind::CdRom};
     empty.mediaPresent = false;
     drives.Set('D', empty);
-    drives.Set('C', {kDriveFixed, kMiB, 2 * kMiB});
-    drives.SetErrorMode(0x8000);
+    drives.Set('C', {DriveKind::Fixed, kMiB, 2 * kMiB});
+    drives.RestoreErrors(0x8000);
     EXPECT_FALSE(IsDiskPresent(drives, 'D'));
     EXPECT_TRUE(IsDiskPresent(drives, 'c'));
-    EXPECT_EQ(drives.ErrorMode(), 0x8000u);
-    EXPECT_EQ(drives.ErrorModeCalls(),
-              (std::vector<unsigned>{0x8000, kSemFailCriticalErrors, 0x8000, kSemFailCriticalErrors,
-                                     0x8000}));
+    EXPECT_EQ(drives.Mode(), 0x8000u);
+    EXPECT_EQ(drives.ErrorModeCalls(), (std::vector<ErrorMode>{0x8000, FakeDrives::kQuiet, 0x8000,
+                                                               FakeDrives::kQuiet, 0x8000}));
 }
 
 TEST(IsDiskPresentTest, RefusesLettersOutsideTheAlphabet)
@@ -64,14 +63,14 @@ TEST(IsDiskPresentTest, RefusesLettersOutsideTheAlphabet)
 TEST(VolumeSerialTextTest, HighAndLowHalvesInUpperCaseHex)
 {
     FakeDrives drives;
-    FakeDrive c{kDriveFixed};
+    FakeDrive c{DriveKind::Fixed};
     c.serial = 0x1A2B3C4D;
     drives.Set('C', c);
     c.serial = 0x0000abcd;
     drives.Set('D', c);
-    EXPECT_EQ(VolumeSerialText(drives, "C:\\"), "1A2B - 3C4D");
-    EXPECT_EQ(VolumeSerialText(drives, "D:\\"), "0000 - ABCD");
-    EXPECT_EQ(VolumeSerialText(drives, "Q:\\"), "0000 - 0000");
+    EXPECT_EQ(VolumeSerialText(drives, 'C'), "1A2B - 3C4D");
+    EXPECT_EQ(VolumeSerialText(drives, 'D'), "0000 - ABCD");
+    EXPECT_EQ(VolumeSerialText(drives, 'Q'), "0000 - 0000");
 }
 
 }  // namespace

@@ -20,14 +20,14 @@ namespace {
 
 constexpr std::int64_t kMiB = 1024 * 1024;
 
-FakeDrive Drive(int type, std::int64_t freeMB, std::int64_t totalMB)
+FakeDrive Drive(DriveKind kind, std::int64_t freeMB, std::int64_t totalMB)
 {
-    return {type, freeMB * kMiB, totalMB * kMiB};
+    return {kind, freeMB * kMiB, totalMB * kMiB};
 }
 
-FakeDrive Empty(int type)
+FakeDrive Empty(DriveKind kind)
 {
-    FakeDrive d{type};
+    FakeDrive d{kind};
     d.mediaPresent = false;
     return d;
 }
@@ -50,10 +50,10 @@ protected:
 
 TEST_F(ScanTest, FixedCdRemovableNetworkTakeSlotsInOrder)
 {
-    drives.Set('C', Drive(kDriveFixed, 14805, 40183));
-    drives.Set('D', Empty(kDriveCdrom));
-    drives.Set('E', Empty(kDriveRemovable));
-    drives.Set('F', Drive(kDriveRemote, 100, 300));
+    drives.Set('C', Drive(DriveKind::Fixed, 14805, 40183));
+    drives.Set('D', Empty(DriveKind::CdRom));
+    drives.Set('E', Empty(DriveKind::Removable));
+    drives.Set('F', Drive(DriveKind::Network, 100, 300));
     std::string hint = scanner.ScanDrives("MB", '.');
 
     ASSERT_EQ(Letters(), "CDF");
@@ -71,10 +71,10 @@ TEST_F(ScanTest, FixedCdRemovableNetworkTakeSlotsInOrder)
 
 TEST_F(ScanTest, RowCarriesFiguresAndColours)
 {
-    drives.Set('B', Drive(kDriveRemovable, 1, 2));
-    drives.Set('C', Drive(kDriveFixed, 14805, 40183));
-    drives.Set('F', Drive(kDriveRemote, 100, 300));
-    drives.Set('G', Drive(kDriveCdrom, 400, 700));
+    drives.Set('B', Drive(DriveKind::Removable, 1, 2));
+    drives.Set('C', Drive(DriveKind::Fixed, 14805, 40183));
+    drives.Set('F', Drive(DriveKind::Network, 100, 300));
+    drives.Set('G', Drive(DriveKind::CdRom, 400, 700));
     scanner.ScanDrives("MB", '.');
     ASSERT_EQ(rows.size(), 4u);
     const MeterRow& c = rows[1];
@@ -96,17 +96,17 @@ TEST_F(ScanTest, RowCarriesFiguresAndColours)
 
 TEST_F(ScanTest, LetterAIsNeverExaminedAndZIs)
 {
-    drives.Set('A', Drive(kDriveRemovable, 1, 2));
-    drives.Set('Z', Drive(kDriveFixed, 5, 10));
+    drives.Set('A', Drive(DriveKind::Removable, 1, 2));
+    drives.Set('Z', Drive(DriveKind::Fixed, 5, 10));
     EXPECT_EQ(scanner.ScanDrives("MB", '.'), "FS/TS ( MB): Z: 5/10  ");
     EXPECT_EQ(Letters(), "Z");
 }
 
 TEST_F(ScanTest, OtherKindsTakeNoSlot)
 {
-    drives.Set('C', Drive(kDriveRamDisk, 5, 10));
-    drives.Set('D', Drive(kDriveUnknown, 5, 10));
-    drives.Set('E', Drive(kDriveFixed, 5, 10));
+    drives.Set('C', Drive(DriveKind::RamDisk, 5, 10));
+    drives.Set('D', Drive(DriveKind::Unknown, 5, 10));
+    drives.Set('E', Drive(DriveKind::Fixed, 5, 10));
     scanner.ScanDrives("MB", '.');
     ASSERT_EQ(Letters(), "E");
     EXPECT_EQ(rows[0].Slot, 0);
@@ -114,8 +114,8 @@ TEST_F(ScanTest, OtherKindsTakeNoSlot)
 
 TEST_F(ScanTest, GigabyteModeConvertsEachFigureOnItsOwn)
 {
-    drives.Set('C', Drive(kDriveFixed, 14805, 40183));
-    drives.Set('D', Drive(kDriveCdrom, 0, 703));
+    drives.Set('C', Drive(DriveKind::Fixed, 14805, 40183));
+    drives.Set('D', Drive(DriveKind::CdRom, 0, 703));
     std::string hint = scanner.ScanDrives("GB", '.');
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_DOUBLE_EQ(rows[0].Free, 14.458);
@@ -131,7 +131,7 @@ TEST_F(ScanTest, GigabyteModeConvertsEachFigureOnItsOwn)
 TEST_F(ScanTest, UsedIsConvertedFromMegabytesNotSubtracted)
 {
     // 1 MB free of 22 MB: 0.001 of 0.021 GB, yet the 21 MB used convert to 0.021 GB too.
-    drives.Set('C', Drive(kDriveFixed, 1, 22));
+    drives.Set('C', Drive(DriveKind::Fixed, 1, 22));
     scanner.ScanDrives("GB", '.');
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_DOUBLE_EQ(rows[0].Free, 0.001);
@@ -141,7 +141,7 @@ TEST_F(ScanTest, UsedIsConvertedFromMegabytesNotSubtracted)
 
 TEST_F(ScanTest, AnyUnitOtherThanGBIsMegabytes)
 {
-    drives.Set('C', Drive(kDriveFixed, 1536, 2048));
+    drives.Set('C', Drive(DriveKind::Fixed, 1536, 2048));
     for (auto unit : {"", "gb", "MB"}) {
         rows.clear();
         EXPECT_EQ(scanner.ScanDrives(unit, '.'), "FS/TS ( MB): C: 1536/2048  ") << unit;
@@ -152,12 +152,12 @@ TEST_F(ScanTest, AnyUnitOtherThanGBIsMegabytes)
 // and an empty CD drive get none.
 TEST_F(ScanTest, LessThanOneMegabyteFreeGetsARowAndAnEntryOfNothingFree)
 {
-    drives.Set('B', {kDriveRemovable, 0, 2 * kMiB});
-    drives.Set('C', {kDriveFixed, kMiB - 1, 500 * kMiB});
-    drives.Set('D', Drive(kDriveRemote, 0, 64));
-    drives.Set('E', Drive(kDriveCdrom, 0, 650));
-    drives.Set('F', Empty(kDriveCdrom));
-    drives.Set('G', Drive(kDriveFixed, 3, 10));
+    drives.Set('B', {DriveKind::Removable, 0, 2 * kMiB});
+    drives.Set('C', {DriveKind::Fixed, kMiB - 1, 500 * kMiB});
+    drives.Set('D', Drive(DriveKind::Network, 0, 64));
+    drives.Set('E', Drive(DriveKind::CdRom, 0, 650));
+    drives.Set('F', Empty(DriveKind::CdRom));
+    drives.Set('G', Drive(DriveKind::Fixed, 3, 10));
     EXPECT_EQ(scanner.ScanDrives("MB", '.'), "FS/TS ( MB): B: 0/2  C: 0/500  D: 0/64  G: 3/10  ");
     ASSERT_EQ(Letters(), "BCDEFG");
     EXPECT_EQ(rows[1].Free, 0);
@@ -168,10 +168,10 @@ TEST_F(ScanTest, LessThanOneMegabyteFreeGetsARowAndAnEntryOfNothingFree)
 
 TEST_F(ScanTest, FailedQueryGivesNoRowButKeepsTheSlot)
 {
-    FakeDrive broken = Drive(kDriveFixed, 5, 10);
+    FakeDrive broken = Drive(DriveKind::Fixed, 5, 10);
     broken.spaceQueryFails = true;
     drives.Set('C', broken);
-    drives.Set('D', Drive(kDriveFixed, 5, 10));
+    drives.Set('D', Drive(DriveKind::Fixed, 5, 10));
     EXPECT_EQ(scanner.ScanDrives("MB", '.'), "FS/TS ( MB): D: 5/10  ");
     ASSERT_EQ(Letters(), "D");
     EXPECT_EQ(rows[0].Slot, 1);
@@ -179,7 +179,7 @@ TEST_F(ScanTest, FailedQueryGivesNoRowButKeepsTheSlot)
 
 TEST_F(ScanTest, HalfGigabytesRoundToEvenInTheSummary)
 {
-    drives.Set('C', Drive(kDriveFixed, 512, 1536));  // 0.5 GB of 1.5 GB
+    drives.Set('C', Drive(DriveKind::Fixed, 512, 1536));  // 0.5 GB of 1.5 GB
     EXPECT_EQ(scanner.ScanDrives("GB", '.'), "FS/TS ( GB): C: 0/2  ");
 }
 
@@ -187,7 +187,7 @@ TEST_F(ScanTest, FirstScanWithoutDrivesAndKeptSuffixAfterwards)
 {
     EXPECT_EQ(scanner.ScanDrives("MB", '.'), "FS/TS (): ");
     EXPECT_TRUE(rows.empty());
-    drives.Set('C', Drive(kDriveFixed, 5, 10));
+    drives.Set('C', Drive(DriveKind::Fixed, 5, 10));
     scanner.ScanDrives("GB", '.');
     drives.Remove('C');
     EXPECT_EQ(scanner.ScanDrives("MB", '.'), "FS/TS ( GB): ");
@@ -195,10 +195,10 @@ TEST_F(ScanTest, FirstScanWithoutDrivesAndKeptSuffixAfterwards)
 
 TEST_F(ScanTest, SerialIsKeptFromTheDriveReadBefore)
 {
-    FakeDrive c = Drive(kDriveFixed, 5, 10);
+    FakeDrive c = Drive(DriveKind::Fixed, 5, 10);
     c.serial = 0x1A2B3C4D;
     drives.Set('C', c);
-    drives.Set('D', Empty(kDriveCdrom));
+    drives.Set('D', Empty(DriveKind::CdRom));
     scanner.ScanDrives("MB", '.');
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0].Serial, "1A2B - 3C4D");
@@ -207,12 +207,12 @@ TEST_F(ScanTest, SerialIsKeptFromTheDriveReadBefore)
 
 TEST_F(ScanTest, SerialStartsEmptyInEveryScan)
 {
-    FakeDrive c = Drive(kDriveFixed, 5, 10);
+    FakeDrive c = Drive(DriveKind::Fixed, 5, 10);
     c.serial = 0x1A2B3C4D;
     drives.Set('C', c);
     scanner.ScanDrives("MB", '.');
     drives.Remove('C');
-    drives.Set('D', Empty(kDriveCdrom));
+    drives.Set('D', Empty(DriveKind::CdRom));
     rows.clear();
     scanner.ScanDrives("MB", '.');
     ASSERT_EQ(rows.size(), 1u);
@@ -221,9 +221,9 @@ TEST_F(ScanTest, SerialStartsEmptyInEveryScan)
 
 TEST_F(ScanTest, PresentButUnreadableMediumCountsAsEmpty)
 {
-    FakeDrive cd = Drive(kDriveCdrom, 100, 650);
+    FakeDrive cd = Drive(DriveKind::CdRom, 100, 650);
     cd.unreadable = true;
-    FakeDrive stick = Drive(kDriveRemovable, 100, 650);
+    FakeDrive stick = Drive(DriveKind::Removable, 100, 650);
     stick.unreadable = true;
     drives.Set('D', cd);
     drives.Set('E', stick);
@@ -235,24 +235,24 @@ TEST_F(ScanTest, PresentButUnreadableMediumCountsAsEmpty)
 
 TEST_F(ScanTest, RemovableSerialIsReadWithDialogsOff)
 {
-    drives.Set('C', Drive(kDriveFixed, 5, 10));
-    drives.Set('E', Empty(kDriveRemovable));
-    drives.Set('F', Drive(kDriveRemovable, 5, 10));
-    drives.SetErrorMode(0);
+    drives.Set('C', Drive(DriveKind::Fixed, 5, 10));
+    drives.Set('E', Empty(DriveKind::Removable));
+    drives.Set('F', Drive(DriveKind::Removable, 5, 10));
+    drives.RestoreErrors(0);
     scanner.ScanDrives("MB", '.');
     EXPECT_EQ(drives.SerialsReadSilently(), "EF");
     EXPECT_EQ(drives.SerialsReadLoudly(), "C");
-    EXPECT_EQ(drives.ErrorMode(), 0u);
+    EXPECT_EQ(drives.Mode(), 0u);
     // Each worker's switch was undone: as many restores to 0 as switches, after the test's own.
-    const std::vector<unsigned> calls = drives.ErrorModeCalls();
+    const std::vector<ErrorMode> calls = drives.ErrorModeCalls();
     EXPECT_EQ(std::count(calls.begin(), calls.end(), 0u),
-              std::count(calls.begin(), calls.end(), kSemFailCriticalErrors) + 1);
+              std::count(calls.begin(), calls.end(), FakeDrives::kQuiet) + 1);
     EXPECT_EQ(Letters(), "CF");
 }
 
 TEST_F(ScanTest, CdWithDiscIsMeasured)
 {
-    FakeDrive cd = Drive(kDriveCdrom, 0, 650);
+    FakeDrive cd = Drive(DriveKind::CdRom, 0, 650);
     cd.serial = 0xCAFE0001;
     drives.Set('D', cd);
     EXPECT_EQ(scanner.ScanDrives("MB", '.'), "FS/TS ( MB): ");
@@ -266,14 +266,14 @@ TEST_F(ScanTest, CdWithDiscIsMeasured)
 // then and waits for a letter still answering; the scan after it asks every letter afresh.
 TEST_F(ScanTest, AnswersAskedAheadServeTheNextScanOnly)
 {
-    drives.Set('C', Drive(kDriveFixed, 100, 200));
-    drives.Set('D', Drive(kDriveFixed, 300, 400));
+    drives.Set('C', Drive(DriveKind::Fixed, 100, 200));
+    drives.Set('D', Drive(DriveKind::Fixed, 300, 400));
     drives.Hang('D');
     scanner.AskAhead();
     for (int i = 0; i < 2000 && drives.Waiting('D') == 0; ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     ASSERT_EQ(drives.Waiting('D'), 1) << "D was never asked ahead";
-    drives.Set('C', Drive(kDriveFixed, 50, 200));
+    drives.Set('C', Drive(DriveKind::Fixed, 50, 200));
     std::thread answer([&] {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
         drives.Unhang('D');
@@ -295,8 +295,8 @@ TEST_F(ScanTest, AnswersAskedAheadServeTheNextScanOnly)
 // exact counts: a loaded machine may hold a worker long enough to add one.)
 TEST_F(ScanTest, ScansShareTheirWorkersAndAHungLetterAddsOne)
 {
-    drives.Set('C', Drive(kDriveFixed, 100, 200));
-    drives.Set('D', Drive(kDriveFixed, 300, 400));
+    drives.Set('C', Drive(DriveKind::Fixed, 100, 200));
+    drives.Set('D', Drive(DriveKind::Fixed, 300, 400));
     for (int i = 0; i < 20; ++i)
         scanner.ScanDrives("MB", '.');
     const int shared = drives.AskingThreads();
@@ -349,8 +349,8 @@ private:
 TEST(DriveAskerTest, AHungLetterCostsAScanItsBudgetAndItsLateAnswerKeepsTenSeconds)
 {
     auto fake = std::make_shared<FakeDrives>();
-    fake->Set('C', Drive(kDriveFixed, 100, 200));
-    fake->Set('D', Drive(kDriveFixed, 300, 400));
+    fake->Set('C', Drive(DriveKind::Fixed, 100, 200));
+    fake->Set('D', Drive(DriveKind::Fixed, 300, 400));
     fake->Hang('C', FakeHang::AfterKind);
     std::uint32_t now = 1000;
     std::string kept;
@@ -372,7 +372,7 @@ TEST(DriveAskerTest, AHungLetterCostsAScanItsBudgetAndItsLateAnswerKeepsTenSecon
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     ASSERT_EQ(kept, "C");
-    fake->Set('C', Drive(kDriveFixed, 50, 200));
+    fake->Set('C', Drive(DriveKind::Fixed, 50, 200));
     now = 1000 + 9999;
     rows.clear();
     scanner.ScanDrives("MB", '.');
@@ -389,7 +389,7 @@ TEST(DriveAskerTest, AHungLetterCostsAScanItsBudgetAndItsLateAnswerKeepsTenSecon
 TEST_F(ScanTest, QuickScansOfABusyDeskKeepThePoolAtItsSize)
 {
     for (char letter = 'B'; letter <= 'Z'; ++letter)
-        drives.Set(letter, Drive(kDriveFixed, 100, 200));
+        drives.Set(letter, Drive(DriveKind::Fixed, 100, 200));
     for (int i = 0; i < 600; ++i)
         scanner.ScanDrives("MB", '.');
     EXPECT_LE(scanner.Workers(), 2);

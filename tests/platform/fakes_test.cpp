@@ -6,53 +6,48 @@
 namespace sw {
 namespace {
 
-constexpr const char* kRunKey = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
-
-TEST(FakeRegistryTest, DeniesAccessOrWrites)
+TEST(AutostartRuleTest, MachineFirstThenTheUserAndOffForBoth)
 {
-    FakeRegistry registry;
-    registry.DenyAccess = true;
-    EXPECT_FALSE(registry.CreateLocalMachineKey(kRunKey));
-    registry.DenyAccess = false;
-    registry.DenyWrites = true;
-    auto key = registry.CreateLocalMachineKey(kRunKey);
-    ASSERT_TRUE(key);
+    FakeAutostart autostart;
+    const std::string program = "C:\\a b\\OrvaneTully.exe";
+    SetAutostart(autostart, "Spacewell", program, true);
+    EXPECT_EQ(autostart.Entry(AutostartScope::Machine, "spacewell"), program);
+    EXPECT_FALSE(autostart.IsOn(AutostartScope::User, "Spacewell"));
+    autostart.SetEntry(AutostartScope::User, "Spacewell", program);
+    autostart.DenyMachineAccess = true;
+    SetAutostart(autostart, "Spacewell", program, false);
+    EXPECT_FALSE(autostart.IsOn(AutostartScope::User, "Spacewell")) << "one scope suffices";
+    autostart.DenyMachineAccess = false;
+    autostart.DenyWrites = true;
     try {
-        SetRegistryString(*key, "Spacewell", "\"C:\\a b\\OrvaneTully.exe\"");
+        SetAutostart(autostart, "Spacewell", program, true);
         ADD_FAILURE() << "no error";
-    } catch (const ERegistryException& e) {
+    } catch (const EAutostartError& e) {
         EXPECT_STREQ(e.what(), "Failed to set data for 'Spacewell'");
     }
-    registry.DenyWrites = false;
-    SetRegistryString(*key, "Spacewell", "\"C:\\a b\\OrvaneTully.exe\"");
-    EXPECT_EQ(registry.Value("SOFTWARE\\microsoft\\Windows\\CurrentVersion\\Run", "spacewell"),
-              "\"C:\\a b\\OrvaneTully.exe\"");
-    EXPECT_EQ(registry.OpenKeys(), 1);
-    key.reset();
-    EXPECT_EQ(registry.OpenKeys(), 0);
 }
 
 TEST(FakeHotkeysTest, OneHolderPerCombination)
 {
     FakeHotkeys hotkeys;
-    EXPECT_TRUE(hotkeys.Register(10, 1, kModAlt | kModControl, kVirtualKeyD));
-    EXPECT_FALSE(hotkeys.Register(20, 1, kModAlt | kModControl, kVirtualKeyD));
-    EXPECT_FALSE(hotkeys.Register(10, 1, kModAlt, 'X'));
-    EXPECT_EQ(hotkeys.Holder(3, 0x44)->window, 10u);
+    EXPECT_TRUE(hotkeys.Register(10, 1, ssAlt | ssCtrl, TKey{'D'}));
+    EXPECT_FALSE(hotkeys.Register(20, 1, ssAlt | ssCtrl, TKey{'D'}));
+    EXPECT_FALSE(hotkeys.Register(10, 1, ssAlt, TKey{'X'}));
+    EXPECT_EQ(hotkeys.Holder(ssAlt | ssCtrl, TKey{'D'})->window, 10u);
     EXPECT_FALSE(hotkeys.Unregister(20, 1));
     EXPECT_TRUE(hotkeys.Unregister(10, 1));
-    EXPECT_FALSE(hotkeys.Holder(3, 0x44));
-    EXPECT_TRUE(hotkeys.Register(20, 1, kModAlt | kModControl, kVirtualKeyD));
+    EXPECT_FALSE(hotkeys.Holder(ssAlt | ssCtrl, TKey{'D'}));
+    EXPECT_TRUE(hotkeys.Register(20, 1, ssAlt | ssCtrl, TKey{'D'}));
 }
 
 TEST(FakePlatformTest, ServicesShareTheFakesState)
 {
     FakePlatform fake;
     PlatformServices s = fake.Services();
-    fake.drives->Set('C', {kDriveFixed, 1 << 20, 2 << 20});
+    fake.drives->Set('C', {DriveKind::Fixed, 1 << 20, 2 << 20});
     fake.locale->Separator = ',';
     fake.memory->Status.totalPhys = 8LL << 30;
-    EXPECT_EQ(s.drives->DriveType("c:\\"), kDriveFixed);
+    EXPECT_EQ(s.drives->Kind('C'), DriveKind::Fixed);
     EXPECT_EQ(s.locale->DecimalSeparator(), ',');
     EXPECT_EQ(s.memory->Read().totalPhys, 8LL << 30);
     EXPECT_EQ(fake.memory->Reads, 1);

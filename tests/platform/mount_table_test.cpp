@@ -41,23 +41,23 @@ TEST(MountTableTest, DesktopMountsGetStableLettersAndKinds)
     struct Expected {
         char letter;
         const char* mountPoint;
-        int type;
+        DriveKind kind;
     };
     const Expected expected[] = {
-        {'C', "/", kDriveFixed},
-        {'D', "/boot/efi", kDriveFixed},
-        {'E', "/home", kDriveFixed},
-        {'F', "/home/user/remote", kDriveRemote},
-        {'G', "/media/user/DVD_2024", kDriveCdrom},
-        {'H', "/media/user/STICK", kDriveRemovable},
-        {'I', "/mnt/nas", kDriveRemote},
-        {'J', "/mnt/win share", kDriveRemote},
+        {'C', "/", DriveKind::Fixed},
+        {'D', "/boot/efi", DriveKind::Fixed},
+        {'E', "/home", DriveKind::Fixed},
+        {'F', "/home/user/remote", DriveKind::Network},
+        {'G', "/media/user/DVD_2024", DriveKind::CdRom},
+        {'H', "/media/user/STICK", DriveKind::Removable},
+        {'I', "/mnt/nas", DriveKind::Network},
+        {'J', "/mnt/win share", DriveKind::Network},
     };
     ASSERT_EQ(drives.size(), std::size(expected));
     for (std::size_t i = 0; i < drives.size(); ++i) {
         EXPECT_EQ(drives[i].letter, expected[i].letter);
         EXPECT_EQ(drives[i].mount.mountPoint, expected[i].mountPoint);
-        EXPECT_EQ(drives[i].type, expected[i].type) << expected[i].mountPoint;
+        EXPECT_EQ(drives[i].kind, expected[i].kind) << expected[i].mountPoint;
     }
 }
 
@@ -68,7 +68,7 @@ TEST(MountTableTest, ContainerRootIsStillDriveC)
         {[](const std::string&) { return false; }, [](const std::string&) { return true; }});
     ASSERT_EQ(drives.size(), 1u);
     EXPECT_EQ(drives[0].letter, 'C');
-    EXPECT_EQ(drives[0].type, kDriveFixed);
+    EXPECT_EQ(drives[0].kind, DriveKind::Fixed);
 }
 
 TEST(MountTableTest, LettersStopAtZ)

@@ -1,4 +1,4 @@
-// The POSIX services on this machine and the file-backed registry; built where the POSIX
+// The POSIX services on this machine and the file-backed autostart entries; built where the POSIX
 // backend is.
 #ifndef _WIN32
 #include <gtest/gtest.h>
@@ -8,7 +8,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "platform/posix/posix_registry.h"
+#include "platform/posix/posix_autostart.h"
 #include "platform/services.h"
 
 namespace sw {
@@ -16,19 +16,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kRunKey = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
-
 TEST(NativeServicesTest, RootFileSystemIsFixedDriveC)
 {
     PlatformServices s = MakeNativeServices();
-    EXPECT_EQ(s.drives->DriveType("C:\\"), kDriveFixed);
-    EXPECT_EQ(s.drives->DriveType("A:\\"), kDriveNoRootDir);
-    DiskSpace space = s.drives->FreeAndTotalBytes(3);
+    EXPECT_EQ(s.drives->Kind('C'), DriveKind::Fixed);
+    EXPECT_EQ(s.drives->Kind('A'), DriveKind::Absent);
+    DiskSpace space = s.drives->Space('C');
     ASSERT_TRUE(space.ok);
     EXPECT_GT(space.total, 0);
     EXPECT_LE(space.freeToCaller, space.total);
-    EXPECT_TRUE(s.drives->IsReadable("C:\\"));
-    EXPECT_EQ(s.drives->FreeAndTotalBytes(1).total, -1);
+    EXPECT_TRUE(s.drives->IsReadable('C'));
+    EXPECT_EQ(s.drives->Space('A').total, -1);
 }
 
 TEST(NativeServicesTest, MemoryFiguresAreFullWidthAndConsistent)
@@ -58,66 +56,63 @@ TEST(NativeServicesTest, PathsAndLocale)
 TEST(NativeServicesTest, HotkeyCombinationHasOneHolderUntilFreed)
 {
     auto hotkeys = MakeNativeServices().hotkeys;
-    const unsigned ctrlAlt = kModControl | kModAlt;
-    EXPECT_TRUE(hotkeys->Register(10, 1, ctrlAlt, kVirtualKeyD));
-    EXPECT_FALSE(hotkeys->Register(20, 1, ctrlAlt, kVirtualKeyD));
-    EXPECT_FALSE(hotkeys->Register(10, 1, kModShift, kVirtualKeyD));
-    EXPECT_TRUE(hotkeys->Register(20, 1, kModShift, kVirtualKeyD));
+    const TShiftState ctrlAlt = ssCtrl | ssAlt;
+    EXPECT_TRUE(hotkeys->Register(10, 1, ctrlAlt, TKey{'D'}));
+    EXPECT_FALSE(hotkeys->Register(20, 1, ctrlAlt, TKey{'D'}));
+    EXPECT_FALSE(hotkeys->Register(10, 1, ssShift, TKey{'D'}));
+    EXPECT_TRUE(hotkeys->Register(20, 1, ssShift, TKey{'D'}));
     EXPECT_FALSE(hotkeys->Unregister(30, 1));
     EXPECT_TRUE(hotkeys->Unregister(10, 1));
     EXPECT_FALSE(hotkeys->Unregister(10, 1));
-    EXPECT_TRUE(hotkeys->Register(30, 1, ctrlAlt, kVirtualKeyD));
+    EXPECT_TRUE(hotkeys->Register(30, 1, ctrlAlt, TKey{'D'}));
 }
 
-class PosixRegistryTest : public testing::Test {
+class PosixAutostartTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        dir = fs::temp_directory_path() / ("spacewell-reg-" + std::to_string(getpid()));
+        dir = fs::temp_directory_path() / ("spacewell-autostart-" + std::to_string(getpid()));
         fs::remove_all(dir);
     }
     void TearDown() override { fs::remove_all(dir); }
     fs::path dir;
 };
 
-TEST_F(PosixRegistryTest, WriteAndDeleteTheRunValue)
+TEST_F(PosixAutostartTest, TurnOnAndOffPerScope)
 {
-    PosixRegistry registry((dir / "spacewell" / "registry.ini").string());
-    auto key = registry.CreateLocalMachineKey(kRunKey);
-    ASSERT_TRUE(key);
-    EXPECT_TRUE(key->SetString("Spacewell", "\"/opt/space well/spacewell\""));
-    // The quotes around a path with a space are part of the data, so they reach the file.
-    std::ifstream stored((dir / "spacewell" / "registry.ini").string());
+    PosixAutostart autostart((dir / "spacewell" / "autostart.ini").string());
+    EXPECT_TRUE(autostart.TurnOff(AutostartScope::Machine, "Spacewell")) << "nothing to remove";
+    EXPECT_TRUE(
+        autostart.TurnOn(AutostartScope::Machine, "Spacewell", "/opt/space well/spacewell"));
+    // A path with a space reaches the file whole.
+    std::ifstream stored((dir / "spacewell" / "autostart.ini").string());
     std::string text((std::istreambuf_iterator<char>(stored)), std::istreambuf_iterator<char>());
-    EXPECT_NE(text.find("Spacewell=\"/opt/space well/spacewell\""), std::string::npos) << text;
-    EXPECT_TRUE(key->DeleteValue("spacewell"));
-    EXPECT_FALSE(key->DeleteValue("Spacewell"));
-    EXPECT_TRUE(key->SetString("Spacewell", "\"x\""));
-    EXPECT_TRUE(key->Close());
-    EXPECT_FALSE(key->Close());
-    EXPECT_FALSE(key->SetString("Spacewell", "y"));
-    auto again =
-        registry.CreateLocalMachineKey("\\software\\microsoft\\windows\\currentversion\\run");
-    ASSERT_TRUE(again);
-    EXPECT_TRUE(again->DeleteValue("SPACEWELL"));
+    EXPECT_NE(text.find("Spacewell=/opt/space well/spacewell"), std::string::npos) << text;
+    EXPECT_TRUE(autostart.IsOn(AutostartScope::Machine, "SPACEWELL"));
+    EXPECT_FALSE(autostart.IsOn(AutostartScope::User, "Spacewell"));
+    EXPECT_TRUE(autostart.TurnOn(AutostartScope::User, "Spacewell", "/x"));
+    EXPECT_TRUE(autostart.TurnOff(AutostartScope::Machine, "spacewell"));
+    EXPECT_FALSE(autostart.IsOn(AutostartScope::Machine, "Spacewell"));
+    EXPECT_TRUE(autostart.IsOn(AutostartScope::User, "Spacewell"));
 }
 
-TEST_F(PosixRegistryTest, DeniedWhenTheStoreFolderCannotBeMade)
+TEST_F(PosixAutostartTest, RefusedWhenTheStoreFolderCannotBeMade)
 {
     fs::create_directories(dir);
     std::ofstream((dir / "file").string()) << "not a folder";
-    PosixRegistry registry((dir / "file" / "spacewell" / "registry.ini").string());
-    EXPECT_FALSE(registry.CreateLocalMachineKey(kRunKey));
+    PosixAutostart autostart((dir / "file" / "spacewell" / "autostart.ini").string());
+    EXPECT_FALSE(autostart.TurnOn(AutostartScope::Machine, "Spacewell", "/x"));
+    EXPECT_FALSE(autostart.TurnOff(AutostartScope::User, "Spacewell"));
 }
 
-TEST(PosixRegistryDefaultTest, StoreFollowsXdgConfigHome)
+TEST(PosixAutostartDefaultTest, StoreFollowsXdgConfigHome)
 {
     const char* old = std::getenv("XDG_CONFIG_HOME");
     std::string saved = old ? old : "";
     setenv("XDG_CONFIG_HOME", "/cfg", 1);
-    EXPECT_EQ(PosixRegistry::DefaultStoreFile(), "/cfg/spacewell/registry.ini");
+    EXPECT_EQ(PosixAutostart::DefaultStoreFile(), "/cfg/spacewell/autostart.ini");
     setenv("XDG_CONFIG_HOME", "", 1);
-    EXPECT_EQ(fs::path(PosixRegistry::DefaultStoreFile()).parent_path().parent_path().filename(),
+    EXPECT_EQ(fs::path(PosixAutostart::DefaultStoreFile()).parent_path().parent_path().filename(),
               ".config");
     if (old)
         setenv("XDG_CONFIG_HOME", saved.c_str(), 1);

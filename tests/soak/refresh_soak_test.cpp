@@ -32,18 +32,18 @@ void TenDrives(sw::FakeDrives& drives)
 {
     for (char letter = 'C'; letter <= 'J'; ++letter) {
         sw::FakeDrive d;
-        d.type = sw::kDriveFixed;
+        d.kind = sw::DriveKind::Fixed;
         d.totalBytes = (40000 + 1000 * (letter - 'C')) * MiB;
         d.freeBytes = (14805 + 500 * (letter - 'C')) * MiB;
         drives.Set(letter, d);
     }
     sw::FakeDrive network;
-    network.type = sw::kDriveRemote;
+    network.kind = sw::DriveKind::Network;
     network.totalBytes = 500000 * MiB;
     network.freeBytes = 120000 * MiB;
     drives.Set('N', network);
     sw::FakeDrive cd;
-    cd.type = sw::kDriveCdrom;
+    cd.kind = sw::DriveKind::CdRom;
     cd.mediaPresent = false;
     drives.Set('R', cd);
 }
@@ -53,19 +53,17 @@ void TenDrives(sw::FakeDrives& drives)
 class UnloggedDrives : public sw::IDrives {
 public:
     explicit UnloggedDrives(std::shared_ptr<sw::FakeDrives> drives) : FDrives(std::move(drives)) { }
-    int DriveType(const std::string& root) override { return FDrives->DriveType(root); }
-    sw::DiskSpace FreeAndTotalBytes(int driveNumber) override
+    sw::DriveKind Kind(char letter) override { return FDrives->Kind(letter); }
+    sw::DiskSpace Space(char letter) override { return FDrives->Space(letter); }
+    bool IsReadable(char letter) override { return FDrives->IsReadable(letter); }
+    sw::VolumeSerialNumber VolumeSerial(char letter) override
     {
-        return FDrives->FreeAndTotalBytes(driveNumber);
-    }
-    bool IsReadable(const std::string& root) override { return FDrives->IsReadable(root); }
-    sw::VolumeSerialNumber VolumeSerial(const std::string& root) override
-    {
-        if (!FDrives->IsReadable(root))
+        if (!FDrives->IsReadable(letter))
             return {};
         return {0x1A2B3C4Du, true};
     }
-    unsigned SetErrorMode(unsigned mode) override { return std::exchange(FMode, mode); }
+    sw::ErrorMode QuietErrors() override { return std::exchange(FMode, 1); }
+    void RestoreErrors(sw::ErrorMode previous) override { FMode = previous; }
 
 private:
     std::shared_ptr<sw::FakeDrives> FDrives;

@@ -151,7 +151,7 @@ public:
     using TForm::TForm;
 
 protected:
-    void WMNCHitTest(TPoint, THitTest& result) override
+    void HitTest(TPoint, THitTest& result) override
     {
         if (result == THitTest::Client)
             result = THitTest::Caption;

@@ -21,42 +21,44 @@ protected:
 TEST_F(Win32DrivesTest, FixedDriveHasItsExactSize)
 {
     SW_REQUIRE_DRIVE(fixed, "SPACEWELL_WINE_FIXED");
-    EXPECT_EQ(drives.DriveType(Root(fixed)), kDriveFixed);
-    EXPECT_TRUE(drives.IsReadable(Root(fixed)));
-    DiskSpace space = drives.FreeAndTotalBytes(fixed - 'A' + 1);
+    EXPECT_EQ(drives.Kind(fixed), DriveKind::Fixed);
+    EXPECT_TRUE(drives.IsReadable(fixed));
+    DiskSpace space = drives.Space(fixed);
     ASSERT_TRUE(space.ok);
     EXPECT_LE(space.freeToCaller, space.total);
     auto totalMB = WineEnv("SPACEWELL_WINE_FIXED_TOTAL_MB");
     auto freeMB = WineEnv("SPACEWELL_WINE_FIXED_FREE_MB");
     if (!totalMB || !freeMB)
         FAIL() << "no tmpfs (mount refused): the exact sizes cannot be checked";
-    EXPECT_EQ(DriveTotalMB(drives, fixed - 'A' + 1), std::stod(*totalMB));
-    EXPECT_EQ(DriveFreeMB(drives, fixed - 'A' + 1), std::stod(*freeMB));
+    EXPECT_EQ(DriveTotalMB(drives, fixed), std::stod(*totalMB));
+    EXPECT_EQ(DriveFreeMB(drives, fixed), std::stod(*freeMB));
 }
 
 TEST_F(Win32DrivesTest, DrivesWithoutMediumFailQuietly)
 {
     SW_REQUIRE_DRIVE(cd, "SPACEWELL_WINE_CDROM");
     SW_REQUIRE_DRIVE(stick, "SPACEWELL_WINE_REMOVABLE");
-    EXPECT_EQ(drives.DriveType(Root(cd)), kDriveCdrom);
-    EXPECT_EQ(drives.DriveType(Root(stick)), kDriveRemovable);
-    unsigned before = drives.SetErrorMode(0);
+    EXPECT_EQ(drives.Kind(cd), DriveKind::CdRom);
+    EXPECT_EQ(drives.Kind(stick), DriveKind::Removable);
+    const ErrorMode before = drives.QuietErrors();
+    drives.RestoreErrors(0);  // dialogs on: the presence test must switch them off itself
     for (char letter : {cd, stick}) {
         EXPECT_FALSE(IsDiskPresent(drives, letter)) << letter;
-        EXPECT_FALSE(drives.IsReadable(Root(letter))) << letter;
-        DiskSpace space = drives.FreeAndTotalBytes(letter - 'A' + 1);
+        EXPECT_FALSE(drives.IsReadable(letter)) << letter;
+        DiskSpace space = drives.Space(letter);
         EXPECT_FALSE(space.ok) << letter;
         EXPECT_EQ(space.total, -1) << letter;
-        EXPECT_EQ(DriveTotalMB(drives, letter - 'A' + 1), 0) << letter;
+        EXPECT_EQ(DriveTotalMB(drives, letter), 0) << letter;
     }
-    EXPECT_EQ(drives.SetErrorMode(before), 0u);  // the presence test restored the mode
+    EXPECT_EQ(drives.QuietErrors(), 0u) << "the presence test restored the mode";
+    drives.RestoreErrors(before);
 }
 
 TEST_F(Win32DrivesTest, NetworkDrive)
 {
     SW_REQUIRE_DRIVE(net, "SPACEWELL_WINE_NETWORK");
-    EXPECT_EQ(drives.DriveType(Root(net)), kDriveRemote);
-    DiskSpace space = drives.FreeAndTotalBytes(net - 'A' + 1);
+    EXPECT_EQ(drives.Kind(net), DriveKind::Network);
+    DiskSpace space = drives.Space(net);
     ASSERT_TRUE(space.ok);
     EXPECT_GT(space.total, 0);
     EXPECT_LE(space.freeToCaller, space.total);
@@ -67,17 +69,16 @@ TEST_F(Win32DrivesTest, SerialFromTheDrivesSerialFile)
     SW_REQUIRE_DRIVE(drive, "SPACEWELL_WINE_SERIAL_DRIVE");
     auto serial = WineEnv("SPACEWELL_WINE_SERIAL");
     ASSERT_TRUE(serial);
-    VolumeSerialNumber n = drives.VolumeSerial(Root(drive));
+    VolumeSerialNumber n = drives.VolumeSerial(drive);
     EXPECT_TRUE(n.ok);
     EXPECT_EQ(n.serial, std::stoul(*serial, nullptr, 16));
-    EXPECT_EQ(VolumeSerialText(drives, Root(drive)),
-              serial->substr(0, 4) + " - " + serial->substr(4, 4));
+    EXPECT_EQ(VolumeSerialText(drives, drive), serial->substr(0, 4) + " - " + serial->substr(4, 4));
 }
 
 TEST_F(Win32DrivesTest, NoRootDirectory)
 {
-    EXPECT_EQ(drives.DriveType("Y:\\"), kDriveNoRootDir);
-    EXPECT_FALSE(drives.FreeAndTotalBytes(25).ok);
+    EXPECT_EQ(drives.Kind('Y'), DriveKind::Absent);
+    EXPECT_FALSE(drives.Space('Y').ok);
 }
 
 TEST_F(Win32DrivesTest, ScanOverTheConfiguredDrives)

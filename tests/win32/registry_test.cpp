@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <sddl.h>
 
-#include "platform/services.h"
+#include "platform/win32/win32_registry.h"
 
 namespace sw {
 namespace {
@@ -42,7 +42,7 @@ StoredValue Query(const std::string& key, const std::string& name)
 TEST(Win32RegistryTest, WritesTheStringWithItsZeroAndDeletesIt)
 {
     std::string key = ScratchKey("Run");
-    auto registry = MakeNativeServices().registry;
+    auto registry = MakeWin32Registry();
     auto k = registry->CreateLocalMachineKey("\\" + key);
     ASSERT_TRUE(k);
     const std::string data = "\"C:\\Program Files\\Space well\\OrvaneTully.exe\"";
@@ -72,7 +72,7 @@ TEST(Win32RegistryTest, ReadOnlyKeyCannotBeOpenedWithFullAccess)
     LocalFree(sd);
     RegCloseKey(h);
 
-    auto registry = MakeNativeServices().registry;
+    auto registry = MakeWin32Registry();
     EXPECT_FALSE(registry->CreateLocalMachineKey("\\" + key));
 }
 

@@ -53,8 +53,8 @@ TEST(Win32HotkeyTest, RegisterAndUnregister)
 {
     auto hotkeys = MakeNativeServices().hotkeys;
     // Window 0 ties the hotkey to this thread, which needs no window.
-    ASSERT_TRUE(hotkeys->Register(0, 1, kModControl | kModAlt, kVirtualKeyD));
-    EXPECT_FALSE(hotkeys->Register(0, 2, kModControl | kModAlt, kVirtualKeyD));
+    ASSERT_TRUE(hotkeys->Register(0, 1, ssCtrl | ssAlt, TKey{'D'}));
+    EXPECT_FALSE(hotkeys->Register(0, 2, ssCtrl | ssAlt, TKey{'D'}));
     EXPECT_TRUE(hotkeys->Unregister(0, 1));
     EXPECT_FALSE(hotkeys->Unregister(0, 1));
 }

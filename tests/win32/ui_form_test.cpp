@@ -44,7 +44,7 @@ public:
     Swatch* child;
 
 protected:
-    void WMNCHitTest(TPoint, THitTest& result) override
+    void HitTest(TPoint, THitTest& result) override
     {
         if (result == THitTest::Client)
             result = THitTest::Caption;

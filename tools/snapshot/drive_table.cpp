@@ -7,17 +7,18 @@
 
 namespace {
 
-bool KindOf(const std::string& name, int& type)
+bool KindOf(const std::string& name, sw::DriveKind& kind)
 {
-    static const std::map<std::string, int> kinds = {{"fixed", sw::kDriveFixed},
-                                                     {"removable", sw::kDriveRemovable},
-                                                     {"network", sw::kDriveRemote},
-                                                     {"cdrom", sw::kDriveCdrom},
-                                                     {"ramdisk", sw::kDriveRamDisk}};
+    static const std::map<std::string, sw::DriveKind> kinds = {
+        {"fixed", sw::DriveKind::Fixed},
+        {"removable", sw::DriveKind::Removable},
+        {"network", sw::DriveKind::Network},
+        {"cdrom", sw::DriveKind::CdRom},
+        {"ramdisk", sw::DriveKind::RamDisk}};
     auto it = kinds.find(name);
     if (it == kinds.end())
         return false;
-    type = it->second;
+    kind = it->second;
     return true;
 }
 
@@ -28,7 +29,7 @@ bool ParseLine(const std::string& line, char& letter, sw::FakeDrive& drive)
     if (!(fields >> letterText >> kind >> total >> free) || letterText.size() != 1)
         return false;
     letter = static_cast<char>(std::toupper(static_cast<unsigned char>(letterText[0])));
-    if (letter < 'A' || letter > 'Z' || !KindOf(kind, drive.type))
+    if (letter < 'A' || letter > 'Z' || !KindOf(kind, drive.kind))
         return false;
     if (total == "-" && free == "-") {
         drive.mediaPresent = false;

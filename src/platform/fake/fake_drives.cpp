@@ -2,19 +2,10 @@
 #include "platform/fake/fake_drives.h"
 
 #include <algorithm>
-#include <cctype>
 #include <utility>
 
 namespace sw {
 namespace {
-
-char RootLetter(const std::string& root)
-{
-    return root.empty() ? '\0'
-                        : static_cast<char>(std::toupper(static_cast<unsigned char>(root[0])));
-}
-
-char LetterOf(int driveNumber) { return static_cast<char>('A' + driveNumber - 1); }
 
 void AddInOrder(std::string& letters, char letter)
 {
@@ -83,34 +74,33 @@ const FakeDrive* FakeDrives::Find(char letter) const
     return it == FTable.end() ? nullptr : &it->second;
 }
 
-int FakeDrives::DriveType(const std::string& root)
+DriveKind FakeDrives::Kind(char letter)
 {
-    auto lock = Ask(RootLetter(root), true);
-    const FakeDrive* d = Find(RootLetter(root));
-    return d ? d->type : kDriveNoRootDir;
+    auto lock = Ask(letter, true);
+    const FakeDrive* d = Find(letter);
+    return d ? d->kind : DriveKind::Absent;
 }
 
-DiskSpace FakeDrives::FreeAndTotalBytes(int driveNumber)
+DiskSpace FakeDrives::Space(char letter)
 {
-    auto lock = Ask(LetterOf(driveNumber), false);
-    const FakeDrive* d = Find(LetterOf(driveNumber));
+    auto lock = Ask(letter, false);
+    const FakeDrive* d = Find(letter);
     if (!d || !d->mediaPresent || d->spaceQueryFails)
         return {};
     return {d->freeBytes, d->totalBytes, true};
 }
 
-bool FakeDrives::IsReadable(const std::string& root)
+bool FakeDrives::IsReadable(char letter)
 {
-    auto lock = Ask(RootLetter(root), false);
-    const FakeDrive* d = Find(RootLetter(root));
+    auto lock = Ask(letter, false);
+    const FakeDrive* d = Find(letter);
     return d && d->mediaPresent && !d->spaceQueryFails && !d->unreadable;
 }
 
-VolumeSerialNumber FakeDrives::VolumeSerial(const std::string& root)
+VolumeSerialNumber FakeDrives::VolumeSerial(char letter)
 {
-    char letter = RootLetter(root);
     auto lock = Ask(letter, false);
-    const bool silent = FErrorModes[std::this_thread::get_id()] & kSemFailCriticalErrors;
+    const bool silent = (FErrorModes[std::this_thread::get_id()] & kQuiet) != 0;
     AddInOrder(silent ? FSerialsReadSilently : FSerialsReadLoudly, letter);
     const FakeDrive* d = Find(letter);
     if (!d || d->serialFails || !d->mediaPresent)
@@ -118,21 +108,25 @@ VolumeSerialNumber FakeDrives::VolumeSerial(const std::string& root)
     return {d->serial, true};
 }
 
-unsigned FakeDrives::SetErrorMode(unsigned mode)
+ErrorMode FakeDrives::QuietErrors() { return SetMode(kQuiet); }
+
+void FakeDrives::RestoreErrors(ErrorMode previous) { SetMode(previous); }
+
+ErrorMode FakeDrives::SetMode(ErrorMode mode)
 {
     std::lock_guard lock(FLock);
     FErrorModeCalls.push_back(mode);
     return std::exchange(FErrorModes[std::this_thread::get_id()], mode);
 }
 
-unsigned FakeDrives::ErrorMode() const
+ErrorMode FakeDrives::Mode() const
 {
     std::lock_guard lock(FLock);
     auto it = FErrorModes.find(std::this_thread::get_id());
     return it == FErrorModes.end() ? 0 : it->second;
 }
 
-std::vector<unsigned> FakeDrives::ErrorModeCalls() const
+std::vector<ErrorMode> FakeDrives::ErrorModeCalls() const
 {
     std::lock_guard lock(FLock);
     return FErrorModeCalls;

@@ -17,7 +17,7 @@
 namespace sw {
 
 struct FakeDrive {
-    int type = kDriveFixed;
+    DriveKind kind = DriveKind::Fixed;
     std::int64_t freeBytes = 0;
     std::int64_t totalBytes = 0;
     bool mediaPresent = true;  // false: space queries fail, like an empty drive
@@ -33,7 +33,7 @@ enum class FakeHang { Everything, AfterKind };
 
 class FakeDrives : public IDrives {
 public:
-    // Letter 'A'..'Z'; letters never set report kDriveNoRootDir.
+    // Letter 'A'..'Z'; letters never set are absent.
     void Set(char letter, const FakeDrive& drive);
     void Remove(char letter);
     // From now on the letter's questions wait until Unhang; those already waiting go on waiting.
@@ -45,16 +45,20 @@ public:
     // How many different threads have asked any question so far.
     int AskingThreads() const;
 
-    int DriveType(const std::string& root) override;
-    DiskSpace FreeAndTotalBytes(int driveNumber) override;
-    bool IsReadable(const std::string& root) override;
-    VolumeSerialNumber VolumeSerial(const std::string& root) override;
-    unsigned SetErrorMode(unsigned mode) override;
+    // The mode QuietErrors sets; any other fails loudly, with a dialog.
+    static constexpr ErrorMode kQuiet = 1;
+
+    DriveKind Kind(char letter) override;
+    DiskSpace Space(char letter) override;
+    bool IsReadable(char letter) override;
+    VolumeSerialNumber VolumeSerial(char letter) override;
+    ErrorMode QuietErrors() override;
+    void RestoreErrors(ErrorMode previous) override;
 
     // The calling thread's mode.
-    unsigned ErrorMode() const;
-    // Every mode passed to SetErrorMode by any thread, in order.
-    std::vector<unsigned> ErrorModeCalls() const;
+    ErrorMode Mode() const;
+    // Every mode set by any thread, in order.
+    std::vector<ErrorMode> ErrorModeCalls() const;
     // Letters whose serial was read while critical errors were failing without a dialog, in
     // letter order.
     std::string SerialsReadSilently() const;
@@ -65,6 +69,7 @@ private:
     // Waits while the letter hangs for this question; returns with the lock held.
     std::unique_lock<std::mutex> Ask(char letter, bool kindQuestion);
     const FakeDrive* Find(char letter) const;
+    ErrorMode SetMode(ErrorMode mode);
 
     mutable std::mutex FLock;
     std::condition_variable FUnhung;
@@ -72,8 +77,8 @@ private:
     std::map<char, FakeHang> FHung;
     std::map<char, int> FWaiting;
     std::set<std::thread::id> FAskingThreads;
-    std::map<std::thread::id, unsigned> FErrorModes;
-    std::vector<unsigned> FErrorModeCalls;
+    std::map<std::thread::id, ErrorMode> FErrorModes;
+    std::vector<ErrorMode> FErrorModeCalls;
     std::string FSerialsReadSilently;
     std::string FSerialsReadLoudly;
 };

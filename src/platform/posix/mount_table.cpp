@@ -42,14 +42,14 @@ bool IsReal(const MountEntry& m)
     return m.device.rfind("/dev/", 0) == 0 && m.fsType != "squashfs";
 }
 
-int KindOf(const MountEntry& m, const MountProbe& probe)
+DriveKind KindOf(const MountEntry& m, const MountProbe& probe)
 {
     if (IsNetworkType(m.fsType))
-        return kDriveRemote;
+        return DriveKind::Network;
     std::string base = m.device.substr(m.device.rfind('/') + 1);
     if (m.fsType == "iso9660" || m.fsType == "udf" || base.rfind("sr", 0) == 0)
-        return kDriveCdrom;
-    return probe.isRemovable(m.device) ? kDriveRemovable : kDriveFixed;
+        return DriveKind::CdRom;
+    return probe.isRemovable(m.device) ? DriveKind::Removable : DriveKind::Fixed;
 }
 
 }  // namespace

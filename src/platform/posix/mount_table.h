@@ -6,14 +6,16 @@
 // sshfs, fuse.sshfs, 9p, ceph, afs, davfs) or its device is a block device under /dev/; pseudo
 // file systems (proc, sysfs, tmpfs, cgroup, ...), squashfs images and bind-mounted files get no
 // letter, and a device mounted twice keeps only its first mount point.
-// Kinds: network types are remote (4); iso9660 or udf file systems and /dev/sr* devices are
-// CD-ROM (5); a device whose disk has /sys/block/<disk>/removable = 1 is removable (2); every
-// other one is fixed (3). A, B and letters beyond the mounts have no root directory (1).
+// Kinds: network types are network drives; iso9660 or udf file systems and /dev/sr* devices are
+// CD-ROMs; a device whose disk has /sys/block/<disk>/removable = 1 is removable; every other one
+// is fixed. A, B and letters beyond the mounts are absent.
 #pragma once
 
 #include <functional>
 #include <string>
 #include <vector>
+
+#include "platform/drives.h"
 
 namespace sw {
 
@@ -28,7 +30,7 @@ std::vector<MountEntry> ParseMounts(const std::string& text);
 
 struct LetterDrive {
     char letter = 'C';
-    int type = 0;
+    DriveKind kind = DriveKind::Unknown;
     MountEntry mount;
 };
 

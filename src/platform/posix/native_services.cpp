@@ -1,11 +1,11 @@
 // The POSIX set of services.
+#include "platform/posix/posix_autostart.h"
 #include "platform/posix/posix_drives.h"
 #include "platform/hotkey_table.h"
 #include "platform/posix/posix_locale.h"
 #include "platform/posix/posix_memory_status.h"
 #include "platform/posix/posix_paths.h"
 #include "platform/posix/posix_profile.h"
-#include "platform/posix/posix_registry.h"
 #include "platform/services.h"
 
 namespace sw {
@@ -15,7 +15,7 @@ PlatformServices MakeNativeServices()
     return {std::make_shared<PosixDrives>(),
             std::make_shared<PosixMemoryStatus>(),
             std::make_shared<PosixProfileFiles>(),
-            std::make_shared<PosixRegistry>(PosixRegistry::DefaultStoreFile()),
+            std::make_shared<PosixAutostart>(PosixAutostart::DefaultStoreFile()),
             std::make_shared<HotkeyTable>(),
             std::make_shared<PosixPaths>(),
             std::make_shared<PosixLocale>(),

@@ -44,12 +44,6 @@ bool IsDirectory(const std::string& path)
     return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
-char RootLetter(const std::string& root)
-{
-    return root.empty() ? '\0'
-                        : static_cast<char>(std::toupper(static_cast<unsigned char>(root[0])));
-}
-
 // The first eight hex digits of the UUID whose link names the device (a FAT UUID such as
 // "1A2B-3C4D" is exactly its volume serial).
 std::optional<std::uint32_t> SerialFromUuid(const std::string& device)
@@ -96,15 +90,15 @@ std::optional<LetterDrive> PosixDrives::Find(char letter)
     return lookUp();
 }
 
-int PosixDrives::DriveType(const std::string& root)
+DriveKind PosixDrives::Kind(char letter)
 {
-    auto d = Find(RootLetter(root));
-    return d ? d->type : kDriveNoRootDir;
+    auto d = Find(letter);
+    return d ? d->kind : DriveKind::Absent;
 }
 
-DiskSpace PosixDrives::FreeAndTotalBytes(int driveNumber)
+DiskSpace PosixDrives::Space(char letter)
 {
-    auto d = Find(static_cast<char>('A' + driveNumber - 1));
+    auto d = Find(letter);
     struct statvfs st { };
     if (!d || statvfs(d->mount.mountPoint.c_str(), &st) != 0)
         return {};
@@ -112,16 +106,16 @@ DiskSpace PosixDrives::FreeAndTotalBytes(int driveNumber)
             static_cast<std::int64_t>(st.f_blocks) * static_cast<std::int64_t>(st.f_frsize), true};
 }
 
-bool PosixDrives::IsReadable(const std::string& root)
+bool PosixDrives::IsReadable(char letter)
 {
-    auto d = Find(RootLetter(root));
+    auto d = Find(letter);
     struct statvfs st { };
     return d && statvfs(d->mount.mountPoint.c_str(), &st) == 0;
 }
 
-VolumeSerialNumber PosixDrives::VolumeSerial(const std::string& root)
+VolumeSerialNumber PosixDrives::VolumeSerial(char letter)
 {
-    auto d = Find(RootLetter(root));
+    auto d = Find(letter);
     if (!d)
         return {};
     if (auto serial = SerialFromUuid(d->mount.device))
@@ -133,10 +127,21 @@ VolumeSerialNumber PosixDrives::VolumeSerial(const std::string& root)
     return {static_cast<std::uint32_t>(st.f_fsid), true};
 }
 
-unsigned PosixDrives::SetErrorMode(unsigned mode)
+namespace {
+
+// The quiet mode; any other value, kept as given, is the default.
+constexpr ErrorMode kQuiet = 1;
+
+ErrorMode& ThreadMode()
 {
-    thread_local unsigned errorMode = 0;
-    return std::exchange(errorMode, mode);
+    thread_local ErrorMode mode = 0;
+    return mode;
 }
+
+}  // namespace
+
+ErrorMode PosixDrives::QuietErrors() { return std::exchange(ThreadMode(), kQuiet); }
+
+void PosixDrives::RestoreErrors(ErrorMode previous) { ThreadMode() = previous; }
 
 }  // namespace sw

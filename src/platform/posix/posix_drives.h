@@ -16,12 +16,13 @@ namespace sw {
 
 class PosixDrives : public IDrives {
 public:
-    int DriveType(const std::string& root) override;
-    DiskSpace FreeAndTotalBytes(int driveNumber) override;
-    bool IsReadable(const std::string& root) override;
-    VolumeSerialNumber VolumeSerial(const std::string& root) override;
+    DriveKind Kind(char letter) override;
+    DiskSpace Space(char letter) override;
+    bool IsReadable(char letter) override;
+    VolumeSerialNumber VolumeSerial(char letter) override;
     // There are no critical-error dialogs here; the mode is only kept, per thread.
-    unsigned SetErrorMode(unsigned mode) override;
+    ErrorMode QuietErrors() override;
+    void RestoreErrors(ErrorMode previous) override;
 
 private:
     std::optional<LetterDrive> Find(char letter);

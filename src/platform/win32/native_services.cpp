@@ -5,9 +5,9 @@ namespace sw {
 
 PlatformServices MakeNativeServices()
 {
-    return {MakeWin32Drives(),   MakeWin32MemoryStatus(), MakeWin32ProfileFiles(),
-            MakeWin32Registry(), MakeWin32Hotkeys(),      MakeWin32Paths(),
-            MakeWin32Locale(),   MakeNativeShell(),       MakeNativeNotifyArea()};
+    return {MakeWin32Drives(),    MakeWin32MemoryStatus(), MakeWin32ProfileFiles(),
+            MakeWin32Autostart(), MakeWin32Hotkeys(),      MakeWin32Paths(),
+            MakeWin32Locale(),    MakeNativeShell(),       MakeNativeNotifyArea()};
 }
 
 }  // namespace sw

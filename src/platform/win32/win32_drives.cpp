@@ -10,9 +10,26 @@ namespace {
 using GetDiskFreeSpaceExFn = BOOL(WINAPI*)(LPCSTR, PULARGE_INTEGER, PULARGE_INTEGER,
                                            PULARGE_INTEGER);
 
-std::string RootOfDrive(int driveNumber)
+std::string RootOf(char letter) { return std::string(1, letter) + ":\\"; }
+
+DriveKind KindOf(UINT type)
 {
-    return std::string(1, static_cast<char>('A' + driveNumber - 1)) + ":\\";
+    switch (type) {
+    case DRIVE_NO_ROOT_DIR:
+        return DriveKind::Absent;
+    case DRIVE_REMOVABLE:
+        return DriveKind::Removable;
+    case DRIVE_FIXED:
+        return DriveKind::Fixed;
+    case DRIVE_REMOTE:
+        return DriveKind::Network;
+    case DRIVE_CDROM:
+        return DriveKind::CdRom;
+    case DRIVE_RAMDISK:
+        return DriveKind::RamDisk;
+    default:
+        return DriveKind::Unknown;
+    }
 }
 
 class Win32Drives : public IDrives {
@@ -26,14 +43,11 @@ public:
                    : nullptr;
     }
 
-    int DriveType(const std::string& root) override
-    {
-        return static_cast<int>(GetDriveTypeA(root.c_str()));
-    }
+    DriveKind Kind(char letter) override { return KindOf(GetDriveTypeA(RootOf(letter).c_str())); }
 
-    DiskSpace FreeAndTotalBytes(int driveNumber) override
+    DiskSpace Space(char letter) override
     {
-        std::string root = RootOfDrive(driveNumber);
+        std::string root = RootOf(letter);
         if (FGetDiskFreeSpaceEx) {
             ULARGE_INTEGER toCaller{}, total{};
             if (!FGetDiskFreeSpaceEx(root.c_str(), &toCaller, &total, nullptr))
@@ -49,28 +63,31 @@ public:
         return {cluster * freeClusters, cluster * totalClusters, true};
     }
 
-    bool IsReadable(const std::string& root) override
+    bool IsReadable(char letter) override
     {
         DWORD a = 0, b = 0, c = 0, d = 0;
-        return GetDiskFreeSpaceA(root.c_str(), &a, &b, &c, &d) != 0;
+        return GetDiskFreeSpaceA(RootOf(letter).c_str(), &a, &b, &c, &d) != 0;
     }
 
-    VolumeSerialNumber VolumeSerial(const std::string& root) override
+    VolumeSerialNumber VolumeSerial(char letter) override
     {
         DWORD serial = 0, maxComponent = 0, flags = 0;
-        BOOL ok = GetVolumeInformationA(root.c_str(), nullptr, 0, &serial, &maxComponent, &flags,
-                                        nullptr, 0);
+        BOOL ok = GetVolumeInformationA(RootOf(letter).c_str(), nullptr, 0, &serial, &maxComponent,
+                                        &flags, nullptr, 0);
         return {static_cast<std::uint32_t>(serial), ok != 0};
     }
 
-    unsigned SetErrorMode(unsigned mode) override
+    ErrorMode QuietErrors() override { return SetThreadMode(SEM_FAILCRITICALERRORS); }
+    void RestoreErrors(ErrorMode previous) override { SetThreadMode(previous); }
+
+private:
+    static ErrorMode SetThreadMode(DWORD mode)
     {
         DWORD previous = 0;
         ::SetThreadErrorMode(mode, &previous);
         return previous;
     }
 
-private:
     GetDiskFreeSpaceExFn FGetDiskFreeSpaceEx = nullptr;
 };
 

@@ -11,7 +11,7 @@ namespace sw {
 std::shared_ptr<IDrives> MakeWin32Drives();
 std::shared_ptr<IMemoryStatus> MakeWin32MemoryStatus();
 std::shared_ptr<IProfileFiles> MakeWin32ProfileFiles();
-std::shared_ptr<IRegistry> MakeWin32Registry();
+std::shared_ptr<IAutostart> MakeWin32Autostart();
 std::shared_ptr<IHotkeys> MakeWin32Hotkeys();
 std::shared_ptr<IPaths> MakeWin32Paths();
 std::shared_ptr<ILocale> MakeWin32Locale();

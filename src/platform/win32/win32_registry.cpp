@@ -1,7 +1,7 @@
 // Registry keys under HKEY_LOCAL_MACHINE or HKEY_CURRENT_USER through advapi32.
 #include <windows.h>
 
-#include "platform/win32/win32_factories.h"
+#include "platform/win32/win32_registry.h"
 
 namespace sw {
 namespace {

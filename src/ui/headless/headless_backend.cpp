@@ -1,4 +1,4 @@
-// The in-memory backend's lifetime, and installing it for tests, tools and the native build.
+// The in-memory backend's lifetime, and installing it for tests and tools.
 #include "ui/headless/headless_backend.h"
 
 #include <cassert>
@@ -20,7 +20,3 @@ HeadlessBackend& Headless()
     assert(backend != nullptr && "the headless backend is not installed");
     return *backend;
 }
-
-#ifndef _WIN32
-std::unique_ptr<Backend> MakeNativeBackend() { return std::make_unique<HeadlessBackend>(); }
-#endif

@@ -47,6 +47,12 @@ public:
     HeadlessBackend();
     ~HeadlessBackend() override;
 
+    // As the Windows backend, whose order of notices it keeps.
+    TBackendOffers Offers() const override
+    {
+        return {true, TMenuDrawing::Program, TNotifyAreaKind::SystemTray};
+    }
+
     // Time. AdvanceTime moves the clock, firing due timers in time order and running the
     // posted work; a pause (Application().Sleep) moves it without firing anything.
     void AdvanceTime(unsigned ms);
@@ -111,7 +117,7 @@ public:
     // The monitors' work areas are now `workAreas` (the primary first).
     void ChangeDisplay(std::vector<TRect> workAreas);
     void SetWorkAreas(std::vector<TRect> workAreas) { FWorkAreas = std::move(workAreas); }
-    void VolumeChange(bool arrival, std::uint32_t drives);
+    void VolumeChange(bool arrival, const std::string& letters);
     // Display scale (headless_dpi.cpp): the system's, for windows built from now on, and a
     // window moved to a monitor of another scale, told as the platform tells it.
     void SetSystemDpi(int dpi) { FSystemDpi = dpi; }

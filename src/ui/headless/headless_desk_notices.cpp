@@ -21,10 +21,10 @@ void HeadlessBackend::ChangeDisplay(std::vector<TRect> workAreas)
         FAppHandler->AppDisplayChanged();
 }
 
-void HeadlessBackend::VolumeChange(bool arrival, std::uint32_t drives)
+void HeadlessBackend::VolumeChange(bool arrival, const std::string& letters)
 {
     if (FAppHandler != nullptr)
-        FAppHandler->AppVolumeChanged(arrival, drives);
+        FAppHandler->AppVolumeChanged(arrival, letters);
 }
 
 std::vector<TRect> HeadlessBackend::WorkAreas()

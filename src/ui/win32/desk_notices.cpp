@@ -8,6 +8,20 @@
 
 using namespace win32ui;
 
+namespace {
+
+// The letters of a volume mask, bit 0 being A:.
+std::string LettersOf(DWORD unitMask)
+{
+    std::string letters;
+    for (int bit = 0; bit < 26; ++bit)
+        if (unitMask & (DWORD{1} << bit))
+            letters += static_cast<char>('A' + bit);
+    return letters;
+}
+
+}  // namespace
+
 std::optional<std::intptr_t> Win32Backend::DeskNotice(unsigned msg, std::uintptr_t wParam,
                                                       std::intptr_t lParam)
 {
@@ -29,7 +43,8 @@ std::optional<std::intptr_t> Win32Backend::DeskNotice(unsigned msg, std::uintptr
             header == nullptr || header->dbch_devicetype != DBT_DEVTYP_VOLUME)
             return std::nullopt;
         const auto* volume = reinterpret_cast<const DEV_BROADCAST_VOLUME*>(header);
-        FAppHandler->AppVolumeChanged(wParam == DBT_DEVICEARRIVAL, volume->dbcv_unitmask);
+        FAppHandler->AppVolumeChanged(wParam == DBT_DEVICEARRIVAL,
+                                      LettersOf(volume->dbcv_unitmask));
         return TRUE;
     }
     default:

@@ -50,4 +50,4 @@ Win32Backend::~Win32Backend()
         gBackend = nullptr;
 }
 
-std::unique_ptr<Backend> MakeNativeBackend() { return std::make_unique<Win32Backend>(); }
+std::unique_ptr<Backend> MakeWin32Backend() { return std::make_unique<Win32Backend>(); }

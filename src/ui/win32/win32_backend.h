@@ -9,6 +9,7 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -20,6 +21,11 @@ class Win32Backend : public Backend {
 public:
     Win32Backend();
     ~Win32Backend() override;
+
+    TBackendOffers Offers() const override
+    {
+        return {true, TMenuDrawing::Program, TNotifyAreaKind::SystemTray};
+    }
 
     WindowId NewWindow(const TWindowParams& params, IWindowHandler* handler) override;
     void FreeWindow(WindowId window) override;
@@ -121,3 +127,6 @@ private:
     std::deque<std::function<void()>> FPosted;
     std::atomic<bool> FQuitRequested = false;
 };
+
+// The backend the Windows program installs.
+std::unique_ptr<Backend> MakeWin32Backend();

@@ -11,6 +11,7 @@
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/menus.h"
+#include "ui/win32/win32_backend.h"
 
 namespace {
 
@@ -43,6 +44,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
     LogPath = commandLine;
     InstallGdiFontEngine();
     InstallWin32SystemColors();
+    SetBackend(MakeWin32Backend());
     Application().SetTitle("Tray probe");
     auto* form = Application().CreateForm<TForm>();
     Application().SetShowMainForm(false);

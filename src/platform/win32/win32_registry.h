@@ -4,15 +4,9 @@
 #pragma once
 
 #include <memory>
-#include <stdexcept>
 #include <string>
 
 namespace sw {
-
-// Raised by SetRegistryString when a value cannot be set; the message names the value.
-struct ERegistryException : std::runtime_error {
-    explicit ERegistryException(const std::string& valueName);
-};
 
 class IRegistryKey {
 public:
@@ -32,7 +26,6 @@ public:
     virtual std::unique_ptr<IRegistryKey> CreateCurrentUserKey(const std::string& path) = 0;
 };
 
-// Sets a string value or raises ERegistryException.
-void SetRegistryString(IRegistryKey& key, const std::string& name, const std::string& data);
+std::shared_ptr<IRegistry> MakeWin32Registry();
 
 }  // namespace sw
