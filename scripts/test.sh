@@ -29,8 +29,8 @@ level() {
   echo "-- $name: $((SECONDS - began)) s"
 }
 
-# Every C++ file in the house style (.clang-format).
-format() { git ls-files '*.h' '*.cpp' | xargs clang-format --dry-run --Werror; }
+# Every C++ file in the house style (.clang-format), and no include that points up a layer.
+format() { git ls-files '*.h' '*.cpp' | xargs clang-format --dry-run --Werror && scripts/check_layers.sh; }
 
 native() { scripts/build.sh native && ctest --test-dir build/native --output-on-failure -j"$(nproc)"; }
 

@@ -30,7 +30,7 @@ public:
     }
 
 protected:
-    void WMMove() override { Note("moved"); }
+    void Moved() override { Note("moved"); }
 
 private:
     void Note(const std::string& what)
