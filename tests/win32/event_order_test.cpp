@@ -25,16 +25,4 @@ TEST(UiWin32EventOrder, TheScriptHearsTheOrderTheHeadlessBackendKeeps)
     EXPECT_EQ(PlayEventOrderScript(Settle), kEventOrder);
 }
 
-// Not yet kept: under Wine the minimize deactivates nothing, and the restore activates the
-// application window (the active form hears "deactivate") and hands the activation back to the
-// form ("activate"); the headless backend deactivates at the minimize and activates nothing at
-// the restore. Run with --gtest_also_run_disabled_tests once the two agree.
-TEST(UiWin32EventOrder, DISABLED_MinimizeAndRestoreHearTheOrderTheHeadlessBackendKeeps)
-{
-    std::vector<std::string> expected = kEventOrder;
-    expected.insert(expected.end(), kMinimizeAndRestoreOrder.begin(),
-                    kMinimizeAndRestoreOrder.end());
-    EXPECT_EQ(PlayEventOrderScript(Settle, true), expected);
-}
-
 }  // namespace

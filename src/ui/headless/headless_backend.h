@@ -214,6 +214,10 @@ private:
     TShiftState MouseShift() const;
     void TrackHover(WindowId over);
     void ActivateOtherThan(WindowId gone);
+    // The application window takes the activation from the active window, which hears it.
+    void AppWindowTakesActivation();
+    // Tells the application, from the queue, that it is active (it hands the activation on).
+    void PostAppActivated();
     // Where the activation goes when `gone` (hidden, or the application window) loses it: the
     // nearest shown window below it, else the topmost shown one; 0 when no window is shown.
     WindowId NextToActivate(WindowId gone) const;

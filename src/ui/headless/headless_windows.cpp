@@ -120,7 +120,7 @@ void HeadlessBackend::SetWindowVisible(WindowId window, bool visible)
     // As on the platform, a hidden window first hears that its place changed (it did not), then,
     // when it was the active window, that it lost the activation, which goes on to another.
     w->handler->WndMoved(w->params.bounds);
-    if (Foreground() == window)
+    if (!FForeignForeground && FForeground == window)
         ActivateOtherThan(window);
     else if (FForeground == window)
         FForeground = 0;  // another program holds the foreground: nothing to hand on
@@ -134,12 +134,8 @@ void HeadlessBackend::SetWindowVisible(WindowId window, bool visible)
 void HeadlessBackend::ActivateOtherThan(WindowId gone)
 {
     if (!Window(gone)->params.framed && FAppVisible) {
-        FForeground = kAppWindow;
-        Find(gone)->handler->WndActivate(false);
-        PostToGuiThread([this] {
-            if (FAppHandler != nullptr)
-                FAppHandler->AppActivated();
-        });
+        AppWindowTakesActivation();
+        PostAppActivated();
         return;
     }
     if (WindowId next = NextToActivate(gone)) {
@@ -220,7 +216,14 @@ void HeadlessBackend::SetForeground(WindowId window)
     Find(window)->handler->WndActivate(true);
 }
 
-WindowId HeadlessBackend::Foreground() { return FForeignForeground ? 0 : FForeground; }
+// Keys reach no hidden window: a form gone off the screen with the minimized application keeps
+// the activation (it hears of it at the restore) but not the keyboard.
+WindowId HeadlessBackend::Foreground()
+{
+    if (FForeignForeground || (FForeground != kAppWindow && !IsShown(FForeground)))
+        return 0;
+    return FForeground;
+}
 
 void HeadlessBackend::SetAppIcon(const TBitmap&, TColor) { }
 
@@ -237,26 +240,22 @@ void HeadlessBackend::ShowAppWindow(bool visible, bool)
         FForeground = 0;
 }
 
+// As on the platform, the forms go with their owner, the application window, but keep the
+// activation: none of them hears of it until the restore.
 void HeadlessBackend::MinimizeApp()
 {
     FAppMinimized = true;
-    WindowId deactivated = 0;
     for (auto& [id, w] : FWindows)
         if (w.visible) {
             w.visible = false;
             w.hiddenWithApp = true;
-            if (FForeground == id) {
-                FForeground = 0;
-                deactivated = id;
-            }
             if (FHover == id)
                 TrackHover(0);
         }
-    // As on the platform, the activation leaves the program once its windows are off the screen.
-    if (THeadlessWindow* w = Find(deactivated))
-        w->handler->WndActivate(false);
 }
 
+// Restoring activates the application window: the active form hears that it lost the
+// activation, which the application hands back from the queue.
 void HeadlessBackend::RestoreApp()
 {
     FAppMinimized = false;
@@ -265,17 +264,32 @@ void HeadlessBackend::RestoreApp()
             w.visible = true;
             w.hiddenWithApp = false;
         }
+    AppWindowTakesActivation();
+    PostAppActivated();
 }
 
 bool HeadlessBackend::AppActive() { return !FForeignForeground && FForeground != 0; }
 
 void HeadlessBackend::ActivateApp()
 {
-    WindowId old = FForeground;
+    AppWindowTakesActivation();
+    if (FAppHandler != nullptr)
+        FAppHandler->AppActivated();
+}
+
+void HeadlessBackend::AppWindowTakesActivation()
+{
+    const WindowId old = FForeground;
     FForeground = kAppWindow;
     FForeignForeground = false;
     if (THeadlessWindow* w = Find(old))
         w->handler->WndActivate(false);
-    if (FAppHandler != nullptr)
-        FAppHandler->AppActivated();
+}
+
+void HeadlessBackend::PostAppActivated()
+{
+    PostToGuiThread([this] {
+        if (FAppHandler != nullptr)
+            FAppHandler->AppActivated();
+    });
 }
