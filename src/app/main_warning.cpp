@@ -28,11 +28,9 @@ void TMainWindow::WarnOfLowSpace()
     ShowWarningIcon(FLowSpace.AnyLow());
     if (newlyLow.empty())
         return;
-    std::string text;
-    for (const sw::MeterRow& row : newlyLow)
-        text += (text.empty() ? "" : "\n") +
-                sw::LowSpaceLine(row, FServices.locale->DecimalSeparator());
-    TrayIcon->BalloonHint(kBalloonTitle, text, TBalloonType::btWarning, kBalloonMs);
+    TrayIcon->BalloonHint(kBalloonTitle,
+                          sw::LowSpaceBalloonText(newlyLow, FServices.locale->DecimalSeparator()),
+                          TBalloonType::btWarning, kBalloonMs);
 }
 
 // Only a change reaches the tray: with no drive ever low the icon is never touched.

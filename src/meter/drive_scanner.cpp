@@ -89,6 +89,8 @@ std::string DriveScanner::ScanDrives(const std::string& unit, char decimalSepara
         if (!row)
             continue;
         row->Used = row->Total - row->Free;
+        row->FreeMB = row->Free;
+        row->TotalMB = row->Total;
         if (unit == "GB") {
             row->Free = MBToGB(row->Free);
             row->Total = MBToGB(row->Total);

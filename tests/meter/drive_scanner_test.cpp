@@ -163,7 +163,9 @@ TEST_F(ScanTest, LessThanOneMegabyteFreeGetsARowAndAnEntryOfNothingFree)
     EXPECT_EQ(rows[1].Free, 0);
     EXPECT_EQ(rows[1].Used, 500);
     rows.clear();
-    EXPECT_EQ(scanner.ScanDrives("GB", '.'), "FS/TS ( GB): B: 0/0  C: 0/0  D: 0/0  G: 0/0  ");
+    EXPECT_EQ(scanner.ScanDrives("GB", '.'),
+              "FS/TS ( GB): B: 0/0.002  C: 0/0.488  D: 0/0.062  G: 0.003/0.01  ")
+        << "a size below half a gigabyte is not 0";
 }
 
 TEST_F(ScanTest, FailedQueryGivesNoRowButKeepsTheSlot)
@@ -177,10 +179,11 @@ TEST_F(ScanTest, FailedQueryGivesNoRowButKeepsTheSlot)
     EXPECT_EQ(rows[0].Slot, 1);
 }
 
-TEST_F(ScanTest, HalfGigabytesRoundToEvenInTheSummary)
+TEST_F(ScanTest, HalfGigabytesRoundToEvenInTheSummaryButNeverToNothing)
 {
     drives.Set('C', Drive(kDriveFixed, 512, 1536));  // 0.5 GB of 1.5 GB
-    EXPECT_EQ(scanner.ScanDrives("GB", '.'), "FS/TS ( GB): C: 0/2  ");
+    drives.Set('D', Drive(kDriveFixed, 2560, 3584));  // 2.5 GB of 3.5 GB
+    EXPECT_EQ(scanner.ScanDrives("GB", '.'), "FS/TS ( GB): C: 0.5/2  D: 2/4  ");
 }
 
 TEST_F(ScanTest, FirstScanWithoutDrivesAndKeptSuffixAfterwards)
