@@ -72,6 +72,12 @@ std::optional<MeterRow> DriveScanner::AnsweredRow(char letter, const DriveAnswer
 
 std::string DriveScanner::ScanDrives(const std::string& unit, char decimalSeparator)
 {
+    return ScanDrives(unit, decimalSeparator, FAddMeterRow);
+}
+
+std::string DriveScanner::ScanDrives(const std::string& unit, char decimalSeparator,
+                                     const AddMeterRowFn& addMeterRow)
+{
     FAsker.AskAll(FReplies);
     std::string summary;
     int slot = 0;
@@ -102,7 +108,7 @@ std::string DriveScanner::ScanDrives(const std::string& unit, char decimalSepara
         row->Slot = slot++;
         row->UnitSuffix = FUnitSuffix;
         if (row->Kind == "CD-ROM" || row->Total > 0 || !row->Responding)
-            FAddMeterRow(*row);
+            addMeterRow(*row);
         if (row->Free > 0 || IsFullDrive(*row))
             summary += SummaryEntry(letter, row->Free, row->Total, decimalSeparator);
     }

@@ -36,6 +36,9 @@ public:
     // and returns the tooltip text for the tray icon's Hint. It waits for the drives at most
     // kAnswerBudget; a late drive of the four kinds gets a row that says so, and no figures.
     std::string ScanDrives(const std::string& unit, char decimalSeparator);
+    // The same, handing the row requests to `addMeterRow` instead.
+    std::string ScanDrives(const std::string& unit, char decimalSeparator,
+                           const AddMeterRowFn& addMeterRow);
 
     // Asks the drives now, for a scan that follows within moments.
     void AskAhead() { FAsker.AskAhead(); }
