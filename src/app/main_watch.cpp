@@ -36,8 +36,8 @@ void TMainWindow::KeepWatch()
         return;
     std::vector<sw::MeterRow> rows;
     const std::string hint =
-        FScanner.ScanDrives(SizeUnit(), FServices.locale->DecimalSeparator(),
-                            [&rows](const sw::MeterRow& row) { rows.push_back(row); });
+        FScanner.WatchDrives(SizeUnit(), FServices.locale->DecimalSeparator(),
+                             [&rows](const sw::MeterRow& row) { rows.push_back(row); });
     if (Visible()) {
         ShowWatchedRows(rows);
     } else {

@@ -72,13 +72,21 @@ std::optional<MeterRow> DriveScanner::AnsweredRow(char letter, const DriveAnswer
 
 std::string DriveScanner::ScanDrives(const std::string& unit, char decimalSeparator)
 {
-    return ScanDrives(unit, decimalSeparator, FAddMeterRow);
+    FAsker.AskAll(FReplies);
+    return Walk(unit, decimalSeparator, FAddMeterRow);
 }
 
-std::string DriveScanner::ScanDrives(const std::string& unit, char decimalSeparator,
-                                     const AddMeterRowFn& addMeterRow)
+std::string DriveScanner::WatchDrives(const std::string& unit, char decimalSeparator,
+                                      const AddMeterRowFn& addMeterRow)
 {
-    FAsker.AskAll(FReplies);
+    FAsker.AskKnownDrives(FReplies);
+    return Walk(unit, decimalSeparator, addMeterRow);
+}
+
+// The letters' answers, from B to Z, into rows and the tooltip.
+std::string DriveScanner::Walk(const std::string& unit, char decimalSeparator,
+                               const AddMeterRowFn& addMeterRow)
+{
     std::string summary;
     int slot = 0;
     FSerial.clear();

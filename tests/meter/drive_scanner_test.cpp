@@ -168,6 +168,25 @@ TEST_F(ScanTest, LessThanOneMegabyteFreeGetsARowAndAnEntryOfNothingFree)
         << "a size below half a gigabyte is not 0";
 }
 
+// A watch asks the letters that were drives: a drive gone shows, one come waits for a scan
+// (announced drives bring one), and the rows go to the watch's own builder.
+TEST_F(ScanTest, AWatchAsksOnlyTheDrivesItKnows)
+{
+    drives.Set('C', Drive(kDriveFixed, 5, 10));
+    drives.Set('D', Drive(kDriveFixed, 6, 10));
+    scanner.ScanDrives("MB", '.');
+    rows.clear();
+    drives.Set('E', Drive(kDriveFixed, 7, 10));
+    drives.Remove('C');
+    std::string watched;
+    EXPECT_EQ(
+        scanner.WatchDrives("MB", '.', [&watched](const MeterRow& row) { watched += row.Letter; }),
+        "FS/TS ( MB): D: 6/10  ");
+    EXPECT_EQ(watched, "D");
+    EXPECT_EQ(Letters(), "");
+    EXPECT_EQ(scanner.ScanDrives("MB", '.'), "FS/TS ( MB): D: 6/10  E: 7/10  ");
+}
+
 TEST_F(ScanTest, FailedQueryGivesNoRowButKeepsTheSlot)
 {
     FakeDrive broken = Drive(kDriveFixed, 5, 10);
