@@ -9,8 +9,9 @@
 #   soak     private memory, GDI/USER object and handle counts after start and after 1,000 and
 #            2,000 refreshes (the "r" key); Wine answers 0 for the object counts, so the
 #            memory is also read from Linux (private pages of the process, /proc/PID/smaps_rollup);
-#   idle     over 60 s while hidden in the tray: CPU as a share of one core, the program's and
-#            the wineserver's, and per thread the CPU and the wake-ups (the times it went to
+#   idle     over 60 s while hidden in the tray, where the program measures the drives every
+#            10 s: CPU as a share of one core, the program's, the wineserver's and the two
+#            together, and per thread the CPU and the wake-ups (the times it went to
 #            sleep and was woken: Linux's voluntary context switches).
 # Usage: bench/wine.sh [startup] [soak] [idle]   (all three when none is named)
 set -euo pipefail
@@ -139,7 +140,8 @@ idle() {
   server_after=$(cpu_ticks "/proc/$server")
   awk -v t=$((after - before)) -v s=$((server_after - server_before)) -v hz="$ticks" 'BEGIN {
     printf "idle: %.2f %% of one core over 60 s hidden in the tray", 100 * t / hz / 60
-    printf " (and the wineserver %.2f %%)\n", 100 * s / hz / 60 }'
+    printf " (and the wineserver %.2f %%; together %.2f %%)\n", 100 * s / hz / 60,
+           100 * (t + s) / hz / 60 }'
   for task in /proc/"$pid"/task/*; do
     [ -n "${start[$task]:-}" ] || continue
     echo "idle:   thread $(basename "$task") ($(cat "$task/comm")):" \

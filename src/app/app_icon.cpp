@@ -1,5 +1,7 @@
 #include "app/app_icon.h"
 
+#include <algorithm>
+
 #include "app/palette.h"
 #include "gfx/canvas.h"
 #include "gfx/color.h"
@@ -57,29 +59,33 @@ TBitmap SpacewellIconPicture(int size)
     return image;
 }
 
+// Laid out on the picture's own pixel grid so that the mark stays a "!" at 16 pixels: a disc
+// of about a quarter of the picture, centred on a whole pixel, with its white ring inside the
+// picture's edge; a one-pixel mark below 24 pixels (three above), a red row above and below it,
+// and a gap of red between its stroke and its dot.
 TBitmap SpacewellWarningIconPicture(int size)
 {
     TBitmap image = SpacewellIconPicture(size);
-    // In 32-pixel design units: a disc of radius 7.5 around (23.5, 23.5), ringed in white so it
-    // stands apart from the bars.
-    const double unit = size / 32.0;
-    const double centre = 23.5 * unit;
-    const double disc = 7.5 * unit;
-    const double ring = 8.5 * unit;
+    const double disc = 0.23 * size;
+    const int ring = std::max(1, size / 16);
+    const int reach = static_cast<int>(disc);
+    const int centre = size - 1 - static_cast<int>(disc + ring);
     for (int y = 0; y < size; ++y)
         for (int x = 0; x < size; ++x) {
-            const double dx = x - centre;
-            const double dy = y - centre;
-            const double distance2 = dx * dx + dy * dy;
+            const int distance2 = (x - centre) * (x - centre) + (y - centre) * (y - centre);
             if (distance2 <= disc * disc)
                 image.SetPixel(x, y, kWarningRed);
-            else if (distance2 <= ring * ring)
+            else if (distance2 <= (disc + ring) * (disc + ring))
                 image.SetPixel(x, y, clWhite);
         }
-    const auto at = [size](int design) { return design * size / 32; };
+    const int width = size < 24 ? 1 : 3;
+    const int gap = std::max(1, size / 16);
+    const int top = centre - reach + 1;
+    const int bottom = centre + reach;  // past the mark's last row
+    const int left = centre - width / 2;
     TCanvas& canvas = image.Canvas();
     canvas.Brush = TBrush{clWhite, TBrushStyle::bsSolid};
-    canvas.FillRect({at(22), at(18), at(25), at(26)});
-    canvas.FillRect({at(22), at(27), at(25), at(30)});
+    canvas.FillRect({left, top, left + width, bottom - width - gap});
+    canvas.FillRect({left, bottom - width, left + width, bottom});
     return image;
 }

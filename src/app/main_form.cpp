@@ -35,10 +35,10 @@ TMainWindow::TMainWindow(TComponent* owner, sw::PlatformServices services)
     Icon().SetImage(SpacewellIconPicture(), clNone);
     CreateTitleBand();
     CreateButtons();
-    IdleTimer = new TTimer(this);
-    IdleTimer->SetName("IdleTimer");
-    IdleTimer->SetInterval(300000);
-    IdleTimer->OnTimer = [this](TObject* sender) { IdleTimerTick(sender); };
+    WatchTimer = new TTimer(this);
+    WatchTimer->SetName("WatchTimer");
+    WatchTimer->SetInterval(kWatchMs);
+    WatchTimer->OnTimer = [this](TObject*) { KeepWatch(); };
     CreateTrayMenu();
     CreateTrayIcon();
     OnCreate = [this](TObject* sender) { FormCreate(sender); };

@@ -42,7 +42,8 @@ public:
     TPushButton* HideButton = nullptr;
     TPushButton* RefreshButton = nullptr;
     TPushButton* MemoryButton = nullptr;
-    TTimer* IdleTimer = nullptr;
+    // Measures the drives again every kWatchMs, shown or hidden.
+    TTimer* WatchTimer = nullptr;
     TTrayIcon* TrayIcon = nullptr;
     TPopupMenu* TrayMenu = nullptr;
     TImageList* MenuPictures = nullptr;
@@ -91,8 +92,13 @@ public:
     // A second start of the program asked for this window: shown as the hotkey shows a hidden
     // one, brought to the front when already shown.
     void ShowForSecondStart();
-    // The design's five-minute timer; its tick has nothing to do.
-    void IdleTimerTick(TObject* /*sender*/) { }
+    // Often enough that a filling disk is noticed well within a minute, seldom enough that the
+    // program hidden in the tray costs next to nothing.
+    static constexpr unsigned kWatchMs = 10000;
+    // The drives measured again (main_watch.cpp): shown, the rows whose figures changed are
+    // made again in place and the window presents once, and not at all when nothing changed;
+    // hidden, only the tooltip, the tray's picture and the balloon follow.
+    void KeepWatch();
 
     // The desk changing under the program (main_desk.cpp; the session's end in
     // main_lifecycle.cpp). At the session's end the settings are saved as a close saves them,
@@ -195,7 +201,8 @@ public:
     bool ShowsLowSpace(const sw::MeterRow& row) const;
     // Whether the tray shows the warning picture.
     bool WarningIconShown() const { return FWarningIconShown; }
-    // Opens the drive's root folder in the file manager; nothing for a drive without a medium.
+    // Opens the drive's root folder in the file manager; a CD-ROM drive without a disc says so
+    // in a message box, any other drive without a medium does nothing.
     void OpenDrive(const sw::MeterRow& row);
 
 protected:
@@ -233,6 +240,12 @@ private:
     void ApplyRowsHeight();
     void ScanAndSettle();
     void RefreshSettled();
+    MeterRowControls NewMeterRow(const sw::MeterRow& row);
+    // Puts the figures of a watch into the shown rows: in place when the drives are the ones
+    // the rows show, else by a scan.
+    void ShowWatchedRows(const std::vector<sw::MeterRow>& rows);
+    void ReplaceMeterRow(std::size_t index, const sw::MeterRow& row);
+    void SetTrayHint(const std::string& hint);
     TLabel* NewRowLabel(const sw::MeterRow& row);
     TGradientBar* NewRowBar(const sw::MeterRow& row);
     void ApplyMeterCaption(TGradientBar& bar, const sw::MeterRow& row);
@@ -256,10 +269,12 @@ private:
     // Runs once the input that came during a scan has been handled (timers come last).
     TTimer* FRefreshSettle = nullptr;
     bool FRefreshPending = false;
-    // The latest scan's row requests, for the low-space watch.
+    // The latest scan's row requests, for the low-space watch and the drives' watch.
     std::vector<sw::MeterRow> FScannedRows;
     // What the tray icon hides and restores: the application with this window.
     TTrayHiding FTrayHiding;
+    // A watch while hidden measured figures that the rows do not show.
+    bool FRowsStale = false;
     sw::LowSpaceWatch FLowSpace;
     bool FWarningIconShown = false;
     bool FMemoryWindowOpen = false;

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "app/bold_font.h"
+#include "app/paint_hold.h"
 #include "app/palette.h"
 #include "controls/progress_bar.h"
 #include "controls/push_button.h"
@@ -22,18 +23,6 @@ namespace {
 constexpr int kSlotPitch = 22;
 // Below the ">>" button, as below a row's bar.
 constexpr int kBottomMargin = 8;
-
-// Holds the window's repaints for the scan's lifetime.
-class PaintHold {
-public:
-    explicit PaintHold(TForm& form) : FForm(form) { FForm.HoldPaint(true); }
-    ~PaintHold() { FForm.HoldPaint(false); }
-    PaintHold(const PaintHold&) = delete;
-    PaintHold& operator=(const PaintHold&) = delete;
-
-private:
-    TForm& FForm;
-};
 
 }  // namespace
 
@@ -58,8 +47,8 @@ void TMainWindow::ScanDrives(const std::string& unit)
     FRowsHeight = 0;
     RemoveMeterRows();
     FScannedRows.clear();
-    FTrayHint = FScanner.ScanDrives(unit, FServices.locale->DecimalSeparator());
-    TrayIcon->SetHint(sw::FittedTooltip(FTrayHint, sw::kTooltipLimit));
+    FRowsStale = false;
+    SetTrayHint(FScanner.ScanDrives(unit, FServices.locale->DecimalSeparator()));
     WarnOfLowSpace();
     if (FRowsHeight > 0)
         ApplyRowsHeight();
@@ -89,13 +78,33 @@ void TMainWindow::RemoveMeterRows()
     Invalidate();
 }
 
+void TMainWindow::SetTrayHint(const std::string& hint)
+{
+    FTrayHint = hint;
+    TrayIcon->SetHint(sw::FittedTooltip(FTrayHint, sw::kTooltipLimit));
+}
+
 void TMainWindow::AddMeterRow(const sw::MeterRow& row)
+{
+    FRows.push_back(NewMeterRow(row));
+    FScannedRows.push_back(row);
+    FRowsHeight = Scaled(kSlotPitch) * row.Slot + Scaled(58);
+    Repaint();
+}
+
+// The row's new controls take the old ones' place in the list, so rows keep their order.
+void TMainWindow::ReplaceMeterRow(std::size_t index, const sw::MeterRow& row)
+{
+    delete FRows[index].bar;
+    delete FRows[index].label;
+    FRows[index] = NewMeterRow(row);
+    FScannedRows[index] = row;
+}
+
+TMainWindow::MeterRowControls TMainWindow::NewMeterRow(const sw::MeterRow& row)
 {
     TLabel* label = NewRowLabel(row);
     TGradientBar* bar = NewRowBar(row);
-    FRows.push_back({label, bar});
-    FScannedRows.push_back(row);
-
     // The order of these settings decides when the bar rebuilds its picture.
     ApplyMeterCaption(*bar, row);
     bar->SetShowHint(true);
@@ -106,9 +115,7 @@ void TMainWindow::AddMeterRow(const sw::MeterRow& row)
     bar->SetTextOption(TBarTextOption::toCaption);
     bar->SetVisible(true);
     bar->SetEnabled(true);
-
-    FRowsHeight = Scaled(kSlotPitch) * row.Slot + Scaled(58);
-    Repaint();
+    return {label, bar};
 }
 
 TLabel* TMainWindow::NewRowLabel(const sw::MeterRow& row)

@@ -5,6 +5,7 @@
 
 #include "app/app_icon.h"
 #include "controls/tray_icon.h"
+#include "ui/application.h"
 #include "ui/menus.h"
 
 namespace {
@@ -28,11 +29,9 @@ void TMainWindow::WarnOfLowSpace()
     ShowWarningIcon(FLowSpace.AnyLow());
     if (newlyLow.empty())
         return;
-    std::string text;
-    for (const sw::MeterRow& row : newlyLow)
-        text += (text.empty() ? "" : "\n") +
-                sw::LowSpaceLine(row, FServices.locale->DecimalSeparator());
-    TrayIcon->BalloonHint(kBalloonTitle, text, TBalloonType::btWarning, kBalloonMs);
+    TrayIcon->BalloonHint(kBalloonTitle,
+                          sw::LowSpaceBalloonText(newlyLow, FServices.locale->DecimalSeparator()),
+                          TBalloonType::btWarning, kBalloonMs);
 }
 
 // Only a change reaches the tray: with no drive ever low the icon is never touched.
@@ -67,8 +66,15 @@ void TMainWindow::WarnWhenLowChosen(TObject*)
     RefreshMeters();
 }
 
+// As the file manager does, a drive without its disc says so rather than opening nothing.
 void TMainWindow::OpenDrive(const sw::MeterRow& row)
 {
+    if (row.Responding && row.Kind == "CD-ROM" && row.Total <= 0) {
+        Application().MessageBox(std::string("Insert a disc into drive ") + row.Letter + ":",
+                                 Application().Title(), TMsgBoxButtons::Ok,
+                                 TMsgBoxIcon::Information);
+        return;
+    }
     if (!row.Responding || row.Total <= 0)
         return;
     FServices.shell->ShellOpen(Handle(), "open", std::string(1, row.Letter) + ":\\", "");

@@ -26,6 +26,14 @@ std::uint32_t Bit(int index) { return std::uint32_t{1} << index; }
 
 char LetterAt(int index) { return static_cast<char>('A' + index); }
 
+constexpr std::uint32_t kAllLetters = ~std::uint32_t{0};
+
+bool IsMeteredKind(int type)
+{
+    return type == kDriveRemovable || type == kDriveFixed || type == kDriveRemote ||
+           type == kDriveCdrom;
+}
+
 }  // namespace
 
 struct DriveAsker::Shared {
@@ -56,7 +64,7 @@ struct DriveAsker::Shared {
 
     void SpareWorkers(const std::shared_ptr<Shared>& self);
     void AddWorker(const std::shared_ptr<Shared>& self);
-    std::uint32_t Queue(std::uint32_t now);
+    std::uint32_t Queue(std::uint32_t now, std::uint32_t letters = kAllLetters);
     void AwaitAnswers(const std::shared_ptr<Shared>& self, std::unique_lock<std::mutex>& held,
                       std::chrono::steady_clock::time_point deadline);
     void Work(const std::shared_ptr<Shared>& self, std::unique_lock<std::mutex>& held);
@@ -188,15 +196,15 @@ DriveAsker::~DriveAsker()
 
 // Called with the lock held, on the GUI thread: drops kept answers that are no longer fresh and
 // queues every letter that has neither a fresh kept answer, nor questions running, nor an
-// answer given ahead. Returns the letters queued.
-std::uint32_t DriveAsker::Shared::Queue(std::uint32_t now)
+// answer given ahead, among `letters`. Returns the letters queued.
+std::uint32_t DriveAsker::Shared::Queue(std::uint32_t now, std::uint32_t letters)
 {
     std::uint32_t asked = 0;
     for (int index = 'B' - 'A'; index <= 'Z' - 'A'; ++index) {
         auto& answer = kept[index];
         if (answer && now - answer->since >= kKeptForMs)
             answer.reset();
-        if (!answer && !((busy | early) & Bit(index)))
+        if (!answer && !((busy | early) & Bit(index)) && (letters & Bit(index)))
             asked |= Bit(index);
     }
     queued |= asked;
@@ -232,12 +240,26 @@ void DriveAsker::Shared::AwaitAnswers(const std::shared_ptr<Shared>& self,
     }
 }
 
-void DriveAsker::AskAll(LetterReplies& replies)
+void DriveAsker::AskAll(LetterReplies& replies) { Ask(replies, kAllLetters); }
+
+void DriveAsker::AskKnownDrives(LetterReplies& replies)
+{
+    std::uint32_t known = 0;
+    {
+        std::lock_guard held(FShared->lock);
+        for (int index = 'B' - 'A'; index <= 'Z' - 'A'; ++index)
+            if (IsMeteredKind(FShared->lastType[index]))
+                known |= Bit(index);
+    }
+    Ask(replies, known);
+}
+
+void DriveAsker::Ask(LetterReplies& replies, std::uint32_t letters)
 {
     const auto deadline = std::chrono::steady_clock::now() + kAnswerBudget;
     Shared& s = *FShared;
     std::unique_lock held(s.lock);
-    s.awaited = s.Queue(s.hooks.now()) | s.ahead;
+    s.awaited = s.Queue(s.hooks.now(), letters) | s.ahead;
     const std::uint32_t asked = s.awaited | s.early;
     s.ahead = 0;
     for (int index = 'B' - 'A'; index <= 'Z' - 'A'; ++index) {

@@ -59,6 +59,10 @@ public:
     // running, and waits until they have answered or kAnswerBudget has passed since the call.
     // A letter asked ahead is waited for too, or taken as it answered ahead.
     void AskAll(LetterReplies& replies);
+    // The same for the letters whose last answer named a removable, fixed, network or CD-ROM
+    // drive: the others keep no answer. Drives that come are announced instead, and a letter
+    // without a drive costs the platform as much to ask as one with.
+    void AskKnownDrives(LetterReplies& replies);
 
     // Asks every letter from B to Z that AskAll would ask, and returns at once. The next AskAll
     // takes these answers, so it should follow within moments (as the first scan at start does).
@@ -68,6 +72,8 @@ public:
     int Workers() const;
 
 private:
+    void Ask(LetterReplies& replies, std::uint32_t letters);
+
     struct Shared;
     std::shared_ptr<Shared> FShared;
 };

@@ -73,6 +73,20 @@ std::optional<MeterRow> DriveScanner::AnsweredRow(char letter, const DriveAnswer
 std::string DriveScanner::ScanDrives(const std::string& unit, char decimalSeparator)
 {
     FAsker.AskAll(FReplies);
+    return Walk(unit, decimalSeparator, FAddMeterRow);
+}
+
+std::string DriveScanner::WatchDrives(const std::string& unit, char decimalSeparator,
+                                      const AddMeterRowFn& addMeterRow)
+{
+    FAsker.AskKnownDrives(FReplies);
+    return Walk(unit, decimalSeparator, addMeterRow);
+}
+
+// The letters' answers, from B to Z, into rows and the tooltip.
+std::string DriveScanner::Walk(const std::string& unit, char decimalSeparator,
+                               const AddMeterRowFn& addMeterRow)
+{
     std::string summary;
     int slot = 0;
     FSerial.clear();
@@ -89,6 +103,8 @@ std::string DriveScanner::ScanDrives(const std::string& unit, char decimalSepara
         if (!row)
             continue;
         row->Used = row->Total - row->Free;
+        row->FreeMB = row->Free;
+        row->TotalMB = row->Total;
         if (unit == "GB") {
             row->Free = MBToGB(row->Free);
             row->Total = MBToGB(row->Total);
@@ -100,7 +116,7 @@ std::string DriveScanner::ScanDrives(const std::string& unit, char decimalSepara
         row->Slot = slot++;
         row->UnitSuffix = FUnitSuffix;
         if (row->Kind == "CD-ROM" || row->Total > 0 || !row->Responding)
-            FAddMeterRow(*row);
+            addMeterRow(*row);
         if (row->Free > 0 || IsFullDrive(*row))
             summary += SummaryEntry(letter, row->Free, row->Total, decimalSeparator);
     }

@@ -36,6 +36,11 @@ public:
     // and returns the tooltip text for the tray icon's Hint. It waits for the drives at most
     // kAnswerBudget; a late drive of the four kinds gets a row that says so, and no figures.
     std::string ScanDrives(const std::string& unit, char decimalSeparator);
+    // The same for a watch that measures the drives again: asks only the letters that were
+    // drives of the four kinds at their last answer, and hands the row requests to
+    // `addMeterRow` instead.
+    std::string WatchDrives(const std::string& unit, char decimalSeparator,
+                            const AddMeterRowFn& addMeterRow);
 
     // Asks the drives now, for a scan that follows within moments.
     void AskAhead() { FAsker.AskAhead(); }
@@ -48,6 +53,8 @@ public:
     const std::string& UnitSuffix() const { return FUnitSuffix; }
 
 private:
+    std::string Walk(const std::string& unit, char decimalSeparator,
+                     const AddMeterRowFn& addMeterRow);
     // The row request for a drive that answered, or none when its kind gets no slot.
     std::optional<MeterRow> AnsweredRow(char letter, const DriveAnswer& answer);
 

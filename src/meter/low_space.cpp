@@ -1,5 +1,6 @@
 #include "meter/low_space.h"
 
+#include <string>
 #include <utility>
 
 #include "meter/caption.h"
@@ -12,6 +13,24 @@ namespace {
 bool Counts(const MeterRow& row) { return row.Kind != "CD-ROM" && row.Responding && row.Total > 0; }
 
 double FreeShare(const MeterRow& row) { return row.Free / row.Total * 100; }
+
+constexpr double kMBPerGB = 1024;
+
+// A megabyte figure is whole; a gigabyte one keeps the captions' three decimals, and one below
+// 1 GB is given in megabytes, where it still reads as more than nothing.
+std::string Figure(double value, double valueMB, const std::string& unitSuffix,
+                   char decimalSeparator)
+{
+    if (unitSuffix == " GB" && valueMB < kMBPerGB)
+        return RealText(valueMB, decimalSeparator) + " MB";
+    return RealText(value, decimalSeparator) + unitSuffix;
+}
+
+std::string MoreLowLine(std::size_t count)
+{
+    return "and " + std::to_string(count) +
+           (count == 1 ? " more drive is low" : " more drives are low");
+}
 
 }  // namespace
 
@@ -28,9 +47,31 @@ bool IsLowOnSpace(const MeterRow& row, int percent)
 std::string LowSpaceLine(const MeterRow& row, char decimalSeparator)
 {
     const Percentages pct = DrivePercentages(row.Free, row.Used, row.Total);
-    return std::string(1, row.Letter) + ": " + RealText(Round(row.Free), decimalSeparator) +
-           row.UnitSuffix + " free of " + RealText(Round(row.Total), decimalSeparator) +
-           row.UnitSuffix + " (" + IntText(pct.freePct) + " %)";
+    return std::string(1, row.Letter) + ": " +
+           Figure(row.Free, row.FreeMB, row.UnitSuffix, decimalSeparator) + " free of " +
+           Figure(row.Total, row.TotalMB, row.UnitSuffix, decimalSeparator) + " (" +
+           IntText(pct.freePct) + " %)";
+}
+
+std::string LowSpaceBalloonText(const std::vector<MeterRow>& rows, char decimalSeparator,
+                                std::size_t limit)
+{
+    std::string text;
+    for (const MeterRow& row : rows)
+        text += (text.empty() ? "" : "\n") + LowSpaceLine(row, decimalSeparator);
+    if (text.size() <= limit)
+        return text;
+    std::string kept;
+    std::size_t count = 0;
+    for (const MeterRow& row : rows) {
+        std::string longer =
+            kept + (kept.empty() ? "" : "\n") + LowSpaceLine(row, decimalSeparator);
+        if (longer.size() + 1 + MoreLowLine(rows.size() - count - 1).size() > limit)
+            break;
+        kept = std::move(longer);
+        ++count;
+    }
+    return kept + (kept.empty() ? "" : "\n") + MoreLowLine(rows.size() - count);
 }
 
 // A drive that did not answer keeps what was known of it; one missing from the scan is

@@ -2,6 +2,7 @@
 // scan, so that a warning is given once per drive rather than at every scan.
 #pragma once
 
+#include <cstddef>
 #include <map>
 #include <string>
 #include <vector>
@@ -22,8 +23,18 @@ int LowSpacePercentOrDefault(int percent);
 // free. A CD-ROM never is: a full disc is normal.
 bool IsLowOnSpace(const MeterRow& row, int percent);
 
-// "D: 3 GB free of 64 GB (5 %)": whole units of the scan, and the free share rounded.
+// "D: 3 GB free of 64 GB (5 %)": the figures as the bar's captions give them in the scan's
+// unit, a gigabyte figure below 1 GB in megabytes ("E: 5 MB free of 100 MB (5 %)"), and the
+// free share rounded.
 std::string LowSpaceLine(const MeterRow& row, char decimalSeparator);
+
+// The tray's balloon holds this many characters of text.
+inline constexpr std::size_t kBalloonTextLimit = 255;
+
+// One line per row, cut after the last whole line that leaves room for a last one saying how
+// many more drives are low, so that the text fits in `limit` characters.
+std::string LowSpaceBalloonText(const std::vector<MeterRow>& rows, char decimalSeparator,
+                                std::size_t limit = kBalloonTextLimit);
 
 // Remembers the drives already warned of. A drive is warned of again only after it rose a point
 // above the threshold, or was missing from a scan.

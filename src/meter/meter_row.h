@@ -15,6 +15,10 @@ struct MeterRow {
     double Free = 0;
     double Used = 0;
     double Total = 0;
+    // Free and Total in megabytes whatever the unit, for texts that give a figure below 1 GB in
+    // megabytes rather than as a fraction of a gigabyte.
+    double FreeMB = 0;
+    double TotalMB = 0;
     int Slot = 0;
     std::uint32_t StartColor = 0;
     std::uint32_t EndColor = 0;

@@ -8,10 +8,21 @@
 
 namespace sw {
 
+namespace {
+
+// Whole units, unless that would read 0 for a figure that is not.
+std::string EntryFigure(double value, char decimalSeparator)
+{
+    const double whole = Round(value);
+    return RealText(whole == 0 ? value : whole, decimalSeparator);
+}
+
+}  // namespace
+
 std::string SummaryEntry(char letter, double free, double total, char decimalSeparator)
 {
-    return std::string(1, letter) + ": " + RealText(Round(free), decimalSeparator) + "/" +
-           RealText(Round(total), decimalSeparator) + "  ";
+    return std::string(1, letter) + ": " + EntryFigure(free, decimalSeparator) + "/" +
+           EntryFigure(total, decimalSeparator) + "  ";
 }
 
 std::string TooltipText(const std::string& unitSuffix, const std::string& entries)

@@ -6,7 +6,9 @@
 
 namespace sw {
 
-// "C: 14805/40183  ": free and total rounded to whole units of the scan, two spaces after.
+// "C: 14805/40183  ": free and total rounded to whole units of the scan, two spaces after; a
+// figure that would round to 0 without being 0 keeps its three decimals ("E: 0.005/0.098  "),
+// so a drive with something on it never reads as "0/0".
 std::string SummaryEntry(char letter, double free, double total, char decimalSeparator);
 
 // "FS/TS ( MB): " followed by the entries; unitSuffix is empty before any drive was seen.

@@ -46,7 +46,7 @@ TEST_F(FirstHourTest, AFullDriveShowsAFullBarWithItsCaptionAndTooltipEntry)
     Headless().TypeChar('2');
     Headless().TypeChar('g');
     EXPECT_EQ(Bar(1).Caption(), "[Used, Free] = 100 %, 0 GB;");
-    EXPECT_EQ(Form->TrayHint(), "FS/TS ( GB): C: 10/39  D: 0/0  ");
+    EXPECT_EQ(Form->TrayHint(), "FS/TS ( GB): C: 10/39  D: 0/0.062  ");
 }
 
 TEST_F(FirstHourTest, TheOpenPanelGoesAndComesWithTheMainWindowOnEveryPath)

@@ -1,8 +1,10 @@
 // Nearly full drives: the warning ramp, the tray's warning picture and one balloon per drive that
-// becomes low, the switch that turns it all off, the threshold from the settings file, and a
-// double click on a row opening the drive.
+// becomes low, also when the drives fill by themselves while the window is shown or hidden; the
+// switch that turns it all off, the threshold from the settings file, and a double click on a
+// row opening the drive.
 #include "app_fixture.h"
 
+#include "app/app_icon.h"
 #include "app/palette.h"
 #include "app/settings.h"
 #include "ui/menus.h"
@@ -72,7 +74,7 @@ TEST_F(LowSpaceTest, ADriveFillingAndEmptyingIsWarnedOfOnceEachTimeItFills)
     Fixed('D', 65536, 3000);
     Headless().TypeChar('g');
     ASSERT_EQ(Balloons().size(), 2u);
-    EXPECT_EQ(Balloons()[1], "Low disk space: D: 3 GB free of 64 GB (5 %)") << "current unit";
+    EXPECT_EQ(Balloons()[1], "Low disk space: D: 2.93 GB free of 64 GB (5 %)") << "current unit";
 
     Platform.drives->Remove('D');
     Refresh();
@@ -80,6 +82,73 @@ TEST_F(LowSpaceTest, ADriveFillingAndEmptyingIsWarnedOfOnceEachTimeItFills)
     Fixed('D', 65536, 3000);
     Refresh();
     EXPECT_EQ(Balloons().size(), 3u) << "gone and back";
+}
+
+// The clock alone, no key: a filling drive's row is made again in place while shown, and only
+// the tooltip, the picture and the balloon follow while hidden; unchanged figures draw nothing.
+TEST_F(LowSpaceTest, DrivesFillingByThemselvesAreNoticedShownAndHidden)
+{
+    Fixed('C', 40000, 10000);
+    Fixed('D', 100000, 50000);
+    Start();
+    const THeadlessWindow& window = *Headless().Window(Form->Handle());
+    const TGradientBar* unchanged = &Bar(0);
+    const int height = Form->Height();
+    const auto watch = [this] { Headless().AdvanceTime(TMainWindow::kWatchMs); };
+    int presents = window.presents;
+    watch();
+    EXPECT_EQ(window.presents, presents) << "nothing changed, nothing drawn";
+
+    Fixed('D', 100000, 5000);
+    watch();
+    EXPECT_EQ(window.presents, presents + 1);
+    EXPECT_EQ(&Bar(0), unchanged) << "only the row that changed";
+    EXPECT_EQ(Bar(1).Caption(), "[Used, Free] = 95 %, 5000 MB;");
+    EXPECT_EQ(RampStart(1), palette::kWarningStart);
+    EXPECT_EQ(Form->Height(), height);
+    EXPECT_EQ(Form->TrayIcon->Hint(), "FS/TS ( MB): C: 10000/40000  D: 5000/100000  ");
+    EXPECT_TRUE(Form->WarningIconShown());
+    EXPECT_EQ(Balloons(),
+              std::vector<std::string>{"Low disk space: D: 5000 MB free of 100000 MB (5 %)"});
+
+    Headless().TypeChar('m');
+    presents = window.presents;
+    const TGradientBar* hiddenBar = &Bar(1);
+    Fixed('D', 100000, 60000);
+    watch();
+    EXPECT_FALSE(Form->WarningIconShown());
+    Fixed('D', 100000, 2000);
+    watch();
+    EXPECT_EQ(Form->TrayIcon->Hint(), "FS/TS ( MB): C: 10000/40000  D: 2000/100000  ");
+    EXPECT_TRUE(Form->WarningIconShown());
+    EXPECT_EQ(Balloons().size(), 2u) << "it had risen above the threshold meanwhile";
+    EXPECT_EQ(window.presents, presents) << "hidden, the window is not drawn";
+    EXPECT_EQ(&Bar(1), hiddenBar);
+
+    ASSERT_TRUE(PressHotkey());
+    EXPECT_EQ(Bar(1).Caption(), "[Used, Free] = 98 %, 2000 MB;") << "shown with fresh rows";
+    Platform.drives->Remove('C');
+    watch();
+    EXPECT_EQ(Bar(0).Caption(), "[Used, Free] = 98 %, 2000 MB;") << "a drive gone moves rows";
+}
+
+TEST_F(LowSpaceTest, TheWarningMarkReadsAsAnExclamationMarkInAWholeDisc)
+{
+    const TColor red = 0x0000E0;
+    // At 16 pixels, the mark's column from the disc's top down to its ring.
+    const TBitmap small = SpacewellWarningIconPicture(16);
+    std::string column;
+    for (int y = 7; y <= 15; ++y)
+        column += small.Pixel(11, y) == red ? 'r' : small.Pixel(11, y) == clWhite ? 'w' : '?';
+    EXPECT_EQ(column, "wrwwwrwrw") << "ring, red, stroke, gap, dot, red, ring";
+    for (int size : {16, 20, 24, 32}) {
+        SCOPED_TRACE(size);
+        const TBitmap image = SpacewellWarningIconPicture(size);
+        for (int i = 0; i < size; ++i) {
+            EXPECT_NE(image.Pixel(size - 1, i), red) << "the ring is whole at the right edge";
+            EXPECT_NE(image.Pixel(i, size - 1), red) << "and at the bottom";
+        }
+    }
 }
 
 TEST_F(LowSpaceTest, DrivesBecomingLowTogetherShareOneBalloonAndDiscsNeverCount)
@@ -158,6 +227,9 @@ TEST_F(LowSpaceTest, ADoubleClickOpensTheDriveWithoutMovingTheWindow)
     Headless().DoubleClick({523 + 12, 288 + 41});
     Headless().DoubleClick({523 + 150, 288 + 62});
     ASSERT_EQ(Platform.shell->Calls.size(), 2u) << "the letter and the bar; no disc, no folder";
+    EXPECT_EQ(Headless().MessageCount(), 1);
+    EXPECT_EQ(Headless().LastMessageText(), "Insert a disc into drive E:");
+    EXPECT_EQ(Headless().LastMessageCaption(), "Spacewell v.1");
     EXPECT_EQ(Platform.shell->Calls[0].verb, "open");
     EXPECT_EQ(Platform.shell->Calls[0].target, "C:\\");
     EXPECT_EQ(Platform.shell->Calls[1].target, "C:\\");

@@ -48,8 +48,8 @@ TEST_F(FirstStartTest, TheWindowIsTheDesignedBorderlessStrip)
     EXPECT_EQ(Form->Color(), 0xFFEEDDu);
     EXPECT_EQ(Form->TitleLabel->BoundsRect(), Bounds(8, 8, 266, 17));
     EXPECT_EQ(Form->TitleBorder->BoundsRect(), Bounds(0, 0, 282, 124));
-    EXPECT_EQ(Form->IdleTimer->Interval(), 300000u);
-    EXPECT_TRUE(Form->IdleTimer->Enabled());
+    EXPECT_EQ(Form->WatchTimer->Interval(), 10000u);
+    EXPECT_TRUE(Form->WatchTimer->Enabled());
 }
 
 TEST_F(FirstStartTest, DefaultsAreMegabytesModelTwoAndThirtyPercent)
@@ -165,7 +165,8 @@ TEST_F(FirstStartTest, GigabytesChangeCaptionsAndTooltip)
 {
     Form->ScanDrives("GB");
     EXPECT_EQ(Bar(0).Caption(), "[Used, Free] = 63 %, 14.458 GB;");
-    EXPECT_EQ(Form->TrayHint(), "FS/TS ( GB): C: 14/39  F: 0/2  ");
+    EXPECT_EQ(Form->TrayHint(), "FS/TS ( GB): C: 14/39  F: 0.488/2  ")
+        << "half a gigabyte free is not nothing";
 }
 
 }  // namespace

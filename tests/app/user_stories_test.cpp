@@ -205,8 +205,8 @@ TEST_F(UserStoriesTest, TimersAndTheHotkeyKeepTheirDesignedValues)
     EXPECT_FALSE(Shown());
     Hotkey();
 
-    EXPECT_EQ(Form->IdleTimer->Interval(), 300000u);
-    EXPECT_TRUE(Form->IdleTimer->Enabled());
+    EXPECT_EQ(Form->WatchTimer->Interval(), 10000u);
+    EXPECT_TRUE(Form->WatchTimer->Enabled());
 
     // The memory window refreshes twice a second: find a refresh, then time the next one.
     const TLabel& ramFree = *Panel().PhysicalAvailableFigure;

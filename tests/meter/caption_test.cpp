@@ -152,7 +152,8 @@ TEST(SummaryTest, Entries)
 {
     EXPECT_EQ(SummaryEntry('C', 14805, 40183, '.'), "C: 14805/40183  ");
     EXPECT_EQ(SummaryEntry('C', 14.458, 39.241, '.'), "C: 14/39  ");
-    EXPECT_EQ(SummaryEntry('D', 0.5, 1.5, '.'), "D: 0/2  ");
+    EXPECT_EQ(SummaryEntry('D', 0.5, 1.5, '.'), "D: 0.5/2  ") << "never 0 for something";
+    EXPECT_EQ(SummaryEntry('E', 0.005, 0.098, ','), "E: 0,005/0,098  ");
     EXPECT_EQ(SummaryEntry('Z', 2.5, 3.5, '.'), "Z: 2/4  ");
 }
 

@@ -163,7 +163,28 @@ TEST_F(ScanTest, LessThanOneMegabyteFreeGetsARowAndAnEntryOfNothingFree)
     EXPECT_EQ(rows[1].Free, 0);
     EXPECT_EQ(rows[1].Used, 500);
     rows.clear();
-    EXPECT_EQ(scanner.ScanDrives("GB", '.'), "FS/TS ( GB): B: 0/0  C: 0/0  D: 0/0  G: 0/0  ");
+    EXPECT_EQ(scanner.ScanDrives("GB", '.'),
+              "FS/TS ( GB): B: 0/0.002  C: 0/0.488  D: 0/0.062  G: 0.003/0.01  ")
+        << "a size below half a gigabyte is not 0";
+}
+
+// A watch asks the letters that were drives: a drive gone shows, one come waits for a scan
+// (announced drives bring one), and the rows go to the watch's own builder.
+TEST_F(ScanTest, AWatchAsksOnlyTheDrivesItKnows)
+{
+    drives.Set('C', Drive(kDriveFixed, 5, 10));
+    drives.Set('D', Drive(kDriveFixed, 6, 10));
+    scanner.ScanDrives("MB", '.');
+    rows.clear();
+    drives.Set('E', Drive(kDriveFixed, 7, 10));
+    drives.Remove('C');
+    std::string watched;
+    EXPECT_EQ(
+        scanner.WatchDrives("MB", '.', [&watched](const MeterRow& row) { watched += row.Letter; }),
+        "FS/TS ( MB): D: 6/10  ");
+    EXPECT_EQ(watched, "D");
+    EXPECT_EQ(Letters(), "");
+    EXPECT_EQ(scanner.ScanDrives("MB", '.'), "FS/TS ( MB): D: 6/10  E: 7/10  ");
 }
 
 TEST_F(ScanTest, FailedQueryGivesNoRowButKeepsTheSlot)
@@ -177,10 +198,11 @@ TEST_F(ScanTest, FailedQueryGivesNoRowButKeepsTheSlot)
     EXPECT_EQ(rows[0].Slot, 1);
 }
 
-TEST_F(ScanTest, HalfGigabytesRoundToEvenInTheSummary)
+TEST_F(ScanTest, HalfGigabytesRoundToEvenInTheSummaryButNeverToNothing)
 {
     drives.Set('C', Drive(DriveKind::Fixed, 512, 1536));  // 0.5 GB of 1.5 GB
-    EXPECT_EQ(scanner.ScanDrives("GB", '.'), "FS/TS ( GB): C: 0/2  ");
+    drives.Set('D', Drive(DriveKind::Fixed, 2560, 3584));  // 2.5 GB of 3.5 GB
+    EXPECT_EQ(scanner.ScanDrives("GB", '.'), "FS/TS ( GB): C: 0.5/2  D: 2/4  ");
 }
 
 TEST_F(ScanTest, FirstScanWithoutDrivesAndKeptSuffixAfterwards)
