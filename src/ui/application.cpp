@@ -263,6 +263,12 @@ void TApplication::AppDisplayChanged()
         Guard([this] { FMainForm->WMDisplayChange(); });
 }
 
+void TApplication::AppWorkAreaChanged()
+{
+    if (FMainForm != nullptr)
+        Guard([this] { FMainForm->WorkAreaChanged(); });
+}
+
 void TApplication::AppVolumeChanged(bool arrival, std::uint32_t drives)
 {
     if (FMainForm != nullptr)

@@ -130,6 +130,7 @@ private:
     bool AppQueryEndSession() override;
     void AppEndSession() override;
     void AppDisplayChanged() override;
+    void AppWorkAreaChanged() override;
     void AppVolumeChanged(bool arrival, std::uint32_t drives) override;
     void AppActivated() override;
     // The forms it owns left the screen with the minimized application window, or came back.

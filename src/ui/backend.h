@@ -72,6 +72,8 @@ public:
     virtual void AppEndSession() = 0;
     // Monitors were added, removed, resized or rearranged.
     virtual void AppDisplayChanged() = 0;
+    // A monitor's work area changed: a taskbar moved, resized or settled after a display change.
+    virtual void AppWorkAreaChanged() = 0;
     // A drive letter's volume arrived or went away; bit 0 of `drives` is A:, bit 1 B:, ...
     virtual void AppVolumeChanged(bool arrival, std::uint32_t drives) = 0;
     // The application became the active one (taskbar button, Alt+Tab, its tray menu closing):

@@ -95,6 +95,8 @@ public:
     virtual void WMEndSession() { }
     // The monitors changed.
     virtual void WMDisplayChange() { }
+    // A work area changed (a taskbar moved, or settled after a change of the monitors).
+    virtual void WorkAreaChanged() { }
     // A drive letter's volume arrived or went away (bit 0 of `drives` is A:).
     virtual void WMDeviceChange(bool /*arrival*/, std::uint32_t /*drives*/) { }
 
