@@ -205,6 +205,8 @@ void TApplication::UpdateVisible()
         if (auto* form = dynamic_cast<TForm*>(c); form != nullptr && form->Visible())
             any = true;
     CurrentBackend().ShowAppWindow(any, false);
+    // That show restores a minimized application window: the forms it owns are back on screen.
+    UpdateFormsOnScreen();
 }
 
 int TApplication::HookMainWindow(TWindowHook hook)
