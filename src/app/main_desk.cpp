@@ -1,6 +1,6 @@
-// The main window on a desk that changes under it: monitors that go away or change size, a
-// window grown past the bottom of its work area, and drives that come and go while the program
-// runs.
+// The main window on a desk that changes under it: monitors that go away or change size,
+// taskbars that move, a window grown past the bottom of its work area, and drives that come and
+// go while the program runs.
 #include "app/main_form.h"
 
 #include "app/screen_fit.h"
@@ -13,22 +13,7 @@ namespace {
 // a share mapped while the system still reports the letter, announces itself more than once.
 constexpr unsigned kVolumeSettleMs = 500;
 
-// Moves `form` into the nearest work area when no part of it lies on any.
-void FitOnScreen(TForm& form, const std::vector<TRect>& workAreas)
-{
-    if (auto place = PlaceOnWorkArea(form.BoundsRect(), workAreas))
-        form.SetBounds(place->x, place->y, form.Width(), form.Height());
-}
-
 }  // namespace
-
-void TMainWindow::KeepOnScreen()
-{
-    const std::vector<TRect> workAreas = Screen().WorkAreas();
-    FitOnScreen(*this, workAreas);
-    if (MemoryWindowOpen() && MemoryPanel != nullptr)
-        FitOnScreen(*MemoryPanel, workAreas);
-}
 
 void TMainWindow::FitOnWorkArea()
 {
@@ -39,7 +24,15 @@ void TMainWindow::FitOnWorkArea()
     MemoryPanelFollows();
 }
 
-void TMainWindow::WMDisplayChange() { KeepOnScreen(); }
+void TMainWindow::FitBothOnWorkArea()
+{
+    FitOnWorkArea();
+    FitMemoryPanel();
+}
+
+void TMainWindow::WMDisplayChange() { FitBothOnWorkArea(); }
+
+void TMainWindow::WorkAreaChanged() { FitBothOnWorkArea(); }
 
 void TMainWindow::DpiChanged() { RefreshMeters(); }
 
