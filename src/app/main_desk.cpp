@@ -3,6 +3,8 @@
 // go while the program runs.
 #include "app/main_form.h"
 
+#include <utility>
+
 #include "app/screen_fit.h"
 #include "ui/application.h"
 #include "ui/timer.h"
@@ -12,6 +14,11 @@ namespace {
 // Announcements closer together than this give one scan: a stick with several partitions, or
 // a share mapped while the system still reports the letter, announces itself more than once.
 constexpr unsigned kVolumeSettleMs = 500;
+// Wine's taskbar moves onto a changed desk, and takes its place from the work area, without a
+// notice: for a while after a change of the monitors (and after the start) the work areas are
+// looked at again, twice a second for three seconds.
+constexpr unsigned kDeskSettleMs = 500;
+constexpr int kDeskSettleChecks = 6;
 
 }  // namespace
 
@@ -30,7 +37,34 @@ void TMainWindow::FitBothOnWorkArea()
     FitMemoryPanel();
 }
 
-void TMainWindow::WMDisplayChange() { FitBothOnWorkArea(); }
+void TMainWindow::WMDisplayChange()
+{
+    FitBothOnWorkArea();
+    WatchDeskSettle();
+}
+
+void TMainWindow::WatchDeskSettle()
+{
+    FDeskChecksLeft = kDeskSettleChecks;
+    FSettledWorkAreas = Screen().WorkAreas();
+    if (FDeskSettle == nullptr) {
+        FDeskSettle = new TTimer(this);
+        FDeskSettle->SetInterval(kDeskSettleMs);
+        FDeskSettle->OnTimer = [this](TObject*) { DeskSettleCheck(); };
+    }
+    FDeskSettle->SetEnabled(true);
+}
+
+void TMainWindow::DeskSettleCheck()
+{
+    if (--FDeskChecksLeft <= 0)
+        FDeskSettle->SetEnabled(false);
+    std::vector<TRect> workAreas = Screen().WorkAreas();
+    if (workAreas == FSettledWorkAreas)
+        return;
+    FSettledWorkAreas = std::move(workAreas);
+    FitBothOnWorkArea();
+}
 
 void TMainWindow::WorkAreaChanged() { FitBothOnWorkArea(); }
 

@@ -113,6 +113,9 @@ public:
     // The main window as FitOnWorkArea puts it, then the open memory window wholly on a work
     // area too, beside the main window again where it no longer lies wholly on one.
     void FitBothOnWorkArea();
+    // Looks at the work areas again for a while, fitting both windows when they changed
+    // unannounced.
+    void WatchDeskSettle();
     // Waits for drive announcements to settle; made at the first one.
     TTimer* VolumeTimer = nullptr;
 
@@ -233,6 +236,7 @@ private:
     // Takes the memory window's place beside this window as the one to keep.
     void KeepMemoryPanelOffset();
     void FitMemoryPanel();
+    void DeskSettleCheck();
     // The window is about to appear: its figures are read afresh, as R reads them.
     void RefreshBeforeShowing();
     void RemoveMeterRows();
@@ -269,4 +273,8 @@ private:
     bool FMemoryWindowOpen = false;
     // The open memory window's top-left corner less this window's (screen pixels).
     TPoint FMemoryPanelOffset;
+    // The work areas last fitted to, and the checks left while the desk settles.
+    TTimer* FDeskSettle = nullptr;
+    std::vector<TRect> FSettledWorkAreas;
+    int FDeskChecksLeft = 0;
 };

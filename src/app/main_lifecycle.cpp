@@ -25,6 +25,7 @@ void TMainWindow::FormCreate(TObject* /*sender*/)
     // A place saved on a monitor that is gone, or one partly off the screen, would leave the
     // window out of reach.
     FitOnWorkArea();
+    WatchDeskSettle();
     ApplyStartMinimized();
     MemoryWindowEverOpened = false;
     // Another program may hold the combination; the hotkey then simply does nothing.

@@ -215,6 +215,15 @@ TEST_F(RealDeskTest, BothWindowsFitAgainOnceTheTaskbarSettlesAfterADisplayChange
         << "beside the main window, centred on it as far as the work area lets it";
     EXPECT_TRUE(Headless().IsShown(memory.Handle()));
 
+    // Wine's taskbar settles without a notice: the work areas are looked at again meanwhile.
+    Headless().ChangeDisplay({Rect(0, 0, 1024, 768)});
+    Form->SetBounds(740, 768 - Form->Height(), Form->Width(), Form->Height());
+    Headless().ChangeDisplay({Rect(0, 0, 640, 768)});
+    Headless().SetWorkAreas({settled});
+    Headless().AdvanceTime(500);
+    EXPECT_EQ(Form->BoundsRect(), Bounds(358, 460 - Form->Height(), 282, Form->Height()));
+    EXPECT_EQ(memory.BoundsRect().Intersect(settled), memory.BoundsRect());
+
     // A taskbar docked on the left leaves neither side room: the memory window covers part of
     // the main window on the side with more room, and the main window stays.
     const TRect docked = Rect(100, 0, 640, 480);
