@@ -16,9 +16,9 @@ namespace {
 constexpr unsigned kVolumeSettleMs = 500;
 // Wine's taskbar moves onto a changed desk, and takes its place from the work area, without a
 // notice: for a while after a change of the monitors (and after the start) the work areas are
-// looked at again, twice a second for three seconds.
+// looked at again, twice a second for ten seconds.
 constexpr unsigned kDeskSettleMs = 500;
-constexpr int kDeskSettleChecks = 6;
+constexpr int kDeskSettleChecks = 20;
 
 }  // namespace
 
