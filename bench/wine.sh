@@ -13,7 +13,9 @@
 #            10 s: CPU as a share of one core, the program's, the wineserver's and the two
 #            together, and per thread the CPU and the wake-ups (the times it went to
 #            sleep and was woken: Linux's voluntary context switches).
-# Usage: bench/wine.sh [startup] [soak] [idle]   (all three when none is named)
+#   panel    the same over 60 s with the window shown and the memory window open, its two
+#            headings scrolling.
+# Usage: bench/wine.sh [startup] [soak] [idle] [panel]   (the first three when none is named)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
@@ -120,12 +122,10 @@ prefix_server() {
 # wakeups DIR: how often a process or thread went to sleep and was woken again.
 wakeups() { awk '/^voluntary_ctxt_switches:/ { print $2 }' "$1/status"; }
 
-idle() {
-  launch spacewell Spacewell >/dev/null
-  local win pid server before after server_before server_after task
-  win=$(xdotool search --onlyvisible --name '^Spacewell$' | head -n 1)
-  type_on "$win" m
-  sleep 3
+# cpu_over_60s NAME STATE: the program's and the wineserver's CPU, and each thread's, over 60 s
+# in the state the caller has put it in.
+cpu_over_60s() {
+  local pid server before after server_before server_after task
   pid=$(pid_of)
   server=$(prefix_server)
   declare -A start woke
@@ -138,16 +138,40 @@ idle() {
   sleep 60
   after=$(cpu_ticks "/proc/$pid")
   server_after=$(cpu_ticks "/proc/$server")
-  awk -v t=$((after - before)) -v s=$((server_after - server_before)) -v hz="$ticks" 'BEGIN {
-    printf "idle: %.2f %% of one core over 60 s hidden in the tray", 100 * t / hz / 60
-    printf " (and the wineserver %.2f %%; together %.2f %%)\n", 100 * s / hz / 60,
-           100 * (t + s) / hz / 60 }'
+  awk -v t=$((after - before)) -v s=$((server_after - server_before)) -v hz="$ticks" \
+      -v name="$1" -v state="$2" 'BEGIN {
+    printf "%s: %.2f %% of one core over 60 s %s", name, 100 * t / hz / 60, state
+    printf " (and the wineserver %.2f %%; together %.2f %%)\n", 100 * s / hz / 60, 100 * (t + s) / hz / 60 }'
   for task in /proc/"$pid"/task/*; do
     [ -n "${start[$task]:-}" ] || continue
-    echo "idle:   thread $(basename "$task") ($(cat "$task/comm")):" \
+    echo "$1:   thread $(basename "$task") ($(cat "$task/comm")):" \
       "$(($(cpu_ticks "$task") - start[$task])) ticks," \
       "$(($(wakeups "$task") - woke[$task])) wake-ups"
   done
+}
+
+idle() {
+  launch spacewell Spacewell >/dev/null
+  local win
+  win=$(xdotool search --onlyvisible --name '^Spacewell$' | head -n 1)
+  type_on "$win" m
+  sleep 3
+  cpu_over_60s idle "hidden in the tray"
+  stop spacewell
+}
+
+panel() {
+  launch spacewell Spacewell >/dev/null
+  local win left top
+  win=$(xdotool search --onlyvisible --name '^Spacewell$' | head -n 1)
+  read -r left top < <(xwininfo -id "$win" |
+    awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF } END { print x, y }')
+  # The ">>" button: 15 x 42 at (258, 30) in the main window.
+  xdotool mousemove $((left + 265)) $((top + 50)) click 1
+  sleep 1
+  xdotool mousemove 5 5
+  sleep 2
+  cpu_over_60s panel "with the memory window open"
   stop spacewell
 }
 

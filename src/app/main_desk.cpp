@@ -1,7 +1,9 @@
-// The main window on a desk that changes under it: monitors that go away or change size, a
-// window grown past the bottom of its work area, and drives that come and go while the program
-// runs.
+// The main window on a desk that changes under it: monitors that go away or change size,
+// taskbars that move, a window grown past the bottom of its work area, and drives that come and
+// go while the program runs.
 #include "app/main_form.h"
+
+#include <utility>
 
 #include "app/screen_fit.h"
 #include "ui/application.h"
@@ -12,23 +14,13 @@ namespace {
 // Announcements closer together than this give one scan: a stick with several partitions, or
 // a share mapped while the system still reports the letter, announces itself more than once.
 constexpr unsigned kVolumeSettleMs = 500;
-
-// Moves `form` into the nearest work area when no part of it lies on any.
-void FitOnScreen(TForm& form, const std::vector<TRect>& workAreas)
-{
-    if (auto place = PlaceOnWorkArea(form.BoundsRect(), workAreas))
-        form.SetBounds(place->x, place->y, form.Width(), form.Height());
-}
+// Wine's taskbar moves onto a changed desk, and takes its place from the work area, without a
+// notice: for a while after a change of the monitors (and after the start) the work areas are
+// looked at again, twice a second for ten seconds.
+constexpr unsigned kDeskSettleMs = 500;
+constexpr int kDeskSettleChecks = 20;
 
 }  // namespace
-
-void TMainWindow::KeepOnScreen()
-{
-    const std::vector<TRect> workAreas = Screen().WorkAreas();
-    FitOnScreen(*this, workAreas);
-    if (MemoryWindowOpen() && MemoryPanel != nullptr)
-        FitOnScreen(*MemoryPanel, workAreas);
-}
 
 void TMainWindow::FitOnWorkArea()
 {
@@ -39,7 +31,42 @@ void TMainWindow::FitOnWorkArea()
     MemoryPanelFollows();
 }
 
-void TMainWindow::DisplaysChanged() { KeepOnScreen(); }
+void TMainWindow::FitBothOnWorkArea()
+{
+    FitOnWorkArea();
+    FitMemoryPanel();
+}
+
+void TMainWindow::DisplaysChanged()
+{
+    FitBothOnWorkArea();
+    WatchDeskSettle();
+}
+
+void TMainWindow::WatchDeskSettle()
+{
+    FDeskChecksLeft = kDeskSettleChecks;
+    FSettledWorkAreas = Screen().WorkAreas();
+    if (FDeskSettle == nullptr) {
+        FDeskSettle = new TTimer(this);
+        FDeskSettle->SetInterval(kDeskSettleMs);
+        FDeskSettle->OnTimer = [this](TObject*) { DeskSettleCheck(); };
+    }
+    FDeskSettle->SetEnabled(true);
+}
+
+void TMainWindow::DeskSettleCheck()
+{
+    if (--FDeskChecksLeft <= 0)
+        FDeskSettle->SetEnabled(false);
+    std::vector<TRect> workAreas = Screen().WorkAreas();
+    if (workAreas == FSettledWorkAreas)
+        return;
+    FSettledWorkAreas = std::move(workAreas);
+    FitBothOnWorkArea();
+}
+
+void TMainWindow::WorkAreaChanged() { FitBothOnWorkArea(); }
 
 void TMainWindow::DpiChanged() { RefreshMeters(); }
 

@@ -104,19 +104,25 @@ public:
     // main_lifecycle.cpp). At the session's end the settings are saved as a close saves them,
     // silently when that fails, and the program ends.
     void SessionEnded() override;
+    // A change of the monitors comes first, and the taskbar settles on the new work area later:
+    // both windows are fitted again at each.
     void DisplaysChanged() override;
+    void WorkAreaChanged() override;
     // The rows are laid out again from the design at the new scale.
     void DpiChanged() override;
     void ChangeScale(int m, int d) override;
     // Drives came or went: one scan for the announcements of half a second.
     void DrivesChanged(bool arrival, const std::string& letters) override;
-    // Moves the main window, and the memory window while open, into the nearest monitor's work
-    // area when no part of it is on any; a window partly on screen stays where it is.
-    void KeepOnScreen();
     // Moves the main window just enough to lie wholly on its monitor's work area (its top on
     // it when taller), the open memory window following: done whenever it is placed or its
     // height changes.
     void FitOnWorkArea();
+    // The main window as FitOnWorkArea puts it, then the open memory window wholly on a work
+    // area too, beside the main window again where it no longer lies wholly on one.
+    void FitBothOnWorkArea();
+    // Looks at the work areas again for a while, fitting both windows when they changed
+    // unannounced.
+    void WatchDeskSettle();
     // Waits for drive announcements to settle; made at the first one.
     TTimer* VolumeTimer = nullptr;
 
@@ -197,6 +203,8 @@ public:
 
     // The open memory window keeps its side and offset as this window moves.
     void MemoryPanelFollows();
+    // The open memory window centred again on this window, whose height changed.
+    void MemoryPanelCentres();
     // Nearly full drives (main_warning.cpp): whether this row's bar takes the warning ramp.
     bool ShowsLowSpace(const sw::MeterRow& row) const;
     // Whether the tray shows the warning picture.
@@ -234,6 +242,8 @@ private:
     void SetMemoryWindowVisible(bool visible);
     // Takes the memory window's place beside this window as the one to keep.
     void KeepMemoryPanelOffset();
+    void FitMemoryPanel();
+    void DeskSettleCheck();
     // The window is about to appear: its figures are read afresh, as R reads them.
     void RefreshBeforeShowing();
     void RemoveMeterRows();
@@ -280,4 +290,8 @@ private:
     bool FMemoryWindowOpen = false;
     // The open memory window's top-left corner less this window's (screen pixels).
     TPoint FMemoryPanelOffset;
+    // The work areas last fitted to, and the checks left while the desk settles.
+    TTimer* FDeskSettle = nullptr;
+    std::vector<TRect> FSettledWorkAreas;
+    int FDeskChecksLeft = 0;
 };

@@ -16,15 +16,16 @@ void TMainWindow::FormCreate(TObject* /*sender*/)
     if (const std::string file = SettingsFileToRead(*FServices.paths, FSettingsFile);
         !file.empty()) {
         LoadSettings(file);
-        // A place saved on a monitor that is gone would leave the window out of reach.
-        KeepOnScreen();
     } else {
         SetModel(2);
         // Checked in the menu only: the window keeps its designed alpha until one is chosen.
         SetTransparency(kDefaultTransparency);
         ScanDrives(SizeUnit());
     }
+    // A place saved on a monitor that is gone, or one partly off the screen, would leave the
+    // window out of reach.
     FitOnWorkArea();
+    WatchDeskSettle();
     ApplyStartMinimized();
     MemoryWindowEverOpened = false;
     // Another program may hold the combination; the hotkey then simply does nothing.

@@ -55,14 +55,17 @@ void TMainWindow::ScanDrives(const std::string& unit)
 }
 
 // The last row's height, but never so short that the ">>" button is cut; then the window is
-// kept wholly on its work area.
+// kept wholly on its work area, and an open memory window centred on it again.
 void TMainWindow::ApplyRowsHeight()
 {
     const int height =
         std::max(FRowsHeight, MemoryButton->Top() + MemoryButton->Height() + Scaled(kBottomMargin));
     TitleBorder->SetHeight(height);
+    const bool changed = height != Height();
     SetHeight(height);
     FitOnWorkArea();
+    if (changed)
+        MemoryPanelCentres();
 }
 
 // Rows of an earlier scan would pile up beneath the new ones, each bar keeping its own image.

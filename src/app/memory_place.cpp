@@ -18,16 +18,24 @@ int SaturatedInt(std::int64_t value)
     return static_cast<int>(std::clamp<std::int64_t>(value, INT_MIN, INT_MAX));
 }
 
-bool RoomRightOf(const TRect& host, int width, int gap, const TRect& workArea)
+TBesidePlace BesideHost(const TRect& host, int width, int gap, const TRect& workArea)
 {
-    return std::int64_t{host.left} + host.Width() + gap + width <= workArea.right;
+    const std::int64_t right = std::int64_t{host.right} + gap;
+    const std::int64_t left = std::int64_t{host.left} - gap - width;
+    if (right + width <= workArea.right)
+        return {SaturatedInt(right), true};
+    if (left >= workArea.left)
+        return {SaturatedInt(left), false};
+    const bool toTheRight = std::int64_t{workArea.right} - host.right > host.left - workArea.left;
+    const std::int64_t fitted = std::max<std::int64_t>(
+        workArea.left,
+        std::min<std::int64_t>(toTheRight ? right : left, std::int64_t{workArea.right} - width));
+    return {SaturatedInt(fitted), toTheRight};
 }
 
-int SlideOutLeft(int hostLeft, int hostWidth, int width, bool toTheRight, int step)
+int SlideOutLeft(const TBesidePlace& place, int remaining)
 {
-    if (toTheRight)
-        return SaturatedInt(std::int64_t{hostLeft} + hostWidth + step);
-    return SaturatedInt(std::int64_t{hostLeft} - width - step);
+    return SaturatedInt(std::int64_t{place.left} + (place.toTheRight ? -remaining : remaining));
 }
 
 int CentredTop(int hostTop, int hostHeight, int height, const TRect& workArea)

@@ -14,13 +14,18 @@ TRect WorkAreaAround(const TRect& window);
 // A 64-bit position brought back into the platform's int range.
 int SaturatedInt(std::int64_t value);
 
-// Whether a panel `width` wide still fits on the work area when it stands `gap` pixels right of
-// the host's right edge, as the opening slide leaves it.
-bool RoomRightOf(const TRect& host, int width, int gap, const TRect& workArea);
+// Where a panel `width` wide ends beside the host: `gap` pixels right of the host's right edge
+// where the work area has room for it there, else `gap` pixels left of the host's left edge
+// where it has room there; where neither side has, on the side with more room, pushed wholly
+// onto the work area over part of the host.
+struct TBesidePlace {
+    int left;
+    bool toTheRight;
+};
+TBesidePlace BesideHost(const TRect& host, int width, int gap, const TRect& workArea);
 
-// The panel's left edge after a step of the opening slide: `step` pixels right of the host's
-// right edge, or, on the left, `step` pixels left of the host's left edge.
-int SlideOutLeft(int hostLeft, int hostWidth, int width, bool toTheRight, int step);
+// The panel's left edge `remaining` pixels before the end of its opening slide to `place`.
+int SlideOutLeft(const TBesidePlace& place, int remaining);
 
 // The panel's top: centred on the host (halves to even), then moved inside the work area so
 // that its heading and close button stay reachable.

@@ -1,12 +1,14 @@
 // The main window's ">>" button: slides the memory window out to its right and back. The slide
 // holds the GUI thread for its pauses; the closing slide does not repaint between steps. While
-// open, the memory window goes where the main window goes, keeping its side and offset.
+// open, the memory window goes where the main window goes, keeping its side and offset, stays
+// centred on it as its height changes, and stays wholly on the work area as the desk changes.
 #include "app/main_form.h"
 
 #include <algorithm>
 #include <cstdint>
 
 #include "app/memory_place.h"
+#include "app/screen_fit.h"
 #include "controls/push_button.h"
 #include "ui/application.h"
 
@@ -20,6 +22,8 @@ constexpr int kCloseSteps = 20;
 }  // namespace
 
 // Out to the right of this window, or to its left where the right has no room on the screen.
+// The slide's steps end where the panel is to stand, so that a panel pushed over this window
+// still moves its ten steps outwards.
 void TMainWindow::MemoryButtonClick(TObject*)
 {
     MemoryPanel->SyncTransparency();
@@ -32,11 +36,10 @@ void TMainWindow::MemoryButtonClick(TObject*)
         SetMemoryWindowOpen(false);
     } else {
         MemoryPanel->Show();
-        const bool toTheRight = RoomRightOf(BoundsRect(), MemoryPanel->Width(), Scaled(kOpenSteps),
-                                            WorkAreaAround(BoundsRect()));
+        const TBesidePlace place = BesideHost(BoundsRect(), MemoryPanel->Width(),
+                                              Scaled(kOpenSteps), WorkAreaAround(BoundsRect()));
         for (int i = 1; i <= kOpenSteps; ++i) {
-            MemoryPanel->SetLeft(
-                SlideOutLeft(Left(), Width(), MemoryPanel->Width(), toTheRight, Scaled(i)));
+            MemoryPanel->SetLeft(SlideOutLeft(place, Scaled(kOpenSteps) - Scaled(i)));
             Application().Sleep(kSlidePauseMs);
             MemoryPanel->Repaint();
         }
@@ -65,6 +68,32 @@ void TMainWindow::MemoryPanelFollows()
         area.top);
     MemoryPanel->SetBounds(SaturatedInt(std::int64_t{Left()} + FMemoryPanelOffset.x),
                            SaturatedInt(top), MemoryPanel->Width(), MemoryPanel->Height());
+}
+
+void TMainWindow::MemoryPanelCentres()
+{
+    if (!MemoryWindowOpen() || MemoryPanel == nullptr)
+        return;
+    MemoryPanel->SetTop(
+        CentredTop(Top(), Height(), MemoryPanel->Height(), WorkAreaAround(BoundsRect())));
+    KeepMemoryPanelOffset();
+}
+
+// A panel already wholly on a work area keeps its place; one that is not goes beside this
+// window again, as the opening put it.
+void TMainWindow::FitMemoryPanel()
+{
+    if (!MemoryWindowOpen() || MemoryPanel == nullptr)
+        return;
+    const TRect panel = MemoryPanel->BoundsRect();
+    const auto fitted = PlaceWhollyOnWorkArea(panel, Screen().WorkAreas());
+    if (!fitted || (fitted->x == panel.left && fitted->y == panel.top))
+        return;
+    const TRect area = WorkAreaAround(BoundsRect());
+    MemoryPanel->SetBounds(BesideHost(BoundsRect(), panel.Width(), Scaled(kOpenSteps), area).left,
+                           CentredTop(Top(), Height(), panel.Height(), area), panel.Width(),
+                           panel.Height());
+    KeepMemoryPanelOffset();
 }
 
 // The closed panel took the keyboard with it: a shown main window gets it back, on the button

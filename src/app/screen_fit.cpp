@@ -49,15 +49,6 @@ std::optional<TRect> NearestWorkArea(const TRect& window, const std::vector<TRec
     return nearest;
 }
 
-std::optional<TPoint> PlaceOnWorkArea(const TRect& window, const std::vector<TRect>& workAreas)
-{
-    const std::optional<TRect> nearest = NearestWorkArea(window, workAreas);
-    if (!nearest || !window.Intersect(*nearest).IsEmpty())
-        return std::nullopt;
-    return TPoint{Fit(window.left, window.Width(), nearest->left, nearest->right),
-                  Fit(window.top, window.Height(), nearest->top, nearest->bottom)};
-}
-
 std::optional<TPoint> PlaceWhollyOnWorkArea(const TRect& window,
                                             const std::vector<TRect>& workAreas)
 {

@@ -1,5 +1,5 @@
-// Keeping a window reachable: one that lies wholly outside every monitor's work area (a monitor
-// unplugged, a resolution lowered since its place was saved) moves into the nearest one.
+// Keeping a window reachable: one that lies partly or wholly outside every monitor's work area
+// (a monitor unplugged, a resolution lowered, a taskbar moved) moves onto the nearest one.
 #pragma once
 
 #include <optional>
@@ -9,11 +9,6 @@
 
 // The work area nearest to `window` (one it lies on, if any); none when there are no work areas.
 std::optional<TRect> NearestWorkArea(const TRect& window, const std::vector<TRect>& workAreas);
-
-// The new top-left corner (screen coordinates) for `window`, as close to where it is as fits
-// in the work area nearest to it; none when some part of it is on a work area already, or
-// when there are no work areas. A window larger than the area keeps its top-left corner in it.
-std::optional<TPoint> PlaceOnWorkArea(const TRect& window, const std::vector<TRect>& workAreas);
 
 // The top-left corner that puts `window` wholly on its nearest work area, moved as little as
 // possible; a window taller (wider) than the area has its top (left) edge on it. None when

@@ -28,10 +28,10 @@ char LetterAt(int index) { return static_cast<char>('A' + index); }
 
 constexpr std::uint32_t kAllLetters = ~std::uint32_t{0};
 
-bool IsMeteredKind(int type)
+bool IsMeteredKind(DriveKind kind)
 {
-    return type == kDriveRemovable || type == kDriveFixed || type == kDriveRemote ||
-           type == kDriveCdrom;
+    return kind == DriveKind::Removable || kind == DriveKind::Fixed || kind == DriveKind::Network ||
+           kind == DriveKind::CdRom;
 }
 
 }  // namespace
@@ -248,7 +248,7 @@ void DriveAsker::AskKnownDrives(LetterReplies& replies)
     {
         std::lock_guard held(FShared->lock);
         for (int index = 'B' - 'A'; index <= 'Z' - 'A'; ++index)
-            if (IsMeteredKind(FShared->lastType[index]))
+            if (IsMeteredKind(FShared->lastKind[index]))
                 known |= Bit(index);
     }
     Ask(replies, known);

@@ -206,6 +206,8 @@ void TApplication::UpdateVisible()
     Backend& backend = CurrentBackend();
     if (backend.Offers().appWindow)
         backend.ShowAppWindow(any, false);
+    // That show restores a minimized application window: the forms it owns are back on screen.
+    UpdateFormsOnScreen();
 }
 
 int TApplication::HookMainWindow(TWindowHook hook)
@@ -262,6 +264,12 @@ void TApplication::AppDisplayChanged()
 {
     if (FMainForm != nullptr)
         Guard([this] { FMainForm->DisplaysChanged(); });
+}
+
+void TApplication::AppWorkAreaChanged()
+{
+    if (FMainForm != nullptr)
+        Guard([this] { FMainForm->WorkAreaChanged(); });
 }
 
 void TApplication::AppVolumeChanged(bool arrival, const std::string& letters)

@@ -143,6 +143,7 @@ private:
     bool AppQueryEndSession() override;
     void AppEndSession() override;
     void AppDisplayChanged() override;
+    void AppWorkAreaChanged() override;
     void AppVolumeChanged(bool arrival, const std::string& letters) override;
     void AppActivated() override;
     // The forms it owns left the screen with the minimized application window, or came back.

@@ -75,6 +75,8 @@ public:
     virtual void AppEndSession() = 0;
     // Monitors were added, removed, resized or rearranged.
     virtual void AppDisplayChanged() = 0;
+    // A monitor's work area changed: a taskbar moved, resized or settled after a display change.
+    virtual void AppWorkAreaChanged() = 0;
     // The volumes of drive `letters` ("E", "FG": capitals in order) arrived or went away.
     virtual void AppVolumeChanged(bool arrival, const std::string& letters) = 0;
     // The application became the active one (taskbar button, Alt+Tab, its tray menu closing):

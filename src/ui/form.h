@@ -95,6 +95,8 @@ public:
     virtual void SessionEnded() { }
     // The monitors changed.
     virtual void DisplaysChanged() { }
+    // A work area changed (a taskbar moved, or settled after a change of the monitors).
+    virtual void WorkAreaChanged() { }
     // The volumes of drive `letters` ("E", "FG") arrived or went away.
     virtual void DrivesChanged(bool /*arrival*/, const std::string& /*letters*/) { }
 

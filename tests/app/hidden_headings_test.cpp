@@ -4,6 +4,8 @@
 // the waits only bound the loops.
 #include <atomic>
 #include <chrono>
+#include <functional>
+#include <utility>
 
 #include "../controls/gui_pump.h"
 #include "app_fixture.h"
@@ -119,6 +121,31 @@ TEST_F(HiddenScrollTextHeadings, TickOnlyWhileTheMemoryWindowIsOnScreen)
     Panel().CloseButton->Click();
     ASSERT_FALSE(PanelShown());
     ExpectQuiet(memory, virtualMemory, "closed by its own button");
+}
+
+// Hidden by "_" each time, the window comes back by every way a user has, the open memory
+// window with it, and its headings go on. A show that restores the minimized application before
+// the tray icon does (the hotkey's and a second start's) must not leave them parked.
+TEST_F(HiddenScrollTextHeadings, GoOnAfterEveryWayOfShowingTheWindow)
+{
+    Fixed('C', 1000, 500);
+    Start();
+    CountedHeading memory(*Panel().MemoryHeading);
+    CountedHeading virtualMemory(*Panel().VirtualMemoryHeading);
+    ClickShowRAM();
+    const std::pair<const char*, std::function<void()>> ways[] = {
+        {"the hotkey", [this] { ASSERT_TRUE(PressHotkey()); }},
+        {"a second start", [this] { Form->ShowForSecondStart(); }},
+        {"a click on the tray icon", [this] { ClickTray(); }},
+        {"Show Tully", [this] { ChooseFromTrayMenu({"Show Tully"}); }},
+    };
+    for (const auto& [way, show] : ways) {
+        Form->HideButton->Click();
+        ExpectQuiet(memory, virtualMemory, way);
+        show();
+        ASSERT_TRUE(PanelShown()) << way;
+        ExpectScrolling(memory, virtualMemory, way);
+    }
 }
 
 }  // namespace

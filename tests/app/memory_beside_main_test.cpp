@@ -1,6 +1,7 @@
 // The memory window with the real main window as its host, in the stories that walk both: the
-// ">>"/"<<" slide and the close button, the place it takes beside the main window, the
-// transparency chosen from the tray menu, and keys typed in it working the main window.
+// ">>"/"<<" slide and the close button, the place it takes beside the main window (also when the
+// main window's height changes, and where neither side has room), the transparency chosen from
+// the tray menu, and keys typed in it working the main window.
 #include "app_fixture.h"
 
 #include "app/memory_form.h"
@@ -73,6 +74,45 @@ TEST_F(MemoryBesideMainTest, TakesTheMainWindowsPlaceEachTimeItShows)
     Form->SetBounds(100, 400, 282, 154);
     ClickShowRAM();
     EXPECT_EQ(Panel().BoundsRect(), Bounds(100 + 282 + 10, 400 - 29, 282, 212));
+}
+
+// A drive that comes or goes changes the main window's height: the open memory window goes
+// where closing and opening it again would put it.
+TEST_F(MemoryBesideMainTest, FollowsAChangeOfTheMainWindowsHeight)
+{
+    Fixed('C', 1000, 500);
+    Start();
+    ClickShowRAM();
+    for (const char letter : {'D', 'E', 'F', 'G'})
+        Fixed(letter, 1000, 500);
+    const int before = Form->Height();
+    Form->RefreshButton->Click();
+    ASSERT_GT(Form->Height(), before);
+    const TRect followed = Panel().BoundsRect();
+    ClickShowRAM();
+    ClickShowRAM();
+    EXPECT_EQ(followed, Panel().BoundsRect());
+}
+
+// At 200 % on a desk 1280 pixels wide, the main window at its designed place leaves neither
+// side room: the memory window opens on the left, which has more, wholly on the screen.
+TEST_F(MemoryBesideMainTest, OnANarrowWorkAreaAt192DpiItStaysWhollyOnIt)
+{
+    const TRect desk = Rect(0, 0, 1280, 984);
+    Headless().SetWorkAreas({desk});
+    Headless().SetSystemDpi(192);
+    Fixed('C', 1000, 500);
+    Start();
+    ASSERT_EQ(Form->BoundsRect(), Bounds(523, 288, 564, Form->Height()));
+    ClickShowRAM();
+    EXPECT_EQ(Panel().Left(), 0) << "\"TOTAL:\" whole, over part of the main window";
+    EXPECT_EQ(Panel().BoundsRect().Intersect(desk), Panel().BoundsRect());
+
+    // Nearer the right edge the left side has room enough: the usual gap, no overlap.
+    ClickShowRAM();
+    Form->SetBounds(716, 288, Form->Width(), Form->Height());
+    ClickShowRAM();
+    EXPECT_EQ(Panel().Left(), 716 - 20 - 564);
 }
 
 TEST_F(MemoryBesideMainTest, CopiesTheMainWindowsTransparency)

@@ -186,10 +186,50 @@ TEST_F(RealDeskTest, AWindowWithNoPartOnAnyMonitorComesBackToTheNearest)
     EXPECT_EQ(Form->Top(), 200);
     EXPECT_EQ(memory.BoundsRect().Intersect(desk), memory.BoundsRect()) << "wholly on the desk";
 
-    // A monitor change that leaves both reachable moves neither.
+    // A monitor change that leaves both wholly on the desk moves neither.
     const TRect before = Form->BoundsRect();
-    Headless().ChangeDisplay({Rect(0, 0, 800, 600)});
+    const TRect memoryBefore = memory.BoundsRect();
+    Headless().ChangeDisplay({Rect(0, 0, 1280, 1024)});
     EXPECT_EQ(Form->BoundsRect(), before);
+    EXPECT_EQ(memory.BoundsRect(), memoryBefore);
+}
+
+// 1024 x 768 to 640 x 480 with both windows at the lower right: the monitors change while the
+// taskbar still stands 748 pixels down, and the work area settles afterwards.
+TEST_F(RealDeskTest, BothWindowsFitAgainOnceTheTaskbarSettlesAfterADisplayChange)
+{
+    Headless().SetWorkAreas({Rect(0, 0, 1024, 748)});
+    Start();
+    Form->SetBounds(740, 570, Form->Width(), Form->Height());
+    Form->MemoryButtonClick(Form->MemoryButton);
+    TForm& memory = *Form->MemoryPanel;
+    ASSERT_EQ(memory.Left(), 740 - 10 - 282) << "no room on the right";
+
+    Headless().ChangeDisplay({Rect(0, 0, 640, 748)});
+    EXPECT_EQ(Form->Left(), 640 - 282);
+    const TRect settled = Rect(0, 0, 640, 460);
+    Headless().ChangeWorkAreas({settled});
+    EXPECT_EQ(Form->BoundsRect(), Bounds(358, 460 - Form->Height(), 282, Form->Height()));
+    EXPECT_EQ(memory.BoundsRect(), Bounds(358 - 10 - 282, 460 - 212, 282, 212))
+        << "beside the main window, centred on it as far as the work area lets it";
+    EXPECT_TRUE(Headless().IsShown(memory.Handle()));
+
+    // Wine's taskbar settles without a notice: the work areas are looked at again meanwhile.
+    Headless().ChangeDisplay({Rect(0, 0, 1024, 768)});
+    Form->SetBounds(740, 768 - Form->Height(), Form->Width(), Form->Height());
+    Headless().ChangeDisplay({Rect(0, 0, 640, 768)});
+    Headless().SetWorkAreas({settled});
+    Headless().AdvanceTime(500);
+    EXPECT_EQ(Form->BoundsRect(), Bounds(358, 460 - Form->Height(), 282, Form->Height()));
+    EXPECT_EQ(memory.BoundsRect().Intersect(settled), memory.BoundsRect());
+
+    // A taskbar docked on the left leaves neither side room: the memory window covers part of
+    // the main window on the side with more room, and the main window stays.
+    const TRect docked = Rect(100, 0, 640, 480);
+    Headless().ChangeWorkAreas({docked});
+    EXPECT_EQ(Form->Left(), 358);
+    EXPECT_EQ(memory.Left(), 100);
+    EXPECT_EQ(memory.BoundsRect().Intersect(docked), memory.BoundsRect());
 }
 
 TEST_F(RealDeskTest, DrivesThatComeAndGoAreScannedOnceTheAnnouncementsSettle)

@@ -81,6 +81,22 @@ TEST_F(SettingsTest, FirstCloseWritesTheDefaultsAndEveryChangeSurvivesARestart)
     EXPECT_TRUE(Shown());
 }
 
+// The file edited by hand while the program runs: at the quit every key of its own is written
+// back over the edit; comments, other keys and other sections stay.
+TEST_F(SettingsTest, AHandEditWhileRunningKeepsAllButTheProgramsOwnKeys)
+{
+    IniFile("[SETTINGS]\r\nLeft=10\r\n[OPTIONS]\r\nModel=4\r\n");
+    Start();
+    Platform.profiles->SetText(kIni, "; mine\r\n[SETTINGS]\r\nLeft=400\r\n[OPTIONS]\r\nModel=1\r\n"
+                                     "LowSpacePercent=5\r\n; note\r\n[Other]\r\nKey=x\r\n");
+    Headless().TypeChar('q');
+    ASSERT_TRUE(Application().Terminated());
+    const std::string text = Platform.profiles->Text(kIni);
+    EXPECT_EQ(text.rfind("; mine\r\n[SETTINGS]\r\nLeft=10\r\n", 0), 0u) << text;
+    for (const char* kept : {"Model=4\r\nLowSpacePercent=5\r\n; note\r\n", "[Other]\r\nKey=x\r\n"})
+        EXPECT_NE(text.find(kept), std::string::npos) << kept << " in " << text;
+}
+
 TEST_F(SettingsTest, AFileWithOnlyAPositionLeavesTheOptionsAtZero)
 {
     IniFile("[SETTINGS]\r\nLeft=-3000\r\nTop=5000\r\n");

@@ -14,11 +14,7 @@ set -uo pipefail
 cd "$(dirname "$0")/../.."
 E2E_NAME=real_desk E2E_PREFIX=wineprefix-desk
 source tests/e2e/lib/setup.sh
-helper=${SW_DESK_HELPER:-$build/tests/desk_helper.exe}
-[ -f "$helper" ] || scripts/build.sh "${build#build/}" desk_helper >/dev/null
-[ -f "$helper" ] || e2e_abort "desk_helper.exe is missing ($helper)"
-cp "$helper" "$WINEPREFIX/drive_c/desk_helper.exe"
-log=$WINEPREFIX/drive_c/desk.log
+source tests/e2e/lib/desk_helper.sh
 icon_x=1012 icon_y=758
 # The program's taskbar button: the first one, right of the start button.
 button_x=${SW_TASKBAR_BUTTON_X:-120} button_y=758
@@ -55,13 +51,6 @@ type_keys() {
   read -r left top _ < <(e2e_geometry "$win")
   xdotool mousemove $((left + 100)) $((top + 12)) click 1; sleep 0.3
   xdotool windowfocus --sync "$win"; xdotool type --delay 50 "$1"; sleep 1
-}
-helper() {
-  : > "$log"
-  timeout 30 wine explorer /desktop=desk,1024x768 'C:\desk_helper.exe' 'C:\desk.log' "$@" \
-    >>"$work/helper.log" 2>&1
-  sleep 0.5
-  tr -d '\r' < "$log"
 }
 tray_menu() {
   xdotool mousemove $icon_x $icon_y click 3; sleep 1

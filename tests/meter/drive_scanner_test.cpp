@@ -172,11 +172,11 @@ TEST_F(ScanTest, LessThanOneMegabyteFreeGetsARowAndAnEntryOfNothingFree)
 // (announced drives bring one), and the rows go to the watch's own builder.
 TEST_F(ScanTest, AWatchAsksOnlyTheDrivesItKnows)
 {
-    drives.Set('C', Drive(kDriveFixed, 5, 10));
-    drives.Set('D', Drive(kDriveFixed, 6, 10));
+    drives.Set('C', Drive(DriveKind::Fixed, 5, 10));
+    drives.Set('D', Drive(DriveKind::Fixed, 6, 10));
     scanner.ScanDrives("MB", '.');
     rows.clear();
-    drives.Set('E', Drive(kDriveFixed, 7, 10));
+    drives.Set('E', Drive(DriveKind::Fixed, 7, 10));
     drives.Remove('C');
     std::string watched;
     EXPECT_EQ(

@@ -116,6 +116,8 @@ public:
     void EndSession();
     // The monitors' work areas are now `workAreas` (the primary first).
     void ChangeDisplay(std::vector<TRect> workAreas);
+    // The work areas alone changed, as when a taskbar moves or settles after a display change.
+    void ChangeWorkAreas(std::vector<TRect> workAreas);
     void SetWorkAreas(std::vector<TRect> workAreas) { FWorkAreas = std::move(workAreas); }
     void VolumeChange(bool arrival, const std::string& letters);
     // Display scale (headless_dpi.cpp): the system's, for windows built from now on, and a

@@ -21,6 +21,13 @@ void HeadlessBackend::ChangeDisplay(std::vector<TRect> workAreas)
         FAppHandler->AppDisplayChanged();
 }
 
+void HeadlessBackend::ChangeWorkAreas(std::vector<TRect> workAreas)
+{
+    FWorkAreas = std::move(workAreas);
+    if (FAppHandler != nullptr)
+        FAppHandler->AppWorkAreaChanged();
+}
+
 void HeadlessBackend::VolumeChange(bool arrival, const std::string& letters)
 {
     if (FAppHandler != nullptr)

@@ -228,10 +228,13 @@ WindowId HeadlessBackend::Foreground()
 void HeadlessBackend::SetAppIcon(const TBitmap&, TColor) { }
 
 // Hidden while active, the application window hands the activation on like any window; the
-// forms it owns stand above it.
-void HeadlessBackend::ShowAppWindow(bool visible, bool)
+// forms it owns stand above it. As on the platform, a show that does not activate also
+// restores a minimized application window, and with it the forms it took off the screen.
+void HeadlessBackend::ShowAppWindow(bool visible, bool activate)
 {
     FAppVisible = visible;
+    if (visible && !activate && FAppMinimized)
+        RestoreApp();
     if (visible || FForeground != kAppWindow)
         return;
     if (WindowId next = NextToActivate(kAppWindow))

@@ -1,7 +1,7 @@
 // The platform's notices to the whole application: the end of the session, a change of the
-// monitors, a drive letter's volume coming or going, and the application's own window taking
-// the activation. Top-level windows hear them, so the application window and any form may
-// each pass the same notice on; the toolkit copes with hearing one twice.
+// monitors or of a work area, a drive letter's volume coming or going, and the application's own
+// window taking the activation. Top-level windows hear them, so the application window and any form
+// may each pass the same notice on; the toolkit copes with hearing one twice.
 #include "ui/win32/win32_internal.h"
 
 #include <dbt.h>
@@ -36,6 +36,10 @@ std::optional<std::intptr_t> Win32Backend::DeskNotice(unsigned msg, std::uintptr
         return 0;
     case WM_DISPLAYCHANGE:
         FAppHandler->AppDisplayChanged();
+        return std::nullopt;
+    case WM_SETTINGCHANGE:
+        if (wParam == SPI_SETWORKAREA)
+            FAppHandler->AppWorkAreaChanged();
         return std::nullopt;
     case WM_DEVICECHANGE: {
         const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(lParam);

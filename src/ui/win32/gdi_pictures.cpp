@@ -10,11 +10,19 @@ namespace win32ui {
 
 std::vector<std::uint32_t> DibPixels(const TBitmap& image)
 {
-    std::vector<std::uint32_t> out(static_cast<std::size_t>(image.Width()) * image.Height());
-    const std::uint32_t* in = image.Bits();
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        std::uint32_t p = in[i];
-        out[i] = ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);
+    return DibPixels(image, image.BoundsRect());
+}
+
+std::vector<std::uint32_t> DibPixels(const TBitmap& image, TRect part)
+{
+    std::vector<std::uint32_t> out(static_cast<std::size_t>(part.Width()) * part.Height());
+    auto to = out.begin();
+    for (int y = part.top; y < part.bottom; ++y) {
+        const std::uint32_t* in = image.Bits() + static_cast<std::size_t>(y) * image.Width();
+        for (int x = part.left; x < part.right; ++x) {
+            const std::uint32_t p = in[x];
+            *to++ = ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);
+        }
     }
     return out;
 }

@@ -48,8 +48,10 @@ inline WindowId Id(HWND hwnd) { return reinterpret_cast<WindowId>(hwnd); }
 // The classes of forms, the application window, the utility window and the hint window.
 void RegisterWindowClasses();
 
-// 0x00BBGGRR pixels as the top-down 32-bit DIB rows GDI expects.
+// 0x00BBGGRR pixels as the top-down 32-bit DIB rows GDI expects, of the whole image or of
+// `part` of it.
 std::vector<std::uint32_t> DibPixels(const TBitmap& image);
+std::vector<std::uint32_t> DibPixels(const TBitmap& image, TRect part);
 HBITMAP MakeDib(const TBitmap& image);
 // An icon, or a cursor with its hot spot when `hotSpot` is given.
 HICON MakeIcon(const TBitmap& image, TColor transparent, const TPoint* hotSpot = nullptr);

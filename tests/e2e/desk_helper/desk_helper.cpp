@@ -6,6 +6,9 @@
 //   arrive L / remove L  a broadcast WM_DEVICECHANGE for drive letter L's volume; logs "sent"
 //   lockrun / unlockrun  the machine's Run key (in the program's view: the helper is built
 //                        for the same machine) read-only / writable again
+//   resolution W H       the display's resolution changed to W x H; logs "changed N" (the
+//                        platform's answer, 0 for done)
+//   workarea             the primary monitor's work area as "left top right bottom"
 // Failures log "error ..." instead.
 #include <windows.h>
 
@@ -13,6 +16,7 @@
 #include <sddl.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -72,6 +76,24 @@ void LockRun(bool lock)
     Log(ok ? (lock ? "locked" : "unlocked") : "error security");
 }
 
+void Resolution(int width, int height)
+{
+    DEVMODEA mode{};
+    mode.dmSize = sizeof(mode);
+    mode.dmPelsWidth = static_cast<DWORD>(width);
+    mode.dmPelsHeight = static_cast<DWORD>(height);
+    mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+    Log("changed " + std::to_string(ChangeDisplaySettingsA(&mode, 0)));
+}
+
+void WorkArea()
+{
+    RECT area{};
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+    Log(std::to_string(area.left) + " " + std::to_string(area.top) + " " +
+        std::to_string(area.right) + " " + std::to_string(area.bottom));
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -86,6 +108,10 @@ int main(int argc, char** argv)
         Volume(argv[3][0], command == "arrive");
     else if (command == "lockrun" || command == "unlockrun")
         LockRun(command == "lockrun");
+    else if (command == "resolution" && argc > 4)
+        Resolution(std::atoi(argv[3]), std::atoi(argv[4]));
+    else if (command == "workarea")
+        WorkArea();
     else
         return 2;
     return 0;
