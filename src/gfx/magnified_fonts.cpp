@@ -1,6 +1,7 @@
-// Whole-pixel glyph magnification over another font engine.
+// Glyph magnification by whole pixels over another font engine.
 #include "gfx/magnified_fonts.h"
 
+#include <cstdint>
 #include <exception>
 
 #include "gfx/bitmap.h"
@@ -8,27 +9,49 @@
 namespace {
 
 constexpr int kDesignDpi = 96;
+// The large-font file's faces are drawn for this scale at most.
+constexpr int kLargestFaceDpi = 144;
 
-// `value` / `factor`, halves away from zero (the platform's MulDiv rounding).
-int DivideRounded(int value, int factor)
+// value × num / den, halves away from zero (the platform's MulDiv rounding, which the form's
+// scaling follows too).
+int MulDivHalfAway(int value, int num, int den)
 {
-    const int magnitude = ((value < 0 ? -value : value) + factor / 2) / factor;
-    return value < 0 ? -magnitude : magnitude;
+    const std::int64_t product = std::int64_t{value} * num;
+    const std::int64_t magnitude = ((product < 0 ? -product : product) + den / 2) / den;
+    return static_cast<int>(product < 0 ? -magnitude : magnitude);
 }
 
 }  // namespace
 
-int GlyphMagnification(const TFontSpec& font)
+bool MagnifiesGlyphs(const TFontSpec& font) { return font.pixelsPerInch > kLargestFaceDpi; }
+
+TFontSpec DesignFont(TFontSpec font)
 {
-    const int factor = font.pixelsPerInch / kDesignDpi;
-    return factor > 1 ? factor : 1;
+    font.height = MulDivHalfAway(font.height, kDesignDpi, font.pixelsPerInch);
+    font.pixelsPerInch = kDesignDpi;
+    return font;
 }
 
-TFontSpec UnmagnifiedFont(TFontSpec font, int factor)
+int MagnifiedFontEngine::Route::Scaled(int value) const { return MulDivHalfAway(value, num, den); }
+
+std::vector<int> MagnifiedFontEngine::Route::ColumnEdges(std::string_view text, int width) const
 {
-    font.height = DivideRounded(font.height, factor);
-    font.pixelsPerInch = DivideRounded(font.pixelsPerInch, factor);
-    return font;
+    std::vector<int> edges(static_cast<std::size_t>(width) + 1);
+    int source = 0;
+    int target = 0;
+    int column = 0;
+    const auto placeUpTo = [&](int end) {
+        for (; column <= width && column < end; ++column)
+            edges[static_cast<std::size_t>(column)] = target + Scaled(column - source);
+    };
+    for (const char& c : text) {
+        const int advance = engine->TextExtent(font, std::string_view(&c, 1)).cx;
+        placeUpTo(source + advance);
+        source += advance;
+        target += Scaled(advance);
+    }
+    placeUpTo(width + 1);
+    return edges;
 }
 
 MagnifiedFontEngine::MagnifiedFontEngine(std::unique_ptr<FontEngine> plain,
@@ -39,10 +62,10 @@ MagnifiedFontEngine::MagnifiedFontEngine(std::unique_ptr<FontEngine> plain,
 
 MagnifiedFontEngine::Route MagnifiedFontEngine::RouteFor(const TFontSpec& font)
 {
-    const int factor = GlyphMagnification(font);
-    if (factor == 1 || (!FSource && !FMagnifyPlain))
-        return {FPlain.get(), font, 1};
-    return {FSource ? FSource.get() : FPlain.get(), UnmagnifiedFont(font, factor), factor};
+    if (!MagnifiesGlyphs(font) || (!FSource && !FMagnifyPlain))
+        return {FPlain.get(), font, 1, 1};
+    return {FSource ? FSource.get() : FPlain.get(), DesignFont(font), font.pixelsPerInch,
+            kDesignDpi};
 }
 
 template <class Work> auto MagnifiedFontEngine::Run(const TFontSpec& font, Work work)
@@ -55,7 +78,7 @@ template <class Work> auto MagnifiedFontEngine::Run(const TFontSpec& font, Work 
     } catch (const std::exception&) {
         // A system without the bitmap-font files: the platform's own face, at the full size.
         FSource.reset();
-        return work(Route{FPlain.get(), font, 1});
+        return work(Route{FPlain.get(), font, 1, 1});
     }
 }
 
@@ -63,9 +86,11 @@ TTextMetrics MagnifiedFontEngine::Metrics(const TFontSpec& font)
 {
     return Run(font, [](const Route& r) {
         TTextMetrics tm = r.engine->Metrics(r.font);
-        for (int* figure : {&tm.height, &tm.ascent, &tm.descent, &tm.internalLeading,
-                            &tm.externalLeading, &tm.aveCharWidth, &tm.maxCharWidth, &tm.overhang})
-            *figure *= r.factor;
+        for (int* figure : {&tm.height, &tm.ascent, &tm.internalLeading, &tm.externalLeading,
+                            &tm.aveCharWidth, &tm.maxCharWidth, &tm.overhang})
+            *figure = r.Scaled(*figure);
+        // The rows below the baseline are what is left of the cell.
+        tm.descent = tm.height - tm.ascent;
         return tm;
     });
 }
@@ -74,7 +99,12 @@ TSize MagnifiedFontEngine::TextExtent(const TFontSpec& font, std::string_view te
 {
     return Run(font, [text](const Route& r) {
         const TSize size = r.engine->TextExtent(r.font, text);
-        return TSize{size.cx * r.factor, size.cy * r.factor};
+        if (r.num == r.den)
+            return size;
+        int width = 0;
+        for (const char& c : text)
+            width += r.Scaled(r.engine->TextExtent(r.font, std::string_view(&c, 1)).cx);
+        return TSize{width, r.Scaled(size.cy)};
     });
 }
 
@@ -82,22 +112,24 @@ void MagnifiedFontEngine::DrawText(TBitmap& target, TRect clip, int x, int y, co
                                    std::string_view text, TColor color)
 {
     Run(font, [&](const Route& r) {
-        if (r.factor == 1) {
+        if (r.num == r.den) {
             r.engine->DrawText(target, clip, x, y, r.font, text, color);
             return;
         }
-        // The text at its own size, white on black, then each white pixel as a block.
+        // The text at its own size, white on black, then each white pixel onto whole pixels.
         const TSize size = r.engine->TextExtent(r.font, text);
         TBitmap glyphs(size.cx + r.engine->Metrics(r.font).maxCharWidth, size.cy);
         glyphs.Fill(glyphs.BoundsRect(), 0);
         r.engine->DrawText(glyphs, glyphs.BoundsRect(), 0, 0, r.font, text, clWhite);
+        const std::vector<int> columns = r.ColumnEdges(text, glyphs.Width());
         clip = clip.Intersect(target.BoundsRect());
         for (int row = 0; row < glyphs.Height(); ++row)
             for (int col = 0; col < glyphs.Width(); ++col) {
                 if (glyphs.Pixel(col, row) != clWhite)
                     continue;
-                const TRect block{x + col * r.factor, y + row * r.factor, x + (col + 1) * r.factor,
-                                  y + (row + 1) * r.factor};
+                const auto c = static_cast<std::size_t>(col);
+                const TRect block{x + columns[c], y + r.Scaled(row), x + columns[c + 1],
+                                  y + r.Scaled(row + 1)};
                 target.Fill(block.Intersect(clip), color);
             }
     });

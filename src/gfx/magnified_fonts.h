@@ -1,22 +1,23 @@
-// Text at the large display scales. The bitmap faces stop at 20 pixels, so from 200 % on a font
-// is drawn from the face its scale's whole factor asks for, each glyph pixel a block of whole
-// pixels (2 × 2 at 200 %): the text is as tall as the scale asks, crisp, and keeps its 100 %
-// look. Both the headless and the Win32 program draw through this, so they agree.
+// Text at the large display scales. The large-font file's faces are drawn for 125 and 150 %;
+// beyond 150 % no face is drawn for the scale, so text is the 100 % glyphs magnified by the
+// scale's ratio, each glyph pixel onto whole pixels (nearest neighbour: 1 or 2 pixels at 175 %,
+// a 2 × 2 block at 200 %). Text is as tall as the scale asks, crisp, and keeps its 100 % look.
+// Both the headless and the Win32 program draw through this, so they agree.
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "gfx/font.h"
 
-// The whole factor the font's scale holds: 1 below 200 %, where the faces of the large-font file
-// serve (at 175 % a doubled face would be taller than asked and crowd the layout).
-int GlyphMagnification(const TFontSpec& font);
-// The font that the magnified glyphs come from: height and scale divided by `factor`.
-TFontSpec UnmagnifiedFont(TFontSpec font, int factor);
+// Whether the font's scale is beyond the faces drawn for it (above 150 %).
+bool MagnifiesGlyphs(const TFontSpec& font);
+// The 100 % font that the magnified glyphs come from.
+TFontSpec DesignFont(TFontSpec font);
 
 class MagnifiedFontEngine : public FontEngine {
 public:
-    // `plain` measures and draws below 200 %; `source` gives the glyphs that are magnified (the
+    // `plain` measures and draws up to 150 %; `source` gives the glyphs that are magnified (the
     // bitmap-font files), or `plain` itself when null. Where a separate source cannot read its
     // files, `plain` draws at the full size instead.
     explicit MagnifiedFontEngine(std::unique_ptr<FontEngine> plain,
@@ -28,11 +29,17 @@ public:
                   std::string_view text, TColor color) override;
 
 private:
-    // The engine and font that serve `font`, and the factor its glyphs are magnified by.
+    // The engine and font that serve `font`, and the ratio its glyphs are magnified by.
     struct Route {
         FontEngine* engine;
         TFontSpec font;
-        int factor;
+        int num;
+        int den;
+
+        int Scaled(int value) const;
+        // Where each source column of `text`'s picture starts, and where the last ends: every
+        // glyph from its own magnified advance, so a letter looks the same wherever it stands.
+        std::vector<int> ColumnEdges(std::string_view text, int width) const;
     };
     Route RouteFor(const TFontSpec& font);
     template <class Work> auto Run(const TFontSpec& font, Work work);

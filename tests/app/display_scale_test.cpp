@@ -137,8 +137,9 @@ std::pair<int, int> TitleInkRows(TMainWindow& form)
     return {first, last};
 }
 
-// Text as tall as each scale asks: the large-font faces up to 175 %, from 200 % the 100 % faces
-// doubled; the title as far from the top of its band as from its bottom, give or take a pixel.
+// Text as tall as each scale asks: the large-font faces up to 150 %, beyond it the 100 % faces
+// magnified (1.75 times at 175 %, doubled at 200 %); the title as far from the top of its band as
+// from its bottom, give or take a pixel.
 TEST_P(EveryScale, TextIsAsTallAsTheScaleAsksAndTheTitleInTheMiddleOfItsBand)
 {
     const int dpi = GetParam();
@@ -147,7 +148,7 @@ TEST_P(EveryScale, TextIsAsTallAsTheScaleAsksAndTheTitleInTheMiddleOfItsBand)
         int dpi, rows, title;
     };
     for (const Heights& h :
-         {Heights{96, 13, 16}, {120, 16, 20}, {144, 20, 20}, {168, 20, 20}, {192, 26, 32}}) {
+         {Heights{96, 13, 16}, {120, 16, 20}, {144, 20, 20}, {168, 23, 28}, {192, 26, 32}}) {
         if (h.dpi != dpi)
             continue;
         EXPECT_EQ(Fonts().TextHeight(Form->MeterRows()[0].label->Font()), h.rows);
