@@ -41,11 +41,13 @@ e2e_wait_window() {
 
 # e2e_wait_desktop_gone: waits up to 10 s for the last virtual desktop to close. It lingers a
 # moment after its last program ends; a start in that moment lands in a closing desktop and
-# never shows its window.
+# never shows its window. Its X window can outlive its process for a moment too: up to 2 s more
+# for that.
 e2e_wait_desktop_gone() {
-  local _
-  for _ in $(seq 20); do pgrep -f 'explorer\.exe /desktop' >/dev/null || return 0; sleep 0.5; done
-  return 1
+  local _ gone=1
+  for _ in $(seq 20); do pgrep -f 'explorer\.exe /desktop' >/dev/null || { gone=0; break; }; sleep 0.5; done
+  for _ in $(seq 10); do xdotool search --name ' - Wine desktop$' >/dev/null 2>&1 || break; sleep 0.2; done
+  return $gone
 }
 
 [ -x "$snapshot" ] || scripts/build.sh native snapshot >/dev/null
