@@ -3,9 +3,10 @@
 # compiler alone would let gfx/ include app/. Each quoted include of a file under src/ must name
 # a folder its own folder may use:
 #   platform  < meter          platform, gfx < ui < controls < app
-# A backend folder (win32, posix, headless, fake) is seen only from a folder of the same name
-# (win32 from win32), from its own layer's backend folders of that name, and not from the core
-# above it; the fakes only from the fakes. gfx/fnt is part of gfx. The controls and the app reach
+# A backend folder (win32, posix, x11, headless, fake) is seen only from a folder of the same name
+# (win32 from win32), from its own layer's backend folders of that name or below it (posix from
+# posix/dbus), and not from the core above it; the fakes only from the fakes. gfx/fnt is part of
+# gfx. A program's start (app/win32, app/linux) puts together the backends of its platform. The controls and the app reach
 # the toolkit's backend through the form, the screen or the application, never directly.
 # Usage: scripts/check_layers.sh [files...]  (every file under src/ without any)
 set -euo pipefail
@@ -38,7 +39,8 @@ allowed() {
   layers=$(uses "$layer") || return 1
   [[ " $layers " == *" $tlayer "* ]] || return 1
   [ -z "$tbackend" ] && return 0
-  [ "$tbackend" = "$backend" ]
+  [ "$tbackend" = "$backend" ] || [[ "$backend" == "$tbackend/"* ]] && return 0
+  [ "$from" = app/linux ] && [[ " x11 posix posix/dbus " == *" $tbackend "* ]]
 }
 
 files=("$@")
