@@ -6,8 +6,9 @@
 # A backend folder (win32, posix, x11, headless, fake) is seen only from a folder of the same name
 # (win32 from win32), from its own layer's backend folders of that name or below it (posix from
 # posix/dbus), and not from the core above it; the fakes only from the fakes. gfx/fnt is part of
-# gfx. A program's start (app/win32, app/linux) puts together the backends of its platform. The controls and the app reach
-# the toolkit's backend through the form, the screen or the application, never directly.
+# gfx, ui/drawn (what the program draws where a desktop does not) part of ui. A program's start
+# (app/win32, app/linux) puts together the backends of its platform. The controls and the app
+# reach the toolkit's backend through the form, the screen or the application, never directly.
 # Usage: scripts/check_layers.sh [files...]  (every file under src/ without any)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -34,7 +35,7 @@ allowed() {
   [ "$target" = "$include" ] && return 0  # a file beside it
   local tlayer=${target%%/*} tbackend=
   [ "$target" != "$tlayer" ] && tbackend=${target#*/}
-  [ "$tbackend" = fnt ] && tbackend=
+  [ "$tbackend" = fnt ] || [ "$tbackend" = drawn ] && tbackend=
   local layers
   layers=$(uses "$layer") || return 1
   [[ " $layers " == *" $tlayer "* ]] || return 1
