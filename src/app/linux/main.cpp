@@ -1,0 +1,55 @@
+// spacewell on Linux desktops: the X11 toolkit backend, the POSIX services with the hotkey as a
+// key grab, one copy per user on the display, and the desktop's end-of-session signals handled
+// as a log-off is on Windows (the settings kept, the program ended). Text is drawn with the
+// bitmap faces of the default font engine and the classic system colours, as the snapshots are.
+#include <signal.h>
+#include <sys/signalfd.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <exception>
+#include <memory>
+
+#include "app/program.h"
+#include "ui/x11/x11_backend.h"
+#include "ui/x11/x11_hotkeys.h"
+#include "ui/x11/x11_single_instance.h"
+
+namespace {
+
+// SIGTERM, SIGHUP and SIGINT arrive through a descriptor the loop watches, never at a random
+// point of the program.
+void EndSessionOnSignals(X11Backend& backend)
+{
+    sigset_t signals;
+    sigemptyset(&signals);
+    for (int signal : {SIGTERM, SIGHUP, SIGINT})
+        sigaddset(&signals, signal);
+    sigprocmask(SIG_BLOCK, &signals, nullptr);
+    const int fd = signalfd(-1, &signals, SFD_NONBLOCK | SFD_CLOEXEC);
+    backend.WatchReadable(fd, [fd, &backend] {
+        signalfd_siginfo info{};
+        while (read(fd, &info, sizeof info) == sizeof info)
+            backend.EndSession();
+    });
+}
+
+}  // namespace
+
+int main()
+{
+    std::unique_ptr<X11Backend> owned;
+    try {
+        owned = std::make_unique<X11Backend>();
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "spacewell: %s\n", error.what());
+        return 1;
+    }
+    X11Backend& backend = *owned;
+    SetBackend(std::move(owned));
+    EndSessionOnSignals(backend);
+    sw::PlatformServices services = sw::MakeNativeServices();
+    services.hotkeys = std::make_shared<X11Hotkeys>(backend);
+    X11SingleInstance instance(backend);
+    return RunProgram(std::move(services), instance);
+}

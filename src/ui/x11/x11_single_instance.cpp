@@ -1,0 +1,66 @@
+// The selection is the X server's own lock: it goes with the connection of the copy that owns
+// it, so a copy that crashed leaves nothing behind that keeps the next start from running.
+#include "ui/x11/x11_single_instance.h"
+
+#include <unistd.h>
+
+#include <string>
+
+X11SingleInstance::X11SingleInstance(X11Backend& backend)
+    : FBackend(backend), FDisplay(backend.XDisplay()),
+      FName(XInternAtom(FDisplay, ("_SPACEWELL_" + std::to_string(getuid())).c_str(), False)),
+      FShowMessage(XInternAtom(FDisplay, "_SPACEWELL_SHOW", False))
+{
+    FFilter = FBackend.AddEventFilter([this](const XEvent& event) { return Filter(event); });
+}
+
+X11SingleInstance::~X11SingleInstance()
+{
+    FBackend.RemoveEventFilter(FFilter);
+    if (FWindow != 0)
+        XDestroyWindow(FDisplay, FWindow);
+}
+
+bool X11SingleInstance::ClaimFirst()
+{
+    if (XGetSelectionOwner(FDisplay, FName) != kNone)
+        return false;
+    FWindow = XCreateWindow(FDisplay, DefaultRootWindow(FDisplay), -1, -1, 1, 1, 0, 0, InputOnly,
+                            CopyFromParent, 0, nullptr);
+    XSetSelectionOwner(FDisplay, FName, FWindow, CurrentTime);
+    return XGetSelectionOwner(FDisplay, FName) == FWindow;
+}
+
+void X11SingleInstance::AskFirstToShow()
+{
+    const Window owner = XGetSelectionOwner(FDisplay, FName);
+    if (owner == kNone)
+        return;
+    XEvent message{};
+    message.xclient.type = ClientMessage;
+    message.xclient.window = owner;
+    message.xclient.message_type = FShowMessage;
+    message.xclient.format = 32;
+    XSendEvent(FDisplay, owner, False, NoEventMask, &message);
+    XSync(FDisplay, False);
+}
+
+// The show request; a request for the selection's contents is refused, as it holds none.
+bool X11SingleInstance::Filter(const XEvent& event)
+{
+    if (FWindow == 0 || event.xany.window != FWindow)
+        return false;
+    if (event.type == ClientMessage && event.xclient.message_type == FShowMessage && FShow)
+        FShow();
+    if (event.type == SelectionRequest) {
+        XEvent refusal{};
+        refusal.xselection.type = SelectionNotify;
+        refusal.xselection.requestor = event.xselectionrequest.requestor;
+        refusal.xselection.selection = event.xselectionrequest.selection;
+        refusal.xselection.target = event.xselectionrequest.target;
+        refusal.xselection.property = kNone;
+        refusal.xselection.time = event.xselectionrequest.time;
+        XSendEvent(FDisplay, refusal.xselection.requestor, False, NoEventMask, &refusal);
+    }
+    return true;
+}

@@ -1,0 +1,30 @@
+// One running copy per user on a display: the first copy owns the selection
+// _SPACEWELL_<uid>; a later start finds its owner and sends that window a message that asks
+// the running copy to show its window.
+#pragma once
+
+#include <functional>
+
+#include "platform/single_instance.h"
+#include "ui/x11/x11_backend.h"
+
+class X11SingleInstance : public sw::ISingleInstance {
+public:
+    explicit X11SingleInstance(X11Backend& backend);
+    ~X11SingleInstance() override;
+
+    bool ClaimFirst() override;
+    void AskFirstToShow() override;
+    void OnShowRequest(std::function<void()> show) override { FShow = std::move(show); }
+
+private:
+    bool Filter(const XEvent& event);
+
+    X11Backend& FBackend;
+    Display* FDisplay;
+    Atom FName;
+    Atom FShowMessage;
+    Window FWindow = 0;
+    int FFilter = 0;
+    std::function<void()> FShow;
+};
