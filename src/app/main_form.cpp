@@ -121,6 +121,7 @@ void TMainWindow::CreateTrayIcon()
     TrayIcon = new TTrayIcon(this, FServices.notifyArea);
     TrayIcon->SetName("TrayIcon");
     TrayIcon->SetProgram(&FTrayHiding);
+    FTrayHiding.SetIcon(TrayIcon);
     TrayIcon->Icon().SetImage(SpacewellIconPicture(kTrayIconSize), clNone);
     TrayIcon->SetActive(true);
     TrayIcon->SetIconIndex(0);

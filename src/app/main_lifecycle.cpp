@@ -71,7 +71,8 @@ void TMainWindow::HideButtonClick(TObject* /*sender*/)
     Application().Minimize();
     TrayIcon->HideToTray();
     WindowShown = false;
-    Hide();
+    if (FTrayHiding.HidesWindows())
+        Hide();
 }
 
 // The open memory window follows through FormShow and FormHide, also when the tray icon's own
@@ -85,7 +86,8 @@ void TMainWindow::SetWindowShown(bool show)
         Application().BringToFront();
     } else {
         RefreshMeters();
-        Hide();
+        if (FTrayHiding.HidesWindows())
+            Hide();
         Application().Minimize();
         TrayIcon->HideToTray();
     }

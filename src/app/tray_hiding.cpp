@@ -1,8 +1,11 @@
 // The steps on the application, in the order the taskbar and the main form expect them.
 #include "app/tray_hiding.h"
 
+#include "controls/tray_icon.h"
 #include "ui/application.h"
 #include "ui/form.h"
+
+bool TTrayHiding::HidesWindows() const { return FIcon == nullptr || FIcon->IconShown(); }
 
 bool TTrayHiding::Shown() const { return !FHiddenUnminimized && !Minimized(); }
 
@@ -10,6 +13,10 @@ bool TTrayHiding::Minimized() const { return Application().IsApplicationWindowIc
 
 void TTrayHiding::HideAtStart()
 {
+    if (!HidesWindows()) {
+        Application().Minimize();
+        return;
+    }
     Application().SetShowMainForm(false);
     Application().HideApplicationWindow();
     FHiddenUnminimized = true;
@@ -17,6 +24,10 @@ void TTrayHiding::HideAtStart()
 
 void TTrayHiding::HideToTray(bool snap)
 {
+    if (!HidesWindows()) {
+        Application().Minimize();
+        return;
+    }
     if (Shown()) {
         if (snap) {
             if (TForm* mainForm = Application().MainForm())

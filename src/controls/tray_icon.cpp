@@ -129,7 +129,8 @@ void TTrayIcon::AddIcon()
     if (Has(IconInTray) || !FActive || (Visible(tvAutoHideIcon) && AppIsShown()))
         return;
     Include(IconInTray);
-    FWindow->ShowIcon(FImage, FTip);
+    if (FWindow->ShowIcon(FImage, FTip))
+        Include(IconTaken);
     if (FAnimated)
         StartAnimation();
 }
@@ -139,6 +140,7 @@ void TTrayIcon::RemoveIcon()
     if (!Has(IconInTray))
         return;
     Exclude(IconInTray);
+    Exclude(IconTaken);
     StopAnimation();
     FWindow->RemoveIcon();
 }

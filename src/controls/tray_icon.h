@@ -115,6 +115,9 @@ public:
 
     bool AppIsMinimized() const;
     bool AppIsShown() const;
+    // The desktop took the icon when it was last added: a desktop without a notification area
+    // refuses it, and then nothing on screen can bring a hidden program back.
+    bool IconShown() const { return Has(IconTaken); }
 
 protected:
     void Loaded() override;
@@ -131,6 +134,7 @@ private:
         AnimationRunning = 0x02,
         AppHookInstalled = 0x04,
         TipStale = 0x08,
+        IconTaken = 0x10,
     };
 
     struct TPointerAt {

@@ -191,6 +191,30 @@ TEST_F(MainReactionsTest, MinimizeKeyThenShowTullyLeavesTheHotkeyOneStepBehind)
     EXPECT_FALSE(Shown());
 }
 
+// A desktop without a notification area: a hidden window could not come back, so each way of
+// hiding only minimizes it, its taskbar button stays, and the hotkey restores it.
+TEST_F(MainWindowTest, WithoutAnIconEveryHideMinimizesAndTheHotkeyRestores)
+{
+    Fixed('C', 40000, 10000);
+    Platform.notifyArea->RefusesIcons = true;
+    Start();
+    const std::vector<std::pair<const char*, std::function<void()>>> hides{
+        {"M", [] { Headless().TypeChar('m'); }},
+        {"_", [this] { Form->HideButton->Click(); }},
+        {"hotkey", [this] { PressHotkey(); }},
+    };
+    for (const auto& [name, hide] : hides) {
+        SCOPED_TRACE(name);
+        hide();
+        EXPECT_TRUE(Headless().AppMinimized());
+        EXPECT_TRUE(Form->Visible()) << "minimized, not hidden";
+        EXPECT_TRUE(Headless().AppWindowVisible()) << "the taskbar button stays";
+        ASSERT_TRUE(PressHotkey());
+        EXPECT_TRUE(Shown());
+        EXPECT_FALSE(Headless().AppMinimized());
+    }
+}
+
 TEST_F(MainReactionsTest, TrayLeftClickTakesTheWindowAwayAndBringsItBack)
 {
     ClickTray();

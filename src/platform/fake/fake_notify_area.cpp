@@ -66,7 +66,7 @@ ITrayEvents* FakeNotifyArea::EventsOf(WindowId window) const
 bool FakeNotifyArea::Show(WindowId window, const IconImage& image, const std::string& tip)
 {
     Calls.push_back({NotifyCallKind::Show, window, {image, tip, std::nullopt}});
-    if (FIcons.count(window) != 0)
+    if (RefusesIcons || FIcons.count(window) != 0)
         return false;
     FIcons[window] = {image, tip, {}, ShellFeatures.menuRequests};
     return true;

@@ -47,6 +47,8 @@ public:
     NotifyAreaFeatures ShellFeatures;
     unsigned DoubleClickMs = 500;
     TrayPointerState Pointer;
+    // A desktop without a notification area: every icon is refused.
+    bool RefusesIcons = false;
 
     // What the components did, in order.
     std::vector<NotifyIconCall> Calls;
