@@ -1,27 +1,49 @@
 #!/usr/bin/env bash
-# Builds spacewell.exe and starts it under Wine: on your display when there is one, otherwise on a
-# virtual Xvfb display, where it saves a screenshot and tells you where it is.
+# Builds the native Linux spacewell and starts it: on your display when there is one, otherwise on
+# a virtual Xvfb display with the openbox window manager, where it saves a screenshot and tells you
+# where it is. With --windows it builds spacewell.exe and starts that under Wine instead.
+# Usage: scripts/run.sh [--windows]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
-export SW_WINEPREFIX=$PWD/build/wineprefix-run
-source scripts/wine-env.sh
-build=${SW_WINDOWS_BUILD:-build/win32}
-scripts/build.sh "${build#build/}" spacewell
-exe=$PWD/$build/src/spacewell.exe
 
-if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+if [ "${1:-}" = --windows ]; then
+  export SW_WINEPREFIX=$PWD/build/wineprefix-run
+  source scripts/wine-env.sh
+  build=${SW_WINDOWS_BUILD:-build/win32}
+  scripts/build.sh "${build#build/}" spacewell
+  exe=$PWD/$build/src/spacewell.exe
+  if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+    sw_make_prefix
+    exec wine "$exe"
+  fi
+  sw_start_x
+  trap 'sw_kill_wine; sw_stop_x' EXIT
   sw_make_prefix
-  exec wine "$exe"
+  wine explorer /desktop=spacewell,1024x768 "$exe" >/dev/null 2>&1 &
+  win=$(timeout 30 xdotool search --sync --onlyvisible --name '^Spacewell$' | head -n 1)
+  sleep 1
+  shot=$PWD/build/spacewell-screenshot.png
+  import -window root "$shot"
+  echo "No display found: ran spacewell.exe on a virtual display (window $win)."
+  echo "Screenshot: $shot"
+  exit 0
 fi
 
-sw_start_x
-trap 'sw_kill_wine; sw_stop_x' EXIT
-sw_make_prefix
-wine explorer /desktop=spacewell,1024x768 "$exe" >/dev/null 2>&1 &
+scripts/build.sh native spacewell
+exe=$PWD/build/native/src/spacewell
+if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+  exec "$exe"
+fi
+
+source tests/e2e/lib/linux_desktop.sh
+sw_desktop_start
+"$exe" &
+program=$!
+trap 'kill "$program" 2>/dev/null; wait "$program"; sw_desktop_stop' EXIT
 win=$(timeout 30 xdotool search --sync --onlyvisible --name '^Spacewell$' | head -n 1)
 sleep 1
 shot=$PWD/build/spacewell-screenshot.png
 import -window root "$shot"
-echo "No display found: ran spacewell.exe on a virtual display (window $win)."
+echo "No display found: ran spacewell on a virtual display with openbox (window $win)."
 echo "Screenshot: $shot"
