@@ -47,21 +47,25 @@ ended() {  # waits up to 5 s for the program to end
 }
 typed() { xdotool windowfocus --sync "$win" 2>/dev/null; xdotool type --delay 60 "$1"; sleep 0.4; }
 # The root file system as the snapshot tool's drive table: the drive the program shows here.
-drive_table() {
+drive_table() {  # file
   read -r blocks bsize avail < <(stat -f -c '%b %S %a' /)
-  echo "C fixed $((blocks * bsize)) $((avail * bsize))" > "$work/drives.txt"
+  echo "C fixed $((blocks * bsize)) $((avail * bsize))" > "$1"
 }
 # The window against the snapshot after the keys typed since start. Other programs change the
-# disk's free space meanwhile, so each try refreshes (R) and reads the disk right after.
+# disk's free space meanwhile, so each try reads the disk, refreshes (R), captures and reads the
+# disk again: the window measured it between the two readings.
 same_as_headless() {  # description, keys since start
-  local name=${2:-start} differ=
-  for _ in 1 2 3 4 5 6; do
+  local name=${2:-start} when
+  for _ in $(seq 8); do
+    drive_table "$work/drives-before.txt"
     typed r
     timeout 20 import -window "$win" "$work/x11-$name.png"
-    drive_table
-    "$snapshot" --keys "$2" "$work/drives.txt" "$work/headless-$name.png" >/dev/null
-    differ=$(compare -metric AE "$work/x11-$name.png" "$work/headless-$name.png" null: 2>&1)
-    [ "$differ" = 0 ] && break
+    drive_table "$work/drives-after.txt"
+    for when in before after; do
+      "$snapshot" --keys "$2" "$work/drives-$when.txt" "$work/headless-$name.png" >/dev/null
+      [ "$(compare -metric AE "$work/x11-$name.png" "$work/headless-$name.png" null: 2>&1)" = 0 ] &&
+        break 2
+    done
   done
   e2e_same_picture "$1" "$work/x11-$name.png" "$work/headless-$name.png"
 }
@@ -70,7 +74,7 @@ ini_value() { tr -d '\r' < "$ini" | sed -n "s/^$1=//p"; }
 echo "window.sh: the native window on Xvfb + openbox"
 start
 read -r left top width height < <(e2e_geometry "$win")
-drive_table
+drive_table "$work/drives.txt"
 "$snapshot" "$work/drives.txt" "$work/designed.png" >/dev/null
 check "place at the design's" "$left,$top" "523,288"
 check "size as the snapshot's" "${width}x$height" "$(identify -format '%wx%h' "$work/designed.png")"
