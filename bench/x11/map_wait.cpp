@@ -1,7 +1,8 @@
-// Waits until a window with the given title is mapped on the X display and prints the wall-clock
-// time of that moment in nanoseconds. It prints "ready" once it listens, so that the program to
-// be timed can start after it; it waits at most the given seconds (30 by default). It sleeps
-// until the X server reports a map, so it takes no time from the program it times.
+// Waits until a window with the given title (or a window manager's frame around it) is mapped
+// on the X display and prints the wall-clock time of that moment in nanoseconds. It prints
+// "ready" once it listens, so that the program to be timed can start after it; it waits at most
+// the given seconds (30 by default). It sleeps until the X server reports a map, so it takes no
+// time from the program it times.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <poll.h>
@@ -23,6 +24,23 @@ bool Named(Display* display, Window window, const char* title)
     return same;
 }
 
+// The window or one a window manager framed it in: a frame's descendants, a few levels down.
+bool NamedWithin(Display* display, Window window, const char* title, int depth = 3)
+{
+    if (Named(display, window, title))
+        return true;
+    Window root = 0, parent = 0, *children = nullptr;
+    unsigned count = 0;
+    if (depth == 0 || XQueryTree(display, window, &root, &parent, &children, &count) == 0)
+        return false;
+    bool found = false;
+    for (unsigned i = 0; i < count && !found; ++i)
+        found = NamedWithin(display, children[i], title, depth - 1);
+    if (children != nullptr)
+        XFree(children);
+    return found;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -37,7 +55,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "map_wait: no X display\n");
         return 2;
     }
-    // Top-level windows without a window manager are the root's children.
+    // Top-level windows are the root's children: the program's own, or a window manager's frames.
     XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
     XSync(display, False);
     std::puts("ready");
@@ -48,7 +66,7 @@ int main(int argc, char** argv)
         while (XPending(display) > 0) {
             XEvent event;
             XNextEvent(display, &event);
-            if (event.type == MapNotify && Named(display, event.xmap.window, argv[1])) {
+            if (event.type == MapNotify && NamedWithin(display, event.xmap.window, argv[1])) {
                 const auto now = system_clock::now().time_since_epoch();
                 std::printf("%lld\n",
                             static_cast<long long>(duration_cast<nanoseconds>(now).count()));
