@@ -107,8 +107,9 @@ check "M minimizes without an icon to come back from" "$(until_state gone)" gone
 check "  iconified, not withdrawn" "$(xprop -id "$win" WM_STATE | grep -c Iconic)" 1
 xdotool key ctrl+alt+d
 check "the hotkey brings it back" "$(until_state viewable)" viewable
-xdotool key ctrl+alt+d
-check "the hotkey minimizes it" "$(until_state gone)" gone
+xdotool key Num_Lock ctrl+alt+d
+check "the hotkey minimizes it, also with NumLock on" "$(until_state gone)" gone
+xdotool key Num_Lock
 timeout 10 "$program/spacewell"
 check "a second start ends at once" "$?" 0
 check "  and brings the first copy's window back" "$(until_state viewable)" viewable
