@@ -63,11 +63,14 @@ public:
     void InvalidateWindow(WindowId window) override;
     void SetForeground(WindowId window) override;
     WindowId Foreground() override { return FFocus; }
-    void SetCapture(WindowId window) override { FCapture = window; }
-    void ReleaseCapture() override { FCapture = 0; }
+    // A press grabs the pointer for its window until the release: X already does what a
+    // capture asks.
+    void SetCapture(WindowId) override { }
+    void ReleaseCapture() override { }
     void SetAppHandler(IAppWindowHandler* handler) override { FAppHandler = handler; }
     WindowId AppWindow() override { return 0; }
-    void SetAppTitle(const std::string& title) override { FAppTitle = title; }
+    // Each form's own caption names it on the taskbar.
+    void SetAppTitle(const std::string&) override { }
     void SetAppIcon(const TBitmap& image, TColor transparent) override;
     // No application window to show: the forms carry their own taskbar buttons.
     void ShowAppWindow(bool, bool) override { }
@@ -175,14 +178,12 @@ private:
     std::map<Window, FormWindow> FForms;
     Window FMainOwner = 0;  // the first form that is no tool window: the panel stays with it
     WindowId FFocus = 0;
-    WindowId FCapture = 0;
     Window FPointerWindow = 0;
     std::optional<TRect> FClip;
     std::optional<PlainDrag> FDrag;
     BodyPress FLastBodyPress;
     bool FIconic = false;
     IAppWindowHandler* FAppHandler = nullptr;
-    std::string FAppTitle;
     TBitmap FAppIcon;
     TColor FAppIconTransparent = clNone;
     std::map<TCursor, std::uintptr_t> FStockCursors;
