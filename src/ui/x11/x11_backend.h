@@ -160,6 +160,7 @@ private:
     void SetOpacity(Window window, bool layered, std::uint8_t alpha);
     void SetDecorations(Window window, bool framed);
     void SetTypeAndOwner(Window window, const TWindowParams& params);
+    bool Owned(Window window) const;
     void SetPlacementHints(Window window, TRect bounds);
     void PutIcon(Window window, const TBitmap& image, TColor transparent);
     void MapForm(Window window, FormWindow& form);

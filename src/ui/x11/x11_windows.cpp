@@ -176,7 +176,7 @@ void X11Backend::SetWmStates(Window window, const TWindowParams& params)
     std::vector<Atom> states;
     if (params.topmost)
         states.push_back(Intern("_NET_WM_STATE_ABOVE"));
-    if (params.toolWindow) {
+    if (params.toolWindow || Owned(window)) {
         states.push_back(Intern("_NET_WM_STATE_SKIP_TASKBAR"));
         states.push_back(Intern("_NET_WM_STATE_SKIP_PAGER"));
     }
@@ -211,7 +211,9 @@ void X11Backend::SetDecorations(Window window, bool framed)
                     reinterpret_cast<const unsigned char*>(hints), 5);
 }
 
-// A tool window is a utility window that stays with the main form and has no taskbar button.
+// The first form that is no tool window is the main one, with the program's taskbar button; the
+// forms after it (the memory window) stay with it, above it and minimized with it, as the
+// windows an application window owns do on Windows, and have no button of their own.
 void X11Backend::SetTypeAndOwner(Window window, const TWindowParams& params)
 {
     const Atom type =
@@ -220,9 +222,11 @@ void X11Backend::SetTypeAndOwner(Window window, const TWindowParams& params)
                     reinterpret_cast<const unsigned char*>(&type), 1);
     if (!params.toolWindow && FMainOwner == 0)
         FMainOwner = window;
-    else if (params.toolWindow && FMainOwner != 0)
+    else if (Owned(window))
         XSetTransientForHint(FDisplay, window, FMainOwner);
 }
+
+bool X11Backend::Owned(Window window) const { return FMainOwner != 0 && window != FMainOwner; }
 
 // The window goes where the program puts it, at the size it has, not where the window manager
 // would place a new window.

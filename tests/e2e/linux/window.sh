@@ -117,6 +117,8 @@ check "  and brings the first copy's window back" "$(until_state viewable)" view
 xdotool mousemove $((left + 265)) $((top + 50)) click 1
 panel=$(timeout 5 xdotool search --sync --onlyvisible --name '^Form2$' | head -n 1)
 check "\">>\" opens the memory window" "$([ -n "$panel" ] && echo open)" open
+check "  with no taskbar button of its own" \
+  "$(xprop -id "$panel" _NET_WM_STATE 2>/dev/null | grep -c _NET_WM_STATE_SKIP_TASKBAR)" 1
 
 typed q
 check "Q ends the program" "$(ended)" ended
