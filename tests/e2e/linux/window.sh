@@ -137,5 +137,15 @@ check "SIGTERM ends the program" "$(ended)" ended
 check "  after saving the settings" "$(ini_value OnTop)" 1
 check "nothing on the terminal" "$(cat "$work/out.txt")" ""
 
+# Another program holds Ctrl+Alt+D: the window comes up all the same and the key stays theirs.
+python3 tests/e2e/linux/hold_hotkey.py > "$work/holder.txt" &
+holder=$!
+for _ in $(seq 50); do grep -q held "$work/holder.txt" && break; sleep 0.1; done
+start
+xdotool key ctrl+alt+d; sleep 0.5
+check "a hotkey held elsewhere leaves the window be" "$(viewable),$(kill -0 "$pid" && echo running)" \
+  viewable,running
+kill "$holder" "$pid"; wait "$holder" "$pid" 2>/dev/null; pid=
+
 echo "window.sh: $failures failed"
 [ "$failures" -eq 0 ]
