@@ -55,20 +55,22 @@ drive_table() {  # file
 # disk's free space meanwhile, so each try reads the disk, refreshes (R), captures and reads the
 # disk again: the window measured it between the two readings.
 same_as_headless() {  # description, keys since start
-  local name=${2:-start} when
+  local name=${2:-start}${dpi:+-$dpi} when
   for _ in $(seq 8); do
     drive_table "$work/drives-before.txt"
     typed r
     timeout 20 import -window "$win" "$work/x11-$name.png"
     drive_table "$work/drives-after.txt"
     for when in before after; do
-      "$snapshot" --keys "$2" "$work/drives-$when.txt" "$work/headless-$name.png" >/dev/null
+      "$snapshot" ${dpi:+--dpi "$dpi"} --keys "$2" "$work/drives-$when.txt" \
+        "$work/headless-$name.png" >/dev/null
       [ "$(compare -metric AE "$work/x11-$name.png" "$work/headless-$name.png" null: 2>&1)" = 0 ] &&
         break 2
     done
   done
   e2e_same_picture "$1" "$work/x11-$name.png" "$work/headless-$name.png"
 }
+dpi=
 ini_value() { tr -d '\r' < "$ini" | sed -n "s/^$1=//p"; }
 
 echo "window.sh: the native window on Xvfb + openbox"
@@ -146,6 +148,14 @@ xdotool key ctrl+alt+d; sleep 0.5
 check "a hotkey held elsewhere leaves the window be" "$(viewable),$(kill -0 "$pid" && echo running)" \
   viewable,running
 kill "$holder" "$pid"; wait "$holder" "$pid" 2>/dev/null; pid=
+
+# The desktop's scale from the Xft.dpi resource: at 150 % the window is the snapshot at 144 dpi.
+rm -f "$ini"
+xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "Xft.dpi:	144"
+dpi=144
+start
+same_as_headless "at 150 % from Xft.dpi, the snapshot at 144 dpi" ""
+kill "$pid"; wait "$pid" 2>/dev/null; pid=
 
 echo "window.sh: $failures failed"
 [ "$failures" -eq 0 ]
