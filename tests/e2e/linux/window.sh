@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # The native program's window on a real Linux desktop (Xvfb and openbox, no notification area):
 # it shows at its designed place and size, equal pixel for pixel to the headless snapshot of the
-# same drive (also after G and 1 to 5, and after R once the disk filled up); its opacity and
-# Always On Top are the window properties a compositor and the window manager read; it drags by
-# its body; M and the hotkey minimize it (nothing can lose it without an icon) and the hotkey
-# brings it back, as a second start does; ">>" opens the memory window; Q and SIGTERM both leave
-# the settings file beside the program, and the next start comes back where it was left.
+# same drive (also after G and 1 to 5, after R once the disk filled up, and at 150 % from the
+# Xft.dpi resource); its opacity and Always On Top are the window properties a compositor and the
+# window manager read; it drags by its body; M and the hotkey (also with NumLock on) minimize it,
+# since nothing could bring back a hidden window without an icon, and the hotkey brings it back,
+# as a second start does; ">>" opens the memory window, without a taskbar button of its own; Q and
+# SIGTERM both leave the settings file beside the program, and the next start comes back where it
+# was left; a hotkey another program holds leaves the window be.
 set -uo pipefail
 cd "$(dirname "$0")/../../.."
 root=$PWD
