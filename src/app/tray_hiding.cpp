@@ -5,7 +5,13 @@
 #include "ui/application.h"
 #include "ui/form.h"
 
-bool TTrayHiding::HidesWindows() const { return FIcon == nullptr || FIcon->IconShown(); }
+// A system tray's shell announces itself whenever it starts and takes the icon then, so there
+// hiding always hides; a desktop's host of status items may never come.
+bool TTrayHiding::HidesWindows() const
+{
+    return FIcon == nullptr || FIcon->IconShown() ||
+           Application().NotifyAreaKind() == TNotifyAreaKind::SystemTray;
+}
 
 bool TTrayHiding::Shown() const { return !FHiddenUnminimized && !Minimized(); }
 

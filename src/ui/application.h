@@ -84,6 +84,8 @@ public:
     void ShowApplicationWindow() { CurrentBackend().ShowAppWindow(true, true); }
     void HideApplicationWindow() { CurrentBackend().ShowAppWindow(false, false); }
     bool IsApplicationWindowIconic() { return CurrentBackend().AppWindowIconic(); }
+    // What stands for the program in the desktop's notification area.
+    TNotifyAreaKind NotifyAreaKind() { return CurrentBackend().Offers().notifyArea; }
     // The taskbar button shows while any of the application's forms is visible.
     void UpdateVisible();
 

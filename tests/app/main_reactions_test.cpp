@@ -191,11 +191,13 @@ TEST_F(MainReactionsTest, MinimizeKeyThenShowTullyLeavesTheHotkeyOneStepBehind)
     EXPECT_FALSE(Shown());
 }
 
-// A desktop without a notification area: a hidden window could not come back, so each way of
-// hiding only minimizes it, its taskbar button stays, and the hotkey restores it.
+// A desktop whose host of status items refuses the icon (none runs): a hidden window could not
+// come back, so each way of hiding only minimizes it, its taskbar button stays, and the hotkey
+// restores it. A system tray takes the icon whenever its shell starts: there hiding hides.
 TEST_F(MainWindowTest, WithoutAnIconEveryHideMinimizesAndTheHotkeyRestores)
 {
     Fixed('C', 40000, 10000);
+    Headless().SetOffers({true, TMenuDrawing::Program, TNotifyAreaKind::StatusItem});
     Platform.notifyArea->RefusesIcons = true;
     Start();
     const std::vector<std::pair<const char*, std::function<void()>>> hides{
@@ -213,6 +215,10 @@ TEST_F(MainWindowTest, WithoutAnIconEveryHideMinimizesAndTheHotkeyRestores)
         EXPECT_TRUE(Shown());
         EXPECT_FALSE(Headless().AppMinimized());
     }
+    Headless().SetOffers({true, TMenuDrawing::Program, TNotifyAreaKind::SystemTray});
+    Headless().TypeChar('m');
+    EXPECT_FALSE(Form->Visible()) << "a system tray's icon comes with its shell";
+    EXPECT_FALSE(Headless().AppWindowVisible());
 }
 
 TEST_F(MainReactionsTest, TrayLeftClickTakesTheWindowAwayAndBringsItBack)

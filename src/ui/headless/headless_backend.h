@@ -47,11 +47,9 @@ public:
     HeadlessBackend();
     ~HeadlessBackend() override;
 
-    // As the Windows backend, whose order of notices it keeps.
-    TBackendOffers Offers() const override
-    {
-        return {true, TMenuDrawing::Program, TNotifyAreaKind::SystemTray};
-    }
+    // As the Windows backend, whose order of notices it keeps, unless a test offers otherwise.
+    TBackendOffers Offers() const override { return FOffers; }
+    void SetOffers(TBackendOffers offers) { FOffers = offers; }
 
     // Time. AdvanceTime moves the clock, firing due timers in time order and running the
     // posted work; a pause (Application().Sleep) moves it without firing anything.
@@ -263,6 +261,7 @@ private:
     TSize FScreenSize{1280, 1024};
     int FSystemDpi = 96;
     std::vector<TRect> FWorkAreas;
+    TBackendOffers FOffers{true, TMenuDrawing::Program, TNotifyAreaKind::SystemTray};
     std::thread::id FGuiThread;
     std::mutex FPostLock;
     std::deque<std::function<void()>> FPostQueue;
