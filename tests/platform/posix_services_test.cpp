@@ -1,14 +1,9 @@
-// The POSIX services on this machine and the file-backed autostart entries; built where the POSIX
-// backend is.
+// The POSIX services on this machine; built where the POSIX backend is.
 #ifndef _WIN32
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
-#include "platform/posix/posix_autostart.h"
 #include "platform/services.h"
 
 namespace sw {
@@ -65,59 +60,6 @@ TEST(NativeServicesTest, HotkeyCombinationHasOneHolderUntilFreed)
     EXPECT_TRUE(hotkeys->Unregister(10, 1));
     EXPECT_FALSE(hotkeys->Unregister(10, 1));
     EXPECT_TRUE(hotkeys->Register(30, 1, ctrlAlt, TKey{'D'}));
-}
-
-class PosixAutostartTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        dir = fs::temp_directory_path() / ("spacewell-autostart-" + std::to_string(getpid()));
-        fs::remove_all(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-    fs::path dir;
-};
-
-TEST_F(PosixAutostartTest, TurnOnAndOffPerScope)
-{
-    PosixAutostart autostart((dir / "spacewell" / "autostart.ini").string());
-    EXPECT_TRUE(autostart.TurnOff(AutostartScope::Machine, "Spacewell")) << "nothing to remove";
-    EXPECT_TRUE(
-        autostart.TurnOn(AutostartScope::Machine, "Spacewell", "/opt/space well/spacewell"));
-    // A path with a space reaches the file whole.
-    std::ifstream stored((dir / "spacewell" / "autostart.ini").string());
-    std::string text((std::istreambuf_iterator<char>(stored)), std::istreambuf_iterator<char>());
-    EXPECT_NE(text.find("Spacewell=/opt/space well/spacewell"), std::string::npos) << text;
-    EXPECT_TRUE(autostart.IsOn(AutostartScope::Machine, "SPACEWELL"));
-    EXPECT_FALSE(autostart.IsOn(AutostartScope::User, "Spacewell"));
-    EXPECT_TRUE(autostart.TurnOn(AutostartScope::User, "Spacewell", "/x"));
-    EXPECT_TRUE(autostart.TurnOff(AutostartScope::Machine, "spacewell"));
-    EXPECT_FALSE(autostart.IsOn(AutostartScope::Machine, "Spacewell"));
-    EXPECT_TRUE(autostart.IsOn(AutostartScope::User, "Spacewell"));
-}
-
-TEST_F(PosixAutostartTest, RefusedWhenTheStoreFolderCannotBeMade)
-{
-    fs::create_directories(dir);
-    std::ofstream((dir / "file").string()) << "not a folder";
-    PosixAutostart autostart((dir / "file" / "spacewell" / "autostart.ini").string());
-    EXPECT_FALSE(autostart.TurnOn(AutostartScope::Machine, "Spacewell", "/x"));
-    EXPECT_FALSE(autostart.TurnOff(AutostartScope::User, "Spacewell"));
-}
-
-TEST(PosixAutostartDefaultTest, StoreFollowsXdgConfigHome)
-{
-    const char* old = std::getenv("XDG_CONFIG_HOME");
-    std::string saved = old ? old : "";
-    setenv("XDG_CONFIG_HOME", "/cfg", 1);
-    EXPECT_EQ(PosixAutostart::DefaultStoreFile(), "/cfg/spacewell/autostart.ini");
-    setenv("XDG_CONFIG_HOME", "", 1);
-    EXPECT_EQ(fs::path(PosixAutostart::DefaultStoreFile()).parent_path().parent_path().filename(),
-              ".config");
-    if (old)
-        setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
-    else
-        unsetenv("XDG_CONFIG_HOME");
 }
 
 }  // namespace
