@@ -60,8 +60,7 @@ void PaintMark(TCanvas& canvas, const TMenuEntry& entry, const TRect& column, in
     }
 }
 
-void PaintEntry(TCanvas& canvas, const TMenuEntry& entry, const TRect& row, bool selected,
-                int dpi)
+void PaintEntry(TCanvas& canvas, const TMenuEntry& entry, const TRect& row, bool selected, int dpi)
 {
     TColor ink = entry.enabled ? clMenuText : clGrayText;
     if (selected) {

@@ -36,37 +36,46 @@ void Fill(TCanvas& canvas, const TRect& r, const TShape& shape, TColor color)
 
 void PaintError(TCanvas& canvas, const TRect& r)
 {
-    Fill(canvas, r, [](double u, double v) { return InDisc(u, v, 0.47); }, clMaroon);
-    Fill(canvas, r, [](double u, double v) { return InDisc(u, v, 0.43); }, clRed);
-    Fill(canvas, r,
-         [](double u, double v) {
-             const double du = u - 0.5, dv = v - 0.5;
-             return std::abs(du) < 0.22 && std::abs(dv) < 0.22 &&
-                    (std::abs(du - dv) < 0.09 || std::abs(du + dv) < 0.09);
-         },
-         clWhite);
+    Fill(
+        canvas, r, [](double u, double v) { return InDisc(u, v, 0.47); }, clMaroon);
+    Fill(
+        canvas, r, [](double u, double v) { return InDisc(u, v, 0.43); }, clRed);
+    Fill(
+        canvas, r,
+        [](double u, double v) {
+            const double du = u - 0.5, dv = v - 0.5;
+            return std::abs(du) < 0.22 && std::abs(dv) < 0.22 &&
+                   (std::abs(du - dv) < 0.09 || std::abs(du + dv) < 0.09);
+        },
+        clWhite);
 }
 
 void PaintWarning(TCanvas& canvas, const TRect& r)
 {
-    Fill(canvas, r, [](double u, double v) { return InTriangle(u, v, 0.03); }, clBlack);
-    Fill(canvas, r, [](double u, double v) { return InTriangle(u, v, -0.02); }, clYellow);
-    Fill(canvas, r,
-         [](double u, double v) {
-             return InBox(u, v, 0.45, 0.32, 0.55, 0.70) || InBox(u, v, 0.45, 0.76, 0.55, 0.86);
-         },
-         clBlack);
+    Fill(
+        canvas, r, [](double u, double v) { return InTriangle(u, v, 0.03); }, clBlack);
+    Fill(
+        canvas, r, [](double u, double v) { return InTriangle(u, v, -0.02); }, clYellow);
+    Fill(
+        canvas, r,
+        [](double u, double v) {
+            return InBox(u, v, 0.45, 0.32, 0.55, 0.70) || InBox(u, v, 0.45, 0.76, 0.55, 0.86);
+        },
+        clBlack);
 }
 
 void PaintInformation(TCanvas& canvas, const TRect& r)
 {
-    Fill(canvas, r, [](double u, double v) { return InDisc(u, v, 0.47); }, clGray);
-    Fill(canvas, r, [](double u, double v) { return InDisc(u, v, 0.43); }, clWhite);
-    Fill(canvas, r,
-         [](double u, double v) {
-             return InBox(u, v, 0.44, 0.20, 0.56, 0.32) || InBox(u, v, 0.44, 0.40, 0.56, 0.80);
-         },
-         clBlue);
+    Fill(
+        canvas, r, [](double u, double v) { return InDisc(u, v, 0.47); }, clGray);
+    Fill(
+        canvas, r, [](double u, double v) { return InDisc(u, v, 0.43); }, clWhite);
+    Fill(
+        canvas, r,
+        [](double u, double v) {
+            return InBox(u, v, 0.44, 0.20, 0.56, 0.32) || InBox(u, v, 0.44, 0.40, 0.56, 0.80);
+        },
+        clBlue);
 }
 
 }  // namespace
