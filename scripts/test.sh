@@ -2,12 +2,13 @@
 # Runs every test level: the house format, native unit tests (headless toolkit included), the
 # threaded tests under ThreadSanitizer, the native tests under Address- and
 # UndefinedBehaviorSanitizer, a minute of settings-file fuzzing, the Win32 services under Wine,
-# and spacewell.exe end to end under Wine in Xvfb. Every build treats a warning as an error.
-# Usage: scripts/test.sh [format|native|tsan|asan|fuzz|win32|e2e ...]  (all levels without one)
+# spacewell.exe end to end under Wine in Xvfb, and the native Linux program end to end on a real
+# desktop under Xvfb. Every build treats a warning as an error.
+# Usage: scripts/test.sh [format|native|tsan|asan|fuzz|win32|e2e|desktop ...]  (all without one)
 # SPACEWELL_SKIP_DEPS=1 skips the package check on a machine set up by hand.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-all_levels=(format native tsan asan fuzz win32 e2e)
+all_levels=(format native tsan asan fuzz win32 e2e desktop)
 levels=("${@:-${all_levels[@]}}")
 for l in "${levels[@]}"; do
   [[ " ${all_levels[*]} " == *" $l "* ]] || { echo "unknown level: $l (${all_levels[*]})" >&2; exit 2; }
@@ -78,13 +79,28 @@ e2e() {
   return $rc
 }
 
+# The native program, its package and its parts on openbox, xfce4-panel and dunst; each script
+# starts the desktop it needs (tests/e2e/lib/linux_desktop.sh).
+desktop() {
+  scripts/build.sh native spacewell snapshot
+  local rc=0 t
+  for t in tests/e2e/linux/*.sh; do
+    [ -e "$t" ] || continue
+    local began=$SECONDS
+    bash "$t" || rc=1
+    echo "-- $(basename "$t" .sh): $((SECONDS - began)) s"
+  done
+  return $rc
+}
+
 declare -A titles=(
   [format]="house format" [native]="native unit tests"
   [tsan]="timer threads under ThreadSanitizer"
   [asan]="native unit tests under AddressSanitizer and UndefinedBehaviorSanitizer"
-  [fuzz]="settings file fuzzing" [win32]="Win32 tests under Wine" [e2e]="end to end under Wine")
+  [fuzz]="settings file fuzzing" [win32]="Win32 tests under Wine" [e2e]="end to end under Wine"
+  [desktop]="native program end to end on a Linux desktop")
 declare -A steps=([format]=format [native]=native [tsan]=tsan [asan]=asan [fuzz]=fuzz
-                  [win32]=wine_level [e2e]=e2e)
+                  [win32]=wine_level [e2e]=e2e [desktop]=desktop)
 for l in "${levels[@]}"; do level "${titles[$l]}" "${steps[$l]}"; done
 echo "levels: $passed passed, $failed failed"
 [ "$failed" -eq 0 ]
