@@ -36,6 +36,12 @@ void TX11MessageBox::Describe(const std::string& caption, TPoint place)
     XSetWMHints(FDisplay, window, hints);
     XFree(hints);
     XSetWMProtocols(FDisplay, window, &FDeleteWindow, 1);
+    // Moved and closed only, never minimized or maximized: the Motif hints' functions field
+    // (flag 1) with its move (4) and close (32) bits; format 32 properties are longs.
+    unsigned long motif[5] = {1, 4 | 32, 0, 0, 0};
+    const Atom motifHints = XInternAtom(FDisplay, "_MOTIF_WM_HINTS", False);
+    XChangeProperty(FDisplay, window, motifHints, motifHints, 32, PropModeReplace,
+                    reinterpret_cast<unsigned char*>(motif), 5);
     XSetTransientForHint(FDisplay, window, DefaultRootWindow(FDisplay));
 }
 

@@ -9,6 +9,23 @@
 #include "ui/x11/x11_message_box.h"
 #include "ui/x11/x11_popup_window.h"
 
+namespace {
+
+// Forgets an open popup when its loop ends, also by an exception from `step`.
+template <class T> struct TOpenPopup {
+    TOpenPopup(std::vector<T*>& open, T* popup) : open(open), popup(popup)
+    {
+        open.push_back(popup);
+    }
+    ~TOpenPopup() { open.erase(std::find(open.begin(), open.end(), popup)); }
+    TOpenPopup(const TOpenPopup&) = delete;
+    TOpenPopup& operator=(const TOpenPopup&) = delete;
+    std::vector<T*>& open;
+    T* popup;
+};
+
+}  // namespace
+
 X11Popups::X11Popups(Display* display, std::function<void()> step)
     : FDisplay(display), FStep(std::move(step))
 {
@@ -18,7 +35,7 @@ X11Popups::~X11Popups() = default;
 
 bool X11Popups::Filter(const XEvent& event)
 {
-    if (FMenu != nullptr && FMenu->Handle(event))
+    if (!FMenus.empty() && FMenus.back()->Handle(event))
         return true;
     for (TX11MessageBox* box : FBoxes)
         if (box->Handle(event))
@@ -33,14 +50,13 @@ bool X11Popups::Filter(const XEvent& event)
 
 int X11Popups::TrackMenu(const std::vector<TMenuEntry>& items, TPoint screen, int dpi)
 {
-    if (FMenu != nullptr || items.empty())
+    if (!FMenus.empty() || items.empty())
         return 0;
     HideHint();
     TX11MenuSession menu(FDisplay, items, screen, dpi);
-    FMenu = &menu;
+    const TOpenPopup open(FMenus, &menu);
     while (!menu.Done())
         FStep();
-    FMenu = nullptr;
     return menu.Result();
 }
 
@@ -49,10 +65,9 @@ TMsgBoxResult X11Popups::MessageBox(const std::string& text, const std::string& 
 {
     HideHint();
     TX11MessageBox box(FDisplay, text, caption, buttons, icon, dpi);
-    FBoxes.push_back(&box);
+    const TOpenPopup open(FBoxes, &box);
     while (!box.Result())
         FStep();
-    FBoxes.erase(std::find(FBoxes.begin(), FBoxes.end(), &box));
     return *box.Result();
 }
 

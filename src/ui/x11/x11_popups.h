@@ -43,7 +43,8 @@ private:
     Display* FDisplay;
     std::function<void()> FStep;
     std::unique_ptr<TX11PopupWindow> FHint;
-    TX11MenuSession* FMenu = nullptr;
+    // The open menu (at most one).
+    std::vector<TX11MenuSession*> FMenus;
     // Open message boxes, the latest last (one may open over another).
     std::vector<TX11MessageBox*> FBoxes;
 };
