@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "drawn_pixels.h"
 #include "gfx/canvas.h"
 #include "ui/drawn/menu_face.h"
 #include "ui/drawn/menu_tracker.h"
@@ -109,16 +110,6 @@ TEST(DrawnMenu, NothingToSelectLeavesTheBarOff)
     tracker.Key(TKey::Up);
     EXPECT_EQ(tracker.Key(TKey::Return), TMenuOutcome::Open);
     EXPECT_EQ(tracker.Levels().front().selected, -1);
-}
-
-// Whether any pixel of `r` has the colour `color`.
-bool HasColor(const TBitmap& image, const TRect& r, TColor color)
-{
-    for (int y = r.top; y < r.bottom; ++y)
-        for (int x = r.left; x < r.right; ++x)
-            if (image.Pixel(x, y) == ColorToRGB(color))
-                return true;
-    return false;
 }
 
 class DrawnMenuLook : public ::testing::TestWithParam<int> { };

@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "drawn_pixels.h"
 #include "gfx/canvas.h"
 #include "ui/drawn/hint_picture.h"
 #include "ui/drawn/message_box_choice.h"
@@ -59,15 +60,6 @@ TEST(DrawnMessageBox, AClickIsAPressAndAReleaseOnOneButton)
     choice.MouseDown(1);
     EXPECT_EQ(choice.MouseUp(1), TMsgBoxResult::Cancel);
     EXPECT_EQ(choice.Pressed(), -1);
-}
-
-bool HasColor(const TBitmap& image, const TRect& r, TColor color)
-{
-    for (int y = r.top; y < r.bottom; ++y)
-        for (int x = r.left; x < r.right; ++x)
-            if (image.Pixel(x, y) == ColorToRGB(color))
-                return true;
-    return false;
 }
 
 class DrawnMessageBoxLook : public ::testing::TestWithParam<int> { };

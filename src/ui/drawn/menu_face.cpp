@@ -125,13 +125,7 @@ TBitmap PaintMenu(const std::vector<TMenuEntry>& items, const TMenuFace& face, i
     return image;
 }
 
-int MenuRowAt(const TMenuFace& face, TPoint point)
-{
-    for (std::size_t i = 0; i < face.rows.size(); ++i)
-        if (face.rows[i].Contains(point))
-            return static_cast<int>(i);
-    return -1;
-}
+int MenuRowAt(const TMenuFace& face, TPoint point) { return IndexAt(face.rows, point); }
 
 TPoint MenuPlace(TPoint at, TSize size, TSize screen)
 {

@@ -129,10 +129,4 @@ TBitmap PaintMessageBox(const TMsgBoxFace& face, const std::string& text, TMsgBo
     return image;
 }
 
-int MsgBoxButtonAt(const TMsgBoxFace& face, TPoint point)
-{
-    for (std::size_t i = 0; i < face.buttons.size(); ++i)
-        if (face.buttons[i].Contains(point))
-            return static_cast<int>(i);
-    return -1;
-}
+int MsgBoxButtonAt(const TMsgBoxFace& face, TPoint point) { return IndexAt(face.buttons, point); }

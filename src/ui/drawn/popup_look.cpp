@@ -66,6 +66,14 @@ void PaintPicture(TCanvas& canvas, const TBitmap& picture, const TRect& dest)
         }
 }
 
+int IndexAt(const std::vector<TRect>& places, TPoint point)
+{
+    for (std::size_t i = 0; i < places.size(); ++i)
+        if (places[i].Contains(point))
+            return static_cast<int>(i);
+    return -1;
+}
+
 TPoint KeepOnScreen(const TRect& bounds, TSize screen)
 {
     const int x = std::max(0, std::min(bounds.left, screen.cx - bounds.Width()));

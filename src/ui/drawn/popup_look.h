@@ -4,6 +4,7 @@
 #pragma once
 
 #include <span>
+#include <vector>
 
 #include "gfx/bitmap.h"
 #include "gfx/canvas.h"
@@ -39,6 +40,9 @@ TPoint Centred(const TRect& r, TSize size);
 
 // `picture` stretched over `dest` by nearest neighbour, its transparent colour left out.
 void PaintPicture(TCanvas& canvas, const TBitmap& picture, const TRect& dest);
+
+// The index of the first of `places` that holds `point`, -1 for none.
+int IndexAt(const std::vector<TRect>& places, TPoint point);
 
 // The top-left that keeps `bounds` on a `screen` sized screen, moved as little as possible
 // (its top-left edge wins when it is larger than the screen).
