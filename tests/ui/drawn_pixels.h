@@ -4,9 +4,8 @@
 #include "gfx/bitmap.h"
 #include "gfx/geometry.h"
 
-inline  // Whether any pixel of `r` has the colour `color`.
-    bool
-    HasColor(const TBitmap& image, const TRect& r, TColor color)
+// Whether any pixel of `r` has the colour `color`.
+inline bool HasColor(const TBitmap& image, const TRect& r, TColor color)
 {
     for (int y = r.top; y < r.bottom; ++y)
         for (int x = r.left; x < r.right; ++x)
