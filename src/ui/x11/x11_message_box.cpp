@@ -1,5 +1,7 @@
 #include "ui/x11/x11_message_box.h"
 
+#include "ui/drawn/popup_look.h"
+
 #include <X11/Xutil.h>
 
 TX11MessageBox::TX11MessageBox(Display* display, const std::string& text,
@@ -11,7 +13,10 @@ TX11MessageBox::TX11MessageBox(Display* display, const std::string& text,
       FDeleteWindow(XInternAtom(display, "WM_DELETE_WINDOW", False))
 {
     const TSize screen = PopupScreen(display);
-    const TPoint place{(screen.cx - FFace.size.cx) / 2, (screen.cy - FFace.size.cy) / 2};
+    // Centred; a box wider or taller than the screen (a long word) keeps its top-left on it.
+    const TPoint centre{(screen.cx - FFace.size.cx) / 2, (screen.cy - FFace.size.cy) / 2};
+    const TPoint place = KeepOnScreen(
+        {centre.x, centre.y, centre.x + FFace.size.cx, centre.y + FFace.size.cy}, screen);
     Describe(caption, place);
     FWindow.Show(PaintMessageBox(FFace, FText, FButtons, FIcon, FChoice.Focused(), -1), place);
 }

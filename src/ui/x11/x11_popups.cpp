@@ -24,6 +24,20 @@ template <class T> struct TOpenPopup {
     T* popup;
 };
 
+bool IsInput(const XEvent& event)
+{
+    switch (event.type) {
+    case KeyPress:
+    case KeyRelease:
+    case ButtonPress:
+    case ButtonRelease:
+    case MotionNotify:
+        return true;
+    default:
+        return false;
+    }
+}
+
 }  // namespace
 
 X11Popups::X11Popups(Display* display, std::function<void()> step)
@@ -40,6 +54,10 @@ bool X11Popups::Filter(const XEvent& event)
     for (TX11MessageBox* box : FBoxes)
         if (box->Handle(event))
             return true;
+    // Under a message box the program's other windows take no input, as a modal box disables
+    // them on Windows; the hotkey, which comes through the root window, still works.
+    if (!FBoxes.empty() && IsInput(event) && event.xany.window != DefaultRootWindow(FDisplay))
+        return true;
     if (FHint != nullptr && event.xany.window == FHint->Id()) {
         if (event.type == Expose)
             FHint->Paint();
