@@ -26,8 +26,9 @@ void TX11MenuSession::Grab()
     XSync(FDisplay, False);
     constexpr unsigned kMask = ButtonPressMask | ButtonReleaseMask | PointerMotionMask;
     for (int attempt = 0; attempt < 50; ++attempt) {
+        // Not confined, the cursor unchanged (X's None for both).
         const int pointer = XGrabPointer(FDisplay, window, True, kMask, GrabModeAsync,
-                                         GrabModeAsync, None, None, CurrentTime);
+                                         GrabModeAsync, 0, 0, CurrentTime);
         const int keyboard =
             XGrabKeyboard(FDisplay, window, True, GrabModeAsync, GrabModeAsync, CurrentTime);
         if (pointer == GrabSuccess && keyboard == GrabSuccess)

@@ -31,7 +31,9 @@ TX11PopupWindow::TX11PopupWindow(Display* display, TPopupKind kind) : FDisplay(d
     attributes.override_redirect = kind != TPopupKind::Dialog;
     attributes.save_under = kind != TPopupKind::Dialog;
     attributes.event_mask = kEventMask;
-    attributes.background_pixmap = None;
+    // No background (X's None, spelt out where its macro may be taken back): the picture
+    // covers the whole window, so the server paints nothing first.
+    attributes.background_pixmap = 0;
     FWindow = XCreateWindow(
         display, DefaultRootWindow(display), 0, 0, 1, 1, 0, CopyFromParent, InputOutput,
         CopyFromParent, CWOverrideRedirect | CWSaveUnder | CWEventMask | CWBackPixmap, &attributes);
