@@ -37,6 +37,9 @@ TEST(DrawnMessageBox, KeysAnswerAsOnWindows)
         {TMsgBoxButtons::YesNo, {{Tab, ssShift}, {Return, 0}}, R::No, 1},
         {TMsgBoxButtons::YesNo, {{Down, 0}, {Up, 0}}, std::nullopt, 0},
         {TMsgBoxButtons::YesNo, {{F5, 0}}, std::nullopt, 0},
+        {TMsgBoxButtons::YesNo, {{TKey('N'), 0}}, R::No, 0},
+        {TMsgBoxButtons::YesNo, {{Tab, 0}, {TKey('Y'), 0}}, R::Yes, 1},
+        {TMsgBoxButtons::OkCancel, {{TKey('N'), 0}}, std::nullopt, 0},
     };
     for (std::size_t i = 0; i < std::size(rows); ++i) {
         TMsgBoxChoice choice(rows[i].buttons);

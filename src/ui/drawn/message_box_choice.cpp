@@ -1,6 +1,19 @@
 #include "ui/drawn/message_box_choice.h"
 
+#include <cstring>
+
 #include "ui/drawn/message_box_face.h"
+
+namespace {
+
+// Whether `key` is the access key the button's caption underlines.
+bool IsAccessKey(TMsgBoxResult button, TKey key)
+{
+    const char* amp = std::strchr(MsgBoxButtonCaption(button), '&');
+    return amp != nullptr && amp[1] >= 'A' && amp[1] <= 'Z' && static_cast<TKey>(amp[1]) == key;
+}
+
+}  // namespace
 
 TMsgBoxChoice::TMsgBoxChoice(TMsgBoxButtons buttons) : FResults(MsgBoxButtonResults(buttons)) { }
 
@@ -25,6 +38,9 @@ std::optional<TMsgBoxResult> TMsgBoxChoice::Key(TKey key, TShiftState shift)
     case TKey::Escape:
         return Escape();
     default:
+        for (TMsgBoxResult result : FResults)
+            if (IsAccessKey(result, key))
+                return result;
         break;
     }
     return std::nullopt;

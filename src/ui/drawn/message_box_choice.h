@@ -1,7 +1,7 @@
 // What the keys and the mouse do in the message box: Tab and the arrows move the focus among
-// its buttons, Return and Space press the focused one (the default one at first), Escape (and
-// the window's close button) answers Cancel, No or OK, whichever the box has; a click is a
-// press and a release on the same button.
+// its buttons, Return and Space press the focused one (the default one at first), Y and N
+// answer Yes and No, Escape (and the window's close button) answers Cancel, No or OK, whichever
+// the box has; a click is a press and a release on the same button.
 #pragma once
 
 #include <optional>

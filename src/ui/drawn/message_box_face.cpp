@@ -69,9 +69,9 @@ const char* MsgBoxButtonCaption(TMsgBoxResult button)
     case TMsgBoxResult::Cancel:
         return "Cancel";
     case TMsgBoxResult::Yes:
-        return "Yes";
+        return "&Yes";
     case TMsgBoxResult::No:
-        return "No";
+        return "&No";
     case TMsgBoxResult::Ok:
         break;
     }

@@ -1,6 +1,6 @@
 // The message box's client area: its icon, its text wrapped to a readable width and its row of
-// push buttons ("OK", "Yes", "No", "Cancel") centred below, in the classic dialog look. The
-// caption is the window's title, which the desktop's frame shows.
+// push buttons ("OK", "Yes", "No", "Cancel", Y and N underlined as their keys) centred below, in
+// the classic dialog look. The caption is the window's title, which the desktop's frame shows.
 #pragma once
 
 #include <string>
@@ -20,6 +20,7 @@ struct TMsgBoxFace {
 
 // The buttons of a kind, left to right; the first is the default one.
 std::vector<TMsgBoxResult> MsgBoxButtonResults(TMsgBoxButtons buttons);
+// The caption, its access key after "&" ("&Yes": Y answers Yes), as DrawText shows it.
 const char* MsgBoxButtonCaption(TMsgBoxResult button);
 
 TMsgBoxFace LayoutMessageBox(const std::string& text, TMsgBoxButtons buttons, TMsgBoxIcon icon,

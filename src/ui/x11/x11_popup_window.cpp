@@ -84,7 +84,11 @@ void TX11PopupWindow::Paint()
 TKey PopupKey(const XKeyEvent& event)
 {
     XKeyEvent copy = event;
-    switch (XLookupKeysym(&copy, 0)) {
+    const KeySym symbol = XLookupKeysym(&copy, 0);
+    // Letters are their capitals, as the toolkit numbers them.
+    if (symbol >= XK_a && symbol <= XK_z)
+        return static_cast<TKey>('A' + (symbol - XK_a));
+    switch (symbol) {
     case XK_Up:
     case XK_KP_Up:
         return TKey::Up;
