@@ -126,6 +126,21 @@ private:
     BusPeer FPeer;
 };
 
+inline NotifyMenuItem Item(int id, const std::string& caption,
+                           NotifyMenuToggle toggle = NotifyMenuToggle::None, bool checked = false,
+                           bool enabled = true, const NotifyMenu& items = {})
+{
+    NotifyMenuItem item;
+    item.id = id;
+    item.caption = caption;
+    item.toggle = toggle;
+    item.checked = checked;
+    item.group = toggle == NotifyMenuToggle::Radio ? 1 : 0;
+    item.enabled = enabled;
+    item.items = items;
+    return item;
+}
+
 // What reaches the program, as text, and whether it came on the GUI thread.
 class RecordingEvents : public ITrayEvents {
 public:

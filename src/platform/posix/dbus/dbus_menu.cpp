@@ -161,12 +161,11 @@ int StatusItem::OnMenuMethod(sd_bus_message* call, void* self, sd_bus_error* err
         return item.GetGroupProperties(call);
     if (member == "GetProperty")
         return item.GetProperty(call, error);
-    if (member == "Event")
-        return item.MenuEvent(call);
+    if (member == "Event" || member == "EventGroup")
+        return item.MenuEvents(call, member == "EventGroup");
     if (member == "AboutToShow" || member == "AboutToShowGroup")
         return item.AboutToShow(call);
-    // EventGroup: clicks come one at a time from the hosts this serves.
-    return sd_bus_reply_method_return(call, "ai", 0);
+    return sd_bus_reply_method_return(call, "");
 }
 
 int StatusItem::GetMenuProperty(sd_bus*, const char*, const char*, const char* property,
@@ -275,19 +274,44 @@ int StatusItem::GetProperty(sd_bus_message* call, sd_bus_error* error)
     return result;
 }
 
-int StatusItem::MenuEvent(sd_bus_message* call)
+// A click on an entry the program gave reaches it; false for an entry that does not exist.
+bool StatusItem::MenuEvent(int id, const std::string& kind)
 {
-    int id = 0;
-    const char* kind = nullptr;
-    const int result = sd_bus_message_read(call, "is", &id, &kind);
-    if (result < 0)
-        return result;
     const MenuNode* node = FindMenuNode(FLayout, id);
-    if (node && node->command != 0 && node->enabled && std::string(kind) == "clicked") {
+    if (node && node->command != 0 && node->enabled && kind == "clicked") {
         const int command = node->command;
         FPost([command](ITrayEvents& events) { events.MenuItemChosen(command); });
     }
-    return sd_bus_reply_method_return(call, "");
+    return node != nullptr;
+}
+
+// Event (isvu) or EventGroup a(isvu), as hosts send either; the group answers the unknown ids.
+int StatusItem::MenuEvents(sd_bus_message* call, bool group)
+{
+    std::vector<int> unknown;
+    int result = group ? sd_bus_message_enter_container(call, 'a', "(isvu)") : 1;
+    while (result > 0 && (!group || sd_bus_message_enter_container(call, 'r', "isvu") > 0)) {
+        int id = 0;
+        const char* kind = nullptr;
+        result = sd_bus_message_read(call, "is", &id, &kind);
+        if (result > 0 && !MenuEvent(id, kind))
+            unknown.push_back(id);
+        if (!group)
+            return result < 0 ? result : sd_bus_reply_method_return(call, "");
+        sd_bus_message_skip(call, "vu");
+        sd_bus_message_exit_container(call);
+    }
+    if (result < 0)
+        return result;
+    sd_bus_message* reply = nullptr;
+    result = sd_bus_message_new_method_return(call, &reply);
+    if (result >= 0)
+        result =
+            sd_bus_message_append_array(reply, 'i', unknown.data(), unknown.size() * sizeof(int));
+    if (result >= 0)
+        result = sd_bus_send(nullptr, reply, nullptr);
+    sd_bus_message_unref(reply);
+    return result;
 }
 
 int StatusItem::AboutToShow(sd_bus_message* call)

@@ -247,6 +247,9 @@ void StatusItem::Show(const IconImage& image, const std::string& tip)
         FChanges.shownChanged = FChanges.iconChanged = FChanges.tipChanged = true;
     }
     Wake();
+    // Panels read the menu as soon as the item registers, and size it by that reading when it
+    // first opens: it must be the program's from the start.
+    FPost([](ITrayEvents& events) { events.MenuAboutToShow(); });
 }
 
 void StatusItem::Change(const NotifyIconChange& change)

@@ -103,7 +103,8 @@ private:
     int GetLayout(sd_bus_message* call, sd_bus_error* error);
     int GetGroupProperties(sd_bus_message* call);
     int GetProperty(sd_bus_message* call, sd_bus_error* error);
-    int MenuEvent(sd_bus_message* call);
+    bool MenuEvent(int id, const std::string& kind);
+    int MenuEvents(sd_bus_message* call, bool group);
     int AboutToShow(sd_bus_message* call);
 
     // desktop_notice.cpp: the low-space notice.
