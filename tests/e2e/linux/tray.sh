@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The notification-area icon on a real panel (xfce4-panel's status tray under openbox, on a
-# private session bus): the icon shows, a left click activates it (the driver then turns it from
-# magenta to cyan), a restarted panel shows it again, and the desktop's menu opens with the tip
+# private session bus, with dunst): the icon shows, a left click activates it (the driver then
+# turns it from magenta to cyan and sends a low-space notice, which dunst shows), a restarted panel shows it again, and the desktop's menu opens with the tip
 # as its first line and ends the driver by its Exit. The icon is a test driver's, a status item
 # alone (tests/platform/dbus/tray_driver.cpp).
 set -euo pipefail
@@ -24,7 +24,7 @@ fail() {
   exit 1
 }
 
-sw_desktop_start --panel || fail "the desktop did not start"
+sw_desktop_start --panel --notifications || fail "the desktop did not start"
 build/native/tests/test_dbus --gtest_also_run_disabled_tests --gtest_filter='TrayDriver.*' \
   >"$out/driver.log" 2>&1 &
 driver_pid=$!
@@ -65,6 +65,9 @@ read -r x y < <(icon_at '#FF00FF')
 xdotool mousemove "$x" "$y" click 1
 wait_for 5 said "activated $x,$y" || fail "a left click at $x,$y did not activate the item"
 wait_for 5 icon_at '#00FFFF' >/dev/null || fail "the icon did not turn cyan after the activation"
+# What dunst shows goes to its history once closed, which keeps the texts.
+noticed() { dunstctl close-all && dunstctl history | grep -q '"Low disk space"'; }
+wait_for 5 noticed || fail "dunst did not show the low-space notice"
 
 # A restarted panel forgets its items: the item registers again when the watcher comes back.
 xfce4-panel -r >/dev/null 2>&1 &

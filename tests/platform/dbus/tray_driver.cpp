@@ -1,6 +1,7 @@
 // Not a test of its own: an icon for tests/e2e/linux/tray.sh to find on a real panel and click,
 // on the session bus of the desktop that script starts. It reports what reaches the program on
-// standard output, turns from magenta to cyan and back on each activation, and ends when the
+// standard output, turns from magenta to cyan and back on each activation with a low-space
+// notice, and ends when the
 // menu's Exit is chosen (or after two minutes).
 #include <iostream>
 
@@ -40,7 +41,9 @@ TEST(TrayDriver, DISABLED_ShowsAnIconUntilExitIsChosen)
                 return;
             if (what.starts_with("activated")) {
                 cyan = !cyan;
-                window->ChangeIcon({Solid(cyan ? kCyan : kMagenta), std::nullopt, std::nullopt});
+                const NotifyBalloon notice{"Low disk space", "C: 1 GB free", BalloonIcon::Warning,
+                                           5000};
+                window->ChangeIcon({Solid(cyan ? kCyan : kMagenta), std::nullopt, notice});
             }
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
