@@ -51,11 +51,12 @@ wait_for() {
 
 said() { grep -qx "$1" "$out/driver.log"; }
 
-# The panel's menu: a viewable pop-up menu window of its plugin process.
-menu_window() {
+# plugin_window TYPE: a viewable window of the panel's plugin process of that type (the menu's
+# POPUP_MENU, the tooltip's TOOLTIP).
+plugin_window() {
   local w
   for w in $(xdotool search --onlyvisible --class wrapper-2.0 2>/dev/null); do
-    xprop -id "$w" _NET_WM_WINDOW_TYPE | grep -q POPUP_MENU && { echo "$w"; return 0; }
+    xprop -id "$w" _NET_WM_WINDOW_TYPE | grep -q "_$1" && { echo "$w"; return 0; }
   done
   return 1
 }
@@ -76,13 +77,17 @@ wait_for 15 _sw_host_registered || fail "the restarted panel registered no host"
 wait_for 10 icon_at '#00FFFF' >/dev/null || fail "the icon did not come back after the panel's restart"
 
 read -r x y < <(icon_at '#00FFFF')
-xdotool mousemove "$x" "$y" click 3
-wait_for 5 menu_window >/dev/null || fail "a right click opened no menu"
+xdotool mousemove "$x" "$y"
+wait_for 5 plugin_window TOOLTIP >/dev/null || fail "hovering the icon showed no tooltip"
+import -window root "$out/tip.png"
+[ -n "${SW_TRAY_SHOTS:-}" ] && cp "$out/tip.png" "$SW_TRAY_SHOTS/tray-tip.png"
+xdotool click 3
+wait_for 5 plugin_window POPUP_MENU >/dev/null || fail "a right click opened no menu"
 [ "$(grep -cx 'about to show' "$out/driver.log")" -ge 2 ] ||
   fail "the menu opened without asking the program for it first"
 # The menu takes its size once its entries are in.
 sleep 0.5
-eval "$(xdotool getwindowgeometry --shell "$(menu_window)")"
+eval "$(xdotool getwindowgeometry --shell "$(plugin_window POPUP_MENU)")"
 import -window root "$out/menu.png"
 [ -n "${SW_TRAY_SHOTS:-}" ] && cp "$out/menu.png" "$SW_TRAY_SHOTS/tray-menu.png"
 # Exit is the last line of the menu.
