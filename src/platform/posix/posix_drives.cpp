@@ -123,7 +123,8 @@ std::optional<LetterDrive> PosixDrives::Find(char letter)
 
 DriveKind PosixDrives::Kind(char letter)
 {
-    Refresh();
+    if (!FWatching)
+        Refresh();
     auto d = Find(letter);
     return d ? KindOf(d->mount, IsRemovableDevice) : DriveKind::Absent;
 }
@@ -176,6 +177,7 @@ void PosixDrives::OnMountsChanged(MountsChanged changed)
         FReported = FLetters;
     }
     FWatcher = std::make_unique<MountWatcher>([this] { ReportChanges(); });
+    FWatching = FWatcher->Watching();
 }
 
 // On the watcher's thread: removals first, so a letter that changes hands goes before it comes.

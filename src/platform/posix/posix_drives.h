@@ -4,6 +4,7 @@
 // about its own letter and nothing else: the letters are worked out from the mount table alone.
 #pragma once
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -24,7 +25,8 @@ public:
 
     PosixDrives();
 
-    // Reads the mount table afresh, so a scan sees mounts come and go.
+    // Reads the mount table afresh, so a scan sees mounts come and go, unless the watcher keeps
+    // the letters up to date.
     DriveKind Kind(char letter) override;
     DiskSpace Space(char letter) override;
     bool IsReadable(char letter) override;
@@ -50,6 +52,7 @@ private:
     // The letters as last told to FMountsChanged.
     DriveLetters FReported;
     MountsChanged FMountsChanged;
+    std::atomic<bool> FWatching{false};
     // Last, so that it stops before the state it reports on goes.
     std::unique_ptr<MountWatcher> FWatcher;
 };
