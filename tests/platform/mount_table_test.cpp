@@ -88,6 +88,7 @@ TEST(MountTableTest, DrivesKeepTheirLettersAsMountsComeAndGo)
         std::string letters;
         const char* arrived;
         const char* removed;
+        UserPlaces places = kPlaces;
     };
     const Story stories[] = {
         {"first start: no bind mount, snap, /boot, pseudo or second mount of a device",
@@ -132,6 +133,12 @@ TEST(MountTableTest, DrivesKeepTheirLettersAsMountsComeAndGo)
              " X:/mnt/m14 Y:/mnt/m15 Z:/mnt/m16",
          "O",
          "O"},
+        {"a service account's home of / takes in no mount",
+         {desktop},
+         "C:/ D:/mnt/data E:/mnt/nas F:/mnt/win share G:/home/user/remote H:/media/user/DVD_2024",
+         "CDEFGH",
+         "",
+         {"/", "svc"}},
         {"a container's overlay root is C:",
          {"1 0 0:40 / / rw - overlay overlay rw,lowerdir=/a,upperdir=/b\n"},
          "C:/",
@@ -142,7 +149,7 @@ TEST(MountTableTest, DrivesKeepTheirLettersAsMountsComeAndGo)
         DriveLetters before, after;
         for (const auto& table : story.tables) {
             before = after;
-            after = KeepDriveLetters(before, ParseMountInfo(table), kPlaces);
+            after = KeepDriveLetters(before, ParseMountInfo(table), story.places);
         }
         EXPECT_EQ(Describe(after), story.letters) << story.name;
         const LetterChanges changes = CompareDriveLetters(before, after);

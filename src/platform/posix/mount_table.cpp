@@ -89,9 +89,11 @@ bool IsOnDevice(const MountEntry& m)
     return (m.source.rfind("/dev/", 0) == 0 || m.fsType == "zfs") && m.fsType != "squashfs";
 }
 
+// A home folder of "/" (some service accounts) would take in every mount; it counts as none.
 bool IsUserPlace(const std::string& path, const UserPlaces& places)
 {
-    return IsUnder(path, "/media") || IsUnder(path, "/mnt") || IsUnder(path, places.home) ||
+    const bool inHome = places.home != "/" && IsUnder(path, places.home);
+    return IsUnder(path, "/media") || IsUnder(path, "/mnt") || inHome ||
            (!places.user.empty() && IsUnder(path, "/run/media/" + places.user));
 }
 

@@ -74,6 +74,8 @@ std::string DecodeLinkName(const std::string& name)
 // The name of the link in `folder` (/dev/disk/by-uuid, ...) that points at the device.
 std::optional<std::string> LinkNameFor(const std::string& folder, const std::string& device)
 {
+    if (device.rfind("/dev/", 0) != 0)
+        return std::nullopt;
     std::error_code ec;
     const fs::path dev = fs::canonical(device, ec);
     if (ec)
