@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 
 #include "platform/services.h"
 
@@ -24,15 +25,14 @@ TEST(NativeServicesTest, RootFileSystemIsFixedDriveC)
     EXPECT_EQ(s.drives->Space('A').total, -1);
 }
 
-TEST(NativeServicesTest, MemoryFiguresAreFullWidthAndConsistent)
+TEST(NativeServicesTest, MemoryFiguresAreThisMachinesAndConsistent)
 {
     MemoryStatus m = MakeNativeServices().memory->Read();
-    EXPECT_GT(m.totalPhys, 0);
+    EXPECT_GT(m.totalPhys, 0) << "/proc/meminfo unread";
     EXPECT_GT(m.availPhys, 0);
     EXPECT_LE(m.availPhys, m.totalPhys);
-    EXPECT_EQ(m.totalVirtual, std::int64_t{1} << 47);
-    EXPECT_GT(m.availVirtual, std::int64_t{1} << 32);
-    EXPECT_LT(m.availVirtual, m.totalVirtual);
+    EXPECT_GT(m.totalVirtual, 0) << "no commit limit";
+    EXPECT_LE(m.availVirtual, m.totalVirtual);
 }
 
 TEST(NativeServicesTest, PathsAndLocale)
@@ -45,6 +45,36 @@ TEST(NativeServicesTest, PathsAndLocale)
     char sep = s.locale->DecimalSeparator();
     EXPECT_TRUE(sep == '.' || sep == ',');
     EXPECT_NE(s.notifyArea, nullptr);
+}
+
+// Environment values as a desktop session may leave them; each row names the folder or "".
+TEST(NativeServicesTest, SettingsFolderFollowsXdgConfigHomeThenHome)
+{
+    const char* const names[] = {"XDG_CONFIG_HOME", "HOME"};
+    std::optional<std::string> saved[2];
+    for (int i = 0; i < 2; ++i)
+        if (const char* value = std::getenv(names[i]))
+            saved[i] = value;
+    struct Row {
+        const char* config;
+        const char* home;
+        const char* folder;
+    };
+    const Row rows[] = {{"/cfg", "/home/ann", "/cfg/spacewell"},
+                        {"", "/home/ann", "/home/ann/.config/spacewell"},
+                        {nullptr, "/home/ann", "/home/ann/.config/spacewell"},
+                        {nullptr, nullptr, ""}};
+    auto paths = MakeNativeServices().paths;
+    const auto put = [&](int i, const char* value) {
+        value ? setenv(names[i], value, 1) : unsetenv(names[i]);
+    };
+    for (const auto& row : rows) {
+        put(0, row.config);
+        put(1, row.home);
+        EXPECT_EQ(paths->UserSettingsFolder(), row.folder);
+    }
+    for (int i = 0; i < 2; ++i)
+        put(i, saved[i] ? saved[i]->c_str() : nullptr);
 }
 
 // A combination has one holder until it is freed, and a window's id names one registration.

@@ -23,13 +23,14 @@ bool PosixPaths::FileExists(const std::string& path)
     return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-std::string PosixPaths::UserDataFolder()
+std::string PosixPaths::UserSettingsFolder()
 {
     const char* config = std::getenv("XDG_CONFIG_HOME");
     if (config != nullptr && *config != '\0')
-        return config;
+        return std::string(config) + "/spacewell";
     const char* home = std::getenv("HOME");
-    return home != nullptr && *home != '\0' ? std::string(home) + "/.config" : std::string();
+    return home != nullptr && *home != '\0' ? std::string(home) + "/.config/spacewell"
+                                            : std::string();
 }
 
 // access() also answers for a read-only mount, where even root cannot write.

@@ -10,8 +10,8 @@ class PosixPaths : public IPaths {
 public:
     std::string ExecutablePath() override;
     bool FileExists(const std::string& path) override;
-    // $XDG_CONFIG_HOME, else ~/.config.
-    std::string UserDataFolder() override;
+    // spacewell in $XDG_CONFIG_HOME, else in ~/.config.
+    std::string UserSettingsFolder() override;
     bool CanWriteFile(const std::string& path) override;
     bool CreateFolder(const std::string& path) override;
 };
