@@ -42,6 +42,8 @@ TEST(NativeServicesTest, PathsAndLocale)
     EXPECT_EQ(fs::path(exe).filename(), "test_platform");
     EXPECT_TRUE(s.paths->FileExists(exe));
     EXPECT_FALSE(s.paths->FileExists(fs::path(exe).parent_path().string()));
+    // Even root keeps an installed program's settings out of the package's folders.
+    EXPECT_FALSE(s.paths->CanWriteFile("/usr/bin/spacewell.ini"));
     char sep = s.locale->DecimalSeparator();
     EXPECT_TRUE(sep == '.' || sep == ',');
     EXPECT_NE(s.notifyArea, nullptr);

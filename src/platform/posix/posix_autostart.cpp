@@ -116,7 +116,7 @@ std::string PosixAutostart::MachineFolder() { return "/etc/xdg/autostart"; }
 
 std::string PosixAutostart::UserFolder()
 {
-    const std::string config = PosixPaths().UserDataFolder();
+    const std::string config = PosixPaths::ConfigHome();
     return config.empty() ? std::string() : config + "/autostart";
 }
 
