@@ -10,8 +10,7 @@ constexpr const char* kSettings = "SETTINGS";
 constexpr const char* kOptions = "OPTIONS";
 // The settings are read when a file of this name lies beside the executable.
 constexpr const char* kFixedSettingsName = "OrvaneTully.ini";
-// The user's own copy: this folder in the user's application data, and this file in it.
-constexpr const char* kUserFolderName = "Spacewell";
+// The user's own copy: this file in the user's folder for the program.
 constexpr const char* kUserSettingsName = "spacewell.ini";
 
 std::size_t LastSeparator(const std::string& path) { return path.find_last_of("\\/"); }
@@ -56,9 +55,9 @@ std::string FixedSettingsFileName(sw::IPaths& paths)
 std::string SettingsFileFor(sw::IPaths& paths)
 {
     const std::string beside = ExeSettingsFileName(paths);
-    const std::string userData = paths.UserDataFolder();
-    if (!userData.empty() && !paths.CanWriteFile(beside))
-        return Join(Join(userData, kUserFolderName), kUserSettingsName);
+    const std::string userFolder = paths.UserSettingsFolder();
+    if (!userFolder.empty() && !paths.CanWriteFile(beside))
+        return Join(userFolder, kUserSettingsName);
     return beside;
 }
 

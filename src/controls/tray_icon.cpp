@@ -223,6 +223,8 @@ void TTrayIcon::SetHint(const std::string& value)
         return;
     FHint = text;
     Include(TipStale);
+    if (!Shell().pointerMoves)
+        RefreshStaleTip();
 }
 
 void TTrayIcon::SetAnimated(bool value)

@@ -186,6 +186,8 @@ private:
 
     // The pointer as the notification area reads it while a report is handled.
     TPointerAt Pointer() const;
+    // Sends the short hint to the shell when it changed since it was last sent.
+    void RefreshStaleTip();
     void MoveHandling(TShiftState shift, int x, int y);
     void ButtonDownHandling(TMouseButton button, TShiftState shift, int x, int y);
     void ButtonUpHandling(TMouseButton button, TShiftState shift, int x, int y);

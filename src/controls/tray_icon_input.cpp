@@ -112,15 +112,20 @@ void TTrayIcon::MenuItemChosen(int id)
     });
 }
 
+void TTrayIcon::RefreshStaleTip()
+{
+    if (!Has(TipStale))
+        return;
+    Exclude(TipStale);
+    FTip = ShortHint();
+    sw::NotifyIconChange change;
+    change.tip = FTip;
+    ChangeShownIcon(change);
+}
+
 void TTrayIcon::MoveHandling(TShiftState shift, int x, int y)
 {
-    if (Has(TipStale)) {
-        Exclude(TipStale);
-        FTip = ShortHint();
-        sw::NotifyIconChange change;
-        change.tip = FTip;
-        ChangeShownIcon(change);
-    }
+    RefreshStaleTip();
     if (OnMouseMove)
         OnMouseMove(this, shift, x, y);
 }

@@ -29,11 +29,14 @@ bool IsDiskPresent(IDrives& drives, char letter)
 
 std::string VolumeSerialText(IDrives& drives, char letter)
 {
-    std::uint32_t serial = drives.VolumeSerial(letter).serial;
+    const VolumeSerialNumber volume = drives.VolumeSerial(letter);
     char text[16];
-    std::snprintf(text, sizeof text, "%04X - %04X", static_cast<unsigned>(serial >> 16),
-                  static_cast<unsigned>(serial & 0xFFFFu));
-    return text;
+    std::snprintf(text, sizeof text, "%04X - %04X", static_cast<unsigned>(volume.serial >> 16),
+                  static_cast<unsigned>(volume.serial & 0xFFFFu));
+    if (volume.mountPoint.empty())
+        return text;
+    const std::string label = volume.label.empty() ? "" : " (" + volume.label + ")";
+    return volume.mountPoint + label + "  " + text;
 }
 
 DriveAnswer MeasureDrive(IDrives& drives, char letter, DriveKind kind)

@@ -23,7 +23,9 @@ double DriveFreeMB(IDrives& drives, char letter);
 // Letters 'a'..'z' count as capitals; anything else raises EConvertError.
 bool IsDiskPresent(IDrives& drives, char letter);
 
-// "1A2B - 3C4D" for the serial 0x1A2B3C4D; a failed query gives "0000 - 0000".
+// "1A2B - 3C4D" for the serial 0x1A2B3C4D; a failed query gives "0000 - 0000". A drive that is a
+// mounted folder is named first: "/media/me/STICK (STICK)  1A2B - 3C4D", the label in brackets
+// when there is one.
 std::string VolumeSerialText(IDrives& drives, char letter);
 
 // One letter's answers: its kind, then for the four kinds the serial text,

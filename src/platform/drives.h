@@ -18,9 +18,14 @@ struct DiskSpace {
     bool ok = false;
 };
 
+// `ok` tells whether the serial was read. Where drives are mounted folders rather than letters,
+// the folder and the file system's label (empty when it has none) name the drive too; elsewhere
+// both stay empty.
 struct VolumeSerialNumber {
     std::uint32_t serial = 0;
     bool ok = false;
+    std::string mountPoint{};
+    std::string label{};
 };
 
 // How a thread meets a drive that wants the user (a disk to insert): the platform's own value,

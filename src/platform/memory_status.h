@@ -1,5 +1,5 @@
 // The machine's memory figures in bytes, full width: physical memory, and the calling process's
-// own virtual address space (not the page file).
+// own virtual address space (not the page file) on Windows, the commit limit on Linux.
 #pragma once
 
 #include <cstdint>

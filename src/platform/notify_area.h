@@ -76,6 +76,12 @@ struct NotifyAreaFeatures {
     // The desktop draws the icon's menu itself from the description the window is given,
     // asking for it fresh before it shows the menu and reporting the item chosen.
     bool desktopMenus = false;
+    // The shell reports the pointer's moves over the icon; one that does not (a status item's
+    // host) gets a new tip as soon as it is set, since no move would ever bring it.
+    bool pointerMoves = true;
+    // There is a notification area at all: a desktop without one (a bare window manager) shows
+    // no icon, so hiding the window to it would leave nothing to bring it back by.
+    bool present = true;
 
     friend bool operator==(const NotifyAreaFeatures&, const NotifyAreaFeatures&) = default;
 };

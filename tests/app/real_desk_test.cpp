@@ -22,7 +22,7 @@ protected:
     {
         MainWindowTest::SetUp();
         Platform.paths->Executable = kFolder + "\\spacewell.exe";
-        Platform.paths->UserData = kUserData;
+        Platform.paths->UserSettings = kUserData + "\\Spacewell";
         Platform.drives = Drives;
         Fixed('C', 40000, 10000);
     }

@@ -254,19 +254,43 @@ TEST(SettingsValueTest, ReadKeepsWhatTheFileLacksAndWriteKeepsTheFilesOrder)
     EXPECT_EQ(profiles.Text("new.ini"),
               "[SETTINGS]\nLeft=-7\nTop=288\n[OPTIONS]\nModel=3\n"
               "Transparency=30\nGB=1\nOnTop=1\nMinimized=0\nAutoStart=0\nWarnWhenLow=1\n");
+}
 
-    sw::FakePaths paths;
-    paths.Executable = kFolder + "\\spacewell.exe";
-    EXPECT_EQ(SettingsFileFor(paths), kIni);
-    EXPECT_EQ(SettingsFileToRead(paths, kIni), "") << "no file yet";
-    paths.ExistingFiles.insert(kFixedIni);
-    EXPECT_EQ(SettingsFileToRead(paths, kIni), kIni) << "the fixed name triggers, ours is read";
-    paths.LockedFolders.insert(kFolder);
-    const std::string userIni = paths.UserData + "\\Spacewell\\spacewell.ini";
-    EXPECT_EQ(SettingsFileFor(paths), userIni);
-    EXPECT_EQ(SettingsFileToRead(paths, userIni), kIni) << "until the user's file exists";
-    paths.ExistingFiles.insert(userIni);
-    EXPECT_EQ(SettingsFileToRead(paths, userIni), userIni);
+// The same rule on both systems: beside the program while its folder may be written, else in the
+// user's folder, made at the first save; until that file exists, the one beside is read.
+TEST(SettingsValueTest, TheFileLiesBesideTheProgramOrInTheUsersFolder)
+{
+    struct System {
+        std::string folder, exe, userFolder, fixedIni;
+    };
+    const System systems[] = {
+        {kFolder, kFolder + "\\spacewell.exe", "C:\\Users\\ann\\AppData\\Roaming\\Spacewell",
+         kFixedIni},
+        {"/opt/spacewell", "/opt/spacewell/spacewell", "/home/ann/.config/spacewell",
+         "/opt/spacewell/OrvaneTully.ini"},
+    };
+    for (const auto& system : systems) {
+        SCOPED_TRACE(system.exe);
+        sw::FakePaths paths;
+        sw::FakeProfileFiles profiles;
+        paths.Executable = system.exe;
+        paths.UserSettings = system.userFolder;
+        const std::string beside =
+            system.folder + system.exe[system.folder.size()] + "spacewell.ini";
+        EXPECT_EQ(SettingsFileFor(paths), beside);
+        EXPECT_EQ(SettingsFileToRead(paths, beside), "") << "no file yet";
+        paths.ExistingFiles.insert(system.fixedIni);
+        EXPECT_EQ(SettingsFileToRead(paths, beside), beside) << "the fixed name triggers";
+        paths.LockedFolders.insert(system.folder);
+        const std::string userIni =
+            system.userFolder + system.exe[system.folder.size()] + "spacewell.ini";
+        EXPECT_EQ(SettingsFileFor(paths), userIni);
+        EXPECT_EQ(SettingsFileToRead(paths, userIni), beside) << "until the user's file exists";
+        SaveSettingsFile(profiles, paths, userIni, Settings{});
+        EXPECT_EQ(paths.CreatedFolders, std::set<std::string>{system.userFolder});
+        paths.ExistingFiles.insert(userIni);
+        EXPECT_EQ(SettingsFileToRead(paths, userIni), userIni);
+    }
 }
 
 // One row per key: alone in a file it changes its own value and no other, and the value written

@@ -251,6 +251,19 @@ TEST_F(TrayIconTest, HintReachesTheShellAtTheNextMove)
     EXPECT_EQ(area->Calls.size(), calls) << "the same hint marks nothing";
 }
 
+// A status item's host never reports moves: a tip kept for the next move would never arrive.
+TEST_F(TrayIconTest, HintReachesAShellWithoutMovesAtOnce)
+{
+    area->ShellFeatures.pointerMoves = false;
+    MakeTray();
+    tray->SetHint("Free space|long help");
+    EXPECT_EQ(ShownTip(), "Free space");
+    EXPECT_TRUE(TipOnly(area->Calls.back()));
+    const std::size_t calls = area->Calls.size();
+    area->MovePointer();
+    EXPECT_EQ(area->Calls.size(), calls) << "a tip sent is not sent again";
+}
+
 TEST_F(TrayIconTest, TipIsCutToTheShellsLimit)
 {
     const std::string longHint(200, 'x');

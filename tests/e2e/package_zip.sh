@@ -23,7 +23,7 @@ zip=build/spacewell-$version-win32.zip
 # A zip older than the exe or the files it carries is made again.
 if [ ! -f "$zip" ] || [ "$zip" -ot build/win32/src/spacewell.exe ] ||
    [ "$zip" -ot docs/README.txt.in ] || [ "$zip" -ot LICENSE ]; then
-  scripts/package.sh >/dev/null
+  scripts/package.sh zip >/dev/null
 fi
 [ -f "$zip" ] || { echo "package_zip: FAIL (scripts/package.sh made no $zip)"; exit 1; }
 rm -rf "$work"; mkdir -p "$work"

@@ -71,6 +71,17 @@ TEST(VolumeSerialTextTest, HighAndLowHalvesInUpperCaseHex)
     EXPECT_EQ(VolumeSerialText(drives, 'C'), "1A2B - 3C4D");
     EXPECT_EQ(VolumeSerialText(drives, 'D'), "0000 - ABCD");
     EXPECT_EQ(VolumeSerialText(drives, 'Q'), "0000 - 0000");
+
+    // A mounted folder is named before the serial, with its label when it has one.
+    c.mountPoint = "/media/me/USB STICK";
+    c.label = "USB STICK";
+    drives.Set('E', c);
+    c.mountPoint = "/";
+    c.label = "";
+    c.serialFails = true;
+    drives.Set('F', c);
+    EXPECT_EQ(VolumeSerialText(drives, 'E'), "/media/me/USB STICK (USB STICK)  0000 - ABCD");
+    EXPECT_EQ(VolumeSerialText(drives, 'F'), "/  0000 - 0000") << "the folder without a serial";
 }
 
 }  // namespace

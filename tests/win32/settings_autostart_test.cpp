@@ -36,9 +36,9 @@ public:
     }
     std::string ExecutablePath() override { return FExecutable; }
     bool FileExists(const std::string& path) override { return FSystem->FileExists(path); }
-    std::string UserDataFolder() override
+    std::string UserSettingsFolder() override
     {
-        return FUserData.empty() ? FSystem->UserDataFolder() : FUserData;
+        return FUserData.empty() ? FSystem->UserSettingsFolder() : FUserData + "\\Spacewell";
     }
     bool CanWriteFile(const std::string& path) override { return FSystem->CanWriteFile(path); }
     bool CreateFolder(const std::string& path) override { return FSystem->CreateFolder(path); }

@@ -103,9 +103,16 @@ VolumeSerialNumber FakeDrives::VolumeSerial(char letter)
     const bool silent = (FErrorModes[std::this_thread::get_id()] & kQuiet) != 0;
     AddInOrder(silent ? FSerialsReadSilently : FSerialsReadLoudly, letter);
     const FakeDrive* d = Find(letter);
-    if (!d || d->serialFails || !d->mediaPresent)
+    if (!d)
         return {};
-    return {d->serial, true};
+    VolumeSerialNumber answer;
+    answer.mountPoint = d->mountPoint;
+    answer.label = d->label;
+    if (!d->serialFails && d->mediaPresent) {
+        answer.serial = d->serial;
+        answer.ok = true;
+    }
+    return answer;
 }
 
 ErrorMode FakeDrives::QuietErrors() { return SetMode(kQuiet); }

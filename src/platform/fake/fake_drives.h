@@ -25,6 +25,10 @@ struct FakeDrive {
     bool unreadable = false;  // the medium answers the size query but fails the readability test
     std::uint32_t serial = 0;
     bool serialFails = false;
+    // Answered with the serial, also when it fails: a system whose drives are mounted folders
+    // knows the folder without asking the medium.
+    std::string mountPoint{};
+    std::string label{};
 };
 
 // Which questions of a hung letter wait: all of them, or all but the kind, which a system may

@@ -11,7 +11,7 @@ namespace sw {
 class FakePaths : public IPaths {
 public:
     std::string Executable = "C:\\Program Files\\Spacewell\\OrvaneTully.exe";
-    std::string UserData = "C:\\Users\\user\\AppData\\Roaming";
+    std::string UserSettings = "C:\\Users\\user\\AppData\\Roaming\\Spacewell";
     std::set<std::string> ExistingFiles;
     // Folders in which no file can be written or created.
     std::set<std::string> LockedFolders;
@@ -20,7 +20,7 @@ public:
 
     std::string ExecutablePath() override { return Executable; }
     bool FileExists(const std::string& path) override { return ExistingFiles.count(path) != 0; }
-    std::string UserDataFolder() override { return UserData; }
+    std::string UserSettingsFolder() override { return UserSettings; }
     bool CanWriteFile(const std::string& path) override
     {
         return LockedFolders.count(path.substr(0, path.find_last_of("\\/"))) == 0;

@@ -1,24 +1,29 @@
-// The mount-table-to-letters mapping described in the header, free of file access so it can
-// be tested with any table.
+// The mount-table-to-letters rule described in the header, free of file access so it can be
+// tested with any table.
 #include "platform/posix/mount_table.h"
 
 #include <algorithm>
-#include <cctype>
+#include <charconv>
 #include <set>
 #include <sstream>
-
-#include "platform/drives.h"
 
 namespace sw {
 namespace {
 
+constexpr char kFirstLetter = 'D';
+constexpr char kLastLetter = 'Z';
+
+bool IsOctal(char c) { return c >= '0' && c <= '7'; }
+
+// The kernel writes a space, tab, newline and backslash in a path as \040, \011, \012 and \134.
 std::string Unescape(const std::string& field)
 {
     std::string out;
     for (std::size_t i = 0; i < field.size(); ++i) {
-        if (field[i] == '\\' && i + 3 < field.size() &&
-            std::isdigit(static_cast<unsigned char>(field[i + 1]))) {
-            out += static_cast<char>(std::stoi(field.substr(i + 1, 3), nullptr, 8));
+        if (field[i] == '\\' && i + 3 < field.size() && IsOctal(field[i + 1]) &&
+            IsOctal(field[i + 2]) && IsOctal(field[i + 3])) {
+            out += static_cast<char>((field[i + 1] - '0') * 64 + (field[i + 2] - '0') * 8 +
+                                     (field[i + 3] - '0'));
             i += 3;
         } else {
             out += field[i];
@@ -27,72 +32,186 @@ std::string Unescape(const std::string& field)
     return out;
 }
 
+bool ParseLine(const std::string& line, MountEntry& m)
+{
+    std::istringstream fields(line);
+    std::string id, parent, options, optional;
+    if (!(fields >> id >> parent >> m.device >> m.root >> m.mountPoint >> options))
+        return false;
+    const auto [end, error] = std::from_chars(id.data(), id.data() + id.size(), m.id);
+    if (error != std::errc() || end != id.data() + id.size())
+        return false;
+    while (fields >> optional && optional != "-") { }
+    if (optional != "-" || !(fields >> m.fsType >> m.source))
+        return false;
+    fields >> m.superOptions;
+    m.root = Unescape(m.root);
+    m.mountPoint = Unescape(m.mountPoint);
+    m.source = Unescape(m.source);
+    return true;
+}
+
 bool IsNetworkType(const std::string& fsType)
 {
     static const std::set<std::string> kTypes = {"nfs",   "nfs4",  "cifs",       "smb3",
                                                  "smbfs", "sshfs", "fuse.sshfs", "9p",
-                                                 "ceph",  "afs",   "davfs"};
+                                                 "ceph",  "afs",   "davfs",      "fuse.rclone"};
     return kTypes.count(fsType) != 0;
 }
 
-bool IsReal(const MountEntry& m)
+bool IsUnder(const std::string& path, const std::string& folder)
 {
-    if (IsNetworkType(m.fsType))
+    if (folder.empty())
+        return false;
+    if (path == folder)
         return true;
-    return m.device.rfind("/dev/", 0) == 0 && m.fsType != "squashfs";
+    const std::string prefix = folder.back() == '/' ? folder : folder + "/";
+    return path.size() > prefix.size() && path.compare(0, prefix.size(), prefix) == 0;
 }
 
-DriveKind KindOf(const MountEntry& m, const MountProbe& probe)
+// The whole file system, or a btrfs subvolume mounted by name: not a folder bound elsewhere.
+bool IsWholeFileSystem(const MountEntry& m)
 {
+    if (m.root == "/")
+        return true;
+    if (m.fsType != "btrfs")
+        return false;
+    std::istringstream options(m.superOptions);
+    std::string option;
+    while (std::getline(options, option, ','))
+        if (option == "subvol=" + m.root)
+            return true;
+    return false;
+}
+
+bool IsOnDevice(const MountEntry& m)
+{
+    return (m.source.rfind("/dev/", 0) == 0 || m.fsType == "zfs") && m.fsType != "squashfs";
+}
+
+// A home folder of "/" (some service accounts) would take in every mount; it counts as none.
+bool IsUserPlace(const std::string& path, const UserPlaces& places)
+{
+    const bool inHome = places.home != "/" && IsUnder(path, places.home);
+    return IsUnder(path, "/media") || IsUnder(path, "/mnt") || inHome ||
+           (!places.user.empty() && IsUnder(path, "/run/media/" + places.user));
+}
+
+bool IsShown(const MountEntry& m, const UserPlaces& places)
+{
+    if (!IsWholeFileSystem(m))
+        return false;
     if (IsNetworkType(m.fsType))
-        return DriveKind::Network;
-    std::string base = m.device.substr(m.device.rfind('/') + 1);
-    if (m.fsType == "iso9660" || m.fsType == "udf" || base.rfind("sr", 0) == 0)
-        return DriveKind::CdRom;
-    return probe.isRemovable(m.device) ? DriveKind::Removable : DriveKind::Fixed;
+        return true;
+    return IsOnDevice(m) && IsUserPlace(m.mountPoint, places);
+}
+
+// The mounts a user can see: a later mount on the same folder hides an earlier one.
+std::vector<MountEntry> VisibleMounts(const std::vector<MountEntry>& mounts)
+{
+    std::vector<MountEntry> visible;
+    for (std::size_t i = 0; i < mounts.size(); ++i) {
+        const auto hides = [&](const MountEntry& later) {
+            return later.mountPoint == mounts[i].mountPoint;
+        };
+        if (std::none_of(mounts.begin() + static_cast<std::ptrdiff_t>(i) + 1, mounts.end(), hides))
+            visible.push_back(mounts[i]);
+    }
+    return visible;
+}
+
+const LetterDrive* FindById(const DriveLetters& letters, int id)
+{
+    for (const auto& d : letters)
+        if (d.mount.id == id)
+            return &d;
+    return nullptr;
+}
+
+bool SameDrive(const LetterDrive& a, const LetterDrive& b)
+{
+    return a.letter == b.letter && a.mount.id == b.mount.id;
+}
+
+// Letters of `from` that `other` lacks, or gives another drive.
+std::string LettersMissingFrom(const DriveLetters& from, const DriveLetters& other)
+{
+    std::string letters;
+    for (const auto& d : from) {
+        const bool kept = std::any_of(other.begin(), other.end(),
+                                      [&](const LetterDrive& o) { return SameDrive(d, o); });
+        if (!kept)
+            letters += d.letter;
+    }
+    return letters;
 }
 
 }  // namespace
 
-std::vector<MountEntry> ParseMounts(const std::string& text)
+std::vector<MountEntry> ParseMountInfo(const std::string& text)
 {
     std::vector<MountEntry> mounts;
     std::istringstream lines(text);
     std::string line;
     while (std::getline(lines, line)) {
-        std::istringstream fields(line);
         MountEntry m;
-        if (fields >> m.device >> m.mountPoint >> m.fsType)
-            mounts.push_back({Unescape(m.device), Unescape(m.mountPoint), m.fsType});
+        if (ParseLine(line, m))
+            mounts.push_back(std::move(m));
     }
     return mounts;
 }
 
-std::vector<LetterDrive> AssignDriveLetters(const std::vector<MountEntry>& mounts,
-                                            const MountProbe& probe)
+DriveLetters KeepDriveLetters(const DriveLetters& previous, const std::vector<MountEntry>& mounts,
+                              const UserPlaces& places)
 {
-    std::vector<LetterDrive> drives;
-    std::vector<MountEntry> others;
+    DriveLetters letters;
     std::set<std::string> devices;
-    for (const auto& m : mounts) {
-        if (m.mountPoint == "/" && drives.empty()) {
-            drives.push_back({'C', KindOf(m, probe), m});
+    std::vector<MountEntry> newcomers;
+    for (const auto& m : VisibleMounts(mounts)) {
+        const LetterDrive* kept = FindById(previous, m.id);
+        if (m.mountPoint == "/") {
+            letters.push_back({'C', m});
             devices.insert(m.device);
-        } else if (m.mountPoint != "/" && IsReal(m)) {
-            others.push_back(m);
+        } else if (IsShown(m, places) && kept != nullptr) {
+            letters.push_back({kept->letter, m});
+            devices.insert(m.device);
+        } else if (IsShown(m, places)) {
+            newcomers.push_back(m);
         }
     }
-    std::stable_sort(others.begin(), others.end(),
-                     [](const auto& a, const auto& b) { return a.mountPoint < b.mountPoint; });
-    char letter = 'D';
-    for (const auto& m : others) {
-        if (letter > 'Z')
+    std::set<char> taken;
+    for (const auto& d : letters)
+        taken.insert(d.letter);
+    char next = kFirstLetter;
+    for (const auto& m : newcomers) {
+        while (next <= kLastLetter && taken.count(next) != 0)
+            ++next;
+        if (next > kLastLetter)
             break;
-        if (!probe.isDirectory(m.mountPoint) || !devices.insert(m.device).second)
-            continue;
-        drives.push_back({letter++, KindOf(m, probe), m});
+        if (devices.insert(m.device).second)
+            letters.push_back({next++, m});
     }
-    return drives;
+    std::sort(letters.begin(), letters.end(),
+              [](const LetterDrive& a, const LetterDrive& b) { return a.letter < b.letter; });
+    return letters;
+}
+
+LetterChanges CompareDriveLetters(const DriveLetters& before, const DriveLetters& after)
+{
+    return {LettersMissingFrom(after, before), LettersMissingFrom(before, after)};
+}
+
+DriveKind KindOf(const MountEntry& mount,
+                 const std::function<bool(const std::string& source)>& isRemovable)
+{
+    if (IsNetworkType(mount.fsType))
+        return DriveKind::Network;
+    const std::string base = mount.source.substr(mount.source.rfind('/') + 1);
+    const bool onDevice = mount.source.rfind("/dev/", 0) == 0;
+    if (mount.fsType == "iso9660" || mount.fsType == "udf" ||
+        (onDevice && base.rfind("sr", 0) == 0))
+        return DriveKind::CdRom;
+    return onDevice && isRemovable(mount.source) ? DriveKind::Removable : DriveKind::Fixed;
 }
 
 }  // namespace sw

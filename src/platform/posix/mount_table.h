@@ -1,14 +1,14 @@
-// Drive letters on a system without them. The mapping, stable from scan to scan:
+// Drive letters on a system without them, worked out from /proc/self/mountinfo alone (no call
+// that could wait for a drive), so a hung network mount never holds whoever asks.
+// A mount gets a letter when a desktop's file manager would show it:
 //   C:  the root file system "/";
-//   D:, E:, ... the other real mounts, one letter per device, in the order of their mount
-//       points (byte order), up to Z:.
-// A mount is real when its file system is a network type (nfs, nfs4, cifs, smb3, smbfs,
-// sshfs, fuse.sshfs, 9p, ceph, afs, davfs) or its device is a block device under /dev/; pseudo
-// file systems (proc, sysfs, tmpfs, cgroup, ...), squashfs images and bind-mounted files get no
-// letter, and a device mounted twice keeps only its first mount point.
-// Kinds: network types are network drives; iso9660 or udf file systems and /dev/sr* devices are
-// CD-ROMs; a device whose disk has /sys/block/<disk>/removable = 1 is removable; every other one
-// is fixed. A, B and letters beyond the mounts are absent.
+//   D: to Z: network mounts wherever they are, and file systems on a device (or a ZFS data set)
+//       mounted under /media, /run/media/<user>, /mnt or the user's home folder.
+// Never: /boot and other system folders, squashfs images (snaps), bind mounts (a root field other
+// than "/", save a btrfs subvolume's own), pseudo file systems (proc, tmpfs, cgroup, ...), a mount
+// hidden by a later one on the same folder, and a second mount of a file system already shown.
+// A drive keeps its letter while it stays mounted; a new mount takes the first free letter, so a
+// stick plugged in never moves the drives already shown. Mounts beyond Z: wait for a free letter.
 #pragma once
 
 #include <functional>
@@ -19,28 +19,55 @@
 
 namespace sw {
 
+// One line of /proc/self/mountinfo; "\040"-style escapes in paths are decoded.
 struct MountEntry {
+    int id = 0;
+    // "major:minor": the same for every mount of one file system.
     std::string device;
+    // The folder of the file system that is mounted here; "/" unless a bind mount.
+    std::string root;
     std::string mountPoint;
     std::string fsType;
+    // "/dev/sdb1", "nas:/export", "tmpfs", ...
+    std::string source;
+    std::string superOptions;
 };
 
-// Lines of /proc/self/mounts; "\040"-style escapes in paths are decoded.
-std::vector<MountEntry> ParseMounts(const std::string& text);
+// Lines that do not have the fields are left out.
+std::vector<MountEntry> ParseMountInfo(const std::string& text);
+
+// Where the user's own mounts appear.
+struct UserPlaces {
+    std::string home;
+    std::string user;
+};
 
 struct LetterDrive {
     char letter = 'C';
-    DriveKind kind = DriveKind::Unknown;
     MountEntry mount;
 };
 
-// What the mapping needs to ask the system about a mount.
-struct MountProbe {
-    std::function<bool(const std::string& device)> isRemovable;
-    std::function<bool(const std::string& path)> isDirectory;
+// In letter order.
+using DriveLetters = std::vector<LetterDrive>;
+
+// The letters for `mounts`, keeping those of `previous` whose mounts (by mount id) are still
+// there.
+DriveLetters KeepDriveLetters(const DriveLetters& previous, const std::vector<MountEntry>& mounts,
+                              const UserPlaces& places);
+
+// Capitals in letter order: letters whose drive came (or was replaced), and letters whose drive
+// went (or was replaced).
+struct LetterChanges {
+    std::string arrived;
+    std::string removed;
 };
 
-std::vector<LetterDrive> AssignDriveLetters(const std::vector<MountEntry>& mounts,
-                                            const MountProbe& probe);
+LetterChanges CompareDriveLetters(const DriveLetters& before, const DriveLetters& after);
+
+// Network file systems are network drives; iso9660 or udf file systems and /dev/sr* devices are
+// CD-ROMs; a device `isRemovable` names is removable; any other drive is fixed. Only devices under
+// /dev/ are handed to `isRemovable`.
+DriveKind KindOf(const MountEntry& mount,
+                 const std::function<bool(const std::string& source)>& isRemovable);
 
 }  // namespace sw

@@ -1,63 +1,123 @@
-// Autostart entries in the POSIX ini file.
 #include "platform/posix/posix_autostart.h"
 
 #include <unistd.h>
 
-#include <cstdlib>
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
-#include "platform/posix/posix_profile.h"
+#include "platform/posix/desktop_entry.h"
+#include "platform/posix/posix_paths.h"
 
 namespace sw {
 namespace {
 
 namespace fs = std::filesystem;
 
-const char* SectionOf(AutostartScope scope)
+std::string LowerCase(std::string text)
 {
-    return scope == AutostartScope::Machine ? "Machine" : "User";
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
 }
 
-// A newline is a default no stored entry can hold, so it tells a missing entry apart.
-constexpr const char* kMissing = "\n";
+std::string FileText(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string EntryText(const std::string& name, const std::string& program, bool hidden)
+{
+    const char* on = hidden ? "false" : "true";
+    return "[Desktop Entry]\nType=Application\nName=" + name + "\nExec=" + ExecValueFor(program) +
+           "\nIcon=spacewell\nTerminal=false\nX-GNOME-Autostart-enabled=" + on +
+           "\nHidden=" + (hidden ? "true" : "false") + "\n";
+}
+
+// Written beside the entry and renamed over it, so a failed write never leaves half an entry.
+bool WriteWhole(const fs::path& file, const std::string& text)
+{
+    std::error_code ec;
+    fs::create_directories(file.parent_path(), ec);
+    const fs::path temporary = file.string() + ".new";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!(out << text) || !out.flush()) {
+            fs::remove(temporary, ec);
+            return false;
+        }
+    }
+    fs::rename(temporary, file, ec);
+    if (ec)
+        fs::remove(temporary, ec);
+    return !ec;
+}
 
 }  // namespace
 
+PosixAutostart::PosixAutostart(std::string machineFolder, std::string userFolder,
+                               std::string program)
+    : FMachineFolder(std::move(machineFolder)), FUserFolder(std::move(userFolder)),
+      FProgram(std::move(program))
+{
+}
+
+std::string PosixAutostart::EntryFile(AutostartScope scope, const std::string& name) const
+{
+    const std::string& folder = scope == AutostartScope::Machine ? FMachineFolder : FUserFolder;
+    return folder.empty() ? std::string() : folder + "/" + LowerCase(name) + ".desktop";
+}
+
 bool PosixAutostart::IsOn(AutostartScope scope, const std::string& name)
 {
-    return PosixProfile(FStoreFile).ReadString(SectionOf(scope), name, kMissing) != kMissing;
+    const std::string file = EntryFile(scope, name);
+    if (file.empty() || access(file.c_str(), R_OK) != 0)
+        return false;
+    auto keys = ReadDesktopEntry(FileText(file));
+    if (keys["Hidden"] == "true" || keys["X-GNOME-Autostart-enabled"] == "false")
+        return false;
+    // A package's entry may name the program by its file name alone, found through PATH.
+    const std::string started = ProgramOfExec(keys["Exec"]);
+    return !started.empty() &&
+           (started == FProgram || started == fs::path(FProgram).filename().string());
 }
 
 bool PosixAutostart::TurnOn(AutostartScope scope, const std::string& name,
                             const std::string& program)
 {
-    return StoreFolderReady() &&
-           PosixProfile(FStoreFile).WriteString(SectionOf(scope), name, program);
+    return scope == AutostartScope::User && WriteUserEntry(name, program, false);
 }
 
 bool PosixAutostart::TurnOff(AutostartScope scope, const std::string& name)
 {
-    if (!StoreFolderReady())
-        return false;
-    if (IsOn(scope, name))
-        PosixProfile(FStoreFile).DeleteKey(SectionOf(scope), name);
-    return true;
-}
-
-bool PosixAutostart::StoreFolderReady() const
-{
-    fs::path folder = fs::path(FStoreFile).parent_path();
+    if (scope == AutostartScope::Machine)
+        return !IsOn(AutostartScope::Machine, name);
+    if (IsOn(AutostartScope::Machine, name))
+        return WriteUserEntry(name, FProgram, true);
+    const std::string file = EntryFile(scope, name);
     std::error_code ec;
-    fs::create_directories(folder, ec);
-    return !ec && access(folder.c_str(), W_OK) == 0;
+    fs::remove(file, ec);
+    return !file.empty() && !ec;
 }
 
-std::string PosixAutostart::DefaultStoreFile()
+bool PosixAutostart::WriteUserEntry(const std::string& name, const std::string& program,
+                                    bool hidden)
 {
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    const char* home = std::getenv("HOME");
-    fs::path base = config && *config ? fs::path(config) : fs::path(home ? home : ".") / ".config";
-    return (base / "spacewell" / "autostart.ini").string();
+    const std::string file = EntryFile(AutostartScope::User, name);
+    return !file.empty() && WriteWhole(file, EntryText(name, program, hidden));
+}
+
+std::string PosixAutostart::MachineFolder() { return "/etc/xdg/autostart"; }
+
+std::string PosixAutostart::UserFolder()
+{
+    const std::string config = PosixPaths::ConfigHome();
+    return config.empty() ? std::string() : config + "/autostart";
 }
 
 }  // namespace sw

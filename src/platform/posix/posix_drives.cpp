@@ -1,10 +1,12 @@
-// Mount table, statvfs and /dev/disk/by-uuid behind the drive interface.
+// Mount table, statvfs, /sys/class/block and /dev/disk behind the drive interface.
 #include "platform/posix/posix_drives.h"
 
-#include <sys/stat.h>
+#include <pwd.h>
 #include <sys/statvfs.h>
+#include <unistd.h>
 
 #include <cctype>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -23,6 +25,20 @@ std::string ReadAll(const std::string& path)
     return out.str();
 }
 
+UserPlaces CurrentUserPlaces()
+{
+    UserPlaces places;
+    const passwd* account = getpwuid(getuid());
+    const char* home = std::getenv("HOME");
+    if (home != nullptr && *home != '\0')
+        places.home = home;
+    else if (account != nullptr)
+        places.home = account->pw_dir;
+    if (account != nullptr)
+        places.user = account->pw_name;
+    return places;
+}
+
 // The removable flag of the disk a device (or one of its partitions) belongs to.
 bool IsRemovableDevice(const std::string& device)
 {
@@ -38,62 +54,81 @@ bool IsRemovableDevice(const std::string& device)
     return ReadAll((sys / "removable").string()).rfind('1', 0) == 0;
 }
 
-bool IsDirectory(const std::string& path)
+// udev writes characters unsafe in a file name as "\x20".
+std::string DecodeLinkName(const std::string& name)
 {
-    struct stat st { };
-    return stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    std::string out;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        if (name.compare(i, 2, "\\x") == 0 && i + 3 < name.size() &&
+            std::isxdigit(static_cast<unsigned char>(name[i + 2])) &&
+            std::isxdigit(static_cast<unsigned char>(name[i + 3]))) {
+            out += static_cast<char>(std::stoi(name.substr(i + 2, 2), nullptr, 16));
+            i += 3;
+        } else {
+            out += name[i];
+        }
+    }
+    return out;
 }
 
-// The first eight hex digits of the UUID whose link names the device (a FAT UUID such as
-// "1A2B-3C4D" is exactly its volume serial).
-std::optional<std::uint32_t> SerialFromUuid(const std::string& device)
+// The name of the link in `folder` (/dev/disk/by-uuid, ...) that points at the device.
+std::optional<std::string> LinkNameFor(const std::string& folder, const std::string& device)
 {
+    if (device.rfind("/dev/", 0) != 0)
+        return std::nullopt;
     std::error_code ec;
-    fs::path dev = fs::canonical(device, ec);
+    const fs::path dev = fs::canonical(device, ec);
     if (ec)
         return std::nullopt;
-    for (const auto& link : fs::directory_iterator("/dev/disk/by-uuid", ec)) {
-        if (fs::canonical(link.path(), ec) != dev)
-            continue;
-        std::string hex;
-        for (char c : link.path().filename().string())
-            if (std::isxdigit(static_cast<unsigned char>(c)) && hex.size() < 8)
-                hex += c;
-        if (!hex.empty())
-            return static_cast<std::uint32_t>(std::stoul(hex, nullptr, 16));
-    }
+    for (const auto& link : fs::directory_iterator(folder, ec))
+        if (fs::canonical(link.path(), ec) == dev)
+            return DecodeLinkName(link.path().filename().string());
     return std::nullopt;
+}
+
+// The first eight hex digits of the device's UUID (a FAT UUID such as "1A2B-3C4D" is exactly
+// its volume serial).
+std::optional<std::uint32_t> SerialFromUuid(const std::string& device)
+{
+    const auto uuid = LinkNameFor("/dev/disk/by-uuid", device);
+    std::string hex;
+    for (char c : uuid.value_or(""))
+        if (std::isxdigit(static_cast<unsigned char>(c)) && hex.size() < 8)
+            hex += c;
+    if (hex.empty())
+        return std::nullopt;
+    return static_cast<std::uint32_t>(std::stoul(hex, nullptr, 16));
 }
 
 }  // namespace
 
+PosixDrives::PosixDrives() : FPlaces(CurrentUserPlaces()) { }
+
+void PosixDrives::Refresh()
+{
+    std::lock_guard lock(FLock);
+    std::string text = ReadAll("/proc/self/mountinfo");
+    if (text == FMountsText)
+        return;
+    FLetters = KeepDriveLetters(FLetters, ParseMountInfo(text), FPlaces);
+    FMountsText = std::move(text);
+}
+
 std::optional<LetterDrive> PosixDrives::Find(char letter)
 {
-    auto lookUp = [&]() -> std::optional<LetterDrive> {
-        for (const auto& d : FLetters)
-            if (d.letter == letter)
-                return d;
-        return std::nullopt;
-    };
-    std::string mounts = ReadAll("/proc/self/mounts");
-    {
-        std::lock_guard lock(FLock);
-        if (mounts == FMountsText)
-            return lookUp();
-    }
-    // Worked out unlocked: the probe looks at every mount point, and one may hang.
-    MountProbe probe{IsRemovableDevice, IsDirectory};
-    std::vector<LetterDrive> letters = AssignDriveLetters(ParseMounts(mounts), probe);
     std::lock_guard lock(FLock);
-    FLetters = std::move(letters);
-    FMountsText = std::move(mounts);
-    return lookUp();
+    for (const auto& d : FLetters)
+        if (d.letter == letter)
+            return d;
+    return std::nullopt;
 }
 
 DriveKind PosixDrives::Kind(char letter)
 {
+    if (!FWatching)
+        Refresh();
     auto d = Find(letter);
-    return d ? d->kind : DriveKind::Absent;
+    return d ? KindOf(d->mount, IsRemovableDevice) : DriveKind::Absent;
 }
 
 DiskSpace PosixDrives::Space(char letter)
@@ -118,13 +153,51 @@ VolumeSerialNumber PosixDrives::VolumeSerial(char letter)
     auto d = Find(letter);
     if (!d)
         return {};
-    if (auto serial = SerialFromUuid(d->mount.device))
-        return {*serial, true};
-    // Without a UUID (network and virtual disks) the file system id stands in.
+    VolumeSerialNumber answer;
+    answer.mountPoint = d->mount.mountPoint;
+    answer.label = LinkNameFor("/dev/disk/by-label", d->mount.source).value_or("");
     struct statvfs st { };
-    if (statvfs(d->mount.mountPoint.c_str(), &st) != 0)
-        return {};
-    return {static_cast<std::uint32_t>(st.f_fsid), true};
+    if (auto serial = SerialFromUuid(d->mount.source)) {
+        answer.serial = *serial;
+        answer.ok = true;
+    } else if (statvfs(d->mount.mountPoint.c_str(), &st) == 0) {
+        // Without a UUID (network and virtual disks) the file system id stands in.
+        answer.serial = static_cast<std::uint32_t>(st.f_fsid);
+        answer.ok = true;
+    }
+    return answer;
+}
+
+void PosixDrives::OnMountsChanged(MountsChanged changed)
+{
+    Refresh();
+    {
+        std::lock_guard lock(FLock);
+        FMountsChanged = std::move(changed);
+        if (FWatcher)
+            return;
+        FReported = FLetters;
+    }
+    FWatcher = std::make_unique<MountWatcher>([this] { ReportChanges(); });
+    FWatching = FWatcher->Watching();
+}
+
+// On the watcher's thread: removals first, so a letter that changes hands goes before it comes.
+void PosixDrives::ReportChanges()
+{
+    Refresh();
+    LetterChanges changes;
+    MountsChanged report;
+    {
+        std::lock_guard lock(FLock);
+        changes = CompareDriveLetters(FReported, FLetters);
+        FReported = FLetters;
+        report = FMountsChanged;
+    }
+    if (!changes.removed.empty())
+        report(false, changes.removed);
+    if (!changes.arrived.empty())
+        report(true, changes.arrived);
 }
 
 namespace {

@@ -1,21 +1,32 @@
 // Drives on POSIX: the letters of mount_table.h, sizes from statvfs, serials from the file
-// system's UUID. The mount table is read afresh on every query, so a scan sees mounts come and go;
-// the letters are worked out again only when it has changed, so that a mount that hangs stalls
-// the queries about its own letter and not those of every other one.
+// system's UUID, labels from /dev/disk/by-label. Only /proc is read outside the queries about
+// one letter (which the scan asks on its workers), so a mount that hangs stalls the questions
+// about its own letter and nothing else: the letters are worked out from the mount table alone.
 #pragma once
 
+#include <atomic>
+#include <functional>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "platform/drives.h"
 #include "platform/posix/mount_table.h"
+#include "platform/posix/mount_watcher.h"
 
 namespace sw {
 
 class PosixDrives : public IDrives {
 public:
+    // Told with the capitals of the letters whose drives came (arrival) or went, in letter
+    // order, one call for each; a replaced drive is both.
+    using MountsChanged = std::function<void(bool arrival, const std::string& letters)>;
+
+    PosixDrives();
+
+    // Reads the mount table afresh, so a scan sees mounts come and go, unless the watcher keeps
+    // the letters up to date.
     DriveKind Kind(char letter) override;
     DiskSpace Space(char letter) override;
     bool IsReadable(char letter) override;
@@ -24,12 +35,26 @@ public:
     ErrorMode QuietErrors() override;
     void RestoreErrors(ErrorMode previous) override;
 
+    // Watches the mount table from now on and tells `changed`, on the watcher's thread, within
+    // moments of a mount or an unmount. The watch ends with this object.
+    void OnMountsChanged(MountsChanged changed);
+
 private:
+    void Refresh();
+    void ReportChanges();
     std::optional<LetterDrive> Find(char letter);
-    // Guards the letters worked out from the mount table, which every worker reads.
+
+    const UserPlaces FPlaces;
+    // Guards what follows; held while the table is read, so that tables are taken in order.
     std::mutex FLock;
     std::string FMountsText;
-    std::vector<LetterDrive> FLetters;
+    DriveLetters FLetters;
+    // The letters as last told to FMountsChanged.
+    DriveLetters FReported;
+    MountsChanged FMountsChanged;
+    std::atomic<bool> FWatching{false};
+    // Last, so that it stops before the state it reports on goes.
+    std::unique_ptr<MountWatcher> FWatcher;
 };
 
 }  // namespace sw

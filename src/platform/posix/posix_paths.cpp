@@ -23,7 +23,7 @@ bool PosixPaths::FileExists(const std::string& path)
     return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-std::string PosixPaths::UserDataFolder()
+std::string PosixPaths::ConfigHome()
 {
     const char* config = std::getenv("XDG_CONFIG_HOME");
     if (config != nullptr && *config != '\0')
@@ -32,9 +32,20 @@ std::string PosixPaths::UserDataFolder()
     return home != nullptr && *home != '\0' ? std::string(home) + "/.config" : std::string();
 }
 
-// access() also answers for a read-only mount, where even root cannot write.
+std::string PosixPaths::UserSettingsFolder()
+{
+    const std::string config = ConfigHome();
+    return config.empty() ? config : config + "/spacewell";
+}
+
+// access() also answers for a read-only mount, where even root cannot write. The folders the
+// package manager owns are never written, so an installed program run as root keeps its
+// settings in root's own folder and not in /usr/bin.
 bool PosixPaths::CanWriteFile(const std::string& path)
 {
+    for (const char* system : {"/usr/", "/bin/", "/sbin/", "/lib/", "/opt/", "/etc/"})
+        if (path.starts_with(system))
+            return false;
     if (access(path.c_str(), F_OK) == 0)
         return access(path.c_str(), W_OK) == 0;
     const std::string folder = std::filesystem::path(path).parent_path().string();

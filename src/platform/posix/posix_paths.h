@@ -10,8 +10,11 @@ class PosixPaths : public IPaths {
 public:
     std::string ExecutablePath() override;
     bool FileExists(const std::string& path) override;
-    // $XDG_CONFIG_HOME, else ~/.config.
-    std::string UserDataFolder() override;
+    // $XDG_CONFIG_HOME, else ~/.config; empty without either.
+    static std::string ConfigHome();
+    // spacewell in ConfigHome().
+    std::string UserSettingsFolder() override;
+    // False also for files in the folders packages install to.
     bool CanWriteFile(const std::string& path) override;
     bool CreateFolder(const std::string& path) override;
 };

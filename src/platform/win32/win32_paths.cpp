@@ -1,5 +1,5 @@
-// Where the program lives: the module file name, plain-file tests and the user's application
-// data folder.
+// Where the program lives: the module file name, plain-file tests and the program's folder in the
+// user's application data.
 #include <windows.h>
 
 #include "platform/win32/win32_factories.h"
@@ -20,11 +20,12 @@ public:
         DWORD attributes = GetFileAttributesA(path.c_str());
         return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
     }
-    std::string UserDataFolder() override
+    // The program's folder in the user's roaming application data.
+    std::string UserSettingsFolder() override
     {
         char buffer[MAX_PATH * 4];
         DWORD n = GetEnvironmentVariableA("APPDATA", buffer, sizeof buffer);
-        return n > 0 && n < sizeof buffer ? std::string(buffer, n) : std::string();
+        return n > 0 && n < sizeof buffer ? std::string(buffer, n) + "\\Spacewell" : std::string();
     }
     // Opening for writing is the only sure test: attributes and permissions say nothing about
     // a folder under Program Files without rights, or a read-only medium.
