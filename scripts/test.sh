@@ -82,7 +82,7 @@ e2e() {
 # The native program, its package and its parts on openbox, xfce4-panel and dunst; each script
 # starts the desktop it needs (tests/e2e/lib/linux_desktop.sh).
 desktop() {
-  scripts/build.sh native spacewell snapshot
+  scripts/build.sh native spacewell snapshot test_x11 test_platform
   local rc=0 t
   for t in tests/e2e/linux/*.sh; do
     [ -e "$t" ] || continue

@@ -1,7 +1,9 @@
 // spacewell on Linux desktops: the X11 toolkit backend, the POSIX services with the hotkey as a
-// key grab, one copy per user on the display, and the desktop's end-of-session signals handled
-// as a log-off is on Windows (the settings kept, the program ended). Text is drawn with the
-// bitmap faces of the default font engine and the classic system colours, as the snapshots are.
+// key grab, mounts and unmounts told as drive arrivals and removals, the icon as a status item
+// on the session bus, one copy per user on the display, and the desktop's end-of-session
+// signals handled as a log-off is on Windows (the settings kept, the program ended). Text is drawn
+// with the bitmap faces of the default font engine and the classic system colours, as the snapshots
+// are.
 #include <signal.h>
 #include <sys/signalfd.h>
 #include <unistd.h>
@@ -11,6 +13,8 @@
 #include <memory>
 
 #include "app/program.h"
+#include "platform/posix/dbus/dbus_notify_area.h"
+#include "platform/posix/posix_drives.h"
 #include "ui/x11/x11_backend.h"
 #include "ui/x11/x11_hotkeys.h"
 #include "ui/x11/x11_single_instance.h"
@@ -50,6 +54,13 @@ int main()
     EndSessionOnSignals(backend);
     sw::PlatformServices services = sw::MakeNativeServices();
     services.hotkeys = std::make_shared<X11Hotkeys>(backend);
+    auto drives = std::make_shared<sw::PosixDrives>();
+    drives->OnMountsChanged([&backend](bool arrival, const std::string& letters) {
+        backend.AnnounceVolumes(arrival, letters);
+    });
+    services.drives = drives;
+    services.notifyArea = sw::MakeDbusNotifyArea(
+        [&backend](std::function<void()> work) { backend.PostToGuiThread(std::move(work)); });
     X11SingleInstance instance(backend);
     return RunProgram(std::move(services), instance);
 }

@@ -37,7 +37,7 @@ _sw_xvfb() {
   SW_DESKTOP_PIDS+=($!)
   export DISPLAY=:$n
   # A busy display number is answered by someone else's server: ours must still be alive.
-  _sw_until 10 xdpyinfo && kill -0 "${SW_DESKTOP_PIDS[-1]}" 2>/dev/null
+  _sw_until 20 xdpyinfo && kill -0 "${SW_DESKTOP_PIDS[-1]}" 2>/dev/null
 }
 
 _sw_session_bus() {
@@ -57,7 +57,7 @@ _sw_host_registered() {
 _sw_window_manager() {
   openbox --sm-disable >/dev/null 2>&1 &
   SW_DESKTOP_PIDS+=($!)
-  _sw_until 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
+  _sw_until 30 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
 }
 
 _sw_panel() {
@@ -66,13 +66,13 @@ _sw_panel() {
   cp "$(dirname "${BASH_SOURCE[0]}")/xfce4-panel.xml" "$config/"
   xfce4-panel >/dev/null 2>&1 &
   SW_DESKTOP_PIDS+=($!)
-  _sw_until 15 _sw_host_registered
+  _sw_until 30 _sw_host_registered
 }
 
 _sw_notifications() {
   dunst >/dev/null 2>&1 &
   SW_DESKTOP_PIDS+=($!)
-  _sw_until 10 _sw_bus_owned org.freedesktop.Notifications
+  _sw_until 20 _sw_bus_owned org.freedesktop.Notifications
 }
 
 sw_desktop_start() {

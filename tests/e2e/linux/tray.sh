@@ -1,58 +1,86 @@
 #!/usr/bin/env bash
-# The notification-area icon on a real panel (xfce4-panel's status tray under openbox, on a
-# private session bus, with dunst): the icon shows, a left click activates it (the driver then
-# turns it from magenta to cyan and sends a low-space notice, which dunst shows), a restarted panel shows it again, and the desktop's menu opens with the tip
-# as its first line and ends the driver by its Exit. The icon is a test driver's, a status item
-# alone (tests/platform/dbus/tray_driver.cpp).
-set -euo pipefail
+# The native program from its icon on a real panel (xfce4-panel's status tray under openbox, on a
+# private session bus, with dunst), as a user on battery leaves it: the icon shows beside the
+# window; a left click on it hides the window and the next brings it back; a small disk mounted
+# under /mnt gets a row of its own by itself; filled while the window is hidden, it turns the icon
+# into the warning picture and dunst shows "Low disk space" within the watch's interval; its
+# unmount takes the row away; a restarted panel shows the icon again; Exit from the desktop's
+# menu ends the program, which leaves its settings behind. Needs root and a loop device for the
+# disk; fails saying why without them.
+set -uo pipefail
 cd "$(dirname "$0")/../../.."
+root=$PWD
+source tests/e2e/lib/checks.sh
 source tests/e2e/lib/linux_desktop.sh
-
-scripts/build.sh native test_dbus >/dev/null
-out=$(mktemp -d "${TMPDIR:-/tmp}/sw-tray.XXXXXX")
-driver_pid=
+exe=$root/build/native/src/spacewell
+work=$root/build/e2e/linux-tray
+rm -rf "$work"; mkdir -p "$work"
+disk=/mnt/spacewell-tray-$$
+pid=
 finish() {
-  [ -n "$driver_pid" ] && kill "$driver_pid" 2>/dev/null
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null
+  mountpoint -q "$disk" 2>/dev/null && umount "$disk"
+  rmdir "$disk" 2>/dev/null
   sw_desktop_stop
-  rm -rf "$out"
 }
 trap finish EXIT
-fail() {
-  echo "tray: FAILED: $*" >&2
-  echo "--- driver output:" >&2
-  cat "$out/driver.log" >&2
-  exit 1
-}
+abort() { echo "tray: FAIL ($*)" >&2; exit 1; }
 
-sw_desktop_start --panel --notifications || fail "the desktop did not start"
-build/native/tests/test_dbus --gtest_also_run_disabled_tests --gtest_filter='TrayDriver.*' \
-  >"$out/driver.log" 2>&1 &
-driver_pid=$!
-
-# icon_at COLOUR: the centre "X Y" of the colour's box on the screen, if it is at least 8 x 8.
-icon_at() {
-  import -window root "$out/shot.png" || return 1
-  local box w h x y
-  box=$(convert "$out/shot.png" -fuzz 15% -fill black +opaque "$1" -fill white -opaque "$1" \
-    -format '%@' info: 2>/dev/null)
-  IFS='x+' read -r w h x y <<<"$box"
-  [ "$w" -ge 8 ] && [ "$h" -ge 8 ] && [ "$w" -le 64 ] || return 1
-  echo "$((x + w / 2)) $((y + h / 2))"
-}
+[ -x "$exe" ] || abort "$exe is missing: scripts/build.sh native spacewell"
+[ "$(id -u)" = 0 ] || abort "mounting the test disk needs root"
+[ -e /dev/loop-control ] || abort "no loop device on this machine (/dev/loop-control)"
+sw_desktop_start --panel --notifications || abort "the desktop did not start"
+program=$SW_DESKTOP_HOME/program
+mkdir -p "$program"
+cp "$exe" "$program/spacewell"
 
 # wait_for SECONDS COMMAND...: runs the command until it succeeds, on a wall-clock deadline.
 wait_for() {
   local deadline=$((SECONDS + $1)); shift
-  until "$@"; do
+  until "$@" >/dev/null 2>&1; do
     [ $SECONDS -lt "$deadline" ] || return 1
     sleep 0.2
   done
 }
-
-said() { grep -qx "$1" "$out/driver.log"; }
-
-# plugin_window TYPE: a viewable window of the panel's plugin process of that type (the menu's
-# POPUP_MENU, the tooltip's TOOLTIP).
+# icon: the centre "X Y" of what stands out from the panel's bottom strip (the tray holds only
+# this icon).
+icon() {
+  import -window root "$work/shot.png" || return 1
+  local w h x y
+  read -r w h x y < <(convert "$work/shot.png" -crop 1024x32+0+736 +repage -fuzz 8% -trim \
+    -format '%w %h %X %Y' info: 2>/dev/null)
+  [ "${w:-0}" -ge 12 ] && [ "${w:-0}" -le 40 ] && [ "${h:-0}" -ge 12 ] || return 1
+  echo "$((${x#+} + w / 2)) $((736 + ${y#+} + h / 2))"
+}
+# icon_picture OUT.png: the icon as the panel shows it.
+icon_picture() {
+  local x y
+  read -r x y < <(icon) || return 1
+  convert "$work/shot.png" -crop 24x24+$((x - 12))+$((y - 12)) +repage "$1"
+}
+# warned: the icon is no longer the one it started with (the warning picture adds its mark).
+warned() {
+  icon_picture "$work/icon-now.png" &&
+    [ "$(compare -metric AE "$work/icon-now.png" "$work/icon-start.png" null: 2>&1)" -gt 20 ]
+}
+viewable() { xwininfo -id "$win" 2>/dev/null | grep -q IsViewable; }
+hidden() { ! viewable; }
+# second_row: what the window shows where a second drive's bar goes (the window's background
+# while there is none).
+second_row() {
+  import -window "$win" "$work/window.png" && e2e_pixel "$work/window.png" 200 60
+}
+rows_grew() { [ "$(second_row)" != "$no_row" ]; }
+rows_back() { [ "$(second_row)" = "$no_row" ]; }
+click_icon() {
+  local x y
+  read -r x y < <(icon) || return 1
+  xdotool mousemove "$x" "$y" click "${1:-1}"
+  # The panel lights an icon under the pointer up.
+  [ "${1:-1}" = 3 ] || xdotool mousemove 500 100
+}
+noticed() { dunstctl close-all && dunstctl history | grep -q '"Low disk space"'; }
+# A viewable top-level window of the panel's plugin process of this type (POPUP_MENU, TOOLTIP).
 plugin_window() {
   local w
   for w in $(xdotool search --onlyvisible --class wrapper-2.0 2>/dev/null); do
@@ -61,40 +89,57 @@ plugin_window() {
   return 1
 }
 
-wait_for 10 icon_at '#FF00FF' >/dev/null || fail "no magenta icon in the status tray"
-read -r x y < <(icon_at '#FF00FF')
-xdotool mousemove "$x" "$y" click 1
-wait_for 5 said "activated $x,$y" || fail "a left click at $x,$y did not activate the item"
-wait_for 5 icon_at '#00FFFF' >/dev/null || fail "the icon did not turn cyan after the activation"
-# What dunst shows goes to its history once closed, which keeps the texts.
-noticed() { dunstctl close-all && dunstctl history | grep -q '"Low disk space"'; }
-wait_for 5 noticed || fail "dunst did not show the low-space notice"
+echo "tray.sh: the native program from its icon on xfce4-panel"
+"$program/spacewell" >"$work/out.txt" 2>&1 &
+pid=$!
+win=$(timeout 20 xdotool search --sync --onlyvisible --name '^Spacewell$' | head -n 1)
+[ -n "$win" ] || abort "the window did not show"
+sleep 0.5
+no_row=$(second_row)
+check "the icon shows in the status tray" "$(wait_for 10 icon && echo shown)" shown
+icon_picture "$work/icon-start.png" || abort "the icon could not be captured"
 
-# A restarted panel forgets its items: the item registers again when the watcher comes back.
+click_icon
+check "a left click on the icon hides the window" "$(wait_for 5 hidden && echo hidden)" hidden
+click_icon
+check "the next click brings it back" "$(wait_for 5 viewable && echo shown)" shown
+
+truncate -s 8M "$work/disk.img" && mkfs.ext4 -q -F "$work/disk.img" && mkdir -p "$disk" &&
+  mount -o loop "$work/disk.img" "$disk" || abort "the test disk could not be mounted on $disk"
+check "a disk mounted under /mnt gets a row by itself" "$(wait_for 3 rows_grew && echo row)" row
+
+click_icon
+wait_for 5 hidden || abort "the window did not hide for the watch"
+dd if=/dev/zero of="$disk/fill" bs=64K >/dev/null 2>&1
+sync
+check "filled while hidden, the disk turns the icon to the warning" \
+  "$(wait_for 15 warned && echo warning)" warning
+check "and dunst shows the low-space notice" "$(wait_for 5 noticed && echo noticed)" noticed
+dunstctl history >"$work/notices.json"
+check "the notice names the disk's letter" "$(grep -o '"D: [^"]*(' "$work/notices.json" | head -c 3)" '"D:'
+
+click_icon
+wait_for 5 viewable || abort "the window did not come back"
+umount "$disk"
+check "its unmount takes the row away" "$(wait_for 3 rows_back && echo gone)" gone
+
 xfce4-panel -r >/dev/null 2>&1 &
 sleep 1
-wait_for 15 _sw_host_registered || fail "the restarted panel registered no host"
-wait_for 10 icon_at '#00FFFF' >/dev/null || fail "the icon did not come back after the panel's restart"
+wait_for 15 _sw_host_registered || abort "the restarted panel registered no host"
+check "a restarted panel shows the icon again" "$(wait_for 10 icon && echo shown)" shown
 
-read -r x y < <(icon_at '#00FFFF')
-xdotool mousemove "$x" "$y"
-wait_for 5 plugin_window TOOLTIP >/dev/null || fail "hovering the icon showed no tooltip"
-import -window root "$out/tip.png"
-[ -n "${SW_TRAY_SHOTS:-}" ] && cp "$out/tip.png" "$SW_TRAY_SHOTS/tray-tip.png"
-xdotool click 3
-wait_for 5 plugin_window POPUP_MENU >/dev/null || fail "a right click opened no menu"
-[ "$(grep -cx 'about to show' "$out/driver.log")" -ge 2 ] ||
-  fail "the menu opened without asking the program for it first"
-# The menu takes its size once its entries are in.
+click_icon 3
+check "a right click opens the desktop's menu" "$(wait_for 5 plugin_window POPUP_MENU && echo menu)" menu
+# The menu takes its size once its entries are in; Exit is its last line.
 sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$(plugin_window POPUP_MENU)")"
-import -window root "$out/menu.png"
-[ -n "${SW_TRAY_SHOTS:-}" ] && cp "$out/menu.png" "$SW_TRAY_SHOTS/tray-menu.png"
-# Exit is the last line of the menu.
+import -window root "$work/menu.png"
 xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT - 12))
 sleep 0.3
 xdotool click 1
-wait_for 5 said "chosen 2" || fail "choosing Exit from the menu did not reach the program"
-wait "$driver_pid" || fail "the driver ended in failure"
-driver_pid=
-echo "tray: passed"
+ended() { ! kill -0 "$pid" 2>/dev/null; }
+check "Exit from the menu ends the program" "$(wait_for 5 ended && echo ended)" ended
+pid=
+check "and leaves its settings behind" "$([ -s "$program/spacewell.ini" ] && echo saved)" saved
+check "nothing on the terminal" "$(cat "$work/out.txt")" ""
+e2e_summary tray "$work"

@@ -47,7 +47,8 @@ public:
         if (!FShown)
             return false;
         FItem->Change(change);
-        return Reachable();
+        // A panel that restarts leaves the bus for a moment: no reason to say anything.
+        return FItem->WatcherPresent();
     }
     bool RemoveIcon() override
     {
