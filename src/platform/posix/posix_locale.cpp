@@ -7,15 +7,15 @@
 
 namespace sw {
 
-char PosixLocale::DecimalSeparator()
+PosixLocale::PosixLocale()
 {
     locale_t user = newlocale(LC_NUMERIC_MASK, "", static_cast<locale_t>(nullptr));
     if (!user)
-        return '.';
+        return;
     const char* radix = nl_langinfo_l(RADIXCHAR, user);
-    char separator = radix && radix[0] ? radix[0] : '.';
+    if (radix && radix[0])
+        FSeparator = radix[0];
     freelocale(user);
-    return separator;
 }
 
 }  // namespace sw

@@ -5,10 +5,15 @@
 
 namespace sw {
 
-// The user's LC_NUMERIC setting, whatever locale the program itself runs in.
+// The user's LC_NUMERIC setting, whatever locale the program itself runs in. A process's
+// environment does not change while it runs, so it is read once, not at every caption.
 class PosixLocale : public ILocale {
 public:
-    char DecimalSeparator() override;
+    PosixLocale();
+    char DecimalSeparator() override { return FSeparator; }
+
+private:
+    char FSeparator = '.';
 };
 
 }  // namespace sw
