@@ -1,7 +1,7 @@
 // The application object, the screen's cursor table and the backend in use.
 #include "ui/application.h"
 
-#include <future>
+#include <memory>
 #include <stdexcept>
 
 namespace {
@@ -341,6 +341,7 @@ TMsgBoxResult TApplication::MessageBox(const std::string& text, const std::strin
     return CurrentBackend().ShowMessageBox(text, caption, buttons, icon);
 }
 
+// Each worker keeps one event for being handed back, made by the backend of its first call.
 void TApplication::Synchronize(const std::function<void()>& work)
 {
     Backend& backend = CurrentBackend();
@@ -348,21 +349,26 @@ void TApplication::Synchronize(const std::function<void()>& work)
         work();
         return;
     }
-    std::promise<void> done;
-    std::future<void> finished = done.get_future();
+    thread_local std::unique_ptr<TWakeEvent> handedBack;
+    if (!handedBack)
+        handedBack = backend.NewWakeEvent();
+    TWakeEvent& done = *handedBack;
+    std::exception_ptr failure;
     {
         std::lock_guard lock(FSyncLock);
         FSyncQueue.push_back([&] {
             try {
                 work();
-                done.set_value();
             } catch (...) {
-                done.set_exception(std::current_exception());
+                failure = std::current_exception();
             }
+            done.Set();
         });
     }
     backend.PostToGuiThread([this] { CheckSynchronize(); });
-    finished.get();
+    done.Wait();
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 void TApplication::CheckSynchronize()
