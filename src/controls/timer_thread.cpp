@@ -8,7 +8,8 @@
 #include "ui/application.h"
 
 TTimerThread::TTimerThread(TThreadTimer& timer)
-    : FTimer(timer), FWake(CurrentBackend().NewWakeEvent())
+    : FTimer(timer), FWake(CurrentBackend().NewWakeEvent()),
+      FTickDone(CurrentBackend().NewWakeEvent())
 {
     FThread = std::thread([this] { Execute(); });
 }
@@ -111,10 +112,12 @@ void TTimerThread::DeliverTick()
 {
     TThreadTimer& timer = FTimer;
     if (timer.SyncEvent()) {
-        Application().Synchronize([&timer] {
-            if (!Application().Terminated())
-                timer.DoTimer();
-        });
+        Application().Synchronize(
+            [&timer] {
+                if (!Application().Terminated())
+                    timer.DoTimer();
+            },
+            *FTickDone);
     } else if (!Application().Terminated()) {
         timer.DoTimer();
     }

@@ -63,6 +63,8 @@ private:
     TThreadTimer& FTimer;
     // Set to end a wait early: a park request, a resume, the end.
     std::unique_ptr<TWakeEvent> FWake;
+    // Set by the GUI thread once it has run a tick handed to it.
+    std::unique_ptr<TWakeEvent> FTickDone;
     // Guards the fields below; the worker never holds it while it waits on FWake.
     mutable std::mutex FLock;
     // Tells the GUI thread that the worker parked or ended.

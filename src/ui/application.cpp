@@ -341,18 +341,22 @@ TMsgBoxResult TApplication::MessageBox(const std::string& text, const std::strin
     return CurrentBackend().ShowMessageBox(text, caption, buttons, icon);
 }
 
-// Each worker keeps one event for being handed back, made by the backend of its first call.
 void TApplication::Synchronize(const std::function<void()>& work)
+{
+    if (CurrentBackend().IsGuiThread()) {
+        work();
+        return;
+    }
+    Synchronize(work, *CurrentBackend().NewWakeEvent());
+}
+
+void TApplication::Synchronize(const std::function<void()>& work, TWakeEvent& handedBack)
 {
     Backend& backend = CurrentBackend();
     if (backend.IsGuiThread()) {
         work();
         return;
     }
-    thread_local std::unique_ptr<TWakeEvent> handedBack;
-    if (!handedBack)
-        handedBack = backend.NewWakeEvent();
-    TWakeEvent& done = *handedBack;
     std::exception_ptr failure;
     {
         std::lock_guard lock(FSyncLock);
@@ -362,11 +366,11 @@ void TApplication::Synchronize(const std::function<void()>& work)
             } catch (...) {
                 failure = std::current_exception();
             }
-            done.Set();
+            handedBack.Set();
         });
     }
     backend.PostToGuiThread([this] { CheckSynchronize(); });
-    done.Wait();
+    handedBack.Wait();
     if (failure)
         std::rethrow_exception(failure);
 }

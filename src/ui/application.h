@@ -104,6 +104,9 @@ public:
     // Runs `work` on the GUI thread and waits for it; at once when called there. An exception
     // thrown by `work` is rethrown in the caller.
     void Synchronize(const std::function<void()>& work);
+    // The same, handed back through the caller's event: a worker that synchronizes often keeps
+    // one rather than have one made per call.
+    void Synchronize(const std::function<void()>& work, TWakeEvent& handedBack);
     // Runs the pending Synchronize calls (the loop does this; a GUI thread waiting for a
     // worker calls it so the worker can finish).
     void CheckSynchronize();
