@@ -8,8 +8,7 @@
 #include "ui/application.h"
 
 TTimerThread::TTimerThread(TThreadTimer& timer)
-    : FTimer(timer), FWake(CurrentBackend().NewWakeEvent()),
-      FTickDone(CurrentBackend().NewWakeEvent())
+    : FTimer(timer), FWake(Application().NewWakeEvent()), FTickDone(Application().NewWakeEvent())
 {
     FThread = std::thread([this] { Execute(); });
 }
