@@ -15,16 +15,22 @@
 #            sleep and was woken: Linux's voluntary context switches).
 #   panel    the same over 60 s with the window shown and the memory window open, its two
 #            headings scrolling.
-# Usage: bench/wine.sh [startup] [soak] [idle] [panel]   (the first three when none is named)
+#   baseline the same over 60 s for the bare window with the same libraries and a tray icon:
+#            what Wine itself costs on this machine now; idle and panel named after it also
+#            print their figure above it.
+# Usage: bench/wine.sh [startup] [soak] [baseline] [idle] [panel]
+#        (startup, soak and idle when none is named)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
-scripts/build.sh win32 spacewell bare_window bare_system_window gui_resources >/dev/null
+export SW_WINEPREFIX=$PWD/build/wineprefix-bench
+source scripts/wine-env.sh
+# The shipped 32-bit build, or the 64-bit one where this machine cannot run 32-bit programs.
+windows_build=${SW_WINDOWS_BUILD:-build/win32}
+scripts/build.sh "${windows_build#build/}" spacewell bare_window bare_system_window gui_resources >/dev/null
 scripts/build.sh native map_wait >/dev/null
 map_wait=$PWD/build/native/bench/map_wait
 work=$(mktemp -d)
-export SW_WINEPREFIX=$PWD/build/wineprefix-bench
-source scripts/wine-env.sh
 sw_start_x
 trap 'sw_kill_wine; sw_stop_x; rm -rf "$work"' EXIT
 sw_make_prefix
@@ -32,9 +38,11 @@ bench=$WINEPREFIX/drive_c/bench
 mkdir -p "$bench"
 rm -f "$bench"/*.ini
 # Stripped, as the zip ships them: the debug sections would be loaded with the image.
-for exe in build/win32/src/spacewell.exe build/win32/bench/bare_window.exe \
-           build/win32/bench/bare_system_window.exe build/win32/bench/gui_resources.exe; do
-  i686-w64-mingw32-strip -o "$bench/$(basename "$exe")" "$exe"
+strip=i686-w64-mingw32-strip
+[ "$windows_build" = build/win32 ] || strip=x86_64-w64-mingw32-strip
+for exe in src/spacewell.exe bench/bare_window.exe bench/bare_system_window.exe \
+           bench/gui_resources.exe; do
+  "$strip" -o "$bench/$(basename "$exe")" "$windows_build/$exe"
 done
 # SW_BENCH_EXE measures another build of spacewell.exe.
 if [ -n "${SW_BENCH_EXE:-}" ]; then cp "$SW_BENCH_EXE" "$bench/spacewell.exe"; fi
@@ -64,7 +72,7 @@ stop() {
   for _ in $(seq 50); do pgrep -f "C:\\\\bench\\\\$1.exe" >/dev/null || return 0; sleep 0.1; done
 }
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
-pid_of() { pgrep -f 'C:\\bench\\spacewell.exe' | head -n 1; }
+pid_of() { pgrep -f "C:\\\\bench\\\\${1:-spacewell}.exe" | head -n 1; }
 # cpu_ticks DIR: user + system time of a process or thread (/proc/PID, /proc/PID/task/TID).
 cpu_ticks() { awk '{ print $14 + $15 }' "$1/stat"; }
 resources() { wine 'C:\bench\gui_resources.exe' Spacewell 2>/dev/null | tr -d '\r'; }
@@ -122,11 +130,14 @@ prefix_server() {
 # wakeups DIR: how often a process or thread went to sleep and was woken again.
 wakeups() { awk '/^voluntary_ctxt_switches:/ { print $2 }' "$1/status"; }
 
-# cpu_over_60s NAME STATE: the program's and the wineserver's CPU, and each thread's, over 60 s
-# in the state the caller has put it in.
+# cpu_over_60s NAME STATE [EXE]: the program's (spacewell unless EXE names another) and the
+# wineserver's CPU, and each thread's, over 60 s in the state the caller has put it in. Keeps
+# the two together in $together (ticks).
+together=
+baseline_ticks=
 cpu_over_60s() {
   local pid server before after server_before server_after task
-  pid=$(pid_of)
+  pid=$(pid_of "${3:-spacewell}")
   server=$(prefix_server)
   declare -A start woke
   for task in /proc/"$pid"/task/*; do
@@ -142,12 +153,25 @@ cpu_over_60s() {
       -v name="$1" -v state="$2" 'BEGIN {
     printf "%s: %.2f %% of one core over 60 s %s", name, 100 * t / hz / 60, state
     printf " (and the wineserver %.2f %%; together %.2f %%)\n", 100 * s / hz / 60, 100 * (t + s) / hz / 60 }'
+  together=$((after - before + server_after - server_before))
+  if [ -n "$baseline_ticks" ] && [ "$1" != baseline ]; then
+    awk -v d=$((together - baseline_ticks)) -v hz="$ticks" -v name="$1" 'BEGIN {
+      printf "%s: together %.2f %% of one core above the bare window\n", name, 100 * d / hz / 60 }'
+  fi
   for task in /proc/"$pid"/task/*; do
     [ -n "${start[$task]:-}" ] || continue
     echo "$1:   thread $(basename "$task") ($(cat "$task/comm")):" \
       "$(($(cpu_ticks "$task") - start[$task])) ticks," \
       "$(($(wakeups "$task") - woke[$task])) wake-ups"
   done
+}
+
+baseline() {
+  launch bare_system_window Bare >/dev/null
+  sleep 3
+  cpu_over_60s baseline "for the bare window with a tray icon" bare_system_window
+  baseline_ticks=$together
+  stop bare_system_window
 }
 
 idle() {

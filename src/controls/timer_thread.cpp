@@ -7,7 +7,8 @@
 
 #include "ui/application.h"
 
-TTimerThread::TTimerThread(TThreadTimer& timer) : FTimer(timer)
+TTimerThread::TTimerThread(TThreadTimer& timer)
+    : FTimer(timer), FWake(Application().NewWakeEvent()), FTickDone(Application().NewWakeEvent())
 {
     FThread = std::thread([this] { Execute(); });
 }
@@ -43,14 +44,17 @@ void TTimerThread::Park()
 {
     std::lock_guard lock(FLock);
     FParkRequested = true;
-    FChanged.notify_all();
+    FWake->Set();
 }
 
+// A running worker's wait goes on undisturbed.
 void TTimerThread::Resume()
 {
     std::lock_guard lock(FLock);
+    if (!FParkRequested)
+        return;
     FParkRequested = false;
-    FChanged.notify_all();
+    FWake->Set();
 }
 
 bool TTimerThread::Parked() const
@@ -64,43 +68,41 @@ void TTimerThread::Terminate()
     std::lock_guard lock(FLock);
     FTerminated = true;
     FParkRequested = false;
-    FWakeEvent = true;
-    FChanged.notify_all();
+    FWake->Set();
 }
 
 void TTimerThread::Execute()
 {
-    std::unique_lock lock(FLock);
-    while (WaitWhileParked(lock)) {
-        if (!WaitForTick(lock))
-            continue;
-        lock.unlock();
-        DeliverTick();
-        lock.lock();
-    }
+    while (WaitWhileParked())
+        if (WaitForTick())
+            DeliverTick();
+    std::lock_guard lock(FLock);
     FFinished = true;
     FChanged.notify_all();
 }
 
-bool TTimerThread::WaitWhileParked(std::unique_lock<std::mutex>& lock)
+// A set left over from before the park only wakes the loop once more.
+bool TTimerThread::WaitWhileParked()
 {
-    if (FParkRequested) {
+    std::unique_lock lock(FLock);
+    while (FParkRequested && !FTerminated) {
         FParked = true;
         FChanged.notify_all();
-        FChanged.wait(lock, [this] { return !FParkRequested || FTerminated; });
-        FParked = false;
+        lock.unlock();
+        FWake->Wait();
+        lock.lock();
     }
+    FParked = false;
     return !FTerminated;
 }
 
-// A park request ends the wait early, like the event, and neither delivers a tick.
-bool TTimerThread::WaitForTick(std::unique_lock<std::mutex>& lock)
+// A park request ends the wait early, like a resume or the end, and none delivers a tick.
+bool TTimerThread::WaitForTick()
 {
-    const bool woken = FChanged.wait_for(lock, std::chrono::milliseconds(FInterval), [this] {
-        return FWakeEvent || FParkRequested || FTerminated;
-    });
-    FWakeEvent = false;
-    return !woken;
+    if (FWake->Wait(Interval()))
+        return false;
+    std::lock_guard lock(FLock);
+    return !FParkRequested && !FTerminated;
 }
 
 // The tick itself never runs under the lock, so the GUI thread can park or end the worker
@@ -109,10 +111,12 @@ void TTimerThread::DeliverTick()
 {
     TThreadTimer& timer = FTimer;
     if (timer.SyncEvent()) {
-        Application().Synchronize([&timer] {
-            if (!Application().Terminated())
-                timer.DoTimer();
-        });
+        Application().Synchronize(
+            [&timer] {
+                if (!Application().Terminated())
+                    timer.DoTimer();
+            },
+            *FTickDone);
     } else if (!Application().Terminated()) {
         timer.DoTimer();
     }

@@ -1,7 +1,8 @@
 // A timer component that ticks either from a worker thread of its own or from the toolkit's
-// message timer. The worker sleeps on an auto-reset wake event with the interval as time-out
-// and, by default, hands each tick to the GUI thread and waits until it has run there, so a
-// tick handler may draw. The scrolling headings of the memory window run on it.
+// message timer. The worker sleeps on an auto-reset wake event (the backend's, so one platform
+// wait per tick) with the interval as time-out and, by default, hands each tick to the GUI
+// thread and waits until it has run there, so a tick handler may draw. The scrolling headings
+// of the memory window run on it.
 #pragma once
 
 #include <atomic>
@@ -13,6 +14,7 @@
 #include "controls/gauge_component.h"
 #include "ui/timer.h"
 #include "ui/types.h"
+#include "ui/wake_event.h"
 
 enum class TThreadTimerType { ttThread, ttSystem };
 
@@ -52,17 +54,21 @@ public:
 private:
     void Execute();
     // Waits at the park point until resumed or terminated; false when terminated.
-    bool WaitWhileParked(std::unique_lock<std::mutex>& lock);
+    bool WaitWhileParked();
     // Waits on the wake event for the interval; true when it timed out and should tick.
-    bool WaitForTick(std::unique_lock<std::mutex>& lock);
+    bool WaitForTick();
     void DeliverTick();
     void Terminate();
 
     TThreadTimer& FTimer;
+    // Set to end a wait early: a park request, a resume, the end.
+    std::unique_ptr<TWakeEvent> FWake;
+    // Set by the GUI thread once it has run a tick handed to it.
+    std::unique_ptr<TWakeEvent> FTickDone;
+    // Guards the fields below; the worker never holds it while it waits on FWake.
     mutable std::mutex FLock;
+    // Tells the GUI thread that the worker parked or ended.
     std::condition_variable FChanged;
-    // The auto-reset wake event: cleared by the wait that sees it.
-    bool FWakeEvent = false;
     bool FParkRequested = true;
     bool FParked = false;
     bool FTerminated = false;

@@ -276,7 +276,8 @@ void TTrayIcon::BalloonHint(const std::string& title, const std::string& text, T
         return;
     sw::NotifyIconChange change;
     change.balloon =
-        sw::NotifyBalloon{title.substr(0, 63), text.substr(0, 255), IconOf(kind), timeoutMs};
+        sw::NotifyBalloon{title.substr(0, sw::kBalloonTitleLimit),
+                          text.substr(0, sw::kBalloonTextLimit), IconOf(kind), timeoutMs};
     FWindow->ChangeIcon(change);
     FWindow->SetTimer(kBalloonTimer, timeoutMs);
     if (OnBalloonShow)

@@ -108,8 +108,8 @@ public:
     void HideToTray();
     // The program's RestoreFromTray, then the visibility with the taskbar.
     void RestoreFromTray();
-    // A balloon over the icon for `timeoutMs` (new shells only): title up to 63 characters,
-    // text up to 255.
+    // A balloon over the icon for `timeoutMs` (new shells only), title and text cut to the
+    // balloon's limits.
     void BalloonHint(const std::string& title, const std::string& text, TBalloonType kind,
                      unsigned timeoutMs);
 

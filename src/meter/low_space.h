@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "meter/meter_row.h"
+#include "platform/notify_area.h"
 
 namespace sw {
 
@@ -27,9 +28,6 @@ bool IsLowOnSpace(const MeterRow& row, int percent);
 // unit, a gigabyte figure below 1 GB in megabytes ("E: 5 MB free of 100 MB (5 %)"), and the
 // free share rounded.
 std::string LowSpaceLine(const MeterRow& row, char decimalSeparator);
-
-// The tray's balloon holds this many characters of text.
-inline constexpr std::size_t kBalloonTextLimit = 255;
 
 // One line per row, cut after the last whole line that leaves room for a last one saying how
 // many more drives are low, so that the text fits in `limit` characters.

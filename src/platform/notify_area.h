@@ -21,6 +21,10 @@ namespace sw {
 
 enum class BalloonIcon { None, Info, Warning, Error };
 
+// What a balloon holds at most, in characters: the system's limits, which a text is cut to.
+inline constexpr std::size_t kBalloonTitleLimit = 63;
+inline constexpr std::size_t kBalloonTextLimit = 255;
+
 // A balloon over the icon; one without title and text closes the balloon shown.
 struct NotifyBalloon {
     std::string title;

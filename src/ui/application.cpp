@@ -1,7 +1,7 @@
 // The application object, the screen's cursor table and the backend in use.
 #include "ui/application.h"
 
-#include <future>
+#include <memory>
 #include <stdexcept>
 
 namespace {
@@ -343,26 +343,36 @@ TMsgBoxResult TApplication::MessageBox(const std::string& text, const std::strin
 
 void TApplication::Synchronize(const std::function<void()>& work)
 {
+    if (CurrentBackend().IsGuiThread()) {
+        work();
+        return;
+    }
+    Synchronize(work, *CurrentBackend().NewWakeEvent());
+}
+
+void TApplication::Synchronize(const std::function<void()>& work, TWakeEvent& handedBack)
+{
     Backend& backend = CurrentBackend();
     if (backend.IsGuiThread()) {
         work();
         return;
     }
-    std::promise<void> done;
-    std::future<void> finished = done.get_future();
+    std::exception_ptr failure;
     {
         std::lock_guard lock(FSyncLock);
         FSyncQueue.push_back([&] {
             try {
                 work();
-                done.set_value();
             } catch (...) {
-                done.set_exception(std::current_exception());
+                failure = std::current_exception();
             }
+            handedBack.Set();
         });
     }
     backend.PostToGuiThread([this] { CheckSynchronize(); });
-    finished.get();
+    handedBack.Wait();
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 void TApplication::CheckSynchronize()

@@ -8,6 +8,7 @@
 #include <exception>
 #include <functional>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <utility>
@@ -106,9 +107,14 @@ public:
     // Runs `work` on the GUI thread and waits for it; at once when called there. An exception
     // thrown by `work` is rethrown in the caller.
     void Synchronize(const std::function<void()>& work);
+    // The same, handed back through the caller's event: a worker that synchronizes often keeps
+    // one rather than have one made per call.
+    void Synchronize(const std::function<void()>& work, TWakeEvent& handedBack);
     // Runs the pending Synchronize calls (the loop does this; a GUI thread waiting for a
     // worker calls it so the worker can finish).
     void CheckSynchronize();
+    // An event for a worker's hand-overs, the kind the platform waits on most cheaply.
+    std::unique_ptr<TWakeEvent> NewWakeEvent() { return CurrentBackend().NewWakeEvent(); }
     void Sleep(unsigned ms) { CurrentBackend().Pause(ms); }
     // The GUI thread's clock in milliseconds.
     std::uint32_t TickCount() { return CurrentBackend().TickCount(); }

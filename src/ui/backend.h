@@ -18,6 +18,7 @@
 #include "gfx/font.h"
 #include "gfx/geometry.h"
 #include "ui/types.h"
+#include "ui/wake_event.h"
 
 // What a form asks of its platform window.
 struct TWindowParams {
@@ -201,6 +202,8 @@ public:
     // Thread-safe: `work` runs on the GUI thread from the message loop.
     virtual void PostToGuiThread(std::function<void()> work) = 0;
     virtual bool IsGuiThread() = 0;
+    // An event for handing work between threads; thread-safe.
+    virtual std::unique_ptr<TWakeEvent> NewWakeEvent() { return std::make_unique<TStdWakeEvent>(); }
     virtual void Pause(unsigned ms) = 0;
     virtual std::uint32_t TickCount() = 0;
     virtual unsigned DoubleClickTime() = 0;

@@ -1,5 +1,5 @@
 // The application object: main form and closing, minimize/restore with hooks, the error box,
-// Synchronize from a worker thread.
+// Synchronize from a worker thread and the wake event it hands over on.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "ui_fixture.h"
+#include "wake_event_contract.h"
 
 namespace {
 
@@ -205,6 +206,12 @@ TEST_F(ApplicationTest, SynchronizeRethrowsInTheWorker)
     worker.join();
     EXPECT_EQ(caught, "tick failed");
     EXPECT_EQ(backend->MessageCount(), 0);
+}
+
+TEST_F(ApplicationTest, TheStandardWakeEventKeepsOneSetForOneWait)
+{
+    TStdWakeEvent event;
+    ExpectWakeEventContract(event);
 }
 
 TEST_F(ApplicationTest, ExceptionsFromHandlersEndAtTheErrorBox)

@@ -1,16 +1,19 @@
 // The Win32 message loop across application lifetimes: ending the application without ever
 // entering its loop, then resetting it, must leave timers ticking and a later loop waiting
 // until it is ended again; what escapes work the loop runs reaches the application's error
-// handling. Needs a display.
+// handling; the backend's wake event, on which timer workers and Synchronize hand over, keeps a
+// set for one wait. Needs a display.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "ui/application.h"
 #include "ui/timer.h"
+#include "ui/wake_event_contract.h"
 
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
@@ -95,6 +98,12 @@ TEST(UiWin32, ProblemsInTicksPostedWorkAndWindowProceduresReachTheApplication)
     std::sort(problems.begin(), problems.end());
     EXPECT_EQ(problems, (std::vector<std::string>{"close", "posted", "tick"}));
     Application().Reset();
+}
+
+TEST(UiWin32, TheKernelWakeEventKeepsOneSetForOneWait)
+{
+    std::unique_ptr<TWakeEvent> event = CurrentBackend().NewWakeEvent();
+    ExpectWakeEventContract(*event);
 }
 
 }  // namespace

@@ -31,7 +31,7 @@ public:
 
     TTextMetrics Metrics(const TFontSpec& font) override
     {
-        SelectObject(FDc, Handle(font));
+        Select(font);
         TEXTMETRICA tm{};
         GetTextMetricsA(FDc, &tm);
         TTextMetrics out;
@@ -48,7 +48,7 @@ public:
 
     TSize TextExtent(const TFontSpec& font, std::string_view text) override
     {
-        SelectObject(FDc, Handle(font));
+        Select(font);
         SIZE size{};
         GetTextExtentPoint32A(FDc, text.data(), static_cast<int>(text.size()), &size);
         return {size.cx, size.cy};
@@ -77,7 +77,7 @@ public:
         if (!dib)
             return;
         HGDIOBJ oldBitmap = SelectObject(FDc, dib);
-        SelectObject(FDc, Handle(font));
+        Select(font);
         SetTextColor(FDc, RGB(255, 255, 255));
         SetBkColor(FDc, RGB(0, 0, 0));
         SetBkMode(FDc, OPAQUE);
@@ -101,6 +101,17 @@ public:
     }
 
 private:
+    // Under Wine each selection of a font asks the X server's resources for the smoothing
+    // wanted, rereading the user's resource files when there are none: select only a change.
+    void Select(const TFontSpec& font)
+    {
+        HFONT handle = Handle(font);
+        if (handle == FSelected)
+            return;
+        SelectObject(FDc, handle);
+        FSelected = handle;
+    }
+
     HFONT Handle(const TFontSpec& font)
     {
         const Key key{font.name,      font.height,    font.bold,   font.italic,
@@ -126,6 +137,7 @@ private:
     };
 
     HDC FDc;
+    HFONT FSelected = nullptr;
     std::map<Key, HFONT> FFonts;
 };
 

@@ -18,6 +18,7 @@ WindowId Win32Backend::NewWindow(const TWindowParams& params, IWindowHandler* ha
         delete fw;
         return 0;
     }
+    fw->dc = GetDC(hwnd);
     if (params.layered)
         SetLayeredWindowAttributes(hwnd, 0, params.alpha, LWA_ALPHA);
     return Id(hwnd);
@@ -105,13 +106,14 @@ void Win32Backend::Present(WindowId window, const TBitmap& image, TRect dirty)
     if (dirty.IsEmpty())
         return;
     HWND hwnd = H(window);
+    auto* fw = reinterpret_cast<FormWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (fw == nullptr || fw->dc == nullptr)
+        return;
     std::vector<std::uint32_t> pixels = DibPixels(image, dirty);
     BITMAPINFO info = sw::DibHeader(dirty.Width(), dirty.Height());
-    HDC dc = GetDC(hwnd);
-    SetDIBitsToDevice(dc, dirty.left, dirty.top, static_cast<DWORD>(dirty.Width()),
+    SetDIBitsToDevice(fw->dc, dirty.left, dirty.top, static_cast<DWORD>(dirty.Width()),
                       static_cast<DWORD>(dirty.Height()), 0, 0, 0,
                       static_cast<UINT>(dirty.Height()), pixels.data(), &info, DIB_RGB_COLORS);
-    ReleaseDC(hwnd, dc);
     if (dirty == image.BoundsRect())
         ValidateRect(hwnd, nullptr);
 }

@@ -78,6 +78,7 @@ public:
     void ProcessMessages() override;
     void PostToGuiThread(std::function<void()> work) override;
     bool IsGuiThread() override;
+    std::unique_ptr<TWakeEvent> NewWakeEvent() override;
     void Pause(unsigned ms) override;
     std::uint32_t TickCount() override;
     unsigned DoubleClickTime() override;

@@ -33,10 +33,12 @@ inline constexpr UINT kRunPosted = WM_APP + 1;
 // area, or over a body whose hit test answers non-client.
 enum class Tracking { none, client, body };
 
-// Per form window: where its messages go, and the leave notification it waits for.
+// Per form window: where its messages go, the leave notification it waits for, and the device
+// context its class gives it for life.
 struct FormWindow {
     IWindowHandler* handler = nullptr;
     Tracking tracking = Tracking::none;
+    HDC dc = nullptr;
 };
 
 // The one backend the window procedures report to.

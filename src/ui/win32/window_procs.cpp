@@ -258,7 +258,9 @@ void RegisterClassOnce(const char* name, WNDPROC proc, UINT style)
 
 void RegisterWindowClasses()
 {
-    RegisterClassOnce(kFormClass, FormProc, 0);
+    // A form keeps its device context for life: each present then skips fetching and
+    // releasing one, which under Wine costs trips to the wineserver and the X server.
+    RegisterClassOnce(kFormClass, FormProc, CS_OWNDC);
     RegisterClassOnce(kAppClass, AppProc, 0);
     RegisterClassOnce(kUtilClass, UtilProc, 0);
     RegisterClassOnce(kHintClass, HintProc, CS_SAVEBITS);
