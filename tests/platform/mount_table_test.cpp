@@ -3,7 +3,6 @@
 #ifndef _WIN32
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -59,9 +58,9 @@ std::string Crowded()
 {
     std::string text = Desktop();
     for (int i = 0; i < 25; ++i) {
-        char folder[16];
-        std::snprintf(folder, sizeof folder, "/mnt/m%02d", i);
-        text += Mount(200 + i, "9:" + std::to_string(i), folder);
+        const std::string number = std::to_string(i);
+        const std::string folder = "/mnt/m" + std::string(number.size() < 2 ? "0" : "") + number;
+        text += Mount(200 + i, "9:" + number, folder);
     }
     return text;
 }
