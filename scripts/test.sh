@@ -44,7 +44,7 @@ tsan() {
 
 # The native unit tests under AddressSanitizer and UndefinedBehaviorSanitizer. The soak is left
 # out: it counts the heap through its own allocation functions, which the sanitizer replaces.
-asan_tests=(test_meter test_platform test_gfx test_ui test_controls test_app)
+asan_tests=(test_meter test_platform test_gfx test_ui test_controls test_app test_dbus)
 asan() {
   scripts/build.sh asan "${asan_tests[@]}" &&
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
