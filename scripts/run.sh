@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the native Linux spacewell and starts it: on your display when there is one, otherwise on
-# a virtual Xvfb display with the openbox window manager, where it saves a screenshot and tells you
-# where it is. With --windows it builds spacewell.exe and starts that under Wine instead.
+# a virtual Xvfb display with the openbox window manager and a panel for its icon, where it saves
+# a screenshot and tells you where it is. With --windows it builds spacewell.exe and starts that
+# under Wine instead.
 # Usage: scripts/run.sh [--windows]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -37,7 +38,7 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
 fi
 
 source tests/e2e/lib/linux_desktop.sh
-sw_desktop_start
+sw_desktop_start --panel
 "$exe" &
 program=$!
 trap 'kill "$program" 2>/dev/null; wait "$program"; sw_desktop_stop' EXIT
@@ -45,5 +46,5 @@ win=$(timeout 30 xdotool search --sync --onlyvisible --name '^Spacewell$' | head
 sleep 1
 shot=$PWD/build/spacewell-screenshot.png
 import -window root "$shot"
-echo "No display found: ran spacewell on a virtual display with openbox (window $win)."
+echo "No display found: ran spacewell on a virtual display with openbox and xfce4-panel (window $win)."
 echo "Screenshot: $shot"
