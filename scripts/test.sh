@@ -68,9 +68,10 @@ wine_level() {
   return $rc
 }
 
-e2e() {
+# scripts_in FOLDER: every end-to-end script there, each timed; fails when any failed.
+scripts_in() {
   local rc=0 t
-  for t in tests/e2e/*.sh; do
+  for t in "$1"/*.sh; do
     [ -e "$t" ] || continue
     local began=$SECONDS
     bash "$t" || rc=1
@@ -79,18 +80,13 @@ e2e() {
   return $rc
 }
 
+e2e() { scripts_in tests/e2e; }
+
 # The native program, its package and its parts on openbox, xfce4-panel and dunst; each script
 # starts the desktop it needs (tests/e2e/lib/linux_desktop.sh).
 desktop() {
   scripts/build.sh native spacewell snapshot test_x11 test_platform
-  local rc=0 t
-  for t in tests/e2e/linux/*.sh; do
-    [ -e "$t" ] || continue
-    local began=$SECONDS
-    bash "$t" || rc=1
-    echo "-- $(basename "$t" .sh): $((SECONDS - began)) s"
-  done
-  return $rc
+  scripts_in tests/e2e/linux
 }
 
 declare -A titles=(

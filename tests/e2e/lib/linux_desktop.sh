@@ -10,8 +10,9 @@
 SW_DESKTOP_PIDS=()
 SW_DESKTOP_HOME=
 
-# _sw_until SECONDS COMMAND...: runs the command every 0.1 s until it succeeds or time runs out.
-_sw_until() {
+# sw_until SECONDS COMMAND...: runs the command every 0.1 s until it succeeds or time runs out
+# (a wall-clock deadline; its output is dropped).
+sw_until() {
   local deadline=$((SECONDS + $1)); shift
   until "$@" >/dev/null 2>&1; do
     [ $SECONDS -lt "$deadline" ] || return 1
@@ -37,7 +38,7 @@ _sw_xvfb() {
   SW_DESKTOP_PIDS+=($!)
   export DISPLAY=:$n
   # A busy display number is answered by someone else's server: ours must still be alive.
-  _sw_until 20 xdpyinfo && kill -0 "${SW_DESKTOP_PIDS[-1]}" 2>/dev/null
+  sw_until 20 xdpyinfo && kill -0 "${SW_DESKTOP_PIDS[-1]}" 2>/dev/null
 }
 
 _sw_session_bus() {
@@ -49,7 +50,7 @@ _sw_session_bus() {
 
 _sw_bus_owned() { busctl --user status "$1" >/dev/null 2>&1; }
 
-_sw_host_registered() {
+sw_host_registered() {
   busctl --user get-property org.kde.StatusNotifierWatcher /StatusNotifierWatcher \
     org.kde.StatusNotifierWatcher IsStatusNotifierHostRegistered 2>/dev/null | grep -q true
 }
@@ -57,7 +58,7 @@ _sw_host_registered() {
 _sw_window_manager() {
   openbox --sm-disable >/dev/null 2>&1 &
   SW_DESKTOP_PIDS+=($!)
-  _sw_until 30 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
+  sw_until 30 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
 }
 
 _sw_panel() {
@@ -66,13 +67,13 @@ _sw_panel() {
   cp "$(dirname "${BASH_SOURCE[0]}")/xfce4-panel.xml" "$config/"
   xfce4-panel >/dev/null 2>&1 &
   SW_DESKTOP_PIDS+=($!)
-  _sw_until 30 _sw_host_registered
+  sw_until 30 sw_host_registered
 }
 
 _sw_notifications() {
   dunst >/dev/null 2>&1 &
   SW_DESKTOP_PIDS+=($!)
-  _sw_until 20 _sw_bus_owned org.freedesktop.Notifications
+  sw_until 20 _sw_bus_owned org.freedesktop.Notifications
 }
 
 sw_desktop_start() {

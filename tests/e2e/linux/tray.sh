@@ -34,14 +34,6 @@ program=$SW_DESKTOP_HOME/program
 mkdir -p "$program"
 cp "$exe" "$program/spacewell"
 
-# wait_for SECONDS COMMAND...: runs the command until it succeeds, on a wall-clock deadline.
-wait_for() {
-  local deadline=$((SECONDS + $1)); shift
-  until "$@" >/dev/null 2>&1; do
-    [ $SECONDS -lt "$deadline" ] || return 1
-    sleep 0.2
-  done
-}
 # icon: the centre "X Y" of what stands out from the panel's bottom strip (the tray holds only
 # this icon).
 icon() {
@@ -96,40 +88,40 @@ win=$(timeout 20 xdotool search --sync --onlyvisible --name '^Spacewell$' | head
 [ -n "$win" ] || abort "the window did not show"
 sleep 0.5
 no_row=$(second_row)
-check "the icon shows in the status tray" "$(wait_for 10 icon && echo shown)" shown
+check "the icon shows in the status tray" "$(sw_until 10 icon && echo shown)" shown
 icon_picture "$work/icon-start.png" || abort "the icon could not be captured"
 
 click_icon
-check "a left click on the icon hides the window" "$(wait_for 5 hidden && echo hidden)" hidden
+check "a left click on the icon hides the window" "$(sw_until 5 hidden && echo hidden)" hidden
 click_icon
-check "the next click brings it back" "$(wait_for 5 viewable && echo shown)" shown
+check "the next click brings it back" "$(sw_until 5 viewable && echo shown)" shown
 
 truncate -s 8M "$work/disk.img" && mkfs.ext4 -q -F "$work/disk.img" && mkdir -p "$disk" &&
   mount -o loop "$work/disk.img" "$disk" || abort "the test disk could not be mounted on $disk"
-check "a disk mounted under /mnt gets a row by itself" "$(wait_for 3 rows_grew && echo row)" row
+check "a disk mounted under /mnt gets a row by itself" "$(sw_until 3 rows_grew && echo row)" row
 
 click_icon
-wait_for 5 hidden || abort "the window did not hide for the watch"
+sw_until 5 hidden || abort "the window did not hide for the watch"
 dd if=/dev/zero of="$disk/fill" bs=64K >/dev/null 2>&1
 sync
 check "filled while hidden, the disk turns the icon to the warning" \
-  "$(wait_for 15 warned && echo warning)" warning
-check "and dunst shows the low-space notice" "$(wait_for 5 noticed && echo noticed)" noticed
+  "$(sw_until 15 warned && echo warning)" warning
+check "and dunst shows the low-space notice" "$(sw_until 5 noticed && echo noticed)" noticed
 dunstctl history >"$work/notices.json"
 check "the notice names the disk's letter" "$(grep -o '"D: [^"]*(' "$work/notices.json" | head -c 3)" '"D:'
 
 click_icon
-wait_for 5 viewable || abort "the window did not come back"
+sw_until 5 viewable || abort "the window did not come back"
 umount "$disk"
-check "its unmount takes the row away" "$(wait_for 3 rows_back && echo gone)" gone
+check "its unmount takes the row away" "$(sw_until 3 rows_back && echo gone)" gone
 
 xfce4-panel -r >/dev/null 2>&1 &
 sleep 1
-wait_for 15 _sw_host_registered || abort "the restarted panel registered no host"
-check "a restarted panel shows the icon again" "$(wait_for 10 icon && echo shown)" shown
+sw_until 15 sw_host_registered || abort "the restarted panel registered no host"
+check "a restarted panel shows the icon again" "$(sw_until 10 icon && echo shown)" shown
 
 click_icon 3
-check "a right click opens the desktop's menu" "$(wait_for 5 plugin_window POPUP_MENU && echo menu)" menu
+check "a right click opens the desktop's menu" "$(sw_until 5 plugin_window POPUP_MENU && echo menu)" menu
 # The menu takes its size once its entries are in; Exit is its last line.
 sleep 0.5
 eval "$(xdotool getwindowgeometry --shell "$(plugin_window POPUP_MENU)")"
@@ -138,7 +130,7 @@ xdotool mousemove $((X + WIDTH / 2)) $((Y + HEIGHT - 12))
 sleep 0.3
 xdotool click 1
 ended() { ! kill -0 "$pid" 2>/dev/null; }
-check "Exit from the menu ends the program" "$(wait_for 5 ended && echo ended)" ended
+check "Exit from the menu ends the program" "$(sw_until 5 ended && echo ended)" ended
 pid=
 check "and leaves its settings behind" "$([ -s "$program/spacewell.ini" ] && echo saved)" saved
 check "nothing on the terminal" "$(cat "$work/out.txt")" ""
