@@ -100,7 +100,7 @@ public:
     void HideHintWindow() override;
     void Run() override;
     void QuitLoop() override { FQuit = true; }
-    void ProcessMessages() override { HandlePending(); }
+    void ProcessMessages() override;
     void PostToGuiThread(std::function<void()> work) override;
     bool IsGuiThread() override { return std::this_thread::get_id() == FGuiThread; }
     void Pause(unsigned ms) override;

@@ -1,14 +1,19 @@
 // The toolkit keeps pixels as 0x00BBGGRR; a TrueColor visual says where its red, green and blue
-// go, so the rows are rearranged once per put into a buffer that is kept between puts.
+// go, so the rows are rearranged per put, a band at a time through a small buffer kept between
+// puts: a buffer for the whole window would cost as much memory as the window's picture.
 #include "ui/x11/x11_image.h"
 
 #include <X11/Xutil.h>
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <vector>
 
 namespace {
+
+// Pixels converted per band: 64 KiB, a few requests' worth of the X connection's buffer.
+constexpr int kBandPixels = 16384;
 
 struct TChannelShifts {
     int red = 16;
@@ -24,6 +29,16 @@ std::uint32_t ToVisual(std::uint32_t bgr, const TChannelShifts& shifts)
     return (r << shifts.red) | (g << shifts.green) | (b << shifts.blue);
 }
 
+// The pixels of `area` in the visual's layout, row after row.
+void ConvertRows(const TBitmap& image, TRect area, const TChannelShifts& shifts, std::uint32_t* to)
+{
+    for (int y = area.top; y < area.bottom; ++y) {
+        const std::uint32_t* from = image.Bits() + y * image.Width() + area.left;
+        for (int x = 0; x < area.Width(); ++x)
+            *to++ = ToVisual(from[x], shifts);
+    }
+}
+
 }  // namespace
 
 bool PutBitmap(Display* display, Drawable target, GC gc, const TBitmap& image, TRect dirty)
@@ -35,22 +50,21 @@ bool PutBitmap(Display* display, Drawable target, GC gc, const TBitmap& image, T
         return false;
     const TChannelShifts shifts{ShiftOf(visual->red_mask), ShiftOf(visual->green_mask),
                                 ShiftOf(visual->blue_mask)};
-    const int width = dirty.Width(), height = dirty.Height();
+    const int width = dirty.Width();
+    const int band = std::max(1, kBandPixels / width);
     static thread_local std::vector<std::uint32_t> rows;
-    rows.resize(static_cast<std::size_t>(width) * height);
-    for (int y = 0; y < height; ++y) {
-        const std::uint32_t* from = image.Bits() + (dirty.top + y) * image.Width() + dirty.left;
-        std::uint32_t* to = rows.data() + static_cast<std::size_t>(y) * width;
-        for (int x = 0; x < width; ++x)
-            to[x] = ToVisual(from[x], shifts);
+    rows.resize(static_cast<std::size_t>(width) * std::min(band, dirty.Height()));
+    for (int top = dirty.top; top < dirty.bottom; top += band) {
+        const int height = std::min(band, dirty.bottom - top);
+        ConvertRows(image, {dirty.left, top, dirty.right, top + height}, shifts, rows.data());
+        XImage* ximage = XCreateImage(display, visual, depth, ZPixmap, 0,
+                                      reinterpret_cast<char*>(rows.data()), width, height, 32, 0);
+        if (ximage == nullptr)
+            return false;
+        XPutImage(display, target, gc, ximage, 0, 0, dirty.left, top, width, height);
+        // The pixels belong to the kept buffer, not to the image.
+        ximage->data = nullptr;
+        XDestroyImage(ximage);
     }
-    XImage* ximage = XCreateImage(display, visual, depth, ZPixmap, 0,
-                                  reinterpret_cast<char*>(rows.data()), width, height, 32, 0);
-    if (ximage == nullptr)
-        return false;
-    XPutImage(display, target, gc, ximage, 0, 0, dirty.left, dirty.top, width, height);
-    // The pixels belong to the kept buffer, not to the image.
-    ximage->data = nullptr;
-    XDestroyImage(ximage);
     return true;
 }
