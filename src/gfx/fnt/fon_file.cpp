@@ -3,8 +3,8 @@
 #include "gfx/fnt/fon_file.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
+#include <cstdio>
+#include <memory>
 #include <stdexcept>
 
 namespace {
@@ -162,12 +162,17 @@ std::vector<FntFace> ParseFon(std::span<const std::uint8_t> data)
 
 std::vector<FntFace> LoadFonFile(const std::string& path)
 {
-    std::ifstream file(path, std::ios::binary);
+    // Through stdio: a C++ file stream would bring the library's locales into memory.
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
+                                                         std::fclose);
     if (!file)
         throw std::runtime_error("font file " + path +
                                  " not found: install Debian's fonts-wine package "
                                  "(apt-get install fonts-wine) or set SPACEWELL_FONT_DIR");
-    const std::vector<std::uint8_t> data((std::istreambuf_iterator<char>(file)),
-                                         std::istreambuf_iterator<char>());
+    std::vector<std::uint8_t> data;
+    std::uint8_t chunk[4096];
+    std::size_t got;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file.get())) > 0)
+        data.insert(data.end(), chunk, chunk + got);
     return ParseFon(data);
 }

@@ -1,6 +1,6 @@
 #include "platform/posix/desktop_entry.h"
 
-#include <sstream>
+#include "platform/posix/file_text.h"
 
 namespace sw {
 namespace {
@@ -139,11 +139,9 @@ std::string UnescapeValue(const std::string& value)
 std::map<std::string, std::string> ReadDesktopEntry(const std::string& text)
 {
     std::map<std::string, std::string> keys;
-    std::istringstream lines(text);
-    std::string line;
     bool inGroup = false;
-    while (std::getline(lines, line)) {
-        line = Trimmed(line);
+    for (const std::string_view raw : LinesOf(text)) {
+        const std::string line = Trimmed(std::string(raw));
         if (line.empty() || line[0] == '#')
             continue;
         if (line[0] == '[') {

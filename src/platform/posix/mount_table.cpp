@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <charconv>
 #include <set>
-#include <sstream>
+#include <string_view>
+
+#include "platform/posix/file_text.h"
 
 namespace sw {
 namespace {
@@ -32,19 +34,38 @@ std::string Unescape(const std::string& field)
     return out;
 }
 
-bool ParseLine(const std::string& line, MountEntry& m)
+// The space-separated fields of a line.
+std::vector<std::string_view> FieldsOf(std::string_view line)
 {
-    std::istringstream fields(line);
-    std::string id, parent, options, optional;
-    if (!(fields >> id >> parent >> m.device >> m.root >> m.mountPoint >> options))
+    std::vector<std::string_view> fields;
+    std::size_t at = 0;
+    while ((at = line.find_first_not_of(" \t", at)) != std::string_view::npos) {
+        const std::size_t end = std::min(line.find_first_of(" \t", at), line.size());
+        fields.push_back(line.substr(at, end - at));
+        at = end;
+    }
+    return fields;
+}
+
+// ID, parent, major:minor, root, mount point, options, optional fields up to "-", then type,
+// source and the super block's options.
+bool ParseLine(std::string_view line, MountEntry& m)
+{
+    const auto fields = FieldsOf(line);
+    const auto dash =
+        std::find(fields.begin() + std::min<std::size_t>(fields.size(), 6), fields.end(), "-");
+    if (fields.size() < 6 || fields.end() - dash < 3)
         return false;
+    const std::string_view id = fields[0];
     const auto [end, error] = std::from_chars(id.data(), id.data() + id.size(), m.id);
     if (error != std::errc() || end != id.data() + id.size())
         return false;
-    while (fields >> optional && optional != "-") { }
-    if (optional != "-" || !(fields >> m.fsType >> m.source))
-        return false;
-    fields >> m.superOptions;
+    m.device = fields[2];
+    m.root = fields[3];
+    m.mountPoint = fields[4];
+    m.fsType = dash[1];
+    m.source = dash[2];
+    m.superOptions = fields.end() - dash > 3 ? std::string(dash[3]) : std::string();
     m.root = Unescape(m.root);
     m.mountPoint = Unescape(m.mountPoint);
     m.source = Unescape(m.source);
@@ -76,11 +97,14 @@ bool IsWholeFileSystem(const MountEntry& m)
         return true;
     if (m.fsType != "btrfs")
         return false;
-    std::istringstream options(m.superOptions);
-    std::string option;
-    while (std::getline(options, option, ','))
-        if (option == "subvol=" + m.root)
+    const std::string wanted = "subvol=" + m.root;
+    std::string_view options = m.superOptions;
+    while (!options.empty()) {
+        const std::size_t comma = std::min(options.find(','), options.size());
+        if (options.substr(0, comma) == wanted)
             return true;
+        options.remove_prefix(std::min(comma + 1, options.size()));
+    }
     return false;
 }
 
@@ -151,9 +175,7 @@ std::string LettersMissingFrom(const DriveLetters& from, const DriveLetters& oth
 std::vector<MountEntry> ParseMountInfo(const std::string& text)
 {
     std::vector<MountEntry> mounts;
-    std::istringstream lines(text);
-    std::string line;
-    while (std::getline(lines, line)) {
+    for (const std::string_view line : LinesOf(text)) {
         MountEntry m;
         if (ParseLine(line, m))
             mounts.push_back(std::move(m));

@@ -5,10 +5,9 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "platform/posix/desktop_entry.h"
+#include "platform/posix/file_text.h"
 #include "platform/posix/posix_paths.h"
 
 namespace sw {
@@ -21,14 +20,6 @@ std::string LowerCase(std::string text)
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return text;
-}
-
-std::string FileText(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 std::string EntryText(const std::string& name, const std::string& program, bool hidden)
@@ -45,12 +36,9 @@ bool WriteWhole(const fs::path& file, const std::string& text)
     std::error_code ec;
     fs::create_directories(file.parent_path(), ec);
     const fs::path temporary = file.string() + ".new";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!(out << text) || !out.flush()) {
-            fs::remove(temporary, ec);
-            return false;
-        }
+    if (!WriteFileText(temporary.string(), text)) {
+        fs::remove(temporary, ec);
+        return false;
     }
     fs::rename(temporary, file, ec);
     if (ec)

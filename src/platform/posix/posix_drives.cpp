@@ -8,22 +8,14 @@
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <utility>
+
+#include "platform/posix/file_text.h"
 
 namespace sw {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string ReadAll(const std::string& path)
-{
-    std::ifstream in(path);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
 
 UserPlaces CurrentUserPlaces()
 {
@@ -51,7 +43,7 @@ bool IsRemovableDevice(const std::string& device)
         return false;
     if (fs::exists(sys / "partition", ec))
         sys = sys.parent_path();
-    return ReadAll((sys / "removable").string()).rfind('1', 0) == 0;
+    return FileText((sys / "removable").string()).rfind('1', 0) == 0;
 }
 
 // udev writes characters unsafe in a file name as "\x20".
@@ -107,7 +99,7 @@ PosixDrives::PosixDrives() : FPlaces(CurrentUserPlaces()) { }
 void PosixDrives::Refresh()
 {
     std::lock_guard lock(FLock);
-    std::string text = ReadAll("/proc/self/mountinfo");
+    std::string text = FileText("/proc/self/mountinfo");
     if (text == FMountsText)
         return;
     FLetters = KeepDriveLetters(FLetters, ParseMountInfo(text), FPlaces);
