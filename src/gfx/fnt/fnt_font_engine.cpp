@@ -149,7 +149,7 @@ TSize FntFontEngine::TextExtent(const TFontSpec& font, std::string_view text)
     const int extra = Emboldened(font, face) ? 1 : 0;
     int width = 0;
     for (char c : text)
-        width += face.Glyph(static_cast<unsigned char>(c)).width + extra;
+        width += face.GlyphWidth(static_cast<unsigned char>(c)) + extra;
     return {width, face.pixHeight};
 }
 

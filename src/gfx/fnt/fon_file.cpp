@@ -65,16 +65,20 @@ void AddRuns(FntGlyph& glyph, int height)
 }
 
 // Glyph bytes are column strips 8 pixels wide, each dfPixHeight bytes, MSB leftmost.
-FntGlyph ReadGlyph(const Reader& in, std::size_t offset, int width, int height)
+std::size_t GlyphBytes(int width, int height)
+{
+    return static_cast<std::size_t>((width + 7) / 8) * static_cast<std::size_t>(height);
+}
+
+FntGlyph ReadGlyph(const std::uint8_t* bytes, int width, int height)
 {
     FntGlyph glyph;
     glyph.width = width;
     glyph.bits.resize(static_cast<std::size_t>(width) * height);
     for (int x = 0; x < width; ++x) {
-        const std::size_t strip = offset + static_cast<std::size_t>(x / 8) * height;
+        const std::uint8_t* strip = bytes + static_cast<std::size_t>(x / 8) * height;
         for (int y = 0; y < height; ++y)
-            glyph.bits[static_cast<std::size_t>(y) * width + x] =
-                (in.U8(strip + y) >> (7 - x % 8)) & 1;
+            glyph.bits[static_cast<std::size_t>(y) * width + x] = (strip[y] >> (7 - x % 8)) & 1;
     }
     AddRuns(glyph, height);
     return glyph;
@@ -82,10 +86,22 @@ FntGlyph ReadGlyph(const Reader& in, std::size_t offset, int width, int height)
 
 }  // namespace
 
-const FntGlyph& FntFace::Glyph(unsigned char code) const
+std::size_t FntFace::Index(unsigned char code) const
 {
     const int c = (code >= firstChar && code <= lastChar) ? code : defaultChar;
-    return glyphs.at(static_cast<std::size_t>(c - firstChar));
+    return static_cast<std::size_t>(c - firstChar);
+}
+
+int FntFace::GlyphWidth(unsigned char code) const { return places.at(Index(code)).width; }
+
+const FntGlyph& FntFace::Glyph(unsigned char code) const
+{
+    const std::size_t index = Index(code);
+    const GlyphPlace& place = places.at(index);
+    FDecoded.resize(places.size());
+    if (!FDecoded[index])
+        FDecoded[index] = ReadGlyph(data.data() + place.offset, place.width, pixHeight);
+    return *FDecoded[index];
 }
 
 FntFace ParseFnt(std::span<const std::uint8_t> data)
@@ -123,8 +139,11 @@ FntFace ParseFnt(std::span<const std::uint8_t> data)
         const std::size_t entry = table + static_cast<std::size_t>(c - face.firstChar) * entrySize;
         const int width = static_cast<int>(in.U16(entry));
         const std::size_t offset = v3 ? in.U32(entry + 2) : in.U16(entry + 2);
-        face.glyphs.push_back(ReadGlyph(in, offset, width, face.pixHeight));
+        if (offset > data.size() || GlyphBytes(width, face.pixHeight) > data.size() - offset)
+            Malformed("read past the end");
+        face.places.push_back({width, offset});
     }
+    face.data.assign(data.begin(), data.end());
     return face;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -39,12 +40,27 @@ struct FntFace {
     // Absolute character codes, as GetTextMetrics reports them.
     int defaultChar = 0;
     int breakChar = 0;
-    // Indexed by code - firstChar.
-    std::vector<FntGlyph> glyphs;
+    // Where each glyph lies in `data`, indexed by code - firstChar; every one checked to lie
+    // inside when the face was parsed.
+    struct GlyphPlace {
+        int width = 0;
+        std::size_t offset = 0;
+    };
+    std::vector<GlyphPlace> places;
+    // The FNT resource itself.
+    std::vector<std::uint8_t> data;
 
     int EmHeight() const { return pixHeight - internalLeading; }
-    // The glyph for `code`, or the default character's when the font lacks it.
+    // The advance width of `code`, or of the default character when the font lacks it.
+    int GlyphWidth(unsigned char code) const;
+    // The glyph for `code`, or the default character's when the font lacks it. Decoded when
+    // first asked for: the program draws a few dozen of a file's more than a thousand glyphs,
+    // and decoding them all held up its start.
     const FntGlyph& Glyph(unsigned char code) const;
+
+private:
+    std::size_t Index(unsigned char code) const;
+    mutable std::vector<std::optional<FntGlyph>> FDecoded;
 };
 
 // Parses one FNT resource (version 2 or 3). Throws std::runtime_error when malformed.

@@ -80,10 +80,9 @@ X11Backend::~X11Backend()
         XFreeGC(FDisplay, form.gc);
         XDestroyWindow(FDisplay, window);
     }
-    for (std::uintptr_t cursor : FMadeCursors)
-        XFreeCursor(FDisplay, cursor);
-    for (auto& [id, cursor] : FStockCursors)
-        XFreeCursor(FDisplay, cursor);
+    for (const LazyCursor& cursor : FCursors)
+        if (cursor.made != 0)
+            XFreeCursor(FDisplay, cursor.made);
     XCloseDisplay(FDisplay);
     close(FWakeFd);
 }

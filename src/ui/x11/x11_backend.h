@@ -116,6 +116,14 @@ private:
         bool paintPending = false;
         bool hasIcon = false;
     };
+    // A stock shape of the cursor font, or a two-colour picture with its mask.
+    struct LazyCursor {
+        std::optional<unsigned> fontShape;
+        unsigned width = 0, height = 0;
+        std::vector<char> source, mask;
+        TPoint hotSpot;
+        Cursor made = 0;
+    };
     struct Timer {
         std::chrono::milliseconds interval{};
         std::chrono::steady_clock::time_point due;
@@ -130,6 +138,9 @@ private:
         Window window = 0;
         Time time = 0;
     };
+
+    // x11_cursors.cpp
+    Cursor CursorOf(std::uintptr_t handle);
 
     // x11_loop.cpp: one turn handles what is ready without waiting; a step waits for the next
     // event, timer or posted work when nothing is ready, and handles it.
@@ -187,8 +198,10 @@ private:
     IAppWindowHandler* FAppHandler = nullptr;
     TBitmap FAppIcon;
     TColor FAppIconTransparent = clNone;
+    // Cursor handles are indexes into FCursors plus one; the X cursor behind each is made when
+    // it is first shown (see x11_cursors.cpp).
+    std::vector<LazyCursor> FCursors;
     std::map<TCursor, std::uintptr_t> FStockCursors;
-    std::vector<std::uintptr_t> FMadeCursors;
     std::map<int, Timer> FTimers;
     int FNextTimer = 1;
     std::map<int, std::function<bool(const XEvent&)>> FFilters;

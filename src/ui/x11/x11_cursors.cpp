@@ -3,6 +3,9 @@
 // showing the screen), which every X server can show without extensions.
 #include <X11/cursorfont.h>
 
+#include <algorithm>
+#include <utility>
+
 #include "ui/x11/x11_backend.h"
 
 namespace {
@@ -43,9 +46,11 @@ std::uintptr_t X11Backend::LoadStockCursor(TCursor id)
     if (id == crNone) {
         const TBitmap blank(1, 1);
         at->second = MakeCursor(blank, blank.Pixel(0, 0), {0, 0});
-        FMadeCursors.pop_back();  // freed with the stock cursors
     } else {
-        at->second = XCreateFontCursor(FDisplay, FontShapeOf(id));
+        LazyCursor font;
+        font.fontShape = FontShapeOf(id);
+        FCursors.push_back(std::move(font));
+        at->second = FCursors.size();
     }
     return at->second;
 }
@@ -56,33 +61,51 @@ std::uintptr_t X11Backend::MakeCursor(const TBitmap& image, TColor transparent, 
         return 0;
     const int width = image.Width(), height = image.Height();
     const int stride = (width + 7) / 8;
-    std::vector<char> source(static_cast<std::size_t>(stride) * height);
-    std::vector<char> mask(source.size());
+    LazyCursor shape;
+    shape.width = static_cast<unsigned>(width);
+    shape.height = static_cast<unsigned>(height);
+    shape.source.resize(static_cast<std::size_t>(stride) * height);
+    shape.mask.resize(shape.source.size());
+    shape.hotSpot = {std::clamp(hotSpot.x, 0, width - 1), std::clamp(hotSpot.y, 0, height - 1)};
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
             const std::uint32_t pixel = image.Pixel(x, y) & 0xFFFFFF;
             const auto bit = static_cast<char>(1 << (x % 8));
             if (transparent != clNone && pixel == (transparent & 0xFFFFFF))
                 continue;
-            mask[y * stride + x / 8] |= bit;
+            shape.mask[y * stride + x / 8] |= bit;
             if (Dark(pixel))
-                source[y * stride + x / 8] |= bit;
+                shape.source[y * stride + x / 8] |= bit;
         }
-    const Pixmap sourceMap =
-        XCreateBitmapFromData(FDisplay, FRoot, source.data(), static_cast<unsigned>(width),
-                              static_cast<unsigned>(height));
-    const Pixmap maskMap = XCreateBitmapFromData(
-        FDisplay, FRoot, mask.data(), static_cast<unsigned>(width), static_cast<unsigned>(height));
+    FCursors.push_back(std::move(shape));
+    return FCursors.size();
+}
+
+// Making the first X cursor loads the cursor theme library and searches the themes: the start
+// would wait for that, so each cursor is made when it is first shown.
+Cursor X11Backend::CursorOf(std::uintptr_t handle)
+{
+    if (handle == 0 || handle > FCursors.size())
+        return CursorOf(LoadStockCursor(crArrow));
+    LazyCursor& shape = FCursors[handle - 1];
+    if (shape.made != 0)
+        return shape.made;
+    if (shape.fontShape) {
+        shape.made = XCreateFontCursor(FDisplay, *shape.fontShape);
+        return shape.made;
+    }
+    const Pixmap source =
+        XCreateBitmapFromData(FDisplay, FRoot, shape.source.data(), shape.width, shape.height);
+    const Pixmap mask =
+        XCreateBitmapFromData(FDisplay, FRoot, shape.mask.data(), shape.width, shape.height);
     XColor black{}, white{};
     white.red = white.green = white.blue = 0xFFFF;
-    const Cursor cursor =
-        XCreatePixmapCursor(FDisplay, sourceMap, maskMap, &black, &white,
-                            static_cast<unsigned>(std::clamp(hotSpot.x, 0, width - 1)),
-                            static_cast<unsigned>(std::clamp(hotSpot.y, 0, height - 1)));
-    XFreePixmap(FDisplay, sourceMap);
-    XFreePixmap(FDisplay, maskMap);
-    FMadeCursors.push_back(cursor);
-    return cursor;
+    shape.made = XCreatePixmapCursor(FDisplay, source, mask, &black, &white,
+                                     static_cast<unsigned>(shape.hotSpot.x),
+                                     static_cast<unsigned>(shape.hotSpot.y));
+    XFreePixmap(FDisplay, source);
+    XFreePixmap(FDisplay, mask);
+    return shape.made;
 }
 
 // On the window the pointer is over; 0 is the arrow.
@@ -90,6 +113,5 @@ void X11Backend::SetCursorShape(std::uintptr_t cursor)
 {
     if (FPointerWindow == 0)
         return;
-    XDefineCursor(FDisplay, FPointerWindow,
-                  cursor != 0 ? static_cast<Cursor>(cursor) : LoadStockCursor(crArrow));
+    XDefineCursor(FDisplay, FPointerWindow, CursorOf(cursor));
 }

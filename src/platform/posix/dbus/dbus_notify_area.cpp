@@ -4,6 +4,7 @@
 #include "platform/posix/dbus/dbus_notify_area.h"
 
 #include <atomic>
+#include <future>
 #include <cstdio>
 #include <utility>
 
@@ -25,9 +26,10 @@ void SayNoAreaOnce()
 class DbusTrayWindow : public ITrayWindow {
 public:
     DbusTrayWindow(ITrayEvents& events, const std::function<void(std::function<void()>)>& postToGui,
-                   int serial)
+                   int serial, std::future<sd_bus*> opening)
         : FEvents(std::make_shared<ITrayEvents*>(&events)),
-          FItem(std::make_shared<StatusItem>(PostFor(FEvents, postToGui), serial))
+          FItem(
+              std::make_shared<StatusItem>(PostFor(FEvents, postToGui), serial, std::move(opening)))
     {
     }
 
@@ -98,14 +100,23 @@ private:
 
 class DbusNotifyArea : public INotifyArea {
 public:
+    // The first icon's connection is opened meanwhile, while the program builds its windows.
     explicit DbusNotifyArea(std::function<void(std::function<void()>)> postToGui)
-        : FPostToGui(std::move(postToGui))
+        : FPostToGui(std::move(postToGui)), FOpening(std::async(std::launch::async, OpenSessionBus))
     {
     }
+    ~DbusNotifyArea() override
+    {
+        if (FOpening.valid())
+            sd_bus_flush_close_unref(FOpening.get());
+    }
+    DbusNotifyArea(const DbusNotifyArea&) = delete;
+    DbusNotifyArea& operator=(const DbusNotifyArea&) = delete;
 
     std::unique_ptr<ITrayWindow> CreateTrayWindow(ITrayEvents& events) override
     {
-        auto window = std::make_unique<DbusTrayWindow>(events, FPostToGui, ++FWindows);
+        auto window =
+            std::make_unique<DbusTrayWindow>(events, FPostToGui, ++FWindows, std::move(FOpening));
         FLatest = window->Item();
         return window;
     }
@@ -117,7 +128,7 @@ public:
         features.pointerMoves = false;
         // Until a window has looked, assume a desktop with a notification area.
         if (const auto item = FLatest.lock())
-            features.present = item->WatcherPresent();
+            features.present = item->WatcherPresentNow().value_or(true);
         return features;
     }
     // Clicks come told apart by the desktop; the figure only bounds the component's waits.
@@ -129,6 +140,7 @@ public:
 private:
     std::function<void(std::function<void()>)> FPostToGui;
     std::weak_ptr<StatusItem> FLatest;
+    std::future<sd_bus*> FOpening;
     int FWindows = 0;
 };
 

@@ -61,13 +61,22 @@ const std::vector<sd_bus_vtable>& ItemVtable(sd_bus_property_get_t get,
 
 }  // namespace
 
-StatusItem::StatusItem(Post post, int serial)
+sd_bus* OpenSessionBus()
+{
+    sd_bus* bus = nullptr;
+    return sd_bus_open_user(&bus) >= 0 ? bus : nullptr;
+}
+
+StatusItem::StatusItem(Post post, int serial, std::future<sd_bus*> opening)
     : FPost(std::move(post)),
       FName("org.kde.StatusNotifierItem-" + std::to_string(getpid()) + "-" + std::to_string(serial))
 {
     FWake = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
-    Connect();
-    FThread = std::thread([this] { Run(); });
+    FThread = std::thread([this, opening = std::move(opening)]() mutable {
+        Connect(std::move(opening));
+        FConnecting.set_value();
+        Run();
+    });
 }
 
 StatusItem::~StatusItem()
@@ -82,12 +91,11 @@ StatusItem::~StatusItem()
     close(FWake);
 }
 
-void StatusItem::Connect()
+void StatusItem::Connect(std::future<sd_bus*> opening)
 {
-    if (sd_bus_open_user(&FBus) < 0) {
-        FBus = nullptr;
+    FBus = opening.valid() ? opening.get() : OpenSessionBus();
+    if (FBus == nullptr)
         return;
-    }
     ExportItem();
     ExportMenu();
     WatchWatcher();

@@ -10,8 +10,10 @@
 #include <atomic>
 #include <chrono>
 #include <functional>
+#include <future>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -21,20 +23,36 @@
 
 namespace sw {
 
+// A new connection to the user's session bus, or nullptr when there is none.
+sd_bus* OpenSessionBus();
+
 class StatusItem {
 public:
     // Runs a call to the window's events on the program's GUI thread, if the window still exists.
     using Post = std::function<void(std::function<void(ITrayEvents&)>)>;
 
-    // Connects to the session bus (none is no failure: the icon is then never shown), with the
-    // bus name's serial `serial` (one per icon of the process).
-    StatusItem(Post post, int serial);
+    // Connects to the session bus on the item's thread, so the program's start does not wait for
+    // the bus (none is no failure: the icon is then never shown), with the bus name's serial
+    // `serial` (one per icon of the process). A connection already being opened, if given, is
+    // taken instead of a new one.
+    StatusItem(Post post, int serial, std::future<sd_bus*> opening = {});
     ~StatusItem();
     StatusItem(const StatusItem&) = delete;
     StatusItem& operator=(const StatusItem&) = delete;
 
-    // A watcher is on the bus, so a shown icon reaches a panel.
-    bool WatcherPresent() const { return FWatcherPresent; }
+    // A watcher is on the bus, so a shown icon reaches a panel. Waits for the connection.
+    bool WatcherPresent() const
+    {
+        FConnected.wait();
+        return FWatcherPresent;
+    }
+    // The same without waiting: nothing while the item is still connecting.
+    std::optional<bool> WatcherPresentNow() const
+    {
+        if (FConnected.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+            return std::nullopt;
+        return FWatcherPresent.load();
+    }
 
     void Show(const IconImage& image, const std::string& tip);
     void Change(const NotifyIconChange& change);
@@ -79,7 +97,7 @@ private:
     void DropBus();
 
     // status_item.cpp: the item's object and its registration.
-    void Connect();
+    void Connect(std::future<sd_bus*> opening);
     void ExportItem();
     void WatchWatcher();
     void UpdateName(bool wanted);
@@ -125,6 +143,9 @@ private:
     std::map<unsigned, Timer> FTimers;
 
     std::atomic<bool> FWatcherPresent = false;
+    // Ready once the bus thread has connected, or found no bus.
+    std::promise<void> FConnecting;
+    std::shared_future<void> FConnected = FConnecting.get_future().share();
 
     // The bus thread's own.
     sd_bus* FBus = nullptr;
