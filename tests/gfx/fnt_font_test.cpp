@@ -217,6 +217,14 @@ TEST(FntFontEngine, MalformedDataIsRejected)
     EXPECT_THROW(ParseFon(junk), std::runtime_error);
     const std::vector<std::uint8_t> notFnt(200, 0);
     EXPECT_THROW(ParseFnt(notFnt), std::runtime_error);
+    // Glyphs are decoded when first drawn: one whose bits the resource cuts off must be
+    // refused when parsed, not read past the end later.
+    const char* dir = std::getenv("SPACEWELL_FONT_DIR");
+    const FntFace face =
+        LoadFonFile(std::string(dir && *dir ? dir : "/usr/share/wine/fonts") + "/sserife.fon")
+            .front();
+    const std::span<const std::uint8_t> cut(face.data.data(), face.places.back().offset + 1);
+    EXPECT_THROW(ParseFnt(cut), std::runtime_error);
 }
 
 }  // namespace
