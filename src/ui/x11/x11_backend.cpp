@@ -8,6 +8,7 @@
 #include <sys/eventfd.h>
 #include <unistd.h>
 
+#include <iterator>
 #include <stdexcept>
 
 #include "ui/x11/x11_desktop.h"
@@ -61,6 +62,7 @@ X11Backend::X11Backend()
     if (FDisplay == nullptr)
         throw std::runtime_error("Cannot open the X display (is DISPLAY set?)");
     XSetErrorHandler(IgnoreError);
+    InternKnownAtoms();
     FRoot = DefaultRootWindow(FDisplay);
     XSelectInput(FDisplay, FRoot, PropertyChangeMask);
     int errorBase = 0;
@@ -85,6 +87,36 @@ X11Backend::~X11Backend()
             XFreeCursor(FDisplay, cursor.made);
     XCloseDisplay(FDisplay);
     close(FWakeFd);
+}
+
+// One round trip for all the names the backend uses instead of one each as they come up.
+void X11Backend::InternKnownAtoms()
+{
+    static constexpr const char* kNames[] = {"_MOTIF_WM_HINTS",
+                                             "_NET_ACTIVE_WINDOW",
+                                             "_NET_CURRENT_DESKTOP",
+                                             "_NET_SUPPORTED",
+                                             "_NET_WM_ICON",
+                                             "_NET_WM_MOVERESIZE",
+                                             "_NET_WM_NAME",
+                                             "_NET_WM_STATE",
+                                             "_NET_WM_STATE_ABOVE",
+                                             "_NET_WM_STATE_SKIP_PAGER",
+                                             "_NET_WM_STATE_SKIP_TASKBAR",
+                                             "_NET_WM_WINDOW_OPACITY",
+                                             "_NET_WM_WINDOW_TYPE",
+                                             "_NET_WORKAREA",
+                                             "UTF8_STRING",
+                                             "WM_DELETE_WINDOW",
+                                             "WM_PROTOCOLS",
+                                             "WM_STATE",
+                                             "WM_TAKE_FOCUS"};
+    constexpr int kCount = static_cast<int>(std::size(kNames));
+    Atom atoms[kCount] = {};
+    if (XInternAtoms(FDisplay, const_cast<char**>(kNames), kCount, False, atoms) == 0)
+        return;
+    for (int i = 0; i < kCount; ++i)
+        FAtoms.emplace(kNames[i], atoms[i]);
 }
 
 Atom X11Backend::Intern(const char* name)
@@ -220,12 +252,19 @@ TSize X11Backend::ScreenSize()
     return {DisplayWidth(FDisplay, screen), DisplayHeight(FDisplay, screen)};
 }
 
+// Read again only after the desktop said they changed: each reading is three round trips, and the
+// program asks often while the desk settles after its start.
 std::vector<TRect> X11Backend::WorkAreas()
 {
-    const std::vector<long> current = CardinalsOf(FDisplay, FRoot, Intern("_NET_CURRENT_DESKTOP"));
-    const std::optional<TRect> workArea = WorkAreaOfDesktop(
-        CardinalsOf(FDisplay, FRoot, Intern("_NET_WORKAREA")), current.empty() ? 0 : current[0]);
-    return MonitorWorkAreas(Monitors(FDisplay, FRoot), workArea, ScreenSize());
+    if (!FWorkAreas) {
+        const std::vector<long> current =
+            CardinalsOf(FDisplay, FRoot, Intern("_NET_CURRENT_DESKTOP"));
+        const std::optional<TRect> workArea =
+            WorkAreaOfDesktop(CardinalsOf(FDisplay, FRoot, Intern("_NET_WORKAREA")),
+                              current.empty() ? 0 : current[0]);
+        FWorkAreas = MonitorWorkAreas(Monitors(FDisplay, FRoot), workArea, ScreenSize());
+    }
+    return *FWorkAreas;
 }
 
 int X11Backend::TrackPopupMenu(const std::vector<TMenuEntry>& items, TPoint screen)

@@ -179,10 +179,13 @@ private:
     bool WmSupports(Atom atom);
     void ReadDesktopScale();
 
+    void InternKnownAtoms();
     Atom Intern(const char* name);
 
     Display* FDisplay = nullptr;
     std::map<std::string, Atom> FAtoms;
+    // What WorkAreas last read; dropped when the desktop announces a change.
+    std::optional<std::vector<TRect>> FWorkAreas;
     Window FRoot = 0;
     int FRandrEvent = -1;
     int FDpi = 96;

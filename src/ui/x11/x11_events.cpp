@@ -58,12 +58,16 @@ void X11Backend::DispatchRoot(const XEvent& event)
     if (FRandrEvent >= 0 && event.type == FRandrEvent + RRScreenChangeNotify) {
         XEvent copy = event;
         XRRUpdateConfiguration(&copy);
+        FWorkAreas.reset();
         if (FAppHandler != nullptr)
             RunReported([this] { FAppHandler->AppDisplayChanged(); });
         return;
     }
     if (event.type != PropertyNotify)
         return;
+    if (event.xproperty.atom == Intern("_NET_WORKAREA") ||
+        event.xproperty.atom == Intern("_NET_CURRENT_DESKTOP"))
+        FWorkAreas.reset();
     if (event.xproperty.atom == Intern("_NET_WORKAREA") && FAppHandler != nullptr)
         RunReported([this] { FAppHandler->AppWorkAreaChanged(); });
     else if (event.xproperty.atom == XA_RESOURCE_MANAGER)
