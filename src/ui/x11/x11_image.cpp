@@ -19,6 +19,8 @@ struct TChannelShifts {
     int red = 16;
     int green = 8;
     int blue = 0;
+
+    friend bool operator==(const TChannelShifts&, const TChannelShifts&) = default;
 };
 
 int ShiftOf(unsigned long mask) { return mask == 0 ? 0 : std::countr_zero(mask); }
@@ -29,13 +31,36 @@ std::uint32_t ToVisual(std::uint32_t bgr, const TChannelShifts& shifts)
     return (r << shifts.red) | (g << shifts.green) | (b << shifts.blue);
 }
 
+// Red and blue swapped, as nearly every TrueColor visual wants it. Four pixels a step, so the
+// compiler turns each step into a few vector instructions: a refresh presents the whole window,
+// and the general conversion takes over twenty instructions a pixel.
+std::uint32_t SwappedRedAndBlue(std::uint32_t p)
+{
+    return ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);
+}
+
+void SwapRedAndBlue(const std::uint32_t* __restrict from, int count, std::uint32_t* __restrict to)
+{
+    int x = 0;
+    for (; x + 4 <= count; x += 4)
+        for (int k = 0; k < 4; ++k)
+            to[x + k] = SwappedRedAndBlue(from[x + k]);
+    for (; x < count; ++x)
+        to[x] = SwappedRedAndBlue(from[x]);
+}
+
 // The pixels of `area` in the visual's layout, row after row.
 void ConvertRows(const TBitmap& image, TRect area, const TChannelShifts& shifts, std::uint32_t* to)
 {
-    for (int y = area.top; y < area.bottom; ++y) {
+    const bool swap = shifts == TChannelShifts{};
+    for (int y = area.top; y < area.bottom; ++y, to += area.Width()) {
         const std::uint32_t* from = image.Bits() + y * image.Width() + area.left;
+        if (swap) {
+            SwapRedAndBlue(from, area.Width(), to);
+            continue;
+        }
         for (int x = 0; x < area.Width(); ++x)
-            *to++ = ToVisual(from[x], shifts);
+            to[x] = ToVisual(from[x], shifts);
     }
 }
 
