@@ -1,8 +1,10 @@
 // Grabs are taken and checked at once (XSync), because a refusal comes back as an error that
-// Xlib would otherwise report much later, to the general error handler.
+// Xlib would otherwise report much later, to the general error handler. Only a refused grab
+// counts, so errors of earlier requests met on the way change nothing.
 #include "ui/x11/x11_hotkeys.h"
 
 #include <X11/XKBlib.h>
+#include <X11/Xproto.h>
 #include <X11/keysym.h>
 
 #include <algorithm>
@@ -15,7 +17,7 @@ bool gGrabRefused = false;
 
 int NoteRefusal(Display*, XErrorEvent* error)
 {
-    if (error->error_code == BadAccess)
+    if (error->error_code == BadAccess && error->request_code == X_GrabKey)
         gGrabRefused = true;
     return 0;
 }
@@ -95,7 +97,6 @@ std::vector<unsigned> X11Hotkeys::LockStates()
 
 bool X11Hotkeys::GrabAllLocks(KeyCode code, unsigned modifiers)
 {
-    XSync(FDisplay, False);
     gGrabRefused = false;
     auto* previous = XSetErrorHandler(NoteRefusal);
     for (unsigned locks : LockStates())
