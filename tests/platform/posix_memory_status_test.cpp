@@ -45,6 +45,7 @@ TEST(MemInfoTest, FourFiguresOrAllZerosWhenOneIsMissingOrGarbled)
         {"a negative figure", Replaced(kMemInfo, "12345678", "-12345678"), none},
         {"a figure too large for bytes", Replaced(kMemInfo, "9876543", "99999999999999999"), none},
         {"a figure in another unit", Replaced(kMemInfo, "16318208 kB", "16318208 MB"), none},
+        {"a unit joined to its figure", Replaced(kMemInfo, "9876543 kB", "9876543kB"), none},
         {"an empty file", "", none},
     };
     for (const auto& row : rows) {

@@ -1,4 +1,5 @@
-// Picks the four figures out of /proc/meminfo in place: no stream, no allocation per read.
+// Picks the four figures out of /proc/meminfo in place: no stream, no allocation per read, and
+// only the four wanted lines read closely.
 #include "platform/posix/posix_memory_status.h"
 
 #include <fcntl.h>
@@ -19,26 +20,25 @@ constexpr std::int64_t kMaxKiB = std::numeric_limits<std::int64_t>::max() / 1024
 constexpr std::array<std::string_view, 4> kNames{"MemTotal", "MemAvailable", "CommitLimit",
                                                  "Committed_AS"};
 
-std::string_view NextWord(std::string_view& line)
+std::string_view TrimmedLeft(std::string_view text)
 {
-    const std::size_t at = std::min(line.find_first_not_of(" \t"), line.size());
-    const std::size_t end = std::min(line.find_first_of(" \t", at), line.size());
-    const std::string_view word = line.substr(at, end - at);
-    line.remove_prefix(end);
-    return word;
+    return text.substr(std::min(text.find_first_not_of(" \t"), text.size()));
 }
 
-// "Name:   1234 kB" as the name and the bytes; a line of another shape gives nothing.
-std::optional<std::pair<std::string_view, std::int64_t>> FigureOf(std::string_view line)
+// "   1234 kB" as bytes; a text of another shape gives nothing.
+std::optional<std::int64_t> KibFigure(std::string_view text)
 {
-    const std::string_view name = NextWord(line), count = NextWord(line), unit = NextWord(line);
-    if (name.size() < 2 || name.back() != ':' || unit != "kB" || !NextWord(line).empty())
-        return std::nullopt;
+    text = TrimmedLeft(text);
     std::int64_t kib = 0;
-    const auto [stop, error] = std::from_chars(count.data(), count.data() + count.size(), kib);
-    if (error != std::errc() || stop != count.data() + count.size() || kib < 0 || kib > kMaxKiB)
+    const auto [stop, error] = std::from_chars(text.data(), text.data() + text.size(), kib);
+    if (error != std::errc() || kib < 0 || kib > kMaxKiB)
         return std::nullopt;
-    return std::pair(name.substr(0, name.size() - 1), kib * 1024);
+    const std::string_view rest = text.substr(static_cast<std::size_t>(stop - text.data()));
+    const std::string_view unit = TrimmedLeft(rest);
+    const bool apart = unit.size() < rest.size();
+    if (!apart || !unit.starts_with("kB") || !TrimmedLeft(unit.substr(2)).empty())
+        return std::nullopt;
+    return kib * 1024;
 }
 
 }  // namespace
@@ -48,13 +48,12 @@ MemoryStatus ParseMemInfo(std::string_view text)
     std::array<std::optional<std::int64_t>, kNames.size()> figures;
     while (!text.empty()) {
         const std::size_t end = std::min(text.find('\n'), text.size());
-        const auto figure = FigureOf(text.substr(0, end));
+        const std::string_view line = text.substr(0, end);
         text.remove_prefix(std::min(end + 1, text.size()));
-        if (!figure)
-            continue;
-        const auto name = std::find(kNames.begin(), kNames.end(), figure->first);
-        if (name != kNames.end())
-            figures[name - kNames.begin()] = figure->second;
+        const std::size_t colon = line.find(':');
+        const auto name = std::find(kNames.begin(), kNames.end(), line.substr(0, colon));
+        if (colon != std::string_view::npos && name != kNames.end())
+            figures[name - kNames.begin()] = KibFigure(line.substr(colon + 1));
     }
     const auto& [total, available, limit, committed] = figures;
     if (!total || !available || !limit || !committed)
