@@ -7,7 +7,10 @@
 #   idle     CPU as a share of one core over SW_BENCH_IDLE seconds (60 by default) while the
 #            window is minimized (no notification area: hiding minimizes), and the resident
 #            memory at the end.
-# Usage: bench/x11.sh [startup] [idle]   (both when none is named)
+#   instructions  instructions per refresh (the R key), counted by callgrind inside the scan as
+#            bench/instructions.sh counts the headless one, present included; as root it first
+#            mounts SW_BENCH_DISKS small ext4 images under /mnt (9 by default: ten drives).
+# Usage: bench/x11.sh [startup] [idle] [instructions]   (startup and idle when none is named)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -66,6 +69,35 @@ idle() {
     'BEGIN { printf "%.3f", 100 * t / hz / s }') % of a core," \
     "resident $(awk '/VmRSS/ { print $2 / 1024 }' "/proc/$launched/status") MB"
   stop "$launched"
+}
+
+# mount_disks COUNT: small ext4 images loop-mounted under /mnt, taken away at the end.
+mount_disks() {
+  local i
+  for i in $(seq "$1"); do
+    truncate -s 8M "$work/disk$i.img" && mkfs.ext4 -q -F "$work/disk$i.img"
+    mkdir -p "/mnt/spacewell-bench$i" && mount -o loop "$work/disk$i.img" "/mnt/spacewell-bench$i"
+  done
+  trap 'umount /mnt/spacewell-bench* 2>/dev/null; rmdir /mnt/spacewell-bench*; sw_desktop_stop; rm -rf "$work"' EXIT
+}
+
+instructions() {
+  local scan='TMainWindow::ScanDrives(std::__cxx11::basic_string<char, std::char_traits<char>, std::allocator<char> > const&)'
+  [ "$(id -u)" -ne 0 ] || mount_disks "${SW_BENCH_DISKS:-9}"
+  valgrind --tool=callgrind --callgrind-out-file="$work/cg" --toggle-collect="$scan" \
+    --dump-after="$scan" "$work/spacewell" >/dev/null 2>&1 &
+  local valgrind=$! win i
+  sw_until 60 xdotool search --onlyvisible --name '^Spacewell$' || { echo "no window" >&2; exit 1; }
+  sleep 2
+  win=$(xdotool search --onlyvisible --name '^Spacewell$' | head -n 1)
+  for i in $(seq 12); do xdotool windowfocus --sync "$win"; xdotool type r; sleep 1; done
+  xdotool type q
+  wait "$valgrind" || true
+  # The first dump is the start's scan; the last, at exit, holds nothing.
+  grep -h '^totals:' $(ls -v "$work"/cg.* | tail -n +2) | awk '$2 > 0 { print $2 }' | sort -n >"$work/calls"
+  echo "instructions per refresh (median of $(wc -l <"$work/calls"), the machine's drives and" \
+    "$(mount | grep -c spacewell-bench) disks of the bench's):" \
+    "$(sed -n "$((($(wc -l <"$work/calls") + 1) / 2))p" "$work/calls")"
 }
 
 for step in "${@:-startup idle}"; do
