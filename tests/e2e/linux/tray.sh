@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The native program from its icon on a real panel (xfce4-panel's status tray under openbox, on a
 # private session bus, with dunst), as a user on battery leaves it: the icon shows beside the
-# window; a left click on it hides the window and the next brings it back; a small disk mounted
+# window; a left click on it hides the window and the next brings it back; Always On Top chosen
+# from the desktop's menu puts the shown window above the others; a small disk mounted
 # under /mnt gets a row of its own by itself; filled while the window is hidden, it turns the icon
 # into the warning picture and dunst shows "Low disk space" within the watch's interval; its
 # unmount takes the row away; a restarted panel shows the icon again; Exit from the desktop's
@@ -72,6 +73,15 @@ click_icon() {
   [ "${1:-1}" = 3 ] || xdotool mousemove 500 100
 }
 noticed() { dunstctl close-all && dunstctl history | grep -q '"Low disk space"'; }
+above() { xprop -id "$win" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE; }
+# menu_click LABEL: the desktop's click on the icon menu's item of that label, as a panel sends it.
+menu_click() {
+  local item=org.kde.StatusNotifierItem-$pid-1 id
+  id=$(busctl --user call "$item" /MenuBar com.canonical.dbusmenu GetLayout iias -- 0 -1 0 |
+    grep -o "[0-9]* [0-9]* \"label\" s \"$1\"" | cut -d' ' -f1)
+  [ -n "$id" ] &&
+    busctl --user call "$item" /MenuBar com.canonical.dbusmenu Event isvu "$id" clicked s "" 0
+}
 # A viewable top-level window of the panel's plugin process of this type (POPUP_MENU, TOOLTIP).
 plugin_window() {
   local w
@@ -95,6 +105,8 @@ click_icon
 check "a left click on the icon hides the window" "$(sw_until 5 hidden && echo hidden)" hidden
 click_icon
 check "the next click brings it back" "$(sw_until 5 viewable && echo shown)" shown
+menu_click "Always On Top" >/dev/null
+check "Always On Top from the desktop's menu while shown" "$(sw_until 3 above && echo above)" above
 
 truncate -s 8M "$work/disk.img" && mkfs.ext4 -q -F "$work/disk.img" && mkdir -p "$disk" &&
   mount -o loop "$work/disk.img" "$disk" || abort "the test disk could not be mounted on $disk"
