@@ -16,12 +16,12 @@ void Win32Backend::Run()
         const bool input = WaitForWork();
         RunPosted();
         MSG msg;
-        if (input && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (msg.message == WM_QUIT)
-                return;
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
+        if (!input || FQuitRequested || !PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            continue;
+        if (msg.message == WM_QUIT)
+            return;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
     }
 }
 
