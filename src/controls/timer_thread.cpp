@@ -7,6 +7,20 @@
 
 #include "ui/application.h"
 
+namespace {
+
+// Milliseconds to the next multiple of `interval` on the steady clock, at most one interval.
+unsigned UntilNextBeat(unsigned interval)
+{
+    if (interval == 0)
+        return 0;
+    using namespace std::chrono;
+    const auto now = duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+    return interval - static_cast<unsigned>(now % interval);
+}
+
+}  // namespace
+
 TTimerThread::TTimerThread(TThreadTimer& timer)
     : FTimer(timer), FWake(Application().NewWakeEvent()), FTickDone(Application().NewWakeEvent())
 {
@@ -96,10 +110,13 @@ bool TTimerThread::WaitWhileParked()
     return !FTerminated;
 }
 
-// A park request ends the wait early, like a resume or the end, and none delivers a tick.
+// Workers of one interval tick on a common beat: a wait ends at the next multiple of the
+// interval on the steady clock, so the memory window's two headings reach the GUI thread
+// together and wake it once. A park request ends the wait early, like a resume or the end, and
+// none delivers a tick.
 bool TTimerThread::WaitForTick()
 {
-    if (FWake->Wait(Interval()))
+    if (FWake->Wait(UntilNextBeat(Interval())))
         return false;
     std::lock_guard lock(FLock);
     return !FParkRequested && !FTerminated;

@@ -1,8 +1,8 @@
 // A timer component that ticks either from a worker thread of its own or from the toolkit's
 // message timer. The worker sleeps on an auto-reset wake event (the backend's, so one platform
-// wait per tick) with the interval as time-out and, by default, hands each tick to the GUI
-// thread and waits until it has run there, so a tick handler may draw. The scrolling headings
-// of the memory window run on it.
+// wait per tick) until the next beat of its interval (at most the interval) and, by default,
+// hands each tick to the GUI thread and waits until it has run there, so a tick handler may
+// draw. The scrolling headings of the memory window run on it.
 #pragma once
 
 #include <atomic>

@@ -358,16 +358,16 @@ void TApplication::Synchronize(const std::function<void()>& work, TWakeEvent& ha
         return;
     }
     std::exception_ptr failure;
+    auto run = [&] {
+        try {
+            work();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    };
     {
         std::lock_guard lock(FSyncLock);
-        FSyncQueue.push_back([&] {
-            try {
-                work();
-            } catch (...) {
-                failure = std::current_exception();
-            }
-            handedBack.Set();
-        });
+        FSyncQueue.push_back({run, &handedBack});
     }
     backend.PostToGuiThread([this] { CheckSynchronize(); });
     handedBack.Wait();
@@ -375,13 +375,23 @@ void TApplication::Synchronize(const std::function<void()>& work, TWakeEvent& ha
         std::rethrow_exception(failure);
 }
 
+// The callers are handed back only once every call that came together has run: workers that
+// tick together then start their next waits together, tick together again, and one wake-up of
+// the GUI thread serves them all. A call waiting here for a worker (through a nested call)
+// hands back what has run so far, so that worker is never held.
 void TApplication::CheckSynchronize()
 {
-    std::vector<std::function<void()>> pending;
+    std::vector<TSyncCall> pending;
     {
         std::lock_guard lock(FSyncLock);
         pending.swap(FSyncQueue);
     }
-    for (auto& work : pending)
-        work();
+    for (auto& call : pending) {
+        call.run();
+        FRunCalls.push_back(call.handedBack);
+    }
+    std::vector<TWakeEvent*> run;
+    run.swap(FRunCalls);
+    for (TWakeEvent* handedBack : run)
+        handedBack->Set();
 }

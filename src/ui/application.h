@@ -169,8 +169,15 @@ private:
     TColor FHintColor = clInfoBk;
     std::vector<std::pair<int, TWindowHook>> FHooks;
     int FNextHookId = 1;
+    // A Synchronize call waiting for the GUI thread: the work, and the event its caller waits on.
+    struct TSyncCall {
+        std::function<void()> run;
+        TWakeEvent* handedBack;
+    };
     std::mutex FSyncLock;
-    std::vector<std::function<void()>> FSyncQueue;
+    std::vector<TSyncCall> FSyncQueue;
+    // GUI thread only: calls that have run and whose callers still wait.
+    std::vector<TWakeEvent*> FRunCalls;
 };
 
 TApplication& Application();

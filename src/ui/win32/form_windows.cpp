@@ -27,7 +27,7 @@ WindowId Win32Backend::NewWindow(const TWindowParams& params, IWindowHandler* ha
 void Win32Backend::FreeWindow(WindowId window)
 {
     HWND hwnd = H(window);
-    auto* fw = reinterpret_cast<FormWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    FormWindow* fw = FormOf(hwnd);
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
     DestroyWindow(hwnd);
     delete fw;
@@ -99,14 +99,15 @@ void Win32Backend::SetWindowIcon(WindowId window, const TBitmap& image, TColor t
 
 // Only the changed rectangle is converted and sent: a scrolling heading changes 70 x 18 pixels
 // of a window many times that size, twenty times a second. Only a whole picture makes a
-// repaint the platform still has queued needless.
+// repaint the platform still has queued needless; within WM_PAINT none is queued but one asked
+// for since (each validation is a trip to the wineserver under Wine).
 void Win32Backend::Present(WindowId window, const TBitmap& image, TRect dirty)
 {
     dirty = dirty.Intersect(image.BoundsRect());
     if (dirty.IsEmpty())
         return;
     HWND hwnd = H(window);
-    auto* fw = reinterpret_cast<FormWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    FormWindow* fw = FormOf(hwnd);
     if (fw == nullptr || fw->dc == nullptr)
         return;
     std::vector<std::uint32_t> pixels = DibPixels(image, dirty);
@@ -114,11 +115,23 @@ void Win32Backend::Present(WindowId window, const TBitmap& image, TRect dirty)
     SetDIBitsToDevice(fw->dc, dirty.left, dirty.top, static_cast<DWORD>(dirty.Width()),
                       static_cast<DWORD>(dirty.Height()), 0, 0, 0,
                       static_cast<UINT>(dirty.Height()), pixels.data(), &info, DIB_RGB_COLORS);
-    if (dirty == image.BoundsRect())
+    if (dirty == image.BoundsRect() && (fw->paintAsked || !fw->painting)) {
         ValidateRect(hwnd, nullptr);
+        fw->paintAsked = false;
+    }
 }
 
-void Win32Backend::InvalidateWindow(WindowId window) { InvalidateRect(H(window), nullptr, FALSE); }
+// Captions change several at a time (the memory window's, twice a second): the first asks for
+// the paint, the others find it asked.
+void Win32Backend::InvalidateWindow(WindowId window)
+{
+    FormWindow* fw = FormOf(H(window));
+    if (fw != nullptr && fw->paintAsked)
+        return;
+    InvalidateRect(H(window), nullptr, FALSE);
+    if (fw != nullptr)
+        fw->paintAsked = true;
+}
 
 void Win32Backend::SetForeground(WindowId window) { SetForegroundWindow(H(window)); }
 

@@ -1,31 +1,60 @@
-// The wake event as one kernel event. The standard library's mutex and condition variable
-// cost several trips to the system per hand-over under MinGW's thread library (and, under
-// Wine, to the wineserver); an event costs one wait and one set.
-#include <stdexcept>
+// The wake event as a flag under a slim lock with a condition variable. Under Wine these wait
+// and wake inside the process, where a kernel event costs a trip to the wineserver for every
+// wait and every set: a scrolling heading's worker waits twice per tick and the GUI thread
+// sets once.
+#include <chrono>
 
 #include "ui/win32/win32_internal.h"
 
 namespace {
 
-class KernelEvent : public TWakeEvent {
+class SlimEvent : public TWakeEvent {
 public:
-    KernelEvent() : FEvent(CreateEventA(nullptr, FALSE, FALSE, nullptr))
+    // Woken under the lock: the waiter may free the event as soon as it sees the flag.
+    void Set() override
     {
-        if (FEvent == nullptr)
-            throw std::runtime_error("No event could be created for a worker thread.");
+        AcquireSRWLockExclusive(&FLock);
+        FSet = true;
+        WakeConditionVariable(&FChanged);
+        ReleaseSRWLockExclusive(&FLock);
     }
-    ~KernelEvent() override { CloseHandle(FEvent); }
-    KernelEvent(const KernelEvent&) = delete;
-    KernelEvent& operator=(const KernelEvent&) = delete;
 
-    void Set() override { SetEvent(FEvent); }
-    bool Wait(unsigned ms) override { return WaitForSingleObject(FEvent, ms) == WAIT_OBJECT_0; }
-    void Wait() override { WaitForSingleObject(FEvent, INFINITE); }
+    bool Wait(unsigned ms) override
+    {
+        using std::chrono::steady_clock;
+        const auto deadline = steady_clock::now() + std::chrono::milliseconds(ms);
+        AcquireSRWLockExclusive(&FLock);
+        // A condition variable may wake without a set: sleep on until the deadline.
+        for (auto now = steady_clock::now(); !FSet && now < deadline; now = steady_clock::now()) {
+            const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - now).count();
+            SleepConditionVariableSRW(&FChanged, &FLock, static_cast<DWORD>(left), 0);
+        }
+        return TakeSet();
+    }
+
+    void Wait() override
+    {
+        AcquireSRWLockExclusive(&FLock);
+        while (!FSet)
+            SleepConditionVariableSRW(&FChanged, &FLock, INFINITE, 0);
+        TakeSet();
+    }
 
 private:
-    HANDLE FEvent;
+    // Called with the lock held; releases it.
+    bool TakeSet()
+    {
+        const bool set = FSet;
+        FSet = false;
+        ReleaseSRWLockExclusive(&FLock);
+        return set;
+    }
+
+    SRWLOCK FLock = SRWLOCK_INIT;
+    CONDITION_VARIABLE FChanged = CONDITION_VARIABLE_INIT;
+    bool FSet = false;
 };
 
 }  // namespace
 
-std::unique_ptr<TWakeEvent> Win32Backend::NewWakeEvent() { return std::make_unique<KernelEvent>(); }
+std::unique_ptr<TWakeEvent> Win32Backend::NewWakeEvent() { return std::make_unique<SlimEvent>(); }

@@ -3,17 +3,44 @@
 
 using namespace win32ui;
 
+// The loop takes one message per wake-up: the next wait returns at once while the queue holds
+// more, and the empty look into the queue that GetMessageA makes before each wait is saved (a
+// trip to the wineserver under Wine).
 void Win32Backend::Run()
 {
     // Only a quit asked for while this loop runs ends it; the application decides whether to
     // enter it at all.
     FQuitRequested = false;
     PutAppWindowOnScreen();
-    MSG msg;
-    while (!FQuitRequested && GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    while (!FQuitRequested) {
+        const bool input = WaitForWork();
+        RunPosted();
+        MSG msg;
+        if (!input || FQuitRequested || !PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+            continue;
+        if (msg.message == WM_QUIT)
+            return;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
+}
+
+// Work posted while the loop sleeps here wakes it through the event, without a message, so
+// that only the wait itself costs a trip to the wineserver. True when input came.
+bool Win32Backend::WaitForWork()
+{
+    {
+        std::lock_guard lock(FPostLock);
+        if (!FPosted.empty())
+            return false;
+        FLoopWaiting = FPostedEvent != nullptr;
+    }
+    HANDLE event = FPostedEvent;
+    const DWORD woke = MsgWaitForMultipleObjectsEx(event != nullptr ? 1 : 0, &event, INFINITE,
+                                                   QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    std::lock_guard lock(FPostLock);
+    FLoopWaiting = false;
+    return woke != WAIT_OBJECT_0 || event == nullptr;
 }
 
 // A flag rather than WM_QUIT: a WM_QUIT nobody takes out of the queue outranks WM_TIMER and
@@ -21,7 +48,7 @@ void Win32Backend::Run()
 void Win32Backend::QuitLoop()
 {
     FQuitRequested = true;
-    // Wakes a waiting GetMessageA; with nothing posted the message does no work.
+    // Wakes a waiting loop; with nothing posted the message does no work.
     PostMessageA(H(FUtilWindow), kRunPosted, 0, 0);
 }
 
@@ -35,13 +62,27 @@ void Win32Backend::ProcessMessages()
     }
 }
 
+// One wake-up serves all the work posted until the GUI thread takes it: the two scrolling
+// headings' workers tick at the same moments. Out of the loop's wait (a menu, a message box, a
+// window being dragged) only a message reaches the GUI thread, and the loop runs what was
+// posted before it dispatches anything.
 void Win32Backend::PostToGuiThread(std::function<void()> work)
 {
+    bool setEvent = false;
+    bool postMessage = false;
     {
         std::lock_guard lock(FPostLock);
         FPosted.push_back(std::move(work));
+        if (!FWakeSent) {
+            FWakeSent = true;
+            setEvent = FLoopWaiting;
+            postMessage = !FLoopWaiting;
+        }
     }
-    PostMessageA(H(FUtilWindow), kRunPosted, 0, 0);
+    if (setEvent)
+        SetEvent(FPostedEvent);
+    if (postMessage)
+        PostMessageA(H(FUtilWindow), kRunPosted, 0, 0);
 }
 
 bool Win32Backend::IsGuiThread() { return GetCurrentThreadId() == FGuiThread; }
@@ -52,6 +93,7 @@ void Win32Backend::RunPosted()
     {
         std::lock_guard lock(FPostLock);
         work.swap(FPosted);
+        FWakeSent = false;
     }
     for (auto& item : work)
         RunReported(item);

@@ -1,6 +1,6 @@
 // The backend's lifetime: the window classes and the windows of its own (the application's
-// taskbar window, the utility window, and the hint window once a hint first shows), and what
-// it still holds when it goes.
+// taskbar window, the utility window, and the hint window once a hint first shows), the event
+// that wakes the loop for posted work, and what it still holds when it goes.
 #include "ui/win32/win32_internal.h"
 
 #include <memory>
@@ -19,6 +19,7 @@ Win32Backend::Win32Backend() : FGuiThread(GetCurrentThreadId())
         nullptr, instance, nullptr));
     FUtilWindow = Id(CreateWindowExA(0, kUtilClass, "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                                      instance, nullptr));
+    FPostedEvent = CreateEventA(nullptr, FALSE, FALSE, nullptr);
 }
 
 // Made on first use: a window costs a round trip to the window system, and most runs never
@@ -46,6 +47,8 @@ Win32Backend::~Win32Backend()
         DestroyWindow(H(FHintWindow));
     DestroyWindow(H(FUtilWindow));
     DestroyWindow(H(FAppWindow));
+    if (FPostedEvent != nullptr)
+        CloseHandle(FPostedEvent);
     if (gBackend == this)
         gBackend = nullptr;
 }

@@ -96,6 +96,7 @@ public:
     void PostAppActivated();
 
 private:
+    bool WaitForWork();
     void RunPosted();
     void PutAppWindowOnScreen();
     void SendAppIcon(std::uintptr_t icon);
@@ -126,6 +127,12 @@ private:
     unsigned long FGuiThread = 0;
     std::mutex FPostLock;
     std::deque<std::function<void()>> FPosted;
+    // The auto-reset event that wakes the loop's wait for posted work (a HANDLE).
+    void* FPostedEvent = nullptr;
+    // Guarded by FPostLock: the loop sleeps on the event; a wake-up for the posted work is on
+    // its way.
+    bool FLoopWaiting = false;
+    bool FWakeSent = false;
     std::atomic<bool> FQuitRequested = false;
 };
 

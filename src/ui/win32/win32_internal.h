@@ -33,12 +33,15 @@ inline constexpr UINT kRunPosted = WM_APP + 1;
 // area, or over a body whose hit test answers non-client.
 enum class Tracking { none, client, body };
 
-// Per form window: where its messages go, the leave notification it waits for, and the device
-// context its class gives it for life.
+// Per form window: where its messages go, the leave notification it waits for, the device
+// context its class gives it for life, whether the backend has asked for a paint not yet come,
+// and whether its WM_PAINT is being handled.
 struct FormWindow {
     IWindowHandler* handler = nullptr;
     Tracking tracking = Tracking::none;
     HDC dc = nullptr;
+    bool paintAsked = false;
+    bool painting = false;
 };
 
 // The one backend the window procedures report to.
@@ -46,6 +49,11 @@ extern Win32Backend* gBackend;
 
 inline HWND H(WindowId id) { return reinterpret_cast<HWND>(id); }
 inline WindowId Id(HWND hwnd) { return reinterpret_cast<WindowId>(hwnd); }
+// The record of a form window; nullptr once its form let it go.
+inline FormWindow* FormOf(HWND hwnd)
+{
+    return reinterpret_cast<FormWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+}
 
 // The classes of forms, the application window, the utility window and the hint window.
 void RegisterWindowClasses();

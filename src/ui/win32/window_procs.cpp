@@ -81,7 +81,10 @@ LRESULT Dispatch(IWindowHandler& h, FormWindow& fw, HWND hwnd, UINT msg, WPARAM 
         PAINTSTRUCT ps;
         BeginPaint(hwnd, &ps);
         EndPaint(hwnd, &ps);
+        fw.paintAsked = false;
+        fw.painting = true;
         h.WndPaint();
+        fw.painting = false;
         return 0;
     }
     case WM_NCHITTEST: {
@@ -205,7 +208,7 @@ LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
     }
-    auto* fw = reinterpret_cast<FormWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    FormWindow* fw = FormOf(hwnd);
     if (fw == nullptr || fw->handler == nullptr)
         return DefWindowProcA(hwnd, msg, wParam, lParam);
     // Nothing may escape into the system's code.
