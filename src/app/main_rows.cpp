@@ -108,7 +108,6 @@ TMainWindow::MeterRowControls TMainWindow::NewMeterRow(const sw::MeterRow& row)
 {
     TLabel* label = NewRowLabel(row);
     TGradientBar* bar = NewRowBar(row);
-    // The order of these settings decides when the bar rebuilds its picture.
     ApplyMeterCaption(*bar, row);
     bar->SetShowHint(true);
     const bool low = ShowsLowSpace(row);
@@ -118,12 +117,17 @@ TMainWindow::MeterRowControls TMainWindow::NewMeterRow(const sw::MeterRow& row)
     bar->SetTextOption(TBarTextOption::toCaption);
     bar->SetVisible(true);
     bar->SetEnabled(true);
+    // Made while loading, the label measures its text and the bar draws its picture once, here,
+    // instead of after every setting.
+    label->EndLoading();
+    bar->EndLoading();
     return {label, bar};
 }
 
 TLabel* TMainWindow::NewRowLabel(const sw::MeterRow& row)
 {
     auto* label = new TLabel(this);
+    label->BeginLoading();
     label->SetParent(this);
     label->SetLeft(Scaled(8));
     label->SetTop(Scaled(kSlotPitch) * row.Slot + Scaled(35));
@@ -140,6 +144,7 @@ TLabel* TMainWindow::NewRowLabel(const sw::MeterRow& row)
 TGradientBar* TMainWindow::NewRowBar(const sw::MeterRow& row)
 {
     auto* bar = new TGradientBar(this);
+    bar->BeginLoading();
     bar->SetParent(this);
     bar->SetLeft(Scaled(26));
     bar->SetTop(Scaled(kSlotPitch) * row.Slot + Scaled(30));

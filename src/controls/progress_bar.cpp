@@ -241,6 +241,8 @@ void TGradientBar::TextChanged()
 void TGradientBar::Loaded()
 {
     TExtGraphicControl::Loaded();
+    // Settings made while loading drew nothing, so the picture is owed whatever they were.
+    FDirty = true;
     ComputeFill();
     Rebuild();
 }

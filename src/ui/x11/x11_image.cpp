@@ -77,8 +77,10 @@ bool PutBitmap(Display* display, Drawable target, GC gc, const TBitmap& image, T
                                 ShiftOf(visual->blue_mask)};
     const int width = dirty.Width();
     const int band = std::max(1, kBandPixels / width);
+    // Grown, never shrunk: presents of a small part and of the whole window take turns.
     static thread_local std::vector<std::uint32_t> rows;
-    rows.resize(static_cast<std::size_t>(width) * std::min(band, dirty.Height()));
+    rows.resize(
+        std::max(rows.size(), static_cast<std::size_t>(width) * std::min(band, dirty.Height())));
     for (int top = dirty.top; top < dirty.bottom; top += band) {
         const int height = std::min(band, dirty.bottom - top);
         ConvertRows(image, {dirty.left, top, dirty.right, top + height}, shifts, rows.data());
