@@ -420,6 +420,14 @@ TEST_F(GradientBar, LoadingDefersEverythingToOneRebuild)
     bar.EndLoading();
     EXPECT_EQ(bar.draws, before + 1);
     EXPECT_EQ(bar.FillWidth(), 74);
+
+    // A range change that leaves the bar empty still owes the picture the settings before it.
+    CountingBar empty(nullptr);
+    empty.BeginLoading();
+    empty.SetTextOption(TBarTextOption::toCaption);
+    empty.SetMaximum(1000);
+    empty.EndLoading();
+    EXPECT_EQ(empty.draws, 1);
 }
 
 TEST_F(GradientBar, RangeClampsPositionAndBounds)
