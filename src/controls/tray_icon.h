@@ -115,9 +115,9 @@ public:
 
     bool AppIsMinimized() const;
     bool AppIsShown() const;
-    // The desktop took the icon when it was last added: a desktop without a notification area
-    // refuses it, and then nothing on screen can bring a hidden program back.
-    bool IconShown() const { return Has(IconTaken); }
+    // The desktop took the icon when it was last added and shows it now: a desktop without a
+    // notification area refuses it, and then nothing on screen can bring a hidden program back.
+    bool IconShown() const { return Has(IconTaken) && FWindow->IconReachable(); }
 
 protected:
     void Loaded() override;

@@ -157,6 +157,10 @@ public:
     virtual void MenuClosed() = 0;
     // The menu a desktop that draws menus shows for the icon; others ignore it.
     virtual void SetMenu(const NotifyMenu& menu) = 0;
+    // Whether a shown icon is on the desktop now. A shell says so when the icon is shown; a
+    // desktop whose host of icons comes and goes on its own (and is still being asked while the
+    // program starts) answers here, when it matters.
+    virtual bool IconReachable() { return true; }
 };
 
 class INotifyArea {

@@ -221,6 +221,18 @@ TEST_F(MainWindowTest, WithoutAnIconEveryHideMinimizesAndTheHotkeyRestores)
     EXPECT_FALSE(Headless().AppWindowVisible());
 }
 
+// The desktop's panel took the icon and quit later: hiding now would lose the window.
+TEST_F(MainWindowTest, APanelThatLeavesAfterTheStartMakesHidingMinimize)
+{
+    Fixed('C', 40000, 10000);
+    Headless().SetOffers({true, TMenuDrawing::Program, TNotifyAreaKind::StatusItem});
+    Start();
+    Platform.notifyArea->RefusesIcons = true;
+    Headless().TypeChar('m');
+    EXPECT_TRUE(Headless().AppMinimized());
+    EXPECT_TRUE(Form->Visible()) << "minimized, not hidden";
+}
+
 TEST_F(MainReactionsTest, TrayLeftClickTakesTheWindowAwayAndBringsItBack)
 {
     ClickTray();

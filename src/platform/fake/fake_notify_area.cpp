@@ -32,6 +32,7 @@ public:
     void SetForeground() override { FArea.ForegroundRequests.push_back(FId); }
     void MenuClosed() override { FArea.ClosedMenus.push_back(FId); }
     void SetMenu(const NotifyMenu& menu) override { FArea.FWindows[FId].menu = menu; }
+    bool IconReachable() override { return !FArea.RefusesIcons; }
 
 private:
     FakeNotifyArea& FArea;

@@ -47,7 +47,8 @@ public:
     NotifyAreaFeatures ShellFeatures;
     unsigned DoubleClickMs = 500;
     TrayPointerState Pointer;
-    // A desktop without a notification area: every icon is refused.
+    // A desktop without a notification area: every icon is refused, and one shown before is no
+    // longer reachable.
     bool RefusesIcons = false;
 
     // What the components did, in order.

@@ -361,7 +361,8 @@ TEST_F(StatusItemTest, MenuOpensWithTheSummaryAndItsClicksChooseItems)
 TEST_F(StatusItemTest, ItemRegistersWithEachNewWatcher)
 {
     MakeWindow();
-    EXPECT_FALSE(window->ShowIcon(FourColours(), "tip")) << "no watcher on the bus";
+    EXPECT_TRUE(window->ShowIcon(FourColours(), "tip")) << "on the bus all the same";
+    EXPECT_FALSE(window->IconReachable()) << "no watcher on the bus";
     EXPECT_FALSE(area->Features().present);
 
     // The panel starts after the program, then restarts.
@@ -370,6 +371,7 @@ TEST_F(StatusItemTest, ItemRegistersWithEachNewWatcher)
         watcher = std::make_unique<FakeWatcher>();
         EXPECT_TRUE(Pump([&] { return watcher->registered.size() == 1; })) << start;
         EXPECT_TRUE(area->Features().present);
+        EXPECT_TRUE(window->IconReachable()) << "hiding to this panel keeps the window in reach";
     }
     EXPECT_TRUE(window->RemoveIcon());
     EXPECT_TRUE(Pump([&] { return !ItemOnBus(); })) << "the panel sees the item go";
@@ -418,7 +420,8 @@ TEST_F(StatusItemTest, WithoutABusNoIconShowsButTimersRun)
 {
     setenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/spacewell-bus", 1);
     MakeWindow();
-    EXPECT_FALSE(window->ShowIcon(FourColours(), "tip"));
+    EXPECT_TRUE(window->ShowIcon(FourColours(), "tip"));
+    EXPECT_FALSE(window->IconReachable());
     EXPECT_FALSE(area->Features().present);
     EXPECT_FALSE(window->ChangeIcon({std::nullopt, "tip 2", std::nullopt}));
 

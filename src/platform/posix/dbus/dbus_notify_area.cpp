@@ -41,8 +41,9 @@ public:
         if (FShown)
             return false;
         FShown = true;
+        // On the bus whether or not a panel shows it yet: IconReachable tells.
         FItem->Show(image, tip);
-        return Reachable();
+        return true;
     }
     bool ChangeIcon(const NotifyIconChange& change) override
     {
@@ -50,7 +51,7 @@ public:
             return false;
         FItem->Change(change);
         // A panel that restarts leaves the bus for a moment: no reason to say anything.
-        return FItem->WatcherPresent();
+        return FItem->WatcherPresentNow().value_or(true);
     }
     bool RemoveIcon() override
     {
@@ -69,6 +70,14 @@ public:
     void SetForeground() override { }
     void MenuClosed() override { }
     void SetMenu(const NotifyMenu& menu) override { FItem->SetMenu(menu); }
+    // Waits for the connection, which the start has long made by the time anyone hides.
+    bool IconReachable() override
+    {
+        const bool reachable = FShown && FItem->WatcherPresent();
+        if (!reachable)
+            SayNoAreaOnce();
+        return reachable;
+    }
 
 private:
     // Calls reach the events only while this window lives: it ends on the GUI thread, where
@@ -83,14 +92,6 @@ private:
                     call(**events);
             });
         };
-    }
-
-    bool Reachable() const
-    {
-        const bool reachable = FItem->WatcherPresent();
-        if (!reachable)
-            SayNoAreaOnce();
-        return reachable;
     }
 
     std::shared_ptr<ITrayEvents*> FEvents;
