@@ -96,6 +96,7 @@ void X11Backend::InternKnownAtoms()
                                              "_NET_ACTIVE_WINDOW",
                                              "_NET_CURRENT_DESKTOP",
                                              "_NET_SUPPORTED",
+                                             "_NET_SUPPORTING_WM_CHECK",
                                              "_NET_WM_ICON",
                                              "_NET_WM_MOVERESIZE",
                                              "_NET_WM_NAME",

@@ -22,6 +22,23 @@ constexpr long kStateAdd = 1;
 // _MOTIF_WM_HINTS: flags, functions, decorations, input mode, status; flag 2 = decorations.
 constexpr long kMotifDecorationsFlag = 2;
 
+// The first window a WINDOW property names, or none (also when `window` is gone).
+Window WindowProperty(Display* display, Window window, Atom property)
+{
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    Window named = 0;
+    if (XGetWindowProperty(display, window, property, 0, 1, False, XA_WINDOW, &type, &format,
+                           &count, &after, &data) == Success &&
+        data != nullptr && count == 1 && format == 32)
+        named = *reinterpret_cast<const Window*>(data);
+    if (data != nullptr)
+        XFree(data);
+    return named;
+}
+
 }  // namespace
 
 X11Backend::FormWindow* X11Backend::Find(WindowId window)
@@ -322,8 +339,14 @@ long X11Backend::WmState(Window window)
     return state;
 }
 
+// A window manager names a window of its own on the root, which names itself again; one that
+// crashed leaves _NET_SUPPORTED behind, but that window went with it.
 bool X11Backend::WmSupports(Atom atom)
 {
+    const Atom check = Intern("_NET_SUPPORTING_WM_CHECK");
+    const Window own = WindowProperty(FDisplay, FRoot, check);
+    if (own == 0 || WindowProperty(FDisplay, own, check) != own)
+        return false;
     Atom type = kNone;
     int format = 0;
     unsigned long count = 0, after = 0;

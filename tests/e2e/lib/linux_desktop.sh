@@ -58,6 +58,7 @@ sw_host_registered() {
 _sw_window_manager() {
   openbox --sm-disable >/dev/null 2>&1 &
   SW_DESKTOP_PIDS+=($!)
+  SW_WM_PID=$!
   sw_until 30 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
 }
 
@@ -98,6 +99,9 @@ sw_desktop_start() {
     _sw_notifications || { echo "desktop: dunst took no org.freedesktop.Notifications" >&2; return 1; }
   fi
 }
+
+# The window manager crashes: killed outright, it leaves its properties on the root window.
+sw_window_manager_crash() { kill -KILL "$SW_WM_PID"; wait "$SW_WM_PID" 2>/dev/null || true; }
 
 # Ends every part in reverse order of starting, each with its children (the panel's plugin
 # process, the configuration daemon the bus started).

@@ -3,9 +3,9 @@
 # it shows at its designed place and size, equal pixel for pixel to the headless snapshot of the
 # same drive (also after G and 1 to 5, after R once the disk filled up, and at 150 % from the
 # Xft.dpi resource); its opacity and Always On Top are the window properties a compositor and the
-# window manager read; it drags by its body; M and the hotkey (also with NumLock on) minimize it,
-# since nothing could bring back a hidden window without an icon, and the hotkey brings it back,
-# as a second start does; ">>" opens the memory window, without a taskbar button of its own; Q and
+# window manager read; it drags by its body, also by itself once the window manager crashed; M
+# and the hotkey (also with NumLock on) minimize it, since nothing could bring back a hidden
+# window without an icon, and the hotkey brings it back, as a second start does; ">>" opens the memory window, without a taskbar button of its own; Q and
 # SIGTERM both leave the settings file beside the program, and the next start comes back where it
 # was left; a hotkey another program holds leaves the window be.
 set -uo pipefail
@@ -159,6 +159,21 @@ xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "Xft.dpi:	144"
 dpi=144
 start
 same_as_headless "at 150 % from Xft.dpi, the snapshot at 144 dpi" ""
+kill "$pid"; wait "$pid" 2>/dev/null; pid=
+
+# A window manager that crashed leaves its _NET_SUPPORTED behind (the program, still connected,
+# keeps the server from resetting): the body still drags the window, by a plain move.
+rm -f "$ini"
+start
+sw_window_manager_crash
+sleep 0.5
+read -r left top _ < <(e2e_geometry "$win")
+xdotool mousemove $((left + 120)) $((top + 14)) mousedown 1 mousemove $((left + 170)) $((top + 40)) \
+  sleep 0.2 mousemove $((left + 220)) $((top + 88)) sleep 0.2 mouseup 1
+sleep 0.5
+read -r moved_left moved_top _ < <(e2e_geometry "$win")
+check "without a window manager it drags all the same" "$moved_left,$moved_top" \
+  "$((left + 100)),$((top + 74))"
 kill "$pid"; wait "$pid" 2>/dev/null; pid=
 
 echo "window.sh: $failures failed"
