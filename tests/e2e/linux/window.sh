@@ -5,9 +5,10 @@
 # Xft.dpi resource); its opacity and Always On Top are the window properties a compositor and the
 # window manager read; it drags by its body, also by itself once the window manager crashed; M
 # and the hotkey (also with NumLock on) minimize it, since nothing could bring back a hidden
-# window without an icon, and the hotkey brings it back, as a second start does; ">>" opens the memory window, without a taskbar button of its own; Q and
-# SIGTERM both leave the settings file beside the program, and the next start comes back where it
-# was left; a hotkey another program holds leaves the window be.
+# window without an icon, and the hotkey brings it back, as a second start does; ">>" opens the
+# memory window, without a taskbar button of its own; Q and SIGTERM both leave the settings file
+# beside the program, and the next start comes back where it was left; a hotkey another program
+# holds leaves the window be.
 set -uo pipefail
 cd "$(dirname "$0")/../../.."
 root=$PWD
