@@ -9,12 +9,15 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdlib>
+#include <filesystem>
 #include <map>
 #include <mutex>
 #include <string>
 #include <vector>
 
+#include "platform/posix/device_links.h"
 #include "platform/posix/posix_drives.h"
+#include "scratch_files.h"
 
 namespace sw {
 namespace {
@@ -96,6 +99,28 @@ TEST(PosixDrivesTest, DISABLED_ALoopMountIsHeardWithTheFirstFreeLetter)
     const std::vector<std::string> both{arrival, std::string("-") + firstFree};
     EXPECT_EQ(heard.Await(2, 500ms), both);
     EXPECT_EQ(MountPoints(drives), before);
+}
+
+// A label's link as udev names it, followed as links come, go and point elsewhere while the
+// program runs.
+TEST(DeviceLinksTest, NamesFollowTheFolder)
+{
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::path(ScratchDir()) / "by-label";
+    fs::create_directories(folder);
+    DeviceLinks links(folder.string());
+    fs::create_symlink("/dev/null", folder / "My\\x20Disk");
+    EXPECT_EQ(links.NameFor("/dev/null"), "My Disk");
+    EXPECT_EQ(links.NameFor("/dev/zero"), std::nullopt);
+
+    fs::create_symlink("/dev/zero", folder / "Stick");
+    EXPECT_EQ(links.NameFor("/dev/zero"), "Stick") << "a disk plugged in later";
+    fs::remove(folder / "My\\x20Disk");
+    fs::create_symlink("/dev/null", folder / "Renamed");
+    EXPECT_EQ(links.NameFor("/dev/null"), "Renamed") << "a label changed";
+
+    EXPECT_EQ(links.NameFor("tmpfs"), std::nullopt) << "no device";
+    EXPECT_EQ(DeviceLinks((folder / "gone").string()).NameFor("/dev/null"), std::nullopt);
 }
 
 }  // namespace

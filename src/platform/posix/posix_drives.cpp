@@ -46,43 +46,10 @@ bool IsRemovableDevice(const std::string& device)
     return FileText((sys / "removable").string()).rfind('1', 0) == 0;
 }
 
-// udev writes characters unsafe in a file name as "\x20".
-std::string DecodeLinkName(const std::string& name)
-{
-    std::string out;
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        if (name.compare(i, 2, "\\x") == 0 && i + 3 < name.size() &&
-            std::isxdigit(static_cast<unsigned char>(name[i + 2])) &&
-            std::isxdigit(static_cast<unsigned char>(name[i + 3]))) {
-            out += static_cast<char>(std::stoi(name.substr(i + 2, 2), nullptr, 16));
-            i += 3;
-        } else {
-            out += name[i];
-        }
-    }
-    return out;
-}
-
-// The name of the link in `folder` (/dev/disk/by-uuid, ...) that points at the device.
-std::optional<std::string> LinkNameFor(const std::string& folder, const std::string& device)
-{
-    if (device.rfind("/dev/", 0) != 0)
-        return std::nullopt;
-    std::error_code ec;
-    const fs::path dev = fs::canonical(device, ec);
-    if (ec)
-        return std::nullopt;
-    for (const auto& link : fs::directory_iterator(folder, ec))
-        if (fs::canonical(link.path(), ec) == dev)
-            return DecodeLinkName(link.path().filename().string());
-    return std::nullopt;
-}
-
 // The first eight hex digits of the device's UUID (a FAT UUID such as "1A2B-3C4D" is exactly
 // its volume serial).
-std::optional<std::uint32_t> SerialFromUuid(const std::string& device)
+std::optional<std::uint32_t> SerialFromUuid(const std::optional<std::string>& uuid)
 {
-    const auto uuid = LinkNameFor("/dev/disk/by-uuid", device);
     std::string hex;
     for (char c : uuid.value_or(""))
         if (std::isxdigit(static_cast<unsigned char>(c)) && hex.size() < 8)
@@ -104,6 +71,7 @@ void PosixDrives::Refresh()
         return;
     FLetters = KeepDriveLetters(FLetters, ParseMountInfo(text), FPlaces);
     FMountsText = std::move(text);
+    FRemovable.clear();
 }
 
 std::optional<LetterDrive> PosixDrives::Find(char letter)
@@ -120,7 +88,23 @@ DriveKind PosixDrives::Kind(char letter)
     if (!FWatching)
         Refresh();
     auto d = Find(letter);
-    return d ? KindOf(d->mount, IsRemovableDevice) : DriveKind::Absent;
+    return d ? KindOf(d->mount, [this](const std::string& device) { return Removable(device); })
+             : DriveKind::Absent;
+}
+
+// A device's flag stays as it is while the device stays mounted; finding it takes a dozen path
+// look-ups, so every scan asking it again would cost more than measuring the drive.
+bool PosixDrives::Removable(const std::string& device)
+{
+    {
+        std::lock_guard lock(FLock);
+        if (const auto known = FRemovable.find(device); known != FRemovable.end())
+            return known->second;
+    }
+    const bool removable = IsRemovableDevice(device);
+    std::lock_guard lock(FLock);
+    FRemovable[device] = removable;
+    return removable;
 }
 
 DiskSpace PosixDrives::Space(char letter)
@@ -147,9 +131,9 @@ VolumeSerialNumber PosixDrives::VolumeSerial(char letter)
         return {};
     VolumeSerialNumber answer;
     answer.mountPoint = d->mount.mountPoint;
-    answer.label = LinkNameFor("/dev/disk/by-label", d->mount.source).value_or("");
+    answer.label = FLabels.NameFor(d->mount.source).value_or("");
     struct statvfs st { };
-    if (auto serial = SerialFromUuid(d->mount.source)) {
+    if (auto serial = SerialFromUuid(FUuids.NameFor(d->mount.source))) {
         answer.serial = *serial;
         answer.ok = true;
     } else if (statvfs(d->mount.mountPoint.c_str(), &st) == 0) {

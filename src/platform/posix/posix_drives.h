@@ -6,12 +6,14 @@
 
 #include <atomic>
 #include <functional>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
 
 #include "platform/drives.h"
+#include "platform/posix/device_links.h"
 #include "platform/posix/mount_table.h"
 #include "platform/posix/mount_watcher.h"
 
@@ -43,12 +45,17 @@ private:
     void Refresh();
     void ReportChanges();
     std::optional<LetterDrive> Find(char letter);
+    bool Removable(const std::string& device);
 
     const UserPlaces FPlaces;
     // Guards what follows; held while the table is read, so that tables are taken in order.
     std::mutex FLock;
     std::string FMountsText;
     DriveLetters FLetters;
+    // The removable flag of each device asked about since the table last changed.
+    std::map<std::string, bool> FRemovable;
+    DeviceLinks FLabels{"/dev/disk/by-label"};
+    DeviceLinks FUuids{"/dev/disk/by-uuid"};
     // The letters as last told to FMountsChanged.
     DriveLetters FReported;
     MountsChanged FMountsChanged;
