@@ -38,7 +38,7 @@ native() { scripts/build.sh native && ctest --test-dir build/native --output-on-
 # The scrolling text's worker threads and the drive scan's workers, checked for data races.
 tsan() {
   scripts/build.sh tsan test_controls test_app
-  TSAN_OPTIONS=halt_on_error=1 build/tsan/tests/test_controls --gtest_filter='*Timer*:*ScrollText*'
+  TSAN_OPTIONS=halt_on_error=1 build/tsan/tests/test_controls --gtest_filter='*Timer*:*ScrollText*:BeatBatch*'
   TSAN_OPTIONS=halt_on_error=1 build/tsan/tests/test_app --gtest_filter='OfflineShare*:HiddenScrollText*'
 }
 

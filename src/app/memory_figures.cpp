@@ -1,4 +1,4 @@
-// The memory window's refresh, twice a second whether it is shown or not: the four figures
+// The memory window's refresh, as it shows and twice a second while on the screen: the four figures
 // read afresh, written as captions, on the level bar and on the two track bars. The track bars
 // truncate to tenths of a gigabyte while the gigabyte texts round, so 2 147 352 576 bytes show
 // "2 GB" beside a thumb at 19.

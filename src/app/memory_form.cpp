@@ -85,6 +85,8 @@ TMemoryPanel::TMemoryPanel(TComponent* owner, IMemoryWindowHost& host,
     RefreshTimer->SetName("RefreshTimer");
     RefreshTimer->SetInterval(500);
     RefreshTimer->OnTimer = [this](TObject* sender) { RefreshFigures(sender); };
+    // The window starts hidden: the figures are read as it shows.
+    RefreshTimer->SetEnabled(false);
     OnShow = [this](TObject* sender) { FormShow(sender); };
     OnClose = [this](TObject* sender, TCloseAction& action) { FormClose(sender, action); };
 }
@@ -236,13 +238,17 @@ TScrollText* TMemoryPanel::NewHeading(const char* name, int top, const char* cap
     return heading;
 }
 
-// Headings nobody can see would only wake their workers and the GUI thread: they are paused
+// Headings and figures nobody can see would only wake their workers and the GUI thread (the
+// figures' captions cost most of a hidden program's time under Wine): the headings are paused
 // while the window is closed or hidden with the minimized application, and go on from where
-// they stood when it shows again.
+// they stood when it shows again; the figures are read afresh as it shows.
 void TMemoryPanel::ScreenPresenceChanged()
 {
     MemoryHeading->Timer().SetPaused(!OnScreen());
     VirtualMemoryHeading->Timer().SetPaused(!OnScreen());
+    if (OnScreen())
+        RefreshFigures(RefreshTimer);
+    RefreshTimer->SetEnabled(OnScreen());
 }
 
 TTrackBar* TMemoryPanel::NewTrackBar(const char* name, int top)

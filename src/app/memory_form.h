@@ -1,8 +1,8 @@
 // The memory window: a pop-out panel beside the main window with physical memory (total and
-// available, as text and on two track bars) and the process's virtual address space, refreshed
-// twice a second whether it is shown or not. It slides out from its host's ">>" button (the
-// main window), takes the host's width, colour and transparency, drags by its body, and hands
-// every key typed in it to the host.
+// available, as text and on two track bars) and the process's virtual address space, read as
+// it shows and then twice a second while it stays on the screen. It slides out from its host's ">>"
+// button (the main window), takes the host's width, colour and transparency, drags by its body, and
+// hands every key typed in it to the host.
 //
 // Split by job: memory_form.cpp (design), memory_figures.cpp (the refresh),
 // memory_reactions.cpp (placement on show, transparency, clicks and keys); the slide itself

@@ -5,21 +5,8 @@
 #include <chrono>
 #include <exception>
 
+#include "controls/beat_batch.h"
 #include "ui/application.h"
-
-namespace {
-
-// Milliseconds to the next multiple of `interval` on the steady clock, at most one interval.
-unsigned UntilNextBeat(unsigned interval)
-{
-    if (interval == 0)
-        return 0;
-    using namespace std::chrono;
-    const auto now = duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
-    return interval - static_cast<unsigned>(now % interval);
-}
-
-}  // namespace
 
 TTimerThread::TTimerThread(TThreadTimer& timer)
     : FTimer(timer), FWake(Application().NewWakeEvent()), FTickDone(Application().NewWakeEvent())
@@ -111,15 +98,20 @@ bool TTimerThread::WaitWhileParked()
 }
 
 // Workers of one interval tick on a common beat: a wait ends at the next multiple of the
-// interval on the steady clock, so the memory window's two headings reach the GUI thread
-// together and wake it once. A park request ends the wait early, like a resume or the end, and
-// none delivers a tick.
+// interval on the steady clock, and the ticks due at one beat reach the GUI thread together. A
+// park request ends the wait early, like a resume or the end, and none delivers a tick.
 bool TTimerThread::WaitForTick()
 {
-    if (FWake->Wait(UntilNextBeat(Interval())))
-        return false;
-    std::lock_guard lock(FLock);
-    return !FParkRequested && !FTerminated;
+    FBeat = beat_batch::NextBeat(Interval());
+    beat_batch::Expect(FBeat);
+    bool due = !FWake->Wait(beat_batch::UntilBeat(FBeat));
+    if (due) {
+        std::lock_guard lock(FLock);
+        due = !FParkRequested && !FTerminated;
+    }
+    if (!due)
+        beat_batch::Withdraw(FBeat, *FTickDone);
+    return due;
 }
 
 // The tick itself never runs under the lock, so the GUI thread can park or end the worker
@@ -128,15 +120,18 @@ void TTimerThread::DeliverTick()
 {
     TThreadTimer& timer = FTimer;
     if (timer.SyncEvent()) {
-        Application().Synchronize(
+        beat_batch::Tick(
+            FBeat,
             [&timer] {
                 if (!Application().Terminated())
                     timer.DoTimer();
             },
             *FTickDone);
-    } else if (!Application().Terminated()) {
-        timer.DoTimer();
+        return;
     }
+    beat_batch::Withdraw(FBeat, *FTickDone);
+    if (!Application().Terminated())
+        timer.DoTimer();
 }
 
 TThreadTimer::TThreadTimer(TComponent* owner) : TGaugeComponent(owner) { }

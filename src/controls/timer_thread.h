@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <cstdint>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -75,6 +76,8 @@ private:
     bool FFinished = false;
     unsigned FInterval = 1000;
     TThreadPriority FPriority = TThreadPriority::tpNormal;
+    // The beat the worker waits for or ticks at; touched by the worker only.
+    std::int64_t FBeat = 0;
     std::thread FThread;
 };
 

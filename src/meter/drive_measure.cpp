@@ -43,9 +43,11 @@ DriveAnswer MeasureDrive(IDrives& drives, char letter, DriveKind kind)
 {
     DriveAnswer answer;
     answer.kind = kind;
+    // One query gives both figures: each is a trip to the system (several under Wine).
     auto measureSpace = [&] {
-        answer.freeMB = DriveFreeMB(drives, letter);
-        answer.totalMB = DriveTotalMB(drives, letter);
+        const DiskSpace space = drives.Space(letter);
+        answer.freeMB = BytesToMB(space.freeToCaller);
+        answer.totalMB = BytesToMB(space.total);
     };
     if (kind == DriveKind::Fixed || kind == DriveKind::Network) {
         answer.serial = VolumeSerialText(drives, letter);

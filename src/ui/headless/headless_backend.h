@@ -192,6 +192,8 @@ public:
     void QuitLoop() override { }
     void ProcessMessages() override;
     void PostToGuiThread(std::function<void()> work) override;
+    // How often work was posted to the GUI thread so far: each post would wake a waiting loop.
+    int PostsMade();
     bool IsGuiThread() override { return std::this_thread::get_id() == FGuiThread; }
     void Pause(unsigned ms) override { FNow += ms; }
     std::uint32_t TickCount() override { return FNow; }
@@ -265,6 +267,7 @@ private:
     std::thread::id FGuiThread;
     std::mutex FPostLock;
     std::deque<std::function<void()>> FPostQueue;
+    int FPostsMade = 0;
 };
 
 // Installs a fresh headless backend and a fresh application; returns the backend.

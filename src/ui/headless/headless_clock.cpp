@@ -75,4 +75,11 @@ void HeadlessBackend::PostToGuiThread(std::function<void()> work)
 {
     std::lock_guard lock(FPostLock);
     FPostQueue.push_back(std::move(work));
+    ++FPostsMade;
+}
+
+int HeadlessBackend::PostsMade()
+{
+    std::lock_guard lock(FPostLock);
+    return FPostsMade;
 }

@@ -10,6 +10,7 @@ WindowId Win32Backend::NewWindow(const TWindowParams& params, IWindowHandler* ha
     DWORD exStyle = (params.toolWindow ? WS_EX_TOOLWINDOW : 0) |
                     (params.topmost ? WS_EX_TOPMOST : 0) | (params.layered ? WS_EX_LAYERED : 0);
     auto* fw = new FormWindow{handler};
+    fw->framed = params.framed;
     const TRect& b = params.bounds;
     HWND hwnd = CreateWindowExA(exStyle, kFormClass, params.caption.c_str(),
                                 style | WS_CLIPCHILDREN, b.left, b.top, b.Width(), b.Height(),

@@ -40,6 +40,8 @@ struct FormWindow {
     IWindowHandler* handler = nullptr;
     Tracking tracking = Tracking::none;
     HDC dc = nullptr;
+    // Has a frame and caption, which WM_PAINT must let the system draw.
+    bool framed = false;
     bool paintAsked = false;
     bool painting = false;
 };

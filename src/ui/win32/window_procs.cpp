@@ -71,6 +71,21 @@ TShiftState MouseShift(WPARAM wParam)
     return s;
 }
 
+// The picture is presented through the window's own DC, so WM_PAINT only has to validate. A
+// borderless window does so in one trip to the wineserver under Wine, where BeginPaint and
+// EndPaint take four (the caret twice, the update region, the visible region); a framed one
+// needs them for its frame.
+void ValidateForPaint(const FormWindow& fw, HWND hwnd)
+{
+    if (!fw.framed) {
+        ValidateRect(hwnd, nullptr);
+        return;
+    }
+    PAINTSTRUCT ps;
+    BeginPaint(hwnd, &ps);
+    EndPaint(hwnd, &ps);
+}
+
 LRESULT Dispatch(IWindowHandler& h, FormWindow& fw, HWND hwnd, UINT msg, WPARAM wParam,
                  LPARAM lParam)
 {
@@ -78,9 +93,7 @@ LRESULT Dispatch(IWindowHandler& h, FormWindow& fw, HWND hwnd, UINT msg, WPARAM 
     case WM_ERASEBKGND:
         return 1;
     case WM_PAINT: {
-        PAINTSTRUCT ps;
-        BeginPaint(hwnd, &ps);
-        EndPaint(hwnd, &ps);
+        ValidateForPaint(fw, hwnd);
         fw.paintAsked = false;
         fw.painting = true;
         h.WndPaint();
