@@ -55,11 +55,17 @@ sw_host_registered() {
     org.kde.StatusNotifierWatcher IsStatusNotifierHostRegistered 2>/dev/null | grep -q true
 }
 
+# Now and then openbox starts without taking the screen: a second one is given the chance.
 _sw_window_manager() {
-  openbox --sm-disable >/dev/null 2>&1 &
-  SW_DESKTOP_PIDS+=($!)
-  SW_WM_PID=$!
-  sw_until 30 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"'
+  local try
+  for try in 1 2; do
+    openbox --sm-disable >/dev/null 2>&1 &
+    SW_DESKTOP_PIDS+=($!)
+    SW_WM_PID=$!
+    sw_until 15 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' && return 0
+    kill "$SW_WM_PID" 2>/dev/null || true
+  done
+  return 1
 }
 
 _sw_panel() {
