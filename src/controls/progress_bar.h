@@ -49,6 +49,8 @@ public:
 
     // The off-screen picture as last rebuilt.
     const TBitmap& Buffer() const { return FBuffer; }
+    // The next paint finds the picture's size wrong and draws it again.
+    void DropPictures() override { FBuffer.Release(); }
     // Filled pixels, counted from x = 1.
     int FillWidth() const { return FFillWidth; }
 

@@ -69,6 +69,13 @@ TBitmap& TBitmap::operator=(TBitmap&& other) noexcept
 
 TBitmap::~TBitmap() = default;
 
+void TBitmap::Release()
+{
+    Pixels().swap(FBits);
+    FWidth = 0;
+    FHeight = 0;
+}
+
 void TBitmap::SetSize(int width, int height)
 {
     width = std::max(width, 0);

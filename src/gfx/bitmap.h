@@ -43,6 +43,8 @@ public:
     void SetSize(int width, int height);
     void SetWidth(int width) { SetSize(width, FHeight); }
     void SetHeight(int height) { SetSize(FWidth, height); }
+    // Gives the pixels' memory back: the bitmap is empty, its other settings kept.
+    void Release();
 
     // Sets the pixels of `area` (clipped to the bitmap) to the plain RGB value `rgb`.
     void Fill(const TRect& area, std::uint32_t rgb);

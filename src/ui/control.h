@@ -112,6 +112,9 @@ public:
     virtual void Repaint();
     void Update();
     void Refresh() { Repaint(); }
+    // The form left the screen: pictures kept only to paint faster go; the next paint draws
+    // them again.
+    virtual void DropPictures() { }
 
     // A canvas with its origin at this control's top-left, clipped to its bounds, drawing on
     // the form's composition bitmap (a private scratch bitmap while the control has no form).

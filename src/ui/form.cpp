@@ -267,6 +267,15 @@ void TForm::UpdateOnScreen()
     if (onScreen == FOnScreen)
         return;
     FOnScreen = onScreen;
+    if (!onScreen) {
+        // A program that sits hidden in the tray all day keeps no pictures of a window
+        // nobody sees.
+        DropPictures();
+        FImage.Release();
+        FDirty = true;
+    } else if (FDirty) {
+        Repaint();
+    }
     ScreenPresenceChanged();
 }
 
@@ -387,9 +396,9 @@ void TForm::Invalidate()
 
 void TForm::Repaint()
 {
-    if (FHeld)
+    if (FHeld || !FOnScreen)
         FDirty = true;
-    if (FHandle == 0 || !FVisible || FShowing || FHeld)
+    if (FHandle == 0 || !FOnScreen || FShowing || FHeld)
         return;
     PaintImage();
     CurrentBackend().Present(FHandle, FImage, FImage.BoundsRect());
@@ -400,9 +409,9 @@ void TForm::RepaintControl(TControl* control)
 {
     // A pending invalidation still repaints everything later; until then the rest of the
     // picture stays as last composed.
-    if (FHeld)
+    if (FHeld || !FOnScreen)
         FDirty = true;
-    if (FShowing || FHeld)
+    if (FShowing || FHeld || !FOnScreen)
         return;
     TRect client = ClientRect();
     if (FImage.Empty() || FImage.Width() != client.Width() || FImage.Height() != client.Height()) {
@@ -440,7 +449,7 @@ void TForm::PaintImage()
 void TForm::WndPaint()
 {
     Application().Guard([this] {
-        if (!FVisible)
+        if (!FOnScreen)
             return;
         PaintImage();
         CurrentBackend().Present(FHandle, FImage, FImage.BoundsRect());

@@ -245,3 +245,9 @@ void TWinControl::RemoveControl(TControl* control)
         FTabList.erase(tab);
     control->FParent = nullptr;
 }
+
+void TWinControl::DropPictures()
+{
+    for (TControl* control : FControls)
+        control->DropPictures();
+}

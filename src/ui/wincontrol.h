@@ -24,6 +24,7 @@ public:
     // controls never count (the platform passes their input to the parent); disabled
     // windowless ones only with allowDisabled.
     TControl* ControlAtPos(TPoint p, bool allowWindowed = true, bool allowDisabled = false) const;
+    void DropPictures() override;
 
     int TabOrder() const;
     void SetTabOrder(int order);

@@ -4,6 +4,7 @@
 // signals handled as a log-off is on Windows (the settings kept, the program ended). Text is drawn
 // with the bitmap faces of the default font engine and the classic system colours, as the snapshots
 // are.
+#include <malloc.h>
 #include <signal.h>
 #include <sys/signalfd.h>
 #include <unistd.h>
@@ -42,6 +43,9 @@ void EndSessionOnSignals(X11Backend& backend)
 
 int main()
 {
+    // Pictures (a drive's bar is some 20 KB) get pages of their own, which go back to the
+    // system when a hidden window lets go of them instead of staying in the heap.
+    mallopt(M_MMAP_THRESHOLD, 16 * 1024);
     std::unique_ptr<X11Backend> owned;
     try {
         owned = std::make_unique<X11Backend>();
