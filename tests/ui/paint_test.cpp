@@ -144,6 +144,33 @@ TEST_F(PaintTest, HiddenControlsAndFormsDoNotPaint)
     EXPECT_EQ(box->paints, 0);
 }
 
+// A minimized form keeps no picture and paints nothing nobody sees; restored, it presents
+// once, with what changed while it was away.
+TEST_F(PaintTest, AFormOffTheScreenLetsGoOfItsPicturesAndPaintsWhenBack)
+{
+    struct KeptPicture : Box {
+        using Box::Box;
+        void DropPictures() override { ++drops; }
+        int drops = 0;
+    };
+    TForm* form = ShownForm();
+    auto* box = new KeptPicture(form, form, Bounds(0, 0, 10, 10));
+    form->Repaint();
+    const int presents = backend->Window(form->Handle())->presents;
+    const int paints = box->paints;
+    Application().Minimize();
+    EXPECT_TRUE(form->Image().Empty());
+    EXPECT_EQ(box->drops, 1);
+    box->SetColor(clRed);
+    box->Repaint();
+    form->Repaint();
+    EXPECT_EQ(box->paints, paints);
+    EXPECT_TRUE(form->Image().Empty());
+    Application().Restore();
+    EXPECT_EQ(backend->Window(form->Handle())->presents, presents + 1);
+    EXPECT_EQ(backend->Window(form->Handle())->image.Pixel(5, 5), clRed);
+}
+
 TEST_F(PaintTest, ShownWindowRecordCarriesAlphaTopmostAndBounds)
 {
     TForm* form = Application().CreateForm<TForm>();
