@@ -6,7 +6,7 @@
 #            default), the medians and their ratio;
 #   idle     CPU as a share of one core over SW_BENCH_IDLE seconds (60 by default) while the
 #            window is minimized (no notification area: hiding minimizes), and the resident
-#            memory at the end.
+#            memory at the end; as root with SW_BENCH_DISKS set, over that many small disks.
 #   instructions  instructions per refresh (the R key), counted by callgrind inside the scan as
 #            bench/instructions.sh counts the headless one, present included; as root it first
 #            mounts SW_BENCH_DISKS small ext4 images under /mnt (9 by default: ten drives).
@@ -58,6 +58,7 @@ startup() {
 idle() {
   local seconds=${SW_BENCH_IDLE:-60} ticks before after win
   ticks=$(getconf CLK_TCK)
+  [ -z "${SW_BENCH_DISKS:-}" ] || [ "$(id -u)" -ne 0 ] || mount_disks "$SW_BENCH_DISKS"
   launch "$work/spacewell" Spacewell >/dev/null
   win=$(xdotool search --onlyvisible --name '^Spacewell$' | head -n 1)
   xdotool windowfocus --sync "$win"; xdotool type m
@@ -74,6 +75,8 @@ idle() {
 # mount_disks COUNT: small ext4 images loop-mounted under /mnt, taken away at the end.
 mount_disks() {
   local i
+  [ -z "${disks_mounted:-}" ] || return 0
+  disks_mounted=1
   for i in $(seq "$1"); do
     truncate -s 8M "$work/disk$i.img" && mkfs.ext4 -q -F "$work/disk$i.img"
     mkdir -p "/mnt/spacewell-bench$i" && mount -o loop "$work/disk$i.img" "/mnt/spacewell-bench$i"
