@@ -1,9 +1,9 @@
 // The Win32 message loop across application lifetimes: ending the application without ever
 // entering its loop, then resetting it, must leave timers ticking and a later loop waiting
 // until it is ended again; what escapes work the loop runs reaches the application's error
-// handling; beat timers tick from the loop's wait and through the system's own loops; the
-// backend's wake event, on which timer workers and Synchronize hand over, keeps a set for one
-// wait. Needs a display.
+// handling; beat timers tick from the loop's wait and through the system's own loops, and a
+// timer on the beat stops with its timer; the backend's wake event, on which timer workers and
+// Synchronize hand over, keeps a set for one wait. Needs a display.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -162,6 +162,29 @@ TEST(UiWin32, BeatTimersTickInTheLoopAndInTheSystemsLoops)
         EXPECT_GE(ticks, 3);
     }
     backend.FreeWindow(window);
+}
+
+// A message timer on the beat runs on the backend's beat timer, which must go when the timer is
+// switched off: a tick after that would reach a timer that may be gone.
+TEST(UiWin32, ATimerOnTheBeatStopsWhenSwitchedOff)
+{
+    Backend& backend = CurrentBackend();
+    int timerTicks = 0;
+    TTimer onBeat(nullptr);
+    onBeat.SetOnBeat(true);
+    onBeat.SetInterval(10);
+    onBeat.OnTimer = [&](TObject*) { ++timerTicks; };
+    int ticks = 0;
+    const int beats = backend.StartBeatTimer(10, [&] {
+        if (++ticks == 3)
+            onBeat.SetEnabled(false);
+        if (ticks >= 6)
+            backend.QuitLoop();
+    });
+    backend.Run();
+    backend.StopBeatTimer(beats);
+    EXPECT_GE(timerTicks, 1);
+    EXPECT_LE(timerTicks, 3);
 }
 
 TEST(UiWin32, TheKernelWakeEventKeepsOneSetForOneWait)
