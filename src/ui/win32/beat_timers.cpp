@@ -1,7 +1,8 @@
-// Beat timers: the loop's wait ends at the next beat by itself, so a tick on the beat costs
-// the GUI thread one wake-up and nobody else anything. Under Wine a worker thread that woke the
-// loop instead cost a trip to the wineserver of its own, and sleeping and waking it again per
-// tick. While a loop of the system's runs the messages, a message timer carries the beats.
+// Beat timers: the loop's wait ends at the next beat by itself, so a tick on the beat costs one
+// wake-up of the GUI thread and, under Wine, the one trip to the wineserver its wait makes. A
+// worker thread that woke the loop instead cost a trip of its own, and its own sleeping and
+// waking per tick. While a loop of the system's runs the messages, a message timer carries the
+// beats.
 #include "ui/win32/win32_internal.h"
 
 #include <algorithm>
