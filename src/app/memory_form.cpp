@@ -84,6 +84,8 @@ TMemoryPanel::TMemoryPanel(TComponent* owner, IMemoryWindowHost& host,
     RefreshTimer = new TTimer(this);
     RefreshTimer->SetName("RefreshTimer");
     RefreshTimer->SetInterval(500);
+    // Every tenth beat of the headings: one wake-up serves both.
+    RefreshTimer->SetOnBeat(true);
     RefreshTimer->OnTimer = [this](TObject* sender) { RefreshFigures(sender); };
     // The window starts hidden: the figures are read as it shows.
     RefreshTimer->SetEnabled(false);

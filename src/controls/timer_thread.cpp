@@ -1,5 +1,6 @@
 // The thread timer's worker (wait, hand the tick to the GUI thread, park, end) and the timer
-// component that starts, parks and stops it, or runs the toolkit's message timer instead.
+// component that starts, parks and stops it, or has the loop's beats or the toolkit's message
+// timer carry its ticks instead.
 #include "controls/timer_thread.h"
 
 #include <chrono>
@@ -162,6 +163,19 @@ void TThreadTimer::SetInterval(unsigned ms)
         UpdateTimer();
 }
 
+// Where ticks may run decides what carries them.
+void TThreadTimer::SetSyncEvent(bool value)
+{
+    if (value == FSyncEvent)
+        return;
+    FSyncEvent = value;
+    if (!FCreated || FTimerType != TThreadTimerType::ttThread || FOnBeats == LoopCarries())
+        return;
+    StopTimer();
+    if (FEnabled)
+        UpdateTimer();
+}
+
 void TThreadTimer::SetTimerType(TThreadTimerType value)
 {
     if (value == FTimerType)
@@ -213,7 +227,9 @@ void TThreadTimer::UpdateTimer()
         return;
     if (!FCreated) {
         if (FTimerType == TThreadTimerType::ttThread) {
-            FThread = std::make_unique<TTimerThread>(*this);
+            FOnBeats = LoopCarries();
+            if (!FOnBeats)
+                FThread = std::make_unique<TTimerThread>(*this);
         } else {
             FSystemTimer = std::make_unique<TTimer>(nullptr);
             FSystemTimer->SetEnabled(false);
@@ -224,6 +240,8 @@ void TThreadTimer::UpdateTimer()
     FTicking = FInterval != 0 && FEnabled && OnTimer;
     if (FTimerType == TThreadTimerType::ttSystem)
         UpdateSystemTimer();
+    else if (FOnBeats)
+        StopBeats();
     else
         UpdateThreadTimer();
     RunUnlessPaused();
@@ -244,8 +262,20 @@ void TThreadTimer::UpdateThreadTimer()
         FThread->SetPriority(FPriority);
 }
 
-// Switching the timer off leaves its worker running (the ticks are ignored), so only what the
-// last UpdateTimer decided counts here, not Enabled as it is now.
+// Ticks that run on the GUI thread anyway need no thread to wake and no hand-over where the
+// loop wakes itself on the beat.
+bool TThreadTimer::LoopCarries() const { return FSyncEvent && Application().LoopKeepsBeats(); }
+
+void TThreadTimer::StopBeats()
+{
+    if (FBeatTimer == 0)
+        return;
+    Application().StopBeatTimer(FBeatTimer);
+    FBeatTimer = 0;
+}
+
+// Switching the timer off leaves its worker or beats running (the ticks are ignored), so only
+// what the last UpdateTimer decided counts here, not Enabled as it is now.
 void TThreadTimer::RunUnlessPaused()
 {
     const bool run = FTicking && !FPaused;
@@ -257,6 +287,13 @@ void TThreadTimer::RunUnlessPaused()
         else
             FThread->Park();
     }
+    if (FOnBeats && !run)
+        StopBeats();
+    if (FOnBeats && run && FBeatTimer == 0)
+        FBeatTimer = Application().StartBeatTimer(FInterval, [this] {
+            if (!Application().Terminated())
+                DoTimer();
+        });
 }
 
 void TThreadTimer::StopTimer()
@@ -265,6 +302,8 @@ void TThreadTimer::StopTimer()
         return;
     FSystemTimer.reset();
     FThread.reset();
+    StopBeats();
+    FOnBeats = false;
     FCreated = false;
     FTicking = false;
 }

@@ -2,7 +2,8 @@
 // message timer. The worker sleeps on an auto-reset wake event (the backend's, so one platform
 // wait per tick) until the next beat of its interval (at most the interval) and, by default,
 // hands each tick to the GUI thread and waits until it has run there, so a tick handler may
-// draw. The scrolling headings of the memory window run on it.
+// draw. Where the backend's loop wakes itself on the beat, the loop carries such ticks and no
+// worker is made. The scrolling headings of the memory window run on it.
 #pragma once
 
 #include <atomic>
@@ -94,7 +95,7 @@ public:
     void SetInterval(unsigned ms);
     // Thread timer: run the tick on the GUI thread (true) or on the worker (false).
     bool SyncEvent() const { return FSyncEvent; }
-    void SetSyncEvent(bool value) { FSyncEvent = value; }
+    void SetSyncEvent(bool value);
     TThreadTimerType TimerType() const { return FTimerType; }
     void SetTimerType(TThreadTimerType value);
     // Kept for the worker; threads of the standard library have no portable priority.
@@ -107,7 +108,8 @@ public:
     bool Paused() const { return FPaused; }
     void SetPaused(bool value);
 
-    // The worker of a running or parked thread timer, else nullptr.
+    // The worker of a running or parked thread timer, else nullptr (also when the loop's beats
+    // carry its ticks).
     TTimerThread* Thread() const { return FThread.get(); }
 
     // Assign before enabling: the worker reads it through DoTimer.
@@ -123,7 +125,11 @@ private:
     void UpdateTimer();
     void UpdateSystemTimer();
     void UpdateThreadTimer();
-    // Lets the worker or message timer run when the timer ticks and is not paused.
+    // True when the backend's loop can carry this thread timer's ticks without a worker.
+    bool LoopCarries() const;
+    void StopBeats();
+    // Lets the worker, the loop's beats or the message timer run when the timer ticks and is
+    // not paused.
     void RunUnlessPaused();
     void StopTimer();
 
@@ -138,4 +144,7 @@ private:
     bool FCreated = false;
     std::unique_ptr<TTimerThread> FThread;
     std::unique_ptr<TTimer> FSystemTimer;
+    // A thread timer that the loop's beats carry, and its beat timer while it runs (else 0).
+    bool FOnBeats = false;
+    int FBeatTimer = 0;
 };

@@ -115,6 +115,14 @@ public:
     void CheckSynchronize();
     // An event for a worker's hand-overs, the kind the platform waits on most cheaply.
     std::unique_ptr<TWakeEvent> NewWakeEvent() { return CurrentBackend().NewWakeEvent(); }
+    // Whether the loop wakes itself on the beats of its beat timers (ticks on the GUI thread at
+    // the multiples of their interval), so that no worker needs to wake it for such ticks.
+    bool LoopKeepsBeats() { return CurrentBackend().Offers().beatTimers; }
+    int StartBeatTimer(unsigned ms, std::function<void()> tick)
+    {
+        return CurrentBackend().StartBeatTimer(ms, std::move(tick));
+    }
+    void StopBeatTimer(int id) { CurrentBackend().StopBeatTimer(id); }
     void Sleep(unsigned ms) { CurrentBackend().Pause(ms); }
     // The GUI thread's clock in milliseconds.
     std::uint32_t TickCount() { return CurrentBackend().TickCount(); }

@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "gfx/bitmap.h"
@@ -115,6 +116,10 @@ struct TBackendOffers {
     bool appWindow = false;
     TMenuDrawing menus = TMenuDrawing::Program;
     TNotifyAreaKind notifyArea = TNotifyAreaKind::None;
+    // The GUI thread's loop wakes itself at the beats of its beat timers (StartBeatTimer), more
+    // cheaply than a worker thread could wake it: a timer whose ticks run on the GUI thread
+    // needs no worker of its own.
+    bool beatTimers = false;
 };
 
 class Backend {
@@ -185,6 +190,15 @@ public:
     // Message timers on the GUI thread; the id is never 0.
     virtual int StartTimer(unsigned intervalMs, std::function<void()> tick) = 0;
     virtual void StopTimer(int id) = 0;
+    // A timer on the GUI thread whose ticks fall on the beats of its interval: the multiples of
+    // it on the steady clock, so that timers of one interval tick at the same moments. Beats
+    // the GUI thread was too busy for are left out. A backend without beats of its own (see
+    // TBackendOffers) runs a message timer instead. Started and stopped on the GUI thread.
+    virtual int StartBeatTimer(unsigned intervalMs, std::function<void()> tick)
+    {
+        return StartTimer(intervalMs, std::move(tick));
+    }
+    virtual void StopBeatTimer(int id) { StopTimer(id); }
 
     // Shows the menu at a screen point and returns the chosen command, 0 when dismissed.
     virtual int TrackPopupMenu(const std::vector<TMenuEntry>& items, TPoint screen) = 0;

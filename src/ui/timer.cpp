@@ -1,6 +1,8 @@
 // The message timer component over the backend's timers.
 #include "ui/timer.h"
 
+#include <utility>
+
 #include "ui/application.h"
 
 TTimer::TTimer(TComponent* owner) : TComponent(owner) { UpdateTimer(); }
@@ -23,6 +25,14 @@ void TTimer::SetInterval(unsigned ms)
     UpdateTimer();
 }
 
+void TTimer::SetOnBeat(bool value)
+{
+    if (FOnBeat == value)
+        return;
+    FOnBeat = value;
+    UpdateTimer();
+}
+
 void TTimer::Loaded()
 {
     TComponent::Loaded();
@@ -40,14 +50,20 @@ void TTimer::UpdateTimer()
     StopTimer();
     if (!FEnabled || FInterval == 0 || Loading())
         return;
-    FTimerId = CurrentBackend().StartTimer(FInterval,
-                                           [this] { Application().Guard([this] { Timer(); }); });
+    Backend& backend = CurrentBackend();
+    auto tick = [this] { Application().Guard([this] { Timer(); }); };
+    FRunningOnBeat = FOnBeat;
+    FTimerId = FOnBeat ? backend.StartBeatTimer(FInterval, std::move(tick))
+                       : backend.StartTimer(FInterval, std::move(tick));
 }
 
 void TTimer::StopTimer()
 {
     if (FTimerId == 0)
         return;
-    CurrentBackend().StopTimer(FTimerId);
+    if (FRunningOnBeat)
+        CurrentBackend().StopBeatTimer(FTimerId);
+    else
+        CurrentBackend().StopTimer(FTimerId);
     FTimerId = 0;
 }

@@ -13,6 +13,11 @@ public:
     void SetEnabled(bool value);
     unsigned Interval() const { return FInterval; }
     void SetInterval(unsigned ms);
+    // Ticks on the beats of the interval (its multiples on the steady clock) rather than an
+    // interval after each start, where the loop keeps beats: timers whose intervals divide one
+    // another then share the loop's wake-ups. For periodic work whose phase does not matter.
+    bool OnBeat() const { return FOnBeat; }
+    void SetOnBeat(bool value);
     TNotifyEvent OnTimer;
     // Starts counting the interval again with the current settings.
     void Restart() { UpdateTimer(); }
@@ -27,5 +32,8 @@ private:
 
     bool FEnabled = true;
     unsigned FInterval = 1000;
+    bool FOnBeat = false;
     int FTimerId = 0;
+    // The running timer is the backend's beat timer.
+    bool FRunningOnBeat = false;
 };

@@ -1,6 +1,7 @@
 // The timer component with a real worker thread: ticks handed to the GUI thread, parking,
 // ignoring ticks while disabled, errors from the handler, stopping on destruction and on a
-// change of timer type, and the message-timer variant on the headless clock. Waits are
+// change of timer type; carried by the loop's beats without a worker, and the message-timer
+// variant, on the headless clock. Waits are
 // generous and only ever bound a loop; nothing depends on how fast a tick comes.
 #include "controls/timer_thread.h"
 
@@ -184,6 +185,53 @@ TEST_F(TimerThread, ChangingTheTimerTypeStopsTheWorker)
     timer.SetTimerType(TThreadTimerType::ttThread);
     ASSERT_NE(timer.Thread(), nullptr);
     ASSERT_TRUE(PumpUntil([&] { return ticks > before + 4; }));
+}
+
+// Where the loop wakes itself on the beat, a thread timer whose ticks run on the GUI thread
+// makes no worker: the loop's beat timer carries its ticks (on the headless clock here), stops
+// while paused, follows its interval and goes with the timer. Ticks meant for a worker's own
+// thread still get a worker.
+TEST(ThreadTimerOnBeats, TheLoopCarriesTheTicksWithoutAWorker)
+{
+    HeadlessBackend& backend = UseHeadlessBackend();
+    TBackendOffers offers = backend.Offers();
+    offers.beatTimers = true;
+    backend.SetOffers(offers);
+    int ticks = 0;
+    {
+        TThreadTimer timer(nullptr);
+        timer.OnTimer = [&](TObject*) { ++ticks; };
+        timer.SetInterval(50);
+        EXPECT_EQ(timer.Thread(), nullptr);
+        backend.AdvanceTime(200);
+        EXPECT_EQ(ticks, 4);
+
+        timer.SetPaused(true);
+        backend.AdvanceTime(200);
+        EXPECT_EQ(ticks, 4);
+        EXPECT_EQ(backend.ActiveTimerCount(), 0);
+        timer.SetPaused(false);
+        backend.AdvanceTime(100);
+        EXPECT_EQ(ticks, 6);
+
+        timer.SetInterval(20);
+        backend.AdvanceTime(100);
+        EXPECT_EQ(ticks, 11);
+
+        // Paused, so that the worker never ticks on its own thread here.
+        timer.SetPaused(true);
+        timer.SetSyncEvent(false);
+        EXPECT_NE(timer.Thread(), nullptr);
+        timer.SetSyncEvent(true);
+        EXPECT_EQ(timer.Thread(), nullptr);
+        timer.SetPaused(false);
+        backend.AdvanceTime(20);
+        EXPECT_EQ(ticks, 12);
+    }
+    EXPECT_EQ(backend.ActiveTimerCount(), 0);
+    backend.AdvanceTime(100);
+    EXPECT_EQ(ticks, 12);
+    Application().Reset();
 }
 
 TEST(ThreadTimerSystem, MessageTimerFollowsIntervalAndEnabled)

@@ -1,4 +1,5 @@
-// Timers on the virtual clock; pop-up menus with auto-check, radio groups and disabled items.
+// Timers on the virtual clock, also on the beat; pop-up menus with auto-check, radio groups and
+// disabled items.
 #include <gtest/gtest.h>
 
 #include "ui/imagelist.h"
@@ -24,6 +25,37 @@ TEST_F(TimerTest, TimersFireInTimeOrderOnTheVirtualClock)
     EXPECT_EQ(log, (std::vector<std::string>{"fast@300", "slow@500", "fast@600", "fast@900",
                                              "slow@1000"}));
     EXPECT_EQ(backend->Now(), 1000u);
+}
+
+// On the beat, a timer ticks at the multiples of its interval where the loop keeps beats,
+// whenever it was started, and as a message timer elsewhere; switching it off stops either.
+TEST_F(TimerTest, TimersOnTheBeatTickAtTheMultiplesOfTheirInterval)
+{
+    TForm* form = ShownForm();
+    for (const bool beats : {true, false}) {
+        SCOPED_TRACE(beats ? "the loop keeps beats" : "message timers only");
+        TBackendOffers offers = backend->Offers();
+        offers.beatTimers = beats;
+        backend->SetOffers(offers);
+        std::vector<std::uint32_t> log;
+        auto* timer = new TTimer(form);
+        timer->SetOnBeat(true);
+        timer->SetInterval(500);
+        timer->OnTimer = [&](TObject*) { log.push_back(backend->Now()); };
+        backend->AdvanceTime(130);
+        timer->SetEnabled(false);
+        EXPECT_EQ(backend->ActiveTimerCount(), 0);
+        const std::uint32_t started = backend->Now();
+        timer->SetEnabled(true);
+        backend->AdvanceTime(1000);
+        const std::uint32_t beat = started - started % 500 + 500;
+        const std::vector<std::uint32_t> expected =
+            beats ? std::vector<std::uint32_t>{beat, beat + 500}
+                  : std::vector<std::uint32_t>{started + 500, started + 1000};
+        EXPECT_EQ(log, expected);
+        delete timer;
+        EXPECT_EQ(backend->ActiveTimerCount(), 0);
+    }
 }
 
 TEST_F(TimerTest, DisabledTimersAndPausesFireNothing)

@@ -181,6 +181,9 @@ public:
     std::vector<TRect> WorkAreas() override;
     int StartTimer(unsigned intervalMs, std::function<void()> tick) override;
     void StopTimer(int id) override;
+    // On the multiples of the interval on the virtual clock while the offers say the loop keeps
+    // beats, else a message timer.
+    int StartBeatTimer(unsigned intervalMs, std::function<void()> tick) override;
     int TrackPopupMenu(const std::vector<TMenuEntry>& items, TPoint screen) override;
     TMsgBoxResult ShowMessageBox(const std::string& text, const std::string& caption,
                                  TMsgBoxButtons buttons, TMsgBoxIcon icon) override;

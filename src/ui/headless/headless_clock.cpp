@@ -3,6 +3,7 @@
 #include "ui/headless/headless_backend.h"
 
 #include <algorithm>
+#include <utility>
 
 void HeadlessBackend::AdvanceTime(unsigned ms)
 {
@@ -35,6 +36,15 @@ int HeadlessBackend::StartTimer(unsigned intervalMs, std::function<void()> tick)
 }
 
 void HeadlessBackend::StopTimer(int id) { FTimers.erase(id); }
+
+int HeadlessBackend::StartBeatTimer(unsigned intervalMs, std::function<void()> tick)
+{
+    const int id = StartTimer(intervalMs, std::move(tick));
+    Timer& timer = FTimers[id];
+    if (FOffers.beatTimers)
+        timer.due = FNow - FNow % timer.interval + timer.interval;
+    return id;
+}
 
 void HeadlessBackend::Run()
 {

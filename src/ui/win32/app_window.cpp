@@ -89,6 +89,8 @@ std::intptr_t Win32Backend::AppMessage(unsigned msg, std::uintptr_t wParam, std:
 {
     if (auto answer = DeskNotice(msg, wParam, lParam))
         return *answer;
+    // Its system menu, from the taskbar button.
+    NoteModalLoop(msg);
     // The taskbar button and Alt+Tab activate this window, which takes no keys: the toolkit
     // hands the focus on to a form.
     if (msg == WM_SETFOCUS)

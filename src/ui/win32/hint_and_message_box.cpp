@@ -36,8 +36,11 @@ TMsgBoxResult Win32Backend::ShowMessageBox(const std::string& text, const std::s
                                            TMsgBoxButtons buttons, TMsgBoxIcon icon)
 {
     PutAppWindowOnScreen();
-    return MessageBoxResult(MessageBoxA(GetActiveWindow(), text.c_str(), caption.c_str(),
-                                        MessageBoxStyle(buttons, icon)));
+    ModalLoop(true);
+    const int answer = MessageBoxA(GetActiveWindow(), text.c_str(), caption.c_str(),
+                                   MessageBoxStyle(buttons, icon));
+    ModalLoop(false);
+    return MessageBoxResult(answer);
 }
 
 void Win32Backend::ShowHintWindow(const std::string& text, TPoint screen, TColor color,

@@ -15,6 +15,7 @@ void Win32Backend::Run()
     while (!FQuitRequested) {
         const bool input = WaitForWork();
         RunPosted();
+        RunDueBeats();
         MSG msg;
         if (!input || FQuitRequested || !PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
             continue;
@@ -26,7 +27,8 @@ void Win32Backend::Run()
 }
 
 // Work posted while the loop sleeps here wakes it through the event, without a message, so
-// that only the wait itself costs a trip to the wineserver. True when input came.
+// that only the wait itself costs a trip to the wineserver; the next beat ends the wait by
+// itself. True when input came.
 bool Win32Backend::WaitForWork()
 {
     {
@@ -36,11 +38,12 @@ bool Win32Backend::WaitForWork()
         FLoopWaiting = FPostedEvent != nullptr;
     }
     HANDLE event = FPostedEvent;
-    const DWORD woke = MsgWaitForMultipleObjectsEx(event != nullptr ? 1 : 0, &event, INFINITE,
-                                                   QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    const DWORD events = event != nullptr ? 1 : 0;
+    const DWORD woke = MsgWaitForMultipleObjectsEx(events, &event, UntilNextBeat(), QS_ALLINPUT,
+                                                   MWMO_INPUTAVAILABLE);
     std::lock_guard lock(FPostLock);
     FLoopWaiting = false;
-    return woke != WAIT_OBJECT_0 || event == nullptr;
+    return woke == WAIT_OBJECT_0 + events;
 }
 
 // A flag rather than WM_QUIT: a WM_QUIT nobody takes out of the queue outranks WM_TIMER and
@@ -60,6 +63,7 @@ void Win32Backend::ProcessMessages()
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
+    RunDueBeats();
 }
 
 // One wake-up serves all the work posted until the GUI thread takes it: the two scrolling
@@ -105,6 +109,7 @@ std::intptr_t Win32Backend::UtilityMessage(unsigned msg, std::uintptr_t wParam, 
         RunPosted();
         return 0;
     }
-    FireTimer(static_cast<int>(wParam));
+    if (!CarryBeats(wParam))
+        FireTimer(static_cast<int>(wParam));
     return 0;
 }

@@ -24,7 +24,7 @@ public:
 
     TBackendOffers Offers() const override
     {
-        return {true, TMenuDrawing::Program, TNotifyAreaKind::SystemTray};
+        return {true, TMenuDrawing::Program, TNotifyAreaKind::SystemTray, true};
     }
 
     WindowId NewWindow(const TWindowParams& params, IWindowHandler* handler) override;
@@ -67,6 +67,9 @@ public:
     std::vector<TRect> WorkAreas() override;
     int StartTimer(unsigned intervalMs, std::function<void()> tick) override;
     void StopTimer(int id) override;
+    // beat_timers.cpp
+    int StartBeatTimer(unsigned intervalMs, std::function<void()> tick) override;
+    void StopBeatTimer(int id) override;
     int TrackPopupMenu(const std::vector<TMenuEntry>& items, TPoint screen) override;
     TMsgBoxResult ShowMessageBox(const std::string& text, const std::string& caption,
                                  TMsgBoxButtons buttons, TMsgBoxIcon icon) override;
@@ -94,6 +97,9 @@ public:
                                             std::intptr_t lParam);
     // Tells the toolkit, once the activation under way is done, that the application is active.
     void PostAppActivated();
+    // Follows the loops of the system's own that a window's message announces (moving or
+    // sizing it, a menu): they dispatch the messages meanwhile, not the backend's loop.
+    void NoteModalLoop(unsigned msg);
 
 private:
     bool WaitForWork();
@@ -102,6 +108,17 @@ private:
     void SendAppIcon(std::uintptr_t icon);
     WindowId HintWindow();
     void FireTimer(int id);
+    // beat_timers.cpp: milliseconds until the next beat is due (INFINITE without beat timers),
+    // the timers whose beat has come, and the message timer that carries them through a
+    // system loop.
+    unsigned long UntilNextBeat() const;
+    void RunDueBeats();
+    // A loop of the system's (a menu, a message box, a window moved with the mouse) began or
+    // ended.
+    void ModalLoop(bool entered);
+    void ArmBeatCarrier();
+    // Runs the due beats when `timerId` is the carrier's; false for a message timer.
+    bool CarryBeats(std::uintptr_t timerId);
 
     WindowId FAppWindow = 0;
     // The application window's state (and icon) until the program first runs a message loop,
@@ -117,6 +134,16 @@ private:
     WindowId FHintWindow = 0;
     IAppWindowHandler* FAppHandler = nullptr;
     std::map<int, std::function<void()>> FTimers;
+    struct BeatTimer {
+        unsigned intervalMs;
+        // The next beat, in microseconds on the steady clock.
+        std::int64_t beat;
+        std::function<void()> tick;
+    };
+    std::map<int, BeatTimer> FBeatTimers;
+    // How many system loops run inside one another, and whether the carrier timer is set.
+    int FModalDepth = 0;
+    bool FBeatCarrier = false;
     int FNextTimer = 1;
     std::map<WindowId, std::uintptr_t> FIcons;
     std::uintptr_t FAppIcon = 0;

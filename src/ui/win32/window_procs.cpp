@@ -194,6 +194,12 @@ LRESULT Dispatch(IWindowHandler& h, FormWindow& fw, HWND hwnd, UINT msg, WPARAM 
         h.WndDpiChanged(HIWORD(wParam), {r.left, r.top, r.right, r.bottom});
         return 0;
     }
+    case WM_ENTERSIZEMOVE:
+    case WM_EXITSIZEMOVE:
+    case WM_ENTERMENULOOP:
+    case WM_EXITMENULOOP:
+        gBackend->NoteModalLoop(msg);
+        break;
     case WM_CLOSE:
         h.WndCloseRequest();
         return 0;
@@ -240,10 +246,15 @@ LRESULT CALLBACK AppProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     return gBackend->AppMessage(msg, wParam, lParam);
 }
 
+// Pop-up menus are tracked on this window, so their loops announce themselves here.
 LRESULT CALLBACK UtilProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    if (gBackend == nullptr || (msg != WM_TIMER && msg != kRunPosted))
+    if (gBackend == nullptr)
         return DefWindowProcA(hwnd, msg, wParam, lParam);
+    if (msg != WM_TIMER && msg != kRunPosted) {
+        gBackend->NoteModalLoop(msg);
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    }
     return gBackend->UtilityMessage(msg, wParam, lParam);
 }
 
