@@ -46,7 +46,9 @@ public:
         Canvas().FillRect(ClientRect());
         ++paints;
     }
+    void DropPictures() override { ++drops; }
     int paints = 0;
+    int drops = 0;
     std::vector<std::string>* log;
 
 protected:
