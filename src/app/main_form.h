@@ -80,6 +80,8 @@ public:
     void FormCreate(TObject* sender);
     void FormClose(TObject* sender, TCloseAction& action);
     void ApplyStartMinimized();
+    // Ctrl+Alt+D; another program may hold the combination, and then the hotkey does nothing.
+    void RegisterHotkey();
     void CloseButtonClick(TObject* sender);
     void ExitChosen(TObject* sender);
     void HideButtonClick(TObject* sender);

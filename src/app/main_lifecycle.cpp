@@ -28,8 +28,6 @@ void TMainWindow::FormCreate(TObject* /*sender*/)
     WatchDeskSettle();
     ApplyStartMinimized();
     MemoryWindowEverOpened = false;
-    // Another program may hold the combination; the hotkey then simply does nothing.
-    FServices.hotkeys->Register(Handle(), kHotkeyId, ssAlt | ssCtrl, TKey{'D'});
 }
 
 // The tray icon hid the application while loading, finding no taskbar in its visibility; giving
@@ -37,10 +35,17 @@ void TMainWindow::FormCreate(TObject* /*sender*/)
 void TMainWindow::ApplyStartMinimized()
 {
     WindowShown = !FSettings.startMinimized;
-    if (FSettings.startMinimized)
-        TrayIcon->SetVisibility(kTrayOnly);
-    else
+    if (!FSettings.startMinimized) {
         TrayIcon->SetVisibility(kTrayOnly | TrayVisibilities({tvVisibleTaskBar}));
+        return;
+    }
+    TrayIcon->SetVisibility(kTrayOnly);
+    FTrayHiding.KeepStartInReach();
+}
+
+void TMainWindow::RegisterHotkey()
+{
+    FServices.hotkeys->Register(Handle(), kHotkeyId, ssAlt | ssCtrl, TKey{'D'});
 }
 
 // A settings file that cannot be written stops the close here, before the hotkey goes.

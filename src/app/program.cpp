@@ -1,4 +1,5 @@
-// Program start: the application's title, the main window, the memory window, the message loop.
+// Program start: the application's title, the main window, the memory window, the hotkey, the
+// message loop.
 #include "app/program.h"
 
 #include <utility>
@@ -9,13 +10,29 @@
 #include "controls/gauge_cursor.h"
 #include "ui/application.h"
 
-TMainWindow* CreateMainWindow(sw::PlatformServices services)
+namespace {
+
+TMainWindow* CreateMainForm(const sw::PlatformServices& services)
 {
     Application().SetTitle("Spacewell v.1");
     Application().Icon().SetImage(SpacewellIconPicture(), clNone);
     RegisterGaugeCursors();
-    TMainWindow* main = Application().CreateForm<TMainWindow>(services);
-    main->MemoryPanel = Application().CreateForm<TMemoryPanel>(*main, std::move(services));
+    return Application().CreateForm<TMainWindow>(services);
+}
+
+// What the main window does not need to appear.
+void CompleteStart(TMainWindow& main, sw::PlatformServices services)
+{
+    main.MemoryPanel = Application().CreateForm<TMemoryPanel>(main, std::move(services));
+    main.RegisterHotkey();
+}
+
+}  // namespace
+
+TMainWindow* CreateMainWindow(sw::PlatformServices services)
+{
+    TMainWindow* main = CreateMainForm(services);
+    CompleteStart(*main, std::move(services));
     return main;
 }
 
@@ -31,7 +48,10 @@ int RunProgram(sw::PlatformServices services, sw::ISingleInstance& instance)
         instance.AskFirstToShow();
         return 0;
     }
-    CreateMainWindow(std::move(services));
+    // The window is on its way to the screen while the rest is made.
+    TMainWindow* window = CreateMainForm(services);
+    Application().ShowMainFormAtStart();
+    CompleteStart(*window, std::move(services));
     // Asked for the main window of the moment: none once the program is ending.
     instance.OnShowRequest([] {
         if (auto* main = dynamic_cast<TMainWindow*>(Application().MainForm()))

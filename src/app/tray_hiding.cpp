@@ -17,15 +17,23 @@ bool TTrayHiding::Shown() const { return !FHiddenUnminimized && !Minimized(); }
 
 bool TTrayHiding::Minimized() const { return Application().IsApplicationWindowIconic(); }
 
+// Whether an icon can bring the window back is not asked here: a desktop's answer may still be
+// on its way, and a start that shows the window at once needs none (KeepStartInReach).
 void TTrayHiding::HideAtStart()
 {
-    if (!HidesWindows()) {
-        Application().Minimize();
-        return;
-    }
     Application().SetShowMainForm(false);
     Application().HideApplicationWindow();
     FHiddenUnminimized = true;
+}
+
+void TTrayHiding::KeepStartInReach()
+{
+    if (!FHiddenUnminimized || HidesWindows())
+        return;
+    FHiddenUnminimized = false;
+    Application().SetShowMainForm(true);
+    Application().ShowApplicationWindow();
+    Application().Minimize();
 }
 
 void TTrayHiding::HideToTray(bool snap)

@@ -18,6 +18,9 @@ public:
     bool Shown() const override;
     bool Minimized() const override;
     void HideAtStart() override;
+    // A program that stays hidden after its start, where no icon could bring it back, starts
+    // minimized instead, its taskbar entry kept.
+    void KeepStartInReach();
     void HideToTray(bool snap) override;
     void RestoreFromTray() override;
 

@@ -129,10 +129,15 @@ void TApplication::Notification(TComponent* component, TOperation operation)
         FActiveForm = nullptr;
 }
 
+void TApplication::ShowMainFormAtStart()
+{
+    if (FMainForm != nullptr && FShowMainForm && !FTerminated && !FMainForm->Visible())
+        Guard([this] { FMainForm->Show(); });
+}
+
 void TApplication::Run()
 {
-    if (FMainForm != nullptr && FShowMainForm && !FTerminated)
-        Guard([this] { FMainForm->Show(); });
+    ShowMainFormAtStart();
     if (!FTerminated)
         CurrentBackend().Run();
     if (FTerminated) {

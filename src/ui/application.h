@@ -70,7 +70,10 @@ public:
 
     bool ShowMainForm() const { return FShowMainForm; }
     void SetShowMainForm(bool value) { FShowMainForm = value; }
-    // Shows the main form (when ShowMainForm) and runs the message loop until Terminate;
+    // Shows the main form when ShowMainForm and it is not shown yet: Run does, and a start may
+    // do it earlier, to build what the window does not need while the desktop maps it.
+    void ShowMainFormAtStart();
+    // Shows the main form (ShowMainFormAtStart) and runs the message loop until Terminate;
     // once terminated, frees the forms so their destructors (tray icons, files) run.
     void Run();
     void Terminate();

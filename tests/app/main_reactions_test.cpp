@@ -221,6 +221,23 @@ TEST_F(MainWindowTest, WithoutAnIconEveryHideMinimizesAndTheHotkeyRestores)
     EXPECT_FALSE(Headless().AppWindowVisible());
 }
 
+// Set to start minimized on a bare window manager (no application window, no icon): the
+// window starts minimized instead of hidden out of reach.
+TEST_F(MainWindowTest, WithoutAnIconAStartMinimizedStaysInReach)
+{
+    const std::string ini = "C:\\Program Files\\Spacewell\\OrvaneTully.ini";
+    Platform.profiles->SetText(ini, "[OPTIONS]\r\nMinimized=1\r\n");
+    Platform.paths->ExistingFiles.insert(ini);
+    Fixed('C', 40000, 10000);
+    Headless().SetOffers({false, TMenuDrawing::Program, TNotifyAreaKind::StatusItem});
+    Platform.notifyArea->RefusesIcons = true;
+    Start();
+    EXPECT_TRUE(Headless().AppMinimized());
+    EXPECT_TRUE(Form->Visible()) << "minimized, not hidden";
+    ASSERT_TRUE(PressHotkey());
+    EXPECT_TRUE(Shown());
+}
+
 // The desktop's panel took the icon and quit later: hiding now would lose the window.
 TEST_F(MainWindowTest, APanelThatLeavesAfterTheStartMakesHidingMinimize)
 {

@@ -11,7 +11,9 @@
 
 #include <cstdio>
 #include <exception>
+#include <future>
 #include <memory>
+#include <thread>
 
 #include "app/program.h"
 #include "platform/posix/dbus/dbus_notify_area.h"
@@ -23,14 +25,19 @@
 namespace {
 
 // SIGTERM, SIGHUP and SIGINT arrive through a descriptor the loop watches, never at a random
-// point of the program.
-void EndSessionOnSignals(X11Backend& backend)
+// point of the program: blocked before any thread starts, so that every thread inherits it.
+sigset_t BlockSessionSignals()
 {
     sigset_t signals;
     sigemptyset(&signals);
     for (int signal : {SIGTERM, SIGHUP, SIGINT})
         sigaddset(&signals, signal);
     sigprocmask(SIG_BLOCK, &signals, nullptr);
+    return signals;
+}
+
+void EndSessionOnSignals(X11Backend& backend, const sigset_t& signals)
+{
     const int fd = signalfd(-1, &signals, SFD_NONBLOCK | SFD_CLOEXEC);
     backend.WatchReadable(fd, [fd, &backend] {
         signalfd_siginfo info{};
@@ -46,23 +53,29 @@ int main()
     // Pictures (a drive's bar is some 20 KB) get pages of their own, which go back to the
     // system when a hidden window lets go of them instead of staying in the heap.
     mallopt(M_MMAP_THRESHOLD, 16 * 1024);
+    const sigset_t sessionSignals = BlockSessionSignals();
+    // Opening the display is mostly waiting for the X server's answers: the services that need
+    // no display are made meanwhile.
+    auto opening = std::async(std::launch::async, [gui = std::this_thread::get_id()] {
+        return std::make_unique<X11Backend>(gui);
+    });
+    sw::PlatformServices services = sw::MakeNativeServices();
+    auto drives = std::make_shared<sw::PosixDrives>();
+    services.drives = drives;
     std::unique_ptr<X11Backend> owned;
     try {
-        owned = std::make_unique<X11Backend>();
+        owned = opening.get();
     } catch (const std::exception& error) {
         std::fprintf(stderr, "spacewell: %s\n", error.what());
         return 1;
     }
     X11Backend& backend = *owned;
     SetBackend(std::move(owned));
-    EndSessionOnSignals(backend);
-    sw::PlatformServices services = sw::MakeNativeServices();
+    EndSessionOnSignals(backend, sessionSignals);
     services.hotkeys = std::make_shared<X11Hotkeys>(backend);
-    auto drives = std::make_shared<sw::PosixDrives>();
     drives->OnMountsChanged([&backend](bool arrival, const std::string& letters) {
         backend.AnnounceVolumes(arrival, letters);
     });
-    services.drives = drives;
     services.notifyArea = sw::MakeDbusNotifyArea(
         [&backend](std::function<void()> work) { backend.PostToGuiThread(std::move(work)); });
     X11SingleInstance instance(backend);

@@ -55,10 +55,10 @@ std::vector<long> CardinalsOf(Display* display, Window window, Atom property)
 
 }  // namespace
 
-X11Backend::X11Backend()
-    : FGuiThread(std::this_thread::get_id()), FStart(std::chrono::steady_clock::now())
+X11Backend::X11Backend(std::thread::id guiThread)
+    : FDisplay(XOpenDisplay(nullptr)), FGuiThread(guiThread),
+      FStart(std::chrono::steady_clock::now())
 {
-    FDisplay = XOpenDisplay(nullptr);
     if (FDisplay == nullptr)
         throw std::runtime_error("Cannot open the X display (is DISPLAY set?)");
     XSetErrorHandler(IgnoreError);

@@ -26,8 +26,10 @@ class X11Popups;
 
 class X11Backend : public Backend {
 public:
-    // Opens the display $DISPLAY names; throws std::runtime_error when none answers.
-    X11Backend();
+    // Opens the display $DISPLAY names for the GUI thread `guiThread`; it may be made on another
+    // thread, which then leaves it to the GUI thread. Throws std::runtime_error when no display
+    // answers.
+    explicit X11Backend(std::thread::id guiThread);
     ~X11Backend() override;
 
     Display* XDisplay() const { return FDisplay; }
@@ -175,6 +177,7 @@ private:
     void SetPlacementHints(Window window, TRect bounds);
     void PutIcon(Window window, const TBitmap& image, TColor transparent);
     void MapForm(Window window, FormWindow& form);
+    void AwaitExposure(Window window);
     long WmState(Window window);
     bool WmSupports(Atom atom);
     void ReadDesktopScale();

@@ -7,10 +7,15 @@
 #include <string>
 
 X11SingleInstance::X11SingleInstance(X11Backend& backend)
-    : FBackend(backend), FDisplay(backend.XDisplay()),
-      FName(XInternAtom(FDisplay, ("_SPACEWELL_" + std::to_string(getuid())).c_str(), False)),
-      FShowMessage(XInternAtom(FDisplay, "_SPACEWELL_SHOW", False))
+    : FBackend(backend), FDisplay(backend.XDisplay())
 {
+    std::string selection = "_SPACEWELL_" + std::to_string(getuid());
+    char show[] = "_SPACEWELL_SHOW";
+    char* names[] = {selection.data(), show};
+    Atom atoms[2] = {};
+    XInternAtoms(FDisplay, names, 2, False, atoms);
+    FName = atoms[0];
+    FShowMessage = atoms[1];
     FFilter = FBackend.AddEventFilter([this](const XEvent& event) { return Filter(event); });
 }
 

@@ -22,8 +22,9 @@ private:
 
     X11Backend& FBackend;
     Display* FDisplay;
-    Atom FName;
-    Atom FShowMessage;
+    // The selection's name and the show request's type, interned in one round trip.
+    Atom FName = 0;
+    Atom FShowMessage = 0;
     Window FWindow = 0;
     int FFilter = 0;
     std::function<void()> FShow;

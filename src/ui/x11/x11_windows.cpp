@@ -3,6 +3,9 @@
 // owner (the panel a utility window transient for the main form), its opacity
 // (_NET_WM_WINDOW_OPACITY) and its icon (_NET_WM_ICON).
 
+#include <poll.h>
+
+#include <chrono>
 #include <cstring>
 
 #include "ui/x11/x11_backend.h"
@@ -21,6 +24,24 @@ constexpr long kStateAdd = 1;
 
 // _MOTIF_WM_HINTS: flags, functions, decorations, input mode, status; flag 2 = decorations.
 constexpr long kMotifDecorationsFlag = 2;
+
+// Long enough for a window manager on a busy desk, short enough that a window that never shows
+// (kept on another desktop, wholly covered) costs a start little.
+constexpr auto kExposeWait = std::chrono::milliseconds(100);
+
+struct ExposeWatch {
+    Window window;
+    bool seen;
+};
+
+// Looks at the events without taking any: the loop handles the exposure as any other event.
+Bool NoteExpose(Display*, XEvent* event, XPointer watch)
+{
+    auto& w = *reinterpret_cast<ExposeWatch*>(watch);
+    if (event->type == Expose && event->xexpose.window == w.window)
+        w.seen = true;
+    return False;
+}
 
 // The first window a WINDOW property names, or none (also when `window` is gone).
 Window WindowProperty(Display* display, Window window, Atom property)
@@ -126,6 +147,28 @@ void X11Backend::SetWindowVisible(WindowId window, bool visible)
     else
         XWithdrawWindow(FDisplay, window, DefaultScreen(FDisplay));
     XFlush(FDisplay);
+    if (visible && !FIconic && !Owned(window))
+        AwaitExposure(window);
+}
+
+// What is drawn into a window before it is on the screen is lost, and work done meanwhile only
+// takes the processor from the window manager that frames and maps it: a form that shows waits
+// until it is exposed, then is painted. Not an owned one (the memory window): it may come up
+// wholly behind its owner, where no exposure comes until it moves out.
+void X11Backend::AwaitExposure(Window window)
+{
+    const auto deadline = std::chrono::steady_clock::now() + kExposeWait;
+    ExposeWatch watch{window, false};
+    for (;;) {
+        XEvent event;
+        XCheckIfEvent(FDisplay, &event, NoteExpose, reinterpret_cast<XPointer>(&watch));
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        if (watch.seen || left.count() <= 0)
+            return;
+        pollfd display{ConnectionNumber(FDisplay), POLLIN, 0};
+        poll(&display, 1, static_cast<int>(left.count()));
+    }
 }
 
 // Maps the window iconified while the application is minimized. Each map states the window's

@@ -1,11 +1,8 @@
 // Tray windows over status items. Without a watcher on the bus (a bare window manager) or without
-// a bus at all, an icon has nowhere to show: the calls say so, the features tell the program
-// that hiding to the tray would lose its window, and standard error says it once.
+// a bus at all, an icon has nowhere to show: the calls say so, and the features tell the program
+// that hiding to the tray would lose its window.
 #include "platform/posix/dbus/dbus_notify_area.h"
 
-#include <atomic>
-#include <future>
-#include <cstdio>
 #include <utility>
 
 #include "platform/posix/dbus/status_item.h"
@@ -14,22 +11,12 @@ namespace sw {
 
 namespace {
 
-void SayNoAreaOnce()
-{
-    static std::atomic<bool> said = false;
-    if (!said.exchange(true))
-        std::fputs("Spacewell: no notification area (StatusNotifierWatcher) on this desktop; "
-                   "hide minimizes the window\n",
-                   stderr);
-}
-
 class DbusTrayWindow : public ITrayWindow {
 public:
     DbusTrayWindow(ITrayEvents& events, const std::function<void(std::function<void()>)>& postToGui,
-                   int serial, std::future<sd_bus*> opening)
+                   int serial)
         : FEvents(std::make_shared<ITrayEvents*>(&events)),
-          FItem(
-              std::make_shared<StatusItem>(PostFor(FEvents, postToGui), serial, std::move(opening)))
+          FItem(std::make_shared<StatusItem>(PostFor(FEvents, postToGui), serial))
     {
     }
 
@@ -71,13 +58,7 @@ public:
     void MenuClosed() override { }
     void SetMenu(const NotifyMenu& menu) override { FItem->SetMenu(menu); }
     // Waits for the connection, which the start has long made by the time anyone hides.
-    bool IconReachable() override
-    {
-        const bool reachable = FShown && FItem->WatcherPresent();
-        if (!reachable)
-            SayNoAreaOnce();
-        return reachable;
-    }
+    bool IconReachable() override { return FShown && FItem->WatcherPresent(); }
 
 private:
     // Calls reach the events only while this window lives: it ends on the GUI thread, where
@@ -101,23 +82,14 @@ private:
 
 class DbusNotifyArea : public INotifyArea {
 public:
-    // The first icon's connection is opened meanwhile, while the program builds its windows.
     explicit DbusNotifyArea(std::function<void(std::function<void()>)> postToGui)
-        : FPostToGui(std::move(postToGui)), FOpening(std::async(std::launch::async, OpenSessionBus))
+        : FPostToGui(std::move(postToGui))
     {
     }
-    ~DbusNotifyArea() override
-    {
-        if (FOpening.valid())
-            sd_bus_flush_close_unref(FOpening.get());
-    }
-    DbusNotifyArea(const DbusNotifyArea&) = delete;
-    DbusNotifyArea& operator=(const DbusNotifyArea&) = delete;
 
     std::unique_ptr<ITrayWindow> CreateTrayWindow(ITrayEvents& events) override
     {
-        auto window =
-            std::make_unique<DbusTrayWindow>(events, FPostToGui, ++FWindows, std::move(FOpening));
+        auto window = std::make_unique<DbusTrayWindow>(events, FPostToGui, ++FWindows);
         FLatest = window->Item();
         return window;
     }
@@ -141,7 +113,6 @@ public:
 private:
     std::function<void(std::function<void()>)> FPostToGui;
     std::weak_ptr<StatusItem> FLatest;
-    std::future<sd_bus*> FOpening;
     int FWindows = 0;
 };
 

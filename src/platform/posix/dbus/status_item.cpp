@@ -7,6 +7,8 @@
 #include <systemd/sd-bus.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <cstdio>
 #include <cstring>
 #include <utility>
 
@@ -59,24 +61,37 @@ const std::vector<sd_bus_vtable>& ItemVtable(sd_bus_property_get_t get,
     return table;
 }
 
-}  // namespace
+// A desktop without a notification area is the one thing worth a line on the terminal.
+void SayNoAreaOnce()
+{
+    static std::atomic<bool> said = false;
+    if (!said.exchange(true))
+        std::fputs("Spacewell: no notification area (StatusNotifierWatcher) on this desktop; "
+                   "hide minimizes the window\n",
+                   stderr);
+}
 
+// A new connection to the user's session bus, or nullptr when there is none.
 sd_bus* OpenSessionBus()
 {
     sd_bus* bus = nullptr;
     return sd_bus_open_user(&bus) >= 0 ? bus : nullptr;
 }
 
-StatusItem::StatusItem(Post post, int serial, std::future<sd_bus*> opening)
+}  // namespace
+
+StatusItem::StatusItem(Post post, int serial)
     : FPost(std::move(post)),
       FName("org.kde.StatusNotifierItem-" + std::to_string(getpid()) + "-" + std::to_string(serial))
 {
     FWake = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
-    FThread = std::thread([this, opening = std::move(opening)]() mutable {
-        Connect(std::move(opening));
+    FThread = std::thread([this] {
+        if (AwaitBegin())
+            Connect();
         FConnecting.set_value();
         Run();
     });
+    FPost([this](ITrayEvents&) { Begin(); });
 }
 
 StatusItem::~StatusItem()
@@ -91,14 +106,16 @@ StatusItem::~StatusItem()
     close(FWake);
 }
 
-void StatusItem::Connect(std::future<sd_bus*> opening)
+void StatusItem::Connect()
 {
-    FBus = opening.valid() ? opening.get() : OpenSessionBus();
-    if (FBus == nullptr)
-        return;
-    ExportItem();
-    ExportMenu();
-    WatchWatcher();
+    FBus = OpenSessionBus();
+    if (FBus != nullptr) {
+        ExportItem();
+        ExportMenu();
+        WatchWatcher();
+    }
+    if (!FWatcherPresent)
+        SayNoAreaOnce();
 }
 
 void StatusItem::ExportItem()

@@ -23,26 +23,26 @@
 
 namespace sw {
 
-// A new connection to the user's session bus, or nullptr when there is none.
-sd_bus* OpenSessionBus();
-
 class StatusItem {
 public:
     // Runs a call to the window's events on the program's GUI thread, if the window still exists.
     using Post = std::function<void(std::function<void(ITrayEvents&)>)>;
 
-    // Connects to the session bus on the item's thread, so the program's start does not wait for
-    // the bus (none is no failure: the icon is then never shown), with the bus name's serial
-    // `serial` (one per icon of the process). A connection already being opened, if given, is
-    // taken instead of a new one.
-    StatusItem(Post post, int serial, std::future<sd_bus*> opening = {});
+    // Connects to the session bus on the item's thread once the program's loop runs, or sooner
+    // when asked whether a watcher is there: the program's start does not wait for the bus,
+    // and the connection does not take the processor from the window being built and mapped.
+    // No bus or no watcher on it is no failure: the icon is then never shown, and standard
+    // error says once that the desktop has no notification area. `serial` is the bus name's
+    // (one per icon of the process).
+    StatusItem(Post post, int serial);
     ~StatusItem();
     StatusItem(const StatusItem&) = delete;
     StatusItem& operator=(const StatusItem&) = delete;
 
     // A watcher is on the bus, so a shown icon reaches a panel. Waits for the connection.
-    bool WatcherPresent() const
+    bool WatcherPresent()
     {
+        Begin();
         FConnected.wait();
         return FWatcherPresent;
     }
@@ -85,7 +85,9 @@ private:
         Clock::time_point deadline;
     };
 
-    // item_loop.cpp: the thread, its wake-ups and timers.
+    // item_loop.cpp: the thread, its start, its wake-ups and timers.
+    void Begin();
+    bool AwaitBegin();
     void Wake();
     void Run();
     Changes TakeChanges();
@@ -97,7 +99,7 @@ private:
     void DropBus();
 
     // status_item.cpp: the item's object and its registration.
-    void Connect(std::future<sd_bus*> opening);
+    void Connect();
     void ExportItem();
     void WatchWatcher();
     void UpdateName(bool wanted);
@@ -140,6 +142,7 @@ private:
     std::string FTip;
     NotifyMenu FMenu;
     Changes FChanges;
+    bool FBegun = false;
     std::map<unsigned, Timer> FTimers;
 
     std::atomic<bool> FWatcherPresent = false;
