@@ -23,6 +23,14 @@ template <class TBase> void TGaugeImageControl<TBase>::Paint()
     this->Canvas().CopyRect(area, FImage, area);
 }
 
+template <class TBase> void TGaugeImageControl<TBase>::PaintAgain()
+{
+    if (FImage.Width() == this->Width() && FImage.Height() == this->Height())
+        TGaugeImageControl::Paint();
+    else
+        this->Paint();
+}
+
 template class TGaugeControl<TGraphicControl>;
 template class TGaugeControl<TCustomControl>;
 template class TGaugeImageControl<TGraphicControl>;

@@ -49,6 +49,9 @@ protected:
     // Sizes Image to the control and fills it with Color.
     virtual void ClearImage();
     void Paint() override;
+    // Puts the last picture on the screen again while it has the control's size: a heading
+    // scrolling twenty times a second beneath a track bar's edge would redraw the whole bar.
+    void PaintAgain() override;
 
 private:
     TBitmap FImage;

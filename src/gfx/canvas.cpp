@@ -282,13 +282,17 @@ void TCanvas::Draw(int x, int y, const TBitmap& source)
         CopyPixels(*FTarget, dest, source, {dest.left - x - FOrigin.x, dest.top - y - FOrigin.y});
         return;
     }
+    // Row by row: `dest` lies inside the source, so no pixel needs its own bounds check.
     const TColor key = source.EffectiveTransparentColor();
-    for (int dy = dest.top; dy < dest.bottom; ++dy)
-        for (int dx = dest.left; dx < dest.right; ++dx) {
-            const TColor c = source.Pixel(dx - x - FOrigin.x, dy - y - FOrigin.y);
-            if (c != key)
-                FTarget->Bits()[static_cast<std::size_t>(dy) * FTarget->Width() + dx] = c;
-        }
+    const int fromX = dest.left - x - FOrigin.x;
+    for (int dy = dest.top; dy < dest.bottom; ++dy) {
+        const std::uint32_t* from =
+            source.Bits() + static_cast<std::size_t>(dy - y - FOrigin.y) * source.Width() + fromX;
+        std::uint32_t* to = FTarget->Bits() + static_cast<std::size_t>(dy) * FTarget->Width();
+        for (int dx = dest.left; dx < dest.right; ++dx, ++from)
+            if (*from != key)
+                to[dx] = *from;
+    }
 }
 
 void TCanvas::CopyRect(const TRect& destRect, const TBitmap& source, const TRect& sourceRect)

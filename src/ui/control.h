@@ -134,6 +134,9 @@ public:
 
 protected:
     virtual void Paint() { }
+    // Paints the control again where a neighbour beneath it was repainted: Paint, unless the
+    // control keeps the picture of its last paint (each change of its look repaints it).
+    virtual void PaintAgain() { Paint(); }
     virtual void DblClick();
     virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
     virtual void MouseMove(TShiftState shift, int x, int y);

@@ -43,7 +43,7 @@ public:
         PaintOne(control);
         for (++it; it != order.end(); ++it)
             if (!(*it)->Canvas().ClipRect().Intersect(area).IsEmpty())
-                PaintOne(**it);
+                PaintOne(**it, &TControl::PaintAgain);
         return area;
     }
 
@@ -66,14 +66,14 @@ private:
         }
     }
 
-    static void PaintOne(TControl& c)
+    static void PaintOne(TControl& c, void (TControl::*paint)() = &TControl::Paint)
     {
         TCanvas& canvas = c.Canvas();
         if (canvas.ClipRect().IsEmpty())
             return;
         canvas.Font = c.Font();
         canvas.Brush = TBrush{c.Color(), TBrushStyle::bsSolid};
-        c.Paint();
+        (c.*paint)();
     }
 };
 

@@ -6,6 +6,7 @@
 #include "controls/border.h"
 #include "controls/level_bar.h"
 #include "controls/link_label.h"
+#include "controls/scroll_text.h"
 #include "controls/track_bar.h"
 #include "ui/label.h"
 
@@ -196,6 +197,16 @@ TEST_F(MemoryWindowTest, ShowsItsFrameHeadingsPictureGaugesAndCloseButton)
         EXPECT_EQ(PanelPixel(bar->Left() + thumb.left, bar->Top() + thumb.top), clBlack);
     }
     EXPECT_LT(Panel->AvailableTrackBar->ThumbRect().left, Panel->TotalTrackBar->ThumbRect().left);
+
+    // A tick repaints the second heading alone, and the track bar's bottom row, which lies over
+    // its top row, goes back on from the bar's picture: the window shows what a whole repaint
+    // draws.
+    Panel->VirtualMemoryHeading->Tick();
+    const TBitmap ticked = PanelWindow().image;
+    Panel->PaintImage();
+    for (int y = 0; y < ticked.Height(); ++y)
+        for (int x = 0; x < ticked.Width(); ++x)
+            ASSERT_EQ(ticked.Pixel(x, y), Panel->Image().Pixel(x, y)) << x << "," << y;
 }
 
 }  // namespace

@@ -98,6 +98,11 @@ TEST(Bitmap, TransparentDrawLeavesTheKeyColourOut)
     EXPECT_EQ(target.Pixel(3, 1), clBlack);
     EXPECT_EQ(target.Pixel(4, 1), clRed);
     EXPECT_EQ(target.Pixel(4, 2), clBlue);
+
+    target.Canvas().FillRect({0, 0, 5, 3});
+    target.Canvas().Draw(-1, 0, glyph);  // clipped at the left border, as a scrolled strip is
+    EXPECT_EQ(target.Pixel(0, 0), clRed);
+    EXPECT_EQ(target.Pixel(1, 0), clBlue);
 }
 
 TEST(Bitmap, CopyRectOneToOneAndStretched)

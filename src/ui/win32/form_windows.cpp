@@ -55,9 +55,12 @@ void Win32Backend::SetWindowBounds(WindowId window, TRect screen)
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// A program hidden in the tray keeps no picture-sized buffer.
 void Win32Backend::SetWindowVisible(WindowId window, bool visible)
 {
     ShowWindow(H(window), visible ? SW_SHOW : SW_HIDE);
+    if (!visible)
+        std::vector<std::uint32_t>().swap(FPresentPixels);
 }
 
 void Win32Backend::SetWindowCaption(WindowId window, const std::string& caption)
@@ -99,9 +102,11 @@ void Win32Backend::SetWindowIcon(WindowId window, const TBitmap& image, TColor t
 }
 
 // Only the changed rectangle is converted and sent: a scrolling heading changes 70 x 18 pixels
-// of a window many times that size, twenty times a second. Only a whole picture makes a
-// repaint the platform still has queued needless; within WM_PAINT none is queued but one asked
-// for since (each validation is a trip to the wineserver under Wine).
+// of a window many times that size, twenty times a second. The conversion goes into a buffer
+// kept while windows show: the memory window's refresh, twice a second, allocated and zeroed a
+// whole picture's worth each time. Only a whole picture makes a repaint the platform still has
+// queued needless; within WM_PAINT none is queued but one asked for since (each validation is
+// a trip to the wineserver under Wine).
 void Win32Backend::Present(WindowId window, const TBitmap& image, TRect dirty)
 {
     dirty = dirty.Intersect(image.BoundsRect());
@@ -111,11 +116,12 @@ void Win32Backend::Present(WindowId window, const TBitmap& image, TRect dirty)
     FormWindow* fw = FormOf(hwnd);
     if (fw == nullptr || fw->dc == nullptr)
         return;
-    std::vector<std::uint32_t> pixels = DibPixels(image, dirty);
+    DibPixels(image, dirty, FPresentPixels);
     BITMAPINFO info = sw::DibHeader(dirty.Width(), dirty.Height());
     SetDIBitsToDevice(fw->dc, dirty.left, dirty.top, static_cast<DWORD>(dirty.Width()),
                       static_cast<DWORD>(dirty.Height()), 0, 0, 0,
-                      static_cast<UINT>(dirty.Height()), pixels.data(), &info, DIB_RGB_COLORS);
+                      static_cast<UINT>(dirty.Height()), FPresentPixels.data(), &info,
+                      DIB_RGB_COLORS);
     if (dirty == image.BoundsRect() && (fw->paintAsked || !fw->painting)) {
         ValidateRect(hwnd, nullptr);
         fw->paintAsked = false;

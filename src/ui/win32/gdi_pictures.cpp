@@ -10,12 +10,16 @@ namespace win32ui {
 
 std::vector<std::uint32_t> DibPixels(const TBitmap& image)
 {
-    return DibPixels(image, image.BoundsRect());
+    std::vector<std::uint32_t> out;
+    DibPixels(image, image.BoundsRect(), out);
+    return out;
 }
 
-std::vector<std::uint32_t> DibPixels(const TBitmap& image, TRect part)
+void DibPixels(const TBitmap& image, TRect part, std::vector<std::uint32_t>& out)
 {
-    std::vector<std::uint32_t> out(static_cast<std::size_t>(part.Width()) * part.Height());
+    const std::size_t count = static_cast<std::size_t>(part.Width()) * part.Height();
+    if (out.size() < count)
+        out.resize(count);
     auto to = out.begin();
     for (int y = part.top; y < part.bottom; ++y) {
         const std::uint32_t* in = image.Bits() + static_cast<std::size_t>(y) * image.Width();
@@ -24,7 +28,6 @@ std::vector<std::uint32_t> DibPixels(const TBitmap& image, TRect part)
             *to++ = ((p & 0xFF) << 16) | (p & 0xFF00) | ((p >> 16) & 0xFF);
         }
     }
-    return out;
 }
 
 HBITMAP MakeDib(const TBitmap& image)

@@ -91,8 +91,15 @@ void Win32Backend::PostToGuiThread(std::function<void()> work)
 
 bool Win32Backend::IsGuiThread() { return GetCurrentThreadId() == FGuiThread; }
 
+// The loop calls this after every wait, mostly with nothing posted: an empty queue returns
+// before a queue of its own is made (a deque allocates even when empty).
 void Win32Backend::RunPosted()
 {
+    {
+        std::lock_guard lock(FPostLock);
+        if (FPosted.empty())
+            return;
+    }
     std::deque<std::function<void()>> work;
     {
         std::lock_guard lock(FPostLock);

@@ -148,6 +148,9 @@ private:
     std::map<WindowId, std::uintptr_t> FIcons;
     std::uintptr_t FAppIcon = 0;
     std::vector<std::uintptr_t> FCursors;
+    // Present's converted pixels (0x00RRGGBB rows) of the largest part presented since a window
+    // last hid.
+    std::vector<std::uint32_t> FPresentPixels;
     std::string FHintText;
     TColor FHintColor = clInfoBk;
     TFontSpec FHintFont;

@@ -60,10 +60,11 @@ inline FormWindow* FormOf(HWND hwnd)
 // The classes of forms, the application window, the utility window and the hint window.
 void RegisterWindowClasses();
 
-// 0x00BBGGRR pixels as the top-down 32-bit DIB rows GDI expects, of the whole image or of
-// `part` of it.
+// 0x00BBGGRR pixels as the top-down 32-bit DIB rows GDI expects, of the whole image, or of
+// `part` of it into the start of `out`, which grows to hold them and never shrinks (a caller
+// may keep it from call to call).
 std::vector<std::uint32_t> DibPixels(const TBitmap& image);
-std::vector<std::uint32_t> DibPixels(const TBitmap& image, TRect part);
+void DibPixels(const TBitmap& image, TRect part, std::vector<std::uint32_t>& out);
 HBITMAP MakeDib(const TBitmap& image);
 // An icon, or a cursor with its hot spot when `hotSpot` is given.
 HICON MakeIcon(const TBitmap& image, TColor transparent, const TPoint* hotSpot = nullptr);
