@@ -70,8 +70,9 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${SW_DEB_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The windows' text is drawn with Wine's raster faces.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-wine)
+# The windows' text is drawn with Wine's raster faces; libsystemd is opened at run time for the
+# notification-area icon, so the library scan does not find it.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-wine, libsystemd0")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "meter of how full each drive is")
 # The long description's paragraphs; CPack indents them under the summary.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION

@@ -2,7 +2,7 @@
 // says so; the program then refreshes its marks on its own thread, so that request is answered
 // once the fresh description has arrived (or after a short wait, from the one at hand), and
 // every change of the layout is announced with a new revision.
-#include <systemd/sd-bus.h>
+#include "platform/posix/dbus/sd_bus_calls.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -21,7 +21,7 @@ constexpr const char* kMenuPath = "/MenuBar";
 constexpr auto kMenuWait = std::chrono::milliseconds(300);
 
 const sd_bus_vtable kMenuVtable[] = {
-    SD_BUS_VTABLE_START(0),
+    kVtableStart,
     SD_BUS_PROPERTY("Version", "u", nullptr, 0, 0),
     SD_BUS_PROPERTY("TextDirection", "s", nullptr, 0, 0),
     SD_BUS_PROPERTY("Status", "s", nullptr, 0, 0),
@@ -48,7 +48,7 @@ const std::vector<sd_bus_vtable>& MenuVtable(sd_bus_property_get_t get,
 int ReadNames(sd_bus_message* call, std::vector<std::string>& names)
 {
     char** list = nullptr;
-    const int result = sd_bus_message_read_strv(call, &list);
+    const int result = SdBus().message_read_strv(call, &list);
     for (char** name = list; name && *name; ++name) {
         names.emplace_back(*name);
         free(*name);
@@ -60,52 +60,52 @@ int ReadNames(sd_bus_message* call, std::vector<std::string>& names)
 int AppendValue(sd_bus_message* m, const MenuValue& value)
 {
     if (const auto* text = std::get_if<std::string>(&value))
-        return sd_bus_message_append(m, "v", "s", text->c_str());
+        return SdBus().message_append(m, "v", "s", text->c_str());
     if (const auto* flag = std::get_if<bool>(&value))
-        return sd_bus_message_append(m, "v", "b", static_cast<int>(*flag));
-    return sd_bus_message_append(m, "v", "i", std::get<int>(value));
+        return SdBus().message_append(m, "v", "b", static_cast<int>(*flag));
+    return SdBus().message_append(m, "v", "i", std::get<int>(value));
 }
 
 int AppendProperties(sd_bus_message* m, const MenuNode& node, const std::vector<std::string>& names)
 {
-    int result = sd_bus_message_open_container(m, 'a', "{sv}");
+    int result = SdBus().message_open_container(m, 'a', "{sv}");
     for (const auto& [name, value] : MenuNodeProperties(node, names)) {
         if (result >= 0)
-            result = sd_bus_message_open_container(m, 'e', "sv");
+            result = SdBus().message_open_container(m, 'e', "sv");
         if (result >= 0)
-            result = sd_bus_message_append(m, "s", name.c_str());
+            result = SdBus().message_append(m, "s", name.c_str());
         if (result >= 0)
             result = AppendValue(m, value);
         if (result >= 0)
-            result = sd_bus_message_close_container(m);
+            result = SdBus().message_close_container(m);
     }
-    return result < 0 ? result : sd_bus_message_close_container(m);
+    return result < 0 ? result : SdBus().message_close_container(m);
 }
 
 // (ia{sv}av): the entry, its properties and its children down to `depth` levels (-1: all).
 int AppendNode(sd_bus_message* m, const MenuNode& node, int depth,
                const std::vector<std::string>& names)
 {
-    int result = sd_bus_message_open_container(m, 'r', "ia{sv}av");
+    int result = SdBus().message_open_container(m, 'r', "ia{sv}av");
     if (result >= 0)
-        result = sd_bus_message_append(m, "i", node.id);
+        result = SdBus().message_append(m, "i", node.id);
     if (result >= 0)
         result = AppendProperties(m, node, names);
     if (result >= 0)
-        result = sd_bus_message_open_container(m, 'a', "v");
+        result = SdBus().message_open_container(m, 'a', "v");
     if (depth != 0) {
         for (const MenuNode& child : node.children) {
             if (result >= 0)
-                result = sd_bus_message_open_container(m, 'v', "(ia{sv}av)");
+                result = SdBus().message_open_container(m, 'v', "(ia{sv}av)");
             if (result >= 0)
                 result = AppendNode(m, child, depth < 0 ? depth : depth - 1, names);
             if (result >= 0)
-                result = sd_bus_message_close_container(m);
+                result = SdBus().message_close_container(m);
         }
     }
     if (result >= 0)
-        result = sd_bus_message_close_container(m);
-    return result < 0 ? result : sd_bus_message_close_container(m);
+        result = SdBus().message_close_container(m);
+    return result < 0 ? result : SdBus().message_close_container(m);
 }
 
 }  // namespace
@@ -113,8 +113,8 @@ int AppendNode(sd_bus_message* m, const MenuNode& node, int depth,
 void StatusItem::ExportMenu()
 {
     sd_bus_slot* slot = nullptr;
-    if (sd_bus_add_object_vtable(FBus, &slot, kMenuPath, kMenuInterface,
-                                 MenuVtable(GetMenuProperty, OnMenuMethod).data(), this) >= 0)
+    if (SdBus().add_object_vtable(FBus, &slot, kMenuPath, kMenuInterface,
+                                  MenuVtable(GetMenuProperty, OnMenuMethod).data(), this) >= 0)
         FSlots.push_back(slot);
 }
 
@@ -130,7 +130,7 @@ void StatusItem::RebuildMenu()
     FLayout = std::move(layout);
     ++FRevision;
     if (FBus)
-        sd_bus_emit_signal(FBus, kMenuPath, kMenuInterface, "LayoutUpdated", "ui", FRevision, 0);
+        SdBus().emit_signal(FBus, kMenuPath, kMenuInterface, "LayoutUpdated", "ui", FRevision, 0);
 }
 
 // Answers the waiting requests to show the menu: all of them, or those waited long enough.
@@ -141,12 +141,12 @@ void StatusItem::AnswerMenuRequests(bool all)
         if (!all && request.deadline > now)
             return false;
         if (FBus) {
-            if (std::string(sd_bus_message_get_member(request.call)) == "AboutToShow")
-                sd_bus_reply_method_return(request.call, "b", 1);
+            if (std::string(SdBus().message_get_member(request.call)) == "AboutToShow")
+                SdBus().reply_method_return(request.call, "b", 1);
             else
-                sd_bus_reply_method_return(request.call, "aiai", 1, 0, 0);
+                SdBus().reply_method_return(request.call, "aiai", 1, 0, 0);
         }
-        sd_bus_message_unref(request.call);
+        SdBus().message_unref(request.call);
         return true;
     });
 }
@@ -154,7 +154,7 @@ void StatusItem::AnswerMenuRequests(bool all)
 int StatusItem::OnMenuMethod(sd_bus_message* call, void* self, sd_bus_error* error)
 {
     auto& item = *static_cast<StatusItem*>(self);
-    const std::string member = sd_bus_message_get_member(call);
+    const std::string member = SdBus().message_get_member(call);
     if (member == "GetLayout")
         return item.GetLayout(call, error);
     if (member == "GetGroupProperties")
@@ -165,7 +165,7 @@ int StatusItem::OnMenuMethod(sd_bus_message* call, void* self, sd_bus_error* err
         return item.MenuEvents(call, member == "EventGroup");
     if (member == "AboutToShow" || member == "AboutToShowGroup")
         return item.AboutToShow(call);
-    return sd_bus_reply_method_return(call, "");
+    return SdBus().reply_method_return(call, "");
 }
 
 int StatusItem::GetMenuProperty(sd_bus*, const char*, const char*, const char* property,
@@ -173,12 +173,12 @@ int StatusItem::GetMenuProperty(sd_bus*, const char*, const char*, const char* p
 {
     const std::string name = property;
     if (name == "Version")
-        return sd_bus_message_append(reply, "u", 3u);
+        return SdBus().message_append(reply, "u", 3u);
     if (name == "TextDirection")
-        return sd_bus_message_append(reply, "s", "ltr");
+        return SdBus().message_append(reply, "s", "ltr");
     if (name == "Status")
-        return sd_bus_message_append(reply, "s", "normal");
-    return sd_bus_message_append(reply, "as", 0);
+        return SdBus().message_append(reply, "s", "normal");
+    return SdBus().message_append(reply, "as", 0);
 }
 
 int StatusItem::GetLayout(sd_bus_message* call, sd_bus_error* error)
@@ -186,23 +186,23 @@ int StatusItem::GetLayout(sd_bus_message* call, sd_bus_error* error)
     int parent = 0;
     int depth = -1;
     std::vector<std::string> names;
-    int result = sd_bus_message_read(call, "ii", &parent, &depth);
+    int result = SdBus().message_read(call, "ii", &parent, &depth);
     if (result >= 0)
         result = ReadNames(call, names);
     if (result < 0)
         return result;
     const MenuNode* node = FindMenuNode(FLayout, parent);
     if (!node)
-        return sd_bus_error_setf(error, SD_BUS_ERROR_INVALID_ARGS, "no menu item %d", parent);
+        return SdBus().error_setf(error, SD_BUS_ERROR_INVALID_ARGS, "no menu item %d", parent);
     sd_bus_message* reply = nullptr;
-    result = sd_bus_message_new_method_return(call, &reply);
+    result = SdBus().message_new_method_return(call, &reply);
     if (result >= 0)
-        result = sd_bus_message_append(reply, "u", FRevision);
+        result = SdBus().message_append(reply, "u", FRevision);
     if (result >= 0)
         result = AppendNode(reply, *node, depth, names);
     if (result >= 0)
-        result = sd_bus_send(nullptr, reply, nullptr);
-    sd_bus_message_unref(reply);
+        result = SdBus().send(nullptr, reply, nullptr);
+    SdBus().message_unref(reply);
     return result;
 }
 
@@ -212,7 +212,8 @@ int StatusItem::GetGroupProperties(sd_bus_message* call)
     const int* ids = nullptr;
     size_t bytes = 0;
     std::vector<std::string> names;
-    int result = sd_bus_message_read_array(call, 'i', reinterpret_cast<const void**>(&ids), &bytes);
+    int result =
+        SdBus().message_read_array(call, 'i', reinterpret_cast<const void**>(&ids), &bytes);
     const std::vector<int> asked(ids, ids + (result >= 0 ? bytes / sizeof(int) : 0));
     if (result >= 0)
         result = ReadNames(call, names);
@@ -231,24 +232,24 @@ int StatusItem::GetGroupProperties(sd_bus_message* call)
         if (const MenuNode* node = FindMenuNode(FLayout, id))
             nodes.push_back(node);
     sd_bus_message* reply = nullptr;
-    result = sd_bus_message_new_method_return(call, &reply);
+    result = SdBus().message_new_method_return(call, &reply);
     if (result >= 0)
-        result = sd_bus_message_open_container(reply, 'a', "(ia{sv})");
+        result = SdBus().message_open_container(reply, 'a', "(ia{sv})");
     for (const MenuNode* node : nodes) {
         if (result >= 0)
-            result = sd_bus_message_open_container(reply, 'r', "ia{sv}");
+            result = SdBus().message_open_container(reply, 'r', "ia{sv}");
         if (result >= 0)
-            result = sd_bus_message_append(reply, "i", node->id);
+            result = SdBus().message_append(reply, "i", node->id);
         if (result >= 0)
             result = AppendProperties(reply, *node, names);
         if (result >= 0)
-            result = sd_bus_message_close_container(reply);
+            result = SdBus().message_close_container(reply);
     }
     if (result >= 0)
-        result = sd_bus_message_close_container(reply);
+        result = SdBus().message_close_container(reply);
     if (result >= 0)
-        result = sd_bus_send(nullptr, reply, nullptr);
-    sd_bus_message_unref(reply);
+        result = SdBus().send(nullptr, reply, nullptr);
+    SdBus().message_unref(reply);
     return result;
 }
 
@@ -256,21 +257,21 @@ int StatusItem::GetProperty(sd_bus_message* call, sd_bus_error* error)
 {
     int id = 0;
     const char* name = nullptr;
-    int result = sd_bus_message_read(call, "is", &id, &name);
+    int result = SdBus().message_read(call, "is", &id, &name);
     if (result < 0)
         return result;
     const MenuNode* node = FindMenuNode(FLayout, id);
     const MenuProperties found = node ? MenuNodeProperties(*node, {name}) : MenuProperties{};
     if (found.empty())
-        return sd_bus_error_setf(error, SD_BUS_ERROR_INVALID_ARGS, "no property %s of item %d",
-                                 name, id);
+        return SdBus().error_setf(error, SD_BUS_ERROR_INVALID_ARGS, "no property %s of item %d",
+                                  name, id);
     sd_bus_message* reply = nullptr;
-    result = sd_bus_message_new_method_return(call, &reply);
+    result = SdBus().message_new_method_return(call, &reply);
     if (result >= 0)
         result = AppendValue(reply, found.front().second);
     if (result >= 0)
-        result = sd_bus_send(nullptr, reply, nullptr);
-    sd_bus_message_unref(reply);
+        result = SdBus().send(nullptr, reply, nullptr);
+    SdBus().message_unref(reply);
     return result;
 }
 
@@ -289,34 +290,34 @@ bool StatusItem::MenuEvent(int id, const std::string& kind)
 int StatusItem::MenuEvents(sd_bus_message* call, bool group)
 {
     std::vector<int> unknown;
-    int result = group ? sd_bus_message_enter_container(call, 'a', "(isvu)") : 1;
-    while (result > 0 && (!group || sd_bus_message_enter_container(call, 'r', "isvu") > 0)) {
+    int result = group ? SdBus().message_enter_container(call, 'a', "(isvu)") : 1;
+    while (result > 0 && (!group || SdBus().message_enter_container(call, 'r', "isvu") > 0)) {
         int id = 0;
         const char* kind = nullptr;
-        result = sd_bus_message_read(call, "is", &id, &kind);
+        result = SdBus().message_read(call, "is", &id, &kind);
         if (result > 0 && !MenuEvent(id, kind))
             unknown.push_back(id);
         if (!group)
-            return result < 0 ? result : sd_bus_reply_method_return(call, "");
-        sd_bus_message_skip(call, "vu");
-        sd_bus_message_exit_container(call);
+            return result < 0 ? result : SdBus().reply_method_return(call, "");
+        SdBus().message_skip(call, "vu");
+        SdBus().message_exit_container(call);
     }
     if (result < 0)
         return result;
     sd_bus_message* reply = nullptr;
-    result = sd_bus_message_new_method_return(call, &reply);
+    result = SdBus().message_new_method_return(call, &reply);
     if (result >= 0)
         result =
-            sd_bus_message_append_array(reply, 'i', unknown.data(), unknown.size() * sizeof(int));
+            SdBus().message_append_array(reply, 'i', unknown.data(), unknown.size() * sizeof(int));
     if (result >= 0)
-        result = sd_bus_send(nullptr, reply, nullptr);
-    sd_bus_message_unref(reply);
+        result = SdBus().send(nullptr, reply, nullptr);
+    SdBus().message_unref(reply);
     return result;
 }
 
 int StatusItem::AboutToShow(sd_bus_message* call)
 {
-    FMenuRequests.push_back({sd_bus_message_ref(call), Clock::now() + kMenuWait});
+    FMenuRequests.push_back({SdBus().message_ref(call), Clock::now() + kMenuWait});
     FPost([](ITrayEvents& events) { events.MenuAboutToShow(); });
     return 1;
 }

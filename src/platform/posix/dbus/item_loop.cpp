@@ -5,7 +5,7 @@
 
 #include <poll.h>
 #include <sys/eventfd.h>
-#include <systemd/sd-bus.h>
+#include "platform/posix/dbus/sd_bus_calls.h"
 #include <unistd.h>
 
 #include <algorithm>
@@ -132,17 +132,19 @@ bool StatusItem::ProcessBus()
     if (!FBus)
         return true;
     int result;
-    while ((result = sd_bus_process(FBus, nullptr)) > 0) { }
+    while ((result = SdBus().process(FBus, nullptr)) > 0) { }
     return result >= 0;
 }
 
 void StatusItem::DropBus()
 {
+    if (!FBus)
+        return;
     AnswerMenuRequests(true);
     for (sd_bus_slot* slot : FSlots)
-        sd_bus_slot_unref(slot);
+        SdBus().slot_unref(slot);
     FSlots.clear();
-    FBus = sd_bus_flush_close_unref(FBus);
+    FBus = SdBus().flush_close_unref(FBus);
     FNameOwned = false;
     FWatcherPresent = false;
 }
@@ -170,9 +172,9 @@ void StatusItem::WaitForWork()
         timeoutMs = static_cast<int>(std::clamp<long long>(left, 0, 60000));
     }
     if (FBus) {
-        fds[1] = {sd_bus_get_fd(FBus), static_cast<short>(sd_bus_get_events(FBus)), 0};
+        fds[1] = {SdBus().get_fd(FBus), static_cast<short>(SdBus().get_events(FBus)), 0};
         std::uint64_t busDue = 0;
-        if (sd_bus_get_timeout(FBus, &busDue) > 0 && busDue != UINT64_MAX) {
+        if (SdBus().get_timeout(FBus, &busDue) > 0 && busDue != UINT64_MAX) {
             timespec now{};
             clock_gettime(CLOCK_MONOTONIC, &now);
             const auto nowUs = static_cast<std::uint64_t>(now.tv_sec) * 1000000u +

@@ -4,7 +4,7 @@
 #include "platform/posix/dbus/status_item.h"
 
 #include <sys/eventfd.h>
-#include <systemd/sd-bus.h>
+#include "platform/posix/dbus/sd_bus_calls.h"
 #include <unistd.h>
 
 #include <atomic>
@@ -25,7 +25,7 @@ constexpr const char* kItemPath = "/StatusNotifierItem";
 constexpr const char* kMenuPath = "/MenuBar";
 
 const sd_bus_vtable kItemVtable[] = {
-    SD_BUS_VTABLE_START(0),
+    kVtableStart,
     SD_BUS_PROPERTY("Category", "s", nullptr, 0, 0),
     SD_BUS_PROPERTY("Id", "s", nullptr, 0, 0),
     SD_BUS_PROPERTY("Title", "s", nullptr, 0, 0),
@@ -71,11 +71,11 @@ void SayNoAreaOnce()
                    stderr);
 }
 
-// A new connection to the user's session bus, or nullptr when there is none.
+// A new connection to the user's session bus, or nullptr when there is none (nor libsystemd).
 sd_bus* OpenSessionBus()
 {
     sd_bus* bus = nullptr;
-    return sd_bus_open_user(&bus) >= 0 ? bus : nullptr;
+    return LoadSdBus() != nullptr && SdBus().open_user(&bus) >= 0 ? bus : nullptr;
 }
 
 }  // namespace
@@ -121,8 +121,8 @@ void StatusItem::Connect()
 void StatusItem::ExportItem()
 {
     sd_bus_slot* slot = nullptr;
-    if (sd_bus_add_object_vtable(FBus, &slot, kItemPath, kItemInterface,
-                                 ItemVtable(GetItemProperty, OnItemMethod).data(), this) >= 0)
+    if (SdBus().add_object_vtable(FBus, &slot, kItemPath, kItemInterface,
+                                  ItemVtable(GetItemProperty, OnItemMethod).data(), this) >= 0)
         FSlots.push_back(slot);
 }
 
@@ -133,16 +133,16 @@ void StatusItem::WatchWatcher()
                                          "member='NameOwnerChanged',arg0='") +
                              kWatcher + "'";
     sd_bus_slot* slot = nullptr;
-    if (sd_bus_add_match(FBus, &slot, rule.c_str(), OnWatcherOwner, this) >= 0)
+    if (SdBus().add_match(FBus, &slot, rule.c_str(), OnWatcherOwner, this) >= 0)
         FSlots.push_back(slot);
     sd_bus_message* reply = nullptr;
     int has = 0;
-    if (sd_bus_call_method(FBus, "org.freedesktop.DBus", "/org/freedesktop/DBus",
-                           "org.freedesktop.DBus", "NameHasOwner", nullptr, &reply, "s",
-                           kWatcher) >= 0 &&
-        sd_bus_message_read(reply, "b", &has) >= 0)
+    if (SdBus().call_method(FBus, "org.freedesktop.DBus", "/org/freedesktop/DBus",
+                            "org.freedesktop.DBus", "NameHasOwner", nullptr, &reply, "s",
+                            kWatcher) >= 0 &&
+        SdBus().message_read(reply, "b", &has) >= 0)
         FWatcherPresent = has != 0;
-    sd_bus_message_unref(reply);
+    SdBus().message_unref(reply);
 }
 
 void StatusItem::UpdateName(bool wanted)
@@ -150,11 +150,11 @@ void StatusItem::UpdateName(bool wanted)
     if (!FBus || wanted == FNameOwned)
         return;
     if (!wanted) {
-        sd_bus_release_name(FBus, FName.c_str());
+        SdBus().release_name(FBus, FName.c_str());
         FNameOwned = false;
         return;
     }
-    FNameOwned = sd_bus_request_name(FBus, FName.c_str(), 0) >= 0;
+    FNameOwned = SdBus().request_name(FBus, FName.c_str(), 0) >= 0;
     if (FNameOwned && FWatcherPresent)
         Register();
 }
@@ -162,14 +162,14 @@ void StatusItem::UpdateName(bool wanted)
 void StatusItem::Register()
 {
     // The answer only says whether the watcher took it; a watcher that did not is no worse off.
-    sd_bus_call_method_async(FBus, nullptr, kWatcher, "/StatusNotifierWatcher", kWatcher,
-                             "RegisterStatusNotifierItem", nullptr, nullptr, "s", FName.c_str());
+    SdBus().call_method_async(FBus, nullptr, kWatcher, "/StatusNotifierWatcher", kWatcher,
+                              "RegisterStatusNotifierItem", nullptr, nullptr, "s", FName.c_str());
 }
 
 void StatusItem::Emit(const char* member)
 {
     if (FBus && FNameOwned)
-        sd_bus_emit_signal(FBus, kItemPath, kItemInterface, member, "");
+        SdBus().emit_signal(FBus, kItemPath, kItemInterface, member, "");
 }
 
 int StatusItem::OnWatcherOwner(sd_bus_message* message, void* self, sd_bus_error*)
@@ -178,7 +178,7 @@ int StatusItem::OnWatcherOwner(sd_bus_message* message, void* self, sd_bus_error
     const char* name = nullptr;
     const char* oldOwner = nullptr;
     const char* newOwner = nullptr;
-    if (sd_bus_message_read(message, "sss", &name, &oldOwner, &newOwner) < 0)
+    if (SdBus().message_read(message, "sss", &name, &oldOwner, &newOwner) < 0)
         return 0;
     item.FWatcherPresent = newOwner && *newOwner;
     if (item.FWatcherPresent && item.FNameOwned)
@@ -189,11 +189,11 @@ int StatusItem::OnWatcherOwner(sd_bus_message* message, void* self, sd_bus_error
 int StatusItem::OnItemMethod(sd_bus_message* message, void* self, sd_bus_error*)
 {
     auto& item = *static_cast<StatusItem*>(self);
-    const std::string member = sd_bus_message_get_member(message);
+    const std::string member = SdBus().message_get_member(message);
     int x = 0;
     int y = 0;
     if (member == "Activate" || member == "ContextMenu") {
-        if (sd_bus_message_read(message, "ii", &x, &y) < 0)
+        if (SdBus().message_read(message, "ii", &x, &y) < 0)
             return -EINVAL;
         if (member == "Activate")
             item.FPost([x, y](ITrayEvents& events) { events.Activated(x, y); });
@@ -201,7 +201,7 @@ int StatusItem::OnItemMethod(sd_bus_message* message, void* self, sd_bus_error*)
             item.FPost([x, y](ITrayEvents& events) { events.MenuAskedAt(x, y); });
     }
     // A middle click and the wheel mean nothing to this program.
-    return sd_bus_reply_method_return(message, "");
+    return SdBus().reply_method_return(message, "");
 }
 
 int StatusItem::GetItemProperty(sd_bus*, const char*, const char*, const char* property,
@@ -210,33 +210,33 @@ int StatusItem::GetItemProperty(sd_bus*, const char*, const char*, const char* p
     auto& item = *static_cast<StatusItem*>(self);
     const std::string name = property;
     if (name == "Category")
-        return sd_bus_message_append(reply, "s", "ApplicationStatus");
+        return SdBus().message_append(reply, "s", "ApplicationStatus");
     if (name == "Id")
-        return sd_bus_message_append(reply, "s", "spacewell");
+        return SdBus().message_append(reply, "s", "spacewell");
     if (name == "Title")
-        return sd_bus_message_append(reply, "s", "Spacewell");
+        return SdBus().message_append(reply, "s", "Spacewell");
     if (name == "Status")
-        return sd_bus_message_append(reply, "s", "Active");
+        return SdBus().message_append(reply, "s", "Active");
     if (name == "WindowId")
-        return sd_bus_message_append(reply, "i", 0);
+        return SdBus().message_append(reply, "i", 0);
     if (name == "IconPixmap")
         return item.AppendPixmaps(reply);
     if (name.ends_with("Pixmap"))
-        return sd_bus_message_append(reply, "a(iiay)", 0);
+        return SdBus().message_append(reply, "a(iiay)", 0);
     if (name == "ToolTip") {
         std::string tip;
         {
             std::lock_guard guard(item.FLock);
             tip = item.FTip;
         }
-        return sd_bus_message_append(reply, "(sa(iiay)ss)", "", 0, "Spacewell", tip.c_str());
+        return SdBus().message_append(reply, "(sa(iiay)ss)", "", 0, "Spacewell", tip.c_str());
     }
     if (name == "ItemIsMenu")
-        return sd_bus_message_append(reply, "b", 0);
+        return SdBus().message_append(reply, "b", 0);
     if (name == "Menu")
-        return sd_bus_message_append(reply, "o", kMenuPath);
+        return SdBus().message_append(reply, "o", kMenuPath);
     // The names of themed icons and the movie: none, the icon is given as pixels.
-    return sd_bus_message_append(reply, "s", "");
+    return SdBus().message_append(reply, "s", "");
 }
 
 int StatusItem::AppendPixmaps(sd_bus_message* reply)
@@ -246,20 +246,20 @@ int StatusItem::AppendPixmaps(sd_bus_message* reply)
         std::lock_guard guard(FLock);
         image = FImage;
     }
-    int result = sd_bus_message_open_container(reply, 'a', "(iiay)");
+    int result = SdBus().message_open_container(reply, 'a', "(iiay)");
     for (int size : kPixmapSizes) {
         const std::vector<std::uint8_t> bytes = ArgbPixmap(image, size);
         if (result < 0 || bytes.empty())
             break;
-        result = sd_bus_message_open_container(reply, 'r', "iiay");
+        result = SdBus().message_open_container(reply, 'r', "iiay");
         if (result >= 0)
-            result = sd_bus_message_append(reply, "ii", size, size);
+            result = SdBus().message_append(reply, "ii", size, size);
         if (result >= 0)
-            result = sd_bus_message_append_array(reply, 'y', bytes.data(), bytes.size());
+            result = SdBus().message_append_array(reply, 'y', bytes.data(), bytes.size());
         if (result >= 0)
-            result = sd_bus_message_close_container(reply);
+            result = SdBus().message_close_container(reply);
     }
-    return result < 0 ? result : sd_bus_message_close_container(reply);
+    return result < 0 ? result : SdBus().message_close_container(reply);
 }
 
 void StatusItem::Show(const IconImage& image, const std::string& tip)
