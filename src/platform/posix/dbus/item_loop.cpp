@@ -22,28 +22,13 @@ void StatusItem::Wake()
 
 void StatusItem::Begin()
 {
-    {
-        std::lock_guard guard(FLock);
-        FBegun = true;
-    }
-    Wake();
-}
-
-// False when the item ends before it began.
-bool StatusItem::AwaitBegin()
-{
-    for (;;) {
-        {
-            std::lock_guard guard(FLock);
-            if (FChanges.quit || FBegun)
-                return !FChanges.quit;
-        }
-        pollfd wake{FWake, POLLIN, 0};
-        poll(&wake, 1, -1);
-        // Changes that came meanwhile are taken by the loop's first round anyway.
-        std::uint64_t count = 0;
-        [[maybe_unused]] const auto taken = read(FWake, &count, sizeof count);
-    }
+    std::call_once(FStarted, [this] {
+        FThread = std::thread([this] {
+            Connect();
+            FConnecting.set_value();
+            Run();
+        });
+    });
 }
 
 void StatusItem::SetTimer(unsigned id, unsigned milliseconds)

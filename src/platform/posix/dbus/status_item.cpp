@@ -85,12 +85,6 @@ StatusItem::StatusItem(Post post, int serial)
       FName("org.kde.StatusNotifierItem-" + std::to_string(getpid()) + "-" + std::to_string(serial))
 {
     FWake = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
-    FThread = std::thread([this] {
-        if (AwaitBegin())
-            Connect();
-        FConnecting.set_value();
-        Run();
-    });
     FPost([this](ITrayEvents&) { Begin(); });
 }
 
@@ -101,7 +95,8 @@ StatusItem::~StatusItem()
         FChanges.quit = true;
     }
     Wake();
-    FThread.join();
+    if (FThread.joinable())
+        FThread.join();
     DropBus();
     close(FWake);
 }

@@ -28,9 +28,10 @@ public:
     // Runs a call to the window's events on the program's GUI thread, if the window still exists.
     using Post = std::function<void(std::function<void(ITrayEvents&)>)>;
 
-    // Connects to the session bus on the item's thread once the program's loop runs, or sooner
-    // when asked whether a watcher is there: the program's start does not wait for the bus,
-    // and the connection does not take the processor from the window being built and mapped.
+    // Starts the item's thread, which connects to the session bus, once the program's loop runs,
+    // or sooner when asked whether a watcher is there: the program's start does not wait for the
+    // bus, and neither the thread nor the connection takes the processor from the window being
+    // built and mapped.
     // No bus or no watcher on it is no failure: the icon is then never shown, and standard
     // error says once that the desktop has no notification area. `serial` is the bus name's
     // (one per icon of the process).
@@ -87,7 +88,6 @@ private:
 
     // item_loop.cpp: the thread, its start, its wake-ups and timers.
     void Begin();
-    bool AwaitBegin();
     void Wake();
     void Run();
     Changes TakeChanges();
@@ -142,7 +142,6 @@ private:
     std::string FTip;
     NotifyMenu FMenu;
     Changes FChanges;
-    bool FBegun = false;
     std::map<unsigned, Timer> FTimers;
 
     std::atomic<bool> FWatcherPresent = false;
@@ -159,6 +158,7 @@ private:
     std::vector<MenuRequest> FMenuRequests;
     unsigned FNoticeId = 0;
 
+    std::once_flag FStarted;
     std::thread FThread;
 };
 
