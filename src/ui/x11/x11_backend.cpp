@@ -106,6 +106,8 @@ void X11Backend::InternKnownAtoms()
                                              "_NET_WM_STATE_SKIP_TASKBAR",
                                              "_NET_WM_WINDOW_OPACITY",
                                              "_NET_WM_WINDOW_TYPE",
+                                             "_NET_WM_WINDOW_TYPE_NORMAL",
+                                             "_NET_WM_WINDOW_TYPE_UTILITY",
                                              "_NET_WORKAREA",
                                              "UTF8_STRING",
                                              "WM_DELETE_WINDOW",
