@@ -120,6 +120,9 @@ struct TBackendOffers {
     // cheaply than a worker thread could wake it: a timer whose ticks run on the GUI thread
     // needs no worker of its own.
     bool beatTimers = false;
+    // A shown window reaches the screen only once a window manager has mapped it: a form asks to
+    // be shown before it composes its first picture, which Present puts on the screen once there.
+    bool showBeforeCompose = false;
 };
 
 class Backend {

@@ -243,8 +243,12 @@ void TForm::SetVisible(bool visible)
         FShowing = false;
         if (!FVisible)
             return;
+        const bool showFirst = CurrentBackend().Offers().showBeforeCompose;
+        if (showFirst)
+            CurrentBackend().SetWindowVisible(FHandle, true);
         PaintImage();
-        CurrentBackend().SetWindowVisible(FHandle, true);
+        if (!showFirst)
+            CurrentBackend().SetWindowVisible(FHandle, true);
         CurrentBackend().Present(FHandle, FImage, FImage.BoundsRect());
         FDirty = false;
         CurrentBackend().SetForeground(FHandle);

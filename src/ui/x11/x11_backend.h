@@ -49,7 +49,9 @@ public:
 
     TBackendOffers Offers() const override
     {
-        return {false, TMenuDrawing::Program, TNotifyAreaKind::StatusItem};
+        TBackendOffers offers{false, TMenuDrawing::Program, TNotifyAreaKind::StatusItem};
+        offers.showBeforeCompose = true;
+        return offers;
     }
 
     WindowId NewWindow(const TWindowParams& params, IWindowHandler* handler) override;
@@ -117,6 +119,7 @@ private:
         bool wanted = false;  // shown by the toolkit (iconified while the application is)
         bool paintPending = false;
         bool hasIcon = false;
+        bool awaitingExposure = false;  // shown, and not yet presented since
     };
     // A stock shape of the cursor font, or a two-colour picture with its mask.
     struct LazyCursor {

@@ -147,14 +147,12 @@ void X11Backend::SetWindowVisible(WindowId window, bool visible)
     else
         XWithdrawWindow(FDisplay, window, DefaultScreen(FDisplay));
     XFlush(FDisplay);
-    if (visible && !FIconic && !Owned(window))
-        AwaitExposure(window);
+    form->awaitingExposure = visible && !FIconic && !Owned(window);
 }
 
-// What is drawn into a window before it is on the screen is lost, and work done meanwhile only
-// takes the processor from the window manager that frames and maps it: a form that shows waits
-// until it is exposed, then is painted. Not an owned one (the memory window): it may come up
-// wholly behind its owner, where no exposure comes until it moves out.
+// What is drawn into a window before it is on the screen is lost: a form's first picture after
+// it shows waits until the window is exposed. Not an owned one's (the memory window): it may
+// come up wholly behind its owner, where no exposure comes until it moves out.
 void X11Backend::AwaitExposure(Window window)
 {
     const auto deadline = std::chrono::steady_clock::now() + kExposeWait;
@@ -329,8 +327,14 @@ void X11Backend::PutIcon(Window window, const TBitmap& image, TColor transparent
 
 void X11Backend::Present(WindowId window, const TBitmap& image, TRect dirty)
 {
-    if (FormWindow* form = Find(window))
-        PutBitmap(FDisplay, window, form->gc, image, dirty);
+    FormWindow* form = Find(window);
+    if (form == nullptr)
+        return;
+    if (form->awaitingExposure) {
+        form->awaitingExposure = false;
+        AwaitExposure(window);
+    }
+    PutBitmap(FDisplay, window, form->gc, image, dirty);
 }
 
 void X11Backend::InvalidateWindow(WindowId window)
