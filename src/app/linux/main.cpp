@@ -47,14 +47,27 @@ void EndSessionOnSignals(X11Backend& backend, const sigset_t& signals)
     });
 }
 
-// The windows' face is read from its file while the display opens, not when the first label is
-// measured (at 100 %; another scale reads its own file then). A missing file is reported there.
-void WarmFonts()
+// What needs no display, made on a thread while the GUI thread opens the display (mostly waiting
+// for the X server's answers).
+struct DisplayFreeServices {
+    sw::PlatformServices services;
+    std::shared_ptr<sw::PosixDrives> drives;
+};
+
+DisplayFreeServices MakeDisplayFreeServices()
 {
+    DisplayFreeServices made{sw::MakeNativeServices(), std::make_shared<sw::PosixDrives>()};
+    made.services.drives = made.drives;
+    // Watched from now on, so the first scan reads the mount table once. What changes before
+    // the window exists is in that scan; changes after it are told to the window.
+    made.drives->OnMountsChanged([](bool, const std::string&) {});
+    // The windows' face is read from its file now, not when the first label is measured (at
+    // 100 %; another scale reads its own file then). A missing file is reported there.
     try {
         Fonts().Metrics(TFontSpec{});
     } catch (const std::exception&) {
     }
+    return made;
 }
 
 }  // namespace
@@ -65,22 +78,15 @@ int main()
     // system when a hidden window lets go of them instead of staying in the heap.
     mallopt(M_MMAP_THRESHOLD, 16 * 1024);
     const sigset_t sessionSignals = BlockSessionSignals();
-    // Opening the display is mostly waiting for the X server's answers: the services that need
-    // no display are made meanwhile.
-    auto opening = std::async(std::launch::async, [gui = std::this_thread::get_id()] {
-        return std::make_unique<X11Backend>(gui);
-    });
-    sw::PlatformServices services = sw::MakeNativeServices();
-    auto drives = std::make_shared<sw::PosixDrives>();
-    services.drives = drives;
-    WarmFonts();
+    auto making = std::async(std::launch::async, MakeDisplayFreeServices);
     std::unique_ptr<X11Backend> owned;
     try {
-        owned = opening.get();
+        owned = std::make_unique<X11Backend>(std::this_thread::get_id());
     } catch (const std::exception& error) {
         std::fprintf(stderr, "spacewell: %s\n", error.what());
         return 1;
     }
+    auto [services, drives] = making.get();
     X11Backend& backend = *owned;
     SetBackend(std::move(owned));
     EndSessionOnSignals(backend, sessionSignals);

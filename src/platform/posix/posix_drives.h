@@ -38,7 +38,8 @@ public:
     void RestoreErrors(ErrorMode previous) override;
 
     // Watches the mount table from now on and tells `changed`, on the watcher's thread, within
-    // moments of a mount or an unmount. The watch ends with this object.
+    // moments of a mount or an unmount; a later call only replaces `changed`. The watch ends with
+    // this object.
     void OnMountsChanged(MountsChanged changed);
 
 private:
