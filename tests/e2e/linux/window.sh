@@ -7,8 +7,8 @@
 # and the hotkey (also with NumLock on) minimize it, since nothing could bring back a hidden
 # window without an icon, and the hotkey brings it back, as a second start does; ">>" opens the
 # memory window, without a taskbar button of its own; Q and SIGTERM both leave the settings file
-# beside the program, and the next start comes back where it was left; a hotkey another program
-# holds leaves the window be.
+# beside the program, and the next start comes back where it was left; without libsystemd it
+# runs as without a notification area; a hotkey another program holds leaves the window be.
 set -uo pipefail
 cd "$(dirname "$0")/../../.."
 root=$PWD
@@ -32,8 +32,8 @@ ini=$program/spacewell.ini
 pid=
 trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; sw_desktop_stop' EXIT
 
-start() {
-  "$program/spacewell" >"$work/out.txt" 2>&1 &
+start() {  # [command that runs the program given last]
+  "$@" "$program/spacewell" >"$work/out.txt" 2>&1 &
   pid=$!
   win=$(timeout 20 xdotool search --sync --onlyvisible --name '^Spacewell$' | head -n 1)
   [ -n "$win" ] || { fail "the window did not show"; exit 1; }
@@ -143,6 +143,20 @@ check "  after saving the settings" "$(ini_value OnTop)" 1
 # A desktop without a notification area is the one thing worth a line.
 check "on the terminal only that there is no notification area" "$(cat "$work/out.txt")" \
   "Spacewell: no notification area (StatusNotifierWatcher) on this desktop; hide minimizes the window"
+
+# Without libsystemd (hidden in a mount namespace of the program's own) there is no bus to reach
+# a notification area by: the program runs as on a desktop without one.
+rm -f "$ini"
+libsystemd=$(ldconfig -p | sed -n 's/.*libsystemd\.so\.0 (libc6,x86-64) => //p' | head -n 1)
+[ -n "$libsystemd" ] || fail "ldconfig knows no libsystemd.so.0 to hide"
+start unshare -m sh -c 'mount --bind /dev/null "$0" && exec "$1"' "$libsystemd"
+check "without libsystemd it says so once" "$(cat "$work/out.txt")" \
+  "Spacewell: no notification area (StatusNotifierWatcher) on this desktop; hide minimizes the window"
+typed q
+for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$pid" 2>/dev/null; then code=running; else wait "$pid"; code=$?; fi
+pid=
+check "  and Q ends it cleanly" "$code" 0
 
 # Another program holds Ctrl+Alt+D: the window comes up all the same and the key stays theirs.
 python3 tests/e2e/linux/hold_hotkey.py > "$work/holder.txt" &
