@@ -13,7 +13,6 @@
 #include <exception>
 #include <future>
 #include <memory>
-#include <thread>
 
 #include "app/program.h"
 #include "gfx/font.h"
@@ -81,7 +80,7 @@ int main()
     auto making = std::async(std::launch::async, MakeDisplayFreeServices);
     std::unique_ptr<X11Backend> owned;
     try {
-        owned = std::make_unique<X11Backend>(std::this_thread::get_id());
+        owned = std::make_unique<X11Backend>(X11SingleInstance::AtomNames());
     } catch (const std::exception& error) {
         std::fprintf(stderr, "spacewell: %s\n", error.what());
         return 1;

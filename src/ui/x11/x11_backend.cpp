@@ -55,14 +55,14 @@ std::vector<long> CardinalsOf(Display* display, Window window, Atom property)
 
 }  // namespace
 
-X11Backend::X11Backend(std::thread::id guiThread)
-    : FDisplay(XOpenDisplay(nullptr)), FGuiThread(guiThread),
+X11Backend::X11Backend(const std::vector<std::string>& moreAtoms)
+    : FDisplay(XOpenDisplay(nullptr)), FGuiThread(std::this_thread::get_id()),
       FStart(std::chrono::steady_clock::now())
 {
     if (FDisplay == nullptr)
         throw std::runtime_error("Cannot open the X display (is DISPLAY set?)");
     XSetErrorHandler(IgnoreError);
-    InternKnownAtoms();
+    InternKnownAtoms(moreAtoms);
     FRoot = DefaultRootWindow(FDisplay);
     XSelectInput(FDisplay, FRoot, PropertyChangeMask);
     int errorBase = 0;
@@ -90,7 +90,7 @@ X11Backend::~X11Backend()
 }
 
 // One round trip for all the names the backend uses instead of one each as they come up.
-void X11Backend::InternKnownAtoms()
+void X11Backend::InternKnownAtoms(const std::vector<std::string>& moreAtoms)
 {
     static constexpr const char* kNames[] = {"_MOTIF_WM_HINTS",
                                              "_NET_ACTIVE_WINDOW",
@@ -114,12 +114,17 @@ void X11Backend::InternKnownAtoms()
                                              "WM_PROTOCOLS",
                                              "WM_STATE",
                                              "WM_TAKE_FOCUS"};
-    constexpr int kCount = static_cast<int>(std::size(kNames));
-    Atom atoms[kCount] = {};
-    if (XInternAtoms(FDisplay, const_cast<char**>(kNames), kCount, False, atoms) == 0)
+    std::vector<char*> names;
+    for (const char* name : kNames)
+        names.push_back(const_cast<char*>(name));
+    for (const std::string& name : moreAtoms)
+        names.push_back(const_cast<char*>(name.c_str()));
+    std::vector<Atom> atoms(names.size());
+    if (XInternAtoms(FDisplay, names.data(), static_cast<int>(names.size()), False, atoms.data()) ==
+        0)
         return;
-    for (int i = 0; i < kCount; ++i)
-        FAtoms.emplace(kNames[i], atoms[i]);
+    for (std::size_t i = 0; i < names.size(); ++i)
+        FAtoms.emplace(names[i], atoms[i]);
 }
 
 Atom X11Backend::Intern(const char* name)

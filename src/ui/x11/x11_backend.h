@@ -26,13 +26,15 @@ class X11Popups;
 
 class X11Backend : public Backend {
 public:
-    // Opens the display $DISPLAY names for the GUI thread `guiThread`; it may be made on another
-    // thread, which then leaves it to the GUI thread. Throws std::runtime_error when no display
-    // answers.
-    explicit X11Backend(std::thread::id guiThread);
+    // Opens the display $DISPLAY names for the calling thread, the GUI thread. The atoms the
+    // backend uses and `moreAtoms` (its users') are interned in one round trip. Throws
+    // std::runtime_error when no display answers.
+    explicit X11Backend(const std::vector<std::string>& moreAtoms = {});
     ~X11Backend() override;
 
     Display* XDisplay() const { return FDisplay; }
+    // An atom, from the names interned at the start when it is one of them.
+    Atom Intern(const char* name);
     // Thread-safe: tells the application, from the loop, that the volumes of drive `letters`
     // arrived or went away.
     void AnnounceVolumes(bool arrival, std::string letters);
@@ -185,8 +187,7 @@ private:
     bool WmSupports(Atom atom);
     void ReadDesktopScale();
 
-    void InternKnownAtoms();
-    Atom Intern(const char* name);
+    void InternKnownAtoms(const std::vector<std::string>& moreAtoms);
 
     Display* FDisplay = nullptr;
     std::map<std::string, Atom> FAtoms;

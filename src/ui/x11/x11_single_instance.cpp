@@ -6,16 +6,20 @@
 
 #include <string>
 
+namespace {
+
+std::string SelectionName() { return "_SPACEWELL_" + std::to_string(getuid()); }
+
+constexpr const char* kShowMessage = "_SPACEWELL_SHOW";
+
+}  // namespace
+
+std::vector<std::string> X11SingleInstance::AtomNames() { return {SelectionName(), kShowMessage}; }
+
 X11SingleInstance::X11SingleInstance(X11Backend& backend)
-    : FBackend(backend), FDisplay(backend.XDisplay())
+    : FBackend(backend), FDisplay(backend.XDisplay()),
+      FName(backend.Intern(SelectionName().c_str())), FShowMessage(backend.Intern(kShowMessage))
 {
-    std::string selection = "_SPACEWELL_" + std::to_string(getuid());
-    char show[] = "_SPACEWELL_SHOW";
-    char* names[] = {selection.data(), show};
-    Atom atoms[2] = {};
-    XInternAtoms(FDisplay, names, 2, False, atoms);
-    FName = atoms[0];
-    FShowMessage = atoms[1];
     FFilter = FBackend.AddEventFilter([this](const XEvent& event) { return Filter(event); });
 }
 

@@ -4,12 +4,17 @@
 #pragma once
 
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "platform/single_instance.h"
 #include "ui/x11/x11_backend.h"
 
 class X11SingleInstance : public sw::ISingleInstance {
 public:
+    // The atoms to intern with the backend's at the start.
+    static std::vector<std::string> AtomNames();
+
     explicit X11SingleInstance(X11Backend& backend);
     ~X11SingleInstance() override;
 
@@ -22,7 +27,7 @@ private:
 
     X11Backend& FBackend;
     Display* FDisplay;
-    // The selection's name and the show request's type, interned in one round trip.
+    // The selection's name and the show request's type.
     Atom FName = 0;
     Atom FShowMessage = 0;
     Window FWindow = 0;
