@@ -80,6 +80,7 @@ void X11Backend::DispatchForm(Window window, FormWindow& form, XEvent& event)
     switch (event.type) {
     case Expose:
         form.paintPending = true;
+        form.awaitingExposure = false;  // the paint it asks for puts the picture on the screen
         break;
     case ButtonPress:
         ButtonPressed(window, form, event.xbutton);
