@@ -50,6 +50,9 @@ void TMainWindow::WatchDeskSettle()
     if (FDeskSettle == nullptr) {
         FDeskSettle = new TTimer(this);
         FDeskSettle->SetInterval(kDeskSettleMs);
+        // With the memory window open its checks fall on the headings' beats, whose wake-ups
+        // they share.
+        FDeskSettle->SetOnBeat(true);
         FDeskSettle->OnTimer = [this](TObject*) { DeskSettleCheck(); };
     }
     FDeskSettle->SetEnabled(true);

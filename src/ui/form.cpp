@@ -391,10 +391,12 @@ void TForm::UpdateIcon()
         CurrentBackend().SetWindowIcon(FHandle, FIcon.Image(), FIcon.TransparentColor());
 }
 
+// A held form repaints as the hold ends: a paint asked of the platform meanwhile would only
+// come back as a second one (a wake-up and trips to the wineserver under Wine).
 void TForm::Invalidate()
 {
     FDirty = true;
-    if (FHandle != 0 && FVisible)
+    if (FHandle != 0 && FVisible && !FHeld)
         CurrentBackend().InvalidateWindow(FHandle);
 }
 

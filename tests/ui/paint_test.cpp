@@ -1,5 +1,6 @@
 // Form composition: background, windowless children in creation order, windowed children
-// above them, clipping to parents; Invalidate paints later, Repaint at once.
+// above them, clipping to parents; Invalidate paints later (a held form as the hold ends),
+// Repaint at once.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -127,6 +128,17 @@ TEST_F(PaintTest, InvalidatePaintsFromTheQueueRepaintAtOnce)
     box->Repaint();
     EXPECT_EQ(box->paints, paints + 2);
     EXPECT_EQ(backend->Window(form->Handle())->image.Pixel(5, 5), clRed);
+
+    // Held, an invalidation asks the platform for no paint: the hold's end presents it once.
+    form->HoldPaint(true);
+    box->SetColor(clLime);
+    EXPECT_FALSE(backend->Window(form->Handle())->paintPending);
+    form->HoldPaint(false);
+    EXPECT_EQ(box->paints, paints + 3);
+    EXPECT_EQ(backend->Window(form->Handle())->presents, presents + 3);
+    EXPECT_EQ(backend->Window(form->Handle())->image.Pixel(5, 5), clLime);
+    backend->ProcessMessages();
+    EXPECT_EQ(box->paints, paints + 3);
 }
 
 TEST_F(PaintTest, HiddenControlsAndFormsOffTheScreenDoNotPaint)

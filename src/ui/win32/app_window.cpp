@@ -35,6 +35,7 @@ void Win32Backend::ShowAppWindow(bool visible, bool activate)
         return;
     }
     ShowWindow(H(FAppWindow), !visible ? SW_HIDE : activate ? SW_SHOW : SW_SHOWNOACTIVATE);
+    ++FScreenChanges;
 }
 
 bool Win32Backend::AppWindowIconic()
@@ -50,6 +51,7 @@ void Win32Backend::MinimizeApp()
         *FAppWindowOffScreen = {true, true};
     else
         ShowWindow(H(FAppWindow), SW_MINIMIZE);
+    ++FScreenChanges;
 }
 
 void Win32Backend::RestoreApp()
@@ -58,6 +60,7 @@ void Win32Backend::RestoreApp()
         *FAppWindowOffScreen = {true, false};
     else
         ShowWindow(H(FAppWindow), SW_RESTORE);
+    ++FScreenChanges;
 }
 
 // The icon and the state kept so far go on screen in one step; from now on every change goes
@@ -76,6 +79,7 @@ void Win32Backend::PutAppWindowOnScreen()
         ShowWindow(H(FAppWindow), SW_SHOW);
     else if (!state.visible && state.iconic)
         ShowWindow(H(FAppWindow), SW_HIDE);
+    ++FScreenChanges;
 }
 
 bool Win32Backend::AppActive()

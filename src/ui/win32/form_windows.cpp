@@ -31,6 +31,7 @@ void Win32Backend::FreeWindow(WindowId window)
     FormWindow* fw = FormOf(hwnd);
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
     DestroyWindow(hwnd);
+    ++FScreenChanges;
     delete fw;
     auto icon = FIcons.find(window);
     if (icon != FIcons.end()) {
@@ -53,12 +54,14 @@ void Win32Backend::SetWindowBounds(WindowId window, TRect screen)
 {
     SetWindowPos(H(window), nullptr, screen.left, screen.top, screen.Width(), screen.Height(),
                  SWP_NOZORDER | SWP_NOACTIVATE);
+    ++FScreenChanges;
 }
 
 // A program hidden in the tray keeps no picture-sized buffer.
 void Win32Backend::SetWindowVisible(WindowId window, bool visible)
 {
     ShowWindow(H(window), visible ? SW_SHOW : SW_HIDE);
+    ++FScreenChanges;
     if (!visible)
         std::vector<std::uint32_t>().swap(FPresentPixels);
 }
@@ -80,12 +83,14 @@ void Win32Backend::SetWindowAlpha(WindowId window, bool layered, std::uint8_t al
     else
         RedrawWindow(hwnd, nullptr, nullptr,
                      RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+    ++FScreenChanges;
 }
 
 void Win32Backend::SetWindowTopmost(WindowId window, bool topmost)
 {
     SetWindowPos(H(window), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    ++FScreenChanges;
 }
 
 void Win32Backend::SetWindowIcon(WindowId window, const TBitmap& image, TColor transparent)
@@ -105,8 +110,10 @@ void Win32Backend::SetWindowIcon(WindowId window, const TBitmap& image, TColor t
 // of a window many times that size, twenty times a second. The conversion goes into a buffer
 // kept while windows show: the memory window's refresh, twice a second, allocated and zeroed a
 // whole picture's worth each time. Only a whole picture makes a repaint the platform still has
-// queued needless; within WM_PAINT none is queued but one asked for since (each validation is
-// a trip to the wineserver under Wine).
+// queued needless, and one is queued only if the backend asked for it or changed the screen
+// since the window was last validated: each validation is a trip to the wineserver under Wine,
+// and the memory window's refresh, twice a second, needs none. A paint the system queues for a
+// window uncovered by another program's comes and repaints it as before.
 void Win32Backend::Present(WindowId window, const TBitmap& image, TRect dirty)
 {
     dirty = dirty.Intersect(image.BoundsRect());
@@ -122,9 +129,10 @@ void Win32Backend::Present(WindowId window, const TBitmap& image, TRect dirty)
                       static_cast<DWORD>(dirty.Height()), 0, 0, 0,
                       static_cast<UINT>(dirty.Height()), FPresentPixels.data(), &info,
                       DIB_RGB_COLORS);
-    if (dirty == image.BoundsRect() && (fw->paintAsked || !fw->painting)) {
+    if (dirty == image.BoundsRect() && (fw->paintAsked || fw->validatedAt != FScreenChanges)) {
         ValidateRect(hwnd, nullptr);
         fw->paintAsked = false;
+        fw->validatedAt = FScreenChanges;
     }
 }
 

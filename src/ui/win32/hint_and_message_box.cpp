@@ -74,7 +74,9 @@ void Win32Backend::PaintHint()
 
 void Win32Backend::HideHintWindow()
 {
-    if (FHintWindow != 0 && IsWindowVisible(H(FHintWindow)))
+    if (FHintWindow != 0 && IsWindowVisible(H(FHintWindow))) {
         ShowWindow(H(FHintWindow), SW_HIDE);
+        ++FScreenChanges;
+    }
     FHintText.clear();
 }

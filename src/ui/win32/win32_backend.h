@@ -100,6 +100,9 @@ public:
     // Follows the loops of the system's own that a window's message announces (moving or
     // sizing it, a menu): they dispatch the messages meanwhile, not the backend's loop.
     void NoteModalLoop(unsigned msg);
+    // How many times the backend has shown, hidden, moved, stacked, blended or freed a window:
+    // a form window validated since the last of them has no paint queued by the system.
+    std::uint64_t ScreenChanges() const { return FScreenChanges; }
 
 private:
     bool WaitForWork();
@@ -148,6 +151,7 @@ private:
     std::map<WindowId, std::uintptr_t> FIcons;
     std::uintptr_t FAppIcon = 0;
     std::vector<std::uintptr_t> FCursors;
+    std::uint64_t FScreenChanges = 0;
     // Present's converted pixels (0x00RRGGBB rows) of the largest part presented since a window
     // last hid.
     std::vector<std::uint32_t> FPresentPixels;

@@ -35,7 +35,7 @@ enum class Tracking { none, client, body };
 
 // Per form window: where its messages go, the leave notification it waits for, the device
 // context its class gives it for life, whether the backend has asked for a paint not yet come,
-// and whether its WM_PAINT is being handled.
+// and the backend's count of screen changes when the window was last validated.
 struct FormWindow {
     IWindowHandler* handler = nullptr;
     Tracking tracking = Tracking::none;
@@ -43,7 +43,7 @@ struct FormWindow {
     // Has a frame and caption, which WM_PAINT must let the system draw.
     bool framed = false;
     bool paintAsked = false;
-    bool painting = false;
+    std::uint64_t validatedAt = 0;
 };
 
 // The one backend the window procedures report to.

@@ -95,9 +95,8 @@ LRESULT Dispatch(IWindowHandler& h, FormWindow& fw, HWND hwnd, UINT msg, WPARAM 
     case WM_PAINT: {
         ValidateForPaint(fw, hwnd);
         fw.paintAsked = false;
-        fw.painting = true;
+        fw.validatedAt = gBackend->ScreenChanges();
         h.WndPaint();
-        fw.painting = false;
         return 0;
     }
     case WM_NCHITTEST: {
