@@ -4,7 +4,6 @@
 #include "ui/x11/x11_backend.h"
 
 #include <X11/Xresource.h>
-#include <X11/Xlib-xcb.h>
 #include <X11/extensions/Xrandr.h>
 #include <sys/eventfd.h>
 #include <unistd.h>
@@ -12,7 +11,6 @@
 #include <iterator>
 #include <stdexcept>
 
-#include "ui/x11/x11_desk_query.h"
 #include "ui/x11/x11_desktop.h"
 #include "ui/x11/x11_keys.h"
 #include "ui/x11/x11_popups.h"
@@ -23,6 +21,38 @@ namespace {
 // the window manager still spoke of it); none of them may end the program.
 int IgnoreError(Display*, XErrorEvent*) { return 0; }
 
+std::vector<TMonitor> Monitors(Display* display, Window root)
+{
+    std::vector<TMonitor> monitors;
+    int count = 0;
+    XRRMonitorInfo* info = XRRGetMonitors(display, root, True, &count);
+    for (int i = 0; i < count; ++i)
+        monitors.push_back(
+            {{info[i].x, info[i].y, info[i].x + info[i].width, info[i].y + info[i].height},
+             info[i].primary != 0});
+    if (info != nullptr)
+        XRRFreeMonitors(info);
+    return monitors;
+}
+
+std::vector<long> CardinalsOf(Display* display, Window window, Atom property)
+{
+    Atom type = kNone;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    std::vector<long> values;
+    if (XGetWindowProperty(display, window, property, 0, 1024, False, XA_CARDINAL, &type, &format,
+                           &count, &after, &data) == Success &&
+        data != nullptr && format == 32) {
+        const auto* longs = reinterpret_cast<const long*>(data);
+        values.assign(longs, longs + count);
+    }
+    if (data != nullptr)
+        XFree(data);
+    return values;
+}
+
 }  // namespace
 
 X11Backend::X11Backend(const std::vector<std::string>& moreAtoms)
@@ -32,16 +62,15 @@ X11Backend::X11Backend(const std::vector<std::string>& moreAtoms)
     if (FDisplay == nullptr)
         throw std::runtime_error("Cannot open the X display (is DISPLAY set?)");
     XSetErrorHandler(IgnoreError);
-    // Its answer comes with the atoms', and the desk query needs it.
-    xcb_prefetch_extension_data(XGetXCBConnection(FDisplay), &xcb_randr_id);
     InternKnownAtoms(moreAtoms);
     FRoot = DefaultRootWindow(FDisplay);
     XSelectInput(FDisplay, FRoot, PropertyChangeMask);
-    FDeskQuery = std::make_unique<X11DeskQuery>(FDisplay, FRoot, Intern("_NET_WORKAREA"),
-                                                Intern("_NET_CURRENT_DESKTOP"));
+    int errorBase = 0;
+    if (XRRQueryExtension(FDisplay, &FRandrEvent, &errorBase) != 0)
+        XRRSelectInput(FDisplay, FRoot, RRScreenChangeNotifyMask);
+    else
+        FRandrEvent = -1;
     FWakeFd = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
-    // Screen changes matter once the windows are up; asking for them costs a round trip.
-    PostToGuiThread([this] { SelectScreenChanges(); });
     ReadDesktopScale();
     FPopups = std::make_unique<X11Popups>(FDisplay, [this] { Step(); });
 }
@@ -231,37 +260,19 @@ TSize X11Backend::ScreenSize()
     return {DisplayWidth(FDisplay, screen), DisplayHeight(FDisplay, screen)};
 }
 
-void X11Backend::SelectScreenChanges()
-{
-    int errorBase = 0;
-    if (XRRQueryExtension(FDisplay, &FRandrEvent, &errorBase) != 0)
-        XRRSelectInput(FDisplay, FRoot, RRScreenChangeNotifyMask);
-    else
-        FRandrEvent = -1;
-}
-
-// Read again only after the desktop said they changed (a reading is a round trip), since the
+// Read again only after the desktop said they changed: each reading is three round trips, and the
 // program asks often while the desk settles after its start.
 std::vector<TRect> X11Backend::WorkAreas()
 {
     if (!FWorkAreas) {
-        if (!FDeskQuery)
-            FDeskQuery = std::make_unique<X11DeskQuery>(FDisplay, FRoot, Intern("_NET_WORKAREA"),
-                                                        Intern("_NET_CURRENT_DESKTOP"));
-        const DeskAnswers answers = FDeskQuery->Take();
-        FDeskQuery.reset();
-        FWorkAreas = MonitorWorkAreas(answers.monitors,
-                                      WorkAreaOfDesktop(answers.workAreas, answers.currentDesktop),
-                                      ScreenSize());
+        const std::vector<long> current =
+            CardinalsOf(FDisplay, FRoot, Intern("_NET_CURRENT_DESKTOP"));
+        const std::optional<TRect> workArea =
+            WorkAreaOfDesktop(CardinalsOf(FDisplay, FRoot, Intern("_NET_WORKAREA")),
+                              current.empty() ? 0 : current[0]);
+        FWorkAreas = MonitorWorkAreas(Monitors(FDisplay, FRoot), workArea, ScreenSize());
     }
     return *FWorkAreas;
-}
-
-// What was read or asked for before the change is stale.
-void X11Backend::ForgetWorkAreas()
-{
-    FWorkAreas.reset();
-    FDeskQuery.reset();
 }
 
 int X11Backend::TrackPopupMenu(const std::vector<TMenuEntry>& items, TPoint screen)

@@ -22,7 +22,6 @@
 #include "ui/backend.h"
 #include "ui/x11/x11_xlib.h"
 
-class X11DeskQuery;
 class X11Popups;
 
 class X11Backend : public Backend {
@@ -189,15 +188,11 @@ private:
     void ReadDesktopScale();
 
     void InternKnownAtoms(const std::vector<std::string>& moreAtoms);
-    void SelectScreenChanges();
-    void ForgetWorkAreas();
 
     Display* FDisplay = nullptr;
     std::map<std::string, Atom> FAtoms;
-    // What WorkAreas last read, or the question asked ahead; dropped when the desktop announces
-    // a change.
+    // What WorkAreas last read; dropped when the desktop announces a change.
     std::optional<std::vector<TRect>> FWorkAreas;
-    std::unique_ptr<X11DeskQuery> FDeskQuery;
     Window FRoot = 0;
     int FRandrEvent = -1;
     int FDpi = 96;

@@ -58,7 +58,7 @@ void X11Backend::DispatchRoot(const XEvent& event)
     if (FRandrEvent >= 0 && event.type == FRandrEvent + RRScreenChangeNotify) {
         XEvent copy = event;
         XRRUpdateConfiguration(&copy);
-        ForgetWorkAreas();
+        FWorkAreas.reset();
         if (FAppHandler != nullptr)
             RunReported([this] { FAppHandler->AppDisplayChanged(); });
         return;
@@ -67,7 +67,7 @@ void X11Backend::DispatchRoot(const XEvent& event)
         return;
     if (event.xproperty.atom == Intern("_NET_WORKAREA") ||
         event.xproperty.atom == Intern("_NET_CURRENT_DESKTOP"))
-        ForgetWorkAreas();
+        FWorkAreas.reset();
     if (event.xproperty.atom == Intern("_NET_WORKAREA") && FAppHandler != nullptr)
         RunReported([this] { FAppHandler->AppWorkAreaChanged(); });
     else if (event.xproperty.atom == XA_RESOURCE_MANAGER)
