@@ -18,8 +18,7 @@ TMemoryPanel& MemoryWindowOf(TMainWindow& main);
 
 // CreateMainWindow, with the main window shown (unless the settings start it minimized) before
 // the memory window and the hotkey are made, then the message loop until the main window
-// closes; while it runs, a later
-// start's request shows the main window. When `instance` finds a copy already running, this
-// start only asks that copy to show its window and returns at once: no window, no tray icon,
-// no settings written.
+// closes; while it runs, a later start's request shows the main window. When `instance` finds a
+// copy already running, this start only asks that copy to show its window and returns at once: no
+// window, no tray icon, no settings written.
 int RunProgram(sw::PlatformServices services, sw::ISingleInstance& instance);

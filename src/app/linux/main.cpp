@@ -17,6 +17,7 @@
 #include "app/program.h"
 #include "gfx/font.h"
 #include "platform/posix/dbus/dbus_notify_area.h"
+#include "platform/posix/native_services.h"
 #include "platform/posix/posix_drives.h"
 #include "ui/x11/x11_backend.h"
 #include "ui/x11/x11_hotkeys.h"
@@ -55,8 +56,8 @@ struct DisplayFreeServices {
 
 DisplayFreeServices MakeDisplayFreeServices()
 {
-    DisplayFreeServices made{sw::MakeNativeServices(), std::make_shared<sw::PosixDrives>()};
-    made.services.drives = made.drives;
+    auto drives = std::make_shared<sw::PosixDrives>();
+    DisplayFreeServices made{sw::MakeNativeServices(drives), drives};
     // Watched from now on, so the first scan reads the mount table once. What changes before
     // the window exists is in that scan; changes after it are told to the window.
     made.drives->OnMountsChanged([](bool, const std::string&) {});

@@ -1,4 +1,8 @@
 // The POSIX set of services.
+#include "platform/posix/native_services.h"
+
+#include <utility>
+
 #include "platform/posix/posix_autostart.h"
 #include "platform/posix/posix_drives.h"
 #include "platform/hotkey_table.h"
@@ -12,7 +16,12 @@ namespace sw {
 
 PlatformServices MakeNativeServices()
 {
-    return {std::make_shared<PosixDrives>(),
+    return MakeNativeServices(std::make_shared<PosixDrives>());
+}
+
+PlatformServices MakeNativeServices(std::shared_ptr<PosixDrives> drives)
+{
+    return {std::move(drives),
             std::make_shared<PosixMemoryStatus>(),
             std::make_shared<PosixProfileFiles>(),
             std::make_shared<PosixAutostart>(PosixAutostart::MachineFolder(),
