@@ -59,7 +59,7 @@ sw_host_registered() {
 _sw_window_manager() {
   local try
   for try in 1 2; do
-    openbox --sm-disable >/dev/null 2>&1 &
+    openbox --sm-disable >>"$SW_DESKTOP_HOME/openbox.log" 2>&1 &
     SW_DESKTOP_PIDS+=($!)
     SW_WM_PID=$!
     sw_until 15 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' && return 0
@@ -95,27 +95,44 @@ sw_desktop_start() {
     shift
   done
   _sw_scratch_home
-  _sw_xvfb "$size" || { echo "desktop: Xvfb did not come up on $DISPLAY" >&2; return 1; }
-  _sw_session_bus || { echo "desktop: no session bus (dbus-daemon)" >&2; return 1; }
-  _sw_window_manager || { echo "desktop: openbox did not take the screen" >&2; return 1; }
+  _sw_xvfb "$size" || { _sw_give_up "Xvfb did not come up on $DISPLAY"; return 1; }
+  _sw_session_bus || { _sw_give_up "no session bus (dbus-daemon)"; return 1; }
+  _sw_window_manager || {
+    _sw_give_up "openbox did not take the screen on $DISPLAY: $(tail -n 5 "$SW_DESKTOP_HOME/openbox.log")"
+    return 1
+  }
   if [ $panel = 1 ]; then
-    _sw_panel || { echo "desktop: xfce4-panel registered no StatusNotifier host" >&2; return 1; }
+    _sw_panel || { _sw_give_up "xfce4-panel registered no StatusNotifier host"; return 1; }
   fi
   if [ $notifications = 1 ]; then
-    _sw_notifications || { echo "desktop: dunst took no org.freedesktop.Notifications" >&2; return 1; }
+    _sw_notifications || { _sw_give_up "dunst took no org.freedesktop.Notifications"; return 1; }
   fi
+}
+
+# A desktop that did not come up whole says why and leaves nothing running behind.
+_sw_give_up() {
+  echo "desktop: $1" >&2
+  sw_desktop_stop
 }
 
 # The window manager crashes: killed outright, it leaves its properties on the root window.
 sw_window_manager_crash() { kill -KILL "$SW_WM_PID"; wait "$SW_WM_PID" 2>/dev/null || true; }
 
+# Ended, or a zombie its parent has not reaped yet.
+_sw_ended() { [ ! -e "/proc/$1" ] || grep -q '^[0-9]* (.*) Z ' "/proc/$1/stat" 2>/dev/null; }
+
 # Ends every part in reverse order of starting, each with its children (the panel's plugin
-# process, the configuration daemon the bus started).
+# process, the configuration daemon the bus started), and waits (up to 5 s each) until they are
+# gone: a server still shutting down answered the next script's desktop for its display number,
+# then went, and its window manager had no screen to take.
 sw_desktop_stop() {
-  local i
+  local i pid
   for ((i = ${#SW_DESKTOP_PIDS[@]} - 1; i >= 0; i--)); do
     pkill -P "${SW_DESKTOP_PIDS[i]}" 2>/dev/null || true
     kill "${SW_DESKTOP_PIDS[i]}" 2>/dev/null || true
+  done
+  for pid in "${SW_DESKTOP_PIDS[@]}"; do
+    for _ in $(seq 50); do _sw_ended "$pid" && break; sleep 0.1; done
   done
   SW_DESKTOP_PIDS=()
   [ -n "$SW_DESKTOP_HOME" ] && rm -rf "$SW_DESKTOP_HOME"
