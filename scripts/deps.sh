@@ -3,13 +3,13 @@
 set -euo pipefail
 # The shipped program is 32-bit: MinGW-w64's i686 compiler and Wine's i386 half (wine32).
 # xmllint (libxml2-utils) reads the exes' manifests in tests/win32/loader_check.sh. The native
-# Linux program needs Xlib with RandR and sd-bus; its desktop tests a session bus, openbox,
-# xfce4-panel (its status tray hosts the icon), dunst and busctl (systemd); its package
-# dpkg-shlibdeps and lintian.
+# Linux program needs Xlib with XCB (RandR through it) and sd-bus; its desktop tests a session
+# bus, openbox, xfce4-panel (its status tray hosts the icon), dunst and busctl (systemd); its
+# package dpkg-shlibdeps and lintian.
 packages=(cmake make g++ ccache clang-format googletest libgtest-dev libpng-dev libbenchmark-dev
           g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine wine64 wine32:i386 fonts-wine
           xvfb xdotool x11-utils libx11-dev imagemagick unzip fuse3 libfuse3-dev pkg-config
-          libxml2-utils libxrandr-dev libsystemd-dev dbus openbox xfce4-panel dunst
+          libxml2-utils libx11-xcb-dev libxcb-randr0-dev libsystemd-dev dbus openbox xfce4-panel dunst
           systemd lintian dpkg-dev fakeroot file e2fsprogs)
 missing=()
 for p in "${packages[@]}"; do

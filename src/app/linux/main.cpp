@@ -86,8 +86,10 @@ int main()
         std::fprintf(stderr, "spacewell: %s\n", error.what());
         return 1;
     }
-    auto [services, drives] = making.get();
     X11Backend& backend = *owned;
+    // Asks now who runs already; the answer comes while the services are finished.
+    X11SingleInstance instance(backend);
+    auto [services, drives] = making.get();
     SetBackend(std::move(owned));
     EndSessionOnSignals(backend, sessionSignals);
     services.hotkeys = std::make_shared<X11Hotkeys>(backend);
@@ -96,6 +98,5 @@ int main()
     });
     services.notifyArea = sw::MakeDbusNotifyArea(
         [&backend](std::function<void()> work) { backend.PostToGuiThread(std::move(work)); });
-    X11SingleInstance instance(backend);
     return RunProgram(std::move(services), instance);
 }

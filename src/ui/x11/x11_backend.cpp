@@ -3,14 +3,15 @@
 // popups it hands to X11Popups.
 #include "ui/x11/x11_backend.h"
 
+#include <X11/Xlib-xcb.h>
 #include <X11/Xresource.h>
-#include <X11/extensions/Xrandr.h>
 #include <sys/eventfd.h>
 #include <unistd.h>
 
 #include <iterator>
 #include <stdexcept>
 
+#include "ui/x11/x11_batched.h"
 #include "ui/x11/x11_desktop.h"
 #include "ui/x11/x11_keys.h"
 #include "ui/x11/x11_popups.h"
@@ -21,38 +22,6 @@ namespace {
 // the window manager still spoke of it); none of them may end the program.
 int IgnoreError(Display*, XErrorEvent*) { return 0; }
 
-std::vector<TMonitor> Monitors(Display* display, Window root)
-{
-    std::vector<TMonitor> monitors;
-    int count = 0;
-    XRRMonitorInfo* info = XRRGetMonitors(display, root, True, &count);
-    for (int i = 0; i < count; ++i)
-        monitors.push_back(
-            {{info[i].x, info[i].y, info[i].x + info[i].width, info[i].y + info[i].height},
-             info[i].primary != 0});
-    if (info != nullptr)
-        XRRFreeMonitors(info);
-    return monitors;
-}
-
-std::vector<long> CardinalsOf(Display* display, Window window, Atom property)
-{
-    Atom type = kNone;
-    int format = 0;
-    unsigned long count = 0, after = 0;
-    unsigned char* data = nullptr;
-    std::vector<long> values;
-    if (XGetWindowProperty(display, window, property, 0, 1024, False, XA_CARDINAL, &type, &format,
-                           &count, &after, &data) == Success &&
-        data != nullptr && format == 32) {
-        const auto* longs = reinterpret_cast<const long*>(data);
-        values.assign(longs, longs + count);
-    }
-    if (data != nullptr)
-        XFree(data);
-    return values;
-}
-
 }  // namespace
 
 X11Backend::X11Backend(const std::vector<std::string>& moreAtoms)
@@ -62,14 +31,16 @@ X11Backend::X11Backend(const std::vector<std::string>& moreAtoms)
     if (FDisplay == nullptr)
         throw std::runtime_error("Cannot open the X display (is DISPLAY set?)");
     XSetErrorHandler(IgnoreError);
-    InternKnownAtoms(moreAtoms);
     FRoot = DefaultRootWindow(FDisplay);
+    InternKnownAtoms(moreAtoms);
     XSelectInput(FDisplay, FRoot, PropertyChangeMask);
-    int errorBase = 0;
-    if (XRRQueryExtension(FDisplay, &FRandrEvent, &errorBase) != 0)
-        XRRSelectInput(FDisplay, FRoot, RRScreenChangeNotifyMask);
-    else
-        FRandrEvent = -1;
+    if (FRandrEvent >= 0) {
+        xcb_randr_select_input(XGetXCBConnection(FDisplay), static_cast<xcb_window_t>(FRoot),
+                               XCB_RANDR_NOTIFY_MASK_SCREEN_CHANGE);
+        ReceiveScreenChanges();
+    }
+    // The window is placed on these once it is built: their answers come meanwhile.
+    AskDeskLayout();
     FWakeFd = eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC);
     ReadDesktopScale();
     FPopups = std::make_unique<X11Popups>(FDisplay, [this] { Step(); });
@@ -89,7 +60,8 @@ X11Backend::~X11Backend()
     close(FWakeFd);
 }
 
-// One round trip for all the names the backend uses instead of one each as they come up.
+// One round trip for all the names the backend uses, and RandR, instead of one each as they come
+// up.
 void X11Backend::InternKnownAtoms(const std::vector<std::string>& moreAtoms)
 {
     static constexpr const char* kNames[] = {"_MOTIF_WM_HINTS",
@@ -114,17 +86,13 @@ void X11Backend::InternKnownAtoms(const std::vector<std::string>& moreAtoms)
                                              "WM_PROTOCOLS",
                                              "WM_STATE",
                                              "WM_TAKE_FOCUS"};
-    std::vector<char*> names;
-    for (const char* name : kNames)
-        names.push_back(const_cast<char*>(name));
-    for (const std::string& name : moreAtoms)
-        names.push_back(const_cast<char*>(name.c_str()));
-    std::vector<Atom> atoms(names.size());
-    if (XInternAtoms(FDisplay, names.data(), static_cast<int>(names.size()), False, atoms.data()) ==
-        0)
-        return;
+    std::vector<std::string> names(std::begin(kNames), std::end(kNames));
+    names.insert(names.end(), moreAtoms.begin(), moreAtoms.end());
+    const TBatchedAtoms batched = InternWithRandr(XGetXCBConnection(FDisplay), names);
     for (std::size_t i = 0; i < names.size(); ++i)
-        FAtoms.emplace(names[i], atoms[i]);
+        if (batched.atoms[i] != kNone)
+            FAtoms.emplace(names[i], batched.atoms[i]);
+    FRandrEvent = batched.randrEventBase.value_or(-1);
 }
 
 Atom X11Backend::Intern(const char* name)
@@ -260,17 +228,31 @@ TSize X11Backend::ScreenSize()
     return {DisplayWidth(FDisplay, screen), DisplayHeight(FDisplay, screen)};
 }
 
-// Read again only after the desktop said they changed: each reading is three round trips, and the
-// program asks often while the desk settles after its start.
+void X11Backend::AskDeskLayout()
+{
+    FDeskAsked = std::make_unique<TAskedDeskLayout>(
+        XGetXCBConnection(FDisplay), static_cast<xcb_window_t>(FRoot),
+        Intern("_NET_CURRENT_DESKTOP"), Intern("_NET_WORKAREA"), FRandrEvent >= 0);
+}
+
+void X11Backend::ForgetWorkAreas()
+{
+    FWorkAreas.reset();
+    FDeskAsked.reset();
+}
+
+// Read again only after the desktop said they changed: the program asks often while the desk
+// settles after its start.
 std::vector<TRect> X11Backend::WorkAreas()
 {
     if (!FWorkAreas) {
-        const std::vector<long> current =
-            CardinalsOf(FDisplay, FRoot, Intern("_NET_CURRENT_DESKTOP"));
-        const std::optional<TRect> workArea =
-            WorkAreaOfDesktop(CardinalsOf(FDisplay, FRoot, Intern("_NET_WORKAREA")),
-                              current.empty() ? 0 : current[0]);
-        FWorkAreas = MonitorWorkAreas(Monitors(FDisplay, FRoot), workArea, ScreenSize());
+        if (!FDeskAsked)
+            AskDeskLayout();
+        const TDeskLayout layout = FDeskAsked->Take();
+        FDeskAsked.reset();
+        const std::optional<TRect> workArea = WorkAreaOfDesktop(
+            layout.workAreas, layout.currentDesktop.empty() ? 0 : layout.currentDesktop[0]);
+        FWorkAreas = MonitorWorkAreas(layout.monitors, workArea, ScreenSize());
     }
     return *FWorkAreas;
 }

@@ -22,6 +22,7 @@
 #include "ui/backend.h"
 #include "ui/x11/x11_xlib.h"
 
+class TAskedDeskLayout;
 class X11Popups;
 
 class X11Backend : public Backend {
@@ -162,6 +163,8 @@ private:
     // x11_events.cpp
     void Dispatch(XEvent& event);
     void DispatchRoot(const XEvent& event);
+    void ReceiveScreenChanges();
+    void ScreenChanged(const XConfigureEvent& change);
     void DispatchForm(Window window, FormWindow& form, XEvent& event);
     void ButtonPressed(Window window, FormWindow& form, const XButtonEvent& press);
     void PointerMoved(Window window, FormWindow& form, const XMotionEvent& motion);
@@ -188,11 +191,15 @@ private:
     void ReadDesktopScale();
 
     void InternKnownAtoms(const std::vector<std::string>& moreAtoms);
+    void AskDeskLayout();
+    void ForgetWorkAreas();
 
     Display* FDisplay = nullptr;
     std::map<std::string, Atom> FAtoms;
     // What WorkAreas last read; dropped when the desktop announces a change.
     std::optional<std::vector<TRect>> FWorkAreas;
+    // The layout they are made from, asked and not yet read.
+    std::unique_ptr<TAskedDeskLayout> FDeskAsked;
     Window FRoot = 0;
     int FRandrEvent = -1;
     int FDpi = 96;

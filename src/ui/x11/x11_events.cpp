@@ -3,7 +3,8 @@
 // notices on the root window (monitors, work areas, scale).
 #include "ui/x11/x11_backend.h"
 
-#include <X11/extensions/Xrandr.h>
+#include <X11/Xlibint.h>
+#include <xcb/randr.h>
 
 #include <algorithm>
 
@@ -34,7 +35,31 @@ TPoint Clamped(TPoint p, const TRect& r)
     return {std::clamp(p.x, r.left, r.right - 1), std::clamp(p.y, r.top, r.bottom - 1)};
 }
 
+// RandR's screen change as the loop reads it: an XConfigureEvent on the root with the new size
+// (turned a quarter, the screen's width is its height).
+Bool ScreenChangeFromWire(Display* display, XEvent* event, xEvent* wire)
+{
+    const auto* change = reinterpret_cast<const xcb_randr_screen_change_notify_event_t*>(wire);
+    const bool turned =
+        (change->rotation & (XCB_RANDR_ROTATION_ROTATE_90 | XCB_RANDR_ROTATION_ROTATE_270)) != 0;
+    XConfigureEvent& out = event->xconfigure;
+    out.type = change->response_type & 0x7f;
+    out.serial = _XSetLastRequestRead(display, reinterpret_cast<xGenericReply*>(wire));
+    out.send_event = (change->response_type & 0x80) != 0;
+    out.display = display;
+    out.event = out.window = change->root;
+    out.width = turned ? change->height : change->width;
+    out.height = turned ? change->width : change->height;
+    return True;
+}
+
 }  // namespace
+
+// Xlib drops the events of an extension it was not told of, and RandR is spoken through XCB.
+void X11Backend::ReceiveScreenChanges()
+{
+    XESetWireToEvent(FDisplay, FRandrEvent + XCB_RANDR_SCREEN_CHANGE_NOTIFY, ScreenChangeFromWire);
+}
 
 void X11Backend::Dispatch(XEvent& event)
 {
@@ -44,7 +69,7 @@ void X11Backend::Dispatch(XEvent& event)
             return;
     if (FPopups->Filter(event))
         return;
-    if (event.xany.window == FRoot || event.type == FRandrEvent + RRScreenChangeNotify) {
+    if (event.xany.window == FRoot || event.type == FRandrEvent + XCB_RANDR_SCREEN_CHANGE_NOTIFY) {
         DispatchRoot(event);
         return;
     }
@@ -53,21 +78,28 @@ void X11Backend::Dispatch(XEvent& event)
         DispatchForm(at->first, at->second, event);
 }
 
+// Xlib's own figures of the screen follow, as everything that asks DisplayWidth reads them.
+void X11Backend::ScreenChanged(const XConfigureEvent& change)
+{
+    Screen* screen = DefaultScreenOfDisplay(FDisplay);
+    screen->width = change.width;
+    screen->height = change.height;
+    ForgetWorkAreas();
+    if (FAppHandler != nullptr)
+        RunReported([this] { FAppHandler->AppDisplayChanged(); });
+}
+
 void X11Backend::DispatchRoot(const XEvent& event)
 {
-    if (FRandrEvent >= 0 && event.type == FRandrEvent + RRScreenChangeNotify) {
-        XEvent copy = event;
-        XRRUpdateConfiguration(&copy);
-        FWorkAreas.reset();
-        if (FAppHandler != nullptr)
-            RunReported([this] { FAppHandler->AppDisplayChanged(); });
+    if (FRandrEvent >= 0 && event.type == FRandrEvent + XCB_RANDR_SCREEN_CHANGE_NOTIFY) {
+        ScreenChanged(event.xconfigure);
         return;
     }
     if (event.type != PropertyNotify)
         return;
     if (event.xproperty.atom == Intern("_NET_WORKAREA") ||
         event.xproperty.atom == Intern("_NET_CURRENT_DESKTOP"))
-        FWorkAreas.reset();
+        ForgetWorkAreas();
     if (event.xproperty.atom == Intern("_NET_WORKAREA") && FAppHandler != nullptr)
         RunReported([this] { FAppHandler->AppWorkAreaChanged(); });
     else if (event.xproperty.atom == XA_RESOURCE_MANAGER)

@@ -2,7 +2,10 @@
 // it, so a copy that crashed leaves nothing behind that keeps the next start from running.
 #include "ui/x11/x11_single_instance.h"
 
+#include <X11/Xlib-xcb.h>
 #include <unistd.h>
+
+#include <cstdlib>
 
 #include <string>
 
@@ -21,6 +24,9 @@ X11SingleInstance::X11SingleInstance(X11Backend& backend)
       FName(backend.Intern(SelectionName().c_str())), FShowMessage(backend.Intern(kShowMessage))
 {
     FFilter = FBackend.AddEventFilter([this](const XEvent& event) { return Filter(event); });
+    xcb_connection_t* connection = XGetXCBConnection(FDisplay);
+    FOwnerAsked = xcb_get_selection_owner(connection, static_cast<xcb_atom_t>(FName));
+    xcb_flush(connection);
 }
 
 X11SingleInstance::~X11SingleInstance()
@@ -28,11 +34,25 @@ X11SingleInstance::~X11SingleInstance()
     FBackend.RemoveEventFilter(FFilter);
     if (FWindow != 0)
         XDestroyWindow(FDisplay, FWindow);
+    if (FOwnerAsked)
+        xcb_discard_reply(XGetXCBConnection(FDisplay), FOwnerAsked->sequence);
+}
+
+Window X11SingleInstance::OwnerAskedAtStart()
+{
+    xcb_connection_t* connection = XGetXCBConnection(FDisplay);
+    xcb_get_selection_owner_reply_t* reply =
+        xcb_get_selection_owner_reply(connection, *FOwnerAsked, nullptr);
+    FOwnerAsked.reset();
+    const Window owner = reply != nullptr ? reply->owner : kNone;
+    std::free(reply);
+    return owner;
 }
 
 bool X11SingleInstance::ClaimFirst()
 {
-    if (XGetSelectionOwner(FDisplay, FName) != kNone)
+    const Window owner = FOwnerAsked ? OwnerAskedAtStart() : XGetSelectionOwner(FDisplay, FName);
+    if (owner != kNone)
         return false;
     FWindow = XCreateWindow(FDisplay, DefaultRootWindow(FDisplay), -1, -1, 1, 1, 0, 0, InputOnly,
                             CopyFromParent, 0, nullptr);

@@ -3,7 +3,10 @@
 // the running copy to show its window.
 #pragma once
 
+#include <xcb/xcb.h>
+
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,6 +18,7 @@ public:
     // The atoms to intern with the backend's at the start.
     static std::vector<std::string> AtomNames();
 
+    // Asks at once who owns the selection; ClaimFirst reads the answer.
     explicit X11SingleInstance(X11Backend& backend);
     ~X11SingleInstance() override;
 
@@ -24,6 +28,7 @@ public:
 
 private:
     bool Filter(const XEvent& event);
+    Window OwnerAskedAtStart();
 
     X11Backend& FBackend;
     Display* FDisplay;
@@ -31,6 +36,7 @@ private:
     Atom FName = 0;
     Atom FShowMessage = 0;
     Window FWindow = 0;
+    std::optional<xcb_get_selection_owner_cookie_t> FOwnerAsked;
     int FFilter = 0;
     std::function<void()> FShow;
 };
