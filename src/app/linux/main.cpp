@@ -6,6 +6,7 @@
 // are.
 #include <malloc.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/signalfd.h>
 #include <unistd.h>
 
@@ -48,7 +49,8 @@ void EndSessionOnSignals(X11Backend& backend, const sigset_t& signals)
 }
 
 // What needs no display, made on a thread while the GUI thread opens the display (mostly waiting
-// for the X server's answers).
+// for the X server's answers). The thread runs at the lowest priority: on a small machine a busy
+// thread beside the waiting one delays each answer the X server would give at once.
 struct DisplayFreeServices {
     sw::PlatformServices services;
     std::shared_ptr<sw::PosixDrives> drives;
@@ -56,11 +58,9 @@ struct DisplayFreeServices {
 
 DisplayFreeServices MakeDisplayFreeServices()
 {
+    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), 19);
     auto drives = std::make_shared<sw::PosixDrives>();
     DisplayFreeServices made{sw::MakeNativeServices(drives), drives};
-    // Watched from now on, so the first scan reads the mount table once. What changes before
-    // the window exists is in that scan; changes after it are told to the window.
-    made.drives->OnMountsChanged([](bool, const std::string&) {});
     // The windows' face is read from its file now, not when the first label is measured (at
     // 100 %; another scale reads its own file then). A missing file is reported there.
     try {
