@@ -3,7 +3,8 @@
 # judgement:
 #   startup  seconds from launch to the window's map, runs alternating with a bare Xlib window
 #            that maps and paints once (bench/x11/bare_window.cpp; SW_BENCH_RUNS rounds, 21 by
-#            default), the medians and their ratio;
+#            default, on each of SW_BENCH_SESSIONS fresh desktops, 1 by default), the medians,
+#            their ratio and the median of each round's ratio;
 #   idle     CPU as a share of one core over SW_BENCH_IDLE seconds (60 by default) while the
 #            window is minimized (no notification area: hiding minimizes), and the resident
 #            memory at the end; as root with SW_BENCH_DISKS set, over that many small disks.
@@ -31,28 +32,35 @@ launch() {
   "$map_wait" "$2" 30 > "$work/map.txt" &
   waiter=$!
   until grep -q ready "$work/map.txt"; do sleep 0.01; done
-  start=$(date +%s%N)
+  # The shell's own clock: no process of its own runs between the reading and the launch.
+  start=${EPOCHREALTIME/./}000
   "$1" >/dev/null 2>&1 &
   launched=$!
   wait "$waiter" || { echo "$1 showed no window within 30 s" >&2; exit 1; }
   end=$(tail -n 1 "$work/map.txt")
-  awk -v ns=$((end - start)) 'BEGIN { printf "%.4f\n", ns / 1e9 }'
+  awk -v ns=$((end - start)) 'BEGIN { printf "%.5f\n", ns / 1e9 }'
 }
 stop() { kill "$1"; wait "$1" 2>/dev/null || true; }
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 startup() {
-  local runs=${SW_BENCH_RUNS:-21} i
+  local runs=${SW_BENCH_RUNS:-21} sessions=${SW_BENCH_SESSIONS:-1} i session
   : > "$work/spacewell.txt"; : > "$work/bare.txt"
-  for i in $(seq "$runs"); do
-    launch "$work/spacewell" Spacewell >> "$work/spacewell.txt"; stop "$launched"
-    rm -f "$work/spacewell.ini"
-    launch "$work/bare_window" Bare >> "$work/bare.txt"; stop "$launched"
+  for session in $(seq "$sessions"); do
+    # Each session on a desktop of its own: where its parts happen to run sways a whole session.
+    [ "$session" -eq 1 ] || { sw_desktop_stop; sw_desktop_start; }
+    for i in $(seq "$runs"); do
+      launch "$work/spacewell" Spacewell >> "$work/spacewell.txt"; stop "$launched"
+      rm -f "$work/spacewell.ini"
+      launch "$work/bare_window" Bare >> "$work/bare.txt"; stop "$launched"
+    done
   done
-  local ours bare
+  local ours bare paired
   ours=$(median < "$work/spacewell.txt"); bare=$(median < "$work/bare.txt")
-  echo "startup: spacewell $ours s, bare window $bare s (medians of $runs), ratio" \
-    "$(awk -v a="$ours" -v b="$bare" 'BEGIN { printf "%.2f", a / b }')"
+  paired=$(paste "$work/spacewell.txt" "$work/bare.txt" | awk '{ print $1 / $2 }' | median)
+  echo "startup: spacewell $ours s, bare window $bare s (medians of $((runs * sessions))," \
+    "$sessions session(s)), ratio $(awk -v a="$ours" -v b="$bare" 'BEGIN { printf "%.2f", a / b }');" \
+    "median of the rounds' ratios $(awk -v r="$paired" 'BEGIN { printf "%.2f", r }')"
 }
 
 idle() {
