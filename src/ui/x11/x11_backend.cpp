@@ -49,6 +49,8 @@ X11Backend::X11Backend(const std::vector<std::string>& moreAtoms)
 X11Backend::~X11Backend()
 {
     FPopups.reset();
+    // Answers still on their way are dropped while the connection is there to drop them.
+    FDeskAsked.reset();
     for (auto& [window, form] : FForms) {
         XFreeGC(FDisplay, form.gc);
         XDestroyWindow(FDisplay, window);
