@@ -32,33 +32,10 @@ std::vector<TMonitor> MonitorsOf(xcb_randr_get_monitors_reply_t* reply)
     return monitors;
 }
 
-// An error answers as nothing: a property that is not there, a server without RandR 1.5.
-xcb_get_property_reply_t* PropertyReply(xcb_connection_t* connection,
-                                        xcb_get_property_cookie_t cookie)
+Atom AtomOf(xcb_intern_atom_reply_t* reply)
 {
-    xcb_generic_error_t* error = nullptr;
-    xcb_get_property_reply_t* reply = xcb_get_property_reply(connection, cookie, &error);
-    std::free(error);
-    return reply;
-}
-
-xcb_randr_get_monitors_reply_t* MonitorsReply(xcb_connection_t* connection,
-                                              xcb_randr_get_monitors_cookie_t cookie)
-{
-    xcb_generic_error_t* error = nullptr;
-    xcb_randr_get_monitors_reply_t* reply =
-        xcb_randr_get_monitors_reply(connection, cookie, &error);
-    std::free(error);
-    return reply;
-}
-
-Atom AtomReply(xcb_connection_t* connection, xcb_intern_atom_cookie_t cookie)
-{
-    xcb_generic_error_t* error = nullptr;
-    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(connection, cookie, &error);
     const Atom atom = reply != nullptr ? reply->atom : kNone;
     std::free(reply);
-    std::free(error);
     return atom;
 }
 
@@ -74,7 +51,7 @@ TBatchedAtoms InternWithRandr(xcb_connection_t* connection, const std::vector<st
     xcb_prefetch_extension_data(connection, &xcb_randr_id);
     TBatchedAtoms batched;
     for (const xcb_intern_atom_cookie_t& cookie : cookies)
-        batched.atoms.push_back(AtomReply(connection, cookie));
+        batched.atoms.push_back(AtomOf(AnswerOf(xcb_intern_atom_reply, connection, cookie)));
     const xcb_query_extension_reply_t* randr = xcb_get_extension_data(connection, &xcb_randr_id);
     if (randr != nullptr && randr->present != 0)
         batched.randrEventBase = randr->first_event;
@@ -108,9 +85,11 @@ TDeskLayout TAskedDeskLayout::Take()
 {
     FTaken = true;
     TDeskLayout layout;
-    layout.currentDesktop = CardinalsOf(PropertyReply(FConnection, FCurrentDesktop));
-    layout.workAreas = CardinalsOf(PropertyReply(FConnection, FWorkAreas));
+    layout.currentDesktop =
+        CardinalsOf(AnswerOf(xcb_get_property_reply, FConnection, FCurrentDesktop));
+    layout.workAreas = CardinalsOf(AnswerOf(xcb_get_property_reply, FConnection, FWorkAreas));
     if (FMonitors)
-        layout.monitors = MonitorsOf(MonitorsReply(FConnection, *FMonitors));
+        layout.monitors =
+            MonitorsOf(AnswerOf(xcb_randr_get_monitors_reply, FConnection, *FMonitors));
     return layout;
 }

@@ -7,12 +7,26 @@
 #include <xcb/randr.h>
 #include <xcb/xcb.h>
 
+#include <cstdlib>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "ui/x11/x11_desktop.h"
 #include "ui/x11/x11_xlib.h"
+
+// The answer to a request asked earlier, read by the request's own reply function; an error
+// answers as nothing (a property that is not there, a server without RandR 1.5). Free the
+// answer with std::free.
+template <typename Reply, typename Cookie>
+Reply* AnswerOf(Reply* (*read)(xcb_connection_t*, Cookie, xcb_generic_error_t**),
+                xcb_connection_t* connection, Cookie cookie)
+{
+    xcb_generic_error_t* error = nullptr;
+    Reply* reply = read(connection, cookie, &error);
+    std::free(error);
+    return reply;
+}
 
 struct TBatchedAtoms {
     std::vector<Atom> atoms;  // in the order of the names; kNone where the server refused one

@@ -6,8 +6,9 @@
 #include <unistd.h>
 
 #include <cstdlib>
-
 #include <string>
+
+#include "ui/x11/x11_batched.h"
 
 namespace {
 
@@ -42,7 +43,7 @@ Window X11SingleInstance::OwnerAskedAtStart()
 {
     xcb_connection_t* connection = XGetXCBConnection(FDisplay);
     xcb_get_selection_owner_reply_t* reply =
-        xcb_get_selection_owner_reply(connection, *FOwnerAsked, nullptr);
+        AnswerOf(xcb_get_selection_owner_reply, connection, *FOwnerAsked);
     FOwnerAsked.reset();
     const Window owner = reply != nullptr ? reply->owner : kNone;
     std::free(reply);
